@@ -1,0 +1,110 @@
+#include "app/Prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace Prompts {
+namespace {
+
+Responder* g_responder = nullptr;
+
+QString shownText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+QMessageBox::Icon boxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Answer showMessageBox(const MessageRequest& request)
+{
+    QMessageBox box(boxIcon(request.icon), request.title, shownText(request.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    if (request.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (request.buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString showInputDialog(const InputRequest& request)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), request.title,
+                                                 shownText(request.prompt), QLineEdit::Normal, request.defaultText,
+                                                 &accepted);
+    return accepted ? answer : QString();
+}
+
+QString showFileDialog(const FileRequest& request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, request.filter);
+    dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave
+                                                                  : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+    // The callers ask about overwriting themselves, and a typed name keeps exactly what was typed.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(QString());
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+} // namespace
+
+void setResponder(Responder* responder)
+{
+    g_responder = responder;
+}
+
+Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons)
+{
+    const MessageRequest request {text, title, icon, buttons};
+    return g_responder ? g_responder->message(request) : showMessageBox(request);
+}
+
+void refuse(const QString& text, const QString& title)
+{
+    message(text, title, Icon::Exclamation, Buttons::Ok);
+}
+
+bool ask(const QString& text, const QString& title)
+{
+    return message(text, title, Icon::Question, Buttons::YesNo) == Answer::Yes;
+}
+
+QString input(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    const InputRequest request {prompt, title, defaultText};
+    return g_responder ? g_responder->input(request) : showInputDialog(request);
+}
+
+QString file(const FileRequest& request)
+{
+    return g_responder ? g_responder->file(request) : showFileDialog(request);
+}
+
+} // namespace Prompts

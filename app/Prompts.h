@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one door through which the program shows message boxes, input prompts and file dialogs.
+// Texts are passed exactly as the program words them (a line break is a carriage return "\r");
+// tests install a scripted Responder in place of the real dialogs.
+namespace Prompts {
+
+enum class Icon { None, Information, Exclamation, Question };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No };
+
+struct MessageRequest
+{
+    QString text;
+    QString title;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+};
+
+struct InputRequest
+{
+    QString prompt;
+    QString title;
+    QString defaultText;
+};
+
+struct FileRequest
+{
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;
+    QString filter;       // Qt form: "Tournament Files (*.trn)", pairs joined by ";;"
+    QString startFolder;
+};
+
+class Responder
+{
+public:
+    virtual ~Responder() = default;
+    virtual Answer message(const MessageRequest& request) = 0;
+    virtual QString input(const InputRequest& request) = 0;   // "" on cancel
+    virtual QString file(const FileRequest& request) = 0;     // "" on cancel
+};
+
+// Installs `responder` in place of the real dialogs; nullptr puts the real dialogs back.
+void setResponder(Responder* responder);
+
+Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok);
+
+// Shorthands for the two kinds the program uses throughout: a refusal (exclamation, OK) and a
+// question (question icon, Yes and No) that answers true for Yes.
+void refuse(const QString& text, const QString& title);
+bool ask(const QString& text, const QString& title);
+
+// A one-line input prompt; "" when the user cancels.
+QString input(const QString& prompt, const QString& title, const QString& defaultText = QString());
+
+QString file(const FileRequest& request);
+
+} // namespace Prompts

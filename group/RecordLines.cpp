@@ -1,0 +1,249 @@
+#include "group/RecordLines.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const std::array<const char*, 12> kMonthAbbreviations
+    = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+const QString kSeparator = QStringLiteral("-v-");
+
+} // namespace
+
+QString formatRecordDate(const QDate& date)
+{
+    if (!date.isValid())
+        return QString();
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(QLatin1String(kMonthAbbreviations[date.month() - 1]))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QDate parseRecordDate(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    const auto parts = trimmed.split(u'-');
+    if (parts.size() != 3)
+        return QDate();
+    const QStringView day = parts[0];
+    const QStringView month = parts[1];
+    const QStringView year = parts[2];
+    if (day.isEmpty() || day.size() > 2 || year.size() != 4 || month.size() != 3)
+        return QDate();
+    for (QChar c : day)
+        if (!isDigit(c))
+            return QDate();
+    for (QChar c : year)
+        if (!isDigit(c))
+            return QDate();
+    int monthNumber = 0;
+    for (int m = 0; m < 12; ++m) {
+        if (month.compare(QLatin1String(kMonthAbbreviations[m]), Qt::CaseInsensitive) == 0) {
+            monthNumber = m + 1;
+            break;
+        }
+    }
+    if (monthNumber == 0)
+        return QDate();
+    return QDate(year.toInt(), monthNumber, day.toInt());
+}
+
+double leadingNumericValue(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    while (i < size && isBlank(text[i]))
+        ++i;
+    const qsizetype start = i;
+    if (i < size && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    const qsizetype digitsStart = i;
+    while (i < size && isDigit(text[i]))
+        ++i;
+    bool anyDigit = i > digitsStart;
+    if (i < size && text[i] == u'.') {
+        ++i;
+        const qsizetype fractionStart = i;
+        while (i < size && isDigit(text[i]))
+            ++i;
+        anyDigit = anyDigit || i > fractionStart;
+    }
+    if (!anyDigit)
+        return 0.0;
+    qsizetype end = i;
+    if (i < size && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < size && (text[j] == u'+' || text[j] == u'-'))
+            ++j;
+        const qsizetype exponentStart = j;
+        while (j < size && isDigit(text[j]))
+            ++j;
+        if (j > exponentStart)
+            end = j;
+    }
+    bool ok = false;
+    const double value = text.mid(start, end - start).toString().toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+std::optional<qint16> readNumberField(QStringView text)
+{
+    const double value = leadingNumericValue(text);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    // rint rounds halves to the even neighbour in the default rounding mode: 2.5 -> 2, 3.5 -> 4.
+    const double whole = std::rint(value);
+    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(whole);
+}
+
+std::optional<RecordFields> splitRecordLine(const QString& line)
+{
+    RecordFields record;
+    if (line.startsWith(QLatin1String("R:")))
+        record.isResult = true;
+    else if (!line.startsWith(QLatin1String("F:")))
+        return std::nullopt;
+
+    const int fieldCount = record.isResult ? 6 : 2;
+    qsizetype colon = line.indexOf(u':', kRecordDatePosition);
+    if (colon < 0)
+        return std::nullopt;
+    record.dateText = line.mid(kRecordDatePosition, colon - kRecordDatePosition);
+    for (int field = 0; field < fieldCount; ++field) {
+        const qsizetype start = colon + 1;
+        const bool last = field == fieldCount - 1;
+        colon = last ? line.size() : line.indexOf(u':', start);
+        if (colon < 0)
+            return std::nullopt;
+        record.fields.append(line.mid(start, colon - start));
+    }
+    return record;
+}
+
+std::optional<Record> readRecordLine(const QString& line, QString* error)
+{
+    const auto fail = [error](const QString& reason) -> std::optional<Record> {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    const std::optional<RecordFields> fields = splitRecordLine(line);
+    if (!fields) {
+        if (!line.startsWith(QLatin1String("F:")) && !line.startsWith(QLatin1String("R:")))
+            return fail(QStringLiteral("the line begins with neither \"F:\" nor \"R:\""));
+        return fail(QStringLiteral("the line has too few fields"));
+    }
+
+    std::array<qint16, 6> numbers {};
+    for (int i = 0; i < fields->fields.size(); ++i) {
+        const std::optional<qint16> number = readNumberField(fields->fields[i]);
+        if (!number)
+            return fail(QStringLiteral("the number \"%1\" does not fit 16 bits").arg(fields->fields[i]));
+        numbers[i] = *number;
+    }
+
+    Record record;
+    record.isResult = fields->isResult;
+    record.dateText = fields->dateText;
+    if (record.isResult) {
+        record.homeHalfTime = numbers[0];
+        record.awayHalfTime = numbers[1];
+        record.homeFullTime = numbers[2];
+        record.awayFullTime = numbers[3];
+        record.home = numbers[4];
+        record.away = numbers[5];
+    } else {
+        record.home = numbers[0];
+        record.away = numbers[1];
+    }
+    return record;
+}
+
+QString fixtureStoredLine(const QString& dateText, int home, int away)
+{
+    return QStringLiteral("F:%1:%2:%3").arg(dateText).arg(home).arg(away);
+}
+
+QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int home, int away)
+{
+    return QStringLiteral("R:") + dateText + u':' + scores[0] + u':' + scores[1] + u':' + scores[2] + u':'
+        + scores[3] + u':' + QString::number(home) + u':' + QString::number(away);
+}
+
+QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName)
+{
+    return QStringLiteral("F:") + dateText + u':' + homeName + kSeparator + awayName;
+}
+
+QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,
+                          const QString& awayName)
+{
+    return QStringLiteral("R:") + dateText + QStringLiteral(":HT:") + scores[0] + u'-' + scores[1]
+        + QStringLiteral(":FT:") + scores[2] + u'-' + scores[3] + u':' + homeName + kSeparator + awayName;
+}
+
+QString scoreTextProblem(const QString& scoreText)
+{
+    if (scoreText.contains(u':'))
+        return QStringLiteral("A score may not contain \":\".");
+    if (!readNumberField(scoreText))
+        return QStringLiteral("The score \"%1\" is too large: scores run from -32768 to 32767.").arg(scoreText);
+    return QString();
+}
+
+QString teamNameOrPlaceholder(const QStringList& teams, int number)
+{
+    if (number >= 0 && number < teams.size())
+        return teams.at(number);
+    return QStringLiteral("<no team %1>").arg(number);
+}
+
+QString displayLineFor(const QString& storedLine, const QStringList& teams)
+{
+    const std::optional<Record> record = readRecordLine(storedLine);
+    if (!record)
+        return storedLine;
+    const QString date = record->dateText.trimmed();
+    const QString home = teamNameOrPlaceholder(teams, record->home);
+    const QString away = teamNameOrPlaceholder(teams, record->away);
+    if (!record->isResult)
+        return fixtureDisplayLine(date, home, away);
+    const ScoreTexts scores = {QString::number(record->homeHalfTime), QString::number(record->awayHalfTime),
+                               QString::number(record->homeFullTime), QString::number(record->awayFullTime)};
+    return resultDisplayLine(date, scores, home, away);
+}
+
+QStringList buildDisplayLines(const QStringList& storedLines, const QStringList& teams)
+{
+    QStringList display;
+    display.reserve(storedLines.size());
+    for (const QString& line : storedLines)
+        display.append(displayLineFor(line, teams));
+    return display;
+}
+
+qint16 ArraySearch(const QVariantList& vArray, qint16 iLen, const QVariant& vLookFor)
+{
+    qint16 answer = -1;
+    const int last = qMin<int>(iLen, vArray.size() - 1);
+    for (int i = 0; i <= last; ++i) {
+        if (vArray.at(i) == vLookFor)
+            answer = static_cast<qint16>(i);
+    }
+    return answer;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <array>
+#include <optional>
+
+// A group's fixtures and results are kept as stored record lines:
+//   fixture  F:07-Mar-2000:0:3                (date, home team number, away team number)
+//   result   R:07-Mar-2000:1:0:2:2:0:3        (date, HT home, HT away, FT home, FT away, home, away)
+// and shown as display lines built from them with the team names filled in:
+//   F:07-Mar-2000:Rovers-v-United
+//   R:07-Mar-2000:HT:1-0:FT:2-2:Rovers-v-United
+// A team number is the team's 0-based position in the group's team list. Several readers rely on
+// the record date always being the 11 characters at positions 2..12 (0-based) of either form.
+
+constexpr int kRecordDatePosition = 2;
+constexpr int kRecordDateLength = 11;
+
+// "dd-mmm-yyyy" with English month abbreviations, whatever the locale: 07-Mar-2000.
+QString formatRecordDate(const QDate& date);
+
+// Reads "dd-mmm-yyyy"; a one-digit day and blanks around the text are accepted, the month's
+// case is not significant. Answers an invalid QDate when the text is not a date.
+QDate parseRecordDate(QStringView text);
+
+// The leading numeric value of a text: leading blanks skipped, an optional sign, digits, a decimal
+// part and an exponent; 0 when the text does not begin with a number.
+double leadingNumericValue(QStringView text);
+
+// The number a field of a stored line stands for: its leading numeric value rounded to a whole
+// number with halves going to the even neighbour. Nothing when that does not fit 16 bits.
+std::optional<qint16> readNumberField(QStringView text);
+
+// A stored line cut at its colons. The date runs from position 2 to the first ":" after it; a
+// fixture has two further fields, a result six, and the last field runs to the end of the line.
+struct RecordFields
+{
+    bool isResult = false;
+    QString dateText;
+    QStringList fields;
+};
+std::optional<RecordFields> splitRecordLine(const QString& line);
+
+// A stored line read into numbers. Scores are zero for a fixture.
+struct Record
+{
+    bool isResult = false;
+    QString dateText;   // as stored, not trimmed
+    qint16 homeHalfTime = 0;
+    qint16 awayHalfTime = 0;
+    qint16 homeFullTime = 0;
+    qint16 awayFullTime = 0;
+    qint16 home = 0;
+    qint16 away = 0;
+};
+
+// Reads a stored line by the splitting rule above. Nothing, with the reason in `error`, when the
+// line begins with neither "F:" nor "R:", has too few fields, or holds a number beyond 16 bits.
+std::optional<Record> readRecordLine(const QString& line, QString* error = nullptr);
+
+// The four score texts of a result, in stored order: HT home, HT away, FT home, FT away.
+using ScoreTexts = std::array<QString, 4>;
+
+QString fixtureStoredLine(const QString& dateText, int home, int away);
+QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int home, int away);
+QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName);
+QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,
+                          const QString& awayName);
+
+// Why a score text cannot be stored (it holds ":" or a number beyond 16 bits), or empty when it can.
+QString scoreTextProblem(const QString& scoreText);
+
+// The team's name, or a visible placeholder when the number lies outside the team list.
+QString teamNameOrPlaceholder(const QStringList& teams, int number);
+
+// The display line rebuilt from a stored line: names from the team list, scores as whole numbers.
+// A line that cannot be read is shown as it is stored, so that the two lists stay parallel.
+QString displayLineFor(const QString& storedLine, const QStringList& teams);
+QStringList buildDisplayLines(const QStringList& storedLines, const QStringList& teams);
+
+// The last position 0..iLen (inclusive) whose element equals vLookFor, or -1.
+qint16 ArraySearch(const QVariantList& vArray, qint16 iLen, const QVariant& vLookFor);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Positions in a list are 16-bit, so a list never holds more lines than this.
+constexpr int kMaxListLines = 32767;
+
+constexpr int kMaxGroups = 8;
+constexpr int kMaxRules = 5;

@@ -1,0 +1,25 @@
+# Shared by run.sh and test.sh: installs what is missing and builds Tabulon in build/.
+# Sourced, not run; expects TABULON_ROOT to be set.
+
+tabulon_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl1-mesa-dev libxlsxwriter-dev libbenchmark-dev"
+
+tabulon_install_missing() {
+    local missing=""
+    for package in $tabulon_packages; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install:$missing" >&2; return 1; }
+        sudo="sudo"
+    fi
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq || return 1
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing || return 1
+}
+
+tabulon_build() {
+    cmake -S "$TABULON_ROOT" -B "$TABULON_ROOT/build" "$@" || return 1
+    cmake --build "$TABULON_ROOT/build" --parallel "$(nproc)" || return 1
+}
