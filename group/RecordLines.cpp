@@ -206,6 +206,13 @@ QString scoreTextProblem(const QString& scoreText)
     return QString();
 }
 
+QString teamNameProblem(const QString& name)
+{
+    if (name.contains(kSeparator))
+        return QStringLiteral("A team name may not contain \"-v-\": it separates the two teams of a fixture.");
+    return QString();
+}
+
 QString teamNameOrPlaceholder(const QStringList& teams, int number)
 {
     if (number >= 0 && number < teams.size())

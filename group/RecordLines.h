@@ -73,6 +73,10 @@ QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, con
 // Why a score text cannot be stored (it holds ":" or a number beyond 16 bits), or empty when it can.
 QString scoreTextProblem(const QString& scoreText);
 
+// Why a team name cannot be used (it holds "-v-", which separates the two names of a display
+// line), or empty when it can.
+QString teamNameProblem(const QString& name);
+
 // The team's name, or a visible placeholder when the number lies outside the team list.
 QString teamNameOrPlaceholder(const QStringList& teams, int number);
 

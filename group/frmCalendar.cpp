@@ -1,0 +1,79 @@
+#include "group/frmCalendar.h"
+
+#include "model/CenterForm.h"
+#include "model/Tournament.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmCalendar::frmCalendar(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("frmCalendar"));
+    setWindowTitle(QString());
+    setModal(true);
+
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setText(QStringLiteral("Choose a date"));
+
+    Cal = new QCalendarWidget(this);
+    Cal->setObjectName(QStringLiteral("Cal"));
+    Cal->setAccessibleName(QStringLiteral("Calendar"));
+    Cal->setGridVisible(true);
+    connect(Cal, &QCalendarWidget::activated, this, &frmCalendar::cmdOK_Click);
+
+    auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmCalendar::cmdOK_Click);
+
+    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmCalendar::cmdCancel_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblMessage);
+    layout->addWidget(Cal);
+    layout->addLayout(buttons);
+
+    Form_Load();
+}
+
+void frmCalendar::Form_Load()
+{
+    if (CalendarDate.isValid())
+        Cal->setSelectedDate(CalendarDate);
+    CenterForm(this);
+}
+
+void frmCalendar::setMessage(const QString& message)
+{
+    lblMessage->setText(message);
+}
+
+void frmCalendar::cmdOK_Click()
+{
+    CalendarDate = Cal->selectedDate();
+    accept();
+}
+
+void frmCalendar::cmdCancel_Click()
+{
+    CalendarDate = calendarCancelDate();
+    QDialog::reject();
+}
+
+void frmCalendar::reject()
+{
+    // Escape and the window's close control count as Cancel.
+    cmdCancel_Click();
+}
