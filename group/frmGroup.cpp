@@ -107,8 +107,6 @@ void frmGroup::cmdAddResult_Click() {}
 void frmGroup::cmdClear_Click() {}
 void frmGroup::cmdDelete_Click() {}
 void frmGroup::cmdEdit_Click() {}
-void frmGroup::cmdEditResult_Click() {}
-void frmGroup::cmdEditDate_Click() {}
 
 // The reports come with their own work; until then the buttons do nothing.
 void frmGroup::cmdReport_Click() {}
