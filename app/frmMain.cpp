@@ -25,28 +25,25 @@ const QString kWindowStateSetting = QStringLiteral("Window State");
 const QString kUnsavedQuestion = QStringLiteral("Tournament not saved.  Are you sure you want to exit");
 const QString kCloseTitle = QStringLiteral("Close Tournament");
 
+const char* const kUnloadingProperty = "tabulonUnloading";
+
 // Group windows have no close box; this keeps the system's close key from closing one too.
+// Only unloadGroupWindow, which marks the window first, closes one.
 class GroupSubWindowGuard : public QObject
 {
 public:
     using QObject::QObject;
-    bool unloading = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Close && !unloading) {
+        if (event->type() == QEvent::Close && !watched->property(kUnloadingProperty).toBool()) {
             event->ignore();
             return true;
         }
         return QObject::eventFilter(watched, event);
     }
 };
-
-GroupSubWindowGuard* guardOf(QMdiSubWindow* window)
-{
-    return window->findChild<GroupSubWindowGuard*>(QString(), Qt::FindDirectChildrenOnly);
-}
 
 } // namespace
 
@@ -239,8 +236,7 @@ void frmMain::unloadGroupWindow(int slot)
         return;
     QMdiSubWindow* window = m_groupWindows[slot];
     m_groupWindows[slot] = nullptr;
-    if (GroupSubWindowGuard* guard = guardOf(window))
-        guard->unloading = true;
+    window->setProperty(kUnloadingProperty, true);
     m_mdiArea->removeSubWindow(window);
     delete window;
 }
