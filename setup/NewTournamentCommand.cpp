@@ -1,3 +1,67 @@
+#include "app/Prompts.h"
 #include "app/frmMain.h"
+#include "group/RecordLines.h"
+#include "group/frmGroup.h"
+#include "model/Tournament.h"
+#include "setup/GroupCaption.h"
+#include "setup/frmTournamentDetails.h"
 
-void frmMain::mnuNew_Click() {}
+namespace {
+
+const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
+const QString kCancelTitle = QStringLiteral("Cancel Tournament");
+
+// Asks for the group's team names one by one. False when the user cancels the tournament.
+bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
+{
+    const QString title = QStringLiteral("Add Teams to ") + caption;
+    for (int k = 1; k <= teamCount; ++k) {
+        for (;;) {
+            const QString name = Prompts::input(QStringLiteral("Enter Team ") + QString::number(k), title);
+            if (name.isEmpty()) {
+                if (Prompts::ask(kCancelQuestion, kCancelTitle))
+                    return false;
+                continue;
+            }
+            // "-v-" separates the two teams of a display line; such a name would be misread.
+            const QString problem = teamNameProblem(name);
+            if (!problem.isEmpty()) {
+                Prompts::refuse(problem, QStringLiteral("ERROR"));
+                continue;
+            }
+            // Kept exactly as typed: blanks and commas belong to the name.
+            group->appendTeam(name);
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void frmMain::mnuNew_Click()
+{
+    if (Tournament.GroupCount >= 1 && !CloseTournament())
+        return;
+
+    {
+        frmTournamentDetails details(this, this);
+        details.exec();
+    }
+    if (Tournament.GroupCount == 0)
+        return;
+
+    for (int n = 1; n <= Tournament.GroupCount && n <= 8; ++n) {
+        const QString caption = groupCaption(n, Tournament.GroupTitle, Tournament.Indicator);
+        frmGroup* group = groupWindow(n);
+        group->setWindowTitle(caption);
+        showGroupWindow(n);
+        group->setTag(QString::number(n));
+        if (!enterTeams(group, Tournament.TeamsInGroup[n], caption)) {
+            // Only the windows made so far exist; the settings and the caption stay as they are.
+            for (int slot = 1; slot <= n; ++slot)
+                unloadGroupWindow(slot);
+            return;
+        }
+    }
+}
