@@ -1,0 +1,446 @@
+#include "model/TournamentFile.h"
+
+#include "group/RecordLines.h"
+#include "model/Limits.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <cerrno>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes the code page leaves
+// undefined keep the C1 control of the same value, as Windows itself maps them.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// The offending text quoted in a message, cut short so a binary file cannot flood the message box.
+QString quoted(QStringView text)
+{
+    constexpr int kShown = 40;
+    if (text.size() <= kShown)
+        return u'"' + text.toString() + u'"';
+    return u'"' + text.left(kShown).toString() + QStringLiteral("...\"");
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// A number line: blanks, an optional sign, decimal digits, blanks. Values too long to matter are
+// pinned just outside 16 bits so the range checks refuse them.
+std::optional<int> readNumberLine(QStringView line)
+{
+    qsizetype i = 0;
+    qsizetype end = line.size();
+    while (i < end && isBlank(line[i]))
+        ++i;
+    while (end > i && isBlank(line[end - 1]))
+        --end;
+    bool negative = false;
+    if (i < end && (line[i] == u'-' || line[i] == u'+')) {
+        negative = line[i] == u'-';
+        ++i;
+    }
+    if (i == end)
+        return std::nullopt;
+    int value = 0;
+    for (; i < end; ++i) {
+        const QChar c = line[i];
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = qMin(value * 10 + (c.unicode() - u'0'), 99999);
+    }
+    return negative ? -value : value;
+}
+
+class TournamentParser
+{
+public:
+    explicit TournamentParser(QStringView text)
+        : m_text(text)
+    { }
+
+    bool parse(TournamentData& data);
+    int faultLine() const { return m_faultLine; }
+    const QString& faultReason() const { return m_faultReason; }
+
+private:
+    std::optional<QStringView> nextLine();
+    bool readText(const QString& what, QString& out);
+    bool readNumber(const QString& what, int min, int max, const QString& range, qint16& out);
+    bool checkRecordLine(const QString& line, int number, int group, int teamCount);
+    bool fail(int line, const QString& reason)
+    {
+        m_faultLine = line;
+        m_faultReason = reason;
+        return false;
+    }
+
+    QStringView m_text;
+    qsizetype m_position = 0;
+    int m_lineNumber = 0; // of the line last read
+    int m_faultLine = 0;
+    QString m_faultReason;
+};
+
+std::optional<QStringView> TournamentParser::nextLine()
+{
+    if (m_position >= m_text.size())
+        return std::nullopt;
+    qsizetype end = m_text.indexOf(u'\n', m_position);
+    qsizetype next = end + 1;
+    if (end < 0) {
+        end = m_text.size();
+        next = end;
+    }
+    QStringView line = m_text.mid(m_position, end - m_position);
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    m_position = next;
+    ++m_lineNumber;
+    return line;
+}
+
+bool TournamentParser::readText(const QString& what, QString& out)
+{
+    const std::optional<QStringView> line = nextLine();
+    if (!line)
+        return fail(m_lineNumber + 1, QStringLiteral("the file ends early; this line should hold %1.").arg(what));
+    out = line->toString();
+    return true;
+}
+
+bool TournamentParser::readNumber(const QString& what, int min, int max, const QString& range, qint16& out)
+{
+    const std::optional<QStringView> line = nextLine();
+    if (!line)
+        return fail(m_lineNumber + 1, QStringLiteral("the file ends early; this line should hold %1.").arg(what));
+    const std::optional<int> value = readNumberLine(*line);
+    if (!value)
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 is not a number; this line should hold %2.").arg(quoted(*line), what));
+    if (*value < min || *value > max)
+        return fail(m_lineNumber, QStringLiteral("%1 is %2; it must be %3.").arg(what, line->trimmed(), range));
+    out = static_cast<qint16>(*value);
+    return true;
+}
+
+bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount)
+{
+    const QString which = QStringLiteral("record line %1 of group %2").arg(number).arg(group);
+    const bool isResult = line.startsWith(QLatin1String("R:"));
+    if (!isResult && !line.startsWith(QLatin1String("F:")))
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 begins with neither \"F:\" nor \"R:\": %2.").arg(which, quoted(line)));
+
+    // The last field runs to the end of the line, so an extra colon would pass the splitting rule
+    // unnoticed and change a team number; the count is checked exactly instead.
+    const int expectedFields = isResult ? 6 : 2;
+    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
+    if (fields != expectedFields)
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 has %2 fields after its date; a %3 has %4: %5.")
+                        .arg(which)
+                        .arg(fields)
+                        .arg(isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
+                        .arg(expectedFields)
+                        .arg(quoted(line)));
+
+    QString problem;
+    const std::optional<Record> record = readRecordLine(line, &problem);
+    if (!record)
+        return fail(m_lineNumber, QStringLiteral("%1 cannot be read: %2.").arg(which, problem));
+    if (!parseRecordDate(record->dateText).isValid())
+        return fail(m_lineNumber, QStringLiteral("%1 has no readable date: %2.").arg(which, quoted(record->dateText)));
+    for (const qint16 team : { record->home, record->away }) {
+        if (team >= 0 && team < teamCount)
+            continue;
+        const QString names = teamCount == 0 ? QStringLiteral("group %1 has no team names").arg(group)
+                                             : QStringLiteral("group %1 has %2 team names (numbers 0 to %3)")
+                                                   .arg(group)
+                                                   .arg(teamCount)
+                                                   .arg(teamCount - 1);
+        return fail(m_lineNumber, QStringLiteral("%1 names team %2, but %3.").arg(which).arg(team).arg(names));
+    }
+    return true;
+}
+
+bool TournamentParser::parse(TournamentData& data)
+{
+    const QString kGroupCountRange = QStringLiteral("1 to %1").arg(kMaxGroups);
+    const QString kListRange = QStringLiteral("0 to %1").arg(kMaxListLines);
+
+    if (!readText(QStringLiteral("the tournament title"), data.title))
+        return false;
+    if (!readNumber(QStringLiteral("the group count"), 1, kMaxGroups, kGroupCountRange, data.GroupCount))
+        return false;
+    if (!readText(QStringLiteral("the group title"), data.GroupTitle))
+        return false;
+    if (!readNumber(QStringLiteral("the group label style"), 0, 2, QStringLiteral("0, 1 or 2"), data.Indicator))
+        return false;
+    for (int g = 1; g <= data.GroupCount; ++g) {
+        if (!readNumber(QStringLiteral("the team count of group %1").arg(g), 2, kMaxListLines,
+                        QStringLiteral("2 to %1").arg(kMaxListLines), data.TeamsInGroup[g]))
+            return false;
+    }
+    if (!readNumber(QStringLiteral("the number of league order rules"), 1, kMaxRules,
+                    QStringLiteral("1 to %1").arg(kMaxRules), data.RuleCount))
+        return false;
+    for (int r = 1; r <= data.RuleCount; ++r) {
+        if (!readNumber(QStringLiteral("league order rule %1").arg(r), 1, 5, QStringLiteral("1 to 5"),
+                        data.RuleOrder[r]))
+            return false;
+    }
+    if (!readNumber(QStringLiteral("the number of points for a win"), 2, 3, QStringLiteral("2 or 3"),
+                    data.PointsForWin))
+        return false;
+    if (!readNumber(QStringLiteral("the number of points for a draw"), 0, 2, QStringLiteral("0, 1 or 2"),
+                    data.PointsForDraw))
+        return false;
+
+    data.groups.resize(data.GroupCount);
+    for (int g = 1; g <= data.GroupCount; ++g) {
+        TournamentGroupData& group = data.groups[g - 1];
+        if (!readText(QStringLiteral("the caption of group %1").arg(g), group.caption))
+            return false;
+        qint16 teamCount = 0;
+        if (!readNumber(QStringLiteral("the number of team names of group %1").arg(g), 0, kMaxListLines, kListRange,
+                        teamCount))
+            return false;
+        group.teams.reserve(teamCount);
+        for (int t = 1; t <= teamCount; ++t) {
+            QString name;
+            if (!readText(QStringLiteral("team name %1 of group %2").arg(t).arg(g), name))
+                return false;
+            group.teams.append(name);
+        }
+        qint16 recordCount = 0;
+        if (!readNumber(QStringLiteral("the number of record lines of group %1").arg(g), 0, kMaxListLines, kListRange,
+                        recordCount))
+            return false;
+        group.recordLines.reserve(recordCount);
+        for (int k = 1; k <= recordCount; ++k) {
+            QString line;
+            if (!readText(QStringLiteral("record line %1 of group %2").arg(k).arg(g), line))
+                return false;
+            if (!checkRecordLine(line, k, g, teamCount))
+                return false;
+            group.recordLines.append(line);
+        }
+    }
+
+    // Empty lines after the last block are harmless; anything else means the counts above do
+    // not describe the file, and a save would silently drop what they leave out.
+    while (const std::optional<QStringView> line = nextLine()) {
+        if (!line->trimmed().isEmpty())
+            return fail(m_lineNumber,
+                        QStringLiteral("text follows the last group's record lines: %1.").arg(quoted(*line)));
+    }
+    return true;
+}
+
+QString decodeTournamentText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(bytes);
+}
+
+void appendTextLine(QByteArray& out, const QString& text)
+{
+    out += text.toUtf8();
+    out += "\r\n";
+}
+
+void appendNumberLine(QByteArray& out, int value)
+{
+    out += value < 0 ? '-' : ' ';
+    out += QByteArray::number(value < 0 ? -value : value);
+    out += " \r\n";
+}
+
+bool holdsLineBreak(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(kWindows1252High[value - 0x80]) : QChar(value);
+    }
+    return text;
+}
+
+namespace {
+
+// `source` names the file in the messages, or is empty for bytes that come from elsewhere.
+TournamentReadResult parseTournamentFrom(const QByteArray& bytes, const QString& source)
+{
+    const QString text = decodeTournamentText(bytes);
+    TournamentParser parser(text);
+    TournamentData data;
+    TournamentReadResult result;
+    if (parser.parse(data)) {
+        result.data = std::move(data);
+        return result;
+    }
+    result.line = parser.faultLine();
+    result.error = source.isEmpty()
+        ? QStringLiteral("Line %1: %2").arg(parser.faultLine()).arg(parser.faultReason())
+        : QStringLiteral("Line %1 of %2: %3").arg(parser.faultLine()).arg(source, parser.faultReason());
+    return result;
+}
+
+} // namespace
+
+TournamentReadResult parseTournament(const QByteArray& bytes)
+{
+    return parseTournamentFrom(bytes, QString());
+}
+
+TournamentReadResult readTournamentFile(const QString& path)
+{
+    TournamentReadResult result;
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("Cannot read %1: it is a folder, not a tournament file.").arg(path);
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
+        return result;
+    }
+    return parseTournamentFrom(bytes, path);
+}
+
+std::optional<QByteArray> formatTournament(const TournamentData& data, QString* error)
+{
+    const auto fail = [error](const QString& reason) -> std::optional<QByteArray> {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    if (data.GroupCount < 1 || data.GroupCount > kMaxGroups || data.groups.size() != data.GroupCount)
+        return fail(QStringLiteral("The tournament has %1 groups and %2 group windows; it needs 1 to %3 of each.")
+                        .arg(data.GroupCount)
+                        .arg(data.groups.size())
+                        .arg(kMaxGroups));
+    if (data.RuleCount < 1 || data.RuleCount > kMaxRules)
+        return fail(QStringLiteral("The tournament has %1 league order rules; it needs 1 to %2.")
+                        .arg(data.RuleCount)
+                        .arg(kMaxRules));
+    for (const QString* text : { &data.title, &data.GroupTitle }) {
+        if (holdsLineBreak(*text))
+            return fail(QStringLiteral("The text %1 holds a line break.").arg(quoted(*text)));
+    }
+    for (int g = 1; g <= data.GroupCount; ++g) {
+        const TournamentGroupData& group = data.groups[g - 1];
+        if (group.teams.size() > kMaxListLines || group.recordLines.size() > kMaxListLines)
+            return fail(QStringLiteral("Group %1 holds more than %2 teams or record lines.").arg(g).arg(kMaxListLines));
+        if (holdsLineBreak(group.caption))
+            return fail(QStringLiteral("The caption of group %1 holds a line break.").arg(g));
+        for (const QStringList* list : { &group.teams, &group.recordLines }) {
+            for (const QString& text : *list) {
+                if (holdsLineBreak(text))
+                    return fail(QStringLiteral("The text %1 of group %2 holds a line break.")
+                                    .arg(quoted(text), QString::number(g)));
+            }
+        }
+    }
+
+    QByteArray out;
+    qsizetype estimate = 256;
+    for (const TournamentGroupData& group : data.groups) {
+        for (const QString& team : group.teams)
+            estimate += team.size() + 2;
+        for (const QString& line : group.recordLines)
+            estimate += line.size() + 2;
+    }
+    out.reserve(estimate);
+
+    appendTextLine(out, data.title);
+    appendNumberLine(out, data.GroupCount);
+    appendTextLine(out, data.GroupTitle);
+    appendNumberLine(out, data.Indicator);
+    for (int g = 1; g <= data.GroupCount; ++g)
+        appendNumberLine(out, data.TeamsInGroup[g]);
+    appendNumberLine(out, data.RuleCount);
+    for (int r = 1; r <= data.RuleCount; ++r)
+        appendNumberLine(out, data.RuleOrder[r]);
+    appendNumberLine(out, data.PointsForWin);
+    appendNumberLine(out, data.PointsForDraw);
+    for (const TournamentGroupData& group : data.groups) {
+        appendTextLine(out, group.caption);
+        appendNumberLine(out, static_cast<int>(group.teams.size()));
+        for (const QString& team : group.teams)
+            appendTextLine(out, team);
+        appendNumberLine(out, static_cast<int>(group.recordLines.size()));
+        for (const QString& line : group.recordLines)
+            appendTextLine(out, line);
+    }
+    return out;
+}
+
+bool writeTournament(const TournamentData& data, QIODevice& device, QString* error)
+{
+    const std::optional<QByteArray> bytes = formatTournament(data, error);
+    if (!bytes)
+        return false;
+    if (device.write(*bytes) != bytes->size()) {
+        if (error)
+            *error = device.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool saveTournamentFile(const TournamentData& data, const QString& path, QString* error)
+{
+    const auto fail = [&path, error](const QString& reason) {
+        if (error)
+            *error = QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason);
+        return false;
+    };
+    QString problem;
+    const std::optional<QByteArray> bytes = formatTournament(data, &problem);
+    if (!bytes)
+        return fail(problem);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString() + u'.');
+    // QSaveFile::commit() can rename a short file into place when its own flush fails (a write
+    // cut off by a size limit), so the flush is done and checked here first. The device's own
+    // text for that failure is "Unknown error"; the system's reason is kept instead.
+    errno = 0;
+    const bool written = file.write(*bytes) == bytes->size() && file.flush();
+    if (!written) {
+        const int systemError = errno;
+        const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
+        file.cancelWriting();
+        return fail(reason + u'.');
+    }
+    if (!file.commit())
+        return fail(file.errorString() + u'.');
+    return true;
+}
