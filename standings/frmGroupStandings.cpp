@@ -5,4 +5,4 @@ QString frmGroup::PopulateResults(bool)
     return QString();
 }
 
-void frmGroup::cmdLeagueTable_Click() {}
+void frmGroup::cmdLeagueTable_Click() { }

@@ -1,0 +1,45 @@
+#include "standings/LeagueQuery.h"
+
+namespace {
+
+QString orderClause(int ruleCode)
+{
+    switch (ruleCode) {
+    case 1:
+        return QStringLiteral("[Pts] DESC");
+    case 2:
+        return QStringLiteral("[Diff] DESC");
+    case 3:
+        return QStringLiteral("[For] DESC");
+    case 4:
+        return QStringLiteral("[Won] DESC");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder)
+{
+    LeagueQuery query;
+    query.text = kLeagueQueryFixedText;
+    bool anyClause = false;
+    for (int code : ruleOrder) {
+        if (code == 5) {
+            query.headToHead = true;
+            continue;
+        }
+        const QString clause = orderClause(code);
+        if (clause.isEmpty())
+            continue;
+        query.text += anyClause ? QStringLiteral(", ") : QStringLiteral("ORDER BY ");
+        query.text += clause;
+        anyClause = true;
+    }
+    // Rows equal on every clause would otherwise come in whatever order the engine's sorter leaves
+    // them; team-number order makes every computation of the same results give the same table.
+    query.orderedText = query.text
+        + (anyClause ? QStringLiteral(", [Teams].[TeamNumber]") : QStringLiteral("ORDER BY [Teams].[TeamNumber]"));
+    return query;
+}

@@ -1,0 +1,22 @@
+#include "standings/LeagueRow.h"
+
+QVariant leagueRowValue(const LeagueRow& row, const QString& column)
+{
+    if (column == QLatin1String("Competitors Name"))
+        return row.name;
+    if (column == QLatin1String("Won"))
+        return row.won;
+    if (column == QLatin1String("Drawn"))
+        return row.drawn;
+    if (column == QLatin1String("Lost"))
+        return row.lost;
+    if (column == QLatin1String("For"))
+        return row.goalsFor;
+    if (column == QLatin1String("Against"))
+        return row.against;
+    if (column == QLatin1String("Diff"))
+        return row.diff;
+    if (column == QLatin1String("Pts"))
+        return row.pts;
+    return QVariant();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+// One team's line of a league table. Figures are 64-bit: a long season's sums may pass 32767.
+struct LeagueRow
+{
+    QString name; // "Competitors Name"
+    qint64 won = 0;
+    qint64 drawn = 0;
+    qint64 lost = 0;
+    qint64 goalsFor = 0; // "For"
+    qint64 against = 0;
+    qint64 diff = 0;
+    qint64 pts = 0;
+
+    bool operator==(const LeagueRow& other) const
+    {
+        return name == other.name && won == other.won && drawn == other.drawn && lost == other.lost
+            && goalsFor == other.goalsFor && against == other.against && diff == other.diff && pts == other.pts;
+    }
+};
+
+// A league table as read from the temporary database: the columns in the order its source gave
+// them (the league query puts Lost before Drawn, TempTable Drawn before Lost) and the rows in
+// league order.
+struct LeagueTable
+{
+    QStringList columns;
+    QVector<LeagueRow> rows;
+};
+
+// The value of one column of a row by its field name; an invalid QVariant for an unknown name.
+QVariant leagueRowValue(const LeagueRow& row, const QString& column);

@@ -1,0 +1,53 @@
+#include "standings/Standings.h"
+
+#include "standings/HeadToHead.h"
+#include "standings/LeagueQuery.h"
+#include "standings/Tally.h"
+#include "standings/TempDatabase.h"
+
+#include <optional>
+
+namespace {
+
+// TempTable keeps its rows in the order they were written; rowid makes that explicit.
+const QString kTempTableInOrder = QStringLiteral("SELECT * FROM [TempTable] ORDER BY rowid");
+
+} // namespace
+
+StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName)
+{
+    StandingsOutcome outcome;
+    const TallyOutcome tally
+        = tallyResults(request.storedLines, int(request.teams.size()), request.pointsForWin, request.pointsForDraw);
+    outcome.skippedLines = tally.skippedLines;
+    const LeagueQuery query = buildLeagueQuery(request.ruleOrder);
+
+    TempDatabase database(databaseName);
+    const auto failed = [&]() {
+        outcome.error = database.errorMessage();
+        database.rollback();
+        return outcome;
+    };
+    if (!database.open() || !database.beginTransaction())
+        return failed();
+    if (!database.replaceLeague(tally.tallies) || !database.replaceTeams(request.teams))
+        return failed();
+
+    std::optional<LeagueTable> table = database.readTable(query.orderedText);
+    if (!table)
+        return failed();
+    if (query.headToHead) {
+        separateLevelPairs(table->rows, request.displayLines);
+        if (!database.replaceTempTable(table->rows))
+            return failed();
+        table = database.readTable(kTempTableInOrder);
+        if (!table)
+            return failed();
+    }
+    if (!database.commit())
+        return failed();
+
+    outcome.table = *table;
+    outcome.reportQuery = query.headToHead ? kTempTableQuery : query.text;
+    return outcome;
+}

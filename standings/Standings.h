@@ -1,0 +1,34 @@
+#pragma once
+
+#include "standings/LeagueRow.h"
+
+#include <QList>
+#include <QStringList>
+
+// Everything a group's league table is computed from.
+struct StandingsRequest
+{
+    QStringList teams; // team names in team-number order
+    QStringList storedLines; // the group's stored record lines
+    QStringList displayLines; // the display lines built from them (read by the head-to-head rule)
+    int pointsForWin = 3;
+    int pointsForDraw = 1;
+    QList<int> ruleOrder; // rule codes, most significant first
+};
+
+struct StandingsOutcome
+{
+    QString error; // "Error <code> - <text>" from the database; empty on success
+    QString reportQuery; // the league query, or "SELECT * FROM TempTable" with the head-to-head rule
+    LeagueTable table; // the rows read back inside the computation's transaction
+    int skippedLines = 0; // result lines passed over (unreadable, or naming no team of the group)
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Tallies the results, rewrites League and Teams in the temporary database at `databaseName`,
+// orders the rows by the league query (teams equal on every rule in team-number order), and with
+// the head-to-head rule separates level neighbours and rewrites TempTable. All of it happens in one
+// transaction, so the rows returned are this computation's own even when another program uses the
+// same file; on failure nothing is kept and `error` says why.
+StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+#include <QVector>
+
+// One team's figures summed over the group's results. Sums are 64-bit, so no season overflows them.
+struct TeamTally
+{
+    qint64 won = 0;
+    qint64 drawn = 0;
+    qint64 lost = 0;
+    qint64 goalsFor = 0;
+    qint64 against = 0;
+    qint64 pts = 0;
+
+    qint64 diff() const { return goalsFor - against; }
+};
+
+struct TallyOutcome
+{
+    QVector<TeamTally> tallies; // one per team number 0..teamCount-1
+    int skippedLines = 0; // result lines passed over: unreadable, or naming no team of the group
+};
+
+// Sums the full-time scores of the result lines ("R:") among `storedLines` for `teamCount` teams.
+// Fixtures and half-time scores play no part. A result line that cannot be read, or whose team
+// numbers lie outside 0..teamCount-1, is passed over and counted in skippedLines.
+TallyOutcome tallyResults(const QStringList& storedLines, int teamCount, int pointsForWin, int pointsForDraw);
