@@ -137,10 +137,14 @@ void frmTournamentDetails::buildControls()
         keepSpaceWhenHidden(Label6[n]);
         keepSpaceWhenHidden(txtNoOfTeams[n]);
         const int row = (n - 1) % 4;
-        const int column = (n - 1) / 4 * 2;
+        const int column = (n - 1) / 4 * 3;
         teamsLayout->addWidget(Label6[n], row, column);
         teamsLayout->addWidget(txtNoOfTeams[n], row, column + 1);
     }
+
+    // Groups 1-4 on the left, 5-8 on the right, kept close together.
+    teamsLayout->setColumnMinimumWidth(2, 24);
+    teamsLayout->setColumnStretch(5, 1);
 
     auto* Label7 = makeLabel(QStringLiteral("Label7"), QStringLiteral("SELECT LEAGUE ORDER RULES"), this);
     QFont headingFont = Label7->font();
