@@ -1,7 +1,34 @@
 #include "cli/Commands.h"
+#include "model/TournamentFile.h"
 
-int runCheckCommand(const QStringList&, QTextStream&, QTextStream& err)
+namespace {
+
+QString counted(qsizetype count, const char* singular, const char* plural)
 {
-    err << "tabulon-cli: the check command is not available yet\n";
-    return 2;
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
+}
+
+} // namespace
+
+int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1) {
+        err << "Usage: tabulon-cli check FILE.trn\n";
+        return 2;
+    }
+    const TournamentReadResult read = readTournamentFile(args.first());
+    if (!read.ok()) {
+        err << read.error << '\n';
+        return 1;
+    }
+    out << read.data->title << '\n';
+    for (const TournamentGroupData& group : read.data->groups) {
+        qsizetype results = 0;
+        for (const QString& line : group.recordLines)
+            results += line.startsWith(QLatin1String("R:")) ? 1 : 0;
+        out << group.caption << ": " << counted(group.teams.size(), "team", "teams") << ", "
+            << counted(group.recordLines.size() - results, "fixture", "fixtures") << ", "
+            << counted(results, "result", "results") << '\n';
+    }
+    return 0;
 }

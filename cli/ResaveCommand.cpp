@@ -1,7 +1,22 @@
 #include "cli/Commands.h"
+#include "model/TournamentFile.h"
 
-int runResaveCommand(const QStringList&, QTextStream&, QTextStream& err)
+int runResaveCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    err << "tabulon-cli: the resave command is not available yet\n";
-    return 2;
+    if (args.size() != 2) {
+        err << "Usage: tabulon-cli resave IN.trn OUT.trn\n";
+        return 2;
+    }
+    const TournamentReadResult read = readTournamentFile(args[0]);
+    if (!read.ok()) {
+        err << read.error << '\n';
+        return 1;
+    }
+    QString error;
+    if (!saveTournamentFile(*read.data, args[1], &error)) {
+        err << error << '\n';
+        return 1;
+    }
+    out << "Wrote " << args[1] << '\n';
+    return 0;
 }
