@@ -1,7 +1,122 @@
+// tabulon-cli generate: File > Generate Fixtures without windows.
 #include "cli/Commands.h"
+#include "fixtures/FixtureSort.h"
+#include "fixtures/Schedule.h"
+#include "group/RecordLines.h"
+#include "model/TournamentFile.h"
 
-int runGenerateCommand(const QStringList&, QTextStream&, QTextStream& err)
+#include <QCommandLineParser>
+#include <QTime>
+#include <limits>
+
+namespace {
+
+const char* const kUsage
+    = "Usage: tabulon-cli generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS [--home-away] [--seed S]\n";
+
+int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli: the generate command is not available yet\n";
-    return 2;
+    err << "tabulon-cli generate: " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    const QCommandLineOption startOption(QStringLiteral("start"), QString(), QStringLiteral("DD-MMM-YYYY"));
+    const QCommandLineOption gapOption(QStringLiteral("gap"), QString(), QStringLiteral("DAYS"));
+    const QCommandLineOption homeAwayOption(QStringLiteral("home-away"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("S"));
+    parser.addOptions({ groupOption, startOption, gapOption, homeAwayOption, seedOption });
+    parser.addPositionalArgument(QStringLiteral("file"), QString());
+    if (!parser.parse(QStringList { QStringLiteral("generate") } + args)) {
+        err << "tabulon-cli generate: " << parser.errorText() << '\n' << kUsage;
+        return 2;
+    }
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(groupOption) || !parser.isSet(startOption)
+        || !parser.isSet(gapOption)) {
+        err << kUsage;
+        return 2;
+    }
+    const QString path = parser.positionalArguments().first();
+
+    bool isNumber = false;
+    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
+    if (!isNumber)
+        return refuse(err, QStringLiteral("--group needs a group number, not \"%1\".").arg(parser.value(groupOption)),
+                      2);
+    const QDate start = parseRecordDate(parser.value(startOption));
+    if (!start.isValid())
+        return refuse(
+            err, QStringLiteral("--start needs a date such as 01-Mar-2000, not \"%1\".").arg(parser.value(startOption)),
+            2);
+    const int gap = parser.value(gapOption).toInt(&isNumber);
+    if (!isNumber || gap < std::numeric_limits<qint16>::min() || gap > std::numeric_limits<qint16>::max())
+        return refuse(err,
+                      QStringLiteral("--gap needs a whole number of days from %1 to %2, not \"%3\".")
+                          .arg(std::numeric_limits<qint16>::min())
+                          .arg(std::numeric_limits<qint16>::max())
+                          .arg(parser.value(gapOption)),
+                      2);
+    // Without a seed the shuffle is seeded from the time of day, as in the program.
+    quint32 seed = static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay());
+    if (parser.isSet(seedOption)) {
+        seed = parser.value(seedOption).toUInt(&isNumber);
+        if (!isNumber)
+            return refuse(err,
+                          QStringLiteral("--seed needs a whole number from 0 to 4294967295, not \"%1\".")
+                              .arg(parser.value(seedOption)),
+                          2);
+    }
+    const int legs = parser.isSet(homeAwayOption) ? 2 : 1;
+
+    TournamentReadResult read = readTournamentFile(path);
+    if (!read.ok())
+        return refuse(err, read.error);
+    TournamentData& tournament = *read.data;
+    if (groupNumber < 1 || groupNumber > tournament.GroupCount)
+        return refuse(err,
+                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
+                          .arg(groupNumber)
+                          .arg(tournament.GroupCount));
+    TournamentGroupData& group = tournament.groups[groupNumber - 1];
+    if (!group.recordLines.isEmpty())
+        return refuse(err,
+                      QStringLiteral("Cannot create fixtures unless fixture list is empty: group %1 holds %2 %3.")
+                          .arg(groupNumber)
+                          .arg(group.recordLines.size())
+                          .arg(group.recordLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+    const int n = tournament.TeamsInGroup[groupNumber];
+    if (n < 2)
+        return refuse(err,
+                      QStringLiteral("Cannot create fixtures for a group with fewer than two teams: group %1 "
+                                     "has %2.")
+                          .arg(groupNumber)
+                          .arg(n));
+    if (group.teams.size() < n)
+        return refuse(err,
+                      QStringLiteral("group %1 should have %2 teams but lists %3 team names.")
+                          .arg(groupNumber)
+                          .arg(n)
+                          .arg(group.teams.size()));
+
+    ScheduleResult schedule
+        = buildSchedule(shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap, group.recordLines.size());
+    if (!schedule.ok())
+        return refuse(err,
+                      QStringLiteral("Error %1 - %2").arg(schedule.failure.number).arg(schedule.failure.description));
+    QStringList lines = group.recordLines + schedule.lines;
+    QString error;
+    if (!sortByRecordDate(lines, &error))
+        return refuse(err, QStringLiteral("Error %1 - %2").arg(kSortFailureNumber).arg(error));
+    group.recordLines = lines;
+
+    if (!saveTournamentFile(tournament, path, &error))
+        return refuse(err, error);
+    out << "Added " << schedule.lines.size() << " fixtures to " << group.caption << ", " << lines.first().mid(2, 11)
+        << " to " << lines.last().mid(2, 11) << ".\n";
+    return 0;
 }
