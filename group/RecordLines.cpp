@@ -96,7 +96,9 @@ double leadingNumericValue(QStringView text)
     }
     bool ok = false;
     const double value = text.mid(start, end - start).toString().toDouble(&ok);
-    return ok ? value : 0.0;
+    // An overflow answers infinity with ok false: keep it, so that the caller sees a number far
+    // too large rather than a harmless 0.
+    return ok || std::isinf(value) ? value : 0.0;
 }
 
 std::optional<qint16> readNumberField(QStringView text)

@@ -1,14 +1,139 @@
 #include "group/frmGroup.h"
 
+#include "app/Prompts.h"
+#include "app/Settings.h"
+#include "app/Twips.h"
 #include "group/RecordLines.h"
+#include "group/frmCalendar.h"
+#include "model/Limits.h"
+#include "model/Tournament.h"
 
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QStringListModel>
-#include <QVBoxLayout>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The window's outer size in twips: the width never changes, the height never goes below this.
+constexpr int kFormWidth = 6435;
+constexpr int kMinFormHeight = 4890;
+// Far beyond any screen; keeps a damaged "Form Height" value from making a window of absurd size.
+constexpr int kMaxFormHeight = 144000;
+
+constexpr int kButtonHeight = 375;
+constexpr int kTextHeight = 285;
+constexpr int kLabelHeight = 255;
+constexpr int kDateButtonSize = 255;
+
+// The first repeat of a held date button waits longer than the following ones, as a key does.
+constexpr int kFirstRepeatMs = 250;
+constexpr int kNextRepeatMs = 50;
+
+// A date field always holds "dd-mmm-yyyy", so the entry date stays within four-digit years.
+const QDate kEarliestEntryDate(100, 1, 1);
+const QDate kLatestEntryDate(9999, 12, 31);
+
+const QString kFormHeightSetting = QStringLiteral("Form Height");
+const QString kErrorTitle = QStringLiteral("ERROR");
+
+void place(QWidget* control, double left, double top, double width, double height)
+{
+    control->setGeometry(twipsToPixels(qRound(left)), twipsToPixels(qRound(top)), twipsToPixels(qRound(width)),
+                         twipsToPixels(qRound(height)));
+}
+
+// A button whose caption wraps onto several lines when it is too wide for one, as the tall and
+// narrow buttons at the window's right edge need. QPushButton draws one line only.
+class WrappedTextButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+            flags |= Qt::TextHideMnemonic;
+        painter.drawItemText(textArea, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+
+enum class ButtonText { OneLine, Wrapped };
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& accessibleName,
+                        ButtonText text = ButtonText::OneLine)
+{
+    auto* button
+        = text == ButtonText::Wrapped ? new WrappedTextButton(caption, parent) : new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeTextField(QWidget* parent, const char* name, const QString& text, const QString& accessibleName)
+{
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+// A field the program fills and the user only reads: it can be clicked into to copy its text,
+// but the Tab key passes it by.
+QLineEdit* makeShownField(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    QLineEdit* field = makeTextField(parent, name, QString(), accessibleName);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(caption);
+    return label;
+}
+
+QListView* makeList(QWidget* parent, const char* name, QStringListModel* model, const QString& accessibleName)
+{
+    auto* list = new QListView(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
+    list->setModel(model);
+    // Uniform rows let the view skip measuring every line: a full list of 32767 shows at once.
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+} // namespace
 
 frmGroup::frmGroup(QWidget* parent)
     : QWidget(parent)
 {
+    setObjectName(QStringLiteral("frmGroup"));
     buildControls();
     Form_Load();
 }
@@ -20,36 +145,456 @@ void frmGroup::buildControls()
     m_teamsModel = new QStringListModel(this);
     m_resultsModel = new QStringListModel(this);
 
-    lstTeams = new QListView(this);
-    lstTeams->setObjectName(QStringLiteral("lstTeams"));
-    lstTeams->setModel(m_teamsModel);
-    lstTeams->setUniformItemSizes(true);
-    lstTeams->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Created in the order the Tab key visits them.
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Date"));
+    txtDate = makeShownField(this, "txtDate", QStringLiteral("Entry date"));
+    cmdCalendar = makeButton(this, "cmdCalendar", QStringLiteral("..."), QStringLiteral("Select Date"));
+    cmdCalendar->setToolTip(QStringLiteral("Select Date"));
+    cmdDatePlus = makeButton(this, "cmdDatePlus", QStringLiteral("+"), QStringLiteral("Increment Date"));
+    cmdDatePlus->setToolTip(QStringLiteral("Increment Date"));
+    cmdDateMinus = makeButton(this, "cmdDateMinus", QStringLiteral("-"), QStringLiteral("Decrease Date"));
+    cmdDateMinus->setToolTip(QStringLiteral("Decrease Date"));
+    cmdEdit = makeButton(this, "cmdEdit", QStringLiteral("&Edit Name"), QStringLiteral("Edit Name"));
 
-    lstResults = new QListView(this);
-    lstResults->setObjectName(QStringLiteral("lstResults"));
-    lstResults->setModel(m_resultsModel);
-    lstResults->setUniformItemSizes(true);
-    lstResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstTeams = makeList(this, "lstTeams", m_teamsModel, QStringLiteral("Teams"));
+    cmdHome = makeButton(this, "cmdHome", QStringLiteral("&Home"), QStringLiteral("Home"));
+    cmdAway = makeButton(this, "cmdAway", QStringLiteral("&Away"), QStringLiteral("Away"));
+    cmdAway->setEnabled(false);
+    cmdClear = makeButton(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lstTeams);
-    layout->addWidget(lstResults);
+    lblTeams = makeLabel(this, "lblTeams", QStringLiteral("Teams"));
+    lblHT = makeLabel(this, "lblHT", QStringLiteral("HT"));
+    lblHT->setAccessibleName(QStringLiteral("Half-time"));
+    lblFT = makeLabel(this, "lblFT", QStringLiteral("FT"));
+    lblFT->setAccessibleName(QStringLiteral("Full-time"));
+    txtHome = makeShownField(this, "txtHome", QStringLiteral("Home team"));
+    txtHomeHT = makeTextField(this, "txtHomeHT", QStringLiteral("0"), QStringLiteral("Home half-time score"));
+    txtHomeScore = makeTextField(this, "txtHomeScore", QStringLiteral("0"), QStringLiteral("Home full-time score"));
+    lblVersus = makeLabel(this, "lblVersus", QStringLiteral("--V--"));
+    lblVersus->setAccessibleName(QStringLiteral("versus"));
+    txtAway = makeShownField(this, "txtAway", QStringLiteral("Away team"));
+    txtAwayHT = makeTextField(this, "txtAwayHT", QStringLiteral("0"), QStringLiteral("Away half-time score"));
+    txtAwayScore = makeTextField(this, "txtAwayScore", QStringLiteral("0"), QStringLiteral("Away full-time score"));
+    cmdAddFixture = makeButton(this, "cmdAddFixture", QStringLiteral("Add &Fixture"), QStringLiteral("Add Fixture"));
+    cmdAddFixture->setEnabled(false);
+    cmdAddResult = makeButton(this, "cmdAddResult", QStringLiteral("Add &Result"), QStringLiteral("Add Result"));
+    cmdAddResult->setEnabled(false);
+
+    lstResults = makeList(this, "lstResults", m_resultsModel, QStringLiteral("Fixtures and results"));
+
+    cmdLeagueTable = makeButton(this, "cmdLeagueTable", QStringLiteral("&League Table"), QStringLiteral("League Table"),
+                                ButtonText::Wrapped);
+    cmdReport = makeButton(this, "cmdReport", QStringLiteral("Results Re&port"), QStringLiteral("Results Report"),
+                           ButtonText::Wrapped);
+    cmdFixtureList = makeButton(this, "cmdFixtureList", QStringLiteral("Fi&xture List"), QStringLiteral("Fixture List"),
+                                ButtonText::Wrapped);
+    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete"), QStringLiteral("Delete"));
+    cmdEditResult = makeButton(this, "cmdEditResult", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
+    cmdEditDate = makeButton(this, "cmdEditDate", QStringLiteral("Edit D&ate"), QStringLiteral("Edit Date"));
+    cmdSortFixtures = makeButton(this, "cmdSortFixtures", QStringLiteral("&Sort"), QStringLiteral("Sort"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kFirstRepeatMs);
+
+    // Places that do not follow the window's height.
+    place(Label2, 360, 120, 615, kLabelHeight);
+    place(txtDate, 1080, 120, 1335, kTextHeight);
+    place(cmdCalendar, 2400, 120, kDateButtonSize, kDateButtonSize);
+    place(cmdDatePlus, 2760, 120, kDateButtonSize, kDateButtonSize);
+    place(cmdDateMinus, 3120, 120, kDateButtonSize, kDateButtonSize);
+    place(cmdEdit, 4200, 120, 1095, kButtonHeight);
+    place(cmdHome, 4200, 600, 1095, kButtonHeight);
+    place(cmdAway, 4200, 1080, 1095, kButtonHeight);
+    place(cmdClear, 4200, 1560, 1095, kButtonHeight);
+    place(cmdLeagueTable, 5400, 90, 855, 615);
+    place(cmdReport, 5400, 840, 855, 615);
+    place(cmdFixtureList, 5400, 1560, 855, 615);
+
+    connect(cmdHome, &QPushButton::clicked, this, &frmGroup::cmdHome_Click);
+    connect(cmdAway, &QPushButton::clicked, this, &frmGroup::cmdAway_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmGroup::cmdClear_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, &frmGroup::cmdCalendar_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmGroup::cmdEdit_Click);
+    connect(cmdAddFixture, &QPushButton::clicked, this, &frmGroup::cmdAddFixture_Click);
+    connect(cmdAddResult, &QPushButton::clicked, this, &frmGroup::cmdAddResult_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmGroup::cmdDelete_Click);
+    connect(cmdLeagueTable, &QPushButton::clicked, this, &frmGroup::cmdLeagueTable_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmGroup::cmdReport_Click);
+    connect(cmdFixtureList, &QPushButton::clicked, this, &frmGroup::cmdFixtureList_Click);
+    connect(cmdSortFixtures, &QPushButton::clicked, this, &frmGroup::cmdSortFixtures_Click);
+    connect(cmdEditResult, &QPushButton::clicked, this, &frmGroup::cmdEditResult_Click);
+    connect(cmdEditDate, &QPushButton::clicked, this, &frmGroup::cmdEditDate_Click);
+    connect(lstTeams, &QListView::doubleClicked, this, &frmGroup::lstTeams_DblClick);
+    connect(lstResults, &QListView::doubleClicked, this, &frmGroup::lstResults_DblClick);
+
+    // The date buttons act on the press of any mouse button and repeat while it is held, which
+    // QPushButton's own clicked() cannot express: the filter takes their mouse events, and
+    // clicked() is left to the keyboard (Space) and to accessibility tools.
+    for (QPushButton* dateButton : { cmdDatePlus, cmdDateMinus })
+        dateButton->installEventFilter(this);
+    connect(cmdDatePlus, &QPushButton::clicked, this, [this] { moveEntryDate(true); });
+    connect(cmdDateMinus, &QPushButton::clicked, this, [this] { moveEntryDate(false); });
+    connect(Timer1, &QTimer::timeout, this, &frmGroup::Timer1_Timer);
 }
 
 void frmGroup::Form_Load()
 {
+    const QString stored = ReadSetting(kCompany, kProduct, kFormHeightSetting, QString::number(kMinFormHeight));
+    const double height = leadingNumericValue(stored);
+    m_loadedHeight = std::isfinite(height) ? static_cast<int>(std::clamp(height, 0.0, double(kMaxFormHeight))) : 0;
+    applySizeLimits();
+    applyFormHeight(m_loadedHeight);
+
     dEntryDate = QDate::currentDate();
+    showEntryDate();
 }
 
-void frmGroup::Form_Resize() {}
+QWidget* frmGroup::outerWindow()
+{
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return frame;
+    return this;
+}
 
-void frmGroup::showEntryDate() {}
+void frmGroup::applySizeLimits()
+{
+    QWidget* outer = outerWindow();
+    if (outer != this) {
+        // The frame around this widget carries the limits now; the widget follows the frame.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    outer->setMinimumHeight(twipsToPixels(kMinFormHeight));
+    outer->setFixedWidth(twipsToPixels(kFormWidth));
+}
+
+void frmGroup::applyFormHeight(int heightTwips)
+{
+    const int height = std::clamp(heightTwips, kMinFormHeight, kMaxFormHeight);
+    outerWindow()->resize(twipsToPixels(kFormWidth), twipsToPixels(height));
+    // A hidden window hears of its new size only when it is shown; its controls are placed now.
+    Form_Resize();
+}
+
+bool frmGroup::event(QEvent* event)
+{
+    // The main window makes the window first and then puts it into its frame: the frame takes over
+    // the size limits and the loaded height.
+    if (event->type() == QEvent::ParentChange) {
+        applySizeLimits();
+        applyFormHeight(m_loadedHeight);
+    } else if (event->type() == QEvent::Show && !m_shown) {
+        // The main window's area gives a new subwindow a size of its own choosing before it is
+        // shown; the window opens at the shared height all the same.
+        m_shown = true;
+        applyFormHeight(m_loadedHeight);
+    }
+    return QWidget::event(event);
+}
 
 void frmGroup::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+void frmGroup::Form_Resize()
+{
+    // Correcting the outer size below resizes this widget again; that inner pass has nothing to add.
+    if (m_placing)
+        return;
+    m_placing = true;
+    QWidget* outer = outerWindow();
+    int formHeight = pixelsToTwips(outer->height());
+    if (formHeight < kMinFormHeight || outer->width() != twipsToPixels(kFormWidth)) {
+        formHeight = std::max(formHeight, kMinFormHeight);
+        outer->resize(twipsToPixels(kFormWidth), twipsToPixels(formHeight));
+    }
+    m_placing = false;
+
+    const double h = formHeight;
+    const double teamsTop = 0.1 * h;
+    const double teamsHeight = 0.3 * h;
+    const double labelsTop = teamsTop + teamsHeight + 0.03 * h;
+    const double homeTop = labelsTop + 0.05 * h;
+    const double versusTop = homeTop + 0.07 * h;
+    const double awayTop = versusTop + 0.05 * h;
+    const double addResultTop = homeTop + 600;
+    const double resultsTop = awayTop + 0.1 * h;
+
+    place(lstTeams, 360, teamsTop, 3735, teamsHeight);
+    place(lblTeams, 360, labelsTop, 735, kLabelHeight);
+    place(lblHT, 3120, labelsTop, 375, kLabelHeight);
+    place(lblFT, 3720, labelsTop, 375, kLabelHeight);
+    place(txtHome, 360, homeTop, 2655, kTextHeight);
+    place(txtHomeHT, 3120, homeTop, 375, kTextHeight);
+    place(txtHomeScore, 3720, homeTop, 375, kTextHeight);
+    place(cmdAddFixture, 4200, homeTop, 1095, kButtonHeight);
+    place(cmdDelete, 5400, homeTop, 855, kButtonHeight);
+    place(lblVersus, 1560, versusTop, 375, kLabelHeight);
+    place(txtAway, 360, awayTop, 2655, kTextHeight);
+    place(txtAwayHT, 3120, awayTop, 375, kTextHeight);
+    place(txtAwayScore, 3720, awayTop, 375, kTextHeight);
+    place(cmdAddResult, 4200, addResultTop, 1095, kButtonHeight);
+    place(cmdEditResult, 5400, addResultTop, 855, kButtonHeight);
+    place(lstResults, 360, resultsTop, 5055, 0.2 * h);
+    place(cmdEditDate, 5400, resultsTop, 855, kButtonHeight);
+    place(cmdSortFixtures, 5400, resultsTop + 480, 855, 315);
+
+    // Every group window shares the one height; the last one resized wins. Sizes set while the
+    // window is still being made are not the user's.
+    if (m_shown && outer->isVisible())
+        WriteSetting(kCompany, kProduct, kFormHeightSetting, QString::number(formHeight));
+}
+
+void frmGroup::showEntryDate()
+{
+    txtDate->setText(formatRecordDate(dEntryDate));
+}
+
+void frmGroup::moveEntryDate(bool forward)
+{
+    const QDate moved = dEntryDate.addDays(forward ? 1 : -1);
+    if (moved < kEarliestEntryDate || moved > kLatestEntryDate)
+        return;
+    dEntryDate = moved;
+    showEntryDate();
+}
+
+bool frmGroup::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* dateButton = qobject_cast<QPushButton*>(watched);
+    if (!dateButton || (dateButton != cmdDatePlus && dateButton != cmdDateMinus))
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // the second press of a quick double click
+        dateButton->setDown(true);
+        if (dateButton == cmdDatePlus)
+            cmdDatePlus_MouseDown();
+        else
+            cmdDateMinus_MouseDown();
+        return true;
+    case QEvent::MouseButtonRelease:
+        dateButton->setDown(false);
+        cmdDate_MouseUp();
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void frmGroup::cmdDateMinus_MouseDown()
+{
+    moveEntryDate(false);
+    bDateUp = false;
+    Timer1->start();
+}
+
+void frmGroup::cmdDatePlus_MouseDown()
+{
+    moveEntryDate(true);
+    bDateUp = true;
+    Timer1->start();
+}
+
+void frmGroup::cmdDate_MouseUp()
+{
+    Timer1->stop();
+    Timer1->setInterval(kFirstRepeatMs);
+}
+
+void frmGroup::Timer1_Timer()
+{
+    moveEntryDate(bDateUp);
+    Timer1->setInterval(kNextRepeatMs);
+}
+
+void frmGroup::cmdCalendar_Click()
+{
+    setEnabled(false);
+    CalendarDate = parseRecordDate(txtDate->text());
+
+    // The dialog waits without blocking the main window and the other groups. It belongs to the
+    // main window, not to this disabled one, whose children would be disabled with it.
+    QWidget* owner = window() == this ? nullptr : window();
+    auto* calendar = new frmCalendar(owner);
+    calendar->setAttribute(Qt::WA_DeleteOnClose);
+    calendar->setWindowModality(Qt::NonModal);
+    connect(this, &QObject::destroyed, calendar, &QObject::deleteLater);
+    connect(calendar, &QDialog::finished, this, [this] {
+        if (CalendarDate.isValid() && CalendarDate != calendarCancelDate()) {
+            dEntryDate = CalendarDate;
+            showEntryDate();
+        }
+        setEnabled(true);
+    });
+    calendar->show();
+}
+
+int frmGroup::selectedTeam() const
+{
+    const QModelIndex current = lstTeams->selectionModel()->currentIndex();
+    if (!current.isValid() || !lstTeams->selectionModel()->isSelected(current))
+        return -1;
+    return current.row();
+}
+
+void frmGroup::cmdHome_Click()
+{
+    const int team = selectedTeam();
+    if (team < 0)
+        return;
+    iHomeTeam = static_cast<qint16>(team);
+    txtHome->setText(m_teamsModel->index(team).data().toString());
+    cmdAway->setEnabled(true);
+    cmdHome->setEnabled(false);
+}
+
+void frmGroup::cmdAway_Click()
+{
+    const int team = selectedTeam();
+    if (team < 0)
+        return;
+    if (team == iHomeTeam) {
+        Prompts::refuse(QStringLiteral("Unable to play same team home and away"), kErrorTitle);
+        return;
+    }
+    txtAway->setText(m_teamsModel->index(team).data().toString());
+    cmdHome->setEnabled(true);
+    cmdAway->setEnabled(false);
+    cmdAddFixture->setEnabled(true);
+    cmdAddResult->setEnabled(true);
+    iAwayTeam = static_cast<qint16>(team);
+}
+
+void frmGroup::lstTeams_DblClick()
+{
+    if (cmdHome->isEnabled())
+        cmdHome_Click();
+    else
+        cmdAway_Click();
+}
+
+void frmGroup::lstResults_DblClick()
+{
+    if (cmdEditResult->isEnabled())
+        cmdEditResult->click();
+}
+
+bool frmGroup::refuseFullList()
+{
+    if (m_resultFile.size() < kMaxListLines)
+        return false;
+    Prompts::refuse(QStringLiteral("This group already holds %1 fixtures and results, as many as a group can hold.\r"
+                                   "Delete an item before adding another.")
+                        .arg(kMaxListLines),
+                    kErrorTitle);
+    return true;
+}
+
+void frmGroup::appendItem(const QString& displayLine, const QString& storedLine)
+{
+    m_resultFile.append(storedLine);
+    const int row = m_resultsModel->rowCount();
+    m_resultsModel->insertRows(row, 1);
+    m_resultsModel->setData(m_resultsModel->index(row), displayLine);
+    selectResult(row);
+    lstResults->scrollTo(m_resultsModel->index(row));
+    cmdClear_Click();
+    Tournament.Saved = false;
+}
+
+void frmGroup::cmdAddFixture_Click()
+{
+    if (txtAway->text().isEmpty() || refuseFullList())
+        return;
+    const QString date = txtDate->text().trimmed();
+    appendItem(fixtureDisplayLine(date, txtHome->text().trimmed(), txtAway->text().trimmed()),
+               fixtureStoredLine(date, iHomeTeam, iAwayTeam));
+}
+
+void frmGroup::cmdAddResult_Click()
+{
+    if (txtAway->text().isEmpty() || refuseFullList())
+        return;
+
+    const std::array<QLineEdit*, 4> fields = { txtHomeHT, txtAwayHT, txtHomeScore, txtAwayScore };
+    ScoreTexts scores;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        scores[i] = fields[i]->text().trimmed();
+        // A ":" would shift every later field of the stored line, and a number beyond 16 bits could
+        // not be read back: such a result is refused whole, and the fields keep what was typed.
+        const QString problem = scoreTextProblem(scores[i]);
+        if (!problem.isEmpty()) {
+            Prompts::refuse(
+                QStringLiteral("The %1 is not valid.\r%2").arg(fields[i]->accessibleName().toLower(), problem),
+                kErrorTitle);
+            fields[i]->setFocus();
+            fields[i]->selectAll();
+            return;
+        }
+    }
+
+    const QString date = txtDate->text().trimmed();
+    appendItem(resultDisplayLine(date, scores, txtHome->text().trimmed(), txtAway->text().trimmed()),
+               resultStoredLine(date, scores, iHomeTeam, iAwayTeam));
+}
+
+void frmGroup::cmdClear_Click()
+{
+    cmdHome->setEnabled(true);
+    cmdAway->setEnabled(false);
+    cmdAddFixture->setEnabled(false);
+    cmdAddResult->setEnabled(false);
+    txtHome->clear();
+    txtAway->clear();
+    for (QLineEdit* score : { txtHomeHT, txtAwayHT, txtHomeScore, txtAwayScore })
+        score->setText(QStringLiteral("0"));
+}
+
+void frmGroup::cmdDelete_Click()
+{
+    const int row = selectedResult();
+    if (row < 0)
+        return;
+    if (!Prompts::ask(QStringLiteral("Are you sure you want to delete this item ?"), QStringLiteral("Confirm Delete")))
+        return;
+    m_resultsModel->removeRows(row, 1);
+    if (row < m_resultFile.size())
+        m_resultFile.removeAt(row);
+    lstResults->selectionModel()->clear();
+    Tournament.Saved = false;
+}
+
+void frmGroup::cmdEdit_Click()
+{
+    const int team = selectedTeam();
+    if (team < 0)
+        return;
+
+    const QString title = QStringLiteral("Change Name");
+    QString newName;
+    for (;;) {
+        newName = Prompts::input(QStringLiteral("Enter New Name"), title, QString());
+        if (newName.isEmpty())
+            return;
+        // "-v-" separates the two names of a display line; a name holding it would be misread.
+        const QString problem = teamNameProblem(newName);
+        if (problem.isEmpty())
+            break;
+        Prompts::refuse(problem, kErrorTitle);
+    }
+
+    const QString oldName = m_teamsModel->index(team).data().toString();
+    if (!Prompts::ask(QStringLiteral("Are you sure you want to change") + u'\r' + oldName + QStringLiteral(" to ")
+                          + newName,
+                      title))
+        return;
+    m_teamsModel->setData(m_teamsModel->index(team), newName);
+    RefreshList();
 }
 
 QStringList frmGroup::teams() const
@@ -98,16 +643,6 @@ void frmGroup::RefreshList()
     m_resultsModel->setStringList(buildDisplayLines(m_resultFile, teams()));
 }
 
-void frmGroup::cmdHome_Click() {}
-void frmGroup::cmdAway_Click() {}
-void frmGroup::lstTeams_DblClick() {}
-void frmGroup::cmdCalendar_Click() {}
-void frmGroup::cmdAddFixture_Click() {}
-void frmGroup::cmdAddResult_Click() {}
-void frmGroup::cmdClear_Click() {}
-void frmGroup::cmdDelete_Click() {}
-void frmGroup::cmdEdit_Click() {}
-
 // The reports come with their own work; until then the buttons do nothing.
-void frmGroup::cmdReport_Click() {}
-void frmGroup::cmdFixtureList_Click() {}
+void frmGroup::cmdReport_Click() { }
+void frmGroup::cmdFixtureList_Click() { }

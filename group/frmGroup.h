@@ -37,7 +37,7 @@ public:
 
     // lstResults: the display lines, parallel to the stored lines.
     QStringList displayLines() const;
-    int selectedResult() const;   // -1 without a selection
+    int selectedResult() const; // -1 without a selection
     void selectResult(int position);
 
     // Rebuilds every display line from the stored lines; the selection is lost.
@@ -45,6 +45,9 @@ public:
 
     // The league table of the group: display mode shows it, report mode answers the query text.
     QString PopulateResults(bool bHidden);
+
+    // The date new fixtures and results are entered with.
+    QDate entryDate() const { return dEntryDate; }
 
 public slots:
     void cmdHome_Click();
@@ -62,25 +65,78 @@ public slots:
     void cmdLeagueTable_Click();
     void cmdReport_Click();
     void cmdFixtureList_Click();
+    void lstResults_DblClick();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void Timer1_Timer();
 
 private:
     void buildControls();
     void Form_Load();
     void Form_Resize();
     void showEntryDate();
+    void moveEntryDate(bool forward);
+    void cmdDateMinus_MouseDown();
+    void cmdDatePlus_MouseDown();
+    void cmdDate_MouseUp();
+
+    // The window whose outer size the layout rules speak of: the subwindow frame inside the main
+    // window, or this widget when it stands alone.
+    QWidget* outerWindow();
+    void applySizeLimits();
+    void applyFormHeight(int heightTwips);
+
+    int selectedTeam() const; // -1 without a selection
+    bool refuseFullList();
+    void appendItem(const QString& displayLine, const QString& storedLine);
 
     QString m_tag;
-    QStringList m_resultFile;
+    QStringList m_resultFile; // lstResultFile
 
     QStringListModel* m_teamsModel = nullptr;
     QStringListModel* m_resultsModel = nullptr;
     QListView* lstTeams = nullptr;
     QListView* lstResults = nullptr;
 
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtDate = nullptr;
+    QPushButton* cmdCalendar = nullptr;
+    QPushButton* cmdDatePlus = nullptr;
+    QPushButton* cmdDateMinus = nullptr;
+    QPushButton* cmdEdit = nullptr;
+    QPushButton* cmdHome = nullptr;
+    QPushButton* cmdAway = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QLabel* lblTeams = nullptr;
+    QLabel* lblHT = nullptr;
+    QLabel* lblFT = nullptr;
+    QLineEdit* txtHome = nullptr;
+    QLineEdit* txtHomeHT = nullptr;
+    QLineEdit* txtHomeScore = nullptr;
+    QLabel* lblVersus = nullptr;
+    QLineEdit* txtAway = nullptr;
+    QLineEdit* txtAwayHT = nullptr;
+    QLineEdit* txtAwayScore = nullptr;
+    QPushButton* cmdAddFixture = nullptr;
+    QPushButton* cmdAddResult = nullptr;
+    QPushButton* cmdLeagueTable = nullptr;
+    QPushButton* cmdReport = nullptr;
+    QPushButton* cmdFixtureList = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdEditResult = nullptr;
+    QPushButton* cmdEditDate = nullptr;
+    QPushButton* cmdSortFixtures = nullptr;
+    QTimer* Timer1 = nullptr;
+
     QDate dEntryDate;
     qint16 iHomeTeam = 0;
     qint16 iAwayTeam = 0;
+    int m_loadedHeight = 0; // twips, from the shared "Form Height" setting
+    bool m_shown = false;
+    bool m_placing = false;
 };
