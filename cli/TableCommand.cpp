@@ -1,7 +1,110 @@
+// tabulon-cli table: a group's league table without windows, computed by the same code and in the
+// same temporary database as the League Table button.
+#include "app/DatabaseLocation.h"
+#include "app/Settings.h"
 #include "cli/Commands.h"
+#include "group/RecordLines.h"
+#include "model/TournamentFile.h"
+#include "standings/Standings.h"
 
-int runTableCommand(const QStringList&, QTextStream&, QTextStream& err)
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const char* const kUsage = "Usage: tabulon-cli table FILE.trn [--group N]\n";
+
+int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli: the table command is not available yet\n";
-    return 2;
+    err << "tabulon-cli table: " << message << '\n';
+    return status;
+}
+
+// A tab inside a team name would shift every later column of its line.
+QString cellText(const QVariant& value)
+{
+    return value.toString().replace(u'\t', u' ');
+}
+
+void printTable(const LeagueTable& table, QTextStream& out)
+{
+    out << table.columns.join(u'\t') << '\n';
+    for (const LeagueRow& row : table.rows) {
+        QStringList cells;
+        for (const QString& column : table.columns)
+            cells.append(cellText(leagueRowValue(row, column)));
+        out << cells.join(u'\t') << '\n';
+    }
+}
+
+} // namespace
+
+int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    parser.addOption(groupOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QString());
+    if (!parser.parse(QStringList { QStringLiteral("table") } + args)) {
+        err << "tabulon-cli table: " << parser.errorText() << '\n' << kUsage;
+        return 2;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        err << kUsage;
+        return 2;
+    }
+    int onlyGroup = 0;
+    if (parser.isSet(groupOption)) {
+        bool isNumber = false;
+        onlyGroup = parser.value(groupOption).toInt(&isNumber);
+        if (!isNumber || onlyGroup < 1)
+            return refuse(
+                err, QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)),
+                2);
+    }
+
+    const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
+    if (!read.ok())
+        return refuse(err, read.error);
+    const TournamentData& tournament = *read.data;
+    if (onlyGroup > tournament.GroupCount)
+        return refuse(err,
+                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
+                          .arg(onlyGroup)
+                          .arg(tournament.GroupCount));
+
+    const QString databaseName
+        = ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"),
+                      QDir(QCoreApplication::applicationDirPath()).filePath(kTempDatabaseFileName));
+    QList<int> ruleOrder;
+    for (int slot = 1; slot <= tournament.RuleCount && slot < int(tournament.RuleOrder.size()); ++slot)
+        ruleOrder.append(tournament.RuleOrder[slot]);
+
+    const int first = onlyGroup > 0 ? onlyGroup : 1;
+    const int last = onlyGroup > 0 ? onlyGroup : int(tournament.GroupCount);
+    const bool withCaptions = last > first;
+    for (int number = first; number <= last; ++number) {
+        const TournamentGroupData& group = tournament.groups[number - 1];
+        StandingsRequest request;
+        request.teams = group.teams;
+        request.storedLines = group.recordLines;
+        request.displayLines = buildDisplayLines(group.recordLines, group.teams);
+        request.pointsForWin = tournament.PointsForWin;
+        request.pointsForDraw = tournament.PointsForDraw;
+        request.ruleOrder = ruleOrder;
+        const StandingsOutcome outcome = computeStandings(request, databaseName);
+        if (!outcome.ok())
+            return refuse(err, QStringLiteral("%1 (temporary database %2)").arg(outcome.error, databaseName));
+        if (outcome.skippedLines > 0)
+            err << "tabulon-cli table: " << group.caption << ": " << outcome.skippedLines
+                << " result line(s) could not be read or name no team of the group; they were left out.\n";
+        if (withCaptions) {
+            if (number > first)
+                out << '\n';
+            out << group.caption << '\n';
+        }
+        printTable(outcome.table, out);
+    }
+    return 0;
 }
