@@ -60,6 +60,25 @@ std::optional<int> readNumberLine(QStringView line)
     return negative ? -value : value;
 }
 
+// What a line should hold, worded only when a message needs it: opening a large file reads
+// hundreds of thousands of lines, and formatting a description for each would dominate the time.
+struct Expected
+{
+    const char* pattern;
+    int first = 0;
+    int second = 0;
+
+    QString text() const
+    {
+        const QString text = QLatin1String(pattern);
+        if (text.contains(QLatin1String("%2")))
+            return text.arg(first).arg(second);
+        if (text.contains(QLatin1String("%1")))
+            return text.arg(first);
+        return text;
+    }
+};
+
 class TournamentParser
 {
 public:
@@ -73,8 +92,8 @@ public:
 
 private:
     std::optional<QStringView> nextLine();
-    bool readText(const QString& what, QString& out);
-    bool readNumber(const QString& what, int min, int max, const QString& range, qint16& out);
+    bool readText(const Expected& what, QString& out);
+    bool readNumber(const Expected& what, int min, int max, const char* range, qint16& out);
     bool checkRecordLine(const QString& line, int number, int group, int teamCount);
     bool fail(int line, const QString& reason)
     {
@@ -108,37 +127,40 @@ std::optional<QStringView> TournamentParser::nextLine()
     return line;
 }
 
-bool TournamentParser::readText(const QString& what, QString& out)
+bool TournamentParser::readText(const Expected& what, QString& out)
 {
     const std::optional<QStringView> line = nextLine();
     if (!line)
-        return fail(m_lineNumber + 1, QStringLiteral("the file ends early; this line should hold %1.").arg(what));
+        return fail(m_lineNumber + 1,
+                    QStringLiteral("the file ends early; this line should hold %1.").arg(what.text()));
     out = line->toString();
     return true;
 }
 
-bool TournamentParser::readNumber(const QString& what, int min, int max, const QString& range, qint16& out)
+bool TournamentParser::readNumber(const Expected& what, int min, int max, const char* range, qint16& out)
 {
     const std::optional<QStringView> line = nextLine();
     if (!line)
-        return fail(m_lineNumber + 1, QStringLiteral("the file ends early; this line should hold %1.").arg(what));
+        return fail(m_lineNumber + 1,
+                    QStringLiteral("the file ends early; this line should hold %1.").arg(what.text()));
     const std::optional<int> value = readNumberLine(*line);
     if (!value)
         return fail(m_lineNumber,
-                    QStringLiteral("%1 is not a number; this line should hold %2.").arg(quoted(*line), what));
+                    QStringLiteral("%1 is not a number; this line should hold %2.").arg(quoted(*line), what.text()));
     if (*value < min || *value > max)
-        return fail(m_lineNumber, QStringLiteral("%1 is %2; it must be %3.").arg(what, line->trimmed(), range));
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 is %2; it must be %3.").arg(what.text(), line->trimmed(), QLatin1String(range)));
     out = static_cast<qint16>(*value);
     return true;
 }
 
 bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount)
 {
-    const QString which = QStringLiteral("record line %1 of group %2").arg(number).arg(group);
+    const auto which = [number, group] { return QStringLiteral("record line %1 of group %2").arg(number).arg(group); };
     const bool isResult = line.startsWith(QLatin1String("R:"));
     if (!isResult && !line.startsWith(QLatin1String("F:")))
         return fail(m_lineNumber,
-                    QStringLiteral("%1 begins with neither \"F:\" nor \"R:\": %2.").arg(which, quoted(line)));
+                    QStringLiteral("%1 begins with neither \"F:\" nor \"R:\": %2.").arg(which(), quoted(line)));
 
     // The last field runs to the end of the line, so an extra colon would pass the splitting rule
     // unnoticed and change a team number; the count is checked exactly instead.
@@ -147,7 +169,7 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
     if (fields != expectedFields)
         return fail(m_lineNumber,
                     QStringLiteral("%1 has %2 fields after its date; a %3 has %4: %5.")
-                        .arg(which)
+                        .arg(which())
                         .arg(fields)
                         .arg(isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
                         .arg(expectedFields)
@@ -156,9 +178,10 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
     QString problem;
     const std::optional<Record> record = readRecordLine(line, &problem);
     if (!record)
-        return fail(m_lineNumber, QStringLiteral("%1 cannot be read: %2.").arg(which, problem));
+        return fail(m_lineNumber, QStringLiteral("%1 cannot be read: %2.").arg(which(), problem));
     if (!parseRecordDate(record->dateText).isValid())
-        return fail(m_lineNumber, QStringLiteral("%1 has no readable date: %2.").arg(which, quoted(record->dateText)));
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 has no readable date: %2.").arg(which(), quoted(record->dateText)));
     for (const qint16 team : { record->home, record->away }) {
         if (team >= 0 && team < teamCount)
             continue;
@@ -167,68 +190,61 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
                                                    .arg(group)
                                                    .arg(teamCount)
                                                    .arg(teamCount - 1);
-        return fail(m_lineNumber, QStringLiteral("%1 names team %2, but %3.").arg(which).arg(team).arg(names));
+        return fail(m_lineNumber, QStringLiteral("%1 names team %2, but %3.").arg(which()).arg(team).arg(names));
     }
     return true;
 }
 
 bool TournamentParser::parse(TournamentData& data)
 {
-    const QString kGroupCountRange = QStringLiteral("1 to %1").arg(kMaxGroups);
-    const QString kListRange = QStringLiteral("0 to %1").arg(kMaxListLines);
+    static_assert(kMaxGroups == 8 && kMaxRules == 5 && kMaxListLines == 32767, "the range texts below");
+    const char* const kListRange = "0 to 32767";
 
-    if (!readText(QStringLiteral("the tournament title"), data.title))
+    if (!readText({ "the tournament title" }, data.title))
         return false;
-    if (!readNumber(QStringLiteral("the group count"), 1, kMaxGroups, kGroupCountRange, data.GroupCount))
+    if (!readNumber({ "the group count" }, 1, kMaxGroups, "1 to 8", data.GroupCount))
         return false;
-    if (!readText(QStringLiteral("the group title"), data.GroupTitle))
+    if (!readText({ "the group title" }, data.GroupTitle))
         return false;
-    if (!readNumber(QStringLiteral("the group label style"), 0, 2, QStringLiteral("0, 1 or 2"), data.Indicator))
+    if (!readNumber({ "the group label style" }, 0, 2, "0, 1 or 2", data.Indicator))
         return false;
     for (int g = 1; g <= data.GroupCount; ++g) {
-        if (!readNumber(QStringLiteral("the team count of group %1").arg(g), 2, kMaxListLines,
-                        QStringLiteral("2 to %1").arg(kMaxListLines), data.TeamsInGroup[g]))
+        if (!readNumber({ "the team count of group %1", g }, 2, kMaxListLines, "2 to 32767", data.TeamsInGroup[g]))
             return false;
     }
-    if (!readNumber(QStringLiteral("the number of league order rules"), 1, kMaxRules,
-                    QStringLiteral("1 to %1").arg(kMaxRules), data.RuleCount))
+    if (!readNumber({ "the number of league order rules" }, 1, kMaxRules, "1 to 5", data.RuleCount))
         return false;
     for (int r = 1; r <= data.RuleCount; ++r) {
-        if (!readNumber(QStringLiteral("league order rule %1").arg(r), 1, 5, QStringLiteral("1 to 5"),
-                        data.RuleOrder[r]))
+        if (!readNumber({ "league order rule %1", r }, 1, 5, "1 to 5", data.RuleOrder[r]))
             return false;
     }
-    if (!readNumber(QStringLiteral("the number of points for a win"), 2, 3, QStringLiteral("2 or 3"),
-                    data.PointsForWin))
+    if (!readNumber({ "the number of points for a win" }, 2, 3, "2 or 3", data.PointsForWin))
         return false;
-    if (!readNumber(QStringLiteral("the number of points for a draw"), 0, 2, QStringLiteral("0, 1 or 2"),
-                    data.PointsForDraw))
+    if (!readNumber({ "the number of points for a draw" }, 0, 2, "0, 1 or 2", data.PointsForDraw))
         return false;
 
     data.groups.resize(data.GroupCount);
     for (int g = 1; g <= data.GroupCount; ++g) {
         TournamentGroupData& group = data.groups[g - 1];
-        if (!readText(QStringLiteral("the caption of group %1").arg(g), group.caption))
+        if (!readText({ "the caption of group %1", g }, group.caption))
             return false;
         qint16 teamCount = 0;
-        if (!readNumber(QStringLiteral("the number of team names of group %1").arg(g), 0, kMaxListLines, kListRange,
-                        teamCount))
+        if (!readNumber({ "the number of team names of group %1", g }, 0, kMaxListLines, kListRange, teamCount))
             return false;
         group.teams.reserve(teamCount);
         for (int t = 1; t <= teamCount; ++t) {
             QString name;
-            if (!readText(QStringLiteral("team name %1 of group %2").arg(t).arg(g), name))
+            if (!readText({ "team name %1 of group %2", t, g }, name))
                 return false;
             group.teams.append(name);
         }
         qint16 recordCount = 0;
-        if (!readNumber(QStringLiteral("the number of record lines of group %1").arg(g), 0, kMaxListLines, kListRange,
-                        recordCount))
+        if (!readNumber({ "the number of record lines of group %1", g }, 0, kMaxListLines, kListRange, recordCount))
             return false;
         group.recordLines.reserve(recordCount);
         for (int k = 1; k <= recordCount; ++k) {
             QString line;
-            if (!readText(QStringLiteral("record line %1 of group %2").arg(k).arg(g), line))
+            if (!readText({ "record line %1 of group %2", k, g }, line))
                 return false;
             if (!checkRecordLine(line, k, g, teamCount))
                 return false;
