@@ -421,6 +421,25 @@ private slots:
         QCOMPARE(Tournament.FileName, QString());
     }
 
+    void openReplacesWindowsOfAnAbandonedNew()
+    {
+        // Team entry abandoned: settings and windows remain, but no tournament is open.
+        TemporarySettings settings;
+        frmMain window;
+        buildTournament(window, true);
+        Tournament.IsOpen = false;
+        window.groupWindow(3)->setWindowTitle(QStringLiteral("3. Pool 2"));
+        window.showGroupWindow(3);
+
+        ScriptedPrompts prompts;
+        prompts.expect(kOpenTitle).answer(QStringLiteral(TABULON_TEST_DATA "/windows1252.trn"));
+        window.mnuOpen_Click();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(loadedWindows(window), 1);
+        QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(window.loadedGroupWindow(1)->windowTitle(), QStringLiteral("1. Grupo A"));
+    }
+
 private:
     static QStringList buildDisplayLinesFor(int group)
     {
