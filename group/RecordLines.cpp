@@ -1,12 +1,13 @@
 #include "group/RecordLines.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 namespace {
 
 const std::array<const char*, 12> kMonthAbbreviations
-    = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    = { "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec" };
 
 bool isBlank(QChar c)
 {
@@ -68,12 +69,22 @@ double leadingNumericValue(QStringView text)
     while (i < size && isBlank(text[i]))
         ++i;
     const qsizetype start = i;
-    if (i < size && (text[i] == u'+' || text[i] == u'-'))
+    bool negative = false;
+    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
         ++i;
+    }
     const qsizetype digitsStart = i;
-    while (i < size && isDigit(text[i]))
+    qint64 whole = 0;
+    while (i < size && isDigit(text[i])) {
+        if (i - digitsStart < 15)
+            whole = whole * 10 + (text[i].unicode() - u'0');
         ++i;
+    }
     bool anyDigit = i > digitsStart;
+    // Nearly every field is a short run of digits: read it without converting through text.
+    if (anyDigit && i - digitsStart <= 15 && (i == size || (text[i] != u'.' && text[i] != u'e' && text[i] != u'E')))
+        return double(negative ? -whole : whole);
     if (i < size && text[i] == u'.') {
         ++i;
         const qsizetype fractionStart = i;
@@ -113,27 +124,53 @@ std::optional<qint16> readNumberField(QStringView text)
     return static_cast<qint16>(whole);
 }
 
-std::optional<RecordFields> splitRecordLine(const QString& line)
+namespace {
+
+// The fields of a stored line as views into it, so that reading a line copies no text.
+struct FieldViews
 {
-    RecordFields record;
+    bool isResult = false;
+    QStringView dateText;
+    std::array<QStringView, 6> fields;
+    int fieldCount = 0;
+};
+
+std::optional<FieldViews> splitIntoViews(QStringView line)
+{
+    FieldViews views;
     if (line.startsWith(QLatin1String("R:")))
-        record.isResult = true;
+        views.isResult = true;
     else if (!line.startsWith(QLatin1String("F:")))
         return std::nullopt;
 
-    const int fieldCount = record.isResult ? 6 : 2;
+    views.fieldCount = views.isResult ? 6 : 2;
     qsizetype colon = line.indexOf(u':', kRecordDatePosition);
     if (colon < 0)
         return std::nullopt;
-    record.dateText = line.mid(kRecordDatePosition, colon - kRecordDatePosition);
-    for (int field = 0; field < fieldCount; ++field) {
+    views.dateText = line.mid(kRecordDatePosition, colon - kRecordDatePosition);
+    for (int field = 0; field < views.fieldCount; ++field) {
         const qsizetype start = colon + 1;
-        const bool last = field == fieldCount - 1;
+        const bool last = field == views.fieldCount - 1;
         colon = last ? line.size() : line.indexOf(u':', start);
         if (colon < 0)
             return std::nullopt;
-        record.fields.append(line.mid(start, colon - start));
+        views.fields[field] = line.mid(start, colon - start);
     }
+    return views;
+}
+
+} // namespace
+
+std::optional<RecordFields> splitRecordLine(const QString& line)
+{
+    const std::optional<FieldViews> views = splitIntoViews(line);
+    if (!views)
+        return std::nullopt;
+    RecordFields record;
+    record.isResult = views->isResult;
+    record.dateText = views->dateText.toString();
+    for (int field = 0; field < views->fieldCount; ++field)
+        record.fields.append(views->fields[field].toString());
     return record;
 }
 
@@ -144,7 +181,7 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
             *error = reason;
         return std::nullopt;
     };
-    const std::optional<RecordFields> fields = splitRecordLine(line);
+    const std::optional<FieldViews> fields = splitIntoViews(line);
     if (!fields) {
         if (!line.startsWith(QLatin1String("F:")) && !line.startsWith(QLatin1String("R:")))
             return fail(QStringLiteral("the line begins with neither \"F:\" nor \"R:\""));
@@ -152,7 +189,7 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     }
 
     std::array<qint16, 6> numbers {};
-    for (int i = 0; i < fields->fields.size(); ++i) {
+    for (int i = 0; i < fields->fieldCount; ++i) {
         const std::optional<qint16> number = readNumberField(fields->fields[i]);
         if (!number)
             return fail(QStringLiteral("the number \"%1\" does not fit 16 bits").arg(fields->fields[i]));
@@ -161,7 +198,7 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
 
     Record record;
     record.isResult = fields->isResult;
-    record.dateText = fields->dateText;
+    record.dateText = fields->dateText.toString();
     if (record.isResult) {
         record.homeHalfTime = numbers[0];
         record.awayHalfTime = numbers[1];
@@ -176,27 +213,60 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     return record;
 }
 
+namespace {
+
+// One allocation per line: display lines are rebuilt by the tens of thousands.
+QString joined(std::initializer_list<QStringView> parts)
+{
+    qsizetype size = 0;
+    for (QStringView part : parts)
+        size += part.size();
+    QString text;
+    text.reserve(size);
+    for (QStringView part : parts)
+        text.append(part);
+    return text;
+}
+
+// The decimal digits of a 16-bit number, written into `buffer` without allocating.
+QStringView decimal(int value, std::array<char16_t, 8>& buffer)
+{
+    qsizetype start = buffer.size();
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        buffer[--start] = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0 && start > 1);
+    if (value < 0)
+        buffer[--start] = u'-';
+    return QStringView(buffer.data() + start, buffer.size() - start);
+}
+
+} // namespace
+
 QString fixtureStoredLine(const QString& dateText, int home, int away)
 {
-    return QStringLiteral("F:%1:%2:%3").arg(dateText).arg(home).arg(away);
+    std::array<char16_t, 8> homeDigits, awayDigits;
+    return joined({ u"F:", dateText, u":", decimal(home, homeDigits), u":", decimal(away, awayDigits) });
 }
 
 QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int home, int away)
 {
-    return QStringLiteral("R:") + dateText + u':' + scores[0] + u':' + scores[1] + u':' + scores[2] + u':'
-        + scores[3] + u':' + QString::number(home) + u':' + QString::number(away);
+    std::array<char16_t, 8> homeDigits, awayDigits;
+    return joined({ u"R:", dateText, u":", scores[0], u":", scores[1], u":", scores[2], u":", scores[3], u":",
+                    decimal(home, homeDigits), u":", decimal(away, awayDigits) });
 }
 
 QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName)
 {
-    return QStringLiteral("F:") + dateText + u':' + homeName + kSeparator + awayName;
+    return joined({ u"F:", dateText, u":", homeName, kSeparator, awayName });
 }
 
 QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,
                           const QString& awayName)
 {
-    return QStringLiteral("R:") + dateText + QStringLiteral(":HT:") + scores[0] + u'-' + scores[1]
-        + QStringLiteral(":FT:") + scores[2] + u'-' + scores[3] + u':' + homeName + kSeparator + awayName;
+    return joined({ u"R:", dateText, u":HT:", scores[0], u"-", scores[1], u":FT:", scores[2], u"-", scores[3], u":",
+                    homeName, kSeparator, awayName });
 }
 
 QString scoreTextProblem(const QString& scoreText)
@@ -224,17 +294,27 @@ QString teamNameOrPlaceholder(const QStringList& teams, int number)
 
 QString displayLineFor(const QString& storedLine, const QStringList& teams)
 {
-    const std::optional<Record> record = readRecordLine(storedLine);
-    if (!record)
+    // The same reading as readRecordLine, on views of the line, for speed.
+    const std::optional<FieldViews> fields = splitIntoViews(storedLine);
+    if (!fields)
         return storedLine;
-    const QString date = record->dateText.trimmed();
-    const QString home = teamNameOrPlaceholder(teams, record->home);
-    const QString away = teamNameOrPlaceholder(teams, record->away);
-    if (!record->isResult)
-        return fixtureDisplayLine(date, home, away);
-    const ScoreTexts scores = {QString::number(record->homeHalfTime), QString::number(record->awayHalfTime),
-                               QString::number(record->homeFullTime), QString::number(record->awayFullTime)};
-    return resultDisplayLine(date, scores, home, away);
+    std::array<qint16, 6> numbers {};
+    for (int i = 0; i < fields->fieldCount; ++i) {
+        const std::optional<qint16> number = readNumberField(fields->fields[i]);
+        if (!number)
+            return storedLine;
+        numbers[i] = *number;
+    }
+    const QStringView date = fields->dateText.trimmed();
+    const int teamField = fields->fieldCount - 2;
+    const QString home = teamNameOrPlaceholder(teams, numbers[teamField]);
+    const QString away = teamNameOrPlaceholder(teams, numbers[teamField + 1]);
+    if (!fields->isResult)
+        return joined({ u"F:", date, u":", home, kSeparator, away });
+    std::array<std::array<char16_t, 8>, 4> digits;
+    return joined({ u"R:", date, u":HT:", decimal(numbers[0], digits[0]), u"-", decimal(numbers[1], digits[1]), u":FT:",
+                    decimal(numbers[2], digits[2]), u"-", decimal(numbers[3], digits[3]), u":", home, kSeparator,
+                    away });
 }
 
 QStringList buildDisplayLines(const QStringList& storedLines, const QStringList& teams)

@@ -516,6 +516,36 @@ private slots:
         QCOMPARE(pressed.count(), editEnabled ? 1 : 0);
     }
 
+    void accessKeysPressTheirButtons()
+    {
+        group().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&group()));
+        QApplication::setActiveWindow(&group());
+        selectRow(list(group(), "lstTeams"), 1);
+        QTest::keyClick(&group(), Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(field(group(), "txtHome")->text(), QStringLiteral("United"));
+        // Alt+A belongs to "&Away" and "Edit D&ate" alike; as with any shared access key it moves
+        // the focus between them rather than pressing either.
+        selectRow(list(group(), "lstTeams"), 0);
+        QTest::keyClick(&group(), Qt::Key_A, Qt::AltModifier);
+        QTest::qWait(150);
+        QVERIFY(field(group(), "txtAway")->text().isEmpty());
+        button(group(), "cmdAway")->click();
+        QTest::keyClick(&group(), Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(group().storedLines(), QStringList({ QStringLiteral("F:%1:1:0").arg(today()) }));
+    }
+
+    void addingWithoutAnAwayTeamDoesNothing()
+    {
+        selectRow(list(group(), "lstTeams"), 1);
+        button(group(), "cmdHome")->click();
+        group().cmdAddFixture_Click();
+        group().cmdAddResult_Click();
+        QVERIFY(group().storedLines().isEmpty());
+        QVERIFY(group().displayLines().isEmpty());
+        QVERIFY(Tournament.Saved);
+    }
+
     void addedFixtureHasTheExactLines()
     {
         chooseTeams(group(), 0, 2);

@@ -159,6 +159,8 @@ private slots:
             = { QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("02"), QStringLiteral("2") };
         QTest::newRow("fixture stored") << fixtureStoredLine(QStringLiteral("07-Mar-2000"), 0, 3)
                                         << "F:07-Mar-2000:0:3";
+        QTest::newRow("fixture stored, large team numbers")
+            << fixtureStoredLine(QStringLiteral("07-Mar-2000"), 10, 32767) << "F:07-Mar-2000:10:32767";
         QTest::newRow("result stored") << resultStoredLine(QStringLiteral("07-Mar-2000"), scores, 0, 3)
                                        << "R:07-Mar-2000:1:0:02:2:0:3";
         QTest::newRow("fixture shown") << fixtureDisplayLine(QStringLiteral("07-Mar-2000"), QStringLiteral("Rovers"),
@@ -190,6 +192,8 @@ private slots:
                                         << "R:07-Mar-2000:HT:2-4:FT:0-0:Rovers-v-United";
         QTest::newRow("empty and text scores read as 0") << "R:07-Mar-2000::abc: 3:1 :0:1"
                                                          << "R:07-Mar-2000:HT:0-0:FT:3-1:Rovers-v-United";
+        QTest::newRow("negative and extreme scores") << "R:07-Mar-2000:-1:0:-32768:32767:0:1"
+                                                     << "R:07-Mar-2000:HT:-1-0:FT:-32768-32767:Rovers-v-United";
         QTest::newRow("date trimmed") << "F: 7-Mar-2000 :0:1"
                                       << "F:7-Mar-2000:Rovers-v-United";
         QTest::newRow("team beyond the list") << "F:07-Mar-2000:0:7"
