@@ -46,6 +46,8 @@ void frmLeagueTable::buildControls()
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setWordWrap(false);
     DBGrid1->setTextElideMode(Qt::ElideNone);
+    // One line of text per row, so that a whole season's table is seen almost at once.
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->setGeometry(0, 0, twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
 
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
