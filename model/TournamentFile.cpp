@@ -28,6 +28,13 @@ QString quoted(QStringView text)
     return u'"' + text.left(kShown).toString() + QStringLiteral("...\"");
 }
 
+// A number as written in the file, cut short when it runs to absurd lengths.
+QString shortened(QStringView number)
+{
+    constexpr int kShown = 12;
+    return number.size() <= kShown ? number.toString() : number.left(kShown).toString() + QStringLiteral("...");
+}
+
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -149,7 +156,8 @@ bool TournamentParser::readNumber(const Expected& what, int min, int max, const 
                     QStringLiteral("%1 is not a number; this line should hold %2.").arg(quoted(*line), what.text()));
     if (*value < min || *value > max)
         return fail(m_lineNumber,
-                    QStringLiteral("%1 is %2; it must be %3.").arg(what.text(), line->trimmed(), QLatin1String(range)));
+                    QStringLiteral("%1 is %2; it must be %3.")
+                        .arg(what.text(), shortened(line->trimmed()), QLatin1String(range)));
     out = static_cast<qint16>(*value);
     return true;
 }

@@ -266,6 +266,9 @@ private slots:
             << withLine(2, "-3 ") << 2 << "Line 2: the group count is -3; it must be 1 to 8.";
         QTest::newRow("group count beyond 16 bits")
             << withLine(2, " 4294967297 ") << 2 << "Line 2: the group count is 4294967297; it must be 1 to 8.";
+        QTest::newRow("group count of absurd length")
+            << withLine(2, QByteArray(" ") + QByteArray(500, '7')) << 2
+            << "Line 2: the group count is 777777777777...; it must be 1 to 8.";
         QTest::newRow("label style 3") << withLine(4, " 3 ") << 4
                                        << "Line 4: the group label style is 3; it must be 0, 1 or 2.";
         QTest::newRow("team count 1") << withLine(5, " 1 ") << 5
