@@ -20,6 +20,15 @@ QString orderClause(int ruleCode)
 
 } // namespace
 
+// Rows equal on every clause would otherwise come in whatever order the engine's sorter leaves them;
+// team-number order makes every computation of the same results give the same table.
+QString withTeamNumberOrder(const QString& leagueQuery)
+{
+    const bool anyClause = leagueQuery.size() > kLeagueQueryFixedText.size();
+    return leagueQuery
+        + (anyClause ? QStringLiteral(", [Teams].[TeamNumber]") : QStringLiteral("ORDER BY [Teams].[TeamNumber]"));
+}
+
 LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder)
 {
     LeagueQuery query;
@@ -37,9 +46,6 @@ LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder)
         query.text += clause;
         anyClause = true;
     }
-    // Rows equal on every clause would otherwise come in whatever order the engine's sorter leaves
-    // them; team-number order makes every computation of the same results give the same table.
-    query.orderedText = query.text
-        + (anyClause ? QStringLiteral(", [Teams].[TeamNumber]") : QStringLiteral("ORDER BY [Teams].[TeamNumber]"));
+    query.orderedText = withTeamNumberOrder(query.text);
     return query;
 }

@@ -19,6 +19,9 @@ struct LeagueQuery
     bool headToHead = false; // rule 5 ("Games Between Teams") is in the rule order
 };
 
+// A league query with team-number order appended as its last order clause.
+QString withTeamNumberOrder(const QString& leagueQuery);
+
 // Builds the league query from the rule codes, most significant first: 1 points, 2 goal difference,
 // 3 goals scored, 4 games won, each "DESC"; 5 adds no clause and switches the head-to-head pass on;
 // other codes add nothing.

@@ -51,3 +51,19 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
     outcome.reportQuery = query.headToHead ? kTempTableQuery : query.text;
     return outcome;
 }
+
+std::optional<LeagueTable> readReportTable(const QString& databaseName, const QString& reportQuery, QString* error)
+{
+    QString sql = reportQuery;
+    if (reportQuery == kTempTableQuery)
+        sql = kTempTableInOrder;
+    else if (reportQuery.startsWith(kLeagueQueryFixedText))
+        sql = withTeamNumberOrder(reportQuery);
+    TempDatabase database(databaseName);
+    std::optional<LeagueTable> table;
+    if (database.open())
+        table = database.readTable(sql);
+    if (!table && error)
+        *error = database.errorMessage();
+    return table;
+}

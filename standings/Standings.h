@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 // Everything a group's league table is computed from.
 struct StandingsRequest
@@ -32,3 +33,9 @@ struct StandingsOutcome
 // transaction, so the rows returned are this computation's own even when another program uses the
 // same file; on failure nothing is kept and `error` says why.
 StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName);
+
+// Reads the rows that a text from report mode (the league query, or "SELECT * FROM TempTable")
+// yields from the temporary database, in the order the League Table window shows them: teams equal
+// on every rule in team-number order, TempTable in the order it was written. Nothing, with
+// "Error <code> - <text>" in `error`, when the database fails.
+std::optional<LeagueTable> readReportTable(const QString& databaseName, const QString& reportQuery, QString* error);

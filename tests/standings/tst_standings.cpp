@@ -206,6 +206,13 @@ void TestStandings::tiesComeInTeamNumberOrder()
     const StandingsOutcome outcome = computeStandings(request(teams, lines, rules), m_database);
     QVERIFY2(outcome.ok(), qPrintable(outcome.error));
     QCOMPARE(namesOf(outcome.table), expected);
+
+    // A report reading the text report mode hands on gets the same order.
+    QString error;
+    const std::optional<LeagueTable> report = readReportTable(m_database, outcome.reportQuery, &error);
+    QVERIFY2(report, qPrintable(error));
+    QCOMPARE(namesOf(*report), expected);
+    QCOMPARE(report->columns, outcome.table.columns);
 }
 
 void TestStandings::headToHeadThroughTheDatabase_data()
@@ -263,6 +270,11 @@ void TestStandings::missingDatabaseIsNotCreated()
         QCOMPARE(outcome.error, QStringLiteral("Error 14 - unable to open database file"));
         QVERIFY(outcome.reportQuery.isEmpty());
         QVERIFY(outcome.table.rows.isEmpty());
+        QVERIFY(!QFileInfo::exists(path));
+
+        QString error;
+        QVERIFY(!readReportTable(path, kTempTableQuery, &error));
+        QCOMPARE(error, QStringLiteral("Error 14 - unable to open database file"));
         QVERIFY(!QFileInfo::exists(path));
     }
 }
