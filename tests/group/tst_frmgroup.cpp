@@ -1006,6 +1006,22 @@ private slots:
         QTRY_VERIFY(!openCalendar());
     }
 
+    void dateButtonsRestWhileTheCalendarIsOpen()
+    {
+        group().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&group()));
+        pickDate(group(), QDate(2000, 3, 7));
+        button(group(), "cmdCalendar")->click();
+        frmCalendar* calendar = openCalendar();
+        QVERIFY(calendar);
+        QTest::mousePress(button(group(), "cmdDatePlus"), Qt::RightButton);
+        QTest::mouseRelease(button(group(), "cmdDatePlus"), Qt::RightButton);
+        QTest::mouseClick(button(group(), "cmdDateMinus"), Qt::LeftButton);
+        QVERIFY(!group().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+        calendar->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        QCOMPARE(field(group(), "txtDate")->text(), QStringLiteral("07-Mar-2000"));
+    }
+
     void calendarOkWithTheSameDateKeepsIt()
     {
         group().show();
