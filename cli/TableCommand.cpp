@@ -70,9 +70,10 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const TournamentData& tournament = *read.data;
     if (onlyGroup > tournament.GroupCount)
         return refuse(err,
-                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
+                      QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
                           .arg(onlyGroup)
-                          .arg(tournament.GroupCount));
+                          .arg(tournament.GroupCount)
+                          .arg(tournament.GroupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups")));
 
     const QString databaseName
         = ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"),
