@@ -55,44 +55,25 @@ class TestFrmMain : public QObject
 private slots:
     void init() { resetProgramState(); }
 
-    void menusCarryTheirCaptions_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("New") << "mnuNew" << "&New";
-        QTest::newRow("Close") << "mnuClose" << "&Close";
-        QTest::newRow("Open") << "mnuOpen" << "&Open";
-        QTest::newRow("Save") << "mnuSave" << "&Save";
-        QTest::newRow("Generate Fixtures") << "mnuGenerateFixtures" << "&Generate Fixtures";
-        QTest::newRow("Exit") << "mnuExit" << "E&xit";
-        QTest::newRow("Cascade") << "mnuCascade" << "&Cascade";
-        QTest::newRow("Help") << "mnuShowHelp" << "&Help";
-        QTest::newRow("About") << "mnuAbout" << "&About";
-    }
     void menusCarryTheirCaptions()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
         TemporarySettings settings;
         frmMain window;
-        QAction* item = window.findChild<QAction*>(name);
-        QVERIFY2(item, qPrintable(name));
-        QCOMPARE(item->text(), caption);
-    }
-
-    void menuBarOrder()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        QStringList titles;
-        for (QAction* item : window.menuBar()->actions())
-            titles << item->text();
-        QCOMPARE(titles, (QStringList {"&File", "&Window", "&Help"}));
-        QCOMPARE(window.findChild<QMenu*>("mnuWindows")->title(), QStringLiteral("&Windows"));
-        QStringList fileItems;
-        for (QAction* item : window.findChild<QMenu*>("mnuFile")->actions())
-            fileItems << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(fileItems, (QStringList {"&New", "&Close", "&Open", "&Save", "-", "&Generate Fixtures", "-", "E&xit"}));
+        const auto captionsOf = [](const QList<QAction*>& items) {
+            QStringList captions;
+            for (QAction* item : items)
+                captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            return captions;
+        };
+        QCOMPARE(captionsOf(window.menuBar()->actions()), (QStringList {"&File", "&Window", "&Help"}));
+        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuFile")->actions()),
+                 (QStringList {"&New", "&Close", "&Open", "&Save", "-", "&Generate Fixtures", "-", "E&xit"}));
+        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuWindow")->actions()),
+                 (QStringList {"&Cascade", "-", "&Windows"}));
+        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuHelp")->actions()), (QStringList {"&Help", "&About"}));
+        for (const char* name : {"mnuNew", "mnuClose", "mnuOpen", "mnuSave", "mnuGenerateFixtures", "mnuExit",
+                                 "mnuCascade", "mnuShowHelp", "mnuAbout"})
+            QVERIFY2(action(&window, name), name);
     }
 
     void shortcutsOnTheFileItems()
