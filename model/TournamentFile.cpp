@@ -425,19 +425,6 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
     return out;
 }
 
-bool writeTournament(const TournamentData& data, QIODevice& device, QString* error)
-{
-    const std::optional<QByteArray> bytes = formatTournament(data, error);
-    if (!bytes)
-        return false;
-    if (device.write(*bytes) != bytes->size()) {
-        if (error)
-            *error = device.errorString();
-        return false;
-    }
-    return true;
-}
-
 bool saveTournamentFile(const TournamentData& data, const QString& path, QString* error)
 {
     const auto fail = [&path, error](const QString& reason) {

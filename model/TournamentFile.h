@@ -7,8 +7,6 @@
 #include <array>
 #include <optional>
 
-class QIODevice;
-
 // A tournament as the .trn file holds it. The file is line-oriented: text lines hold their text
 // verbatim, number lines hold a 16-bit integer as " 2 " (a minus sign instead of the leading blank
 // for a negative value). In order:
@@ -59,9 +57,6 @@ TournamentReadResult readTournamentFile(const QString& path);
 // The bytes of the file for `data`. Nothing, with the reason in `error`, when a text holds a line
 // break or a list is longer than a file can hold: such a file could not be read back.
 std::optional<QByteArray> formatTournament(const TournamentData& data, QString* error = nullptr);
-
-// Writes the file for `data` to an open device.
-bool writeTournament(const TournamentData& data, QIODevice& device, QString* error = nullptr);
 
 // Writes the file at `path` through a temporary file in the same folder that replaces the old
 // file only once everything was written, so a failed save leaves the last good copy in place.
