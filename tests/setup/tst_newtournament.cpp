@@ -1,3 +1,4 @@
+#include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "app/frmMain.h"
@@ -8,7 +9,6 @@
 #include "setup/frmTournamentDetails.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,130 +17,63 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
+#include <optional>
 
 namespace {
 
-const QString kUnsaved = QStringLiteral("Tournament not saved.  Are you sure you want to exit");
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
-const QString kTitle = QStringLiteral("Tabulon - Spring Cup at Leeds");
 
-// Scripted prompts that cannot loop for ever: once a few prompts were unexpected, a question is
-// answered Yes, which ends team entry, so a failing test ends instead of hanging.
-class BoundedPrompts : public ScriptedPrompts
+struct MainWindow
+{
+    TemporarySettings settings;
+    frmMain window;
+    MainWindow() { window.show(); }
+    void trigger(const QString& action) { window.findChild<QAction*>(action)->trigger(); }
+
+    // GroupCount, IsOpen, Saved, the group windows loaded, shown and inside the main window, caption.
+    QString state() const
+    {
+        int loaded = 0, shown = 0;
+        for (int slot = 1; slot <= 8; ++slot) {
+            const frmGroup* group = window.loadedGroupWindow(slot);
+            loaded += group != nullptr;
+            shown += group && group->isVisible();
+        }
+        QString text;
+        for (int value : { int(Tournament.GroupCount), int(Tournament.IsOpen.value()), int(Tournament.Saved.value()),
+                           loaded, shown, int(window.mdiArea()->subWindowList().size()) })
+            text += QString::number(value) + u' ';
+        return text + window.windowTitle();
+    }
+};
+
+// Once a prompt was unexpected every question is answered Yes, which ends team entry instead of
+// asking for ever.
+class TeamPrompts : public ScriptedPrompts
 {
 public:
     Prompts::Answer message(const Prompts::MessageRequest& request) override
     {
         const Prompts::Answer answer = ScriptedPrompts::message(request);
-        if (unexpected().size() >= 3 && request.buttons == Prompts::Buttons::YesNo)
-            return Prompts::Answer::Yes;
-        return answer;
+        return unexpected().isEmpty() || request.buttons != Prompts::Buttons::YesNo ? answer : Prompts::Answer::Yes;
     }
-    QString input(const Prompts::InputRequest& request) override
-    {
-        if (onInput)
-            onInput(request);
-        return ScriptedPrompts::input(request);
-    }
-
-    std::function<void(const Prompts::InputRequest&)> onInput;
 };
 
-// Rejects whatever modal dialog is still open after a few seconds, so that a failing test
-// cannot leave the details dialog waiting for ever.
-class ModalGuard
+// Fills in the details dialog for `groups` groups of two teams and presses OK; `prompts` answers
+// its summary with Yes.
+std::function<void(frmTournamentDetails*)> acceptDetails(ScriptedPrompts& prompts, int groups, int indicator = 0,
+                                                         const QString& title = QStringLiteral("Division"))
 {
-public:
-    ModalGuard()
-    {
-        m_timer.setInterval(5000);
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                dialog->reject();
-        });
-        m_timer.start();
-    }
-
-private:
-    QTimer m_timer;
-};
-
-struct Details
-{
-    int groups = 1;
-    QString teams = QStringLiteral("2");
-    int indicator = 0;
-    QString groupTitle = QStringLiteral("Division");
-};
-
-// Queues `steps` to run on the details dialog as soon as it is shown modally; `shown` tells
-// whether it was.
-void whenDetailsShown(std::function<void(frmTournamentDetails*)> steps, bool* shown)
-{
-    *shown = false;
-    QTimer::singleShot(0, [steps, shown] {
-        auto* details = qobject_cast<frmTournamentDetails*>(QApplication::activeModalWidget());
-        *shown = details != nullptr;
-        if (details)
-            steps(details);
-    });
-}
-
-void acceptDetails(frmTournamentDetails* dialog, const Details& details)
-{
-    dialog->findChild<QLineEdit*>("txtTournamentName")->setText(QStringLiteral("Spring Cup"));
-    dialog->findChild<QLineEdit*>("txtLocation")->setText(QStringLiteral("Leeds"));
-    dialog->findChild<QRadioButton*>(QStringLiteral("optGroups%1").arg(details.groups))->click();
-    for (int n = 1; n <= details.groups; ++n)
-        dialog->findChild<QLineEdit*>(QStringLiteral("txtNoOfTeams%1").arg(n))->setText(details.teams);
-    dialog->findChild<QComboBox*>("cmbIndicator")->setCurrentIndex(details.indicator);
-    auto* title = dialog->findChild<QComboBox*>("cmbGroupTitle");
-    title->setCurrentIndex(title->findText(details.groupTitle));
-    dialog->findChild<QPushButton*>("cmdOK")->click();
-}
-
-void cancelDetails(frmTournamentDetails* dialog)
-{
-    dialog->findChild<QPushButton*>("cmdCancel")->click();
-}
-
-// The summary question answered Yes for a tournament of `details`.
-void expectAccepted(ScriptedPrompts& prompts, const Details& details)
-{
-    const qint16 count = *readNumberField(details.teams);
-    prompts
-        .expect(checkSettingsText("Spring Cup", "Leeds", details.groups, QList<qint16>(details.groups, count),
-                                  defaultRuleOrder()))
+    prompts.expect(checkSettingsText("Spring Cup", "Leeds", groups, QList<qint16>(groups, 2), defaultRuleOrder()))
         .answer(Prompts::Answer::Yes);
-}
-
-void triggerNew(frmMain& window)
-{
-    window.findChild<QAction*>("mnuNew")->trigger();
-}
-
-int loadedWindows(const frmMain& window)
-{
-    int count = 0;
-    for (int slot = 1; slot <= 8; ++slot)
-        count += window.loadedGroupWindow(slot) ? 1 : 0;
-    return count;
-}
-
-// An open tournament of `groups` windows, as an earlier New or Open left it.
-void openOldTournament(frmMain& window, int groups, bool saved)
-{
-    Tournament.GroupCount = groups;
-    Tournament.IsOpen = true;
-    Tournament.Saved = saved;
-    window.setWindowTitle(QStringLiteral("Tabulon - Old Cup at York"));
-    for (int slot = 1; slot <= groups; ++slot) {
-        window.groupWindow(slot)->setWindowTitle(QStringLiteral("%1. Old %1").arg(slot));
-        window.groupWindow(slot)->setTeams({ QStringLiteral("Old A"), QStringLiteral("Old B") });
-        window.showGroupWindow(slot);
-    }
+    return [=](frmTournamentDetails* d) {
+        d->findChild<QLineEdit*>("txtTournamentName")->setText(QStringLiteral("Spring Cup"));
+        d->findChild<QLineEdit*>("txtLocation")->setText(QStringLiteral("Leeds"));
+        d->findChild<QRadioButton*>(QStringLiteral("optGroups%1").arg(groups))->click();
+        d->findChild<QComboBox*>("cmbIndicator")->setCurrentIndex(indicator);
+        d->findChild<QComboBox*>("cmbGroupTitle")->setCurrentText(title);
+        d->findChild<QPushButton*>("cmdOK")->click();
+    };
 }
 
 } // namespace
@@ -152,328 +85,117 @@ class TestNewTournament : public QObject
 private slots:
     void init() { resetProgramState(); }
 
-    void noQuestionWithoutATournament()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        BoundedPrompts prompts;
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown(cancelDetails, &shown);
-        triggerNew(window);
-        QVERIFY(shown);
-        QCOMPARE(prompts.calls().size(), 0);
-        QCOMPARE(int(Tournament.GroupCount), 0);
-        QCOMPARE(loadedWindows(window), 0);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon"));
-    }
-
-    void noToTheCloseQuestionKeepsTheOldTournament()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        openOldTournament(window, 2, false);
-        BoundedPrompts prompts;
-        prompts.expect(kUnsaved).answer(Prompts::Answer::No);
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown(cancelDetails, &shown);
-        triggerNew(window);
-        QTest::qWait(0);
-        QVERIFY(!shown);
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(prompts.lastCall().title, QStringLiteral("Close Tournament"));
-        QCOMPARE(int(Tournament.GroupCount), 2);
-        QVERIFY(Tournament.IsOpen);
-        QVERIFY(!Tournament.Saved);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon - Old Cup at York"));
-        QCOMPARE(loadedWindows(window), 2);
-        QCOMPARE(window.loadedGroupWindow(2)->teams(), (QStringList { "Old A", "Old B" }));
-    }
-
-    void cancelledDetailsLeaveNoTournament_data()
-    {
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("saved tournament closed without a question") << true;
-        QTest::newRow("unsaved tournament closed after Yes") << false;
-    }
-    void cancelledDetailsLeaveNoTournament()
-    {
-        QFETCH(bool, saved);
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        openOldTournament(window, 3, saved);
-        BoundedPrompts prompts;
-        if (!saved)
-            prompts.expect(kUnsaved).answer(Prompts::Answer::Yes);
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown(cancelDetails, &shown);
-        triggerNew(window);
-        QVERIFY(shown);
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(prompts.calls().size(), saved ? 0 : 1);
-        QCOMPARE(int(Tournament.GroupCount), 0);
-        QVERIFY(!Tournament.IsOpen);
-        QVERIFY(Tournament.Saved);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon"));
-        QCOMPARE(loadedWindows(window), 0);
-        QCOMPARE(window.mdiArea()->subWindowList().size(), 0);
-    }
-
-    void windowsAreCaptionedByIndicator_data()
+    // Eight groups captioned by indicator. Group 1's answers try the rules of team entry: an empty
+    // name and No ask the same number again, a name holding the display separator is refused and
+    // asked again, blanks, commas and duplicates are kept; a lone "v" or "-V-" is a name.
+    void newTournament_data()
     {
         QTest::addColumn<int>("indicator");
         QTest::addColumn<QString>("groupTitle");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("letters") << 0 << "Division"
-                                 << QStringList { "1. Division A", "2. Division B", "3. Division C" };
-        QTest::newRow("numbers") << 1 << "Pool" << QStringList { "1. Pool 1", "2. Pool 2", "3. Pool 3" };
-        QTest::newRow("premier") << 2 << "Group" << QStringList { "1. Group Premier", "2. Group 1", "3. Group 2" };
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("letters") << 0 << QStringLiteral("Division") << "A B C D E F G H";
+        QTest::newRow("numbers") << 1 << QStringLiteral("Pool") << "1 2 3 4 5 6 7 8";
+        QTest::newRow("premier") << 2 << QStringLiteral("Group") << "Premier 1 2 3 4 5 6 7";
     }
-    void windowsAreCaptionedByIndicator()
+    void newTournament()
     {
         QFETCH(int, indicator);
         QFETCH(QString, groupTitle);
-        QFETCH(QStringList, captions);
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        Details details;
-        details.groups = 3;
-        details.indicator = indicator;
-        details.groupTitle = groupTitle;
-
-        BoundedPrompts prompts;
-        expectAccepted(prompts, details);
-        for (int n = 1; n <= 3; ++n) {
-            prompts.expect(QStringLiteral("Enter Team 1")).answer(QStringLiteral("Team %1a").arg(n));
-            prompts.expect(QStringLiteral("Enter Team 2")).answer(QStringLiteral("Team %1b").arg(n));
-        }
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown([details](frmTournamentDetails* d) { acceptDetails(d, details); }, &shown);
-        triggerNew(window);
-        QVERIFY(shown);
-        QVERIFY(prompts.allAnswered());
-
-        // Each group's prompts carry its window's caption, with an empty default.
-        const QList<ScriptedPrompts::Call> calls = prompts.calls().mid(1);
-        QCOMPARE(calls.size(), 6);
-        for (int i = 0; i < calls.size(); ++i) {
-            QCOMPARE(calls[i].kind, ScriptedPrompts::Kind::Input);
-            QCOMPARE(calls[i].title, QStringLiteral("Add Teams to ") + captions[i / 2]);
-            QCOMPARE(calls[i].defaultText, QString());
-        }
-
-        for (int n = 1; n <= 3; ++n) {
-            frmGroup* group = window.loadedGroupWindow(n);
-            QVERIFY(group);
-            QCOMPARE(group->windowTitle(), captions[n - 1]);
-            QCOMPARE(group->tag(), QString::number(n));
-            QCOMPARE(group->teams(),
-                     (QStringList { QStringLiteral("Team %1a").arg(n), QStringLiteral("Team %1b").arg(n) }));
-            QVERIFY(group->isVisible());
-            QCOMPARE(group->storedLines(), QStringList());
-        }
-        QCOMPARE(loadedWindows(window), 3);
-        QStringList subWindowTitles;
-        for (QMdiSubWindow* sub : window.mdiArea()->subWindowList())
-            subWindowTitles.append(sub->windowTitle());
-        QCOMPARE(subWindowTitles, captions);
-
-        QCOMPARE(window.windowTitle(), kTitle);
-        QCOMPARE(int(Tournament.GroupCount), 3);
-        QVERIFY(Tournament.IsOpen);
-        QVERIFY(!Tournament.Saved);
-        QCOMPARE(Tournament.FileName, QString());
-    }
-
-    void teamEntryPrompts_data()
-    {
-        QTest::addColumn<QStringList>("answers"); // "?" stands for an answer the step before asks about
-        QTest::addColumn<QStringList>("prompts");
-        QTest::addColumn<QStringList>("teams");
-        QTest::newRow("empty name and No asks the same number again")
-            << QStringList { "", "No", "Rovers", "United" }
-            << QStringList { "Enter Team 1", kCancelQuestion, "Enter Team 1", "Enter Team 2" }
-            << QStringList { "Rovers", "United" };
-        QTest::newRow("empty second name and No twice")
-            << QStringList { "Rovers", "", "No", "", "No", "United" }
-            << QStringList { "Enter Team 1", "Enter Team 2",  kCancelQuestion,
-                             "Enter Team 2", kCancelQuestion, "Enter Team 2" }
-            << QStringList { "Rovers", "United" };
-        QTest::newRow("names kept as typed")
-            << QStringList { " Smith, J. ", "A  B,,C" } << QStringList { "Enter Team 1", "Enter Team 2" }
-            << QStringList { " Smith, J. ", "A  B,,C" };
-        QTest::newRow("duplicates kept") << QStringList { "Rovers", "Rovers" }
-                                         << QStringList { "Enter Team 1", "Enter Team 2" }
-                                         << QStringList { "Rovers", "Rovers" };
-        QTest::newRow("the display separator is refused and asked again")
-            << QStringList { "Rovers-v-United", "OK", "Rovers", "United" }
-            << QStringList { "Enter Team 1", teamNameProblem("-v-"), "Enter Team 1", "Enter Team 2" }
-            << QStringList { "Rovers", "United" };
-        QTest::newRow("a lone v with blanks is a name")
-            << QStringList { "Rovers - v - United", "x-V-y" } << QStringList { "Enter Team 1", "Enter Team 2" }
-            << QStringList { "Rovers - v - United", "x-V-y" };
-    }
-    void teamEntryPrompts()
-    {
-        QFETCH(QStringList, answers);
-        QFETCH(QStringList, prompts);
-        QFETCH(QStringList, teams);
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        Details details;
-
-        BoundedPrompts scripted;
-        expectAccepted(scripted, details);
-        for (int i = 0; i < prompts.size(); ++i) {
-            if (answers[i] == QLatin1String("No"))
-                scripted.expect(prompts[i]).answer(Prompts::Answer::No);
-            else if (answers[i] == QLatin1String("OK"))
-                scripted.expect(prompts[i]);
-            else
-                scripted.expect(prompts[i]).answer(answers[i]);
-        }
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown([details](frmTournamentDetails* d) { acceptDetails(d, details); }, &shown);
-        triggerNew(window);
-        QVERIFY(scripted.allAnswered());
-        QCOMPARE(scripted.calls().size(), prompts.size() + 1);
-
-        for (const ScriptedPrompts::Call& call : scripted.calls().mid(1)) {
-            if (call.text == kCancelQuestion) {
-                QCOMPARE(call.title, QStringLiteral("Cancel Tournament"));
-                QCOMPARE(call.icon, Prompts::Icon::Question);
-                QCOMPARE(call.buttons, Prompts::Buttons::YesNo);
-            } else if (call.kind == ScriptedPrompts::Kind::Message) {
-                QCOMPARE(call.title, QStringLiteral("ERROR"));
-                QCOMPARE(call.icon, Prompts::Icon::Exclamation);
-                QCOMPARE(call.buttons, Prompts::Buttons::Ok);
+        QFETCH(QString, labels);
+        MainWindow main;
+        TeamPrompts prompts;
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, indicator, groupTitle));
+        prompts.expect("Enter Team 1").answer(QString());
+        prompts.expect(kCancelQuestion).answer(Prompts::Answer::No);
+        prompts.expect("Enter Team 1").answer("A-v-B");
+        prompts.expect(teamNameProblem("-v-"));
+        prompts.expect("Enter Team 1").answer(" Smith,  J. ");
+        prompts.expect("Enter Team 2").answer(" Smith,  J. ");
+        QStringList addTeamsTitles;
+        for (int n = 1; n <= 8; ++n) {
+            addTeamsTitles.append(
+                QStringLiteral("Add Teams to %1. %2 %3").arg(n).arg(groupTitle, labels.section(u' ', n - 1, n - 1)));
+            if (n > 1) {
+                prompts.expect("Enter Team 1").answer(QStringLiteral("T%1 - v - 1").arg(n));
+                prompts.expect("Enter Team 2").answer(QStringLiteral("x-V-%1").arg(n));
             }
         }
-        QVERIFY(window.loadedGroupWindow(1));
-        QCOMPARE(window.loadedGroupWindow(1)->teams(), teams);
-    }
-
-    void cancelDuringTheSecondGroupClosesEveryWindow()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        Details details;
-        details.groups = 3;
-
-        BoundedPrompts prompts;
-        expectAccepted(prompts, details);
-        prompts.expect(QStringLiteral("Enter Team 1")).answer(QStringLiteral("Rovers"));
-        prompts.expect(QStringLiteral("Enter Team 2")).answer(QStringLiteral("United"));
-        prompts.expect(QStringLiteral("Enter Team 1")).answer(QStringLiteral("City"));
-        prompts.expect(QStringLiteral("Enter Team 2")).answer(QString());
-        prompts.expect(kCancelQuestion).answer(Prompts::Answer::Yes);
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown([details](frmTournamentDetails* d) { acceptDetails(d, details); }, &shown);
-        triggerNew(window);
+        main.trigger("mnuNew");
         QVERIFY(prompts.allAnswered());
-        QCOMPARE(prompts.calls().at(3).title, QStringLiteral("Add Teams to 2. Division B"));
-
-        QCOMPARE(loadedWindows(window), 0);
-        QCOMPARE(window.mdiArea()->subWindowList().size(), 0);
-        QCOMPARE(window.activeGroupWindow(), nullptr);
-        // The settings, the caption and the flags stay as the details dialog left them.
-        QCOMPARE(int(Tournament.GroupCount), 3);
-        QVERIFY(Tournament.IsOpen);
-        QVERIFY(!Tournament.Saved);
-        QCOMPARE(window.windowTitle(), kTitle);
-    }
-
-    void eachWindowIsMadeJustBeforeItsTeamsAreAsked()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        Details details;
-        details.groups = 3;
-
-        BoundedPrompts prompts;
-        QStringList seen; // at every prompt: the windows that exist, and whether the newest is shown
-        prompts.onInput = [&](const Prompts::InputRequest&) {
-            const int count = loadedWindows(window);
-            frmGroup* newest = window.loadedGroupWindow(count);
-            seen.append(QStringLiteral("%1 %2").arg(count).arg(newest && newest->isVisible() ? "shown" : "hidden"));
-        };
-        expectAccepted(prompts, details);
-        for (int n = 1; n <= 3; ++n) {
-            prompts.expect(QStringLiteral("Enter Team 1")).answer(QStringLiteral("A"));
-            prompts.expect(QStringLiteral("Enter Team 2")).answer(QStringLiteral("B"));
+        QCOMPARE(main.state(), QStringLiteral("8 -1 0 8 8 8 Tabulon - Spring Cup at Leeds"));
+        const QList<ScriptedPrompts::Call> calls = prompts.calls();
+        QCOMPARE(calls[2].title, QStringLiteral("Cancel Tournament"));
+        QCOMPARE(calls[2].icon, Prompts::Icon::Question);
+        QCOMPARE(calls[4].title, QStringLiteral("ERROR"));
+        QCOMPARE(calls[4].icon, Prompts::Icon::Exclamation);
+        QStringList titles;
+        for (const ScriptedPrompts::Call& call : calls) {
+            if (call.kind == ScriptedPrompts::Kind::Input && !titles.contains(call.title))
+                titles.append(call.title + call.defaultText);
         }
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown([details](frmTournamentDetails* d) { acceptDetails(d, details); }, &shown);
-        triggerNew(window);
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(seen, (QStringList { "1 shown", "1 shown", "2 shown", "2 shown", "3 shown", "3 shown" }));
+        QCOMPARE(titles, addTeamsTitles);
+        QCOMPARE(main.window.loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
+        for (int n = 1; n <= 8; ++n) {
+            const frmGroup* group = main.window.loadedGroupWindow(n);
+            QCOMPARE(QStringLiteral("Add Teams to ") + group->windowTitle(), addTeamsTitles[n - 1]);
+            QCOMPARE(main.window.mdiArea()->subWindowList()[n - 1]->windowTitle(), group->windowTitle());
+            QCOMPARE(group->tag(), QString::number(n));
+            if (n > 1)
+                QCOMPARE(group->teams(),
+                         (QStringList { QStringLiteral("T%1 - v - 1").arg(n), QStringLiteral("x-V-%1").arg(n) }));
+            QCOMPARE(group->storedLines(), QStringList());
+        }
     }
 
-    // The state a cancelled team entry leaves: settings and caption of the new tournament, no window.
-    void cancelledTeamEntryState_data()
+    // Cancelling while group 2's teams are asked unloads groups 1 and 2 (group 3 was never made)
+    // and keeps the new settings and caption; Save is disabled, the window list empty, and the
+    // tournament closes as usual.
+    void cancelledTeamEntry_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("Close") << "mnuClose";
-        QTest::newRow("New") << "mnuNew";
-        QTest::newRow("Exit") << "mnuExit";
+        QTest::addColumn<QString>("answer"); // to the unsaved question; "" = saved, so not asked
+        QTest::addColumn<QString>("state");
+        const QString closed = QStringLiteral("0 0 -1 0 0 0 Tabulon");
+        const QString kept = QStringLiteral("3 -1 0 0 0 0 Tabulon - Spring Cup at Leeds");
+        QTest::newRow("Close after Yes") << "mnuClose" << QStringLiteral("Yes") << closed;
+        QTest::newRow("New after Yes, details cancelled") << "mnuNew" << QStringLiteral("Yes") << closed;
+        QTest::newRow("New when saved asks nothing") << "mnuNew" << QString() << closed;
+        QTest::newRow("New, No keeps the tournament") << "mnuNew" << QStringLiteral("No") << kept;
+        QTest::newRow("Exit after Yes") << "mnuExit" << QStringLiteral("Yes") << kept;
     }
-    void cancelledTeamEntryState()
+    void cancelledTeamEntry()
     {
         QFETCH(QString, command);
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        Details details;
-        details.groups = 4;
-
-        BoundedPrompts prompts;
-        expectAccepted(prompts, details);
-        prompts.expect(QStringLiteral("Enter Team 1")).answer(QString());
+        QFETCH(QString, answer);
+        QFETCH(QString, state);
+        MainWindow main;
+        TeamPrompts prompts;
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 3));
+        const QStringList names = { "Rovers", "United", "City", "" };
+        for (int i = 0; i < names.size(); ++i)
+            prompts.expect(QStringLiteral("Enter Team %1").arg(i % 2 + 1)).answer(names[i]);
         prompts.expect(kCancelQuestion).answer(Prompts::Answer::Yes);
-        ModalGuard guard;
-        bool shown = false;
-        whenDetailsShown([details](frmTournamentDetails* d) { acceptDetails(d, details); }, &shown);
-        triggerNew(window);
+        main.trigger("mnuNew");
         QVERIFY(prompts.allAnswered());
-        QCOMPARE(int(Tournament.GroupCount), 4);
-        QCOMPARE(loadedWindows(window), 0);
-
-        // Save stays disabled and the window list is empty.
-        auto* fileMenu = window.findChild<QMenu*>("mnuFile");
-        emit fileMenu->aboutToShow();
-        QVERIFY(!window.findChild<QAction*>("mnuSave")->isEnabled());
-        auto* windowList = window.findChild<QMenu*>("mnuWindows");
+        QCOMPARE(main.state(), QStringLiteral("3 -1 0 0 0 0 Tabulon - Spring Cup at Leeds"));
+        emit main.window.findChild<QMenu*>("mnuFile")->aboutToShow();
+        QVERIFY(!main.window.findChild<QAction*>("mnuSave")->isEnabled());
+        auto* windowList = main.window.findChild<QMenu*>("mnuWindows");
         emit windowList->aboutToShow();
         QCOMPARE(windowList->actions().size(), 0);
 
-        prompts.expect(kUnsaved).answer(Prompts::Answer::Yes);
-        if (command == QLatin1String("mnuNew"))
-            whenDetailsShown(cancelDetails, &shown);
-        window.findChild<QAction*>(command)->trigger();
+        Tournament.Saved = answer.isEmpty();
+        if (!answer.isEmpty())
+            prompts.expect("Tournament not saved.  Are you sure you want to exit")
+                .answer(answer == "Yes" ? Prompts::Answer::Yes : Prompts::Answer::No);
+        std::optional<ModalDialog<frmTournamentDetails>> again; // a wrong dialog is closed by the first one's guard
+        if (command == QLatin1String("mnuNew") && answer != QLatin1String("No"))
+            again.emplace([](frmTournamentDetails* d) { d->findChild<QPushButton*>("cmdCancel")->click(); });
+        main.trigger(command);
         QVERIFY(prompts.allAnswered());
-        QCOMPARE(loadedWindows(window), 0);
-        if (command == QLatin1String("mnuExit")) {
-            QVERIFY(!window.isVisible());
-            return;
-        }
-        QVERIFY(shown || command != QLatin1String("mnuNew"));
-        QCOMPARE(int(Tournament.GroupCount), 0);
-        QVERIFY(!Tournament.IsOpen);
-        QVERIFY(Tournament.Saved);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon"));
+        QVERIFY(!again || again->wasShown());
+        QCOMPARE(main.window.isVisible(), command != QLatin1String("mnuExit"));
+        QCOMPARE(main.state(), state);
     }
 };
 
