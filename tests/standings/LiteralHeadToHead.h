@@ -6,49 +6,32 @@
 #include "group/RecordLines.h"
 #include "standings/LeagueRow.h"
 
+#include <QRegularExpression>
 #include <QStringList>
-#include <optional>
 #include <utility>
 
 namespace literal {
 
-inline qint16 goalText(const QString& text)
-{
-    const std::optional<qint16> number = readNumberField(text);
-    return number ? *number : 0;
-}
-
 inline void separateLevelPairs(QVector<LeagueRow>& rows, const QStringList& displayLines)
 {
+    // The home goals run from the first "FT:" to the next "-", the away goals from there to the next ":".
+    static const QRegularExpression fullTime(QStringLiteral("FT:([^-]*)(?:-([^:]*))?"));
     for (int pass = 0; pass < 2; ++pass) {
         for (int i = 0; i + 1 < rows.size(); ++i) {
-            const bool level = rows[i].pts == rows[i + 1].pts && rows[i].won == rows[i + 1].won
-                && rows[i].diff == rows[i + 1].diff && rows[i].goalsFor == rows[i + 1].goalsFor;
-            if (!level)
+            const LeagueRow& a = rows[i];
+            const LeagueRow& b = rows[i + 1];
+            if (a.pts != b.pts || a.won != b.won || a.diff != b.diff || a.goalsFor != b.goalsFor)
                 continue;
             for (const QString& line : displayLines) {
                 const QString& upper = rows[i].name;
-                const QString& lower = rows[i + 1].name;
-                if (!line.startsWith(QLatin1String("R:")) || !line.contains(upper) || !line.contains(lower))
+                if (!line.startsWith(QLatin1String("R:")) || !line.contains(upper) || !line.contains(rows[i + 1].name))
                     continue;
-                const int versus = int(line.indexOf(QLatin1String("-v-")));
+                const qsizetype versus = line.indexOf(QLatin1String("-v-"));
                 const bool upperHome = versus >= 0 && line.indexOf(upper) < versus;
-                qint16 home = 0;
-                qint16 away = 0;
-                const int ft = int(line.indexOf(QLatin1String("FT:")));
-                if (ft >= 0) {
-                    const int dash = int(line.indexOf(QLatin1Char('-'), ft + 3));
-                    if (dash < 0) {
-                        home = goalText(line.mid(ft + 3));
-                    } else {
-                        home = goalText(line.mid(ft + 3, dash - ft - 3));
-                        const int colon = int(line.indexOf(QLatin1Char(':'), dash + 1));
-                        away = goalText(colon < 0 ? line.mid(dash + 1) : line.mid(dash + 1, colon - dash - 1));
-                    }
-                }
-                const qint16 upperGoals = upperHome ? home : away;
-                const qint16 lowerGoals = upperHome ? away : home;
-                if (lowerGoals > upperGoals)
+                const QRegularExpressionMatch goals = fullTime.match(line);
+                const qint16 home = readNumberField(goals.captured(1)).value_or(0);
+                const qint16 away = readNumberField(goals.captured(2)).value_or(0);
+                if ((upperHome ? away : home) > (upperHome ? home : away))
                     std::swap(rows[i], rows[i + 1]);
             }
         }
