@@ -371,6 +371,9 @@ bool frmGroup::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: // the second press of a quick double click
+        // The filter sees the presses even while the window is disabled (the calendar is open).
+        if (!dateButton->isEnabled())
+            return true;
         dateButton->setDown(true);
         if (dateButton == cmdDatePlus)
             cmdDatePlus_MouseDown();
