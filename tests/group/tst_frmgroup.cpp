@@ -1,3 +1,4 @@
+#include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "app/Settings.h"
@@ -5,134 +6,142 @@
 #include "app/frmMain.h"
 #include "group/RecordLines.h"
 #include "group/frmCalendar.h"
+#include "group/frmEditFixture.h"
 #include "group/frmGroup.h"
-#include "model/Limits.h"
 #include "model/Tournament.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-Q_DECLARE_METATYPE(Prompts::Answer)
-
 namespace {
 
-const QStringList kTeams = { QStringLiteral("Rovers"), QStringLiteral("United"), QStringLiteral("Wanderers") };
+using Answer = Prompts::Answer;
+const QStringList kTeams = { "Rovers", "United", "Wanderers" };
+const QStringList kScoreFields = { "txtHomeHT", "txtAwayHT", "txtHomeScore", "txtAwayScore" };
+const QString kCleared = QStringLiteral("H---|||0|0|0|0"); // see entry()
+const QStringList kEditFields = { "txtHome", "txtAway", "txtHomeHT", "txtAwayHT", "txtHomeFT", "txtAwayFT" };
+const QString kFixture = QStringLiteral("F:07-Mar-2000:0:2");
+// An edited item sits between these two, so that a new date may put it out of date order.
+const QString kBefore = QStringLiteral("F:01-Jan-2000:0:1"), kAfter = QStringLiteral("F:01-Feb-2000:1:2");
 
-template <typename T>
-T* control(const QWidget& window, const char* name)
+struct AddCase
 {
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
+    QString add, typed; // Fixture or Result; the four scores joined by "|"
+    int before; // lines already stored
+    QString message, lines; // the refusal, or empty; stored | shown | shown after a rebuild, after the date
+};
 
-QPushButton* button(const QWidget& window, const char* name)
+struct EditCase
 {
-    return control<QPushButton>(window, name);
-}
+    QString stored, typed; // typed: the four scores joined by "|"; empty: left as shown
+    QString close; // yes or no (to the question after OK), cancel, escape, close
+    QString shown, expected; // names and scores the dialog opens with (empty: not checked); the line after
+    bool byDoubleClick = false;
+};
 
-QLineEdit* field(const QWidget& window, const char* name)
+struct RenameCase
 {
-    return control<QLineEdit>(window, name);
-}
-
-QListView* list(const QWidget& window, const char* name)
-{
-    return control<QListView>(window, name);
-}
-
-void selectRow(QListView* view, int row)
-{
-    view->setCurrentIndex(view->model()->index(row, 0));
-}
-
-void chooseTeams(frmGroup& group, int home, int away)
-{
-    selectRow(list(group, "lstTeams"), home);
-    button(group, "cmdHome")->click();
-    selectRow(list(group, "lstTeams"), away);
-    button(group, "cmdAway")->click();
-}
-
-void typeScores(frmGroup& group, const QString& homeHT, const QString& awayHT, const QString& home, const QString& away)
-{
-    field(group, "txtHomeHT")->setText(homeHT);
-    field(group, "txtAwayHT")->setText(awayHT);
-    field(group, "txtHomeScore")->setText(home);
-    field(group, "txtAwayScore")->setText(away);
-}
-
-QStringList scoreTexts(const frmGroup& group)
-{
-    return { field(group, "txtHomeHT")->text(), field(group, "txtAwayHT")->text(), field(group, "txtHomeScore")->text(),
-             field(group, "txtAwayScore")->text() };
-}
-
-QString today()
-{
-    return formatRecordDate(QDate::currentDate());
-}
-
-int px(double twips)
-{
-    return twipsToPixels(qRound(twips));
-}
-
-frmCalendar* openCalendar()
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* calendar = qobject_cast<frmCalendar*>(window); calendar && calendar->isVisible())
-            return calendar;
-    }
-    return nullptr;
-}
-
-// Sets the entry date through the calendar, as a user would.
-void pickDate(frmGroup& group, const QDate& date)
-{
-    button(group, "cmdCalendar")->click();
-    frmCalendar* calendar = openCalendar();
-    QVERIFY(calendar);
-    calendar->findChild<QCalendarWidget*>(QStringLiteral("Cal"))->setSelectedDate(date);
-    calendar->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-}
-
-// A press and release followed by the double click, as the window system delivers them.
-void doubleClickRow(QListView* view, int row)
-{
-    const QPoint centre = view->visualRect(view->model()->index(row, 0)).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
-}
-
-void emitTimeout(QTimer* timer)
-{
-    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-}
+    int team; // -1: none selected, nothing is asked
+    QStringList typed; // the answers to "Enter New Name", in turn
+    int confirm; // -1: not asked, 0: No, 1: Yes
+    bool saved;
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(AddCase)
+Q_DECLARE_METATYPE(EditCase)
+Q_DECLARE_METATYPE(RenameCase)
 
 class TestFrmGroup : public QObject
 {
     Q_OBJECT
 
-private:
-    // A group window with three teams and nothing entered, on a fresh settings store.
     std::unique_ptr<TemporarySettings> m_settings;
     std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<frmGroup> m_group;
+    std::unique_ptr<frmGroup> m_group; // three teams, nothing entered
 
-    frmGroup& group() { return *m_group; }
+    template <typename T = QWidget>
+    static T* ctl(const QWidget& window, const QString& name)
+    {
+        T* found = window.findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    static void click(const QWidget& window, const QString& name) { ctl<QPushButton>(window, name)->click(); }
+    void click(const QString& name) { click(*m_group, name); }
+    QString text(const QString& name) const { return ctl<QLineEdit>(*m_group, name)->text(); }
+
+    // A prompt's title, icon and buttons in one line: "ERROR ! OK", "Confirm Delete ? YesNo".
+    static QString look(const ScriptedPrompts::Call& call)
+    {
+        const char* icons[] = { "", "i", "!", "?" };
+        return call.title + u' ' + icons[int(call.icon)] + (call.buttons == Prompts::Buttons::YesNo ? " YesNo" : " OK");
+    }
+    QString lastLook() const { return look(m_prompts->lastCall()); }
+
+    // The entry in one line: Home, Away, Add Fixture, Add Result as "HAFR" with "-" for each disabled
+    // one, then the two names and the four scores.
+    QString entry() const
+    {
+        QString buttons = QStringLiteral("HAFR");
+        const char* names[] = { "cmdHome", "cmdAway", "cmdAddFixture", "cmdAddResult" };
+        for (int k = 0; k < 4; ++k)
+            buttons[k] = ctl(*m_group, names[k])->isEnabled() ? buttons[k] : u'-';
+        QStringList parts = { buttons, text("txtHome"), text("txtAway") };
+        for (const QString& score : kScoreFields)
+            parts << text(score);
+        return parts.join(u'|');
+    }
+
+    // Selects a team (none for -1) and presses the button, or double-clicks the team without one.
+    void choose(int team, const QString& button = QString())
+    {
+        auto* teams = ctl<QListView>(*m_group, "lstTeams");
+        teams->setCurrentIndex(teams->model()->index(team, 0));
+        if (button.isEmpty())
+            emit teams->doubleClicked(teams->currentIndex());
+        else
+            click(button);
+    }
+
+    void storeLines(const QStringList& lines, int selected = -1)
+    {
+        m_group->setStoredLines(lines);
+        m_group->RefreshList();
+        m_group->selectResult(selected);
+    }
+    // After an edit the item is still the selected line between kBefore and kAfter, and the display
+    // lines are rebuilt from the stored ones.
+    void verifyItem(const QString& expected)
+    {
+        QCOMPARE(m_group->storedLines(), QStringList({ kBefore, expected, kAfter }));
+        QCOMPARE(m_group->displayLines(), buildDisplayLines(m_group->storedLines(), kTeams));
+        QCOMPARE(m_group->selectedResult(), 1);
+    }
+
+    static frmCalendar* openCalendar()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && qobject_cast<frmCalendar*>(window))
+                return static_cast<frmCalendar*>(window);
+        }
+        return nullptr;
+    }
+    void pickDate(const QDate& date)
+    {
+        click("cmdCalendar");
+        QVERIFY(openCalendar());
+        ctl<QCalendarWidget>(*openCalendar(), "Cal")->setSelectedDate(date);
+        click(*openCalendar(), "cmdOK");
+    }
 
 private slots:
     void init()
@@ -150,900 +159,486 @@ private slots:
         QVERIFY2(m_prompts->unexpected().isEmpty(), qPrintable(m_prompts->unexpected().join(u'|')));
         QVERIFY(m_prompts->allAnswered());
         m_group.reset();
-        m_prompts.reset();
+        m_prompts.reset(); // before the next test installs its own
         m_settings.reset();
     }
 
-    void controlsCarryTheirCaptionsAndPlaces_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("top"); // -1 where the window's height decides
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QString>("toolTip");
-
-        QTest::newRow("Label2") << "Label2"
-                                << "Date" << 360 << 120 << 615 << 255 << true << "";
-        QTest::newRow("txtDate") << "txtDate" << today() << 1080 << 120 << 1335 << 285 << true << "";
-        QTest::newRow("cmdCalendar") << "cmdCalendar"
-                                     << "..." << 2400 << 120 << 255 << 255 << true << "Select Date";
-        QTest::newRow("cmdDatePlus") << "cmdDatePlus"
-                                     << "+" << 2760 << 120 << 255 << 255 << true << "Increment Date";
-        QTest::newRow("cmdDateMinus") << "cmdDateMinus"
-                                      << "-" << 3120 << 120 << 255 << 255 << true << "Decrease Date";
-        QTest::newRow("cmdEdit") << "cmdEdit"
-                                 << "&Edit Name" << 4200 << 120 << 1095 << 375 << true << "";
-        QTest::newRow("lstTeams") << "lstTeams"
-                                  << "" << 360 << -1 << 3735 << -1 << true << "";
-        QTest::newRow("cmdHome") << "cmdHome"
-                                 << "&Home" << 4200 << 600 << 1095 << 375 << true << "";
-        QTest::newRow("cmdAway") << "cmdAway"
-                                 << "&Away" << 4200 << 1080 << 1095 << 375 << false << "";
-        QTest::newRow("cmdClear") << "cmdClear"
-                                  << "&Clear" << 4200 << 1560 << 1095 << 375 << true << "";
-        QTest::newRow("lblTeams") << "lblTeams"
-                                  << "Teams" << 360 << -1 << 735 << 255 << true << "";
-        QTest::newRow("lblHT") << "lblHT"
-                               << "HT" << 3120 << -1 << 375 << 255 << true << "";
-        QTest::newRow("lblFT") << "lblFT"
-                               << "FT" << 3720 << -1 << 375 << 255 << true << "";
-        QTest::newRow("txtHome") << "txtHome"
-                                 << "" << 360 << -1 << 2655 << 285 << true << "";
-        QTest::newRow("txtHomeHT") << "txtHomeHT"
-                                   << "0" << 3120 << -1 << 375 << 285 << true << "";
-        QTest::newRow("txtHomeScore") << "txtHomeScore"
-                                      << "0" << 3720 << -1 << 375 << 285 << true << "";
-        QTest::newRow("lblVersus") << "lblVersus"
-                                   << "--V--" << 1560 << -1 << 375 << 255 << true << "";
-        QTest::newRow("txtAway") << "txtAway"
-                                 << "" << 360 << -1 << 2655 << 285 << true << "";
-        QTest::newRow("txtAwayHT") << "txtAwayHT"
-                                   << "0" << 3120 << -1 << 375 << 285 << true << "";
-        QTest::newRow("txtAwayScore") << "txtAwayScore"
-                                      << "0" << 3720 << -1 << 375 << 285 << true << "";
-        QTest::newRow("cmdAddFixture") << "cmdAddFixture"
-                                       << "Add &Fixture" << 4200 << -1 << 1095 << 375 << false << "";
-        QTest::newRow("cmdAddResult") << "cmdAddResult"
-                                      << "Add &Result" << 4200 << -1 << 1095 << 375 << false << "";
-        QTest::newRow("lstResults") << "lstResults"
-                                    << "" << 360 << -1 << 5055 << -1 << true << "";
-        QTest::newRow("cmdLeagueTable") << "cmdLeagueTable"
-                                        << "&League Table" << 5400 << 90 << 855 << 615 << true << "";
-        QTest::newRow("cmdReport") << "cmdReport"
-                                   << "Results Re&port" << 5400 << 840 << 855 << 615 << true << "";
-        QTest::newRow("cmdFixtureList") << "cmdFixtureList"
-                                        << "Fi&xture List" << 5400 << 1560 << 855 << 615 << true << "";
-        QTest::newRow("cmdDelete") << "cmdDelete"
-                                   << "&Delete" << 5400 << -1 << 855 << 375 << true << "";
-        QTest::newRow("cmdEditResult") << "cmdEditResult"
-                                       << "Ed&it" << 5400 << -1 << 855 << 375 << true << "";
-        QTest::newRow("cmdEditDate") << "cmdEditDate"
-                                     << "Edit D&ate" << 5400 << -1 << 855 << 375 << true << "";
-        QTest::newRow("cmdSortFixtures") << "cmdSortFixtures"
-                                         << "&Sort" << 5400 << -1 << 855 << 315 << true << "";
-    }
-    void controlsCarryTheirCaptionsAndPlaces()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(int, left);
-        QFETCH(int, top);
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(bool, enabled);
-        QFETCH(QString, toolTip);
-
-        QWidget* widget = group().findChild<QWidget*>(name);
-        QVERIFY(widget);
-        if (auto* pushButton = qobject_cast<QPushButton*>(widget))
-            QCOMPARE(pushButton->text(), caption);
-        else if (auto* label = qobject_cast<QLabel*>(widget))
-            QCOMPARE(label->text(), caption);
-        else if (auto* lineEdit = qobject_cast<QLineEdit*>(widget))
-            QCOMPARE(lineEdit->text(), caption);
-        QCOMPARE(widget->x(), px(left));
-        QCOMPARE(widget->width(), px(width));
-        if (top >= 0)
-            QCOMPARE(widget->y(), px(top));
-        if (height >= 0)
-            QCOMPARE(widget->height(), px(height));
-        QCOMPARE(widget->isEnabled(), enabled);
-        QCOMPARE(widget->toolTip(), toolTip);
-        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
-    }
-
-    void fieldsTheProgramFillsAreReadOnlyAndSkippedByTab_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("txtDate") << "txtDate" << true;
-        QTest::newRow("txtHome") << "txtHome" << true;
-        QTest::newRow("txtAway") << "txtAway" << true;
-        QTest::newRow("txtHomeHT") << "txtHomeHT" << false;
-        QTest::newRow("txtAwayScore") << "txtAwayScore" << false;
-    }
-    void fieldsTheProgramFillsAreReadOnlyAndSkippedByTab()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, readOnly);
-        auto* lineEdit = group().findChild<QLineEdit*>(name);
-        QCOMPARE(lineEdit->isReadOnly(), readOnly);
-        QCOMPARE(bool(lineEdit->focusPolicy() & Qt::TabFocus), !readOnly);
-    }
-
-    void accessibleNamesSayWhatAControlIs_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("accessibleName");
-        QTest::newRow("home half-time") << "txtHomeHT"
-                                        << "Home half-time score";
-        QTest::newRow("away half-time") << "txtAwayHT"
-                                        << "Away half-time score";
-        QTest::newRow("home full-time") << "txtHomeScore"
-                                        << "Home full-time score";
-        QTest::newRow("away full-time") << "txtAwayScore"
-                                        << "Away full-time score";
-        QTest::newRow("date") << "txtDate"
-                              << "Entry date";
-        QTest::newRow("teams") << "lstTeams"
-                               << "Teams";
-        QTest::newRow("results") << "lstResults"
-                                 << "Fixtures and results";
-        QTest::newRow("plus") << "cmdDatePlus"
-                              << "Increment Date";
-    }
-    void accessibleNamesSayWhatAControlIs()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, accessibleName);
-        QCOMPARE(group().findChild<QWidget*>(name)->accessibleName(), accessibleName);
-    }
-
-    void timerWaitsAQuarterSecondAtFirst()
-    {
-        auto* timer = group().findChild<QTimer*>(QStringLiteral("Timer1"));
-        QVERIFY(timer);
-        QVERIFY(!timer->isActive());
-        QCOMPARE(timer->interval(), 250);
-    }
-
-    // The outer height H decides the vertical places: lstTeams at 0.1 H for 0.3 H, the labels
-    // 0.03 H below it, and so on down to lstResults.
-    void controlsFollowTheWindowHeight_data()
-    {
-        QTest::addColumn<int>("formHeight");
-        QTest::newRow("smallest") << 4890;
-        QTest::newRow("taller") << 6000;
-        QTest::newRow("much taller") << 9990;
-    }
-    void controlsFollowTheWindowHeight()
-    {
-        QFETCH(int, formHeight);
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        group().resize(px(6435), px(formHeight));
-        const double h = formHeight;
-        const double labels = 0.1 * h + 0.3 * h + 0.03 * h;
-        const double home = labels + 0.05 * h;
-        const double versus = home + 0.07 * h;
-        const double away = versus + 0.05 * h;
-        const double results = away + 0.1 * h;
-        const QList<std::pair<const char*, double>> tops = {
-            { "lstTeams", 0.1 * h },
-            { "lblTeams", labels },
-            { "lblHT", labels },
-            { "lblFT", labels },
-            { "txtHome", home },
-            { "txtHomeHT", home },
-            { "txtHomeScore", home },
-            { "cmdAddFixture", home },
-            { "cmdDelete", home },
-            { "lblVersus", versus },
-            { "txtAway", away },
-            { "txtAwayHT", away },
-            { "txtAwayScore", away },
-            { "cmdAddResult", home + 600 },
-            { "cmdEditResult", home + 600 },
-            { "lstResults", results },
-            { "cmdEditDate", results },
-            { "cmdSortFixtures", results + 480 },
-            { "cmdEdit", 120 },
-            { "cmdHome", 600 },
-        };
-        for (const auto& [name, top] : tops)
-            QVERIFY2(group().findChild<QWidget*>(QLatin1String(name))->y() == px(top), name);
-        QCOMPARE(list(group(), "lstTeams")->height(), px(0.3 * h));
-        QCOMPARE(list(group(), "lstResults")->height(), px(0.2 * h));
-    }
-
-    void scoreFieldsStandUnderTheirHeadings()
-    {
-        group().resize(px(6435), px(4890));
-        for (const char* column : { "HT", "FT" }) {
-            const QWidget* heading = group().findChild<QWidget*>(QStringLiteral("lbl%1").arg(QLatin1String(column)));
-            const QWidget* home = group().findChild<QWidget*>(
-                QStringLiteral("txtHome%1").arg(QLatin1String(column[0] == 'H' ? "HT" : "Score")));
-            const QWidget* away = group().findChild<QWidget*>(
-                QStringLiteral("txtAway%1").arg(QLatin1String(column[0] == 'H' ? "HT" : "Score")));
-            QCOMPARE(home->x(), heading->x());
-            QCOMPARE(away->x(), heading->x());
-            QVERIFY(heading->geometry().bottom() <= home->y());
-            QVERIFY(home->geometry().bottom() < away->y());
-        }
-        const QWidget* results = list(group(), "lstResults");
-        QVERIFY(field(group(), "txtAway")->geometry().bottom() < results->y());
-    }
-
-    void standaloneWindowKeepsItsWidthAndMinimumHeight()
-    {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        group().resize(px(6435), px(3000));
-        QCOMPARE(group().height(), px(4890));
-        group().resize(px(8000), px(5400));
-        QCOMPARE(group().width(), px(6435));
-        QCOMPARE(group().height(), px(5400));
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Form Height"), QString()), QStringLiteral("5400"));
-    }
-
-    void loadedHeightComesFromTheSharedSetting_data()
+    // Inside the main window the window opens at the shared "Form Height", keeps its width, springs
+    // back to 4890 twips, writes its height back and places its controls by it (all in twips).
+    void controlsFollowTheSharedHeight_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("height");
-        QTest::newRow("no setting") << "" << 4890;
-        QTest::newRow("taller") << "6000" << 6000;
-        QTest::newRow("too small springs back") << "1000" << 4890;
-        QTest::newRow("not a number") << "tall" << 4890;
+        QTest::addColumn<QList<int>>("heights"); // opened, asked, kept
+        QTest::newRow("taller setting, made too small") << "6000" << QList<int> { 6000, 3000, 4890 };
+        QTest::newRow("no setting, made taller") << "" << QList<int> { 4890, 9990, 9990 };
+        QTest::newRow("damaged setting") << "tall" << QList<int> { 4890, 5400, 5400 };
     }
-    void loadedHeightComesFromTheSharedSetting()
+    void controlsFollowTheSharedHeight()
     {
         QFETCH(QString, stored);
-        QFETCH(int, height);
+        QFETCH(QList<int>, heights);
         if (!stored.isEmpty())
-            WriteSetting(kCompany, kProduct, QStringLiteral("Form Height"), stored);
-        frmGroup loaded;
-        QCOMPARE(loaded.height(), px(height));
-        QCOMPARE(loaded.width(), px(6435));
-    }
-
-    void windowInsideTheMainWindowSizesItsFrame()
-    {
-        WriteSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("6000"));
+            WriteSetting(kCompany, kProduct, "Form Height", stored);
         frmMain main;
         main.show();
         frmGroup* inner = main.groupWindow(1);
         main.showGroupWindow(1);
         auto* frame = qobject_cast<QMdiSubWindow*>(inner->parentWidget());
         QVERIFY(frame);
-        QCOMPARE(frame->width(), px(6435));
-        QCOMPARE(frame->height(), px(6000));
-        // The layout rules speak of the outer height, frame included.
-        QCOMPARE(list(*inner, "lstTeams")->y(), px(600));
+        QCOMPARE(frame->size(), QSize(twipsToPixels(6435), twipsToPixels(heights[0])));
+        frame->resize(twipsToPixels(9000), twipsToPixels(heights[1]));
+        QCOMPARE(frame->size(), QSize(twipsToPixels(6435), twipsToPixels(heights[2])));
+        QCOMPARE(ReadSetting(kCompany, kProduct, "Form Height", QString()), QString::number(heights[2]));
 
-        frame->resize(px(6435), px(2000));
-        QCOMPARE(frame->height(), px(4890));
-        QCOMPARE(list(*inner, "lstTeams")->y(), px(489));
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Form Height"), QString()), QStringLiteral("4890"));
-
-        frame->resize(px(9000), px(7500));
-        QCOMPARE(frame->width(), px(6435));
-        QCOMPARE(frame->height(), px(7500));
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Form Height"), QString()), QStringLiteral("7500"));
+        const double h = heights[2], labels = 0.1 * h + 0.3 * h + 0.03 * h, home = labels + 0.05 * h;
+        const double away = home + 0.07 * h + 0.05 * h, results = away + 0.1 * h;
+        const auto line = [](auto... values) { return QStringList { QVariant(values).toString()... }.join(u' '); };
+        const auto px = [](double twips) { return twipsToPixels(qRound(twips)); };
+        // clang-format off
+        const QList<std::tuple<const char*, const char*, double, double, double, double, const char*>> controls = {
+            { "cmdCalendar",     "...",             2400, 120,           255,  255,     "Select Date" },
+            { "cmdDatePlus",     "+",               2760, 120,           255,  255,     "Increment Date" },
+            { "cmdDateMinus",    "-",               3120, 120,           255,  255,     "Decrease Date" },
+            { "cmdHome",         "&Home",           4200, 600,           1095, 375,     "" },
+            { "lstTeams",        "",                360,  0.1 * h,       3735, 0.3 * h, "" },
+            { "lblHT",           "HT",              3120, labels,        375,  255,     "" },
+            { "lblFT",           "FT",              3720, labels,        375,  255,     "" },
+            { "txtHomeHT",       "0",               3120, home,          375,  285,     "" },
+            { "txtAwayScore",    "0",               3720, away,          375,  285,     "" },
+            { "cmdAddResult",    "Add &Result",     4200, home + 600,    1095, 375,     "" },
+            { "lstResults",      "",                360,  results,       5055, 0.2 * h, "" },
+            { "cmdReport",       "Results Re&port", 5400, 840,           855,  615,     "" },
+            { "cmdSortFixtures", "&Sort",           5400, results + 480, 855,  315,     "" },
+        };
+        // clang-format on
+        QStringList shown, expected;
+        for (const auto& [name, caption, left, top, width, height, tip] : controls) {
+            const QWidget* w = ctl(*inner, name);
+            shown << line(name, w->property("text"), w->x(), w->y(), w->width(), w->height(), w->toolTip());
+            expected << line(name, caption, px(left), px(top), px(width), px(height), tip);
+            QVERIFY2(!w->accessibleName().isEmpty(), name);
+        }
+        QCOMPARE(shown, expected);
+        // The fields the program fills are read-only and skipped by Tab; the score fields take typing.
+        for (const char* name : { "txtDate", "txtHome", "txtAway" })
+            QVERIFY(ctl<QLineEdit>(*inner, name)->isReadOnly() && !(ctl(*inner, name)->focusPolicy() & Qt::TabFocus));
+        QVERIFY(!ctl<QLineEdit>(*inner, "txtHomeHT")->isReadOnly());
     }
 
     void choosingTeamsStepsThroughTheEntryStates()
     {
-        QPushButton* home = button(group(), "cmdHome");
-        QPushButton* away = button(group(), "cmdAway");
-
-        home->click(); // nothing selected
-        QVERIFY(home->isEnabled());
-        QVERIFY(field(group(), "txtHome")->text().isEmpty());
-
-        selectRow(list(group(), "lstTeams"), 1);
-        home->click();
-        QCOMPARE(field(group(), "txtHome")->text(), QStringLiteral("United"));
-        QVERIFY(!home->isEnabled());
-        QVERIFY(away->isEnabled());
-        QVERIFY(!button(group(), "cmdAddFixture")->isEnabled());
-
-        selectRow(list(group(), "lstTeams"), 2);
-        away->click();
-        QCOMPARE(field(group(), "txtAway")->text(), QStringLiteral("Wanderers"));
-        QVERIFY(home->isEnabled());
-        QVERIFY(!away->isEnabled());
-        QVERIFY(button(group(), "cmdAddFixture")->isEnabled());
-        QVERIFY(button(group(), "cmdAddResult")->isEnabled());
-
-        // Choosing home again keeps the add buttons.
-        selectRow(list(group(), "lstTeams"), 0);
-        home->click();
-        QCOMPARE(field(group(), "txtHome")->text(), QStringLiteral("Rovers"));
-        QVERIFY(away->isEnabled());
-        QVERIFY(button(group(), "cmdAddResult")->isEnabled());
+        QCOMPARE(entry(), kCleared);
+        choose(-1, "cmdHome"); // without a selection nothing happens
+        QCOMPARE(entry(), kCleared);
+        choose(1, "cmdHome");
+        QCOMPARE(entry(), QStringLiteral("-A--|United||0|0|0|0"));
+        m_group->cmdAddResult_Click(); // nothing without an away team
+        m_prompts->expect("Unable to play same team home and away").answer(Answer::Ok);
+        choose(1, "cmdAway");
+        QCOMPARE(lastLook(), QStringLiteral("ERROR ! OK"));
+        QCOMPARE(entry(), QStringLiteral("-A--|United||0|0|0|0"));
+        choose(2, "cmdAway");
+        QCOMPARE(entry(), QStringLiteral("H-FR|United|Wanderers|0|0|0|0"));
+        choose(0, "cmdHome"); // home again keeps the add buttons
+        QCOMPARE(entry(), QStringLiteral("-AFR|Rovers|Wanderers|0|0|0|0"));
+        ctl<QLineEdit>(*m_group, "txtAwayHT")->setText("3");
+        click("cmdClear");
+        QCOMPARE(entry(), kCleared);
+        QVERIFY(m_group->storedLines().isEmpty() && m_group->displayLines().isEmpty() && Tournament.Saved);
+        choose(2); // a double click picks home, the next one away
+        choose(0);
+        QCOMPARE(entry(), QStringLiteral("H-FR|Wanderers|Rovers|0|0|0|0"));
     }
 
-    void sameTeamHomeAndAwayIsRefused()
+    // Scores lose their blanks at both ends and show as typed until the next rebuild. A score
+    // that could not be read back, or a full list, is refused and nothing is stored.
+    void addedItemsHaveTheExactLines_data()
     {
-        selectRow(list(group(), "lstTeams"), 1);
-        button(group(), "cmdHome")->click();
-        m_prompts->expect(QStringLiteral("Unable to play same team home and away")).answer(Prompts::Answer::Ok);
-        button(group(), "cmdAway")->click();
-        QCOMPARE(m_prompts->lastCall().title, QStringLiteral("ERROR"));
-        QCOMPARE(m_prompts->lastCall().icon, Prompts::Icon::Exclamation);
-        QCOMPARE(m_prompts->lastCall().buttons, Prompts::Buttons::Ok);
-        QVERIFY(field(group(), "txtAway")->text().isEmpty());
-        QVERIFY(button(group(), "cmdAway")->isEnabled());
-        QVERIFY(!button(group(), "cmdHome")->isEnabled());
-        QVERIFY(!button(group(), "cmdAddFixture")->isEnabled());
+        QTest::addColumn<AddCase>("c");
+        const QString full = "This group already holds 32767 fixtures and results, as many as a group can hold.\r"
+                             "Delete an item before adding another.";
+        const QString colon = "The home half-time score is not valid.\rA score may not contain \":\".";
+        const QString large = "The away full-time score is not valid.\r"
+                              "The score \"40000\" is too large: scores run from -32768 to 32767.";
+        // clang-format off
+        QTest::newRow("fixture ignores the scores")  << AddCase { "Fixture", "5|5|5|5", 1, "", "|:|:" };
+        QTest::newRow("result")                      << AddCase { "Result", "1|0|2|2", 1, "",
+                                                                  ":1:0:2:2|:HT:1-0:FT:2-2:|:HT:1-0:FT:2-2:" };
+        QTest::newRow("blanks trimmed")              << AddCase { "Result", " 3|1 |  2  |\t0", 1, "",
+                                                                  ":3:1:2:0|:HT:3-1:FT:2-0:|:HT:3-1:FT:2-0:" };
+        QTest::newRow("02 shown until rebuilt")      << AddCase { "Result", "02|0|02|1", 1, "",
+                                                                  ":02:0:02:1|:HT:02-0:FT:02-1:|:HT:2-0:FT:2-1:" };
+        QTest::newRow("blank and fractions allowed") << AddCase { "Result", "|2.5|3.5|x", 1, "",
+                                                                  "::2.5:3.5:x|:HT:-2.5:FT:3.5-x:|:HT:0-2:FT:4-0:" };
+        QTest::newRow("colon refused")               << AddCase { "Result", "1:0|0|2|2", 1, colon, "" };
+        QTest::newRow("beyond 16 bits refused")      << AddCase { "Result", "1|0|2|40000", 1, large, "" };
+        QTest::newRow("full list refuses a fixture") << AddCase { "Fixture", "0|0|0|0", 32767, full, "" };
+        QTest::newRow("full list refuses a result")  << AddCase { "Result", "0|0|0|0", 32767, full, "" };
+        // clang-format on
     }
-
-    void doubleClicksPickHomeThenAway()
+    void addedItemsHaveTheExactLines()
     {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        QListView* teams = list(group(), "lstTeams");
-        doubleClickRow(teams, 2);
-        QCOMPARE(field(group(), "txtHome")->text(), QStringLiteral("Wanderers"));
-        doubleClickRow(teams, 0);
-        QCOMPARE(field(group(), "txtAway")->text(), QStringLiteral("Rovers"));
-        QVERIFY(button(group(), "cmdAddFixture")->isEnabled());
-    }
+        QFETCH(AddCase, c);
+        pickDate(QDate(2030, 2, 1));
+        const QStringList before(c.before, QStringLiteral("F:01-Jan-2030:1:2")); // earlier, yet new items go last
+        storeLines(before);
+        choose(0, "cmdHome");
+        choose(2, "cmdAway");
+        for (int k = 0; k < 4; ++k)
+            ctl<QLineEdit>(*m_group, kScoreFields[k])->setText(c.typed.split(u'|')[k]);
+        if (!c.message.isEmpty())
+            m_prompts->expect(c.message).answer(Answer::Ok);
+        click("cmdAdd" + c.add);
 
-    void doubleClickOnAResultPressesEdit_data()
-    {
-        QTest::addColumn<bool>("editEnabled");
-        QTest::newRow("edit enabled") << true;
-        QTest::newRow("edit disabled") << false;
-    }
-    void doubleClickOnAResultPressesEdit()
-    {
-        QFETCH(bool, editEnabled);
-        group().setStoredLines({ QStringLiteral("F:07-Mar-2000:0:1") });
-        group().RefreshList();
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        QPushButton* edit = button(group(), "cmdEditResult");
-        // Only whether the button is pressed matters here, not what editing then does.
-        QObject::disconnect(edit, &QPushButton::clicked, &group(), nullptr);
-        edit->setEnabled(editEnabled);
-        QSignalSpy pressed(edit, &QPushButton::clicked);
-        QListView* results = list(group(), "lstResults");
-        doubleClickRow(results, 0);
-        QCOMPARE(pressed.count(), editEnabled ? 1 : 0);
-    }
-
-    void accessKeysPressTheirButtons()
-    {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        QApplication::setActiveWindow(&group());
-        selectRow(list(group(), "lstTeams"), 1);
-        QTest::keyClick(&group(), Qt::Key_H, Qt::AltModifier);
-        QTRY_COMPARE(field(group(), "txtHome")->text(), QStringLiteral("United"));
-        // Alt+A belongs to "&Away" and "Edit D&ate" alike; as with any shared access key it moves
-        // the focus between them rather than pressing either.
-        selectRow(list(group(), "lstTeams"), 0);
-        QTest::keyClick(&group(), Qt::Key_A, Qt::AltModifier);
-        QTest::qWait(150);
-        QVERIFY(field(group(), "txtAway")->text().isEmpty());
-        button(group(), "cmdAway")->click();
-        QTest::keyClick(&group(), Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(group().storedLines(), QStringList({ QStringLiteral("F:%1:1:0").arg(today()) }));
-    }
-
-    void addingWithoutAnAwayTeamDoesNothing()
-    {
-        selectRow(list(group(), "lstTeams"), 1);
-        button(group(), "cmdHome")->click();
-        group().cmdAddFixture_Click();
-        group().cmdAddResult_Click();
-        QVERIFY(group().storedLines().isEmpty());
-        QVERIFY(group().displayLines().isEmpty());
-        QVERIFY(Tournament.Saved);
-    }
-
-    void addedFixtureHasTheExactLines()
-    {
-        chooseTeams(group(), 0, 2);
-        typeScores(group(), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5"));
-        button(group(), "cmdAddFixture")->click();
-
-        const QString date = today();
-        QCOMPARE(group().storedLines(), QStringList({ QStringLiteral("F:%1:0:2").arg(date) }));
-        QCOMPARE(group().displayLines(), QStringList({ QStringLiteral("F:%1:Rovers-v-Wanderers").arg(date) }));
-        QCOMPARE(group().selectedResult(), 0);
-        QVERIFY(!Tournament.Saved);
-        // Cleared for the next item on the same date.
-        QVERIFY(field(group(), "txtHome")->text().isEmpty());
-        QVERIFY(field(group(), "txtAway")->text().isEmpty());
-        QCOMPARE(scoreTexts(group()), QStringList({ "0", "0", "0", "0" }));
-        QCOMPARE(field(group(), "txtDate")->text(), date);
-        QVERIFY(button(group(), "cmdHome")->isEnabled());
-        QVERIFY(!button(group(), "cmdAddFixture")->isEnabled());
-        QVERIFY(!button(group(), "cmdAddResult")->isEnabled());
-    }
-
-    void addedResultHasTheExactLines_data()
-    {
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("stored"); // after the date
-        QTest::addColumn<QString>("shown"); // after the date, as entered
-        QTest::addColumn<QString>("rebuilt"); // after the date, after RefreshList
-
-        QTest::newRow("plain") << QStringList { "1", "0", "2", "2" } << ":1:0:2:2:0:2"
-                               << ":HT:1-0:FT:2-2:Rovers-v-Wanderers"
-                               << ":HT:1-0:FT:2-2:Rovers-v-Wanderers";
-        QTest::newRow("blanks trimmed") << QStringList { " 3", "1 ", "  2  ", "\t0" } << ":3:1:2:0:0:2"
-                                        << ":HT:3-1:FT:2-0:Rovers-v-Wanderers"
-                                        << ":HT:3-1:FT:2-0:Rovers-v-Wanderers";
-        QTest::newRow("zero-led shown until rebuilt") << QStringList { "02", "0", "02", "1" } << ":02:0:02:1:0:2"
-                                                      << ":HT:02-0:FT:02-1:Rovers-v-Wanderers"
-                                                      << ":HT:2-0:FT:2-1:Rovers-v-Wanderers";
-        QTest::newRow("blank and fraction allowed") << QStringList { "", "2.5", "3.5", "x" } << "::2.5:3.5:x:0:2"
-                                                    << ":HT:-2.5:FT:3.5-x:Rovers-v-Wanderers"
-                                                    << ":HT:0-2:FT:4-0:Rovers-v-Wanderers";
-    }
-    void addedResultHasTheExactLines()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        QFETCH(QString, rebuilt);
-
-        chooseTeams(group(), 0, 2);
-        typeScores(group(), typed[0], typed[1], typed[2], typed[3]);
-        button(group(), "cmdAddResult")->click();
-
-        const QString date = today();
-        QCOMPARE(group().storedLines(), QStringList({ QStringLiteral("R:") + date + stored }));
-        QCOMPARE(group().displayLines(), QStringList({ QStringLiteral("R:") + date + shown }));
-        QCOMPARE(group().selectedResult(), 0);
-        QVERIFY(!Tournament.Saved);
-        QCOMPARE(scoreTexts(group()), QStringList({ "0", "0", "0", "0" }));
-
-        group().RefreshList();
-        QCOMPARE(group().displayLines(), QStringList({ QStringLiteral("R:") + date + rebuilt }));
-        QCOMPARE(group().storedLines(), QStringList({ QStringLiteral("R:") + date + stored }));
-    }
-
-    void newItemsGoAtTheEndAndAreSelected()
-    {
-        group().setStoredLines({ QStringLiteral("F:01-Jan-2030:1:2"), QStringLiteral("F:02-Jan-2030:2:1") });
-        group().RefreshList();
-        chooseTeams(group(), 1, 0);
-        button(group(), "cmdAddFixture")->click();
-        QCOMPARE(group().storedLines().size(), 3);
-        QCOMPARE(group().storedLines().last(), QStringLiteral("F:%1:1:0").arg(today()));
-        QCOMPARE(group().displayLines().last(), QStringLiteral("F:%1:United-v-Rovers").arg(today()));
-        QCOMPARE(group().selectedResult(), 2);
-    }
-
-    void unreadableScoresAreRefusedAndNothingStored_data()
-    {
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("colon in home half-time")
-            << QStringList { "1:0", "0", "2", "2" }
-            << "The home half-time score is not valid.\rA score may not contain \":\".";
-        QTest::newRow("colon in away full-time")
-            << QStringList { "1", "0", "2", ":" }
-            << "The away full-time score is not valid.\rA score may not contain \":\".";
-        QTest::newRow("beyond 16 bits")
-            << QStringList { "1", "0", "40000", "2" }
-            << "The home full-time score is not valid.\rThe score \"40000\" is too large: scores run from -32768 to "
-               "32767.";
-    }
-    void unreadableScoresAreRefusedAndNothingStored()
-    {
-        QFETCH(QStringList, typed);
-        QFETCH(QString, message);
-        group().setStoredLines({ QStringLiteral("F:01-Jan-2030:1:2") });
-        group().RefreshList();
-        const QStringList shownBefore = group().displayLines();
-
-        chooseTeams(group(), 0, 2);
-        typeScores(group(), typed[0], typed[1], typed[2], typed[3]);
-        m_prompts->expect(message).answer(Prompts::Answer::Ok);
-        button(group(), "cmdAddResult")->click();
-
-        QCOMPARE(m_prompts->lastCall().title, QStringLiteral("ERROR"));
-        QCOMPARE(m_prompts->lastCall().icon, Prompts::Icon::Exclamation);
-        QCOMPARE(group().storedLines(), QStringList({ QStringLiteral("F:01-Jan-2030:1:2") }));
-        QCOMPARE(group().displayLines(), shownBefore);
-        QVERIFY(Tournament.Saved);
-        // The entry stays as typed, ready to be corrected.
-        QCOMPARE(scoreTexts(group()), typed);
-        QCOMPARE(field(group(), "txtAway")->text(), QStringLiteral("Wanderers"));
-        QVERIFY(button(group(), "cmdAddResult")->isEnabled());
-    }
-
-    void fullListRefusesAnotherItem_data()
-    {
-        QTest::addColumn<QString>("addButton");
-        QTest::newRow("fixture") << "cmdAddFixture";
-        QTest::newRow("result") << "cmdAddResult";
-    }
-    void fullListRefusesAnotherItem()
-    {
-        QFETCH(QString, addButton);
-        const QStringList full(kMaxListLines, QStringLiteral("F:01-Jan-2030:0:1"));
-        group().setStoredLines(full);
-        group().RefreshList();
-
-        chooseTeams(group(), 0, 2);
-        m_prompts
-            ->expect(QStringLiteral("This group already holds 32767 fixtures and results, as many as a group can "
-                                    "hold.\rDelete an item before adding another."))
-            .answer(Prompts::Answer::Ok);
-        group().findChild<QPushButton*>(addButton)->click();
-        QCOMPARE(m_prompts->lastCall().title, QStringLiteral("ERROR"));
-        QCOMPARE(group().storedLines().size(), kMaxListLines);
-        QCOMPARE(group().displayLines().size(), kMaxListLines);
-        QVERIFY(Tournament.Saved);
-    }
-
-    void clearResetsTheEntryButKeepsTheDate()
-    {
-        pickDate(group(), QDate(2001, 4, 9));
-        chooseTeams(group(), 0, 1);
-        typeScores(group(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"));
-        button(group(), "cmdClear")->click();
-        QVERIFY(field(group(), "txtHome")->text().isEmpty());
-        QVERIFY(field(group(), "txtAway")->text().isEmpty());
-        QCOMPARE(scoreTexts(group()), QStringList({ "0", "0", "0", "0" }));
-        QCOMPARE(field(group(), "txtDate")->text(), QStringLiteral("09-Apr-2001"));
-        QVERIFY(button(group(), "cmdHome")->isEnabled());
-        QVERIFY(!button(group(), "cmdAway")->isEnabled());
-        QVERIFY(!button(group(), "cmdAddResult")->isEnabled());
-        QVERIFY(Tournament.Saved);
+        QStringList lines = before, shown = buildDisplayLines(before, kTeams);
+        const QString start = c.add.left(1) + ":01-Feb-2030";
+        const QStringList parts = c.lines.split(u'|');
+        if (c.message.isEmpty()) {
+            lines << start + parts[0] + ":0:2";
+            shown << start + parts[1] + "Rovers-v-Wanderers";
+        }
+        QCOMPARE(m_group->storedLines(), lines);
+        QCOMPARE(m_group->displayLines(), shown);
+        QCOMPARE(bool(Tournament.Saved), !c.message.isEmpty());
+        if (!c.message.isEmpty()) { // the entry stays as typed, to be corrected
+            QCOMPARE(lastLook(), QStringLiteral("ERROR ! OK"));
+            QCOMPARE(entry(), "H-FR|Rovers|Wanderers|" + c.typed);
+            return;
+        }
+        QCOMPARE(m_group->selectedResult(), 1);
+        QCOMPARE(entry(), kCleared); // the date stays for the next item
+        QCOMPARE(text("txtDate"), QStringLiteral("01-Feb-2030"));
+        m_group->RefreshList();
+        QCOMPARE(m_group->displayLines().last(), start + parts[2] + "Rovers-v-Wanderers");
+        QCOMPARE(m_group->storedLines(), lines);
     }
 
     void deleteRemovesTheSamePositionFromBothLists_data()
     {
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<Prompts::Answer>("answer");
-        QTest::addColumn<QStringList>("remaining"); // stored lines
-        const QStringList all = { "F:01-Jan-2030:0:1", "R:02-Jan-2030:1:0:2:2:1:2", "F:03-Jan-2030:2:0" };
-        QTest::newRow("first, yes") << 0 << Prompts::Answer::Yes << QStringList { all[1], all[2] };
-        QTest::newRow("middle, yes") << 1 << Prompts::Answer::Yes << QStringList { all[0], all[2] };
-        QTest::newRow("last, yes") << 2 << Prompts::Answer::Yes << QStringList { all[0], all[1] };
-        QTest::newRow("middle, no") << 1 << Prompts::Answer::No << all;
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("selected"); // -1: none, and nothing is asked
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QList<int>>("kept");
+        QTest::newRow("first, yes") << 3 << 0 << true << QList<int> { 1, 2 };
+        QTest::newRow("middle, yes") << 3 << 1 << true << QList<int> { 0, 2 };
+        QTest::newRow("last, yes") << 3 << 2 << true << QList<int> { 0, 1 };
+        QTest::newRow("middle, no") << 3 << 1 << false << QList<int> { 0, 1, 2 };
+        QTest::newRow("only item, yes") << 1 << 0 << true << QList<int>();
+        QTest::newRow("no selection") << 3 << -1 << true << QList<int> { 0, 1, 2 };
     }
     void deleteRemovesTheSamePositionFromBothLists()
     {
+        QFETCH(int, count);
         QFETCH(int, selected);
-        QFETCH(Prompts::Answer, answer);
-        QFETCH(QStringList, remaining);
-        group().setStoredLines({ "F:01-Jan-2030:0:1", "R:02-Jan-2030:1:0:2:2:1:2", "F:03-Jan-2030:2:0" });
-        group().RefreshList();
-        group().selectResult(selected);
+        QFETCH(bool, yes);
+        QFETCH(QList<int>, kept);
+        const QStringList all = { "F:01-Jan-2030:0:1", "R:02-Jan-2030:1:0:2:2:1:2", "F:03-Jan-2030:2:0" };
+        storeLines(all.mid(0, count), selected);
+        if (selected >= 0)
+            m_prompts->expect("Are you sure you want to delete this item ?").answer(yes ? Answer::Yes : Answer::No);
+        click("cmdDelete");
 
-        m_prompts->expect(QStringLiteral("Are you sure you want to delete this item ?")).answer(answer);
-        button(group(), "cmdDelete")->click();
-        QCOMPARE(m_prompts->lastCall().title, QStringLiteral("Confirm Delete"));
-        QCOMPARE(m_prompts->lastCall().icon, Prompts::Icon::Question);
-        QCOMPARE(m_prompts->lastCall().buttons, Prompts::Buttons::YesNo);
-
-        QCOMPARE(group().storedLines(), remaining);
-        QCOMPARE(group().displayLines(), buildDisplayLines(remaining, kTeams));
-        const bool deleted = answer == Prompts::Answer::Yes;
+        if (selected >= 0)
+            QCOMPARE(lastLook(), QStringLiteral("Confirm Delete ? YesNo"));
+        QStringList remaining;
+        for (int k : kept)
+            remaining << all[k];
+        QCOMPARE(m_group->storedLines(), remaining);
+        QCOMPARE(m_group->displayLines(), buildDisplayLines(remaining, kTeams));
+        const bool deleted = remaining.size() < count;
         QCOMPARE(bool(Tournament.Saved), !deleted);
-        if (deleted)
-            QCOMPARE(group().selectedResult(), -1);
-        else
-            QCOMPARE(group().selectedResult(), selected);
+        QCOMPARE(m_group->selectedResult(), deleted ? -1 : selected);
     }
 
-    void deletingTheLastItemEmptiesBothLists()
+    // Renaming changes lstTeams and the display lines, never a stored line nor Tournament.Saved.
+    void renameRebuildsTheDisplayOnly_data()
     {
-        chooseTeams(group(), 0, 1);
-        button(group(), "cmdAddFixture")->click();
-        Tournament.Saved = true;
-        m_prompts->expect(QStringLiteral("Are you sure you want to delete this item ?")).answer(Prompts::Answer::Yes);
-        button(group(), "cmdDelete")->click();
-        QVERIFY(group().storedLines().isEmpty());
-        QVERIFY(group().displayLines().isEmpty());
-        QVERIFY(!Tournament.Saved);
+        QTest::addColumn<RenameCase>("c");
+        QTest::newRow("confirmed, saved") << RenameCase { 1, { "City" }, 1, true };
+        QTest::newRow("confirmed, unsaved") << RenameCase { 1, { "City" }, 1, false };
+        QTest::newRow("prompt cancelled") << RenameCase { 1, { "" }, -1, true };
+        QTest::newRow("change declined") << RenameCase { 1, { "City" }, 0, true };
+        QTest::newRow("separator refused, asked again") << RenameCase { 1, { "Home-v-Away", "City" }, 1, true };
+        QTest::newRow("separator refused, then cancelled") << RenameCase { 1, { "a-v-b", "" }, -1, true };
+        QTest::newRow("no team selected") << RenameCase { -1, {}, -1, true };
     }
-
-    void deleteWithoutASelectionAsksNothing()
+    void renameRebuildsTheDisplayOnly()
     {
-        group().setStoredLines({ QStringLiteral("F:01-Jan-2030:0:1") });
-        group().RefreshList();
-        button(group(), "cmdDelete")->click(); // an unexpected prompt would fail the test
-        QCOMPARE(group().storedLines().size(), 1);
-        QVERIFY(Tournament.Saved);
-    }
-
-    void renameRebuildsTheDisplayAndLeavesSavedAlone_data()
-    {
-        QTest::addColumn<bool>("savedBefore");
-        QTest::newRow("saved tournament") << true;
-        QTest::newRow("unsaved tournament") << false;
-    }
-    void renameRebuildsTheDisplayAndLeavesSavedAlone()
-    {
-        QFETCH(bool, savedBefore);
+        QFETCH(RenameCase, c);
         const QStringList stored = { "F:01-Jan-2030:0:1", "R:02-Jan-2030:1:0:2:2:1:2" };
-        group().setStoredLines(stored);
-        group().RefreshList();
-        group().selectResult(1);
-        Tournament.Saved = savedBefore;
-        selectRow(list(group(), "lstTeams"), 1);
+        storeLines(stored, 1);
+        Tournament.Saved = c.saved;
+        for (const QString& name : c.typed) {
+            m_prompts->expect("Enter New Name").answer(name);
+            if (!teamNameProblem(name).isEmpty())
+                m_prompts->expect(teamNameProblem(name)).answer(Answer::Ok);
+        }
+        if (c.confirm >= 0)
+            m_prompts->expect("Are you sure you want to change\rUnited to City")
+                .answer(c.confirm ? Answer::Yes : Answer::No);
+        choose(c.team, "cmdEdit");
 
-        m_prompts->expect(QStringLiteral("Enter New Name")).answer(QStringLiteral("City"));
-        m_prompts->expect(QStringLiteral("Are you sure you want to change\rUnited to City"))
-            .answer(Prompts::Answer::Yes);
-        button(group(), "cmdEdit")->click();
-
-        QCOMPARE(m_prompts->calls().at(0).title, QStringLiteral("Change Name"));
-        QVERIFY(m_prompts->calls().at(0).defaultText.isEmpty());
-        QCOMPARE(m_prompts->calls().at(1).title, QStringLiteral("Change Name"));
-        QCOMPARE(m_prompts->calls().at(1).icon, Prompts::Icon::Question);
-        QCOMPARE(m_prompts->calls().at(1).buttons, Prompts::Buttons::YesNo);
-        QCOMPARE(group().teams(), QStringList({ "Rovers", "City", "Wanderers" }));
-        QCOMPARE(group().storedLines(), stored);
-        QCOMPARE(group().displayLines(),
-                 QStringList({ "F:01-Jan-2030:Rovers-v-City", "R:02-Jan-2030:HT:1-0:FT:2-2:City-v-Wanderers" }));
-        QCOMPARE(group().selectedResult(), -1);
-        QCOMPARE(bool(Tournament.Saved), savedBefore);
+        QStringList looks; // every name prompt "Change Name" without a default, every refusal "ERROR"
+        for (const ScriptedPrompts::Call& call : m_prompts->calls())
+            looks << look(call) + call.defaultText;
+        looks.removeAll(QStringLiteral("Change Name  OK"));
+        looks.removeAll(QStringLiteral("ERROR ! OK"));
+        QCOMPARE(looks, c.confirm >= 0 ? QStringList { "Change Name ? YesNo" } : QStringList());
+        QStringList teams = kTeams;
+        if (c.confirm == 1)
+            teams[1] = QStringLiteral("City");
+        QCOMPARE(m_group->teams(), teams);
+        QCOMPARE(m_group->storedLines(), stored);
+        QCOMPARE(m_group->displayLines(), buildDisplayLines(stored, teams));
+        QCOMPARE(m_group->selectedResult(), c.confirm == 1 ? -1 : 1);
+        QCOMPARE(bool(Tournament.Saved), c.saved);
     }
 
-    void renameThatIsNotConfirmedChangesNothing_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("confirmAsked");
-        QTest::newRow("prompt cancelled") << "" << false;
-        QTest::newRow("change declined") << "City" << true;
-    }
-    void renameThatIsNotConfirmedChangesNothing()
-    {
-        QFETCH(QString, typed);
-        QFETCH(bool, confirmAsked);
-        group().setStoredLines({ QStringLiteral("F:01-Jan-2030:0:1") });
-        group().RefreshList();
-        const QStringList shown = group().displayLines();
-        selectRow(list(group(), "lstTeams"), 0);
-        m_prompts->expect(QStringLiteral("Enter New Name")).answer(typed);
-        if (confirmAsked)
-            m_prompts->expect(QStringLiteral("Are you sure you want to change\rRovers to City"))
-                .answer(Prompts::Answer::No);
-        button(group(), "cmdEdit")->click();
-        QCOMPARE(group().teams(), kTeams);
-        QCOMPARE(group().displayLines(), shown);
-    }
-
-    void renameWithoutASelectionAsksNothing()
-    {
-        button(group(), "cmdEdit")->click();
-        QCOMPARE(group().teams(), kTeams);
-    }
-
-    void renameToANameHoldingTheSeparatorIsRefusedAndAskedAgain()
-    {
-        group().setStoredLines({ QStringLiteral("F:01-Jan-2030:0:2") });
-        group().RefreshList();
-        selectRow(list(group(), "lstTeams"), 2);
-        m_prompts->expect(QStringLiteral("Enter New Name")).answer(QStringLiteral("Home-v-Away"));
-        m_prompts->expect(teamNameProblem(QStringLiteral("Home-v-Away"))).answer(Prompts::Answer::Ok);
-        m_prompts->expect(QStringLiteral("Enter New Name")).answer(QStringLiteral("Athletic"));
-        m_prompts->expect(QStringLiteral("Are you sure you want to change\rWanderers to Athletic"))
-            .answer(Prompts::Answer::Yes);
-        button(group(), "cmdEdit")->click();
-        QCOMPARE(m_prompts->calls().at(1).title, QStringLiteral("ERROR"));
-        QCOMPARE(m_prompts->calls().at(1).icon, Prompts::Icon::Exclamation);
-        QCOMPARE(group().teams(), QStringList({ "Rovers", "United", "Athletic" }));
-        QCOMPARE(group().displayLines(), QStringList({ "F:01-Jan-2030:Rovers-v-Athletic" }));
-    }
-
-    void refusedSeparatorNameThenCancelChangesNothing()
-    {
-        selectRow(list(group(), "lstTeams"), 0);
-        m_prompts->expect(QStringLiteral("Enter New Name")).answer(QStringLiteral("a-v-b"));
-        m_prompts->expect(teamNameProblem(QStringLiteral("a-v-b"))).answer(Prompts::Answer::Ok);
-        m_prompts->expect(QStringLiteral("Enter New Name")).answer(QString());
-        button(group(), "cmdEdit")->click();
-        QCOMPARE(group().teams(), kTeams);
-    }
-
-    void teamBeyondTheListShowsAPlaceholder()
-    {
-        group().setStoredLines({ QStringLiteral("F:01-Jan-2030:0:5"), QStringLiteral("R:02-Jan-2030:1:0:1:0:9:1") });
-        group().RefreshList();
-        QCOMPARE(
-            group().displayLines(),
-            QStringList({ "F:01-Jan-2030:Rovers-v-<no team 5>", "R:02-Jan-2030:HT:1-0:FT:1-0:<no team 9>-v-United" }));
-        QCOMPARE(group().displayLines().size(), group().storedLines().size());
-    }
-
-    // Holding "+" moves the date at the press, once more after 250 ms, then every 50 ms.
+    // A press moves the date one day, a held button once more after 250 ms, then every 50 ms.
     void heldDateButtonRepeats_data()
     {
-        QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<Qt::MouseButton>("mouseButton");
-        QTest::addColumn<int>("step");
-        QTest::newRow("plus, left button") << "cmdDatePlus" << Qt::LeftButton << 1;
-        QTest::newRow("plus, right button") << "cmdDatePlus" << Qt::RightButton << 1;
-        QTest::newRow("minus, middle button") << "cmdDateMinus" << Qt::MiddleButton << -1;
-        QTest::newRow("minus, left button") << "cmdDateMinus" << Qt::LeftButton << -1;
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("plus over the year end") << "Plus" << QDate(1999, 12, 31) << "01-Jan-2000";
+        QTest::newRow("minus over the year start") << "Minus" << QDate(2000, 1, 1) << "31-Dec-1999";
     }
     void heldDateButtonRepeats()
     {
-        QFETCH(QString, buttonName);
-        QFETCH(Qt::MouseButton, mouseButton);
-        QFETCH(int, step);
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        pickDate(group(), QDate(2000, 6, 15));
-        QPushButton* dateButton = group().findChild<QPushButton*>(buttonName);
-        auto* timer = group().findChild<QTimer*>(QStringLiteral("Timer1"));
-        QLineEdit* date = field(group(), "txtDate");
-
-        QTest::mousePress(dateButton, mouseButton);
-        QCOMPARE(date->text(), formatRecordDate(QDate(2000, 6, 15).addDays(step)));
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 250);
-        QCOMPARE(bool(bDateUp), step > 0);
-
-        emitTimeout(timer);
-        QCOMPARE(date->text(), formatRecordDate(QDate(2000, 6, 15).addDays(2 * step)));
-        QCOMPARE(timer->interval(), 50);
-        emitTimeout(timer);
-        QCOMPARE(date->text(), formatRecordDate(QDate(2000, 6, 15).addDays(3 * step)));
-
-        QTest::mouseRelease(dateButton, mouseButton);
-        QVERIFY(!timer->isActive());
-        QCOMPARE(timer->interval(), 250);
-        // The release itself moves nothing.
-        QCOMPARE(date->text(), formatRecordDate(QDate(2000, 6, 15).addDays(3 * step)));
-
-        // A second press waits 250 ms again before repeating.
-        QTest::mousePress(dateButton, mouseButton);
-        QCOMPARE(timer->interval(), 250);
-        QTest::mouseRelease(dateButton, mouseButton);
-        QCOMPARE(date->text(), formatRecordDate(QDate(2000, 6, 15).addDays(4 * step)));
-    }
-
-    void heldButtonRepeatsInRealTime()
-    {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        pickDate(group(), QDate(2000, 6, 15));
-        QPushButton* plus = button(group(), "cmdDatePlus");
-        QTest::mousePress(plus, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(parseRecordDate(field(group(), "txtDate")->text()) >= QDate(2000, 6, 18), 5000);
-        QTest::mouseRelease(plus, Qt::LeftButton);
-        const QString stopped = field(group(), "txtDate")->text();
-        QTest::qWait(200);
-        QCOMPARE(field(group(), "txtDate")->text(), stopped);
-    }
-
-    void dateCrossesMonthAndYearEnds_data()
-    {
-        QTest::addColumn<QDate>("start");
-        QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("year end forward") << QDate(1999, 12, 31) << "cmdDatePlus"
-                                          << "01-Jan-2000";
-        QTest::newRow("year start back") << QDate(2000, 1, 1) << "cmdDateMinus"
-                                         << "31-Dec-1999";
-        QTest::newRow("leap day forward") << QDate(2000, 2, 28) << "cmdDatePlus"
-                                          << "29-Feb-2000";
-        QTest::newRow("month start back") << QDate(2001, 3, 1) << "cmdDateMinus"
-                                          << "28-Feb-2001";
-        QTest::newRow("last four-digit day stays") << QDate(9999, 12, 31) << "cmdDatePlus"
-                                                   << "31-Dec-9999";
-    }
-    void dateCrossesMonthAndYearEnds()
-    {
+        QFETCH(QString, button);
         QFETCH(QDate, start);
-        QFETCH(QString, buttonName);
-        QFETCH(QString, shown);
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        pickDate(group(), start);
-        QPushButton* dateButton = group().findChild<QPushButton*>(buttonName);
-        QTest::mouseClick(dateButton, Qt::LeftButton);
-        QCOMPARE(field(group(), "txtDate")->text(), shown);
+        QFETCH(QString, first);
+        pickDate(start);
+        auto* dateButton = ctl<QPushButton>(*m_group, "cmdDate" + button);
+        auto* timer = m_group->findChild<QTimer*>("Timer1");
+        QVERIFY(timer && !timer->isActive() && timer->interval() == 250);
+        const int step = button == QLatin1String("Plus") ? 1 : -1;
+        QTest::mousePress(dateButton, Qt::RightButton); // any mouse button
+        QCOMPARE(text("txtDate"), first);
+        QVERIFY(timer->isActive() && timer->interval() == 250 && bool(bDateUp) == (step > 0));
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        QCOMPARE(timer->interval(), 50);
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        QTest::mouseRelease(dateButton, Qt::RightButton);
+        QVERIFY(!timer->isActive() && timer->interval() == 250);
+        QCOMPARE(text("txtDate"), formatRecordDate(start.addDays(3 * step)));
     }
 
-    void spaceOnADateButtonMovesOneDay()
-    {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        pickDate(group(), QDate(2000, 6, 15));
-        QPushButton* plus = button(group(), "cmdDatePlus");
-        plus->setFocus();
-        QTest::keyClick(plus, Qt::Key_Space);
-        QCOMPARE(field(group(), "txtDate")->text(), QStringLiteral("16-Jun-2000"));
-        QPushButton* minus = button(group(), "cmdDateMinus");
-        minus->setFocus();
-        QTest::keyClick(minus, Qt::Key_Space);
-        QTest::keyClick(minus, Qt::Key_Space);
-        QCOMPARE(field(group(), "txtDate")->text(), QStringLiteral("14-Jun-2000"));
-    }
-
-    void calendarDisablesTheWindowUntilItCloses_data()
-    {
-        QTest::addColumn<QString>("closeWith");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("OK") << "cmdOK"
-                            << "24-Dec-2010";
-        QTest::newRow("Cancel") << "cmdCancel"
-                                << "07-Mar-2000";
-        QTest::newRow("Escape") << "escape"
-                                << "07-Mar-2000";
-    }
+    // The calendar opens at the entry date; while it is open the window rests, and cancelling it
+    // (the Escape key counts as Cancel) keeps the entry date.
     void calendarDisablesTheWindowUntilItCloses()
     {
-        QFETCH(QString, closeWith);
-        QFETCH(QString, shown);
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        pickDate(group(), QDate(2000, 3, 7));
-        QCOMPARE(field(group(), "txtDate")->text(), QStringLiteral("07-Mar-2000"));
-
-        button(group(), "cmdCalendar")->click();
+        pickDate(QDate(2000, 3, 7));
+        click("cmdCalendar");
         frmCalendar* calendar = openCalendar();
-        QVERIFY(calendar);
-        QVERIFY(!group().isEnabled());
-        QVERIFY(calendar->isEnabled());
-        // It starts at the entry date.
-        auto* cal = calendar->findChild<QCalendarWidget*>(QStringLiteral("Cal"));
+        QVERIFY(calendar && !m_group->isEnabled() && calendar->isEnabled());
+        auto* cal = ctl<QCalendarWidget>(*calendar, "Cal");
         QCOMPARE(cal->selectedDate(), QDate(2000, 3, 7));
+        QTest::mouseClick(ctl(*m_group, "cmdDatePlus"), Qt::LeftButton);
         cal->setSelectedDate(QDate(2010, 12, 24));
-        if (closeWith == QLatin1String("escape"))
-            QTest::keyClick(calendar, Qt::Key_Escape);
-        else
-            calendar->findChild<QPushButton*>(closeWith)->click();
-
-        QCOMPARE(field(group(), "txtDate")->text(), shown);
-        QVERIFY(group().isEnabled());
+        QTest::keyClick(calendar, Qt::Key_Escape);
+        QCOMPARE(text("txtDate"), QStringLiteral("07-Mar-2000"));
+        QVERIFY(m_group->isEnabled());
         QTRY_VERIFY(!openCalendar());
     }
 
-    void dateButtonsRestWhileTheCalendarIsOpen()
+    // The dialog shows whole-number scores (0 for a fixture), stores its texts unchanged after
+    // OK and Yes, and changes nothing after No, Cancel, Escape or its close box.
+    void resultEditReplacesTheItemOnlyWhenConfirmed_data()
     {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        pickDate(group(), QDate(2000, 3, 7));
-        button(group(), "cmdCalendar")->click();
-        frmCalendar* calendar = openCalendar();
-        QVERIFY(calendar);
-        QTest::mousePress(button(group(), "cmdDatePlus"), Qt::RightButton);
-        QTest::mouseRelease(button(group(), "cmdDatePlus"), Qt::RightButton);
-        QTest::mouseClick(button(group(), "cmdDateMinus"), Qt::LeftButton);
-        QVERIFY(!group().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
-        calendar->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-        QCOMPARE(field(group(), "txtDate")->text(), QStringLiteral("07-Mar-2000"));
+        QTest::addColumn<EditCase>("c");
+        const QString result = QStringLiteral("R:07-Mar-2000:02:1:2.5:3.5:2:1"), unknown = "R:07-Mar-2000:1:0:2:2:0:9";
+        // clang-format off
+        QTest::newRow("fixture untouched becomes 0-0")
+            << EditCase { kFixture, "", "yes", "Rovers|Wanderers|0|0|0|0", "R:07-Mar-2000:0:0:0:0:0:2" };
+        QTest::newRow("02 and halves stored as whole numbers")
+            << EditCase { result, "", "yes", "Wanderers|United|2|1|2|4", "R:07-Mar-2000:2:1:2:4:2:1" };
+        QTest::newRow("blanks kept")
+            << EditCase { kFixture, " 1|0 | 3 |2", "yes", "", "R:07-Mar-2000: 1:0 : 3 :2:0:2" };
+        QTest::newRow("blank, 02, 2.5 allowed")
+            << EditCase { kFixture, "|02|2.5|-3", "yes", "", "R:07-Mar-2000::02:2.5:-3:0:2" };
+        QTest::newRow("team outside the list")
+            << EditCase { unknown, "1|1|2|2", "yes", "Rovers|<no team 9>|1|0|2|2", "R:07-Mar-2000:1:1:2:2:0:9" };
+        QTest::newRow("No to the question") << EditCase { kFixture, "5|5|5|5", "no", "", kFixture };
+        QTest::newRow("Cancel, opened by double-clicking")
+            << EditCase { kFixture, "5|5|5|5", "cancel", "", kFixture, true };
+        QTest::newRow("Escape") << EditCase { kFixture, "5|5|5|5", "escape", "", kFixture };
+        QTest::newRow("close box") << EditCase { kFixture, "5|5|5|5", "close", "", kFixture };
+        // clang-format on
+    }
+    void resultEditReplacesTheItemOnlyWhenConfirmed()
+    {
+        QFETCH(EditCase, c);
+        storeLines({ kBefore, c.stored, kAfter }, 1);
+        if (c.close == QLatin1String("yes") || c.close == QLatin1String("no"))
+            m_prompts->expect("Are you sure you want to make this change")
+                .answer(c.close == QLatin1String("yes") ? Answer::Yes : Answer::No);
+        QStringList shown = { EditedRecord }; // the record so far, then the fields as the dialog opens
+        ModalDialog<frmEditFixture> driver([&](frmEditFixture* dialog) {
+            shown = QStringList { EditedRecord };
+            for (const QString& name : kEditFields)
+                shown << ctl<QLineEdit>(*dialog, name)->text();
+            for (int k = 0; k < 4 && !c.typed.isEmpty(); ++k)
+                ctl<QLineEdit>(*dialog, kEditFields[k + 2])->setText(c.typed.split(u'|')[k]);
+            if (c.close == QLatin1String("escape"))
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else if (c.close == QLatin1String("close"))
+                dialog->close();
+            else
+                click(*dialog, c.close == QLatin1String("cancel") ? "cmdCancel" : "cmdOK");
+        });
+        auto* results = ctl<QListView>(*m_group, "lstResults");
+        if (c.byDoubleClick)
+            emit results->doubleClicked(results->currentIndex());
+        else
+            click("cmdEditResult");
+
+        QVERIFY(driver.wasShown());
+        QCOMPARE(shown.takeFirst(), QStringLiteral("R:07-Mar-2000"));
+        if (!c.shown.isEmpty())
+            QCOMPARE(shown.join(u'|'), c.shown);
+        verifyItem(c.expected);
+        const bool changed = c.close == QLatin1String("yes");
+        QCOMPARE(bool(Tournament.Saved), !changed);
+        QCOMPARE(EditedRecord.isEmpty(), !changed);
+        if (changed)
+            QCOMPARE(lastLook(), QStringLiteral("Change Result ? YesNo"));
+    }
+    // A score that could not be read back is refused; the dialog stays open on that field, nothing
+    // is stored, and the corrected score is stored afterwards.
+    void unusableScoreIsRefusedAndTheDialogStaysOpen_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("colon in home half-time") << 2 << "1:2";
+        QTest::newRow("70000 in away half-time") << 3 << "70000";
+        QTest::newRow("32767.5 rounds beyond 16 bits") << 4 << "32767.5";
+    }
+    void unusableScoreIsRefusedAndTheDialogStaysOpen()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        storeLines({ kBefore, kFixture, kAfter }, 1);
+        QVERIFY(!scoreTextProblem(text).isEmpty());
+        m_prompts->expect(scoreTextProblem(text)).answer(Answer::Ok);
+        m_prompts->expect("Are you sure you want to make this change").answer(Answer::Yes);
+        QStringList afterRefusal;
+        ModalDialog<frmEditFixture> driver([&](frmEditFixture* dialog) {
+            ctl<QLineEdit>(*dialog, kEditFields[field])->setText(text);
+            click(*dialog, "cmdOK");
+            afterRefusal << (dialog->isVisible() ? "open" : "closed") << EditedRecord
+                         << dialog->focusWidget()->objectName() << m_group->storedLines()[1]
+                         << (bool(Tournament.Saved) ? "saved" : "changed");
+            ctl<QLineEdit>(*dialog, kEditFields[field])->setText("1");
+            click(*dialog, "cmdOK");
+        });
+        click("cmdEditResult");
+
+        QCOMPARE(look(m_prompts->calls()[0]), QStringLiteral("ERROR ! OK"));
+        QCOMPARE(afterRefusal, QStringList({ "open", "R:07-Mar-2000", kEditFields[field], kFixture, "saved" }));
+        QStringList scores = { "0", "0", "0", "0" };
+        scores[field - 2] = QStringLiteral("1");
+        verifyItem("R:07-Mar-2000:" + scores.join(u':') + ":0:2");
     }
 
-    void calendarOkWithTheSameDateKeepsIt()
+    // Without a selection neither edit opens a dialog; a line too short to read is refused.
+    void nothingToEdit_data()
     {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        button(group(), "cmdCalendar")->click();
-        frmCalendar* calendar = openCalendar();
-        QVERIFY(calendar);
-        calendar->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        QCOMPARE(field(group(), "txtDate")->text(), today());
-        QVERIFY(group().isEnabled());
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message"); // empty: nothing selected, nothing asked
+        QTest::newRow("result edit, no selection") << kFixture << "cmdEditResult" << QString();
+        QTest::newRow("date edit, no selection") << kFixture << "cmdEditDate" << QString();
+        QTest::newRow("line with too few fields") << "R:07-Mar-2000:1:0:2"
+                                                  << "cmdEditResult"
+                                                  << "This item cannot be edited: the line has too few fields.";
+    }
+    void nothingToEdit()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, button);
+        QFETCH(QString, message);
+        storeLines({ kBefore, line, kAfter }, message.isEmpty() ? -1 : 1);
+        if (!message.isEmpty())
+            m_prompts->expect(message).answer(Answer::Ok);
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                opened = dialog->close();
+        });
+        click(button);
+        QCoreApplication::processEvents(); // no dialog came: let the check above run now
+
+        QVERIFY(!opened);
+        if (!message.isEmpty())
+            QCOMPARE(lastLook(), QStringLiteral("Edit Result ! OK"));
+        QCOMPARE(m_group->storedLines(), QStringList({ kBefore, line, kAfter }));
+        QVERIFY(Tournament.Saved);
     }
 
-    void closingTheWindowWithTheCalendarOpenLeavesNoDialog()
+    // The calendar opens at the item's date; OK rewrites the date in place, even unchanged.
+    void dateEditRewritesTheDate_data()
     {
-        group().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&group()));
-        button(group(), "cmdCalendar")->click();
-        QPointer<frmCalendar> calendar = openCalendar();
-        QVERIFY(calendar);
-        m_group.reset();
-        QTRY_VERIFY(!calendar);
-        m_group = std::make_unique<frmGroup>();
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QDate>("picked"); // invalid: as it opened
+        QTest::addColumn<QString>("close"); // empty: the Escape key
+        QTest::addColumn<QString>("expected");
+        const QString result = QStringLiteral("R:07-Mar-2000: 1:0 :02:2:2:1");
+        QTest::newRow("same date still rewrites") << result << QDate() << "cmdOK" << result;
+        QTest::newRow("out of date order, scores and blanks kept") << result << QDate(2001, 12, 31) << "cmdOK"
+                                                                   << "R:31-Dec-2001: 1:0 :02:2:2:1";
+        QTest::newRow("one-digit day from elsewhere") << "F:7-Mar-2000:0:2" << QDate(2000, 3, 8) << "cmdOK"
+                                                      << "F:08-Mar-2000:0:2";
+        QTest::newRow("Cancel") << kFixture << QDate(2010, 1, 1) << "cmdCancel" << kFixture;
+        QTest::newRow("Escape") << kFixture << QDate(2010, 1, 1) << "" << kFixture;
+    }
+    void dateEditRewritesTheDate()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QDate, picked);
+        QFETCH(QString, close);
+        QFETCH(QString, expected);
+        storeLines({ kBefore, stored, kAfter }, 1);
+        QDate opened;
+        ModalDialog<frmCalendar> driver([&](frmCalendar* calendar) {
+            auto* cal = ctl<QCalendarWidget>(*calendar, "Cal");
+            opened = cal->selectedDate();
+            if (picked.isValid())
+                cal->setSelectedDate(picked);
+            if (close.isEmpty())
+                QTest::keyClick(calendar, Qt::Key_Escape);
+            else
+                click(*calendar, close);
+        });
+        click("cmdEditDate");
+
+        QCOMPARE(opened, QDate(2000, 3, 7));
+        verifyItem(expected);
+        QCOMPARE(bool(Tournament.Saved), close != QLatin1String("cmdOK"));
+        if (close != QLatin1String("cmdOK"))
+            QCOMPARE(CalendarDate, QDate(1798, 1, 1));
+    }
+
+    void editDialogLayout()
+    {
+        frmEditFixture dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Result"));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QStringList captions;
+        for (const char* name : { "Label1", "Label2", "Label3", "cmdOK", "cmdCancel" })
+            captions << ctl(dialog, name)->property("text").toString();
+        QCOMPARE(captions, QStringList({ "Teams", "HT", "FT", "&OK", "&Cancel" }));
+        // Columns under their headings, the home row above the away row.
+        const auto at = [&](const QString& name) { return ctl(dialog, name)->geometry(); };
+        for (int k = 0; k < 3; ++k) {
+            const QRect heading = at(QStringLiteral("Label%1").arg(k + 1)), home = at(kEditFields[2 * k]);
+            const QRect away = at(kEditFields[2 * k + 1]);
+            QVERIFY(home.left() == heading.left() && away.left() == heading.left());
+            QVERIFY(heading.bottom() <= home.top() && home.bottom() <= away.top());
+        }
+        for (const char* name : { "txtHome", "txtAway" })
+            QVERIFY(ctl<QLineEdit>(dialog, name)->isReadOnly() && !(ctl(dialog, name)->focusPolicy() & Qt::TabFocus));
+        QVERIFY(ctl(dialog, "txtHomeNumber")->isHidden() && ctl(dialog, "txtAwayNumber")->isHidden());
     }
 };
 
