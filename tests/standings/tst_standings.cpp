@@ -12,24 +12,26 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <thread>
 
 namespace {
 
 using Lines = QStringList;
 
 // Runs statements through a connection of the test's own; the error of the first that fails.
-QString runSql(const QString& path, const QStringList& statements)
+QString runSql(const QString& path, const QStringList& statements, const QString& connection = "test")
 {
     QString error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test");
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
         db.setDatabaseName(path);
         QSqlQuery query(db.open() ? db : QSqlDatabase());
         for (const QString& sql : statements)
             if (error.isEmpty() && !query.exec(sql))
                 error = query.lastError().text() + db.lastError().text();
     }
-    QSqlDatabase::removeDatabase("test");
+    QSqlDatabase::removeDatabase(connection);
     return error;
 }
 
@@ -246,6 +248,37 @@ private slots:
             computed << r.name + ' ' + numbers(r.won, r.drawn, r.lost, r.goalsFor, r.against, r.diff, r.pts);
         QVERIFY(official.size() >= 4 && outcome.skippedLines == 0);
         QCOMPARE(computed, official);
+    }
+
+    // A second program rewriting the same database all the while never shows through: every
+    // computation reads back exactly its own rows.
+    void anotherProgramNeverMixesRows()
+    {
+        std::atomic<bool> stop { false };
+        std::atomic<int> foreignWrites { 0 };
+        std::thread other([&] {
+            while (!stop) {
+                QStringList statements { "BEGIN IMMEDIATE", "DELETE FROM Teams", "DELETE FROM League" };
+                for (int i = 0; i < 7; ++i)
+                    statements << QStringLiteral("INSERT INTO Teams VALUES (%1, 'Foreign')").arg(i)
+                               << QStringLiteral("INSERT INTO League VALUES (%1, 9, 0, 0, 9, 0, 9, 99)").arg(i);
+                if (runSql(m_database, statements << "COMMIT", "other").isEmpty())
+                    ++foreignWrites;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+        QString failure;
+        for (int i = 0; i < 60 && failure.isEmpty(); ++i) {
+            const StandingsOutcome outcome = computeStandings(
+                request({ "Rovers", "United", "City" }, { stored(2, 1, 1, 0), stored(1, 0, 1, 0) }, { 1, 5 }),
+                m_database);
+            if (!outcome.ok() || namesOf(outcome.table.rows) != "United,City,Rovers")
+                failure = outcome.error + namesOf(outcome.table.rows);
+        }
+        stop = true;
+        other.join();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY(foreignWrites > 0);
     }
 
 private:
