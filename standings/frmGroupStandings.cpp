@@ -1,5 +1,5 @@
 #include "app/Prompts.h"
-#include "fixtures/BusyWindow.h"
+#include "app/BusyWindow.h"
 #include "group/frmGroup.h"
 #include "model/Tournament.h"
 #include "standings/Standings.h"
