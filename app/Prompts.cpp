@@ -52,17 +52,15 @@ Answer showMessageBox(const MessageRequest& request)
 QString showInputDialog(const InputRequest& request)
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(QApplication::activeWindow(), request.title,
-                                                 shownText(request.prompt), QLineEdit::Normal, request.defaultText,
-                                                 &accepted);
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), request.title, shownText(request.prompt),
+                                                 QLineEdit::Normal, request.defaultText, &accepted);
     return accepted ? answer : QString();
 }
 
 QString showFileDialog(const FileRequest& request)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, request.filter);
-    dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave
-                                                                  : QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AnyFile : QFileDialog::AnyFile);
     // The callers ask about overwriting themselves, and a typed name keeps exactly what was typed.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -82,7 +80,7 @@ void setResponder(Responder* responder)
 
 Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons)
 {
-    const MessageRequest request {text, title, icon, buttons};
+    const MessageRequest request { text, title, icon, buttons };
     return g_responder ? g_responder->message(request) : showMessageBox(request);
 }
 
@@ -98,7 +96,7 @@ bool ask(const QString& text, const QString& title)
 
 QString input(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    const InputRequest request {prompt, title, defaultText};
+    const InputRequest request { prompt, title, defaultText };
     return g_responder ? g_responder->input(request) : showInputDialog(request);
 }
 

@@ -33,7 +33,7 @@ struct FileRequest
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
     QString title;
-    QString filter;       // Qt form: "Tournament Files (*.trn)", pairs joined by ";;"
+    QString filter; // Qt form: "Tournament Files (*.trn)", pairs joined by ";;"
     QString startFolder;
 };
 
@@ -42,8 +42,8 @@ class Responder
 public:
     virtual ~Responder() = default;
     virtual Answer message(const MessageRequest& request) = 0;
-    virtual QString input(const InputRequest& request) = 0;   // "" on cancel
-    virtual QString file(const FileRequest& request) = 0;     // "" on cancel
+    virtual QString input(const InputRequest& request) = 0; // "" on cancel
+    virtual QString file(const FileRequest& request) = 0;   // "" on cancel
 };
 
 // Installs `responder` in place of the real dialogs; nullptr puts the real dialogs back.

@@ -48,7 +48,7 @@ std::optional<RecordFields> splitRecordLine(const QString& line);
 struct Record
 {
     bool isResult = false;
-    QString dateText;   // as stored, not trimmed
+    QString dateText; // as stored, not trimmed
     qint16 homeHalfTime = 0;
     qint16 awayHalfTime = 0;
     qint16 homeFullTime = 0;

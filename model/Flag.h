@@ -9,8 +9,7 @@ class Flag
 public:
     constexpr Flag(bool on = false)
         : m_value(on ? -1 : 0)
-    {
-    }
+    { }
     constexpr operator bool() const { return m_value != 0; }
     constexpr qint16 value() const { return m_value; }
 

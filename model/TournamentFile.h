@@ -17,7 +17,7 @@
 struct TournamentGroupData
 {
     QString caption;
-    QStringList teams; // team-number order: record lines refer to teams by position
+    QStringList teams;       // team-number order: record lines refer to teams by position
     QStringList recordLines; // stored record lines, copied through unchanged
 };
 

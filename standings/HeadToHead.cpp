@@ -45,7 +45,7 @@ private:
     struct Node
     {
         int fail = 0;
-        int output = -1; // pattern ending here, if any
+        int output = -1;     // pattern ending here, if any
         int outputLink = -1; // nearest node on the fail chain that ends a pattern
         int depth = 0;
     };

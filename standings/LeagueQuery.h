@@ -14,8 +14,8 @@ inline const QString kTempTableQuery = QStringLiteral("SELECT * FROM TempTable")
 
 struct LeagueQuery
 {
-    QString text; // the league query as the tournament's rules build it
-    QString orderedText; // the same query with team-number order appended as the last tie-break
+    QString text;            // the league query as the tournament's rules build it
+    QString orderedText;     // the same query with team-number order appended as the last tie-break
     bool headToHead = false; // rule 5 ("Games Between Teams") is in the rule order
 };
 

@@ -9,8 +9,8 @@
 // Everything a group's league table is computed from.
 struct StandingsRequest
 {
-    QStringList teams; // team names in team-number order
-    QStringList storedLines; // the group's stored record lines
+    QStringList teams;        // team names in team-number order
+    QStringList storedLines;  // the group's stored record lines
     QStringList displayLines; // the display lines built from them (read by the head-to-head rule)
     int pointsForWin = 3;
     int pointsForDraw = 1;
@@ -19,9 +19,9 @@ struct StandingsRequest
 
 struct StandingsOutcome
 {
-    QString error; // "Error <code> - <text>" from the database; empty on success
-    QString reportQuery; // the league query, or "SELECT * FROM TempTable" with the head-to-head rule
-    LeagueTable table; // the rows read back inside the computation's transaction
+    QString error;        // "Error <code> - <text>" from the database; empty on success
+    QString reportQuery;  // the league query, or "SELECT * FROM TempTable" with the head-to-head rule
+    LeagueTable table;    // the rows read back inside the computation's transaction
     int skippedLines = 0; // result lines passed over (unreadable, or naming no team of the group)
 
     bool ok() const { return error.isEmpty(); }

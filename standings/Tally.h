@@ -19,7 +19,7 @@ struct TeamTally
 struct TallyOutcome
 {
     QVector<TeamTally> tallies; // one per team number 0..teamCount-1
-    int skippedLines = 0; // result lines passed over: unreadable, or naming no team of the group
+    int skippedLines = 0;       // result lines passed over: unreadable, or naming no team of the group
 };
 
 // Sums the full-time scores of the result lines ("R:") among `storedLines` for `teamCount` teams.

@@ -1,5 +1,5 @@
-#include "app/Prompts.h"
 #include "app/BusyWindow.h"
+#include "app/Prompts.h"
 #include "group/frmGroup.h"
 #include "model/Tournament.h"
 #include "standings/Standings.h"

@@ -1,12 +1,11 @@
+#include "ScriptedPrompts.h"
+#include "TemporarySettings.h"
 #include "app/AboutText.h"
 #include "app/FileDialogs.h"
 #include "app/Settings.h"
 #include "app/frmMain.h"
 #include "group/frmGroup.h"
 #include "model/Tournament.h"
-
-#include "ScriptedPrompts.h"
-#include "TemporarySettings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -65,14 +64,14 @@ private slots:
                 captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
             return captions;
         };
-        QCOMPARE(captionsOf(window.menuBar()->actions()), (QStringList {"&File", "&Window", "&Help"}));
+        QCOMPARE(captionsOf(window.menuBar()->actions()), (QStringList { "&File", "&Window", "&Help" }));
         QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuFile")->actions()),
-                 (QStringList {"&New", "&Close", "&Open", "&Save", "-", "&Generate Fixtures", "-", "E&xit"}));
+                 (QStringList { "&New", "&Close", "&Open", "&Save", "-", "&Generate Fixtures", "-", "E&xit" }));
         QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuWindow")->actions()),
-                 (QStringList {"&Cascade", "-", "&Windows"}));
-        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuHelp")->actions()), (QStringList {"&Help", "&About"}));
-        for (const char* name : {"mnuNew", "mnuClose", "mnuOpen", "mnuSave", "mnuGenerateFixtures", "mnuExit",
-                                 "mnuCascade", "mnuShowHelp", "mnuAbout"})
+                 (QStringList { "&Cascade", "-", "&Windows" }));
+        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuHelp")->actions()), (QStringList { "&Help", "&About" }));
+        for (const char* name : { "mnuNew", "mnuClose", "mnuOpen", "mnuSave", "mnuGenerateFixtures", "mnuExit",
+                                  "mnuCascade", "mnuShowHelp", "mnuAbout" })
             QVERIFY2(action(&window, name), name);
     }
 
@@ -162,7 +161,7 @@ private slots:
             QVERIFY(Tournament.IsOpen);
             QVERIFY(!Tournament.Saved);
             QCOMPARE(visibleGroupWindows(window), 3);
-            QCOMPARE(window.groupWindow(2)->teams(), QStringList {QStringLiteral("Rovers")});
+            QCOMPARE(window.groupWindow(2)->teams(), QStringList { QStringLiteral("Rovers") });
         }
     }
 
@@ -254,7 +253,7 @@ private slots:
         QStringList captions;
         for (QAction* item : list->actions())
             captions << item->text();
-        QCOMPARE(captions, (QStringList {"1. Division 1", "2. Division 2", "3. Division 3"}));
+        QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
         list->actions().at(1)->trigger();
         QCOMPARE(window.activeGroupWindow(), window.loadedGroupWindow(2));
     }
@@ -275,9 +274,9 @@ private slots:
 
     void fileDialogs()
     {
-        const QString filter = fileFilter({{QStringLiteral("Tournament Files (*.trn)"), QStringLiteral("*.trn")}});
-        QCOMPARE(filter, QStringLiteral("Tournament Files (*.trn)") + QChar(u'\0') + QStringLiteral("*.trn")
-                     + QChar(u'\0'));
+        const QString filter = fileFilter({ { QStringLiteral("Tournament Files (*.trn)"), QStringLiteral("*.trn") } });
+        QCOMPARE(filter,
+                 QStringLiteral("Tournament Files (*.trn)") + QChar(u'\0') + QStringLiteral("*.trn") + QChar(u'\0'));
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
         prompts.expect(QStringLiteral("Save Tournament ...")).answer(QStringLiteral("/tmp/cup"));
@@ -299,11 +298,11 @@ private slots:
             << QString(QStringLiteral("HTML Document (*.htm)") + nul + QStringLiteral("*.htm") + nul)
             << "HTML Document (*.htm)";
         QTest::newRow("description without pattern")
-            << QString(QStringLiteral("Reports") + nul + QStringLiteral("*.rtf;*.txt") + nul) << "Reports (*.rtf *.txt)";
-        QTest::newRow("two pairs")
-            << QString(QStringLiteral("A (*.a)") + nul + QStringLiteral("*.a") + nul + QStringLiteral("B (*.b)") + nul
-                       + QStringLiteral("*.b") + nul)
-            << "A (*.a);;B (*.b)";
+            << QString(QStringLiteral("Reports") + nul + QStringLiteral("*.rtf;*.txt") + nul)
+            << "Reports (*.rtf *.txt)";
+        QTest::newRow("two pairs") << QString(QStringLiteral("A (*.a)") + nul + QStringLiteral("*.a") + nul
+                                              + QStringLiteral("B (*.b)") + nul + QStringLiteral("*.b") + nul)
+                                   << "A (*.a);;B (*.b)";
     }
     void qtFilters()
     {

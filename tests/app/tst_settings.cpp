@@ -1,7 +1,6 @@
+#include "TemporarySettings.h"
 #include "app/DatabaseLocation.h"
 #include "app/Settings.h"
-
-#include "TemporarySettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,8 +34,8 @@ private slots:
         QTest::newRow("trailing blanks removed") << QVariant(QStringLiteral("12  ")) << "12";
         QTest::newRow("cut at NUL") << QVariant(QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd")) << "ab";
         QTest::newRow("empty text is not the default") << QVariant(QString()) << "";
-        QTest::newRow("a list is not text") << QVariant(QStringList {QStringLiteral("a"), QStringLiteral("b")})
-                                            << "fallback";
+        QTest::newRow("a list is not text")
+            << QVariant(QStringList { QStringLiteral("a"), QStringLiteral("b") }) << "fallback";
         QTest::newRow("a rectangle is not text") << QVariant(QRect(1, 2, 3, 4)) << "fallback";
         QTest::newRow("bytes are not text") << QVariant(QByteArray("\x01\x02", 2)) << "fallback";
     }

@@ -18,7 +18,7 @@ private slots:
     {
         QTest::addColumn<QString>("args"); // "@" stands for the test's folder, "%" for the file
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message"); // all of standard output on success, part of standard error otherwise
+        QTest::addColumn<QString>("message");  // all of standard output on success, part of standard error otherwise
         QTest::addColumn<QString>("database"); // the DatabaseName setting; none: the copy beside the program
         const auto row = [](const char* name, const char* args, int exitCode, const QString& text,
                             const char* database = "@/TempDB.mdb") {

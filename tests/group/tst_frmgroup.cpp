@@ -32,24 +32,24 @@ const QString kBefore = QStringLiteral("F:01-Jan-2000:0:1"), kAfter = QStringLit
 
 struct AddCase
 {
-    QString add, typed; // Fixture or Result; the four scores joined by "|"
-    int before; // lines already stored
+    QString add, typed;     // Fixture or Result; the four scores joined by "|"
+    int before;             // lines already stored
     QString message, lines; // the refusal, or empty; stored | shown | shown after a rebuild, after the date
 };
 
 struct EditCase
 {
-    QString stored, typed; // typed: the four scores joined by "|"; empty: left as shown
-    QString close; // yes or no (to the question after OK), cancel, escape, close
+    QString stored, typed;   // typed: the four scores joined by "|"; empty: left as shown
+    QString close;           // yes or no (to the question after OK), cancel, escape, close
     QString shown, expected; // names and scores the dialog opens with (empty: not checked); the line after
     bool byDoubleClick = false;
 };
 
 struct RenameCase
 {
-    int team; // -1: none selected, nothing is asked
+    int team;          // -1: none selected, nothing is asked
     QStringList typed; // the answers to "Enter New Name", in turn
-    int confirm; // -1: not asked, 0: No, 1: Yes
+    int confirm;       // -1: not asked, 0: No, 1: Yes
     bool saved;
 };
 
@@ -580,7 +580,7 @@ private slots:
     void dateEditRewritesTheDate_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QDate>("picked"); // invalid: as it opened
+        QTest::addColumn<QDate>("picked");  // invalid: as it opened
         QTest::addColumn<QString>("close"); // empty: the Escape key
         QTest::addColumn<QString>("expected");
         const QString result = QStringLiteral("R:07-Mar-2000: 1:0 :02:2:2:1");

@@ -75,7 +75,7 @@ private slots:
     void save_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("answer"); // to "File Exists.  Overwrite ?": -1 not asked, 0 No, 1 Yes
+        QTest::addColumn<int>("answer");     // to "File Exists.  Overwrite ?": -1 not asked, 0 No, 1 Yes
         QTest::addColumn<QString>("reason"); // of the failure, "" when the save succeeds
         QTest::newRow("dialog cancelled") << "" << -1 << "";
         QTest::newRow("to the opened file: never asked") << "cup.trn" << -1 << "";
@@ -125,9 +125,9 @@ private slots:
     void open_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("answer"); // to the unsaved question: -1 not asked, 0 No, 1 Yes
-        QTest::addColumn<QString>("message"); // a refusal's text, %1 for the path
-        QTest::addColumn<QString>("title"); // the caption afterwards
+        QTest::addColumn<int>("answer");        // to the unsaved question: -1 not asked, 0 No, 1 Yes
+        QTest::addColumn<QString>("message");   // a refusal's text, %1 for the path
+        QTest::addColumn<QString>("title");     // the caption afterwards
         QTest::addColumn<QString>("firstLine"); // group 1's first display line afterwards
         const QString cup = QStringLiteral("R:14-Mar-2000:HT:1-0:FT:2-2:Łódź, \"ŁKS\"-v-  Old  Boys ");
         // clang-format off

@@ -26,7 +26,7 @@ ScriptedPrompts::~ScriptedPrompts()
 
 ScriptedPrompts::Expectation ScriptedPrompts::expect(const QString& text)
 {
-    m_script.append(Scripted {text, Prompts::Answer::Ok, QString()});
+    m_script.append(Scripted { text, Prompts::Answer::Ok, QString() });
     return Expectation(*this, m_script.size() - 1);
 }
 
@@ -36,8 +36,7 @@ const ScriptedPrompts::Scripted* ScriptedPrompts::take(const QString& text)
         return &m_script[m_next++];
     const QString expected = m_next < m_script.size() ? m_script[m_next].text : QStringLiteral("(nothing)");
     m_unexpected.append(text);
-    const QByteArray reason
-        = QStringLiteral("Unexpected prompt \"%1\"; expected \"%2\"").arg(text, expected).toUtf8();
+    const QByteArray reason = QStringLiteral("Unexpected prompt \"%1\"; expected \"%2\"").arg(text, expected).toUtf8();
     QTest::qFail(reason.constData(), __FILE__, __LINE__);
     return nullptr;
 }

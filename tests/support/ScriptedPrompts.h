@@ -17,13 +17,13 @@ public:
     struct Call
     {
         Kind kind = Kind::Message;
-        QString text;          // message text, input prompt, or dialog title for a file dialog
-        QString title;         // message and input title; file dialog title
+        QString text;  // message text, input prompt, or dialog title for a file dialog
+        QString title; // message and input title; file dialog title
         Prompts::Icon icon = Prompts::Icon::None;
         Prompts::Buttons buttons = Prompts::Buttons::Ok;
-        QString defaultText;   // input prompts
-        QString filter;        // file dialogs
-        QString startFolder;   // file dialogs
+        QString defaultText; // input prompts
+        QString filter;      // file dialogs
+        QString startFolder; // file dialogs
         Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
     };
 
@@ -33,8 +33,7 @@ public:
         explicit Expectation(ScriptedPrompts& owner, int index)
             : m_owner(owner)
             , m_index(index)
-        {
-        }
+        { }
         // For a message box.
         Expectation& answer(Prompts::Answer answer);
         // For an input prompt or a file dialog; "" stands for cancel.
