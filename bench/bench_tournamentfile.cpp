@@ -61,15 +61,22 @@ void BM_SaveTournament(benchmark::State& state)
 }
 BENCHMARK(BM_SaveTournament)->Unit(benchmark::kMillisecond);
 
+// Writes the largest tournament to `path` for a reading benchmark; false (and the benchmark skipped) on failure.
+bool saveLargestTournament(const QString& path, benchmark::State& state)
+{
+    QString error;
+    if (saveTournamentFile(largestTournament(), path, &error))
+        return true;
+    state.SkipWithError(qPrintable(error));
+    return false;
+}
+
 void BM_OpenTournament(benchmark::State& state)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("largest.trn"));
-    QString error;
-    if (!saveTournamentFile(largestTournament(), path, &error)) {
-        state.SkipWithError(qPrintable(error));
+    if (!saveLargestTournament(path, state))
         return;
-    }
     for (auto _ : state) {
         const TournamentReadResult read = readTournamentFile(path);
         if (!read.ok()) {
@@ -89,11 +96,8 @@ void BM_ReadTournamentFile(benchmark::State& state)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("largest.trn"));
-    QString error;
-    if (!saveTournamentFile(largestTournament(), path, &error)) {
-        state.SkipWithError(qPrintable(error));
+    if (!saveLargestTournament(path, state))
         return;
-    }
     for (auto _ : state)
         benchmark::DoNotOptimize(readTournamentFile(path).ok());
 }

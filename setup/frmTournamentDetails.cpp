@@ -60,6 +60,29 @@ void selectRow(QListWidget* list, int row)
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
+// Moves the selected entry of `from` to the end of `to`, then selects the first entry left in `from`.
+void moveSelectedRule(QListWidget* from, QListWidget* to)
+{
+    const int row = selectedRow(from);
+    if (row < 0)
+        return;
+    to->addItem(from->item(row)->text());
+    delete from->takeItem(row);
+    if (from->count() > 0)
+        selectRow(from, 0);
+}
+
+// Exchanges the texts of two entries and selects the moved one at its new place.
+void swapRuleWithNeighbour(QListWidget* list, int row, int neighbour)
+{
+    QListWidgetItem* moved = list->item(row);
+    QListWidgetItem* other = list->item(neighbour);
+    const QString movedText = moved->text();
+    moved->setText(other->text());
+    other->setText(movedText);
+    selectRow(list, neighbour);
+}
+
 void keepSpaceWhenHidden(QWidget* widget)
 {
     QSizePolicy policy = widget->sizePolicy();
@@ -324,50 +347,26 @@ void frmTournamentDetails::cmbGroupTitle_Click()
 
 void frmTournamentDetails::cmdAddRule_Click()
 {
-    const int row = selectedRow(lstRuleList);
-    if (row < 0)
-        return;
-    lstRules->addItem(lstRuleList->item(row)->text());
-    delete lstRuleList->takeItem(row);
-    if (lstRuleList->count() > 0)
-        selectRow(lstRuleList, 0);
+    moveSelectedRule(lstRuleList, lstRules);
 }
 
 void frmTournamentDetails::cmdRemoveRule_Click()
 {
-    const int row = selectedRow(lstRules);
-    if (row < 0)
-        return;
-    lstRuleList->addItem(lstRules->item(row)->text());
-    delete lstRules->takeItem(row);
-    if (lstRules->count() > 0)
-        selectRow(lstRules, 0);
+    moveSelectedRule(lstRules, lstRuleList);
 }
 
 void frmTournamentDetails::cmdMoveUp_Click()
 {
     const int row = selectedRow(lstRules);
-    if (row < 1)
-        return;
-    QListWidgetItem* above = lstRules->item(row - 1);
-    QListWidgetItem* moved = lstRules->item(row);
-    const QString movedText = moved->text();
-    moved->setText(above->text());
-    above->setText(movedText);
-    selectRow(lstRules, row - 1);
+    if (row >= 1)
+        swapRuleWithNeighbour(lstRules, row, row - 1);
 }
 
 void frmTournamentDetails::cmdMoveDown_Click()
 {
     const int row = selectedRow(lstRules);
-    if (row < 0 || row >= lstRules->count() - 1)
-        return;
-    QListWidgetItem* below = lstRules->item(row + 1);
-    QListWidgetItem* moved = lstRules->item(row);
-    const QString movedText = moved->text();
-    moved->setText(below->text());
-    below->setText(movedText);
-    selectRow(lstRules, row + 1);
+    if (row >= 0 && row < lstRules->count() - 1)
+        swapRuleWithNeighbour(lstRules, row, row + 1);
 }
 
 bool frmTournamentDetails::storeTeamCounts()
