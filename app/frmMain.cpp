@@ -1,12 +1,13 @@
 #include "app/frmMain.h"
 
 #include "app/AboutText.h"
-#include "app/DatabaseLocation.h"
+#include "model/DatabaseLocation.h"
 #include "app/HelpWindow.h"
-#include "app/Prompts.h"
-#include "app/Settings.h"
+#include "ui/Prompts.h"
+#include "model/Settings.h"
 #include "group/frmGroup.h"
-#include "model/CenterForm.h"
+#include "ui/CenterForm.h"
+#include "model/Limits.h"
 #include "model/Tournament.h"
 
 #include <QCloseEvent>
@@ -183,7 +184,7 @@ bool frmMain::CloseTournament()
             return false;
         Tournament.Saved = true;
     }
-    for (int slot = 1; slot <= Tournament.GroupCount && slot <= 8; ++slot)
+    for (int slot = 1; slot <= Tournament.GroupCount && slot <= kMaxGroups; ++slot)
         unloadGroupWindow(slot);
     Tournament.GroupCount = 0;
     setWindowTitle(kProgramCaption);
@@ -194,14 +195,14 @@ bool frmMain::CloseTournament()
 
 frmGroup* frmMain::loadedGroupWindow(int slot) const
 {
-    if (slot < 1 || slot > 8 || !m_groupWindows[slot])
+    if (slot < 1 || slot > kMaxGroups || !m_groupWindows[slot])
         return nullptr;
     return qobject_cast<frmGroup*>(m_groupWindows[slot]->widget());
 }
 
 frmGroup* frmMain::groupWindow(int slot)
 {
-    Q_ASSERT(slot >= 1 && slot <= 8);
+    Q_ASSERT(slot >= 1 && slot <= kMaxGroups);
     if (frmGroup* existing = loadedGroupWindow(slot))
         return existing;
 
@@ -232,7 +233,7 @@ void frmMain::activateGroupWindow(int slot)
 
 void frmMain::unloadGroupWindow(int slot)
 {
-    if (slot < 1 || slot > 8 || !m_groupWindows[slot])
+    if (slot < 1 || slot > kMaxGroups || !m_groupWindows[slot])
         return;
     QMdiSubWindow* window = m_groupWindows[slot];
     m_groupWindows[slot] = nullptr;
@@ -251,7 +252,7 @@ void frmMain::fillWindowList()
 {
     m_windowList->clear();
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
-    for (int slot = 1; slot <= 8; ++slot) {
+    for (int slot = 1; slot <= kMaxGroups; ++slot) {
         QMdiSubWindow* window = m_groupWindows[slot];
         if (!window || !window->isVisible())
             continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Limits.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -63,5 +65,5 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_windowList = nullptr;
     QAction* m_saveAction = nullptr;
-    std::array<QPointer<QMdiSubWindow>, 9> m_groupWindows;
+    std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups
 };

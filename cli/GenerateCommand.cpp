@@ -1,8 +1,8 @@
 // tabulon-cli generate: File > Generate Fixtures without windows.
 #include "cli/Commands.h"
-#include "fixtures/FixtureSort.h"
-#include "fixtures/Schedule.h"
+#include "fixtures/FixtureGeneration.h"
 #include "group/RecordLines.h"
+#include "model/FailureText.h"
 #include "model/TournamentFile.h"
 
 #include <QCommandLineParser>
@@ -83,40 +83,41 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
                           .arg(groupNumber)
                           .arg(tournament.GroupCount));
     TournamentGroupData& group = tournament.groups[groupNumber - 1];
-    if (!group.recordLines.isEmpty())
+    const int n = tournament.TeamsInGroup[groupNumber];
+    switch (fixtureRefusal(n, group.teams, group.recordLines)) {
+    case FixtureRefusal::None:
+        break;
+    case FixtureRefusal::NotEmpty:
         return refuse(err,
                       QStringLiteral("Cannot create fixtures unless fixture list is empty: group %1 holds %2 %3.")
                           .arg(groupNumber)
                           .arg(group.recordLines.size())
                           .arg(group.recordLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
-    const int n = tournament.TeamsInGroup[groupNumber];
-    if (n < 2)
+    case FixtureRefusal::TooFewTeams:
         return refuse(err,
                       QStringLiteral("Cannot create fixtures for a group with fewer than two teams: group %1 "
                                      "has %2.")
                           .arg(groupNumber)
                           .arg(n));
-    if (group.teams.size() < n)
+    case FixtureRefusal::MissingTeamNames:
         return refuse(err,
                       QStringLiteral("group %1 should have %2 teams but lists %3 team names.")
                           .arg(groupNumber)
                           .arg(n)
                           .arg(group.teams.size()));
+    }
 
-    ScheduleResult schedule
-        = buildSchedule(shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap, group.recordLines.size());
-    if (!schedule.ok())
-        return refuse(err,
-                      QStringLiteral("Error %1 - %2").arg(schedule.failure.number).arg(schedule.failure.description));
-    QStringList lines = group.recordLines + schedule.lines;
+    const FixtureGeneration generation
+        = generateFixtures(group.recordLines, shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap);
+    if (!generation.ok())
+        return refuse(err, failureText(generation.failure.number, generation.failure.description));
+    group.recordLines = generation.lines;
+
     QString error;
-    if (!sortByRecordDate(lines, &error))
-        return refuse(err, QStringLiteral("Error %1 - %2").arg(kSortFailureNumber).arg(error));
-    group.recordLines = lines;
-
     if (!saveTournamentFile(tournament, path, &error))
         return refuse(err, error);
-    out << "Added " << schedule.lines.size() << " fixtures to " << group.caption << ", " << lines.first().mid(2, 11)
-        << " to " << lines.last().mid(2, 11) << ".\n";
+    out << "Added " << generation.added << " fixtures to " << group.caption << ", "
+        << generation.lines.first().mid(kRecordDatePosition, kRecordDateLength) << " to "
+        << generation.lines.last().mid(kRecordDatePosition, kRecordDateLength) << ".\n";
     return 0;
 }

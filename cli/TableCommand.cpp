@@ -1,9 +1,9 @@
 // tabulon-cli table: a group's league table without windows, computed by the same code and in the
 // same temporary database as the League Table button.
-#include "app/DatabaseLocation.h"
-#include "app/Settings.h"
+#include "model/DatabaseLocation.h"
+#include "model/Settings.h"
 #include "cli/Commands.h"
-#include "group/RecordLines.h"
+#include "group/GroupRecords.h"
 #include "model/TournamentFile.h"
 #include "standings/Standings.h"
 
@@ -78,23 +78,13 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const QString databaseName
         = ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"),
                       QDir(QCoreApplication::applicationDirPath()).filePath(kTempDatabaseFileName));
-    QList<int> ruleOrder;
-    for (int slot = 1; slot <= tournament.RuleCount && slot < int(tournament.RuleOrder.size()); ++slot)
-        ruleOrder.append(tournament.RuleOrder[slot]);
-
     const int first = onlyGroup > 0 ? onlyGroup : 1;
     const int last = onlyGroup > 0 ? onlyGroup : int(tournament.GroupCount);
     const bool withCaptions = last > first;
     for (int number = first; number <= last; ++number) {
         const TournamentGroupData& group = tournament.groups[number - 1];
-        StandingsRequest request;
-        request.teams = group.teams;
-        request.storedLines = group.recordLines;
-        request.displayLines = buildDisplayLines(group.recordLines, group.teams);
-        request.pointsForWin = tournament.PointsForWin;
-        request.pointsForDraw = tournament.PointsForDraw;
-        request.ruleOrder = ruleOrder;
-        const StandingsOutcome outcome = computeStandings(request, databaseName);
+        const GroupRecords records(group.teams, group.recordLines);
+        const StandingsOutcome outcome = computeStandings(standingsRequestFor(records, tournament), databaseName);
         if (!outcome.ok())
             return refuse(err, QStringLiteral("%1 (temporary database %2)").arg(outcome.error, databaseName));
         if (outcome.skippedLines > 0)

@@ -257,6 +257,13 @@ QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int 
                     decimal(home, homeDigits), u":", decimal(away, awayDigits) });
 }
 
+QString completedResultLine(const QString& lineStart, const ScoreTexts& scores, const QString& homeNumber,
+                            const QString& awayNumber)
+{
+    return joined({ lineStart, u":", scores[0], u":", scores[1], u":", scores[2], u":", scores[3], u":", homeNumber,
+                    u":", awayNumber });
+}
+
 QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName)
 {
     return joined({ u"F:", dateText, u":", homeName, kSeparator, awayName });

@@ -66,6 +66,10 @@ using ScoreTexts = std::array<QString, 4>;
 
 QString fixtureStoredLine(const QString& dateText, int home, int away);
 QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int home, int away);
+// The result line the result editor completes: `lineStart` ("R:" + date) followed by the four score
+// texts and the two team numbers, every text as given.
+QString completedResultLine(const QString& lineStart, const ScoreTexts& scores, const QString& homeNumber,
+                            const QString& awayNumber);
 QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName);
 QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,
                           const QString& awayName);

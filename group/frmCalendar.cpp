@@ -1,6 +1,6 @@
 #include "group/frmCalendar.h"
 
-#include "model/CenterForm.h"
+#include "ui/CenterForm.h"
 #include "model/Tournament.h"
 
 #include <QCalendarWidget>

@@ -1,8 +1,9 @@
 #include "group/frmEditFixture.h"
 
-#include "app/Prompts.h"
-#include "app/Twips.h"
-#include "model/CenterForm.h"
+#include "ui/Controls.h"
+#include "ui/Prompts.h"
+#include "ui/Twips.h"
+#include "ui/CenterForm.h"
 #include "model/Tournament.h"
 
 #include <QLabel>
@@ -32,11 +33,6 @@ constexpr int kButtonHeight = 375;
 constexpr int kFormWidth = kButtonLeft + kButtonWidth + 240;
 constexpr int kFormHeight = kCancelTop + kButtonHeight + 240;
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 } // namespace
 
 frmEditFixture::frmEditFixture(QWidget* parent)
@@ -49,23 +45,19 @@ frmEditFixture::frmEditFixture(QWidget* parent)
     Form_Load();
 }
 
-QLineEdit* frmEditFixture::addField(const char* name, const QString& accessibleName, int left, int top, int width)
+QLineEdit* frmEditFixture::addField(const QString& name, const QString& accessibleName, int left, int top, int width)
 {
-    auto* field = new QLineEdit(this);
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(accessibleName);
-    field->setGeometry(twipsRect(left, top, width, kFieldHeight));
+    QLineEdit* field = makeTextField(this, name, QString(), accessibleName);
+    placeInTwips(field, left, top, width, kFieldHeight);
     return field;
 }
 
 void frmEditFixture::buildControls()
 {
     const auto addLabel
-        = [this](const char* name, const QString& caption, const QString& accessibleName, int left, int width) {
-              auto* label = new QLabel(caption, this);
-              label->setObjectName(QLatin1String(name));
-              label->setAccessibleName(accessibleName);
-              label->setGeometry(twipsRect(left, kLabelTop, width, kLabelHeight));
+        = [this](const QString& name, const QString& caption, const QString& accessibleName, int left, int width) {
+              QLabel* label = makeLabel(this, name, caption, accessibleName);
+              placeInTwips(label, left, kLabelTop, width, kLabelHeight);
               return label;
           };
     Label1 = addLabel("Label1", QStringLiteral("Teams"), QStringLiteral("Teams column"), kNameLeft, 735);
@@ -89,17 +81,16 @@ void frmEditFixture::buildControls()
     txtHomeNumber->hide();
     txtAwayNumber->hide();
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
-    cmdOK->setGeometry(twipsRect(kButtonLeft, kOkTop, kButtonWidth, kButtonHeight));
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    placeInTwips(cmdOK, kButtonLeft, kOkTop, kButtonWidth, kButtonHeight);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmEditFixture::cmdOK_Click);
 
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAccessibleName(QStringLiteral("Cancel"));
-    cmdCancel->setGeometry(twipsRect(kButtonLeft, kCancelTop, kButtonWidth, kButtonHeight));
+    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    placeInTwips(cmdCancel, kButtonLeft, kCancelTop, kButtonWidth, kButtonHeight);
+    // In this dialog Enter presses whichever button has the focus.
+    cmdOK->setAutoDefault(true);
+    cmdCancel->setAutoDefault(true);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEditFixture::cmdCancel_Click);
 
     setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
@@ -110,17 +101,16 @@ void frmEditFixture::Form_Load()
     CenterForm(this);
 }
 
-void frmEditFixture::setItem(const QString& homeNumber, const QString& awayNumber, const QString& homeName,
-                             const QString& awayName, const ScoreTexts& scores)
+void frmEditFixture::setItem(const GroupRecords::ResultEdit& item)
 {
-    txtHomeNumber->setText(homeNumber);
-    txtAwayNumber->setText(awayNumber);
-    txtHome->setText(homeName);
-    txtAway->setText(awayName);
-    txtHomeHT->setText(scores[0]);
-    txtAwayHT->setText(scores[1]);
-    txtHomeFT->setText(scores[2]);
-    txtAwayFT->setText(scores[3]);
+    txtHomeNumber->setText(item.homeNumber);
+    txtAwayNumber->setText(item.awayNumber);
+    txtHome->setText(item.homeName);
+    txtAway->setText(item.awayName);
+    txtHomeHT->setText(item.scores[0]);
+    txtAwayHT->setText(item.scores[1]);
+    txtHomeFT->setText(item.scores[2]);
+    txtAwayFT->setText(item.scores[3]);
     txtHomeHT->setFocus();
     txtHomeHT->selectAll();
 }
@@ -140,8 +130,9 @@ void frmEditFixture::cmdOK_Click()
     }
 
     // The texts go in as typed: blanks around a score are kept.
-    const QString record = EditedRecord + u':' + txtHomeHT->text() + u':' + txtAwayHT->text() + u':' + txtHomeFT->text()
-        + u':' + txtAwayFT->text() + u':' + txtHomeNumber->text() + u':' + txtAwayNumber->text();
+    const QString record = completedResultLine(
+        EditedRecord, { txtHomeHT->text(), txtAwayHT->text(), txtHomeFT->text(), txtAwayFT->text() },
+        txtHomeNumber->text(), txtAwayNumber->text());
     if (Prompts::ask(QStringLiteral("Are you sure you want to make this change"), QStringLiteral("Change Result"))) {
         EditedRecord = record;
         Tournament.Saved = false;

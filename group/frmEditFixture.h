@@ -1,6 +1,6 @@
 #pragma once
 
-#include "group/RecordLines.h"
+#include "group/GroupRecords.h"
 
 #include <QDialog>
 
@@ -18,10 +18,9 @@ class frmEditFixture : public QDialog
 public:
     explicit frmEditFixture(QWidget* parent = nullptr);
 
-    // The item to edit. The team numbers travel through the dialog as the texts they are stored
-    // with; the score texts are shown as given.
-    void setItem(const QString& homeNumber, const QString& awayNumber, const QString& homeName, const QString& awayName,
-                 const ScoreTexts& scores);
+    // The item to edit. Its team numbers travel through the dialog as the texts they are stored
+    // with; its score texts are shown as given.
+    void setItem(const GroupRecords::ResultEdit& item);
 
 public slots:
     void cmdOK_Click();
@@ -33,7 +32,7 @@ protected:
 private:
     void buildControls();
     void Form_Load();
-    QLineEdit* addField(const char* name, const QString& accessibleName, int left, int top, int width);
+    QLineEdit* addField(const QString& name, const QString& accessibleName, int left, int top, int width);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

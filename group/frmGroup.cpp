@@ -1,8 +1,9 @@
 #include "group/frmGroup.h"
 
-#include "app/Prompts.h"
-#include "app/Settings.h"
-#include "app/Twips.h"
+#include "ui/Prompts.h"
+#include "model/Settings.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 #include "group/RecordLines.h"
 #include "group/frmCalendar.h"
 #include "model/Limits.h"
@@ -15,8 +16,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStringListModel>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -45,88 +44,6 @@ const QDate kLatestEntryDate(9999, 12, 31);
 
 const QString kFormHeightSetting = QStringLiteral("Form Height");
 const QString kErrorTitle = QStringLiteral("ERROR");
-
-void place(QWidget* control, double left, double top, double width, double height)
-{
-    control->setGeometry(twipsToPixels(qRound(left)), twipsToPixels(qRound(top)), twipsToPixels(qRound(width)),
-                         twipsToPixels(qRound(height)));
-}
-
-// A button whose caption wraps onto several lines when it is too wide for one, as the tall and
-// narrow buttons at the window's right edge need. QPushButton draws one line only.
-class WrappedTextButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-        if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
-            flags |= Qt::TextHideMnemonic;
-        painter.drawItemText(textArea, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
-    }
-};
-
-enum class ButtonText { OneLine, Wrapped };
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& accessibleName,
-                        ButtonText text = ButtonText::OneLine)
-{
-    auto* button
-        = text == ButtonText::Wrapped ? new WrappedTextButton(caption, parent) : new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(accessibleName);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* makeTextField(QWidget* parent, const char* name, const QString& text, const QString& accessibleName)
-{
-    auto* field = new QLineEdit(text, parent);
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(accessibleName);
-    return field;
-}
-
-// A field the program fills and the user only reads: it can be clicked into to copy its text,
-// but the Tab key passes it by.
-QLineEdit* makeShownField(QWidget* parent, const char* name, const QString& accessibleName)
-{
-    QLineEdit* field = makeTextField(parent, name, QString(), accessibleName);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::ClickFocus);
-    return field;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(caption);
-    return label;
-}
-
-QListView* makeList(QWidget* parent, const char* name, QStringListModel* model, const QString& accessibleName)
-{
-    auto* list = new QListView(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setAccessibleName(accessibleName);
-    list->setModel(model);
-    // Uniform rows let the view skip measuring every line: a full list of 32767 shows at once.
-    list->setUniformItemSizes(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
 
 } // namespace
 
@@ -198,18 +115,18 @@ void frmGroup::buildControls()
     Timer1->setInterval(kFirstRepeatMs);
 
     // Places that do not follow the window's height.
-    place(Label2, 360, 120, 615, kLabelHeight);
-    place(txtDate, 1080, 120, 1335, kTextHeight);
-    place(cmdCalendar, 2400, 120, kDateButtonSize, kDateButtonSize);
-    place(cmdDatePlus, 2760, 120, kDateButtonSize, kDateButtonSize);
-    place(cmdDateMinus, 3120, 120, kDateButtonSize, kDateButtonSize);
-    place(cmdEdit, 4200, 120, 1095, kButtonHeight);
-    place(cmdHome, 4200, 600, 1095, kButtonHeight);
-    place(cmdAway, 4200, 1080, 1095, kButtonHeight);
-    place(cmdClear, 4200, 1560, 1095, kButtonHeight);
-    place(cmdLeagueTable, 5400, 90, 855, 615);
-    place(cmdReport, 5400, 840, 855, 615);
-    place(cmdFixtureList, 5400, 1560, 855, 615);
+    placeInTwips(Label2, 360, 120, 615, kLabelHeight);
+    placeInTwips(txtDate, 1080, 120, 1335, kTextHeight);
+    placeInTwips(cmdCalendar, 2400, 120, kDateButtonSize, kDateButtonSize);
+    placeInTwips(cmdDatePlus, 2760, 120, kDateButtonSize, kDateButtonSize);
+    placeInTwips(cmdDateMinus, 3120, 120, kDateButtonSize, kDateButtonSize);
+    placeInTwips(cmdEdit, 4200, 120, 1095, kButtonHeight);
+    placeInTwips(cmdHome, 4200, 600, 1095, kButtonHeight);
+    placeInTwips(cmdAway, 4200, 1080, 1095, kButtonHeight);
+    placeInTwips(cmdClear, 4200, 1560, 1095, kButtonHeight);
+    placeInTwips(cmdLeagueTable, 5400, 90, 855, 615);
+    placeInTwips(cmdReport, 5400, 840, 855, 615);
+    placeInTwips(cmdFixtureList, 5400, 1560, 855, 615);
 
     connect(cmdHome, &QPushButton::clicked, this, &frmGroup::cmdHome_Click);
     connect(cmdAway, &QPushButton::clicked, this, &frmGroup::cmdAway_Click);
@@ -326,24 +243,24 @@ void frmGroup::Form_Resize()
     const double addResultTop = homeTop + 600;
     const double resultsTop = awayTop + 0.1 * h;
 
-    place(lstTeams, 360, teamsTop, 3735, teamsHeight);
-    place(lblTeams, 360, labelsTop, 735, kLabelHeight);
-    place(lblHT, 3120, labelsTop, 375, kLabelHeight);
-    place(lblFT, 3720, labelsTop, 375, kLabelHeight);
-    place(txtHome, 360, homeTop, 2655, kTextHeight);
-    place(txtHomeHT, 3120, homeTop, 375, kTextHeight);
-    place(txtHomeScore, 3720, homeTop, 375, kTextHeight);
-    place(cmdAddFixture, 4200, homeTop, 1095, kButtonHeight);
-    place(cmdDelete, 5400, homeTop, 855, kButtonHeight);
-    place(lblVersus, 1560, versusTop, 375, kLabelHeight);
-    place(txtAway, 360, awayTop, 2655, kTextHeight);
-    place(txtAwayHT, 3120, awayTop, 375, kTextHeight);
-    place(txtAwayScore, 3720, awayTop, 375, kTextHeight);
-    place(cmdAddResult, 4200, addResultTop, 1095, kButtonHeight);
-    place(cmdEditResult, 5400, addResultTop, 855, kButtonHeight);
-    place(lstResults, 360, resultsTop, 5055, 0.2 * h);
-    place(cmdEditDate, 5400, resultsTop, 855, kButtonHeight);
-    place(cmdSortFixtures, 5400, resultsTop + 480, 855, 315);
+    placeInTwips(lstTeams, 360, teamsTop, 3735, teamsHeight);
+    placeInTwips(lblTeams, 360, labelsTop, 735, kLabelHeight);
+    placeInTwips(lblHT, 3120, labelsTop, 375, kLabelHeight);
+    placeInTwips(lblFT, 3720, labelsTop, 375, kLabelHeight);
+    placeInTwips(txtHome, 360, homeTop, 2655, kTextHeight);
+    placeInTwips(txtHomeHT, 3120, homeTop, 375, kTextHeight);
+    placeInTwips(txtHomeScore, 3720, homeTop, 375, kTextHeight);
+    placeInTwips(cmdAddFixture, 4200, homeTop, 1095, kButtonHeight);
+    placeInTwips(cmdDelete, 5400, homeTop, 855, kButtonHeight);
+    placeInTwips(lblVersus, 1560, versusTop, 375, kLabelHeight);
+    placeInTwips(txtAway, 360, awayTop, 2655, kTextHeight);
+    placeInTwips(txtAwayHT, 3120, awayTop, 375, kTextHeight);
+    placeInTwips(txtAwayScore, 3720, awayTop, 375, kTextHeight);
+    placeInTwips(cmdAddResult, 4200, addResultTop, 1095, kButtonHeight);
+    placeInTwips(cmdEditResult, 5400, addResultTop, 855, kButtonHeight);
+    placeInTwips(lstResults, 360, resultsTop, 5055, 0.2 * h);
+    placeInTwips(cmdEditDate, 5400, resultsTop, 855, kButtonHeight);
+    placeInTwips(cmdSortFixtures, 5400, resultsTop + 480, 855, 315);
 
     // Every group window shares the one height; the last one resized wins. Sizes set while the
     // window is still being made are not the user's.
@@ -454,7 +371,7 @@ void frmGroup::cmdHome_Click()
     if (team < 0)
         return;
     iHomeTeam = static_cast<qint16>(team);
-    txtHome->setText(m_teamsModel->index(team).data().toString());
+    txtHome->setText(teams().at(team));
     cmdAway->setEnabled(true);
     cmdHome->setEnabled(false);
 }
@@ -468,7 +385,7 @@ void frmGroup::cmdAway_Click()
         Prompts::refuse(QStringLiteral("Unable to play same team home and away"), kErrorTitle);
         return;
     }
-    txtAway->setText(m_teamsModel->index(team).data().toString());
+    txtAway->setText(teams().at(team));
     cmdHome->setEnabled(true);
     cmdAway->setEnabled(false);
     cmdAddFixture->setEnabled(true);
@@ -492,7 +409,7 @@ void frmGroup::lstResults_DblClick()
 
 bool frmGroup::refuseFullList()
 {
-    if (m_resultFile.size() < kMaxListLines)
+    if (!m_records.isFull())
         return false;
     Prompts::refuse(QStringLiteral("This group already holds %1 fixtures and results, as many as a group can hold.\r"
                                    "Delete an item before adding another.")
@@ -501,12 +418,12 @@ bool frmGroup::refuseFullList()
     return true;
 }
 
-void frmGroup::appendItem(const QString& displayLine, const QString& storedLine)
+// The item just appended joins the list without rebuilding the others.
+void frmGroup::showAppendedItem()
 {
-    m_resultFile.append(storedLine);
     const int row = m_resultsModel->rowCount();
     m_resultsModel->insertRows(row, 1);
-    m_resultsModel->setData(m_resultsModel->index(row), displayLine);
+    m_resultsModel->setData(m_resultsModel->index(row), m_records.displayLines().last());
     selectResult(row);
     lstResults->scrollTo(m_resultsModel->index(row));
     cmdClear_Click();
@@ -517,9 +434,8 @@ void frmGroup::cmdAddFixture_Click()
 {
     if (txtAway->text().isEmpty() || refuseFullList())
         return;
-    const QString date = txtDate->text().trimmed();
-    appendItem(fixtureDisplayLine(date, txtHome->text().trimmed(), txtAway->text().trimmed()),
-               fixtureStoredLine(date, iHomeTeam, iAwayTeam));
+    m_records.appendFixture(txtDate->text().trimmed(), iHomeTeam, iAwayTeam);
+    showAppendedItem();
 }
 
 void frmGroup::cmdAddResult_Click()
@@ -543,10 +459,8 @@ void frmGroup::cmdAddResult_Click()
             return;
         }
     }
-
-    const QString date = txtDate->text().trimmed();
-    appendItem(resultDisplayLine(date, scores, txtHome->text().trimmed(), txtAway->text().trimmed()),
-               resultStoredLine(date, scores, iHomeTeam, iAwayTeam));
+    m_records.appendResult(txtDate->text().trimmed(), scores, iHomeTeam, iAwayTeam);
+    showAppendedItem();
 }
 
 void frmGroup::cmdClear_Click()
@@ -568,9 +482,8 @@ void frmGroup::cmdDelete_Click()
         return;
     if (!Prompts::ask(QStringLiteral("Are you sure you want to delete this item ?"), QStringLiteral("Confirm Delete")))
         return;
+    m_records.remove(row);
     m_resultsModel->removeRows(row, 1);
-    if (row < m_resultFile.size())
-        m_resultFile.removeAt(row);
     lstResults->selectionModel()->clear();
     Tournament.Saved = false;
 }
@@ -594,40 +507,41 @@ void frmGroup::cmdEdit_Click()
         Prompts::refuse(problem, kErrorTitle);
     }
 
-    const QString oldName = m_teamsModel->index(team).data().toString();
+    const QString oldName = teams().at(team);
     if (!Prompts::ask(QStringLiteral("Are you sure you want to change") + u'\r' + oldName + QStringLiteral(" to ")
                           + newName,
                       title))
         return;
+    m_records.renameTeam(team, newName);
     m_teamsModel->setData(m_teamsModel->index(team), newName);
-    RefreshList();
-}
-
-QStringList frmGroup::teams() const
-{
-    return m_teamsModel->stringList();
+    showResults();
 }
 
 void frmGroup::setTeams(const QStringList& teams)
 {
+    m_records.setTeams(teams);
     m_teamsModel->setStringList(teams);
+    showResults();
 }
 
 void frmGroup::appendTeam(const QString& name)
 {
+    m_records.appendTeam(name);
     const int row = m_teamsModel->rowCount();
     m_teamsModel->insertRows(row, 1);
     m_teamsModel->setData(m_teamsModel->index(row), name);
+    showResults();
 }
 
 void frmGroup::setStoredLines(const QStringList& lines)
 {
-    m_resultFile = lines;
+    m_records.setStoredLines(lines);
+    showResults();
 }
 
-QStringList frmGroup::displayLines() const
+void frmGroup::showResults()
 {
-    return m_resultsModel->stringList();
+    m_resultsModel->setStringList(m_records.displayLines());
 }
 
 int frmGroup::selectedResult() const
@@ -646,7 +560,8 @@ void frmGroup::selectResult(int position)
 
 void frmGroup::RefreshList()
 {
-    m_resultsModel->setStringList(buildDisplayLines(m_resultFile, teams()));
+    m_records.rebuildDisplayLines();
+    showResults();
 }
 
 // The reports come with their own work; until then their buttons stay disabled.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "group/GroupRecords.h"
+
 #include <QDate>
 #include <QStringList>
 #include <QWidget>
@@ -26,17 +28,18 @@ public:
     QString tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
 
-    // lstTeams: the team names in team-number order.
-    QStringList teams() const;
+    // What the window holds and shows: the teams (lstTeams), the stored record lines
+    // (lstResultFile) and the display lines (lstResults).
+    const GroupRecords& records() const { return m_records; }
+    const QStringList& teams() const { return m_records.teams(); }
+    const QStringList& storedLines() const { return m_records.storedLines(); }
+    const QStringList& displayLines() const { return m_records.displayLines(); }
+
+    // Each shows its change at once; the selection of fixtures and results is lost.
     void setTeams(const QStringList& teams);
     void appendTeam(const QString& name);
-
-    // lstResultFile: the stored record lines. Callers that replace or extend them call RefreshList.
-    const QStringList& storedLines() const { return m_resultFile; }
     void setStoredLines(const QStringList& lines);
 
-    // lstResults: the display lines, parallel to the stored lines.
-    QStringList displayLines() const;
     int selectedResult() const; // -1 without a selection
     void selectResult(int position);
 
@@ -93,10 +96,11 @@ private:
 
     int selectedTeam() const; // -1 without a selection
     bool refuseFullList();
-    void appendItem(const QString& displayLine, const QString& storedLine);
+    void showAppendedItem();
+    void showResults();
 
     QString m_tag;
-    QStringList m_resultFile; // lstResultFile
+    GroupRecords m_records;
 
     QStringListModel* m_teamsModel = nullptr;
     QStringListModel* m_resultsModel = nullptr;

@@ -1,23 +1,15 @@
 #pragma once
 
 #include "model/Flag.h"
+#include "model/TournamentSettings.h"
 
 #include <QDate>
 #include <QString>
-#include <array>
 
 // The open tournament's settings and flags. There is exactly one, `Tournament`, shared by every
 // window; core functions take the values they need as parameters instead of reading it.
-struct TournamentState
+struct TournamentState : TournamentSettings
 {
-    qint16 GroupCount = 0;                 // 0 = no tournament set up, else 1..8
-    QString GroupTitle;                    // "Division", "Group", "Pool" or the user's own
-    qint16 Indicator = 0;                  // 0 letters, 1 numbers, 2 "Premier" then numbers
-    std::array<qint16, 9> TeamsInGroup {}; // slots 1..GroupCount; slot 0 unused
-    qint16 RuleCount = 0;                  // 1..5
-    std::array<qint16, 7> RuleOrder {};    // rule codes 1..5 in slots 1..RuleCount, most significant first
-    qint16 PointsForWin = 3;               // 2 or 3
-    qint16 PointsForDraw = 1;              // 0, 1 or 2
     Flag IsOpen = false;
     Flag Saved = true;
     QString FileName;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TournamentSettings.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,17 +23,9 @@ struct TournamentGroupData
     QStringList recordLines; // stored record lines, copied through unchanged
 };
 
-struct TournamentData
+struct TournamentData : TournamentSettings
 {
-    QString title; // "Tabulon - " + name + " at " + location
-    qint16 GroupCount = 0;
-    QString GroupTitle;
-    qint16 Indicator = 0;
-    std::array<qint16, 9> TeamsInGroup {}; // slots 1..GroupCount
-    qint16 RuleCount = 0;
-    std::array<qint16, 7> RuleOrder {}; // slots 1..RuleCount
-    qint16 PointsForWin = 3;
-    qint16 PointsForDraw = 1;
+    QString title;                       // "Tabulon - " + name + " at " + location
     QVector<TournamentGroupData> groups; // group g at index g - 1; GroupCount entries
 };
 

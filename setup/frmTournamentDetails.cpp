@@ -1,7 +1,9 @@
 #include "setup/frmTournamentDetails.h"
 
-#include "app/Prompts.h"
-#include "model/CenterForm.h"
+#include "ui/Controls.h"
+#include "ui/Prompts.h"
+#include "ui/CenterForm.h"
+#include "model/Limits.h"
 #include "model/Tournament.h"
 #include "setup/TournamentSetup.h"
 
@@ -21,31 +23,6 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("ERROR");
 const QString kOtherTitle = QStringLiteral("Other");
-
-QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(caption);
-    return label;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, const QString& accessibleName, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessibleName);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QRadioButton* makeOption(const QString& name, const QString& caption, const QString& accessibleName, QWidget* parent)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(accessibleName);
-    return option;
-}
 
 // The position of the selected entry of a list, or -1 when none is selected (a current entry
 // without a selection does not count).
@@ -107,16 +84,16 @@ void frmTournamentDetails::buildControls()
 {
     // Controls are created in tab order: name, location, groups, title, indicator, team counts,
     // rules, points, then OK and Cancel.
-    auto* Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("Tournament Name"), this);
+    auto* Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Tournament Name"));
     txtTournamentName = new QLineEdit(this);
     txtTournamentName->setObjectName(QStringLiteral("txtTournamentName"));
     txtTournamentName->setAccessibleName(QStringLiteral("Tournament name"));
     Label1->setBuddy(txtTournamentName);
 
-    auto* Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("AT"), this);
+    auto* Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("AT"));
     Label2->setAlignment(Qt::AlignCenter);
 
-    auto* Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Tournament Location"), this);
+    auto* Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Tournament Location"));
     txtLocation = new QLineEdit(this);
     txtLocation->setObjectName(QStringLiteral("txtLocation"));
     txtLocation->setAccessibleName(QStringLiteral("Tournament location"));
@@ -126,13 +103,13 @@ void frmTournamentDetails::buildControls()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setAccessibleName(QStringLiteral("Number of groups"));
     auto* groupsLayout = new QGridLayout(Frame1);
-    for (int n = 1; n <= 8; ++n) {
-        optGroups[n] = makeOption(QStringLiteral("optGroups%1").arg(n), QString::number(n),
-                                  n == 1 ? QStringLiteral("1 group") : QStringLiteral("%1 groups").arg(n), Frame1);
+    for (int n = 1; n <= kMaxGroups; ++n) {
+        optGroups[n] = makeOption(Frame1, QStringLiteral("optGroups%1").arg(n), QString::number(n),
+                                  n == 1 ? QStringLiteral("1 group") : QStringLiteral("%1 groups").arg(n));
         groupsLayout->addWidget(optGroups[n], (n - 1) / 4, (n - 1) % 4);
     }
 
-    auto* Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Group Title"), this);
+    auto* Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Group Title"));
     cmbGroupTitle = new QComboBox(this);
     cmbGroupTitle->setObjectName(QStringLiteral("cmbGroupTitle"));
     cmbGroupTitle->setAccessibleName(QStringLiteral("Group title"));
@@ -140,7 +117,7 @@ void frmTournamentDetails::buildControls()
         { QStringLiteral("Division"), QStringLiteral("Group"), QStringLiteral("Pool"), kOtherTitle });
     Label4->setBuddy(cmbGroupTitle);
 
-    auto* Label5 = makeLabel(QStringLiteral("Label5"), QStringLiteral("Indicator"), this);
+    auto* Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Indicator"));
     cmbIndicator = new QComboBox(this);
     cmbIndicator->setObjectName(QStringLiteral("cmbIndicator"));
     cmbIndicator->setAccessibleName(QStringLiteral("Group labels"));
@@ -149,8 +126,8 @@ void frmTournamentDetails::buildControls()
     Label5->setBuddy(cmbIndicator);
 
     auto* teamsLayout = new QGridLayout;
-    for (int n = 1; n <= 8; ++n) {
-        Label6[n] = makeLabel(QStringLiteral("Label6%1").arg(n), QStringLiteral("# Teams in Group %1").arg(n), this);
+    for (int n = 1; n <= kMaxGroups; ++n) {
+        Label6[n] = makeLabel(this, QStringLiteral("Label6%1").arg(n), QStringLiteral("# Teams in Group %1").arg(n));
         txtNoOfTeams[n] = new QLineEdit(this);
         txtNoOfTeams[n]->setObjectName(QStringLiteral("txtNoOfTeams%1").arg(n));
         txtNoOfTeams[n]->setAccessibleName(QStringLiteral("Number of teams in group %1").arg(n));
@@ -169,31 +146,31 @@ void frmTournamentDetails::buildControls()
     teamsLayout->setColumnMinimumWidth(2, 24);
     teamsLayout->setColumnStretch(5, 1);
 
-    auto* Label7 = makeLabel(QStringLiteral("Label7"), QStringLiteral("SELECT LEAGUE ORDER RULES"), this);
+    auto* Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("SELECT LEAGUE ORDER RULES"));
     QFont headingFont = Label7->font();
     headingFont.setBold(true);
     Label7->setFont(headingFont);
 
-    auto* Label8 = makeLabel(QStringLiteral("Label8"), QStringLiteral("Not Selected"), this);
+    auto* Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Not Selected"));
     lstRuleList = new QListWidget(this);
     lstRuleList->setObjectName(QStringLiteral("lstRuleList"));
     lstRuleList->setAccessibleName(QStringLiteral("Rules not selected"));
     Label8->setBuddy(lstRuleList);
 
-    auto* cmdAddRule = makeButton(QStringLiteral("cmdAddRule"), QStringLiteral("->"), QStringLiteral("Add rule"), this);
+    auto* cmdAddRule = makeButton(this, QStringLiteral("cmdAddRule"), QStringLiteral("->"), QStringLiteral("Add rule"));
     auto* cmdRemoveRule
-        = makeButton(QStringLiteral("cmdRemoveRule"), QStringLiteral("<-"), QStringLiteral("Remove rule"), this);
+        = makeButton(this, QStringLiteral("cmdRemoveRule"), QStringLiteral("<-"), QStringLiteral("Remove rule"));
 
-    auto* Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("Selected"), this);
+    auto* Label9 = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("Selected"));
     lstRules = new QListWidget(this);
     lstRules->setObjectName(QStringLiteral("lstRules"));
     lstRules->setAccessibleName(QStringLiteral("Selected rules, most significant first"));
     Label9->setBuddy(lstRules);
 
     auto* cmdMoveUp
-        = makeButton(QStringLiteral("cmdMoveUp"), QStringLiteral("Up"), QStringLiteral("Move rule up"), this);
+        = makeButton(this, QStringLiteral("cmdMoveUp"), QStringLiteral("Up"), QStringLiteral("Move rule up"));
     auto* cmdMoveDown
-        = makeButton(QStringLiteral("cmdMoveDown"), QStringLiteral("Dn"), QStringLiteral("Move rule down"), this);
+        = makeButton(this, QStringLiteral("cmdMoveDown"), QStringLiteral("Dn"), QStringLiteral("Move rule down"));
 
     // Five entries at most: the lists need no more room than that.
     for (QListWidget* list : { lstRuleList, lstRules }) {
@@ -207,8 +184,8 @@ void frmTournamentDetails::buildControls()
     fraPoints->setAccessibleName(QStringLiteral("Points for win"));
     auto* winLayout = new QHBoxLayout(fraPoints);
     for (int points = 2; points <= 3; ++points) {
-        optPtsForWin[points] = makeOption(QStringLiteral("optPtsForWin%1").arg(points), QString::number(points),
-                                          QStringLiteral("%1 points for a win").arg(points), fraPoints);
+        optPtsForWin[points] = makeOption(fraPoints, QStringLiteral("optPtsForWin%1").arg(points), QString::number(points),
+                                          QStringLiteral("%1 points for a win").arg(points));
         winLayout->addWidget(optPtsForWin[points]);
     }
 
@@ -217,17 +194,17 @@ void frmTournamentDetails::buildControls()
     fraPointsForDraw->setAccessibleName(QStringLiteral("Points for draw"));
     auto* drawLayout = new QHBoxLayout(fraPointsForDraw);
     for (int points = 0; points <= 2; ++points) {
-        optPtsForDraw[points] = makeOption(QStringLiteral("optPtsForDraw%1").arg(points), QString::number(points),
+        optPtsForDraw[points] = makeOption(fraPointsForDraw, QStringLiteral("optPtsForDraw%1").arg(points),
+                                           QString::number(points),
                                            points == 1 ? QStringLiteral("1 point for a draw")
-                                                       : QStringLiteral("%1 points for a draw").arg(points),
-                                           fraPointsForDraw);
+                                                       : QStringLiteral("%1 points for a draw").arg(points));
         drawLayout->addWidget(optPtsForDraw[points]);
     }
 
-    auto* cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("OK"), this);
+    auto* cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("OK"));
     cmdOK->setDefault(true);
     auto* cmdCancel
-        = makeButton(QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"), this);
+        = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
 
     // Layout: the tournament's name and location on top, groups beside their team counts, the
     // rules with their buttons, the points, and the dialog's buttons at the bottom right.
@@ -290,7 +267,7 @@ void frmTournamentDetails::buildControls()
     layout->addLayout(buttonsRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= kMaxGroups; ++n)
         connect(optGroups[n], &QRadioButton::toggled, this, [this, n](bool checked) {
             if (checked)
                 optGroups_Click(n);
@@ -310,11 +287,11 @@ void frmTournamentDetails::Form_Load()
     optGroups[1]->setChecked(true);
     optPtsForWin[3]->setChecked(true);
     optPtsForDraw[1]->setChecked(true);
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= kMaxGroups; ++n)
         txtNoOfTeams[n]->setText(QStringLiteral("2"));
     cmbGroupTitle->setCurrentIndex(0);
     cmbIndicator->setCurrentIndex(0);
-    for (int n = 2; n <= 8; ++n) {
+    for (int n = 2; n <= kMaxGroups; ++n) {
         Label6[n]->hide();
         txtNoOfTeams[n]->hide();
     }
@@ -326,7 +303,7 @@ void frmTournamentDetails::Form_Load()
 void frmTournamentDetails::optGroups_Click(int Index)
 {
     Tournament.GroupCount = static_cast<qint16>(Index);
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 1; n <= kMaxGroups; ++n) {
         Label6[n]->setVisible(n <= Index);
         txtNoOfTeams[n]->setVisible(n <= Index);
     }
@@ -371,7 +348,7 @@ void frmTournamentDetails::cmdMoveDown_Click()
 
 bool frmTournamentDetails::storeTeamCounts()
 {
-    for (int n = 1; n <= Tournament.GroupCount && n <= 8; ++n) {
+    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
         const TeamCountReading reading = readTeamCount(txtNoOfTeams[n]->text());
         switch (reading.status) {
         case TeamCountReading::Status::TooFew:
@@ -428,7 +405,7 @@ void frmTournamentDetails::cmdOK_Click()
         Tournament.PointsForDraw = 2;
 
     QList<qint16> teamCounts;
-    for (int n = 1; n <= Tournament.GroupCount && n <= 8; ++n)
+    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n)
         teamCounts.append(Tournament.TeamsInGroup[n]);
     const QString summary = checkSettingsText(name, location, Tournament.GroupCount, teamCounts, rules);
     if (!Prompts::ask(summary, QStringLiteral("Check Settings")))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Limits.h"
+
 #include <QDialog>
 #include <array>
 
@@ -48,9 +50,9 @@ private:
     QListWidget* lstRuleList = nullptr;
     QListWidget* lstRules = nullptr;
     // Indexed by meaning: group number 1..8, points 2..3 and 0..2; unused slots stay empty.
-    std::array<QRadioButton*, 9> optGroups {};
-    std::array<QLabel*, 9> Label6 {};
-    std::array<QLineEdit*, 9> txtNoOfTeams {};
+    std::array<QRadioButton*, kMaxGroups + 1> optGroups {};
+    std::array<QLabel*, kMaxGroups + 1> Label6 {};
+    std::array<QLineEdit*, kMaxGroups + 1> txtNoOfTeams {};
     std::array<QRadioButton*, 4> optPtsForWin {};
     std::array<QRadioButton*, 3> optPtsForDraw {};
 };

@@ -14,6 +14,18 @@ const QString kTempTableInOrder = QStringLiteral("SELECT * FROM [TempTable] ORDE
 
 } // namespace
 
+StandingsRequest standingsRequestFor(const GroupRecords& group, const TournamentSettings& settings)
+{
+    StandingsRequest request;
+    request.teams = group.teams();
+    request.storedLines = group.storedLines();
+    request.displayLines = group.displayLines();
+    request.pointsForWin = settings.PointsForWin;
+    request.pointsForDraw = settings.PointsForDraw;
+    request.ruleOrder = settings.rulesInOrder();
+    return request;
+}
+
 StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName)
 {
     StandingsOutcome outcome;

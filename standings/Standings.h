@@ -1,5 +1,7 @@
 #pragma once
 
+#include "group/GroupRecords.h"
+#include "model/TournamentSettings.h"
 #include "standings/LeagueRow.h"
 
 #include <QList>
@@ -16,6 +18,10 @@ struct StandingsRequest
     int pointsForDraw = 1;
     QList<int> ruleOrder; // rule codes, most significant first
 };
+
+// The request for one group's table under the tournament's points and rules; the head-to-head
+// rule reads the display lines the group shows.
+StandingsRequest standingsRequestFor(const GroupRecords& group, const TournamentSettings& settings);
 
 struct StandingsOutcome
 {

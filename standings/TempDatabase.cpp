@@ -1,5 +1,7 @@
 #include "standings/TempDatabase.h"
 
+#include "model/FailureText.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -20,7 +22,7 @@ QString databaseErrorMessage(const QSqlError& error)
 {
     const QString description = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
     const QString code = error.nativeErrorCode().isEmpty() ? QStringLiteral("0") : error.nativeErrorCode();
-    return QStringLiteral("Error %1 - %2").arg(code, description);
+    return failureText(code, description);
 }
 
 TempDatabase::TempDatabase(const QString& path)

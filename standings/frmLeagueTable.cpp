@@ -1,7 +1,7 @@
 #include "standings/frmLeagueTable.h"
 
-#include "app/Twips.h"
-#include "model/CenterForm.h"
+#include "ui/Twips.h"
+#include "ui/CenterForm.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

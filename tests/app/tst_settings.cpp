@@ -1,6 +1,6 @@
 #include "TemporarySettings.h"
-#include "app/DatabaseLocation.h"
-#include "app/Settings.h"
+#include "model/DatabaseLocation.h"
+#include "model/Settings.h"
 
 #include <QDir>
 #include <QFile>

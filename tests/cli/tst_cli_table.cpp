@@ -2,7 +2,7 @@
 // Rovers, United and City, a fixture and a 2-2 draw; group 2 a 2-3 between two non-ASCII names.
 #include "CliRunner.h"
 #include "TemporarySettings.h"
-#include "app/Settings.h"
+#include "model/Settings.h"
 
 #include <QFile>
 #include <QFileInfo>

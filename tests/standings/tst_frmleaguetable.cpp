@@ -1,7 +1,7 @@
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
-#include "app/Twips.h"
+#include "ui/Twips.h"
 #include "group/frmGroup.h"
 #include "model/Tournament.h"
 #include "standings/frmLeagueTable.h"

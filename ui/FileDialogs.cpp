@@ -1,6 +1,6 @@
-#include "app/FileDialogs.h"
+#include "ui/FileDialogs.h"
 
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,25 +1,16 @@
-#include "app/BusyWindow.h"
-#include "app/Prompts.h"
+// The group window's League Table.
 #include "group/frmGroup.h"
 #include "model/Tournament.h"
 #include "standings/Standings.h"
 #include "standings/frmLeagueTable.h"
+#include "ui/BusyWindow.h"
+#include "ui/Prompts.h"
 
 #include <QGuiApplication>
 
 QString frmGroup::PopulateResults(bool bHidden)
 {
-    StandingsRequest request;
-    request.teams = teams();
-    request.storedLines = storedLines();
-    request.displayLines = displayLines();
-    request.pointsForWin = Tournament.PointsForWin;
-    request.pointsForDraw = Tournament.PointsForDraw;
-    const int ruleCount = qBound(0, int(Tournament.RuleCount), int(Tournament.RuleOrder.size()) - 1);
-    for (int slot = 1; slot <= ruleCount; ++slot)
-        request.ruleOrder.append(Tournament.RuleOrder[slot]);
-
-    const StandingsOutcome outcome = computeStandings(request, DatabaseName);
+    const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), DatabaseName);
     if (!outcome.ok()) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);

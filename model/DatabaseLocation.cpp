@@ -1,6 +1,6 @@
-#include "app/DatabaseLocation.h"
+#include "model/DatabaseLocation.h"
 
-#include "app/Settings.h"
+#include "model/Settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "model/Settings.h"
 
 #include <QSettings>
 

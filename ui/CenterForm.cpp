@@ -1,4 +1,4 @@
-#include "model/CenterForm.h"
+#include "ui/CenterForm.h"
 
 #include <QGuiApplication>
 #include <QScreen>

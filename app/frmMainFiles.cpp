@@ -1,9 +1,10 @@
 // File > Save and File > Open: the windows' side of the tournament file. The file itself is read,
 // checked and written by model/TournamentFile.
-#include "app/FileDialogs.h"
-#include "app/Prompts.h"
+#include "ui/FileDialogs.h"
+#include "ui/Prompts.h"
 #include "app/frmMain.h"
 #include "group/frmGroup.h"
+#include "model/Limits.h"
 #include "model/Tournament.h"
 #include "model/TournamentFile.h"
 
@@ -40,14 +41,7 @@ void frmMain::mnuSave_Click()
 
     TournamentData data;
     data.title = windowTitle();
-    data.GroupCount = Tournament.GroupCount;
-    data.GroupTitle = Tournament.GroupTitle;
-    data.Indicator = Tournament.Indicator;
-    data.TeamsInGroup = Tournament.TeamsInGroup;
-    data.RuleCount = Tournament.RuleCount;
-    data.RuleOrder = Tournament.RuleOrder;
-    data.PointsForWin = Tournament.PointsForWin;
-    data.PointsForDraw = Tournament.PointsForDraw;
+    static_cast<TournamentSettings&>(data) = Tournament;
     for (int g = 1; g <= Tournament.GroupCount; ++g) {
         // Each group's window comes to the front as its block is taken; the last one stays active.
         activateGroupWindow(g);
@@ -85,19 +79,10 @@ void frmMain::mnuOpen_Click()
     const TournamentData& data = *read.data;
 
     setWindowTitle(data.title);
-    Tournament.GroupCount = data.GroupCount;
-    Tournament.GroupTitle = data.GroupTitle;
-    Tournament.Indicator = data.Indicator;
-    for (int g = 1; g <= data.GroupCount; ++g)
-        Tournament.TeamsInGroup[g] = data.TeamsInGroup[g];
-    Tournament.RuleCount = data.RuleCount;
-    for (int r = 1; r <= data.RuleCount; ++r)
-        Tournament.RuleOrder[r] = data.RuleOrder[r];
-    Tournament.PointsForWin = data.PointsForWin;
-    Tournament.PointsForDraw = data.PointsForDraw;
+    static_cast<TournamentSettings&>(Tournament) = data;
 
     // Windows left by a New whose team entry was abandoned belong to no tournament: start afresh.
-    for (int slot = 1; slot <= 8; ++slot)
+    for (int slot = 1; slot <= kMaxGroups; ++slot)
         unloadGroupWindow(slot);
     for (int g = 1; g <= data.GroupCount; ++g) {
         const TournamentGroupData& block = data.groups[g - 1];
@@ -106,7 +91,6 @@ void frmMain::mnuOpen_Click()
         group->setWindowTitle(block.caption);
         group->setTeams(block.teams);
         group->setStoredLines(block.recordLines);
-        group->RefreshList();
         showGroupWindow(g);
     }
 

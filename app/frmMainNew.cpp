@@ -1,7 +1,8 @@
-#include "app/Prompts.h"
+#include "ui/Prompts.h"
 #include "app/frmMain.h"
 #include "group/RecordLines.h"
 #include "group/frmGroup.h"
+#include "model/Limits.h"
 #include "model/Tournament.h"
 #include "setup/GroupCaption.h"
 #include "setup/frmTournamentDetails.h"
@@ -51,7 +52,7 @@ void frmMain::mnuNew_Click()
     if (Tournament.GroupCount == 0)
         return;
 
-    for (int n = 1; n <= Tournament.GroupCount && n <= 8; ++n) {
+    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
         const QString caption = groupCaption(n, Tournament.GroupTitle, Tournament.Indicator);
         frmGroup* group = groupWindow(n);
         group->setWindowTitle(caption);

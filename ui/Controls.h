@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
+class QWidget;
+
+// Every control a user can reach is made here, with the object name tests find it by and the
+// accessible name a screen reader announces.
+
+enum class ButtonText { OneLine, Wrapped };
+
+// A button that never becomes the default by taking the focus, so Enter does not press it by surprise.
+// A wrapped caption breaks onto several lines when it is too wide for one.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName,
+                        ButtonText text = ButtonText::OneLine);
+
+QLineEdit* makeTextField(QWidget* parent, const QString& name, const QString& text, const QString& accessibleName);
+
+// A field the program fills and the user only reads: it can be clicked into to copy its text,
+// but the Tab key passes it by.
+QLineEdit* makeShownField(QWidget* parent, const QString& name, const QString& accessibleName);
+
+// The accessible name is the caption unless another is given.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption,
+                  const QString& accessibleName = QString());
+
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName);
+
+// A read-only list of one selectable line at a time over `model`.
+QListView* makeList(QWidget* parent, const QString& name, QStringListModel* model, const QString& accessibleName);
+
+// Places a control by a position and size given in twips.
+void placeInTwips(QWidget* control, double left, double top, double width, double height);
