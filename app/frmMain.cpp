@@ -1,14 +1,14 @@
 #include "app/frmMain.h"
 
 #include "app/AboutText.h"
-#include "model/DatabaseLocation.h"
 #include "app/HelpWindow.h"
-#include "ui/Prompts.h"
-#include "model/Settings.h"
 #include "group/frmGroup.h"
-#include "ui/CenterForm.h"
+#include "model/DatabaseLocation.h"
 #include "model/Limits.h"
+#include "model/Settings.h"
 #include "model/Tournament.h"
+#include "ui/CenterForm.h"
+#include "ui/Prompts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

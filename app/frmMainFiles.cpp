@@ -1,12 +1,12 @@
 // File > Save and File > Open: the windows' side of the tournament file. The file itself is read,
 // checked and written by model/TournamentFile.
-#include "ui/FileDialogs.h"
-#include "ui/Prompts.h"
 #include "app/frmMain.h"
 #include "group/frmGroup.h"
 #include "model/Limits.h"
 #include "model/Tournament.h"
 #include "model/TournamentFile.h"
+#include "ui/FileDialogs.h"
+#include "ui/Prompts.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,3 @@
-#include "ui/Prompts.h"
 #include "app/frmMain.h"
 #include "group/RecordLines.h"
 #include "group/frmGroup.h"
@@ -6,6 +5,7 @@
 #include "model/Tournament.h"
 #include "setup/GroupCaption.h"
 #include "setup/frmTournamentDetails.h"
+#include "ui/Prompts.h"
 
 namespace {
 

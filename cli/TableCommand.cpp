@@ -1,9 +1,9 @@
 // tabulon-cli table: a group's league table without windows, computed by the same code and in the
 // same temporary database as the League Table button.
-#include "model/DatabaseLocation.h"
-#include "model/Settings.h"
 #include "cli/Commands.h"
 #include "group/GroupRecords.h"
+#include "model/DatabaseLocation.h"
+#include "model/Settings.h"
 #include "model/TournamentFile.h"
 #include "standings/Standings.h"
 

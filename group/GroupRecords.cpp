@@ -126,7 +126,8 @@ QDate GroupRecords::recordDate(int position) const
 {
     if (position < 0 || position >= m_stored.size())
         return QDate();
-    const QDate shown = parseRecordDate(QStringView(m_display.at(position)).mid(kRecordDatePosition, kRecordDateLength));
+    const QDate shown
+        = parseRecordDate(QStringView(m_display.at(position)).mid(kRecordDatePosition, kRecordDateLength));
     if (shown.isValid())
         return shown;
     const QString& line = m_stored.at(position);

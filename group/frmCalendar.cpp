@@ -1,7 +1,7 @@
 #include "group/frmCalendar.h"
 
-#include "ui/CenterForm.h"
 #include "model/Tournament.h"
+#include "ui/CenterForm.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

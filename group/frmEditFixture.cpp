@@ -1,10 +1,10 @@
 #include "group/frmEditFixture.h"
 
+#include "model/Tournament.h"
+#include "ui/CenterForm.h"
 #include "ui/Controls.h"
 #include "ui/Prompts.h"
 #include "ui/Twips.h"
-#include "ui/CenterForm.h"
-#include "model/Tournament.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 #include "group/frmGroup.h"
 
-#include "ui/Prompts.h"
-#include "model/Settings.h"
-#include "ui/Controls.h"
-#include "ui/Twips.h"
 #include "group/RecordLines.h"
 #include "group/frmCalendar.h"
 #include "model/Limits.h"
+#include "model/Settings.h"
 #include "model/Tournament.h"
+#include "ui/Controls.h"
+#include "ui/Prompts.h"
+#include "ui/Twips.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -15,7 +15,8 @@ void frmGroup::cmdEditResult_Click()
     const std::optional<GroupRecords::ResultEdit> item = m_records.resultEdit(i, &error);
     if (!item) {
         if (!error.isEmpty())
-            Prompts::refuse(QStringLiteral("This item cannot be edited: %1.").arg(error), QStringLiteral("Edit Result"));
+            Prompts::refuse(QStringLiteral("This item cannot be edited: %1.").arg(error),
+                            QStringLiteral("Edit Result"));
         return;
     }
 

@@ -1,11 +1,11 @@
 #include "setup/frmTournamentDetails.h"
 
-#include "ui/Controls.h"
-#include "ui/Prompts.h"
-#include "ui/CenterForm.h"
 #include "model/Limits.h"
 #include "model/Tournament.h"
 #include "setup/TournamentSetup.h"
+#include "ui/CenterForm.h"
+#include "ui/Controls.h"
+#include "ui/Prompts.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -184,8 +184,8 @@ void frmTournamentDetails::buildControls()
     fraPoints->setAccessibleName(QStringLiteral("Points for win"));
     auto* winLayout = new QHBoxLayout(fraPoints);
     for (int points = 2; points <= 3; ++points) {
-        optPtsForWin[points] = makeOption(fraPoints, QStringLiteral("optPtsForWin%1").arg(points), QString::number(points),
-                                          QStringLiteral("%1 points for a win").arg(points));
+        optPtsForWin[points] = makeOption(fraPoints, QStringLiteral("optPtsForWin%1").arg(points),
+                                          QString::number(points), QStringLiteral("%1 points for a win").arg(points));
         winLayout->addWidget(optPtsForWin[points]);
     }
 
@@ -194,10 +194,9 @@ void frmTournamentDetails::buildControls()
     fraPointsForDraw->setAccessibleName(QStringLiteral("Points for draw"));
     auto* drawLayout = new QHBoxLayout(fraPointsForDraw);
     for (int points = 0; points <= 2; ++points) {
-        optPtsForDraw[points] = makeOption(fraPointsForDraw, QStringLiteral("optPtsForDraw%1").arg(points),
-                                           QString::number(points),
-                                           points == 1 ? QStringLiteral("1 point for a draw")
-                                                       : QStringLiteral("%1 points for a draw").arg(points));
+        optPtsForDraw[points] = makeOption(
+            fraPointsForDraw, QStringLiteral("optPtsForDraw%1").arg(points), QString::number(points),
+            points == 1 ? QStringLiteral("1 point for a draw") : QStringLiteral("%1 points for a draw").arg(points));
         drawLayout->addWidget(optPtsForDraw[points]);
     }
 

@@ -1,7 +1,7 @@
 #include "standings/frmLeagueTable.h"
 
-#include "ui/Twips.h"
 #include "ui/CenterForm.h"
+#include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

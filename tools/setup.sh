@@ -2,10 +2,13 @@
 # Sourced, not run; expects TABULON_ROOT to be set.
 
 tabulon_packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl1-mesa-dev libxlsxwriter-dev libbenchmark-dev"
+# The tests also check the sources' format.
+tabulon_test_packages="clang-format"
 
+# Installs those of the given packages (by default the build's) that are missing.
 tabulon_install_missing() {
     local missing=""
-    for package in $tabulon_packages; do
+    for package in ${*:-$tabulon_packages}; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
     done
     [ -z "$missing" ] && return 0
