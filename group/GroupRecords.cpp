@@ -130,8 +130,7 @@ QDate GroupRecords::recordDate(int position) const
         = parseRecordDate(QStringView(m_display.at(position)).mid(kRecordDatePosition, kRecordDateLength));
     if (shown.isValid())
         return shown;
-    const QString& line = m_stored.at(position);
-    return parseRecordDate(QStringView(line).mid(kRecordDatePosition, dateEnd(line) - kRecordDatePosition));
+    return recordDateOf(m_stored.at(position));
 }
 
 bool GroupRecords::redate(int position, const QDate& date)

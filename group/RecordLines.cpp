@@ -33,6 +33,16 @@ QString formatRecordDate(const QDate& date)
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
+QDate earliestRecordDate()
+{
+    return QDate(100, 1, 1);
+}
+
+QDate latestRecordDate()
+{
+    return QDate(9999, 12, 31);
+}
+
 QDate parseRecordDate(QStringView text)
 {
     const QStringView trimmed = text.trimmed();
@@ -60,6 +70,15 @@ QDate parseRecordDate(QStringView text)
     if (monthNumber == 0)
         return QDate();
     return QDate(year.toInt(), monthNumber, day.toInt());
+}
+
+QDate recordDateOf(QStringView line)
+{
+    if (line.size() < kRecordDatePosition)
+        return QDate();
+    const qsizetype colon = line.indexOf(u':', kRecordDatePosition);
+    const qsizetype end = colon < 0 ? line.size() : colon;
+    return parseRecordDate(line.mid(kRecordDatePosition, end - kRecordDatePosition));
 }
 
 double leadingNumericValue(QStringView text)

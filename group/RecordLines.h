@@ -22,9 +22,17 @@ constexpr int kRecordDateLength = 11;
 // "dd-mmm-yyyy" with English month abbreviations, whatever the locale: 07-Mar-2000.
 QString formatRecordDate(const QDate& date);
 
+// Record dates keep a four-digit year: every way to a date stays within these two.
+QDate earliestRecordDate();
+QDate latestRecordDate();
+
 // Reads "dd-mmm-yyyy"; a one-digit day and blanks around the text are accepted, the month's
 // case is not significant. Answers an invalid QDate when the text is not a date.
 QDate parseRecordDate(QStringView text);
+
+// The record date of a stored line: the text from position 2 up to the first ":" after it, read
+// as above (so a one-digit day from elsewhere is read too). Invalid when there is none.
+QDate recordDateOf(QStringView line);
 
 // The leading numeric value of a text: leading blanks skipped, an optional sign, digits, a decimal
 // part and an exponent; 0 when the text does not begin with a number.

@@ -1,5 +1,6 @@
 #include "group/frmCalendar.h"
 
+#include "group/RecordLines.h"
 #include "model/Tournament.h"
 #include "ui/CenterForm.h"
 
@@ -24,6 +25,8 @@ frmCalendar::frmCalendar(QWidget* parent)
     Cal->setObjectName(QStringLiteral("Cal"));
     Cal->setAccessibleName(QStringLiteral("Calendar"));
     Cal->setGridVisible(true);
+    // A record date keeps a four-digit year; the calendar offers no other.
+    Cal->setDateRange(earliestRecordDate(), latestRecordDate());
     connect(Cal, &QCalendarWidget::activated, this, &frmCalendar::cmdOK_Click);
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);

@@ -38,9 +38,6 @@ constexpr int kDateButtonSize = 255;
 constexpr int kFirstRepeatMs = 250;
 constexpr int kNextRepeatMs = 50;
 
-// A date field always holds "dd-mmm-yyyy", so the entry date stays within four-digit years.
-const QDate kEarliestEntryDate(100, 1, 1);
-const QDate kLatestEntryDate(9999, 12, 31);
 
 const QString kFormHeightSetting = QStringLiteral("Form Height");
 const QString kErrorTitle = QStringLiteral("ERROR");
@@ -276,7 +273,8 @@ void frmGroup::showEntryDate()
 void frmGroup::moveEntryDate(bool forward)
 {
     const QDate moved = dEntryDate.addDays(forward ? 1 : -1);
-    if (moved < kEarliestEntryDate || moved > kLatestEntryDate)
+    // The date field always holds "dd-mmm-yyyy", so the entry date stays within four-digit years.
+    if (moved < earliestRecordDate() || moved > latestRecordDate())
         return;
     dEntryDate = moved;
     showEntryDate();
@@ -515,6 +513,8 @@ void frmGroup::cmdEdit_Click()
     m_records.renameTeam(team, newName);
     m_teamsModel->setData(m_teamsModel->index(team), newName);
     showResults();
+    // The file records the names, so a rename is a change to save like any other.
+    Tournament.Saved = false;
 }
 
 void frmGroup::setTeams(const QStringList& teams)

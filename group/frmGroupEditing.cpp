@@ -55,6 +55,9 @@ void frmGroup::cmdSortFixtures_Click()
     QStringList lines = storedLines();
     QString error;
     if (sortByRecordDate(lines, &error)) {
+        // The file records the order; a sort that moved nothing leaves nothing to save.
+        if (lines != storedLines())
+            Tournament.Saved = false;
         setStoredLines(lines);
         return;
     }
