@@ -180,7 +180,7 @@ void frmMain::mnuFile_Click()
 bool frmMain::CloseTournament()
 {
     if (!Tournament.Saved) {
-        if (!Prompts::ask(kUnsavedQuestion, kCloseTitle))
+        if (!Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No))
             return false;
         Tournament.Saved = true;
     }
@@ -301,7 +301,7 @@ bool frmMain::MDIForm_QueryUnload()
 {
     if (Tournament.Saved)
         return true;
-    return Prompts::ask(kUnsavedQuestion, kCloseTitle);
+    return Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No);
 }
 
 void frmMain::MDIForm_Unload()

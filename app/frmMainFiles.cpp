@@ -32,7 +32,8 @@ void frmMain::mnuSave_Click()
     QString fileName = Tournament.FileName;
     if (path != Tournament.FileName) {
         if (QFileInfo::exists(path)) {
-            if (!Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File")))
+            if (!Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"),
+                              Prompts::Answer::No))
                 return;
         } else {
             fileName = path;

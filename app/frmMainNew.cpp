@@ -17,10 +17,15 @@ bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
 {
     const QString title = QStringLiteral("Add Teams to ") + caption;
     for (int k = 1; k <= teamCount; ++k) {
+        // A refused name comes back in the prompt, to be corrected rather than typed again.
+        QString refused;
         for (;;) {
-            const QString name = Prompts::input(QStringLiteral("Enter Team ") + QString::number(k), title);
+            const QString name
+                = Prompts::input(QStringLiteral("Enter Team ") + QString::number(k), title, refused).value_or(QString());
+            refused.clear();
             if (name.isEmpty()) {
-                if (Prompts::ask(kCancelQuestion, kCancelTitle))
+                // Yes throws the whole set-up away, so it is not what Enter presses.
+                if (Prompts::ask(kCancelQuestion, kCancelTitle, Prompts::Answer::No))
                     return false;
                 continue;
             }
@@ -28,6 +33,7 @@ bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
             const QString problem = teamNameProblem(name);
             if (!problem.isEmpty()) {
                 Prompts::refuse(problem, QStringLiteral("ERROR"));
+                refused = name;
                 continue;
             }
             // Kept exactly as typed: blanks and commas belong to the name.

@@ -81,6 +81,18 @@ QDate recordDateOf(QStringView line)
     return parseRecordDate(line.mid(kRecordDatePosition, end - kRecordDatePosition));
 }
 
+bool beginsWithNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    if (i < text.size() && text[i] == u'.')
+        ++i;
+    return i < text.size() && isDigit(text[i]);
+}
+
 double leadingNumericValue(QStringView text)
 {
     qsizetype i = 0;
@@ -299,9 +311,16 @@ QString scoreTextProblem(const QString& scoreText)
 {
     if (scoreText.contains(u':'))
         return QStringLiteral("A score may not contain \":\".");
+    if (!scoreText.trimmed().isEmpty() && !beginsWithNumber(scoreText))
+        return QStringLiteral("The score \"%1\" is not a number.").arg(scoreText);
     if (!readNumberField(scoreText))
         return QStringLiteral("The score \"%1\" is too large: scores run from -32768 to 32767.").arg(scoreText);
     return QString();
+}
+
+QString scoreRefusal(const QString& fieldName, const QString& problem)
+{
+    return QStringLiteral("The %1 is not valid.\r%2").arg(fieldName.toLower(), problem);
 }
 
 QString teamNameProblem(const QString& name)

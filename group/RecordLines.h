@@ -38,6 +38,9 @@ QDate recordDateOf(QStringView line);
 // part and an exponent; 0 when the text does not begin with a number.
 double leadingNumericValue(QStringView text);
 
+// True when the text begins with a number as leadingNumericValue reads one: "2", " -3", ".5", "2x".
+bool beginsWithNumber(QStringView text);
+
 // The number a field of a stored line stands for: its leading numeric value rounded to a whole
 // number with halves going to the even neighbour. Nothing when that does not fit 16 bits.
 std::optional<qint16> readNumberField(QStringView text);
@@ -82,8 +85,13 @@ QString fixtureDisplayLine(const QString& dateText, const QString& homeName, con
 QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,
                           const QString& awayName);
 
-// Why a score text cannot be stored (it holds ":" or a number beyond 16 bits), or empty when it can.
+// Why a score text cannot be stored, or empty when it can. A score is blank or begins with a number
+// ("02", "2.5" and "-1" are scores); it may not hold ":", which separates the fields of a stored
+// line, nor a number beyond 16 bits, which could not be read back.
 QString scoreTextProblem(const QString& scoreText);
+
+// The refusal of a score, naming its field: "The home half-time score is not valid." + CR + the problem.
+QString scoreRefusal(const QString& fieldName, const QString& problem);
 
 // Why a team name cannot be used (it holds "-v-", which separates the two names of a display
 // line), or empty when it can.

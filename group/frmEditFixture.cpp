@@ -122,7 +122,7 @@ void frmEditFixture::cmdOK_Click()
     for (QLineEdit* score : { txtHomeHT, txtAwayHT, txtHomeFT, txtAwayFT }) {
         const QString problem = scoreTextProblem(score->text());
         if (!problem.isEmpty()) {
-            Prompts::refuse(problem, QStringLiteral("ERROR"));
+            Prompts::refuse(scoreRefusal(score->accessibleName(), problem), QStringLiteral("ERROR"));
             score->setFocus();
             score->selectAll();
             return;

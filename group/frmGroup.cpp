@@ -449,9 +449,7 @@ void frmGroup::cmdAddResult_Click()
         // not be read back: such a result is refused whole, and the fields keep what was typed.
         const QString problem = scoreTextProblem(scores[i]);
         if (!problem.isEmpty()) {
-            Prompts::refuse(
-                QStringLiteral("The %1 is not valid.\r%2").arg(fields[i]->accessibleName().toLower(), problem),
-                kErrorTitle);
+            Prompts::refuse(scoreRefusal(fields[i]->accessibleName(), problem), kErrorTitle);
             fields[i]->setFocus();
             fields[i]->selectAll();
             return;
@@ -478,7 +476,8 @@ void frmGroup::cmdDelete_Click()
     const int row = selectedResult();
     if (row < 0)
         return;
-    if (!Prompts::ask(QStringLiteral("Are you sure you want to delete this item ?"), QStringLiteral("Confirm Delete")))
+    if (!Prompts::ask(QStringLiteral("Are you sure you want to delete this item ?"), QStringLiteral("Confirm Delete"),
+                      Prompts::Answer::No))
         return;
     m_records.remove(row);
     m_resultsModel->removeRows(row, 1);
@@ -493,10 +492,13 @@ void frmGroup::cmdEdit_Click()
         return;
 
     const QString title = QStringLiteral("Change Name");
-    QString newName;
+    const QString oldName = teams().at(team);
+    // The prompt starts with the name to change, and after a refusal with the refused text, so
+    // that a small correction needs no retyping.
+    QString newName = oldName;
     for (;;) {
-        newName = Prompts::input(QStringLiteral("Enter New Name"), title, QString());
-        if (newName.isEmpty())
+        newName = Prompts::input(QStringLiteral("Enter New Name"), title, newName).value_or(QString());
+        if (newName.isEmpty() || newName == oldName)
             return;
         // "-v-" separates the two names of a display line; a name holding it would be misread.
         const QString problem = teamNameProblem(newName);
@@ -505,7 +507,6 @@ void frmGroup::cmdEdit_Click()
         Prompts::refuse(problem, kErrorTitle);
     }
 
-    const QString oldName = teams().at(team);
     if (!Prompts::ask(QStringLiteral("Are you sure you want to change") + u'\r' + oldName + QStringLiteral(" to ")
                           + newName,
                       title))

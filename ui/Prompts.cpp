@@ -39,7 +39,7 @@ Answer showMessageBox(const MessageRequest& request)
                     QApplication::activeWindow());
     if (request.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(request.defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -49,12 +49,14 @@ Answer showMessageBox(const MessageRequest& request)
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-QString showInputDialog(const InputRequest& request)
+std::optional<QString> showInputDialog(const InputRequest& request)
 {
     bool accepted = false;
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), request.title, shownText(request.prompt),
                                                  QLineEdit::Normal, request.defaultText, &accepted);
-    return accepted ? answer : QString();
+    if (!accepted)
+        return std::nullopt;
+    return answer;
 }
 
 QString showFileDialog(const FileRequest& request)
@@ -78,10 +80,14 @@ void setResponder(Responder* responder)
     g_responder = responder;
 }
 
+Answer message(const MessageRequest& request)
+{
+    return g_responder ? g_responder->message(request) : showMessageBox(request);
+}
+
 Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons)
 {
-    const MessageRequest request { text, title, icon, buttons };
-    return g_responder ? g_responder->message(request) : showMessageBox(request);
+    return message(MessageRequest { text, title, icon, buttons });
 }
 
 void refuse(const QString& text, const QString& title)
@@ -89,12 +95,12 @@ void refuse(const QString& text, const QString& title)
     message(text, title, Icon::Exclamation, Buttons::Ok);
 }
 
-bool ask(const QString& text, const QString& title)
+bool ask(const QString& text, const QString& title, Answer defaultAnswer)
 {
-    return message(text, title, Icon::Question, Buttons::YesNo) == Answer::Yes;
+    return message(MessageRequest { text, title, Icon::Question, Buttons::YesNo, defaultAnswer }) == Answer::Yes;
 }
 
-QString input(const QString& prompt, const QString& title, const QString& defaultText)
+std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText)
 {
     const InputRequest request { prompt, title, defaultText };
     return g_responder ? g_responder->input(request) : showInputDialog(request);

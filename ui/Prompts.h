@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -19,6 +20,7 @@ struct MessageRequest
     QString title;
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    Answer defaultAnswer = Answer::Yes; // the button Enter presses, for Yes and No
 };
 
 struct InputRequest
@@ -42,22 +44,24 @@ class Responder
 public:
     virtual ~Responder() = default;
     virtual Answer message(const MessageRequest& request) = 0;
-    virtual QString input(const InputRequest& request) = 0; // "" on cancel
+    virtual std::optional<QString> input(const InputRequest& request) = 0; // nothing on cancel
     virtual QString file(const FileRequest& request) = 0;   // "" on cancel
 };
 
 // Installs `responder` in place of the real dialogs; nullptr puts the real dialogs back.
 void setResponder(Responder* responder);
 
+Answer message(const MessageRequest& request);
 Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons = Buttons::Ok);
 
 // Shorthands for the two kinds the program uses throughout: a refusal (exclamation, OK) and a
-// question (question icon, Yes and No) that answers true for Yes.
+// question (question icon, Yes and No) that answers true for Yes. A question whose Yes destroys
+// or discards something makes No the default, so that Enter pressed in haste loses nothing.
 void refuse(const QString& text, const QString& title);
-bool ask(const QString& text, const QString& title);
+bool ask(const QString& text, const QString& title, Answer defaultAnswer = Answer::Yes);
 
-// A one-line input prompt; "" when the user cancels.
-QString input(const QString& prompt, const QString& title, const QString& defaultText = QString());
+// A one-line input prompt starting with `defaultText`; nothing when the user cancels.
+std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText = QString());
 
 QString file(const FileRequest& request);
 

@@ -14,6 +14,12 @@ ScriptedPrompts::Expectation& ScriptedPrompts::Expectation::answer(const QString
     return *this;
 }
 
+ScriptedPrompts::Expectation& ScriptedPrompts::Expectation::cancel()
+{
+    m_owner.m_script[m_index].cancelled = true;
+    return *this;
+}
+
 ScriptedPrompts::ScriptedPrompts()
 {
     Prompts::setResponder(this);
@@ -26,7 +32,7 @@ ScriptedPrompts::~ScriptedPrompts()
 
 ScriptedPrompts::Expectation ScriptedPrompts::expect(const QString& text)
 {
-    m_script.append(Scripted { text, Prompts::Answer::Ok, QString() });
+    m_script.append(Scripted { text, Prompts::Answer::Ok, QString(), false });
     return Expectation(*this, m_script.size() - 1);
 }
 
@@ -49,6 +55,7 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
     call.title = request.title;
     call.icon = request.icon;
     call.buttons = request.buttons;
+    call.defaultAnswer = request.defaultAnswer;
     m_calls.append(call);
     const Scripted* scripted = take(request.text);
     if (!scripted)
@@ -58,7 +65,7 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
     return scripted->answer == Prompts::Answer::Yes ? Prompts::Answer::Yes : Prompts::Answer::No;
 }
 
-QString ScriptedPrompts::input(const Prompts::InputRequest& request)
+std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& request)
 {
     Call call;
     call.kind = Kind::Input;
@@ -67,7 +74,9 @@ QString ScriptedPrompts::input(const Prompts::InputRequest& request)
     call.defaultText = request.defaultText;
     m_calls.append(call);
     const Scripted* scripted = take(request.prompt);
-    return scripted ? scripted->textAnswer : QString();
+    if (!scripted || scripted->cancelled)
+        return std::nullopt;
+    return scripted->textAnswer;
 }
 
 QString ScriptedPrompts::file(const Prompts::FileRequest& request)

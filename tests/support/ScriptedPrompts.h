@@ -21,7 +21,8 @@ public:
         QString title; // message and input title; file dialog title
         Prompts::Icon icon = Prompts::Icon::None;
         Prompts::Buttons buttons = Prompts::Buttons::Ok;
-        QString defaultText; // input prompts
+        Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions
+        QString defaultText;                                  // input prompts
         QString filter;      // file dialogs
         QString startFolder; // file dialogs
         Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
@@ -36,8 +37,10 @@ public:
         { }
         // For a message box.
         Expectation& answer(Prompts::Answer answer);
-        // For an input prompt or a file dialog; "" stands for cancel.
+        // For an input prompt (OK with this text) or a file dialog ("" stands for cancel).
         Expectation& answer(const QString& text);
+        // For an input prompt: Cancel.
+        Expectation& cancel();
 
     private:
         ScriptedPrompts& m_owner;
@@ -57,7 +60,7 @@ public:
     QStringList unexpected() const { return m_unexpected; }
 
     Prompts::Answer message(const Prompts::MessageRequest& request) override;
-    QString input(const Prompts::InputRequest& request) override;
+    std::optional<QString> input(const Prompts::InputRequest& request) override;
     QString file(const Prompts::FileRequest& request) override;
 
 private:
@@ -66,6 +69,7 @@ private:
         QString text;
         Prompts::Answer answer = Prompts::Answer::Ok;
         QString textAnswer;
+        bool cancelled = false;
     };
     const Scripted* take(const QString& text);
 
