@@ -76,52 +76,36 @@ private slots:
                              const QString& err, const QString& database = QString()) {
             QTest::newRow(name) << commandLine << (database.isEmpty() ? db : database) << exitCode << out << err;
         };
+        // clang-format off
         row("help", "--help", 0, usage, "");
         row("no command", "", 2, "", usage);
         row("unknown command", "tables", 2, "", "tabulon-cli: unknown command \"tables\"\n\n" + usage);
 
-        row("check, two groups", "check " + kTwoGroups, 0,
-            "Tabulon - Cup at Leeds\n1. Division A: 3 teams, 1 fixture, 1 result\n"
-            "2. Division B: 2 teams, 0 fixtures, 1 result\n",
-            "");
-        row("check, missing file", "check " + file("none.trn"), 1, "",
-            "Cannot read " + file("none.trn") + ": No such file or directory.\n");
+        row("check, two groups", "check " + kTwoGroups, 0, "Tabulon - Cup at Leeds\n1. Division A: 3 teams, 1 fixture, 1 result\n2. Division B: 2 teams, 0 fixtures, 1 result\n", "");
+        row("check, missing file", "check " + file("none.trn"), 1, "", "Cannot read " + file("none.trn") + ": No such file or directory.\n");
         row("check without a file", "check", 2, "", "Usage: tabulon-cli check FILE.trn\n");
 
-        row("resave, Windows edition to UTF-8", "resave " + kWindowsFile + ' ' + file("utf8.trn"), 0,
-            "Wrote " + file("utf8.trn") + "\n", "");
-        row("resave, unreadable input", "resave " + m_folder.path() + ' ' + file("out.trn"), 1, "",
-            "Cannot read " + m_folder.path() + ": it is a folder, not a tournament file.\n");
-        row("resave, missing folder", "resave " + kWindowsFile + ' ' + file("gone/out.trn"), 1, "",
-            "Cannot save the tournament to " + file("gone/out.trn") + ": No such file or directory.\n");
+        row("resave, Windows edition to UTF-8", "resave " + kWindowsFile + ' ' + file("utf8.trn"), 0, "Wrote " + file("utf8.trn") + "\n", "");
+        row("resave, unreadable input", "resave " + m_folder.path() + ' ' + file("out.trn"), 1, "", "Cannot read " + m_folder.path() + ": it is a folder, not a tournament file.\n");
+        row("resave, missing folder", "resave " + kWindowsFile + ' ' + file("gone/out.trn"), 1, "", "Cannot save the tournament to " + file("gone/out.trn") + ": No such file or directory.\n");
 
         // The seeded schedule is checked against the file afterwards.
         const QString generate = "generate " + file("cup.trn") + " --start 01-Mar-2000 --group ";
-        row("generate, six teams home and away, seeded", generate + "1 --gap 7 --home-away --seed 5", 0,
-            "Added 30 fixtures to 1. Division A, 01-Mar-2000 to 03-May-2000.\n", "");
-        row("generate, group holds a result", generate + "2 --gap 7", 1, "",
-            "tabulon-cli generate: Cannot create fixtures unless fixture list is empty: group 2 holds 1 line.\n");
-        row("generate, round index times gap beyond 16 bits", generate + "1 --gap 8192", 1, "",
-            "tabulon-cli generate: Error 6 - Overflow: round 4 times the gap of 8192 days is 32768 days");
-        row("generate, gap beyond 16 bits", generate + "1 --gap 40000", 2, "",
-            "tabulon-cli generate: --gap needs a whole number of days from -32768 to 32767, not \"40000\".\n");
+        row("generate, six teams home and away, seeded", generate + "1 --gap 7 --home-away --seed 5", 0, "Added 30 fixtures to 1. Division A, 01-Mar-2000 to 03-May-2000.\n", "");
+        row("generate, group holds a result", generate + "2 --gap 7", 1, "", "tabulon-cli generate: Cannot create fixtures unless fixture list is empty: group 2 holds 1 line.\n");
+        row("generate, round index times gap beyond 16 bits", generate + "1 --gap 8192", 1, "", "tabulon-cli generate: Error 6 - Overflow: round 4 times the gap of 8192 days is 32768 days");
+        row("generate, gap beyond 16 bits", generate + "1 --gap 40000", 2, "", "tabulon-cli generate: --gap needs a whole number of days from -32768 to 32767, not \"40000\".\n");
 
         const QString table = "table " + kTwoGroups;
         row("table, one group", table + " --group 2", 0, kGroupB, "");
         row("table, every group", table, 0, kEveryGroup, "");
         row("table without a file", "table", 2, "", tableUsage);
-        row("table, unknown option", table + " --colour", 2, "",
-            "tabulon-cli table: Unknown option 'colour'.\n" + tableUsage);
-        row("table, group not a number", table + " --group two", 2, "",
-            "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
-        row("table, group beyond the tournament", table + " --group 3", 1, "",
-            "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
-        row("table, missing file", "table " + file("none.trn"), 1, "",
-            "tabulon-cli table: Cannot read " + file("none.trn") + ": No such file or directory.\n");
-        row("table, missing database", table, 1, "",
-            "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb")
-                + ")\n",
-            file("Absent.mdb"));
+        row("table, unknown option", table + " --colour", 2, "", "tabulon-cli table: Unknown option 'colour'.\n" + tableUsage);
+        row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
+        row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
+        row("table, missing file", "table " + file("none.trn"), 1, "", "tabulon-cli table: Cannot read " + file("none.trn") + ": No such file or directory.\n");
+        row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
+        // clang-format on
     }
     void commands()
     {
