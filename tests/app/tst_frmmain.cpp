@@ -1,4 +1,4 @@
-// The main window: its start, window state and group windows, the About box, and File > New's team entry.
+// The main window: its start, window state and group windows, and File > New's team entry.
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
@@ -170,18 +170,6 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
     }
 
-    void aboutBox()
-    {
-        ScriptedPrompts prompts;
-        prompts.expect(
-            QStringLiteral("Tabulon\r\rWritten by the Tabulon developers for clubs and leagues\r\rCopyright (C) "
-                           "2026 Veltrix. All rights reserved.\r\rhttps://www.veltrix.example/tabulon"));
-        action("mnuAbout")->trigger();
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(prompts.lastCall().title, QStringLiteral("About Tabulon"));
-        QCOMPARE(prompts.lastCall().icon, Prompts::Icon::Information);
-    }
-
     // Windows-style filters: description and pattern, each ended by NUL.
     void qtFilters_data()
     {
@@ -201,24 +189,14 @@ private slots:
         QCOMPARE(qtFileFilter(filter), expected);
     }
 
-    // File > New with eight groups, captioned by indicator. Group 1's answers try the rules of team entry: an
+    // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
     // empty name and No ask the same number again, a name holding the display separator is refused and asked
     // again, blanks, commas and duplicates are kept; a lone "v" or "-V-" is a name.
-    void newTournament_data()
-    {
-        QTest::addColumn<int>("indicator");
-        QTest::addColumn<QString>("groupTitle");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("letters") << 0 << "Division" << QStringList { "A", "B", "C", "D", "E", "F", "G", "H" };
-        QTest::newRow("premier") << 2 << "Group" << QStringList { "Premier", "1", "2", "3", "4", "5", "6", "7" };
-    }
     void newTournament()
     {
-        QFETCH(int, indicator);
-        QFETCH(QString, groupTitle);
-        QFETCH(QStringList, labels);
+        const QStringList labels = { "Premier", "1", "2", "3", "4", "5", "6", "7" };
         TeamPrompts prompts;
-        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, indicator, groupTitle));
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, 2, QStringLiteral("Group")));
         prompts.expect("Enter Team 1").answer(QString());
         prompts.expect(kCancelQuestion).answer(Prompts::Answer::No);
         prompts.expect("Enter Team 1").answer("A-v-B");
@@ -238,7 +216,7 @@ private slots:
         QCOMPARE(calls[4].icon, Prompts::Icon::Exclamation);
         QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
         for (int n = 1; n <= 8; ++n) {
-            const QString caption = QStringLiteral("%1. %2 %3").arg(n).arg(groupTitle, labels[n - 1]);
+            const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
             const frmGroup* group = m_window->loadedGroupWindow(n);
             QCOMPARE(calls[6 + 2 * (n - 1)].title, "Add Teams to " + caption); // the group's last name
             QCOMPARE(group->windowTitle(), caption);

@@ -1,5 +1,4 @@
 #include "model/ExtractField.h"
-#include "model/Tournament.h"
 
 #include <QTest>
 
@@ -38,16 +37,6 @@ private slots:
         QFETCH(int, n);
         QFETCH(QString, expected);
         QCOMPARE(ExtractField(line, n), expected);
-    }
-
-    void startsWithNoTournament()
-    {
-        resetProgramState();
-        QCOMPARE(Tournament.GroupCount, qint16(0));
-        QCOMPARE(Tournament.IsOpen.value(), qint16(0));
-        QCOMPARE(Tournament.Saved.value(), qint16(-1));
-        QVERIFY(Tournament.FileName.isEmpty());
-        QCOMPARE(calendarCancelDate(), QDate(1798, 1, 1));
     }
 };
 
