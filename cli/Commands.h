@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QTextStream>
 
+// tabulon-cli with its arguments (without the program's name): picks the command, or prints the usage.
+int runCli(QStringList args, QTextStream& out, QTextStream& err);
+
 // Each command of tabulon-cli: its arguments (after the command's name), where to print results
 // and where to print errors. The answer is the process's exit status.
 int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err);

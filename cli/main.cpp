@@ -3,27 +3,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-const char* const kUsage = R"(Usage: tabulon-cli COMMAND [ARGUMENTS]
-
-Commands:
-  check FILE.trn
-      Reads a tournament file with the same checks as File > Open and prints its title and, per
-      group, its caption, team count, fixture count and result count.
-  resave IN.trn OUT.trn
-      Reads a tournament file and writes it back as UTF-8 (for example to convert a file written
-      by the Windows edition).
-  generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS [--home-away] [--seed S]
-      Fills an empty group with a round-robin schedule of fixtures and writes the file back.
-  table FILE.trn [--group N]
-      Prints the league table of a group (of every group without --group) as tab-separated text.
-
-  --help  Shows this text.
-)";
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
@@ -31,25 +10,5 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Tabulon"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty()) {
-        err << kUsage;
-        return 2;
-    }
-    const QString command = args.takeFirst();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
-        out << kUsage;
-        return 0;
-    }
-    if (command == QLatin1String("check"))
-        return runCheckCommand(args, out, err);
-    if (command == QLatin1String("resave"))
-        return runResaveCommand(args, out, err);
-    if (command == QLatin1String("generate"))
-        return runGenerateCommand(args, out, err);
-    if (command == QLatin1String("table"))
-        return runTableCommand(args, out, err);
-    err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
-    return 2;
+    return runCli(app.arguments().mid(1), out, err);
 }

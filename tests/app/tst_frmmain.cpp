@@ -1,314 +1,297 @@
+// The main window: its start, window state and group windows, and File > New's team entry.
+#include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
-#include "app/AboutText.h"
-#include "ui/FileDialogs.h"
-#include "model/Settings.h"
 #include "app/frmMain.h"
+#include "group/RecordLines.h"
 #include "group/frmGroup.h"
+#include "model/Settings.h"
 #include "model/Tournament.h"
+#include "setup/TournamentSetup.h"
+#include "setup/frmTournamentDetails.h"
+#include "ui/FileDialogs.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <memory>
+#include <optional>
 
 namespace {
 
-const QString kUnsaved = QStringLiteral("Tournament not saved.  Are you sure you want to exit");
+const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
 
-QAction* action(QWidget* window, const char* name)
+QStringList captionsOf(const QList<QAction*>& items)
 {
-    return window->findChild<QAction*>(QLatin1String(name));
+    QStringList captions;
+    for (QAction* item : items)
+        captions << item->text();
+    return captions;
 }
 
-// An open tournament of `groups` group windows, as New or Open leave it.
-void openTournament(frmMain& window, int groups, bool saved)
+// Once a prompt was unexpected every question is answered Yes, which ends team entry instead of
+// asking for ever.
+class TeamPrompts : public ScriptedPrompts
 {
-    Tournament.GroupCount = groups;
-    Tournament.IsOpen = true;
-    Tournament.Saved = saved;
-    window.setWindowTitle(QStringLiteral("Tabulon - Cup at Leeds"));
-    for (int slot = 1; slot <= groups; ++slot) {
-        window.groupWindow(slot)->setWindowTitle(QStringLiteral("%1. Division %1").arg(slot));
-        window.showGroupWindow(slot);
+public:
+    Prompts::Answer message(const Prompts::MessageRequest& request) override
+    {
+        const Prompts::Answer answer = ScriptedPrompts::message(request);
+        return unexpected().isEmpty() || request.buttons != Prompts::Buttons::YesNo ? answer : Prompts::Answer::Yes;
     }
-}
+};
 
-int visibleGroupWindows(const frmMain& window)
+// Fills in the details dialog for `groups` groups of two teams and presses OK; `prompts` answers
+// its summary with Yes.
+std::function<void(frmTournamentDetails*)> acceptDetails(ScriptedPrompts& prompts, int groups, int indicator = 0,
+                                                         const QString& title = QStringLiteral("Division"))
 {
-    int count = 0;
-    for (int slot = 1; slot <= 8; ++slot)
-        count += window.loadedGroupWindow(slot) ? 1 : 0;
-    return count;
+    prompts.expect(checkSettingsText("Spring Cup", "Leeds", groups, QList<qint16>(groups, 2), defaultRuleOrder()))
+        .answer(Prompts::Answer::Yes);
+    return [=](frmTournamentDetails* d) {
+        d->findChild<QLineEdit*>("txtTournamentName")->setText(QStringLiteral("Spring Cup"));
+        d->findChild<QLineEdit*>("txtLocation")->setText(QStringLiteral("Leeds"));
+        d->findChild<QRadioButton*>(QStringLiteral("optGroups%1").arg(groups))->click();
+        d->findChild<QComboBox*>("cmbIndicator")->setCurrentIndex(indicator);
+        d->findChild<QComboBox*>("cmbGroupTitle")->setCurrentText(title);
+        d->findChild<QPushButton*>("cmdOK")->click();
+    };
 }
 
 } // namespace
 
+// Each test starts with a fresh settings store and a shown main window.
 class TestFrmMain : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { resetProgramState(); }
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<frmMain> m_window;
+    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
 
-    void menusCarryTheirCaptions()
+    // An open tournament of `groups` group windows, as New or Open leave it.
+    void openTournament(int groups)
     {
-        TemporarySettings settings;
-        frmMain window;
-        const auto captionsOf = [](const QList<QAction*>& items) {
-            QStringList captions;
-            for (QAction* item : items)
-                captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
-            return captions;
-        };
-        QCOMPARE(captionsOf(window.menuBar()->actions()), (QStringList { "&File", "&Window", "&Help" }));
-        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuFile")->actions()),
-                 (QStringList { "&New", "&Close", "&Open", "&Save", "-", "&Generate Fixtures", "-", "E&xit" }));
-        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuWindow")->actions()),
-                 (QStringList { "&Cascade", "-", "&Windows" }));
-        QCOMPARE(captionsOf(window.findChild<QMenu*>("mnuHelp")->actions()), (QStringList { "&Help", "&About" }));
-        for (const char* name : { "mnuNew", "mnuClose", "mnuOpen", "mnuSave", "mnuGenerateFixtures", "mnuExit",
-                                  "mnuCascade", "mnuShowHelp", "mnuAbout" })
-            QVERIFY2(action(&window, name), name);
+        Tournament.GroupCount = groups;
+        Tournament.IsOpen = true;
+        for (int slot = 1; slot <= groups; ++slot) {
+            m_window->groupWindow(slot)->setWindowTitle(QStringLiteral("%1. Division %1").arg(slot));
+            m_window->showGroupWindow(slot);
+        }
     }
 
-    void shortcutsOnTheFileItems()
+    // After team entry, kept or cancelled: every group window is loaded and shown inside the main
+    // window, or none is.
+    void verifyState(int groupCount, bool open, bool saved, int groupWindows, const QString& caption) const
     {
-        TemporarySettings settings;
-        frmMain window;
-        QCOMPARE(action(&window, "mnuNew")->shortcut(), QKeySequence(QKeySequence::New));
-        QCOMPARE(action(&window, "mnuOpen")->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(action(&window, "mnuSave")->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(action(&window, "mnuExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QCOMPARE(int(Tournament.GroupCount), groupCount);
+        QCOMPARE(bool(Tournament.IsOpen), open);
+        QCOMPARE(bool(Tournament.Saved), saved);
+        for (int slot = 1; slot <= 8; ++slot) {
+            const frmGroup* group = m_window->loadedGroupWindow(slot);
+            QCOMPARE(group != nullptr, slot <= groupWindows);
+            QVERIFY(!group || group->isVisible());
+        }
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), groupWindows);
+        QCOMPARE(m_window->windowTitle(), caption);
+    }
+
+private slots:
+    void init()
+    {
+        resetProgramState();
+        Tournament.Saved = false;
+        Tournament.FileName = QStringLiteral("/old.trn");
+        m_window.reset();
+        m_settings = std::make_unique<TemporarySettings>();
+        m_window = std::make_unique<frmMain>();
+        m_window->show();
     }
 
     void startsEmpty()
     {
-        TemporarySettings settings;
-        Tournament.Saved = false;
-        Tournament.FileName = QStringLiteral("/old.trn");
-        frmMain window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tabulon"));
         QVERIFY(Tournament.Saved);
         QVERIFY(Tournament.FileName.isEmpty());
         QCOMPARE(Tournament.GroupCount, qint16(0));
-    }
-
-    void firstStartWritesDatabaseName()
-    {
-        TemporarySettings settings;
-        frmMain window;
+        // The first start stores the database beside the program.
         const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
         QCOMPARE(DatabaseName, expected);
+        m_window->mnuFile_Click();
+        QVERIFY(!action("mnuSave")->isEnabled());
     }
 
-    void saveEnabledOnlyWithATournament()
+    void maximisedStateIsStored()
     {
-        TemporarySettings settings;
-        frmMain window;
-        window.mnuFile_Click();
-        QVERIFY(!action(&window, "mnuSave")->isEnabled());
-        openTournament(window, 2, true);
-        window.mnuFile_Click();
-        QVERIFY(action(&window, "mnuSave")->isEnabled());
-        window.CloseTournament();
-        window.mnuFile_Click();
-        QVERIFY(!action(&window, "mnuSave")->isEnabled());
-    }
-
-    void closeAsksOnlyWhenUnsaved_data()
-    {
-        QTest::addColumn<bool>("saved");
-        QTest::addColumn<bool>("answerYes");
-        QTest::addColumn<bool>("closed");
-        QTest::newRow("saved: no question") << true << false << true;
-        QTest::newRow("unsaved, Yes closes") << false << true << true;
-        QTest::newRow("unsaved, No keeps everything") << false << false << false;
-    }
-    void closeAsksOnlyWhenUnsaved()
-    {
-        QFETCH(bool, saved);
-        QFETCH(bool, answerYes);
-        QFETCH(bool, closed);
-        TemporarySettings settings;
-        frmMain window;
-        openTournament(window, 3, saved);
-        window.groupWindow(2)->appendTeam(QStringLiteral("Rovers"));
-
-        ScriptedPrompts prompts;
-        if (!saved)
-            prompts.expect(kUnsaved).answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
-        QCOMPARE(window.CloseTournament(), closed);
-        QVERIFY(prompts.allAnswered());
-        if (!saved) {
-            QCOMPARE(prompts.lastCall().title, QStringLiteral("Close Tournament"));
-            QCOMPARE(prompts.lastCall().icon, Prompts::Icon::Question);
-            QCOMPARE(prompts.lastCall().buttons, Prompts::Buttons::YesNo);
-        }
-        if (closed) {
-            QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon"));
-            QCOMPARE(Tournament.GroupCount, qint16(0));
-            QVERIFY(!Tournament.IsOpen);
-            QVERIFY(Tournament.Saved);
-            QCOMPARE(visibleGroupWindows(window), 0);
-        } else {
-            QCOMPARE(window.windowTitle(), QStringLiteral("Tabulon - Cup at Leeds"));
-            QCOMPARE(Tournament.GroupCount, qint16(3));
-            QVERIFY(Tournament.IsOpen);
-            QVERIFY(!Tournament.Saved);
-            QCOMPARE(visibleGroupWindows(window), 3);
-            QCOMPARE(window.groupWindow(2)->teams(), QStringList { QStringLiteral("Rovers") });
-        }
-    }
-
-    void yesMarksSavedSoExitAsksNothing()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        openTournament(window, 1, false);
-        ScriptedPrompts prompts;
-        prompts.expect(kUnsaved).answer(Prompts::Answer::Yes);
-        QVERIFY(window.CloseTournament());
-        QVERIFY(window.close());
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(prompts.calls().size(), 1);
-    }
-
-    void exitAsksWhenUnsaved_data()
-    {
-        QTest::addColumn<bool>("answerYes");
-        QTest::newRow("Yes ends the program") << true;
-        QTest::newRow("No cancels the shut-down") << false;
-    }
-    void exitAsksWhenUnsaved()
-    {
-        QFETCH(bool, answerYes);
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        openTournament(window, 1, false);
-        ScriptedPrompts prompts;
-        prompts.expect(kUnsaved).answer(answerYes ? Prompts::Answer::Yes : Prompts::Answer::No);
-        action(&window, "mnuExit")->trigger();
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(window.isVisible(), !answerYes);
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QStringLiteral("none")),
-                 answerYes ? QStringLiteral("0") : QStringLiteral("none"));
-    }
-
-    void maximisedStateIsStoredAndRestored()
-    {
-        TemporarySettings settings;
-        {
-            frmMain window;
-            window.showMaximized();
-            QVERIFY(window.close());
-        }
+        m_window->showMaximized();
+        QVERIFY(m_window->close());
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), QStringLiteral("2"));
-        frmMain again;
-        QVERIFY(again.windowState() & Qt::WindowMaximized);
     }
 
-    void unknownWindowStateOpensNormal_data()
+    void restoresWindowState_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::newRow("not a number") << "wide";
-        QTest::newRow("out of range") << "7";
-        QTest::newRow("normal") << "0";
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("maximised") << "2" << true;
+        QTest::newRow("normal") << "0" << false;
+        QTest::newRow("not a number") << "wide" << false;
+        QTest::newRow("out of range") << "7" << false;
     }
-    void unknownWindowStateOpensNormal()
+    void restoresWindowState()
     {
         QFETCH(QString, stored);
-        TemporarySettings settings;
+        QFETCH(bool, maximised);
         WriteSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
         frmMain window;
-        QCOMPARE(window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized), Qt::WindowNoState);
+        QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
+        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
     }
 
-    void groupWindowsHaveNoCloseBox()
+    // A group window lives as long as its tournament; the window list activates one.
+    void groupWindows()
     {
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        openTournament(window, 2, true);
-        QMdiSubWindow* sub = window.mdiArea()->subWindowList().first();
+        openTournament(3);
+        QMdiSubWindow* sub = m_window->mdiArea()->subWindowList().first();
         QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(sub->windowFlags() & Qt::WindowMinMaxButtonsHint));
         QVERIFY(!sub->close());
-        QCOMPARE(visibleGroupWindows(window), 2);
-    }
-
-    void windowListActivatesAGroup()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        window.show();
-        openTournament(window, 3, true);
-        QMenu* list = window.findChild<QMenu*>("mnuWindows");
-        QMetaObject::invokeMethod(list, "aboutToShow");
-        QStringList captions;
-        for (QAction* item : list->actions())
-            captions << item->text();
-        QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
+        QVERIFY(sub->isVisible());
+        QMenu* list = m_window->findChild<QMenu*>("mnuWindows");
+        emit list->aboutToShow();
+        QCOMPARE(captionsOf(list->actions()), (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
         list->actions().at(1)->trigger();
-        QCOMPARE(window.activeGroupWindow(), window.loadedGroupWindow(2));
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
     }
 
-    void aboutBox()
-    {
-        TemporarySettings settings;
-        frmMain window;
-        ScriptedPrompts prompts;
-        prompts.expect(QStringLiteral("Tabulon\r\r") + kAboutCredit + QStringLiteral("\r\r") + kAboutRights
-                       + QStringLiteral("\r\r") + kAboutWebAddress);
-        action(&window, "mnuAbout")->trigger();
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(prompts.lastCall().title, QStringLiteral("About Tabulon"));
-        QCOMPARE(prompts.lastCall().icon, Prompts::Icon::Information);
-        QCOMPARE(prompts.lastCall().buttons, Prompts::Buttons::Ok);
-    }
-
-    void fileDialogs()
-    {
-        const QString filter = fileFilter({ { QStringLiteral("Tournament Files (*.trn)"), QStringLiteral("*.trn") } });
-        QCOMPARE(filter,
-                 QStringLiteral("Tournament Files (*.trn)") + QChar(u'\0') + QStringLiteral("*.trn") + QChar(u'\0'));
-        ScriptedPrompts prompts;
-        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
-        prompts.expect(QStringLiteral("Save Tournament ...")).answer(QStringLiteral("/tmp/cup"));
-        QCOMPARE(ShowOpenDialog(filter), QString());
-        QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
-        QCOMPARE(prompts.lastCall().startFolder, QCoreApplication::applicationDirPath());
-        QCOMPARE(prompts.lastCall().fileMode, Prompts::FileRequest::Mode::Open);
-        QCOMPARE(ShowSaveDialog(QStringLiteral("Save Tournament ..."), filter), QStringLiteral("/tmp/cup"));
-        QCOMPARE(prompts.lastCall().fileMode, Prompts::FileRequest::Mode::Save);
-        QVERIFY(prompts.allAnswered());
-    }
-
+    // Windows-style filters: description and pattern, each ended by NUL.
     void qtFilters_data()
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
-        const QChar nul(u'\0');
-        QTest::newRow("description with pattern")
-            << QString(QStringLiteral("HTML Document (*.htm)") + nul + QStringLiteral("*.htm") + nul)
-            << "HTML Document (*.htm)";
-        QTest::newRow("description without pattern")
-            << QString(QStringLiteral("Reports") + nul + QStringLiteral("*.rtf;*.txt") + nul)
-            << "Reports (*.rtf *.txt)";
-        QTest::newRow("two pairs") << QString(QStringLiteral("A (*.a)") + nul + QStringLiteral("*.a") + nul
-                                              + QStringLiteral("B (*.b)") + nul + QStringLiteral("*.b") + nul)
-                                   << "A (*.a);;B (*.b)";
+        const QString nul(1, QChar(u'\0'));
+        // clang-format off
+        QTest::newRow("description with pattern") << QString("HTML Document (*.htm)" + nul + "*.htm" + nul) << "HTML Document (*.htm)";
+        QTest::newRow("description without pattern") << QString("Reports" + nul + "*.rtf;*.txt" + nul) << "Reports (*.rtf *.txt)";
+        QTest::newRow("two pairs") << QString("A (*.a)" + nul + "*.a" + nul + "B (*.b)" + nul + "*.b" + nul) << "A (*.a);;B (*.b)";
+        // clang-format on
     }
     void qtFilters()
     {
         QFETCH(QString, filter);
         QFETCH(QString, expected);
         QCOMPARE(qtFileFilter(filter), expected);
+    }
+
+    // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
+    // empty name and No ask the same number again, a name holding the display separator is refused and asked
+    // again, blanks, commas and duplicates are kept; a lone "v" or "-V-" is a name.
+    void newTournament()
+    {
+        const QStringList labels = { "Premier", "1", "2", "3", "4", "5", "6", "7" };
+        TeamPrompts prompts;
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, 2, QStringLiteral("Group")));
+        prompts.expect("Enter Team 1").answer(QString());
+        prompts.expect(kCancelQuestion).answer(Prompts::Answer::No);
+        prompts.expect("Enter Team 1").answer("A-v-B");
+        prompts.expect(teamNameProblem("-v-"));
+        prompts.expect("Enter Team 1").answer(" Smith,  J. ");
+        prompts.expect("Enter Team 2").answer(" Smith,  J. ");
+        for (int n = 2; n <= 8; ++n) {
+            prompts.expect("Enter Team 1").answer(QStringLiteral("T%1 - v - 1").arg(n));
+            prompts.expect("Enter Team 2").answer(QStringLiteral("x-V-%1").arg(n));
+        }
+        action("mnuNew")->trigger();
+        QVERIFY(prompts.allAnswered());
+        verifyState(8, true, false, 8, QStringLiteral("Tabulon - Spring Cup at Leeds"));
+        const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
+        QCOMPARE(calls[2].title, QStringLiteral("Cancel Tournament"));
+        QCOMPARE(calls[4].title, QStringLiteral("ERROR"));
+        QCOMPARE(calls[4].icon, Prompts::Icon::Exclamation);
+        QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
+        for (int n = 1; n <= 8; ++n) {
+            const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
+            const frmGroup* group = m_window->loadedGroupWindow(n);
+            QCOMPARE(calls[6 + 2 * (n - 1)].title, "Add Teams to " + caption); // the group's last name
+            QCOMPARE(group->windowTitle(), caption);
+            QCOMPARE(m_window->mdiArea()->subWindowList()[n - 1]->windowTitle(), caption);
+            QCOMPARE(group->tag(), QString::number(n));
+            if (n > 1)
+                QCOMPARE(group->teams(),
+                         (QStringList { QStringLiteral("T%1 - v - 1").arg(n), QStringLiteral("x-V-%1").arg(n) }));
+            QCOMPARE(group->storedLines(), QStringList());
+        }
+    }
+
+    // Cancelling while group 2's teams are asked unloads groups 1 and 2 (group 3 was never made) and keeps the
+    // new settings and caption; Save is disabled, the window list empty, and the tournament closes as usual,
+    // asking first when it is unsaved.
+    void cancelledTeamEntry_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("answer"); // to the unsaved question; "" = saved, so not asked
+        QTest::addColumn<bool>("closed");    // the tournament closed, rather than kept as it was
+        QTest::newRow("Close after Yes") << "mnuClose"
+                                         << "Yes" << true;
+        QTest::newRow("New after Yes, details cancelled") << "mnuNew"
+                                                          << "Yes" << true;
+        QTest::newRow("New when saved asks nothing") << "mnuNew"
+                                                     << "" << true;
+        QTest::newRow("New, No keeps the tournament") << "mnuNew"
+                                                      << "No" << false;
+        QTest::newRow("Close, No keeps the tournament") << "mnuClose"
+                                                        << "No" << false;
+        QTest::newRow("Exit after Yes") << "mnuExit"
+                                        << "Yes" << false;
+        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit"
+                                                        << "No" << false;
+    }
+    void cancelledTeamEntry()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, answer);
+        QFETCH(bool, closed);
+        TeamPrompts prompts;
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 3));
+        const QStringList names = { "Rovers", "United", "City", "" };
+        for (int i = 0; i < names.size(); ++i)
+            prompts.expect(QStringLiteral("Enter Team %1").arg(i % 2 + 1)).answer(names[i]);
+        prompts.expect(kCancelQuestion).answer(Prompts::Answer::Yes);
+        action("mnuNew")->trigger();
+        QVERIFY(prompts.allAnswered());
+        const QString caption = QStringLiteral("Tabulon - Spring Cup at Leeds");
+        verifyState(3, true, false, 0, caption);
+        m_window->mnuFile_Click();
+        QVERIFY(!action("mnuSave")->isEnabled());
+        auto* windowList = m_window->findChild<QMenu*>("mnuWindows");
+        emit windowList->aboutToShow();
+        QCOMPARE(windowList->actions().size(), 0);
+
+        Tournament.Saved = answer.isEmpty();
+        if (!answer.isEmpty())
+            prompts.expect("Tournament not saved.  Are you sure you want to exit")
+                .answer(answer == "Yes" ? Prompts::Answer::Yes : Prompts::Answer::No);
+        std::optional<ModalDialog<frmTournamentDetails>> again; // a wrong dialog is closed by the first one's guard
+        if (command == QLatin1String("mnuNew") && answer != QLatin1String("No"))
+            again.emplace([](frmTournamentDetails* d) { d->findChild<QPushButton*>("cmdCancel")->click(); });
+        action(qPrintable(command))->trigger();
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(!again || again->wasShown());
+        if (!answer.isEmpty())
+            QCOMPARE(prompts.lastCall().title, QStringLiteral("Close Tournament"));
+        const bool exited = command == QLatin1String("mnuExit") && answer == QLatin1String("Yes");
+        QCOMPARE(m_window->isVisible(), !exited);
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
+        if (closed)
+            verifyState(0, false, true, 0, QStringLiteral("Tabulon"));
+        else
+            verifyState(3, true, false, 0, caption);
     }
 };
 

@@ -3,7 +3,6 @@
 #include "setup/frmTournamentDetails.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,19 +33,19 @@ QString entries(QWidget* d, const QString& name)
     return texts.join(u'|');
 }
 
-// What the dialog has stored: group count, rule codes, indicator, title, team counts of groups 1-4, points for
-// a win and a draw, IsOpen, Saved, file name. init() puts values there that no dialog stores.
+// What the dialog has stored, each value named. init() puts values there that no dialog stores.
 QString stored()
 {
     const TournamentState& t = Tournament;
-    QString text = QString::number(t.GroupCount) + u' ';
+    QString rules;
     for (int i = 1; i <= t.RuleCount; ++i)
-        text += QString::number(t.RuleOrder[i]);
-    text += u' ' + QString::number(t.Indicator) + u' ' + t.GroupTitle;
-    for (int value : { t.TeamsInGroup[1], t.TeamsInGroup[2], t.TeamsInGroup[3], t.TeamsInGroup[4], t.PointsForWin,
-                       t.PointsForDraw, t.IsOpen.value(), t.Saved.value() })
-        text += u' ' + QString::number(value);
-    return text + u' ' + t.FileName;
+        rules += QString::number(t.RuleOrder[i]);
+    return QString::asprintf(
+        "groups %d, rules %s, indicator %d, title %s, teams %d %d %d %d, win %d, draw %d, open %d, "
+        "saved %d, file %s",
+        t.GroupCount, qPrintable(rules), t.Indicator, qPrintable(t.GroupTitle), t.TeamsInGroup[1], t.TeamsInGroup[2],
+        t.TeamsInGroup[3], t.TeamsInGroup[4], t.PointsForWin, t.PointsForDraw, t.IsOpen.value(), t.Saved.value(),
+        qPrintable(t.FileName));
 }
 
 } // namespace
@@ -82,21 +81,6 @@ private slots:
         d->show();
     }
 
-    void startsWithItsInitialState()
-    {
-        QCOMPARE(d->windowTitle(), QStringLiteral("Tournament Details"));
-        QCOMPARE(int(Tournament.GroupCount), 1);
-        const QString captions = "Label2=AT|Frame1=# Groups|Label68=# Teams in Group 8|Label7=SELECT LEAGUE ORDER "
-                                 "RULES|cmdAddRule=->|cmdMoveDown=Dn|fraPointsForDraw=Points for Draw|cmdOK=&OK";
-        for (const QString& pair : captions.split(u'|')) {
-            QWidget* widget = control(d, pair.section(u'=', 0, 0));
-            const QString text = widget->property(qobject_cast<QGroupBox*>(widget) ? "title" : "text").toString();
-            QCOMPARE(text, pair.section(u'=', 1));
-        }
-        QVERIFY(control(d, "txtNoOfTeams1")->isVisible() && !control(d, "Label62")->isVisible());
-        QCOMPARE(entries(d, "cmbIndicator"), QStringLiteral("A, B, C, etc.|1, 2, 3, etc.|Premier, 1, 2, etc."));
-    }
-
     // Each correction brings the next refusal, in the order OK checks them; No at "Check Settings"
     // keeps the dialog open with steps 4 to 7 stored; each way of closing it then counts as Cancel.
     void refusalsThenNoThenClose_data()
@@ -127,28 +111,29 @@ private slots:
         chooseOtherTitle();
         QCOMPARE(entries(d, "cmbGroupTitle"), QStringLiteral("Division|Group|Pool|Other"));
         const QString open = QString::number(Tournament.IsOpen.value());
+        const QString untouched
+            = "groups 3, rules , indicator 99, title untouched, teams 99 99 99 99, win 99, draw 99, ";
+        const QString teamsSoFar = "groups 3, rules 4, indicator 2, title Other, teams 5 %2 99 99, win 99, draw 99, ";
         const auto refused = [&](const QString& message, const QString& storedSoFar) {
             prompts.expect(message);
             QTest::keyClick(control(d, "txtLocation"), Qt::Key_Return); // Enter presses OK
-            QVERIFY(prompts.allAnswered() && d->isVisible());
+            QVERIFY(prompts.allAnswered());
+            QVERIFY(d->isVisible());
             QCOMPARE(prompts.lastCall().title, QStringLiteral("ERROR"));
             QCOMPARE(prompts.lastCall().icon, Prompts::Icon::Exclamation);
             QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon"));
-            QCOMPARE(stored(), storedSoFar.arg(open));
+            QCOMPARE(stored(), storedSoFar + "open " + open + ", saved -1, file old.trn");
         };
-        refused("Must Enter Name of Tournament", "3  99 untouched 99 99 99 99 99 99 %1 -1 old.trn");
+        refused("Must Enter Name of Tournament", untouched);
         setText("txtTournamentName", " ");
-        refused("Must Enter Tournament Location", "3  99 untouched 99 99 99 99 99 99 %1 -1 old.trn");
+        refused("Must Enter Tournament Location", untouched);
         setText("txtLocation", " ");
-        refused("Must Specify at least 1 Rule", "3  99 untouched 99 99 99 99 99 99 %1 -1 old.trn");
+        refused("Must Specify at least 1 Rule", untouched);
         control<QListWidget>(d, "lstRuleList")->setCurrentRow(1);
         click("cmdAddRule");
-        refused("Must have at least 2 teams in group", "3 4 2 Other 5 99 99 99 99 99 %1 -1 old.trn");
-        setText("txtNoOfTeams2", "1.6");
-        refused("Must have at least 2 teams in group", "3 4 2 Other 5 99 99 99 99 99 %1 -1 old.trn");
+        refused("Must have at least 2 teams in group", teamsSoFar.arg(99));
         setText("txtNoOfTeams2", "2");
-        refused("Too many teams in group 3: a group holds at most 32767 teams",
-                "3 4 2 Other 5 2 99 99 99 99 %1 -1 old.trn");
+        refused("Too many teams in group 3: a group holds at most 32767 teams", teamsSoFar.arg(2));
 
         setText("txtNoOfTeams3", "2");
         prompts.expect(
@@ -156,7 +141,8 @@ private slots:
             "5\rTeams in Group 2 = 2\rTeams in Group 3 = 2\rRULES ORDER\r4. Games Won\r\rAre these settings "
             "correct");
         click("cmdOK");
-        QVERIFY(prompts.allAnswered() && d->isVisible());
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(d->isVisible());
         if (way == QLatin1String("cancel"))
             click("cmdCancel");
         else if (way == QLatin1String("escape"))
@@ -165,17 +151,24 @@ private slots:
             d->close();
         QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
         QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon"));
-        QCOMPARE(stored(), QStringLiteral("0 4 2 Other 5 2 2 99 3 %1 %2 -1 old.trn").arg(draw, open));
+        QCOMPARE(stored(),
+                 "groups 0, rules 4, indicator 2, title Other, teams 5 2 2 99, win 3, draw " + draw + ", open " + open
+                     + ", saved -1, file old.trn");
     }
 
     void acceptedSettings()
     {
+        QCOMPARE(d->windowTitle(), QStringLiteral("Tournament Details"));
+        QCOMPARE(int(Tournament.GroupCount), 1);
+        QVERIFY(control(d, "txtNoOfTeams1")->isVisible());
+        QVERIFY(!control(d, "txtNoOfTeams2")->isVisible());
         setText("txtTournamentName", "100% %1"); // no placeholders in the summary
         setText("txtLocation", "%2");
         click("optGroups4");
         setText("txtNoOfTeams4", "abc"); // hidden next, so never read
         click("optGroups3");
-        QVERIFY(control(d, "txtNoOfTeams3")->isVisible() && !control(d, "txtNoOfTeams4")->isVisible());
+        QVERIFY(control(d, "txtNoOfTeams3")->isVisible());
+        QVERIFY(!control(d, "txtNoOfTeams4")->isVisible());
         setText("txtNoOfTeams1", "2.5");
         setText("txtNoOfTeams2", "3.5");
         setText("txtNoOfTeams3", "  32767 teams");
@@ -203,42 +196,53 @@ private slots:
         QCOMPARE(prompts.lastCall().buttons, Prompts::Buttons::YesNo);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon - 100% %1 at %2"));
-        QCOMPARE(stored(), QStringLiteral("3 14253 1 Conf 2 4 32767 99 2 1 -1 0 "));
+        QCOMPARE(stored(),
+                 "groups 3, rules 14253, indicator 1, title Conf, teams 2 4 32767 99, win 2, draw 1, open -1, saved 0, "
+                 "file ");
     }
 
-    // Rules by their codes, the selected entry in brackets. Steps: "R<n>" selects entry n of
-    // Selected, "L<n>" of Not Selected, "none" clears both; "->", "<-", "Up", "Dn" press buttons.
+    // Rules by their codes, the selected entry in brackets. A step selects entry n of a list
+    // ("Selected 1", "Not Selected 0"), clears both selections ("none") or presses a button.
     void ruleButtons_data()
     {
-        QTest::addColumn<QString>("stepsAndOutcome"); // steps = Selected/Not Selected
-        QTest::newRow("up moves the entry and its selection") << "R1 Up = [4]1235/";
-        QTest::newRow("up on the first entry does nothing") << "R0 Up = [1]4235/";
-        QTest::newRow("down moves the entry and its selection") << "R2 Dn = 143[2]5/";
-        QTest::newRow("down on the last entry does nothing") << "R4 Dn = 1423[5]/";
-        QTest::newRow("remove selects the first remaining") << "R2 <- = [1]435/2";
-        QTest::newRow("add appends and selects the first left") << "R0 <- R0 <- L1 -> = [2]354/[1]";
-        QTest::newRow("add of the last entry selects nothing there") << "R3 <- L0 -> = [1]4253/";
-        QTest::newRow("removing every rule") << "R0 <- <- <- <- <- = /14235";
-        QTest::newRow("buttons without a selection do nothing") << "R1 <- none -> <- Up Dn = 1235/4";
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("notSelected");
+        // clang-format off
+        QTest::newRow("up moves the entry and its selection") << QStringList { "Selected 1", "Up" } << "[4]1235" << "";
+        QTest::newRow("up on the first entry does nothing") << QStringList { "Selected 0", "Up" } << "[1]4235" << "";
+        QTest::newRow("down moves the entry and its selection") << QStringList { "Selected 2", "Dn" } << "143[2]5" << "";
+        QTest::newRow("down on the last entry does nothing") << QStringList { "Selected 4", "Dn" } << "1423[5]" << "";
+        QTest::newRow("remove selects the first remaining") << QStringList { "Selected 2", "<-" } << "[1]435" << "2";
+        QTest::newRow("add appends and selects the first left") << QStringList { "Selected 0", "<-", "Selected 0", "<-", "Not Selected 1", "->" } << "[2]354" << "[1]";
+        QTest::newRow("add of the last entry selects nothing there") << QStringList { "Selected 3", "<-", "Not Selected 0", "->" } << "[1]4253" << "";
+        QTest::newRow("removing every rule") << QStringList { "Selected 0", "<-", "<-", "<-", "<-", "<-" } << "" << "14235";
+        QTest::newRow("buttons without a selection do nothing") << QStringList { "Selected 1", "<-", "none", "->", "<-", "Up", "Dn" } << "1235" << "4";
+        // clang-format on
     }
     void ruleButtons()
     {
-        QFETCH(QString, stepsAndOutcome);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, selected);
+        QFETCH(QString, notSelected);
         auto* rules = control<QListWidget>(d, "lstRules");
         auto* ruleList = control<QListWidget>(d, "lstRuleList");
         const QHash<QString, QString> buttons
             = { { "->", "cmdAddRule" }, { "<-", "cmdRemoveRule" }, { "Up", "cmdMoveUp" }, { "Dn", "cmdMoveDown" } };
-        for (const QString& step : stepsAndOutcome.section(" = ", 0, 0).split(u' ')) {
+        for (const QString& step : steps) {
             if (buttons.contains(step))
                 click(buttons[step]);
             else if (step == QLatin1String("none"))
                 rules->clearSelection(), ruleList->clearSelection();
             else
-                (step.startsWith(u'R') ? rules : ruleList)->setCurrentRow(step.mid(1).toInt());
+                (step.startsWith(u'S') ? rules : ruleList)->setCurrentRow(step.section(u' ', -1).toInt());
         }
-        QString outcome = entries(d, "lstRules") + u'/' + entries(d, "lstRuleList");
-        outcome.replace(QRegularExpression(QStringLiteral("(\\d)\\. [A-Za-z ]+")), QStringLiteral("\\1")).remove(u'|');
-        QCOMPARE(outcome, stepsAndOutcome.section(" = ", 1));
+        const auto codes = [](QString entries) {
+            return entries.replace(QRegularExpression(QStringLiteral("(\\d)\\. [A-Za-z ]+")), QStringLiteral("\\1"))
+                .remove(u'|');
+        };
+        QCOMPARE(codes(entries(d, "lstRules")), selected);
+        QCOMPARE(codes(entries(d, "lstRuleList")), notSelected);
     }
 };
 

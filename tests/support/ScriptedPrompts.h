@@ -21,38 +21,49 @@ public:
         QString title; // message and input title; file dialog title
         Prompts::Icon icon = Prompts::Icon::None;
         Prompts::Buttons buttons = Prompts::Buttons::Ok;
-        Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions
+        Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions: the button Enter presses
         QString defaultText;                                  // input prompts
         QString filter;      // file dialogs
         QString startFolder; // file dialogs
         Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
     };
 
+    // An expected prompt; valid until the next expect().
     class Expectation
     {
     public:
-        explicit Expectation(ScriptedPrompts& owner, int index)
-            : m_owner(owner)
-            , m_index(index)
-        { }
         // For a message box.
-        Expectation& answer(Prompts::Answer answer);
+        Expectation& answer(Prompts::Answer answer)
+        {
+            m_answer = answer;
+            return *this;
+        }
         // For an input prompt (OK with this text) or a file dialog ("" stands for cancel).
-        Expectation& answer(const QString& text);
+        Expectation& answer(const QString& text)
+        {
+            m_textAnswer = text;
+            return *this;
+        }
         // For an input prompt: Cancel.
-        Expectation& cancel();
+        Expectation& cancel()
+        {
+            m_cancelled = true;
+            return *this;
+        }
 
     private:
-        ScriptedPrompts& m_owner;
-        int m_index;
+        friend class ScriptedPrompts;
+        QString m_text;
+        Prompts::Answer m_answer = Prompts::Answer::Ok;
+        QString m_textAnswer;
+        bool m_cancelled = false;
     };
 
-    ScriptedPrompts();
-    ~ScriptedPrompts() override;
+    ScriptedPrompts() { Prompts::setResponder(this); }
+    ~ScriptedPrompts() override { Prompts::setResponder(nullptr); }
 
     // The next prompt must carry this text (a message's text, an input's prompt, a file dialog's title).
-    Expectation expect(const QString& text);
-    Expectation expectMessage(const QString& text) { return expect(text); }
+    Expectation& expect(const QString& text);
 
     bool allAnswered() const { return m_next == m_script.size(); }
     const QList<Call>& calls() const { return m_calls; }
@@ -64,16 +75,9 @@ public:
     QString file(const Prompts::FileRequest& request) override;
 
 private:
-    struct Scripted
-    {
-        QString text;
-        Prompts::Answer answer = Prompts::Answer::Ok;
-        QString textAnswer;
-        bool cancelled = false;
-    };
-    const Scripted* take(const QString& text);
+    const Expectation* take(const Call& call);
 
-    QList<Scripted> m_script;
+    QList<Expectation> m_script;
     int m_next = 0;
     QList<Call> m_calls;
     QStringList m_unexpected;

@@ -5,6 +5,8 @@
 #include "group/frmGroup.h"
 #include "model/Tournament.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -37,10 +39,15 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+Prompts::Answer answerOf(const QString& answer)
+{
+    return answer == QLatin1String("Yes") ? Prompts::Answer::Yes : Prompts::Answer::No;
+}
+
 } // namespace
 
 // Every test starts with kFile opened from cup.trn through File > Open and then changed (unsaved).
-class TestTournamentFileCommands : public QObject
+class TestFrmMainFiles : public QObject
 {
     Q_OBJECT
 
@@ -61,7 +68,9 @@ private slots:
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
         m_window->mnuOpen_Click();
         QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
-        QVERIFY(Tournament.IsOpen && Tournament.Saved);
+        QCOMPARE(prompts.lastCall().startFolder, QCoreApplication::applicationDirPath());
+        QVERIFY(Tournament.IsOpen);
+        QVERIFY(Tournament.Saved);
         Tournament.Saved = false;
         // Saved again, the file comes back byte for byte (the save table); these are read by other windows.
         const auto& t = Tournament;
@@ -75,25 +84,27 @@ private slots:
     void save_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("answer");     // to "File Exists.  Overwrite ?": -1 not asked, 0 No, 1 Yes
-        QTest::addColumn<QString>("reason"); // of the failure, "" when the save succeeds
-        QTest::newRow("dialog cancelled") << "" << -1 << "";
-        QTest::newRow("to the opened file: never asked") << "cup.trn" << -1 << "";
-        QTest::newRow("to a new path: remembered, then never asked") << "other.trn" << -1 << "";
-        QTest::newRow("to an existing path: asked on every save") << "other.trn" << 1 << "";
-        QTest::newRow("No to the overwrite question") << "other.trn" << 0 << "";
-        QTest::newRow("disk full: old file kept") << "cup.trn" << -1 << "File too large.";
-        QTest::newRow("folder that does not exist") << "gone/cup.trn" << -1 << "No such file or directory.";
+        QTest::addColumn<QString>("overwrite"); // the answer to "File Exists.  Overwrite ?", "" when not asked
+        QTest::addColumn<QString>("reason");    // of the failure, "" when the save succeeds
+        // clang-format off
+        QTest::newRow("dialog cancelled") << "" << "" << "";
+        QTest::newRow("to the opened file: never asked") << "cup.trn" << "" << "";
+        QTest::newRow("to a new path: remembered, then never asked") << "other.trn" << "" << "";
+        QTest::newRow("to an existing path: asked on every save") << "other.trn" << "Yes" << "";
+        QTest::newRow("No to the overwrite question") << "other.trn" << "No" << "";
+        QTest::newRow("disk full: old file kept") << "cup.trn" << "" << "File too large.";
+        QTest::newRow("folder that does not exist") << "gone/cup.trn" << "" << "No such file or directory.";
+        // clang-format on
     }
     void save()
     {
         QFETCH(QString, target);
-        QFETCH(int, answer);
+        QFETCH(QString, overwrite);
         QFETCH(QString, reason);
         const QString path = target.isEmpty() ? target : m_folder->filePath(target);
-        const bool proceeds = !target.isEmpty() && answer != 0;
+        const bool proceeds = !target.isEmpty() && overwrite != QLatin1String("No");
         const bool written = proceeds && reason.isEmpty();
-        const bool existed = target == QStringLiteral("cup.trn") || answer >= 0;
+        const bool existed = target == QStringLiteral("cup.trn") || !overwrite.isEmpty();
         QVERIFY(!existed || writeFile(path, "older\r\n"));
         m_window->activateGroupWindow(1);
         rlimit normal {};
@@ -104,9 +115,8 @@ private slots:
         for (int save = 1; save <= 2; ++save) {
             Tournament.Saved = false;
             prompts.expect(QStringLiteral("Save Tournament ...")).answer(path);
-            if (answer >= 0)
-                prompts.expect(QStringLiteral("File Exists.  Overwrite ?"))
-                    .answer(answer ? Prompts::Answer::Yes : Prompts::Answer::No);
+            if (!overwrite.isEmpty())
+                prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
             if (!reason.isEmpty())
                 prompts.expect(QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason));
             setrlimit(RLIMIT_FSIZE, &full);
@@ -120,40 +130,41 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(), target == QStringLiteral("other.trn") ? 2 : 1);
         QCOMPARE(prompts.lastCall().title == QStringLiteral("File Input Error"), !reason.isEmpty());
+        QCOMPARE(prompts.calls().first().fileMode, Prompts::FileRequest::Mode::Save);
     }
 
     void open_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("answer");        // to the unsaved question: -1 not asked, 0 No, 1 Yes
+        QTest::addColumn<QString>("unsaved");   // the answer to the unsaved question, "" when not asked
         QTest::addColumn<QString>("message");   // a refusal's text, %1 for the path
         QTest::addColumn<QString>("title");     // the caption afterwards
         QTest::addColumn<QString>("firstLine"); // group 1's first display line afterwards
         const QString cup = QStringLiteral("R:14-Mar-2000:HT:1-0:FT:2-2:Łódź, \"ŁKS\"-v-  Old  Boys ");
         // clang-format off
-        QTest::newRow("dialog cancelled") << "" << -1 << "" << kTitle << cup;
-        QTest::newRow("No to the unsaved question") << kWindowsFile << 0 << "" << kTitle << cup;
-        QTest::newRow("file does not exist") << "missing.trn" << 1 << "File Does Not Exist" << "Tabulon" << "";
-        QTest::newRow("faulty file") << "bad.trn" << 1 << "Line 2 of %1: the group count is 9; it must be 1 to 8." << "Tabulon" << "";
-        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << -1 << "" << kWindowsTitle << "F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €";
+        QTest::newRow("dialog cancelled") << "" << "" << "" << kTitle << cup;
+        QTest::newRow("No to the unsaved question") << kWindowsFile << "No" << "" << kTitle << cup;
+        QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "";
+        QTest::newRow("faulty file") << "bad.trn" << "Yes" << "Line 2 of %1: the group count is 9; it must be 1 to 8." << "Tabulon" << "";
+        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << "F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €";
         // clang-format on
     }
     void open()
     {
         QFETCH(QString, file);
-        QFETCH(int, answer);
+        QFETCH(QString, unsaved);
         QFETCH(QString, message);
         QFETCH(QString, title);
         QFETCH(QString, firstLine);
         const QString path = file.isEmpty() ? file : QDir(m_folder->path()).filePath(file);
         QVERIFY(writeFile(m_folder->filePath(QStringLiteral("bad.trn")), "Tabulon - Cup\r\n 9 \r\n"));
-        if (file == kWindowsFile && answer < 0)
+        if (file == kWindowsFile && unsaved.isEmpty())
             Tournament.IsOpen = false; // team entry abandoned: the windows remain, no tournament is open
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(path);
-        if (answer >= 0)
+        if (!unsaved.isEmpty())
             prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
-                .answer(answer ? Prompts::Answer::Yes : Prompts::Answer::No);
+                .answer(answerOf(unsaved));
         if (!message.isEmpty())
             prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
         m_window->mnuOpen_Click();
@@ -163,6 +174,8 @@ private slots:
             QCOMPARE(prompts.lastCall().title, QString::fromUtf8(file == "bad.trn" ? "File Input Error" : "ERROR"));
         const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
+        m_window->mnuFile_Click();
+        QCOMPARE(m_window->findChild<QAction*>("mnuSave")->isEnabled(), windows > 0);
         QCOMPARE(Tournament.IsOpen, windows > 0);
         QCOMPARE(Tournament.Saved, title != kTitle);
         const frmGroup* group = m_window->loadedGroupWindow(1);
@@ -170,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTournamentFileCommands)
-#include "tst_tournamentfilecommands.moc"
+QTEST_MAIN(TestFrmMainFiles)
+#include "tst_frmmainfiles.moc"

@@ -1,0 +1,166 @@
+// tabulon-cli's commands on tests/data: two_groups.trn (rules 1, 4) has Rovers, United and City in group 1 with a
+// fixture and a 2-2 draw, and a 2-3 between two non-ASCII names in group 2; windows1252.trn is in the Windows
+// edition's code page. Each case starts with a fresh cup.trn of two groups, the first of them empty.
+#include "TemporarySettings.h"
+#include "cli/Commands.h"
+#include "fixtures/FixtureSort.h"
+#include "fixtures/Schedule.h"
+#include "model/Settings.h"
+#include "model/TournamentFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kTwoGroups = QStringLiteral(TABULON_TEST_DATA "/two_groups.trn");
+const QString kWindowsFile = QStringLiteral(TABULON_TEST_DATA "/windows1252.trn");
+const QString kHeader = QStringLiteral("Competitors Name\tWon\tLost\tDrawn\tFor\tAgainst\tDiff\tPts\n");
+const QString kGroupB = kHeader + QStringLiteral("Beşiktaş\t1\t0\t0\t3\t2\t1\t3\nŁódź\t0\t1\t0\t2\t3\t-1\t0\n");
+const QString kEveryGroup = QStringLiteral("1. Division A\n") + kHeader
+    + QStringLiteral("Rovers\t0\t0\t1\t2\t2\t0\t1\nUnited\t0\t0\t1\t2\t2\t0\t1\nCity\t0\t0\t0\t0\t0\t0\t0\n\n"
+                     "2. Division B\n")
+    + kGroupB;
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TournamentData cup()
+{
+    TournamentData data;
+    data.GroupCount = 2;
+    data.TeamsInGroup = { 0, 6, 3 };
+    data.RuleCount = 1;
+    data.RuleOrder = { 0, 1 };
+    data.groups = { { "1. Division A", { "Rovers", "United", "City", "Town", "Athletic", "Albion" }, {} },
+                    { "2. Division B", { "Wanderers", "Rangers", "Villa" }, { "R:07-Mar-2000:1:0:2:2:0:2" } } };
+    return data;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    TemporarySettings m_settings;
+    QTemporaryDir m_folder;
+    QString file(const char* name) const { return m_folder.filePath(QString::fromUtf8(name)); }
+
+private slots:
+    void init()
+    {
+        QFile::remove(file("cup.trn"));
+        QVERIFY(saveTournamentFile(cup(), file("cup.trn")));
+        QFile::remove(file("TempDB.mdb"));
+        QVERIFY(QFile::copy(TABULON_TEMPDB, file("TempDB.mdb")));
+        QFile::setPermissions(file("TempDB.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("commandLine"); // the arguments, separated by blanks
+        QTest::addColumn<QString>("database");    // the DatabaseName setting
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // the start of standard output; "" when it stays empty
+        QTest::addColumn<QString>("err"); // the start of standard error; "" when it stays empty
+        const QString db = file("TempDB.mdb");
+        const QString usage = QStringLiteral("Usage: tabulon-cli COMMAND [ARGUMENTS]\n\nCommands:\n");
+        const QString tableUsage = QStringLiteral("Usage: tabulon-cli table FILE.trn [--group N]\n");
+        const auto row = [&](const char* name, const QString& commandLine, int exitCode, const QString& out,
+                             const QString& err, const QString& database = QString()) {
+            QTest::newRow(name) << commandLine << (database.isEmpty() ? db : database) << exitCode << out << err;
+        };
+        // clang-format off
+        row("help", "--help", 0, usage, "");
+        row("no command", "", 2, "", usage);
+        row("unknown command", "tables", 2, "", "tabulon-cli: unknown command \"tables\"\n\n" + usage);
+
+        row("check, two groups", "check " + kTwoGroups, 0, "Tabulon - Cup at Leeds\n1. Division A: 3 teams, 1 fixture, 1 result\n2. Division B: 2 teams, 0 fixtures, 1 result\n", "");
+        row("check, missing file", "check " + file("none.trn"), 1, "", "Cannot read " + file("none.trn") + ": No such file or directory.\n");
+        row("check without a file", "check", 2, "", "Usage: tabulon-cli check FILE.trn\n");
+
+        row("resave, Windows edition to UTF-8", "resave " + kWindowsFile + ' ' + file("utf8.trn"), 0, "Wrote " + file("utf8.trn") + "\n", "");
+        row("resave, unreadable input", "resave " + m_folder.path() + ' ' + file("out.trn"), 1, "", "Cannot read " + m_folder.path() + ": it is a folder, not a tournament file.\n");
+        row("resave, missing folder", "resave " + kWindowsFile + ' ' + file("gone/out.trn"), 1, "", "Cannot save the tournament to " + file("gone/out.trn") + ": No such file or directory.\n");
+
+        // The seeded schedule is checked against the file afterwards.
+        const QString generate = "generate " + file("cup.trn") + " --start 01-Mar-2000 --group ";
+        row("generate, six teams home and away, seeded", generate + "1 --gap 7 --home-away --seed 5", 0, "Added 30 fixtures to 1. Division A, 01-Mar-2000 to 03-May-2000.\n", "");
+        row("generate, group holds a result", generate + "2 --gap 7", 1, "", "tabulon-cli generate: Cannot create fixtures unless fixture list is empty: group 2 holds 1 line.\n");
+        row("generate, round index times gap beyond 16 bits", generate + "1 --gap 8192", 1, "", "tabulon-cli generate: Error 6 - Overflow: round 4 times the gap of 8192 days is 32768 days");
+        row("generate, gap beyond 16 bits", generate + "1 --gap 40000", 2, "", "tabulon-cli generate: --gap needs a whole number of days from -32768 to 32767, not \"40000\".\n");
+
+        const QString table = "table " + kTwoGroups;
+        row("table, one group", table + " --group 2", 0, kGroupB, "");
+        row("table, every group", table, 0, kEveryGroup, "");
+        row("table without a file", "table", 2, "", tableUsage);
+        row("table, unknown option", table + " --colour", 2, "", "tabulon-cli table: Unknown option 'colour'.\n" + tableUsage);
+        row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
+        row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
+        row("table, missing file", "table " + file("none.trn"), 1, "", "tabulon-cli table: Cannot read " + file("none.trn") + ": No such file or directory.\n");
+        row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
+        // clang-format on
+    }
+    void commands()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, database);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const QStringList args = commandLine.split(u' ', Qt::SkipEmptyParts);
+        WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), database);
+        QString outText;
+        QString errText;
+        QTextStream outStream(&outText);
+        QTextStream errStream(&errText);
+        QCOMPARE(runCli(args, outStream, errStream), exitCode);
+        outStream.flush();
+        errStream.flush();
+        QCOMPARE(outText.left(out.size()), out);
+        QCOMPARE(outText.isEmpty(), out.isEmpty());
+        QCOMPARE(errText.left(err.size()), err);
+        QCOMPARE(errText.isEmpty(), err.isEmpty());
+
+        QVERIFY(!QFile::exists(file("out.trn")));
+        QVERIFY(!QFile::exists(file("gone")));
+        QVERIFY(!QFile::exists(file("Absent.mdb")));
+        TournamentData expected = cup(); // a refusal leaves the file alone
+        if (args.value(0) == QLatin1String("generate") && exitCode == 0) {
+            QStringList& lines = expected.groups[0].recordLines;
+            lines = buildSchedule(shuffledTeamOrder(6, seededFractions(5)), 2, QDate(2000, 3, 1), 7).lines;
+            QVERIFY(sortByRecordDate(lines));
+        }
+        QCOMPARE(contentsOf(file("cup.trn")), formatTournament(expected).value_or(QByteArray()));
+        if (args.value(0) == QLatin1String("resave") && exitCode == 0) {
+            const QByteArray written = contentsOf(file("utf8.trn"));
+            QVERIFY(written.contains("Atl\xC3\xA9tico Madrid\r\n"));
+            QCOMPARE(written, formatTournament(*parseTournament(contentsOf(kWindowsFile)).data).value());
+        }
+    }
+
+    // The executable itself: its arguments, its standard output in UTF-8 and the database beside it.
+    void executable()
+    {
+        QTemporaryDir configHome;
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TABULON_CLI), { QStringLiteral("table"), kTwoGroups });
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), kEveryGroup);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
