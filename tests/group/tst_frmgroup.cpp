@@ -121,11 +121,13 @@ private slots:
 
     void cleanup()
     {
-        QVERIFY2(m_prompts->unexpected().isEmpty(), qPrintable(m_prompts->unexpected().join(u'|')));
-        QVERIFY(m_prompts->allAnswered());
+        const QStringList unexpected = m_prompts->unexpected();
+        const bool answered = m_prompts->allAnswered();
         m_group.reset();
-        m_prompts.reset(); // before the next test installs its own
+        m_prompts.reset(); // even after a failure: the next test installs its own
         m_settings.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'|')));
+        QVERIFY(answered);
     }
 
     // Every group window opens at the shared "Form Height" (a damaged one counts as none) and writes

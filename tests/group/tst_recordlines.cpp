@@ -179,6 +179,17 @@ private slots:
                  confirmed);
     }
 
+    // A ":" in a score would shift the fields after it; "-v-" in a name would split the display line.
+    void unusableTextsAreRefused()
+    {
+        QCOMPARE(scoreTextProblem(" 02"), QString());
+        QCOMPARE(scoreTextProblem("1:0"), "A score may not contain \":\".");
+        QCOMPARE(scoreTextProblem("32767.5"), "The score \"32767.5\" is too large: scores run from -32768 to 32767.");
+        QCOMPARE(teamNameProblem("Rovers v United"), QString());
+        QCOMPARE(teamNameProblem("Rovers-v-United"),
+                 "A team name may not contain \"-v-\": it separates the two teams of a fixture.");
+    }
+
     // Positions are 16-bit: a group holds at most 32767 lines.
     void fullAt32767Lines()
     {
