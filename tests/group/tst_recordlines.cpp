@@ -1,7 +1,13 @@
-#include "group/RecordLines.h"
+#include "group/GroupRecords.h"
 
 #include <QLocale>
 #include <QTest>
+
+namespace {
+
+const QStringList kTeams = { "Rovers", " United ", "Wanderers" };
+
+} // namespace
 
 class TestRecordLines : public QObject
 {
@@ -76,28 +82,121 @@ private slots:
         QVERIFY(buildDisplayLines({}, teams).isEmpty());
     }
 
-    void arraySearchAnswersTheLastMatch_data()
+    // A new item goes last and shows the names without their blanks and the scores as typed
+    // ("02", halves) until the next rebuild. Removing drops the same position from both lists;
+    // replacing a line and renaming a team rebuild every display line, the stored lines unchanged.
+    void changesKeepTheListsParallel()
     {
-        QTest::addColumn<QVariantList>("array");
-        QTest::addColumn<int>("iLen");
-        QTest::addColumn<QVariant>("lookFor");
-        QTest::addColumn<int>("answer");
-        const QVariantList numbers = { 5, 7, 5 };
-        QTest::newRow("last of two matches") << numbers << 2 << QVariant(5) << 2;
-        QTest::newRow("no match") << numbers << 2 << QVariant(9) << -1;
-        QTest::newRow("iLen 0 compares element 0 only") << numbers << 0 << QVariant(7) << -1;
-        QTest::newRow("iLen 1 stops before the last match") << numbers << 1 << QVariant(5) << 0;
-        QTest::newRow("texts") << QVariantList { "Rovers", "United" } << 1 << QVariant("United") << 1;
-        QTest::newRow("dates, iLen beyond the array")
-            << QVariantList { QDate(2000, 3, 7) } << 5 << QVariant(QDate(2000, 3, 7)) << 0;
+        GroupRecords records(kTeams, { "F:01-Jan-2030:0:1" });
+        records.appendFixture("02-Jan-2030", 1, 2);
+        records.appendResult("03-Jan-2030", { "02", "", "2.5", "x" }, 2, 1);
+        records.remove(0);
+        records.remove(5); // no such item
+        const QStringList stored = { "F:02-Jan-2030:1:2", "R:03-Jan-2030:02::2.5:x:2:1" };
+        QCOMPARE(records.storedLines(), stored);
+        QCOMPARE(
+            records.displayLines(),
+            QStringList({ "F:02-Jan-2030:United-v-Wanderers", "R:03-Jan-2030:HT:02-:FT:2.5-x:Wanderers-v-United" }));
+        records.replace(0, "F:04-Jan-2030:1:0");
+        QCOMPARE(
+            records.displayLines(),
+            QStringList({ "F:04-Jan-2030: United -v-Rovers", "R:03-Jan-2030:HT:2-0:FT:2-0:Wanderers-v- United " }));
+        records.renameTeam(1, "City");
+        records.renameTeam(3, "Town"); // no such team
+        QCOMPARE(records.teams(), QStringList({ "Rovers", "City", "Wanderers" }));
+        QCOMPARE(records.storedLines(), QStringList({ "F:04-Jan-2030:1:0", stored[1] }));
+        QCOMPARE(records.displayLines(),
+                 QStringList({ "F:04-Jan-2030:City-v-Rovers", "R:03-Jan-2030:HT:2-0:FT:2-0:Wanderers-v-City" }));
     }
-    void arraySearchAnswersTheLastMatch()
+
+    // The calendar opens at the item's date; the new date replaces the old one and every other
+    // field stays as stored. Only fixture and result lines take a date.
+    void redatingKeepsTheOtherFields_data()
     {
-        QFETCH(QVariantList, array);
-        QFETCH(int, iLen);
-        QFETCH(QVariant, lookFor);
-        QFETCH(int, answer);
-        QCOMPARE(int(ArraySearch(array, static_cast<qint16>(iLen), lookFor)), answer);
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QDate>("opensAt"); // invalid: the line shows no date
+        QTest::addColumn<QString>("redated");
+        QTest::newRow("scores and blanks kept")
+            << "R:07-Mar-2000: 1:0 :02:2:2:1" << QDate(2000, 3, 7) << "R:31-Dec-2001: 1:0 :02:2:2:1";
+        QTest::newRow("one-digit day from elsewhere") << "F:7-Mar-2000:0:2" << QDate(2000, 3, 7) << "F:31-Dec-2001:0:2";
+        QTest::newRow("no date yet") << "F:3x-Dec-2000:0:1" << QDate() << "F:31-Dec-2001:0:1";
+        QTest::newRow("no fixture or result") << "Note: 07-Mar-2000" << QDate() << "Note: 07-Mar-2000";
+    }
+    void redatingKeepsTheOtherFields()
+    {
+        QFETCH(QString, line);
+        QFETCH(QDate, opensAt);
+        QFETCH(QString, redated);
+        GroupRecords records(kTeams, { "F:01-Jan-2000:0:1", line });
+        QCOMPARE(records.recordDate(1), opensAt);
+        QCOMPARE(records.redate(1, QDate(2001, 12, 31)), redated != line);
+        QCOMPARE(records.storedLines(), QStringList({ "F:01-Jan-2000:0:1", redated }));
+        QCOMPARE(records.displayLines(), buildDisplayLines(records.storedLines(), kTeams));
+    }
+
+    // The result editor shows the team names and whole-number scores (0-0 for a fixture); confirmed
+    // as it opens, it stores them. A number beyond 16 bits is shown as stored.
+    void resultEditShowsTheItem_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("shown"); // home, away, HT home, HT away, FT home, FT away; none: no edit
+        QTest::addColumn<QString>("confirmed");
+        QTest::addColumn<QString>("error");
+        const QString none;
+        QTest::newRow("fixture shows 0-0")
+            << "F: 7-Mar-2000:0:2" << QStringList { "Rovers", "Wanderers", "0", "0", "0", "0" }
+            << "R: 7-Mar-2000:0:0:0:0:0:2" << none;
+        QTest::newRow("02 and halves as whole numbers")
+            << "R:07-Mar-2000:02:1:2.5:3.5:02:1" << QStringList { "Wanderers", " United ", "2", "1", "2", "4" }
+            << "R:07-Mar-2000:2:1:2:4:2:1" << none;
+        QTest::newRow("team outside the list")
+            << "R:07-Mar-2000:1:0:2:2:0:9" << QStringList { "Rovers", "<no team 9>", "1", "0", "2", "2" }
+            << "R:07-Mar-2000:1:0:2:2:0:9" << none;
+        QTest::newRow("beyond 16 bits shown as stored")
+            << "R:07-Mar-2000:40000:0:0:0:0:70000"
+            << QStringList { "Rovers", "<no team 70000>", "40000", "0", "0", "0" }
+            << "R:07-Mar-2000:40000:0:0:0:0:70000" << none;
+        QTest::newRow("too few fields") << "R:07-Mar-2000:1:0:2" << QStringList() << none
+                                        << "the line has too few fields";
+        QTest::newRow("no fixture or result") << "f:07-Mar-2000:0:1" << QStringList() << none << none;
+    }
+    void resultEditShowsTheItem()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, confirmed);
+        QFETCH(QString, error);
+        QString reason;
+        const std::optional<GroupRecords::ResultEdit> edit = GroupRecords(kTeams, { line }).resultEdit(0, &reason);
+        QCOMPARE(reason, error);
+        QCOMPARE(edit.has_value(), !shown.isEmpty());
+        if (!edit)
+            return;
+        QCOMPARE(QStringList({ edit->homeName, edit->awayName })
+                     + QStringList(edit->scores.begin(), edit->scores.end()),
+                 shown);
+        QCOMPARE(completedResultLine("R:" + edit->dateText, edit->scores, edit->homeNumber, edit->awayNumber),
+                 confirmed);
+    }
+
+    // A ":" in a score would shift the fields after it; "-v-" in a name would split the display line.
+    void unusableTextsAreRefused()
+    {
+        QCOMPARE(scoreTextProblem(" 02"), QString());
+        QCOMPARE(scoreTextProblem("1:0"), "A score may not contain \":\".");
+        QCOMPARE(scoreTextProblem("32767.5"), "The score \"32767.5\" is too large: scores run from -32768 to 32767.");
+        QCOMPARE(teamNameProblem("Rovers v United"), QString());
+        QCOMPARE(teamNameProblem("Rovers-v-United"),
+                 "A team name may not contain \"-v-\": it separates the two teams of a fixture.");
+    }
+
+    // Positions are 16-bit: a group holds at most 32767 lines.
+    void fullAt32767Lines()
+    {
+        GroupRecords records(kTeams, QStringList(32766, "F:01-Jan-2030:0:1"));
+        QVERIFY(!records.isFull());
+        records.appendFixture("01-Jan-2030", 0, 1);
+        QVERIFY(records.isFull());
     }
 };
 
