@@ -352,7 +352,7 @@ private slots:
     void unusableScoreKeepsTheDialogOpen()
     {
         storeLines({ kBefore, kFixture, kAfter }, 1);
-        m_prompts->expect("A score may not contain \":\".").answer(Answer::Ok);
+        m_prompts->expect("The away full-time score is not valid.\rA score may not contain \":\".").answer(Answer::Ok);
         m_prompts->expect("Are you sure you want to make this change").answer(Answer::Yes);
         ModalDialog<frmEditFixture> driver([&](frmEditFixture* dialog) {
             auto* score = ctl<QLineEdit>(*dialog, "txtAwayFT");
