@@ -2,12 +2,13 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent)
-    : QDialog(parent)
+    : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tabulon Help"));
@@ -21,7 +22,8 @@ HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_browser);

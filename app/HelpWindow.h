@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include <QWidget>
 
 class QTextBrowser;
 
-// Shows the user guide that ships beside the program.
-class HelpWindow : public QDialog
+// Shows the user guide that ships beside the program, in a window of its own that stays open
+// beside the program while it is used.
+class HelpWindow : public QWidget
 {
     Q_OBJECT
 

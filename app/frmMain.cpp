@@ -72,6 +72,8 @@ QAction* frmMain::addMenuItem(QMenu* menu, const char* objectName, const QString
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(objectName));
+    // Held by the window as well, so that its shortcut works while the menu has never been opened.
+    addAction(action);
     return action;
 }
 
@@ -174,6 +176,11 @@ bool frmMain::canSave() const
 
 void frmMain::mnuFile_Click()
 {
+    updateActions();
+}
+
+void frmMain::updateActions()
+{
     m_saveAction->setEnabled(canSave());
 }
 
@@ -189,7 +196,7 @@ bool frmMain::CloseTournament()
     Tournament.GroupCount = 0;
     setWindowTitle(kProgramCaption);
     Tournament.IsOpen = false;
-    m_saveAction->setEnabled(false);
+    updateActions();
     return true;
 }
 
@@ -215,6 +222,7 @@ frmGroup* frmMain::groupWindow(int slot)
     window->installEventFilter(new GroupSubWindowGuard(window));
     window->hide();
     m_groupWindows[slot] = window;
+    updateActions();
     return group;
 }
 
@@ -240,6 +248,7 @@ void frmMain::unloadGroupWindow(int slot)
     window->setProperty(kUnloadingProperty, true);
     m_mdiArea->removeSubWindow(window);
     delete window;
+    updateActions();
 }
 
 frmGroup* frmMain::activeGroupWindow() const
@@ -276,7 +285,23 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuCascade_Click()
 {
-    m_mdiArea->cascadeSubWindows();
+    // Each window stands one title bar lower and to the right of the one before it, keeping its
+    // size, so that every group's title stays in sight; the last group comes to the front.
+    QMdiSubWindow* front = nullptr;
+    QPoint corner(0, 0);
+    for (int slot = 1; slot <= kMaxGroups; ++slot) {
+        QMdiSubWindow* window = m_groupWindows[slot];
+        if (!window || !window->isVisible())
+            continue;
+        window->showNormal();
+        window->move(corner);
+        window->raise();
+        const int titleBar = window->widget() ? window->widget()->geometry().top() : 24;
+        corner += QPoint(titleBar, titleBar);
+        front = window;
+    }
+    if (front)
+        m_mdiArea->setActiveSubWindow(front);
 }
 
 void frmMain::mnuShowHelp_Click()
@@ -286,8 +311,13 @@ void frmMain::mnuShowHelp_Click()
         Prompts::refuse(QStringLiteral("The user guide was not found at ") + guide, QStringLiteral("Help"));
         return;
     }
-    HelpWindow help(guide, this);
-    help.exec();
+    if (!m_help) {
+        m_help = new HelpWindow(guide, this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void frmMain::mnuAbout_Click()

@@ -10,6 +10,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class HelpWindow;
 class frmGroup;
 
 // The main window: a frame for the group windows, the menus, start-up and shut-down, and the
@@ -60,10 +61,13 @@ private:
     void MDIForm_Unload();
     void fillWindowList();
     bool canSave() const;
+    // Keeps every action's enabled state in step with the state it depends on.
+    void updateActions();
     QAction* addMenuItem(QMenu* menu, const char* objectName, const QString& caption);
 
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_windowList = nullptr;
+    QPointer<HelpWindow> m_help;
     QAction* m_saveAction = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups
 };

@@ -98,4 +98,7 @@ void frmMain::mnuOpen_Click()
     Tournament.Saved = true;
     Tournament.IsOpen = true;
     Tournament.FileName = path;
+    updateActions();
+    if (!read.unreadable.isEmpty())
+        Prompts::refuse(unreadableLinesMessage(read.unreadable), kFileErrorTitle);
 }

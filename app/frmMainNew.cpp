@@ -20,8 +20,8 @@ bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
         // A refused name comes back in the prompt, to be corrected rather than typed again.
         QString refused;
         for (;;) {
-            const QString name
-                = Prompts::input(QStringLiteral("Enter Team ") + QString::number(k), title, refused).value_or(QString());
+            const QString name = Prompts::input(QStringLiteral("Enter Team ") + QString::number(k), title, refused)
+                                     .value_or(QString());
             refused.clear();
             if (name.isEmpty()) {
                 // Yes throws the whole set-up away, so it is not what Enter presses.

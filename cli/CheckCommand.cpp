@@ -21,6 +21,8 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         err << read.error << '\n';
         return 1;
     }
+    if (!read.unreadable.isEmpty())
+        err << unreadableLinesMessage(read.unreadable).replace(u'\r', u'\n') << '\n';
     out << read.data->title << '\n';
     for (const TournamentGroupData& group : read.data->groups) {
         qsizetype results = 0;

@@ -187,6 +187,10 @@ std::optional<FieldViews> splitIntoViews(QStringView line)
             return std::nullopt;
         views.fields[field] = line.mid(start, colon - start);
     }
+    // A ":" typed into a score by an older edition shifts every field after it: such a line
+    // cannot be read, rather than be read as naming other teams.
+    if (views.fields[views.fieldCount - 1].contains(u':'))
+        return std::nullopt;
     return views;
 }
 
@@ -214,9 +218,12 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     };
     const std::optional<FieldViews> fields = splitIntoViews(line);
     if (!fields) {
-        if (!line.startsWith(QLatin1String("F:")) && !line.startsWith(QLatin1String("R:")))
+        const bool isResult = line.startsWith(QLatin1String("R:"));
+        if (!isResult && !line.startsWith(QLatin1String("F:")))
             return fail(QStringLiteral("the line begins with neither \"F:\" nor \"R:\""));
-        return fail(QStringLiteral("the line has too few fields"));
+        const qsizetype fieldCount = QStringView(line).mid(kRecordDatePosition).count(u':');
+        return fail(fieldCount > (isResult ? 6 : 2) ? QStringLiteral("the line has too many fields")
+                                                   : QStringLiteral("the line has too few fields"));
     }
 
     std::array<qint16, 6> numbers {};

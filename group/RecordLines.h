@@ -46,7 +46,7 @@ bool beginsWithNumber(QStringView text);
 std::optional<qint16> readNumberField(QStringView text);
 
 // A stored line cut at its colons. The date runs from position 2 to the first ":" after it; a
-// fixture has two further fields, a result six, and the last field runs to the end of the line.
+// fixture has two further fields, a result six. A line with more fields cannot be read.
 struct RecordFields
 {
     bool isResult = false;
@@ -69,7 +69,8 @@ struct Record
 };
 
 // Reads a stored line by the splitting rule above. Nothing, with the reason in `error`, when the
-// line begins with neither "F:" nor "R:", has too few fields, or holds a number beyond 16 bits.
+// line begins with neither "F:" nor "R:", has too few or too many fields, or holds a number
+// beyond 16 bits.
 std::optional<Record> readRecordLine(const QString& line, QString* error = nullptr);
 
 // The four score texts of a result, in stored order: HT home, HT away, FT home, FT away.

@@ -11,14 +11,16 @@
 #include <QVBoxLayout>
 
 frmCalendar::frmCalendar(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCalendar"));
-    setWindowTitle(QString());
+    // A title bar to move it by, so that it never hides what the user needs to see to pick a date.
+    setWindowTitle(QStringLiteral("Select Date"));
     setModal(true);
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setAccessibleName(QStringLiteral("Message"));
     lblMessage->setText(QStringLiteral("Choose a date"));
 
     Cal = new QCalendarWidget(this);
@@ -28,14 +30,29 @@ frmCalendar::frmCalendar(QWidget* parent)
     // A record date keeps a four-digit year; the calendar offers no other.
     Cal->setDateRange(earliestRecordDate(), latestRecordDate());
     connect(Cal, &QCalendarWidget::activated, this, &frmCalendar::cmdOK_Click);
+    // The calendar's own parts carry no names a screen reader could announce.
+    const std::pair<const char*, const char*> parts[] = {
+        { "qt_calendar_prevmonth", "Previous month" },
+        { "qt_calendar_nextmonth", "Next month" },
+        { "qt_calendar_monthbutton", "Month" },
+        { "qt_calendar_yearbutton", "Year" },
+        { "qt_calendar_yearedit", "Year" },
+        { "qt_calendar_calendarview", "Days of the month" },
+    };
+    for (const auto& [name, accessibleName] : parts) {
+        if (auto* part = Cal->findChild<QWidget*>(QLatin1String(name)))
+            part->setAccessibleName(QLatin1String(accessibleName));
+    }
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmCalendar::cmdOK_Click);
 
     auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAccessibleName(QStringLiteral("Cancel"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmCalendar::cmdCancel_Click);
 
     auto* buttons = new QHBoxLayout;

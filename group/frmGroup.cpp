@@ -38,7 +38,6 @@ constexpr int kDateButtonSize = 255;
 constexpr int kFirstRepeatMs = 250;
 constexpr int kNextRepeatMs = 50;
 
-
 const QString kFormHeightSetting = QStringLiteral("Form Height");
 const QString kErrorTitle = QStringLiteral("ERROR");
 
@@ -422,6 +421,7 @@ void frmGroup::showAppendedItem()
     const int row = m_resultsModel->rowCount();
     m_resultsModel->insertRows(row, 1);
     m_resultsModel->setData(m_resultsModel->index(row), m_records.displayLines().last());
+    fitListToLine(lstResults, m_records.displayLines().last());
     selectResult(row);
     lstResults->scrollTo(m_resultsModel->index(row));
     cmdClear_Click();
@@ -513,6 +513,7 @@ void frmGroup::cmdEdit_Click()
         return;
     m_records.renameTeam(team, newName);
     m_teamsModel->setData(m_teamsModel->index(team), newName);
+    fitListToLines(lstTeams, teams());
     showResults();
     // The file records the names, so a rename is a change to save like any other.
     Tournament.Saved = false;
@@ -522,6 +523,7 @@ void frmGroup::setTeams(const QStringList& teams)
 {
     m_records.setTeams(teams);
     m_teamsModel->setStringList(teams);
+    fitListToLines(lstTeams, teams);
     showResults();
 }
 
@@ -531,6 +533,7 @@ void frmGroup::appendTeam(const QString& name)
     const int row = m_teamsModel->rowCount();
     m_teamsModel->insertRows(row, 1);
     m_teamsModel->setData(m_teamsModel->index(row), name);
+    fitListToLine(lstTeams, name);
     showResults();
 }
 
@@ -543,6 +546,7 @@ void frmGroup::setStoredLines(const QStringList& lines)
 void frmGroup::showResults()
 {
     m_resultsModel->setStringList(m_records.displayLines());
+    fitListToLines(lstResults, m_records.displayLines());
 }
 
 int frmGroup::selectedResult() const

@@ -38,7 +38,8 @@ QString ReadSetting(const QString& company, const QString& product, const QStrin
     const QVariant value = store.value(valueName);
     if (!value.isValid() || value.typeId() != QMetaType::QString)
         return defaultValue;
-    return cutAtNul(value.toString());
+    // A value is kept as text followed by a NUL, so the blanks cut from its end are none of its own.
+    return cutAtNul(value.toString() + QChar(u'\0'));
 }
 
 void WriteSetting(const QString& company, const QString& product, const QString& valueName, const QString& text)

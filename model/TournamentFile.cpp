@@ -94,6 +94,7 @@ public:
     { }
 
     bool parse(TournamentData& data);
+    const QVector<UnreadableRecordLine>& unreadable() const { return m_unreadable; }
     int faultLine() const { return m_faultLine; }
     const QString& faultReason() const { return m_faultReason; }
 
@@ -114,21 +115,20 @@ private:
     int m_lineNumber = 0; // of the line last read
     int m_faultLine = 0;
     QString m_faultReason;
+    QVector<UnreadableRecordLine> m_unreadable;
 };
 
 std::optional<QStringView> TournamentParser::nextLine()
 {
     if (m_position >= m_text.size())
         return std::nullopt;
-    qsizetype end = m_text.indexOf(u'\n', m_position);
-    qsizetype next = end + 1;
-    if (end < 0) {
-        end = m_text.size();
-        next = end;
-    }
-    QStringView line = m_text.mid(m_position, end - m_position);
-    if (line.endsWith(u'\r'))
-        line.chop(1);
+    qsizetype end = m_position;
+    while (end < m_text.size() && m_text[end] != u'\n' && m_text[end] != u'\r')
+        ++end;
+    const QStringView line = m_text.mid(m_position, end - m_position);
+    qsizetype next = end;
+    if (next < m_text.size())
+        next += m_text[next] == u'\r' && next + 1 < m_text.size() && m_text[next + 1] == u'\n' ? 2 : 1;
     m_position = next;
     ++m_lineNumber;
     return line;
@@ -170,11 +170,9 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
         return fail(m_lineNumber,
                     QStringLiteral("%1 begins with neither \"F:\" nor \"R:\": %2.").arg(which(), quoted(line)));
 
-    // The last field runs to the end of the line, so an extra colon would pass the splitting rule
-    // unnoticed and change a team number; the count is checked exactly instead.
     const int expectedFields = isResult ? 6 : 2;
     const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
-    if (fields != expectedFields)
+    if (fields < expectedFields)
         return fail(m_lineNumber,
                     QStringLiteral("%1 has %2 fields after its date; a %3 has %4: %5.")
                         .arg(which())
@@ -183,13 +181,19 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
                         .arg(expectedFields)
                         .arg(quoted(line)));
 
+    if (!recordDateOf(line).isValid()) {
+        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 has no readable date: %2.")
+                        .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
+    }
+    // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
     QString problem;
     const std::optional<Record> record = readRecordLine(line, &problem);
-    if (!record)
-        return fail(m_lineNumber, QStringLiteral("%1 cannot be read: %2.").arg(which(), problem));
-    if (!parseRecordDate(record->dateText).isValid())
-        return fail(m_lineNumber,
-                    QStringLiteral("%1 has no readable date: %2.").arg(which(), quoted(record->dateText)));
+    if (!record) {
+        m_unreadable.append({ group, number, line, problem });
+        return true;
+    }
     for (const qint16 team : { record->home, record->away }) {
         if (team >= 0 && team < teamCount)
             continue;
@@ -214,7 +218,8 @@ bool TournamentParser::parse(TournamentData& data)
         return false;
     if (!readText({ "the group title" }, data.GroupTitle))
         return false;
-    if (!readNumber({ "the group label style" }, 0, 2, "0, 1 or 2", data.Indicator))
+    // Styles beyond 0 and 1 are all labelled "Premier", 1, 2, ...
+    if (!readNumber({ "the group label style" }, -32768, 32767, "-32768 to 32767", data.Indicator))
         return false;
     for (int g = 1; g <= data.GroupCount; ++g) {
         if (!readNumber({ "the team count of group %1", g }, 2, kMaxListLines, "2 to 32767", data.TeamsInGroup[g]))
@@ -270,13 +275,35 @@ bool TournamentParser::parse(TournamentData& data)
     return true;
 }
 
+bool isLineEnd(char byte)
+{
+    return byte == '\n' || byte == '\r';
+}
+
+// A file is read as UTF-8 when it all is; otherwise line by line, so that one line in the
+// Windows code page does not turn every other accented name into nonsense at the next save.
 QString decodeTournamentText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1252(bytes);
+    text.clear();
+    text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && !isLineEnd(bytes[end]))
+            ++end;
+        const QByteArray line = bytes.mid(start, end - start);
+        QStringDecoder lineDecoder(QStringDecoder::Utf8);
+        const QString decoded = lineDecoder.decode(line);
+        text += lineDecoder.hasError() ? decodeWindows1252(line) : decoded;
+        while (end < bytes.size() && isLineEnd(bytes[end]))
+            text += QLatin1Char(bytes[end++]);
+        start = end;
+    }
+    return text;
 }
 
 void appendTextLine(QByteArray& out, const QString& text)
@@ -298,6 +325,26 @@ bool holdsLineBreak(const QString& text)
 }
 
 } // namespace
+
+QString unreadableLinesMessage(const QVector<UnreadableRecordLine>& lines)
+{
+    constexpr int kListed = 10;
+    QString message = lines.size() == 1
+        ? QStringLiteral("1 record line could not be read.")
+        : QStringLiteral("%1 record lines could not be read.").arg(lines.size());
+    message += QStringLiteral(" They are kept as they are and saved back unchanged, but league tables and "
+                              "reports leave them out:");
+    for (int i = 0; i < lines.size() && i < kListed; ++i) {
+        const UnreadableRecordLine& line = lines[i];
+        message += QStringLiteral("\rGroup %1, record line %2: %3 (%4)")
+                       .arg(line.group)
+                       .arg(line.recordLine)
+                       .arg(quoted(line.text), line.reason);
+    }
+    if (lines.size() > kListed)
+        message += QStringLiteral("\rand %1 more.").arg(lines.size() - kListed);
+    return message;
+}
 
 QString decodeWindows1252(const QByteArray& bytes)
 {
@@ -321,6 +368,7 @@ TournamentReadResult parseTournamentFrom(const QByteArray& bytes, const QString&
     TournamentReadResult result;
     if (parser.parse(data)) {
         result.data = std::move(data);
+        result.unreadable = parser.unreadable();
         return result;
     }
     result.line = parser.faultLine();

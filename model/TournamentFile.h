@@ -29,6 +29,20 @@ struct TournamentData : TournamentSettings
     QVector<TournamentGroupData> groups; // group g at index g - 1; GroupCount entries
 };
 
+// A record line an older edition could write but that cannot be read: a score typed with a ":"
+// (which shifts the fields after it) or beyond 16 bits. The file still opens; the line is kept
+// exactly as stored and saved back unchanged, and league tables leave it out.
+struct UnreadableRecordLine
+{
+    int group = 0;      // 1-based
+    int recordLine = 0; // 1-based, within the group's record lines
+    QString text;
+    QString reason;
+};
+
+// The one message that lists such lines after an open (the first ten, and how many more).
+QString unreadableLinesMessage(const QVector<UnreadableRecordLine>& lines);
+
 // What reading a tournament file gave: the tournament, or why it was refused. `line` is the
 // 1-based line at fault, 0 when the fault is the file as a whole (it cannot be opened).
 struct TournamentReadResult
@@ -36,12 +50,14 @@ struct TournamentReadResult
     std::optional<TournamentData> data;
     int line = 0;
     QString error; // the whole message, line included
+    QVector<UnreadableRecordLine> unreadable; // of an accepted file
 
     bool ok() const { return data.has_value(); }
 };
 
-// Reads the bytes of a tournament file. UTF-8 when the bytes are valid UTF-8, otherwise the
-// Windows-1252 code page the Windows edition wrote; CR LF or LF line ends. Every value is checked
+// Reads the bytes of a tournament file. Each line is UTF-8 when its bytes are valid UTF-8, otherwise
+// the Windows-1252 code page the Windows edition wrote; a line ends with CR LF, LF, or a CR alone
+// (as the Windows edition read it). Every value is checked
 // before anything is returned, so a refused file gives no data at all.
 TournamentReadResult parseTournament(const QByteArray& bytes);
 

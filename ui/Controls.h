@@ -32,8 +32,14 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption,
 
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName);
 
-// A read-only list of one selectable line at a time over `model`.
+// A read-only list of one selectable line at a time over `model`. Its rows are one text line high,
+// by the font's line spacing so that accents above capitals show, and no line is ever cut short:
+// the list scrolls sideways instead. Whoever changes the lines tells the list their width.
 QListView* makeList(QWidget* parent, const QString& name, QStringListModel* model, const QString& accessibleName);
+
+// Makes the list's rows as wide as the widest of `lines`, or at least as wide as `line`.
+void fitListToLines(QListView* list, const QStringList& lines);
+void fitListToLine(QListView* list, const QString& line);
 
 // Places a control by a position and size given in twips.
 void placeInTwips(QWidget* control, double left, double top, double width, double height);

@@ -1,8 +1,11 @@
 #include "ui/FileDialogs.h"
 
+#include "model/Settings.h"
 #include "ui/Prompts.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 QString fileFilter(std::initializer_list<std::pair<QString, QString>> pairs)
@@ -33,7 +36,27 @@ QString qtFileFilter(const QString& nulSeparatedFilter)
     return filters.join(QLatin1String(";;"));
 }
 
+QString firstExtension(const QString& nulSeparatedFilter)
+{
+    const QStringList parts = nulSeparatedFilter.split(QChar(u'\0'));
+    if (parts.size() < 2)
+        return QString();
+    const QString pattern = parts[1].section(u';', 0, 0).trimmed();
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.indexOf(u'*', 1) >= 0 || pattern.contains(u'?'))
+        return QString();
+    return pattern.mid(1);
+}
+
+QString withExtension(const QString& path, const QString& extension)
+{
+    if (path.isEmpty() || extension.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path.endsWith(u'.') ? path + extension.mid(1) : path + extension;
+}
+
 namespace {
+
+const QString kLastFolderSetting = QStringLiteral("Last Folder");
 
 QString runDialog(Prompts::FileRequest::Mode mode, const QString& title, const QString& filter)
 {
@@ -41,8 +64,13 @@ QString runDialog(Prompts::FileRequest::Mode mode, const QString& title, const Q
     request.mode = mode;
     request.title = title;
     request.filter = qtFileFilter(filter);
-    request.startFolder = QCoreApplication::applicationDirPath();
-    return Prompts::file(request);
+    // An installed program's folder is a system folder: start where the user last kept a file.
+    request.startFolder = ReadSetting(kCompany, kProduct, kLastFolderSetting,
+                                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString path = Prompts::file(request);
+    if (!path.isEmpty())
+        WriteSetting(kCompany, kProduct, kLastFolderSetting, QFileInfo(path).absolutePath());
+    return path;
 }
 
 } // namespace
@@ -54,5 +82,6 @@ QString ShowOpenDialog(const QString& filter)
 
 QString ShowSaveDialog(const QString& title, const QString& filter)
 {
-    return runDialog(Prompts::FileRequest::Mode::Save, title, filter);
+    // A name typed without an extension gets the filter's, or the open dialog would hide the file.
+    return withExtension(runDialog(Prompts::FileRequest::Mode::Save, title, filter), firstExtension(filter));
 }

@@ -9,8 +9,15 @@ QString fileFilter(std::initializer_list<std::pair<QString, QString>> pairs);
 // The same filter in the form Qt's file dialog takes: "Tournament Files (*.trn)".
 QString qtFileFilter(const QString& nulSeparatedFilter);
 
-// The open and save dialogs. Both start in the program folder every time, add no extension to a
-// typed name, never ask about overwriting (the callers do), and answer "" on cancel.
+// The extension of the filter's first pattern (".trn" for "*.trn"), or "" when it has none.
+QString firstExtension(const QString& nulSeparatedFilter);
+
+// The path with `extension` added when it has none of its own.
+QString withExtension(const QString& path, const QString& extension);
+
+// The open and save dialogs. Both start in the folder of the file last chosen (the user's
+// documents folder the first time), never ask about overwriting (the callers do), and answer ""
+// on cancel. A name typed in the save dialog without an extension gets the filter's first one.
 QString ShowOpenDialog(const QString& filter);
 QString ShowSaveDialog(const QString& title, const QString& filter);
 

@@ -64,7 +64,7 @@ QString showFileDialog(const FileRequest& request)
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, request.filter);
     dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AnyFile : QFileDialog::AnyFile);
-    // The callers ask about overwriting themselves, and a typed name keeps exactly what was typed.
+    // The callers ask about overwriting themselves and add the extension to a typed name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString());
     if (dialog.exec() != QDialog::Accepted)

@@ -45,7 +45,7 @@ public:
     virtual ~Responder() = default;
     virtual Answer message(const MessageRequest& request) = 0;
     virtual std::optional<QString> input(const InputRequest& request) = 0; // nothing on cancel
-    virtual QString file(const FileRequest& request) = 0;   // "" on cancel
+    virtual QString file(const FileRequest& request) = 0;                  // "" on cancel
 };
 
 // Installs `responder` in place of the real dialogs; nullptr puts the real dialogs back.

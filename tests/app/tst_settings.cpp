@@ -23,7 +23,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("nothing stored") << QVariant() << "fallback";
         QTest::newRow("leading blanks removed") << QVariant(QStringLiteral("  12")) << "12";
-        QTest::newRow("trailing blanks removed") << QVariant(QStringLiteral("12  ")) << "12";
+        QTest::newRow("trailing blanks kept") << QVariant(QStringLiteral("12  ")) << "12  ";
         QTest::newRow("cut at NUL") << QVariant(QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd")) << "ab";
         QTest::newRow("empty text is not the default") << QVariant(QString()) << "";
         QTest::newRow("a list is not text")
