@@ -7,6 +7,7 @@
 #include "model/Limits.h"
 #include "model/Settings.h"
 #include "model/Tournament.h"
+#include "standings/TempDatabase.h"
 #include "ui/CenterForm.h"
 #include "ui/Prompts.h"
 
@@ -157,6 +158,9 @@ void frmMain::MDIForm_Load()
 
     const QString userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     DatabaseName = settleDatabaseName(QCoreApplication::applicationDirPath(), userDataFolder);
+    // A temporary database deleted because it was damaged is made anew.
+    if (!QFileInfo::exists(DatabaseName))
+        createTempDatabase(DatabaseName);
 }
 
 int frmMain::windowStateCode() const

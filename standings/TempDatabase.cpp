@@ -1,13 +1,19 @@
 #include "standings/TempDatabase.h"
 
 #include "model/FailureText.h"
+#include "standings/TempDatabaseSchema.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
 
 namespace {
+
+// The engine's codes for a file that is no database, or a damaged one.
+const QString kCorrupt = QStringLiteral("11");
+const QString kNotADatabase = QStringLiteral("26");
 
 // Every object gets a connection of its own, so two computations can never share one by accident.
 QString nextConnectionName()
@@ -55,9 +61,9 @@ bool TempDatabase::open()
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
     if (!db.open())
         return fail(db.lastError());
-    // Scratch data, rewritten by every computation: waiting for the disk at each commit would cost
-    // more than the whole computation. The rollback journal still undoes a computation cut short.
-    return exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    // With write-ahead logging a commit waits for the disk once, and a power cut loses at most the
+    // last computation, never the file: every league table depends on it.
+    return exec(QStringLiteral("PRAGMA journal_mode = WAL")) && exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
 }
 
 bool TempDatabase::exec(const QString& sql)
@@ -198,5 +204,41 @@ std::optional<LeagueTable> TempDatabase::readTable(const QString& sql)
 bool TempDatabase::fail(const QSqlError& error)
 {
     m_errorMessage = databaseErrorMessage(error);
+    if (error.nativeErrorCode() == kCorrupt || error.nativeErrorCode() == kNotADatabase) {
+        // Every league table fails until the file is mended, so say which file and how.
+        m_errorMessage = QStringLiteral("The temporary database \"%1\" is damaged (%2).\rTo restore it, close "
+                                        "Tabulon and delete that file: Tabulon makes a new one when it starts again.")
+                             .arg(m_path, m_errorMessage);
+    }
     return false;
+}
+
+bool createTempDatabase(const QString& path, QString* error)
+{
+    const QString connection = QStringLiteral("TabulonTempDBCreate");
+    bool ok = true;
+    QFile::remove(path);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        ok = db.open();
+        if (!ok && error)
+            *error = databaseErrorMessage(db.lastError());
+        // Comment lines go first, since they may hold a ";" of their own.
+        QString schema;
+        for (const QString& line : QString::fromUtf8(kTempDatabaseSchema).split(u'\n'))
+            if (!line.trimmed().startsWith(QLatin1String("--")))
+                schema += line + u'\n';
+        for (const QString& sql : schema.split(u';')) {
+            if (!ok || sql.trimmed().isEmpty())
+                continue;
+            QSqlQuery query(db);
+            ok = query.exec(sql);
+            if (!ok && error)
+                *error = databaseErrorMessage(query.lastError());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
 }

@@ -41,6 +41,8 @@ private:
     bool fail(const QSqlError& error);
     bool exec(const QString& sql);
 
+    bool failOnDamage();
+
     QString m_path;
     QString m_connectionName;
     bool m_inTransaction = false;
@@ -49,3 +51,7 @@ private:
 
 // How a database error is shown to the user: the engine's own code and text.
 QString databaseErrorMessage(const QSqlError& error);
+
+// Makes the temporary database at `path` anew from the program's schema, replacing any file there.
+// False, with the reason in `error`, when it cannot be written.
+bool createTempDatabase(const QString& path, QString* error = nullptr);

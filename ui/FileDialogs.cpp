@@ -68,8 +68,9 @@ QString runDialog(Prompts::FileRequest::Mode mode, const QString& title, const Q
     request.startFolder = ReadSetting(kCompany, kProduct, kLastFolderSetting,
                                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString path = Prompts::file(request);
-    if (!path.isEmpty())
-        WriteSetting(kCompany, kProduct, kLastFolderSetting, QFileInfo(path).absolutePath());
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!path.isEmpty() && folder.isDir())
+        WriteSetting(kCompany, kProduct, kLastFolderSetting, folder.absoluteFilePath());
     return path;
 }
 

@@ -9,7 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -51,7 +53,7 @@ class TestFrmMainFiles : public QObject
 {
     Q_OBJECT
 
-    TemporarySettings m_settings;
+    std::unique_ptr<TemporarySettings> m_settings;
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<frmMain> m_window;
     QString m_opened;
@@ -60,6 +62,7 @@ private slots:
     void init()
     {
         resetProgramState();
+        m_settings = std::make_unique<TemporarySettings>();
         m_folder = std::make_unique<QTemporaryDir>();
         m_window = std::make_unique<frmMain>();
         m_opened = m_folder->filePath(QStringLiteral("cup.trn"));
@@ -68,7 +71,7 @@ private slots:
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
         m_window->mnuOpen_Click();
         QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
-        QCOMPARE(prompts.lastCall().startFolder, QCoreApplication::applicationDirPath());
+        QCOMPARE(prompts.lastCall().startFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QVERIFY(Tournament.IsOpen);
         QVERIFY(Tournament.Saved);
         Tournament.Saved = false;
@@ -90,6 +93,7 @@ private slots:
         QTest::newRow("dialog cancelled") << "" << "" << "";
         QTest::newRow("to the opened file: never asked") << "cup.trn" << "" << "";
         QTest::newRow("to a new path: remembered, then never asked") << "other.trn" << "" << "";
+        QTest::newRow("typed without an extension: .trn added") << "other" << "" << "";
         QTest::newRow("to an existing path: asked on every save") << "other.trn" << "Yes" << "";
         QTest::newRow("No to the overwrite question") << "other.trn" << "No" << "";
         QTest::newRow("disk full: old file kept") << "cup.trn" << "" << "File too large.";
@@ -101,7 +105,8 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, overwrite);
         QFETCH(QString, reason);
-        const QString path = target.isEmpty() ? target : m_folder->filePath(target);
+        const QString typed = target.isEmpty() ? target : m_folder->filePath(target);
+        const QString path = target == QLatin1String("other") ? typed + QStringLiteral(".trn") : typed;
         const bool proceeds = !target.isEmpty() && overwrite != QLatin1String("No");
         const bool written = proceeds && reason.isEmpty();
         const bool existed = target == QStringLiteral("cup.trn") || !overwrite.isEmpty();
@@ -114,7 +119,7 @@ private slots:
         ScriptedPrompts prompts;
         for (int save = 1; save <= 2; ++save) {
             Tournament.Saved = false;
-            prompts.expect(QStringLiteral("Save Tournament ...")).answer(path);
+            prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
             if (!overwrite.isEmpty())
                 prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
             if (!reason.isEmpty())
@@ -123,12 +128,15 @@ private slots:
             m_window->mnuSave_Click();
             setrlimit(RLIMIT_FSIZE, &normal);
             QVERIFY(prompts.allAnswered());
+            QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
+            if (!overwrite.isEmpty()) // Enter must not destroy the old file
+                QCOMPARE(prompts.calls().at(1).defaultAnswer, Prompts::Answer::No);
             QCOMPARE(Tournament.Saved, written);
             QCOMPARE(Tournament.FileName, written && !existed ? path : m_opened);
         }
         QCOMPARE(contentsOf(path), written ? kFile : existed ? QByteArray("older\r\n") : QByteArray("(none)"));
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
-        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(), target == QStringLiteral("other.trn") ? 2 : 1);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(), target.startsWith(QLatin1String("other")) ? 2 : 1);
         QCOMPARE(prompts.lastCall().title == QStringLiteral("File Input Error"), !reason.isEmpty());
         QCOMPARE(prompts.calls().first().fileMode, Prompts::FileRequest::Mode::Save);
     }
@@ -147,6 +155,9 @@ private slots:
         QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "";
         QTest::newRow("faulty file") << "bad.trn" << "Yes" << "Line 2 of %1: the group count is 9; it must be 1 to 8." << "Tabulon" << "";
         QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << "F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €";
+        QTest::newRow("a line that cannot be read: shown as stored, named after the open") << "old.trn" << "Yes"
+            << "1 record line could not be read. They are kept as they are and saved back unchanged, but league tables and reports leave them out:\rGroup 1, record line 1: \"R:14-Mar-2000:1:0:0:2:2:1:2\" (the line has too many fields)"
+            << kTitle << "R:14-Mar-2000:1:0:0:2:2:1:2";
         // clang-format on
     }
     void open()
@@ -158,6 +169,8 @@ private slots:
         QFETCH(QString, firstLine);
         const QString path = file.isEmpty() ? file : QDir(m_folder->path()).filePath(file);
         QVERIFY(writeFile(m_folder->filePath(QStringLiteral("bad.trn")), "Tabulon - Cup\r\n 9 \r\n"));
+        QVERIFY(writeFile(m_folder->filePath(QStringLiteral("old.trn")),
+                          QByteArray(kFile).replace("R:14-Mar-2000:1:0:02:2:1:2", "R:14-Mar-2000:1:0:0:2:2:1:2")));
         if (file == kWindowsFile && unsaved.isEmpty())
             Tournament.IsOpen = false; // team entry abandoned: the windows remain, no tournament is open
         ScriptedPrompts prompts;
@@ -165,19 +178,23 @@ private slots:
         if (!unsaved.isEmpty())
             prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
                 .answer(answerOf(unsaved));
+        // Yes would drop the unsaved changes, so Enter answers No.
+        const auto unsavedQuestionDefault = [&prompts] { return prompts.calls().value(1).defaultAnswer; };
         if (!message.isEmpty())
             prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
         m_window->mnuOpen_Click();
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_window->windowTitle(), title);
         if (!message.isEmpty())
-            QCOMPARE(prompts.lastCall().title, QString::fromUtf8(file == "bad.trn" ? "File Input Error" : "ERROR"));
+            QCOMPARE(prompts.lastCall().title, QString::fromUtf8(file == "missing.trn" ? "ERROR" : "File Input Error"));
+        if (!unsaved.isEmpty())
+            QCOMPARE(unsavedQuestionDefault(), Prompts::Answer::No);
         const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
-        m_window->mnuFile_Click();
+        // Ctrl+S works without the File menu ever having been opened.
         QCOMPARE(m_window->findChild<QAction*>("mnuSave")->isEnabled(), windows > 0);
         QCOMPARE(Tournament.IsOpen, windows > 0);
-        QCOMPARE(Tournament.Saved, title != kTitle);
+        QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
         const frmGroup* group = m_window->loadedGroupWindow(1);
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
     }

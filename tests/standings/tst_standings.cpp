@@ -248,6 +248,31 @@ private slots:
         QCOMPARE(runSql(m_database, { "BEGIN IMMEDIATE", "COMMIT" }), QString());
     }
 
+    // Write-ahead logging keeps the file whole through a power cut. A file damaged all the same is
+    // named in the message with how to restore it, and the one made anew orders tables again.
+    void damagedFileIsNamedAndMadeAnew()
+    {
+        const StandingsRequest twoTeams = request({ "A", "B" }, { stored(0, 1, 1, 0) }, { 1 });
+        QVERIFY(computeStandings(twoTeams, m_database).ok());
+        QFile header(m_database);
+        QVERIFY(header.open(QIODevice::ReadOnly));
+        QCOMPARE(header.read(20).mid(18, 2), QByteArray("\x02\x02")); // the file's WAL version bytes
+        header.close();
+        for (const QString& suffix : { "", "-wal", "-shm" })
+            QFile::remove(m_database + suffix);
+        QFile damaged(m_database);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(4096, 'x'));
+        damaged.close();
+        QCOMPARE(computeStandings(twoTeams, m_database).error,
+                 QStringLiteral("The temporary database \"%1\" is damaged (Error 26 - file is not a database).\r"
+                                "To restore it, close Tabulon and delete that file: Tabulon makes a new one when it "
+                                "starts again.")
+                     .arg(m_database));
+        QVERIFY(createTempDatabase(m_database));
+        QCOMPARE(namesOf(computeStandings(twoTeams, m_database).table.rows), QStringLiteral("A,B"));
+    }
+
 private:
     QTemporaryDir m_folder;
     QString m_database;
