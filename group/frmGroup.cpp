@@ -10,6 +10,7 @@
 #include "ui/Twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -193,8 +194,40 @@ void frmGroup::applyFormHeight(int heightTwips)
     Form_Resize();
 }
 
+QPushButton* frmGroup::accessKeyButton(const QKeyEvent* key) const
+{
+    if (key->modifiers() != Qt::AltModifier || key->key() < Qt::Key_A || key->key() > Qt::Key_Z)
+        return nullptr;
+    const QKeySequence pressed(Qt::ALT | Qt::Key(key->key()));
+    QPushButton* found = nullptr;
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (!button->isVisible() || !button->isEnabled() || QKeySequence::mnemonic(button->text()) != pressed)
+            continue;
+        // Two buttons share the key ("&Away", "Edit D&ate"): the usual turn-taking decides.
+        if (found)
+            return nullptr;
+        found = button;
+    }
+    return found;
+}
+
+void frmGroup::keyPressEvent(QKeyEvent* event)
+{
+    if (QPushButton* button = accessKeyButton(event)) {
+        button->animateClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool frmGroup::event(QEvent* event)
 {
+    // While this window has the focus, its own access keys win over the menu bar's (Alt+H is
+    // "&Home", not the Help menu); the menus stay reachable with F10, Alt alone and the mouse.
+    if (event->type() == QEvent::ShortcutOverride && accessKeyButton(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     // The main window makes the window first and then puts it into its frame: the frame takes over
     // the size limits and the loaded height.
     if (event->type() == QEvent::ParentChange) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -73,6 +74,7 @@ public slots:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:
@@ -93,6 +95,9 @@ private:
     QWidget* outerWindow();
     void applySizeLimits();
     void applyFormHeight(int heightTwips);
+
+    // The one button of this window whose access key the key press is, or nullptr.
+    QPushButton* accessKeyButton(const QKeyEvent* key) const;
 
     int selectedTeam() const; // -1 without a selection
     bool refuseFullList();

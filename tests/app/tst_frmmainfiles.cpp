@@ -129,14 +129,15 @@ private slots:
             setrlimit(RLIMIT_FSIZE, &normal);
             QVERIFY(prompts.allAnswered());
             QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
-            if (!overwrite.isEmpty()) // Enter must not destroy the old file
+            if (!overwrite.isEmpty())                                        // Enter must not destroy the old file
                 QCOMPARE(prompts.calls().at(1).defaultAnswer, Prompts::Answer::No);
             QCOMPARE(Tournament.Saved, written);
             QCOMPARE(Tournament.FileName, written && !existed ? path : m_opened);
         }
         QCOMPARE(contentsOf(path), written ? kFile : existed ? QByteArray("older\r\n") : QByteArray("(none)"));
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
-        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(), target.startsWith(QLatin1String("other")) ? 2 : 1);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(),
+                 target.startsWith(QLatin1String("other")) ? 2 : 1);
         QCOMPARE(prompts.lastCall().title == QStringLiteral("File Input Error"), !reason.isEmpty());
         QCOMPARE(prompts.calls().first().fileMode, Prompts::FileRequest::Mode::Save);
     }

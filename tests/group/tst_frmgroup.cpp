@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -204,6 +205,10 @@ private slots:
         QTest::newRow("result, blanks trimmed") << Item::Result << QStringList { " 3", "1 ", "  2  ", "\t0" } << 1 << ""
                                                 << "R::3:1:2:0:0:2";
         QTest::newRow("colon refused") << Item::Result << QStringList { "1:0", "0", "2", "2" } << 1 << colon << "";
+        QTest::newRow("text that is no number refused")
+            << Item::Result << QStringList { "1", "0", "abc", "2" } << 1
+            << "The home full-time score is not valid.\rThe score \"abc\" is not a number."
+            << "";
         QTest::newRow("beyond 16 bits refused")
             << Item::Result << QStringList { "1", "0", "2", "40000" } << 1 << large << "";
         QTest::newRow("full list refuses a fixture") << Item::Fixture << zeros << 32767 << full << "";
@@ -241,6 +246,68 @@ private slots:
         QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
     }
 
+    // The name prompt starts with the current name, and after a refusal with the refused text; a
+    // rename, like a sort that moves lines, is a change to save. An unchanged name asks nothing more.
+    void renameAndSortMarkTheTournamentUnsaved()
+    {
+        const QString separator = teamNameProblem("a-v-b");
+        m_prompts->expect("Enter New Name").answer("United");
+        choose(1, "cmdEdit");
+        QVERIFY(Tournament.Saved);
+        m_prompts->expect("Enter New Name").answer("Un-v-ited");
+        m_prompts->expect(separator).answer(Answer::Ok);
+        m_prompts->expect("Enter New Name").answer("City");
+        m_prompts->expect("Are you sure you want to change\rUnited to City").answer(Answer::Yes);
+        click("cmdEdit");
+        QCOMPARE(m_prompts->calls().at(0).defaultText, QStringLiteral("United"));
+        QCOMPARE(m_prompts->calls().at(3).defaultText, QStringLiteral("Un-v-ited"));
+        QCOMPARE(m_group->teams().at(1), QStringLiteral("City"));
+        QVERIFY(!Tournament.Saved);
+
+        Tournament.Saved = true;
+        storeLines({ kBefore, kAfter });
+        click("cmdSortFixtures");
+        QVERIFY(Tournament.Saved);
+        storeLines({ kAfter, kBefore });
+        click("cmdSortFixtures");
+        QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
+        QVERIFY(!Tournament.Saved);
+    }
+
+    // No line is ever cut short (the list scrolls sideways), and a row is tall enough for the
+    // accents above capitals.
+    void listsShowWholeLines()
+    {
+        const QString longName = QStringLiteral("Östersunds Fotbollsklubb Ungdomsakademi och Damlag");
+        m_group->setTeams({ "A", longName });
+        storeLines({ "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // rows are measured by the first
+        m_group->resize(m_group->width(), 600);
+        m_group->show();
+        auto* results = ctl<QListView>(*m_group, "lstResults");
+        const QRect row = results->visualRect(results->model()->index(1, 0));
+        QCOMPARE(results->textElideMode(), Qt::ElideNone);
+        QVERIFY(row.width() >= results->fontMetrics().horizontalAdvance(m_group->displayLines().at(1)));
+        QVERIFY(row.height() > results->fontMetrics().height()); // room for the margins around the text
+        QVERIFY(results->horizontalScrollBar()->maximum() > 0);
+    }
+
+    // Inside the main window the group's access keys win over the menus': Alt+H is "&Home", not Help.
+    void accessKeysPressTheGroupsButtons()
+    {
+        frmMain main;
+        main.show();
+        main.activateGroupWindow(1);
+        frmGroup* group = main.groupWindow(1);
+        group->setTeams(kTeams);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto* teams = ctl<QListView>(*group, "lstTeams");
+        teams->setFocus();
+        teams->setCurrentIndex(teams->model()->index(2, 0));
+        QTest::keyClick(teams, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(ctl<QLineEdit>(*group, "txtHome")->text(), QStringLiteral("Wanderers"));
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
     // Delete asks first; only Yes removes the selected item, and without a selection nothing is asked.
     void deleteAsksFirst()
     {
@@ -254,6 +321,7 @@ private slots:
         m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::Yes);
         click("cmdDelete");
         verifyPrompt("Confirm Delete", Icon::Question);
+        QCOMPARE(m_prompts->lastCall().defaultAnswer, Answer::No); // Enter deletes nothing
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
         QCOMPARE(shownLine("lstResults", 1), displayLineFor(kAfter, kTeams));
         QCOMPARE(m_group->selectedResult(), -1);
@@ -290,6 +358,12 @@ private slots:
         QVERIFY(!m_group->isEnabled());
         auto* cal = ctl<QCalendarWidget>(*openCalendar(), "Cal");
         QCOMPARE(cal->selectedDate(), QDate::currentDate());
+        // A record date keeps a four-digit year; the dialog can be moved by its title and read aloud.
+        QCOMPARE(cal->minimumDate(), QDate(100, 1, 1));
+        QCOMPARE(cal->maximumDate(), QDate(9999, 12, 31));
+        QCOMPARE(openCalendar()->windowTitle(), QStringLiteral("Select Date"));
+        for (const char* part : { "qt_calendar_prevmonth", "qt_calendar_nextmonth", "qt_calendar_calendarview" })
+            QVERIFY2(!ctl(*cal, part)->accessibleName().isEmpty(), part);
         QTest::mouseClick(ctl(*m_group, "cmdDatePlus"), Qt::LeftButton);
         cal->setSelectedDate(QDate(2010, 12, 24));
         QTest::keyClick(openCalendar(), Qt::Key_Escape);
