@@ -184,6 +184,10 @@ private slots:
     {
         QCOMPARE(scoreTextProblem(" 02"), QString());
         QCOMPARE(scoreTextProblem("1:0"), "A score may not contain \":\".");
+        QCOMPARE(scoreTextProblem(" -3"), QString());
+        QCOMPARE(scoreTextProblem(".5"), QString());
+        QCOMPARE(scoreTextProblem("  "), QString());
+        QCOMPARE(scoreTextProblem("x2"), "The score \"x2\" is not a number.");
         QCOMPARE(scoreTextProblem("32767.5"), "The score \"32767.5\" is too large: scores run from -32768 to 32767.");
         QCOMPARE(teamNameProblem("Rovers v United"), QString());
         QCOMPARE(teamNameProblem("Rovers-v-United"),
