@@ -170,6 +170,40 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
     }
 
+    // Shortcuts work before their menu was ever opened; Save follows the tournament at once.
+    void shortcutsWorkBeforeTheMenuOpens()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(!action("mnuSave")->isEnabled());
+        openTournament(1);
+        QVERIFY(action("mnuSave")->isEnabled());
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
+        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(prompts.allAnswered());
+    }
+
+    // Help is a window of its own beside the program, opened once however often it is asked for;
+    // Cascade leaves every group's title in sight.
+    void helpStaysOpenBesideTheGroupsCascaded()
+    {
+        ScriptedPrompts noPrompts; // a missing guide fails the test instead of waiting for an answer
+        action("mnuShowHelp")->trigger();
+        action("mnuShowHelp")->trigger();
+        const QList<QWidget*> help = m_window->findChildren<QWidget*>("frmHelp");
+        QCOMPARE(help.size(), 1);
+        QVERIFY(help.first()->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        openTournament(3);
+        action("mnuCascade")->trigger();
+        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
+        for (int i = 1; i < windows.size(); ++i) {
+            const int titleBar = windows[i - 1]->widget()->geometry().top();
+            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
+        }
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
+    }
+
     // Windows-style filters: description and pattern, each ended by NUL.
     void qtFilters_data()
     {
@@ -212,6 +246,8 @@ private slots:
         verifyState(8, true, false, 8, QStringLiteral("Tabulon - Spring Cup at Leeds"));
         const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
         QCOMPARE(calls[2].title, QStringLiteral("Cancel Tournament"));
+        QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);   // Enter twice on an empty name keeps the set-up
+        QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B")); // the refused name, to correct
         QCOMPARE(calls[4].title, QStringLiteral("ERROR"));
         QCOMPARE(calls[4].icon, Prompts::Icon::Exclamation);
         QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
@@ -267,7 +303,6 @@ private slots:
         QVERIFY(prompts.allAnswered());
         const QString caption = QStringLiteral("Tabulon - Spring Cup at Leeds");
         verifyState(3, true, false, 0, caption);
-        m_window->mnuFile_Click();
         QVERIFY(!action("mnuSave")->isEnabled());
         auto* windowList = m_window->findChild<QMenu*>("mnuWindows");
         emit windowList->aboutToShow();

@@ -36,29 +36,29 @@ private slots:
         const QDate start(2000, 3, 1);
         const QString today = formatRecordDate(QDate::currentDate());
         const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
-        QTest::newRow("no open tournament") << 0 << true << 0 << start << "" << false
-                                            << "There is no open tournament!" << none;
+        QTest::newRow("no open tournament")
+            << 0 << true << 0 << start << "" << false << "There is no open tournament!" << none;
         QTest::newRow("group holds a single result")
-            << 4 << true << 0 << start << "" << false
-            << "Cannot create fixtures unless\rfixture list is empty." << result;
+            << 4 << true << 0 << start << "" << false << "Cannot create fixtures unless\rfixture list is empty."
+            << result;
         QTest::newRow("a single team") << 1 << true << 0 << start << "" << false
                                        << "Cannot create fixtures for a group\rwith fewer than two teams." << none;
         QTest::newRow("no group window after a cancelled team entry")
             << 4 << false << 0 << start << "" << false
             << "Error 91 - No group window is active: choose the group to fill from the Window menu." << none;
         // Two teams keep their order through the shuffle, so their schedule is known exactly.
-        QTest::newRow("one leg") << 2 << true << 1 << start << "7" << false
-                                 << "" << QStringList { "F:01-Mar-2000:1:0" };
+        QTest::newRow("one leg") << 2 << true << 1 << start << "7" << false << ""
+                                 << QStringList { "F:01-Mar-2000:1:0" };
         QTest::newRow("calendar cancelled, gap left empty: today, gap 0")
-            << 2 << true << 2 << QDate() << "" << false
-            << "" << QStringList { "F:" + today + ":1:0", "F:" + today + ":0:1" };
+            << 2 << true << 2 << QDate() << "" << false << ""
+            << QStringList { "F:" + today + ":1:0", "F:" + today + ":0:1" };
         QTest::newRow("gap beyond 16 bits")
             << 2 << true << 2 << start << "40000" << false
             << "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days." << none;
         QTest::newRow("gap cancelled: nothing happens") << 2 << true << 2 << start << "" << true << "" << none;
-        QTest::newRow("gap typed as a word") << 2 << true << 2 << start << "seven" << false
-                                             << "Error 13 - Type mismatch: a gap of \"seven\" is not a number of days."
-                                             << none;
+        QTest::newRow("gap typed as a word")
+            << 2 << true << 2 << start << "seven" << false
+            << "Error 13 - Type mismatch: a gap of \"seven\" is not a number of days." << none;
     }
     // A refusal or failure shows its message and changes nothing; a run fills the group in date order.
     void generates()
