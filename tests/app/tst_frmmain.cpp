@@ -1,17 +1,19 @@
-// The main window: its start, window state and group windows, and File > New's team entry.
+// The main window: its start, window state and group windows, File > New's team entry and File > Generate
+// Fixtures (its questions, refusals and busy pointer; the schedule itself is tested in tst_schedule).
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "app/frmMain.h"
 #include "group/RecordLines.h"
+#include "group/frmCalendar.h"
 #include "group/frmGroup.h"
 #include "model/Settings.h"
 #include "model/Tournament.h"
 #include "setup/TournamentSetup.h"
 #include "setup/frmTournamentDetails.h"
-#include "ui/FileDialogs.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -26,6 +28,7 @@
 namespace {
 
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
+enum class Unsaved { NotAsked, Yes, No }; // the answer to the unsaved question
 
 QStringList captionsOf(const QList<QAction*>& items)
 {
@@ -113,28 +116,17 @@ private slots:
         m_window = std::make_unique<frmMain>();
         m_window->show();
     }
+    void cleanup() { QVERIFY(!QGuiApplication::overrideCursor()); }
 
-    void startsEmpty()
+    // The first start stores the database beside the program.
+    void startsWithTheDatabaseBesideTheProgram()
     {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tabulon"));
-        QVERIFY(Tournament.Saved);
-        QVERIFY(Tournament.FileName.isEmpty());
-        QCOMPARE(Tournament.GroupCount, qint16(0));
-        // The first start stores the database beside the program.
         const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
         QCOMPARE(DatabaseName, expected);
-        m_window->mnuFile_Click();
-        QVERIFY(!action("mnuSave")->isEnabled());
     }
 
-    void maximisedStateIsStored()
-    {
-        m_window->showMaximized();
-        QVERIFY(m_window->close());
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), QStringLiteral("2"));
-    }
-
+    // The state read at the start is written back on closing; a damaged one counts as normal.
     void restoresWindowState_data()
     {
         QTest::addColumn<QString>("stored");
@@ -152,6 +144,8 @@ private slots:
         frmMain window;
         QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.close());
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
     }
 
     // A group window lives as long as its tournament; the window list activates one.
@@ -204,25 +198,6 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
     }
 
-    // Windows-style filters: description and pattern, each ended by NUL.
-    void qtFilters_data()
-    {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected");
-        const QString nul(1, QChar(u'\0'));
-        // clang-format off
-        QTest::newRow("description with pattern") << QString("HTML Document (*.htm)" + nul + "*.htm" + nul) << "HTML Document (*.htm)";
-        QTest::newRow("description without pattern") << QString("Reports" + nul + "*.rtf;*.txt" + nul) << "Reports (*.rtf *.txt)";
-        QTest::newRow("two pairs") << QString("A (*.a)" + nul + "*.a" + nul + "B (*.b)" + nul + "*.b" + nul) << "A (*.a);;B (*.b)";
-        // clang-format on
-    }
-    void qtFilters()
-    {
-        QFETCH(QString, filter);
-        QFETCH(QString, expected);
-        QCOMPARE(qtFileFilter(filter), expected);
-    }
-
     // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
     // empty name and No ask the same number again, a name holding the display separator is refused and asked
     // again, blanks, commas and duplicates are kept; a lone "v" or "-V-" is a name.
@@ -245,23 +220,18 @@ private slots:
         QVERIFY(prompts.allAnswered());
         verifyState(8, true, false, 8, QStringLiteral("Tabulon - Spring Cup at Leeds"));
         const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
-        QCOMPARE(calls[2].title, QStringLiteral("Cancel Tournament"));
-        QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);   // Enter twice on an empty name keeps the set-up
-        QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B")); // the refused name, to correct
-        QCOMPARE(calls[4].title, QStringLiteral("ERROR"));
-        QCOMPARE(calls[4].icon, Prompts::Icon::Exclamation);
+        QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);      // Enter twice on an empty name keeps the set-up
+        QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B"));    // the refused name, to correct
         QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
         for (int n = 1; n <= 8; ++n) {
             const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
             const frmGroup* group = m_window->loadedGroupWindow(n);
             QCOMPARE(calls[6 + 2 * (n - 1)].title, "Add Teams to " + caption); // the group's last name
-            QCOMPARE(group->windowTitle(), caption);
             QCOMPARE(m_window->mdiArea()->subWindowList()[n - 1]->windowTitle(), caption);
             QCOMPARE(group->tag(), QString::number(n));
             if (n > 1)
                 QCOMPARE(group->teams(),
                          (QStringList { QStringLiteral("T%1 - v - 1").arg(n), QStringLiteral("x-V-%1").arg(n) }));
-            QCOMPARE(group->storedLines(), QStringList());
         }
     }
 
@@ -271,27 +241,20 @@ private slots:
     void cancelledTeamEntry_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("answer"); // to the unsaved question; "" = saved, so not asked
+        QTest::addColumn<Unsaved>("answer"); // NotAsked: saved
         QTest::addColumn<bool>("closed");    // the tournament closed, rather than kept as it was
-        QTest::newRow("Close after Yes") << "mnuClose"
-                                         << "Yes" << true;
-        QTest::newRow("New after Yes, details cancelled") << "mnuNew"
-                                                          << "Yes" << true;
-        QTest::newRow("New when saved asks nothing") << "mnuNew"
-                                                     << "" << true;
-        QTest::newRow("New, No keeps the tournament") << "mnuNew"
-                                                      << "No" << false;
-        QTest::newRow("Close, No keeps the tournament") << "mnuClose"
-                                                        << "No" << false;
-        QTest::newRow("Exit after Yes") << "mnuExit"
-                                        << "Yes" << false;
-        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit"
-                                                        << "No" << false;
+        QTest::newRow("Close after Yes") << "mnuClose" << Unsaved::Yes << true;
+        QTest::newRow("New after Yes, details cancelled") << "mnuNew" << Unsaved::Yes << true;
+        QTest::newRow("New when saved asks nothing") << "mnuNew" << Unsaved::NotAsked << true;
+        QTest::newRow("New, No keeps the tournament") << "mnuNew" << Unsaved::No << false;
+        QTest::newRow("Close, No keeps the tournament") << "mnuClose" << Unsaved::No << false;
+        QTest::newRow("Exit after Yes") << "mnuExit" << Unsaved::Yes << false;
+        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit" << Unsaved::No << false;
     }
     void cancelledTeamEntry()
     {
         QFETCH(QString, command);
-        QFETCH(QString, answer);
+        QFETCH(Unsaved, answer);
         QFETCH(bool, closed);
         TeamPrompts prompts;
         ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 3));
@@ -308,25 +271,107 @@ private slots:
         emit windowList->aboutToShow();
         QCOMPARE(windowList->actions().size(), 0);
 
-        Tournament.Saved = answer.isEmpty();
-        if (!answer.isEmpty())
+        Tournament.Saved = answer == Unsaved::NotAsked;
+        if (answer != Unsaved::NotAsked)
             prompts.expect("Tournament not saved.  Are you sure you want to exit")
-                .answer(answer == "Yes" ? Prompts::Answer::Yes : Prompts::Answer::No);
+                .answer(answer == Unsaved::Yes ? Prompts::Answer::Yes : Prompts::Answer::No);
         std::optional<ModalDialog<frmTournamentDetails>> again; // a wrong dialog is closed by the first one's guard
-        if (command == QLatin1String("mnuNew") && answer != QLatin1String("No"))
+        if (command == QLatin1String("mnuNew") && answer != Unsaved::No)
             again.emplace([](frmTournamentDetails* d) { d->findChild<QPushButton*>("cmdCancel")->click(); });
         action(qPrintable(command))->trigger();
         QVERIFY(prompts.allAnswered());
         QVERIFY(!again || again->wasShown());
-        if (!answer.isEmpty())
-            QCOMPARE(prompts.lastCall().title, QStringLiteral("Close Tournament"));
-        const bool exited = command == QLatin1String("mnuExit") && answer == QLatin1String("Yes");
+        if (answer != Unsaved::NotAsked)
+            QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
+        const bool exited = command == QLatin1String("mnuExit") && answer == Unsaved::Yes;
         QCOMPARE(m_window->isVisible(), !exited);
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
         if (closed)
             verifyState(0, false, true, 0, QStringLiteral("Tabulon"));
         else
             verifyState(3, true, false, 0, caption);
+    }
+
+    void generates_data()
+    {
+        QTest::addColumn<int>("teams");
+        QTest::addColumn<bool>("active"); // whether group 1's window is the active one
+        QTest::addColumn<int>("legs");    // the answer to the first question; 0: refused before it
+        QTest::addColumn<QDate>("start"); // invalid: the calendar is cancelled
+        QTest::addColumn<QString>("gap");
+        QTest::addColumn<bool>("gapCancelled");
+        QTest::addColumn<QString>("message");   // the refusal, if any
+        QTest::addColumn<QStringList>("lines"); // after the run; before it too when it is refused
+        const QDate start(2000, 3, 1);
+        const QString today = formatRecordDate(QDate::currentDate());
+        const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
+        QTest::newRow("no open tournament")
+            << 0 << true << 0 << start << "" << false << "There is no open tournament!" << none;
+        QTest::newRow("group holds a single result")
+            << 4 << true << 0 << start << "" << false << "Cannot create fixtures unless\rfixture list is empty."
+            << result;
+        QTest::newRow("a single team") << 1 << true << 0 << start << "" << false
+                                       << "Cannot create fixtures for a group\rwith fewer than two teams." << none;
+        QTest::newRow("no group window after a cancelled team entry")
+            << 4 << false << 0 << start << "" << false
+            << "Error 91 - No group window is active: choose the group to fill from the Window menu." << none;
+        // Two teams keep their order through the shuffle, so their schedule is known exactly.
+        QTest::newRow("one leg") << 2 << true << 1 << start << "7" << false << ""
+                                 << QStringList { "F:01-Mar-2000:1:0" };
+        QTest::newRow("calendar cancelled, gap left empty: today, gap 0")
+            << 2 << true << 2 << QDate() << "" << false << ""
+            << QStringList { "F:" + today + ":1:0", "F:" + today + ":0:1" };
+        QTest::newRow("gap beyond 16 bits")
+            << 2 << true << 2 << start << "40000" << false
+            << "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days." << none;
+        QTest::newRow("gap cancelled: nothing happens") << 2 << true << 2 << start << "" << true << "" << none;
+        QTest::newRow("gap typed as a word")
+            << 2 << true << 2 << start << "seven" << false
+            << "Error 13 - Type mismatch: a gap of \"seven\" is not a number of days." << none;
+    }
+    // A refusal or failure shows its message and changes nothing; a run fills the group in date order.
+    void generates()
+    {
+        QFETCH(int, teams);
+        QFETCH(bool, active);
+        QFETCH(int, legs);
+        QFETCH(QDate, start);
+        QFETCH(QString, gap);
+        QFETCH(bool, gapCancelled);
+        QFETCH(QString, message);
+        QFETCH(QStringList, lines);
+        frmMain& window = *m_window;
+        Tournament.IsOpen = teams > 0;
+        Tournament.TeamsInGroup[1] = static_cast<qint16>(teams);
+        frmGroup* group = window.groupWindow(1);
+        group->setTag(QStringLiteral("1"));
+        group->setTeams(QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams));
+        group->setStoredLines(message.isEmpty() ? QStringList() : lines);
+        if (active)
+            window.activateGroupWindow(1);
+        std::optional<ModalDialog<frmCalendar>> calendar;
+        ScriptedPrompts prompts;
+        if (legs > 0) {
+            calendar.emplace([&](frmCalendar* dialog) {
+                dialog->findChild<QCalendarWidget*>("Cal")->setSelectedDate(start);
+                dialog->findChild<QPushButton*>(start.isValid() ? "cmdOK" : "cmdCancel")->click();
+            });
+            prompts.expect("Do you want home and away fixtures")
+                .answer(legs == 2 ? Prompts::Answer::Yes : Prompts::Answer::No);
+            prompts.expect("Enter the default number of days between fixtures (e.g. 7)")
+                .answer(gapCancelled ? std::nullopt : std::optional(gap));
+        }
+        if (!message.isEmpty())
+            prompts.expect(message);
+        window.mnuGenerateFixtures_Click();
+
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(calendar && calendar->wasShown(), legs > 0);
+        QCOMPARE(group->storedLines(), lines);
+        QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || gapCancelled);
+        QVERIFY(window.isEnabled());
+        if (legs > 0)
+            QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
     }
 };
 

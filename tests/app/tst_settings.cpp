@@ -26,8 +26,6 @@ private slots:
         QTest::newRow("trailing blanks kept") << QVariant(QStringLiteral("12  ")) << "12  ";
         QTest::newRow("cut at NUL") << QVariant(QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd")) << "ab";
         QTest::newRow("empty text is not the default") << QVariant(QString()) << "";
-        QTest::newRow("a list is not text")
-            << QVariant(QStringList { QStringLiteral("a"), QStringLiteral("b") }) << "fallback";
         QTest::newRow("a rectangle is not text") << QVariant(QRect(1, 2, 3, 4)) << "fallback";
         QTest::newRow("bytes are not text") << QVariant(QByteArray("\x01\x02", 2)) << "fallback";
     }

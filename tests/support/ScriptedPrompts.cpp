@@ -24,7 +24,7 @@ const ScriptedPrompts::Expectation* ScriptedPrompts::take(const Call& call)
 
 Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
 {
-    Call call { Kind::Message, request.text, request.title, request.icon, request.buttons };
+    Call call { request.text, request.title, request.icon, request.buttons };
     call.defaultAnswer = request.defaultAnswer;
     const Expectation* scripted = take(call);
     if (request.buttons == Prompts::Buttons::Ok)
@@ -34,20 +34,18 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
 
 std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& request)
 {
-    Call call { Kind::Input, request.prompt, request.title };
+    Call call { request.prompt, request.title };
     call.defaultText = request.defaultText;
     const Expectation* scripted = take(call);
-    if (!scripted || scripted->m_cancelled)
-        return std::nullopt;
-    return scripted->m_textAnswer;
+    return scripted ? scripted->m_textAnswer : std::nullopt;
 }
 
 QString ScriptedPrompts::file(const Prompts::FileRequest& request)
 {
-    Call call { Kind::File, request.title, request.title };
+    Call call { request.title, request.title };
     call.filter = request.filter;
     call.startFolder = request.startFolder;
     call.fileMode = request.mode;
     const Expectation* scripted = take(call);
-    return scripted ? scripted->m_textAnswer : QString();
+    return scripted ? scripted->m_textAnswer.value_or(QString()) : QString();
 }

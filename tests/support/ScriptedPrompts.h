@@ -12,19 +12,16 @@
 class ScriptedPrompts : public Prompts::Responder
 {
 public:
-    enum class Kind { Message, Input, File };
-
     struct Call
     {
-        Kind kind = Kind::Message;
         QString text;  // message text, input prompt, or dialog title for a file dialog
         QString title; // message and input title; file dialog title
         Prompts::Icon icon = Prompts::Icon::None;
         Prompts::Buttons buttons = Prompts::Buttons::Ok;
         Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions: the button Enter presses
         QString defaultText;                                  // input prompts
-        QString filter;      // file dialogs
-        QString startFolder; // file dialogs
+        QString filter;                                       // file dialogs
+        QString startFolder;                                  // file dialogs
         Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
     };
 
@@ -38,16 +35,10 @@ public:
             m_answer = answer;
             return *this;
         }
-        // For an input prompt (OK with this text) or a file dialog ("" stands for cancel).
-        Expectation& answer(const QString& text)
+        // For an input prompt (OK with this text, nullopt for Cancel) or a file dialog ("" stands for cancel).
+        Expectation& answer(const std::optional<QString>& text)
         {
             m_textAnswer = text;
-            return *this;
-        }
-        // For an input prompt: Cancel.
-        Expectation& cancel()
-        {
-            m_cancelled = true;
             return *this;
         }
 
@@ -55,8 +46,7 @@ public:
         friend class ScriptedPrompts;
         QString m_text;
         Prompts::Answer m_answer = Prompts::Answer::Ok;
-        QString m_textAnswer;
-        bool m_cancelled = false;
+        std::optional<QString> m_textAnswer = QString();
     };
 
     ScriptedPrompts() { Prompts::setResponder(this); }
