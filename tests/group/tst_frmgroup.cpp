@@ -154,6 +154,7 @@ private slots:
         }
     }
 
+    // Home, then away, then the add buttons; a team cannot meet itself, and Clear starts again.
     void choosingTeamsStepsThroughTheEntryStates()
     {
         const QStringList entry = QStringList { "txtHome", "txtAway" } + kScores;
@@ -169,14 +170,12 @@ private slots:
         choose(0, "cmdHome"); // home again keeps the add buttons
         QCOMPARE(enabledButtons(), QStringList({ "cmdAway", "cmdAddFixture", "cmdAddResult" }));
         ctl<QLineEdit>(*m_group, "txtAwayHT")->setText("3");
-        QCOMPARE(texts(entry), QStringList({ "Rovers", "Wanderers", "0", "3", "0", "0" }));
         click("cmdClear");
         QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
         QCOMPARE(texts(entry), QStringList({ "", "", "0", "0", "0", "0" }));
         choose(2); // a double click picks home, the next one away
         choose(0);
         QCOMPARE(texts(entry), QStringList({ "Wanderers", "Rovers", "0", "0", "0", "0" }));
-        QVERIFY(m_group->storedLines().isEmpty());
     }
 
     // The new item goes last, selected, and the entry is cleared for the next one (the scores lose
