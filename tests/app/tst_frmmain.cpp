@@ -37,14 +37,6 @@ namespace {
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
 enum class Unsaved { NotAsked, Yes, No }; // the answer to the unsaved question
 
-QStringList captionsOf(const QList<QAction*>& items)
-{
-    QStringList captions;
-    for (QAction* item : items)
-        captions << item->text();
-    return captions;
-}
-
 // Once a prompt was unexpected every question is answered Yes, which ends team entry instead of
 // asking for ever.
 class TeamPrompts : public ScriptedPrompts
@@ -214,7 +206,10 @@ private slots:
         QVERIFY(sub->isVisible());
         QMenu* list = m_window->findChild<QMenu*>("mnuWindows");
         emit list->aboutToShow();
-        QCOMPARE(captionsOf(list->actions()), (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
+        QStringList captions;
+        for (const QAction* item : list->actions())
+            captions << item->text();
+        QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
         list->actions().at(1)->trigger();
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
     }
@@ -525,15 +520,13 @@ private slots:
         if (!unsaved.isEmpty())
             prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
                 .answer(answerOf(unsaved));
-        // Yes would drop the unsaved changes, so Enter answers No.
-        const auto unsavedQuestionDefault = [&prompts] { return prompts.calls().value(1).defaultAnswer; };
         if (!message.isEmpty())
             prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
         m_window->mnuOpen_Click();
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_window->windowTitle(), title);
-        if (!unsaved.isEmpty())
-            QCOMPARE(unsavedQuestionDefault(), Prompts::Answer::No);
+        if (!unsaved.isEmpty()) // Yes would drop the unsaved changes, so Enter answers No
+            QCOMPARE(prompts.calls().value(1).defaultAnswer, Prompts::Answer::No);
         const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
         // Ctrl+S works without the File menu ever having been opened.

@@ -24,8 +24,7 @@ const ScriptedPrompts::Expectation* ScriptedPrompts::take(const Call& call)
 
 Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
 {
-    Call call { request.text, request.title, request.icon, request.buttons };
-    call.defaultAnswer = request.defaultAnswer;
+    Call call { request.text, request.title, request.defaultAnswer };
     const Expectation* scripted = take(call);
     if (request.buttons == Prompts::Buttons::Ok)
         return Prompts::Answer::Ok;
@@ -45,7 +44,6 @@ QString ScriptedPrompts::file(const Prompts::FileRequest& request)
     Call call { request.title, request.title };
     call.filter = request.filter;
     call.startFolder = request.startFolder;
-    call.fileMode = request.mode;
     const Expectation* scripted = take(call);
     return scripted ? scripted->m_textAnswer.value_or(QString()) : QString();
 }

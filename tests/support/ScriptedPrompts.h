@@ -16,13 +16,10 @@ public:
     {
         QString text;  // message text, input prompt, or dialog title for a file dialog
         QString title; // message and input title; file dialog title
-        Prompts::Icon icon = Prompts::Icon::None;
-        Prompts::Buttons buttons = Prompts::Buttons::Ok;
         Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions: the button Enter presses
         QString defaultText;                                  // input prompts
         QString filter;                                       // file dialogs
         QString startFolder;                                  // file dialogs
-        Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
     };
 
     // An expected prompt; valid until the next expect().

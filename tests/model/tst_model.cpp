@@ -1,5 +1,15 @@
+// The model core: the .trn reader and writer, the settings store and the database's place, and report fields.
+#include "TemporarySettings.h"
+#include "model/DatabaseLocation.h"
+#include "model/ExtractField.h"
+#include "model/Settings.h"
 #include "model/TournamentFile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRect>
+#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -48,9 +58,12 @@ void keptUnreadable(const char* name, const QByteArray& bytes, const char* reaso
 
 } // namespace
 
-class TestTournamentFile : public QObject
+class TestModel : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString path(const char* name) const { return m_folder.filePath(QString::fromUtf8(name)); }
 
 private slots:
     void readsOrRefuses_data()
@@ -148,7 +161,106 @@ private slots:
     {
         QCOMPARE(decodeWindows1252("A\x80\x8A\x9F\x81\xE9\xFF"), QStringLiteral("A€ŠŸ\u0081éÿ"));
     }
+
+    void readsStoredValues_data()
+    {
+        QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing stored") << QVariant() << "fallback";
+        QTest::newRow("leading blanks removed") << QVariant(QStringLiteral("  12")) << "12";
+        QTest::newRow("trailing blanks kept") << QVariant(QStringLiteral("12  ")) << "12  ";
+        QTest::newRow("cut at NUL") << QVariant(QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd")) << "ab";
+        QTest::newRow("empty text is not the default") << QVariant(QString()) << "";
+        QTest::newRow("a rectangle is not text") << QVariant(QRect(1, 2, 3, 4)) << "fallback";
+        QTest::newRow("bytes are not text") << QVariant(QByteArray("\x01\x02", 2)) << "fallback";
+    }
+    void readsStoredValues()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QString, expected);
+        TemporarySettings settings;
+        if (stored.isValid()) {
+            QSettings store(QSettings::NativeFormat, QSettings::UserScope, kCompany, kProduct);
+            store.setValue(QStringLiteral("Value"), stored);
+        }
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Value"), QStringLiteral("fallback")), expected);
+    }
+
+    void unwritableStoreFailsSilently()
+    {
+        TemporarySettings settings;
+        // The settings file's place is taken by a folder, so it can be neither read nor written.
+        QVERIFY(QDir().mkpath(settings.file()));
+        WriteSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("6000"));
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("4890")),
+                 QStringLiteral("4890"));
+    }
+
+    // The program folder holds the database; "blocked" lies under a regular file, so that no one, root
+    // included, can write there.
+    void settlesDatabaseName_data()
+    {
+        QTest::addColumn<bool>("settingStored");
+        QTest::addColumn<QString>("storedName");
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QString>("expected");
+        const QString besideProgram = path("program/TempDB.mdb");
+        // clang-format off
+        QTest::newRow("first start") << false << "" << path("program") << besideProgram;
+        QTest::newRow("empty name is written again") << true << "" << path("program") << besideProgram;
+        QTest::newRow("stored name is kept") << true << "/elsewhere/Temp.mdb" << path("program") << "/elsewhere/Temp.mdb";
+        QTest::newRow("program folder cannot be written") << false << "" << path("file/blocked") << path("user/Tabulon/TempDB.mdb");
+        // clang-format on
+    }
+    void settlesDatabaseName()
+    {
+        QFETCH(bool, settingStored);
+        QFETCH(QString, storedName);
+        QFETCH(QString, programFolder);
+        QFETCH(QString, expected);
+        TemporarySettings settings;
+        QVERIFY(QDir().mkpath(path("program")));
+        QFile file(path("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        if (settingStored)
+            WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), storedName);
+
+        QCOMPARE(settleDatabaseName(programFolder, path("user/Tabulon")), expected);
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
+        QCOMPARE(QFileInfo::exists(path("user/Tabulon")), expected.startsWith(path("user")));
+    }
+
+    void extractsFields_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("quotes and blanks removed") << "a, \"b\" ,c" << 2 << "b";
+        QTest::newRow("beyond the last field") << "a,b,c" << 4 << kNoData;
+        QTest::newRow("empty last field") << "a,b," << 3 << "";
+        QTest::newRow("empty line has one empty field") << "" << 1 << "";
+        QTest::newRow("empty line has no second field") << "" << 2 << kNoData;
+        QTest::newRow("comma inside quotes still separates") << "\"x,y\",z" << 1 << "x";
+        QTest::newRow("only one quote removed at each end") << "\"\"q\"\"" << 1 << "\"q\"";
+        QTest::newRow("blanks inside kept") << "  two words  " << 1 << "two words";
+        QTest::newRow("blank inside quotes kept") << "\" in \"" << 1 << " in ";
+        QTest::newRow("n below 1") << "a,b" << 0 << kNoData;
+        // A report line of a 20-team table has more than 24 fields when it is wide; nothing is cut.
+        QStringList fields;
+        for (int i = 1; i <= 40; ++i)
+            fields << QString::number(i);
+        QTest::newRow("no field limit") << fields.join(u',') << 40 << "40";
+    }
+    void extractsFields()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, n);
+        QFETCH(QString, expected);
+        QCOMPARE(ExtractField(line, n), expected);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTournamentFile)
-#include "tst_tournamentfile.moc"
+QTEST_GUILESS_MAIN(TestModel)
+#include "tst_model.moc"
