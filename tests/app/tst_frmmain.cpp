@@ -36,6 +36,7 @@ namespace {
 
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
 enum class Unsaved { NotAsked, Yes, No }; // the answer to the unsaved question
+using Gap = std::optional<QString>;       // the answer to Generate Fixtures' gap prompt
 
 // Once a prompt was unexpected every question is answered Yes, which ends team entry instead of
 // asking for ever.
@@ -167,21 +168,12 @@ private slots:
     }
     void cleanup() { QVERIFY(!QGuiApplication::overrideCursor()); }
 
-    // The first start stores the database beside the program.
-    void startsWithTheDatabaseBesideTheProgram()
-    {
-        const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
-        QCOMPARE(DatabaseName, expected);
-    }
-
     // The state read at the start is written back on closing; a damaged one counts as normal.
     void restoresWindowState_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("maximised");
         QTest::newRow("maximised") << "2" << true;
-        QTest::newRow("normal") << "0" << false;
         QTest::newRow("not a number") << "wide" << false;
         QTest::newRow("out of range") << "7" << false;
     }
@@ -197,13 +189,14 @@ private slots:
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
     }
 
-    // A group window lives as long as its tournament; the window list activates one.
-    void groupWindows()
+    // A group window lives as long as its tournament; the window list activates one, and Cascade leaves
+    // every group's title in sight with the last in front.
+    void groupWindowsStayListedAndCascade()
     {
         openTournament(3);
-        QMdiSubWindow* sub = m_window->mdiArea()->subWindowList().first();
-        QVERIFY(!sub->close());
-        QVERIFY(sub->isVisible());
+        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
+        QVERIFY(!windows.first()->close());
+        QVERIFY(windows.first()->isVisible());
         QMenu* list = m_window->findChild<QMenu*>("mnuWindows");
         emit list->aboutToShow();
         QStringList captions;
@@ -212,11 +205,21 @@ private slots:
         QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
         list->actions().at(1)->trigger();
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
+        action("mnuCascade")->trigger();
+        for (int i = 1; i < windows.size(); ++i) {
+            const int titleBar = windows[i - 1]->widget()->geometry().top();
+            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
+        }
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
     }
 
-    // Shortcuts work before their menu was ever opened; Save follows the tournament at once.
-    void shortcutsWorkBeforeTheMenuOpens()
+    // The first start stores the database beside the program. Shortcuts work before their menu was ever
+    // opened; Save follows the tournament at once.
+    void startsReady()
     {
+        const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
+        QCOMPARE(DatabaseName, database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(!action("mnuSave")->isEnabled());
         openTournament(1);
@@ -227,9 +230,8 @@ private slots:
         QVERIFY(prompts.allAnswered());
     }
 
-    // Help is a window of its own beside the program, opened once however often it is asked for;
-    // Cascade leaves every group's title in sight.
-    void helpStaysOpenBesideTheGroupsCascaded()
+    // Help is a window of its own beside the program, opened once however often it is asked for.
+    void helpStaysOpenBesideTheProgram()
     {
         ScriptedPrompts noPrompts; // a missing guide fails the test instead of waiting for an answer
         action("mnuShowHelp")->trigger();
@@ -238,14 +240,6 @@ private slots:
         QCOMPARE(help.size(), 1);
         QVERIFY(help.first()->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
-        openTournament(3);
-        action("mnuCascade")->trigger();
-        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
-        for (int i = 1; i < windows.size(); ++i) {
-            const int titleBar = windows[i - 1]->widget()->geometry().top();
-            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
-        }
-        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
     }
 
     // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
@@ -345,38 +339,35 @@ private slots:
     void generates_data()
     {
         QTest::addColumn<int>("teams");
-        QTest::addColumn<bool>("active"); // whether group 1's window is the active one
-        QTest::addColumn<int>("legs");    // the answer to the first question; 0: refused before it
-        QTest::addColumn<QDate>("start"); // invalid: the calendar is cancelled
-        QTest::addColumn<QString>("gap");
-        QTest::addColumn<bool>("gapCancelled");
+        QTest::addColumn<bool>("active");       // whether group 1's window is the active one
+        QTest::addColumn<int>("legs");          // the answer to the first question; 0: refused before it
+        QTest::addColumn<QDate>("start");       // invalid: the calendar is cancelled
+        QTest::addColumn<Gap>("gap");           // nullopt: the prompt cancelled
         QTest::addColumn<QString>("message");   // the refusal, if any
         QTest::addColumn<QStringList>("lines"); // after the run; before it too when it is refused
         const QDate start(2000, 3, 1);
         const QString today = formatRecordDate(QDate::currentDate());
         const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
         QTest::newRow("no open tournament")
-            << 0 << true << 0 << start << "" << false << "There is no open tournament!" << none;
+            << 0 << true << 0 << start << Gap() << "There is no open tournament!" << none;
         QTest::newRow("group holds a single result")
-            << 4 << true << 0 << start << "" << false << "Cannot create fixtures unless\rfixture list is empty."
-            << result;
-        QTest::newRow("a single team") << 1 << true << 0 << start << "" << false
+            << 4 << true << 0 << start << Gap() << "Cannot create fixtures unless\rfixture list is empty." << result;
+        QTest::newRow("a single team") << 1 << true << 0 << start << Gap()
                                        << "Cannot create fixtures for a group\rwith fewer than two teams." << none;
         QTest::newRow("no group window after a cancelled team entry")
-            << 4 << false << 0 << start << "" << false
+            << 4 << false << 0 << start << Gap()
             << "Error 91 - No group window is active: choose the group to fill from the Window menu." << none;
         // Two teams keep their order through the shuffle, so their schedule is known exactly.
-        QTest::newRow("one leg") << 2 << true << 1 << start << "7" << false << ""
-                                 << QStringList { "F:01-Mar-2000:1:0" };
+        QTest::newRow("one leg") << 2 << true << 1 << start << Gap("7") << "" << QStringList { "F:01-Mar-2000:1:0" };
         QTest::newRow("calendar cancelled, gap left empty: today, gap 0")
-            << 2 << true << 2 << QDate() << "" << false << ""
+            << 2 << true << 2 << QDate() << Gap("") << ""
             << QStringList { "F:" + today + ":1:0", "F:" + today + ":0:1" };
         QTest::newRow("gap beyond 16 bits")
-            << 2 << true << 2 << start << "40000" << false
+            << 2 << true << 2 << start << Gap("40000")
             << "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days." << none;
-        QTest::newRow("gap cancelled: nothing happens") << 2 << true << 2 << start << "" << true << "" << none;
+        QTest::newRow("gap cancelled: nothing happens") << 2 << true << 2 << start << Gap() << "" << none;
         QTest::newRow("gap typed as a word")
-            << 2 << true << 2 << start << "seven" << false
+            << 2 << true << 2 << start << Gap("seven")
             << "Error 13 - Type mismatch: a gap of \"seven\" is not a number of days." << none;
     }
     // A refusal or failure shows its message and changes nothing; a run fills the group in date order.
@@ -386,8 +377,7 @@ private slots:
         QFETCH(bool, active);
         QFETCH(int, legs);
         QFETCH(QDate, start);
-        QFETCH(QString, gap);
-        QFETCH(bool, gapCancelled);
+        QFETCH(Gap, gap);
         QFETCH(QString, message);
         QFETCH(QStringList, lines);
         frmMain& window = *m_window;
@@ -408,8 +398,7 @@ private slots:
             });
             prompts.expect("Do you want home and away fixtures")
                 .answer(legs == 2 ? Prompts::Answer::Yes : Prompts::Answer::No);
-            prompts.expect("Enter the default number of days between fixtures (e.g. 7)")
-                .answer(gapCancelled ? std::nullopt : std::optional(gap));
+            prompts.expect("Enter the default number of days between fixtures (e.g. 7)").answer(gap);
         }
         if (!message.isEmpty())
             prompts.expect(message);
@@ -418,7 +407,7 @@ private slots:
         QVERIFY(prompts.allAnswered());
         QCOMPARE(calendar && calendar->wasShown(), legs > 0);
         QCOMPARE(group->storedLines(), lines);
-        QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || gapCancelled);
+        QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || !gap);
         QVERIFY(window.isEnabled());
         if (legs > 0)
             QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));

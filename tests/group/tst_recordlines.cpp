@@ -62,7 +62,6 @@ private slots:
         QTest::newRow("a field missing") << "R:07-Mar-2000:1:0:2:2:0" << QList<int>() << "R:07-Mar-2000:1:0:2:2:0";
         QTest::newRow("score rounding beyond 16 bits") << "R:07-Mar-2000:32767.5:0:0:0:0:1" << QList<int>()
                                                        << "R:07-Mar-2000:32767.5:0:0:0:0:1";
-        QTest::newRow("team beyond 16 bits") << "F:07-Mar-2000:0:40000" << QList<int>() << "F:07-Mar-2000:0:40000";
         // clang-format on
     }
     void storedLinesAreReadAndShown()
@@ -142,9 +141,6 @@ private slots:
         QTest::addColumn<QString>("confirmed");
         QTest::addColumn<QString>("error");
         const QString none;
-        QTest::newRow("fixture shows 0-0")
-            << "F: 7-Mar-2000:0:2" << QStringList { "Rovers", "Wanderers", "0", "0", "0", "0" }
-            << "R: 7-Mar-2000:0:0:0:0:0:2" << none;
         QTest::newRow("02 and halves as whole numbers")
             << "R:07-Mar-2000:02:1:2.5:3.5:02:1" << QStringList { "Wanderers", " United ", "2", "1", "2", "4" }
             << "R:07-Mar-2000:2:1:2:4:2:1" << none;
