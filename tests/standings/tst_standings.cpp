@@ -144,23 +144,22 @@ private slots:
         const Lines beaten { stored(1, 2, 1, 0), "F:07-Mar-2000:3:4" };
         const Lines level { stored(2, 3, 1, 0), stored(3, 2, 1, 0) }; // X and W beat each other
         const Lines swing { stored(1, 2, 1, 0), stored(3, 1, 3, 0) }; // Y: 3 points but a goal difference of -2
+        const auto row = [](const QString& name, const QList<int>& rules, const Lines& lines, const char* expected,
+                            bool backwards, int win = 3, int draw = 1) {
+            QTest::newRow(qPrintable(name)) << rules << win << draw << backwards << lines << QString(expected);
+        };
         for (bool backwards : { false, true }) {
-            const char* engine = backwards ? ", engine scans backwards" : "";
-            QTest::addRow("rules 1, 2, 3%s", engine)
-                << QList<int> { 1, 2, 3 } << 3 << 1 << backwards << beaten << "Y,Z,W,V,X";
-            QTest::addRow("rules 2, 1%s", engine) << QList<int> { 2, 1 } << 3 << 1 << backwards << swing << "W,Z,V,X,Y";
-            QTest::addRow("rules 5, 1%s", engine)
-                << QList<int> { 5, 1 } << 3 << 1 << backwards << beaten << "Y,Z,X,W,V";
-            QTest::addRow("rule 5 alone%s", engine) << QList<int> { 5 } << 3 << 1 << backwards << beaten << "Z,Y,X,W,V";
-            QTest::addRow("rules 1, 5, 4: head-to-head%s", engine)
-                << QList<int> { 1, 5, 4 } << 3 << 1 << backwards << level << "W,X,Z,Y,V";
+            const QString engine = backwards ? ", engine scans backwards" : "";
+            row("rules 1, 2, 3" + engine, { 1, 2, 3 }, beaten, "Y,Z,W,V,X", backwards);
+            row("rules 2, 1" + engine, { 2, 1 }, swing, "W,Z,V,X,Y", backwards);
+            row("rules 5, 1" + engine, { 5, 1 }, beaten, "Y,Z,X,W,V", backwards);
+            row("rule 5 alone" + engine, { 5 }, beaten, "Z,Y,X,W,V", backwards);
+            row("rules 1, 5, 4: head-to-head" + engine, { 1, 5, 4 }, level, "W,X,Z,Y,V", backwards);
         }
         // Z and Y drew, X beat W.
         const Lines drawn { stored(0, 1, 0, 0), stored(2, 3, 1, 0) };
-        QTest::newRow("2 points for a win, 2 for a draw")
-            << QList<int> { 1 } << 2 << 2 << false << drawn << "Z,Y,X,W,V";
-        QTest::newRow("3 points for a win, 0 for a draw")
-            << QList<int> { 1 } << 3 << 0 << false << drawn << "X,Z,Y,W,V";
+        row("2 points for a win, 2 for a draw", { 1 }, drawn, "Z,Y,X,W,V", false, 2, 2);
+        row("3 points for a win, 0 for a draw", { 1 }, drawn, "X,Z,Y,W,V", false, 3, 0);
     }
 
     void ordersThroughTheDatabase()

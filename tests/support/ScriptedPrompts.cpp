@@ -24,7 +24,7 @@ const ScriptedPrompts::Expectation* ScriptedPrompts::take(const Call& call)
 
 Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
 {
-    Call call { request.text, request.title, request.defaultAnswer };
+    Call call { request.text, request.defaultAnswer };
     const Expectation* scripted = take(call);
     if (request.buttons == Prompts::Buttons::Ok)
         return Prompts::Answer::Ok;
@@ -33,7 +33,7 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
 
 std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& request)
 {
-    Call call { request.prompt, request.title };
+    Call call { request.prompt };
     call.defaultText = request.defaultText;
     const Expectation* scripted = take(call);
     return scripted ? scripted->m_textAnswer : std::nullopt;
@@ -41,7 +41,7 @@ std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& reque
 
 QString ScriptedPrompts::file(const Prompts::FileRequest& request)
 {
-    Call call { request.title, request.title };
+    Call call { request.title };
     call.filter = request.filter;
     call.startFolder = request.startFolder;
     const Expectation* scripted = take(call);

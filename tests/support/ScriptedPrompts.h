@@ -14,8 +14,7 @@ class ScriptedPrompts : public Prompts::Responder
 public:
     struct Call
     {
-        QString text;  // message text, input prompt, or dialog title for a file dialog
-        QString title; // message and input title; file dialog title
+        QString text; // message text, input prompt, or dialog title for a file dialog
         Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions: the button Enter presses
         QString defaultText;                                  // input prompts
         QString filter;                                       // file dialogs
