@@ -242,7 +242,6 @@ private slots:
         QFile header(m_database);
         QVERIFY(header.open(QIODevice::ReadOnly));
         QCOMPARE(header.read(20).mid(18, 2), QByteArray("\x02\x02")); // the file's WAL version bytes
-        header.close();
         for (const char* suffix : { "", "-wal", "-shm" })
             QFile::remove(m_database + suffix);
         QFile damaged(m_database);

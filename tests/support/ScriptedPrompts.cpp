@@ -28,7 +28,9 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
     const Expectation* scripted = take(call);
     if (request.buttons == Prompts::Buttons::Ok)
         return Prompts::Answer::Ok;
-    return scripted && scripted->m_answer == Prompts::Answer::Yes ? Prompts::Answer::Yes : Prompts::Answer::No;
+    if (!m_unexpected.isEmpty())
+        return Prompts::Answer::Yes;
+    return scripted->m_answer == Prompts::Answer::Yes ? Prompts::Answer::Yes : Prompts::Answer::No;
 }
 
 std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& request)
