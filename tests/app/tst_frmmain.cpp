@@ -1,51 +1,41 @@
-// The main window: its start, window state and group windows, and File > New's team entry.
+// The main window: its start, window state and group windows, File > New's team entry, File > Open and Save, and
+// File > Generate Fixtures (its questions, refusals and busy pointer; the schedule is tested in tst_schedule).
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "app/frmMain.h"
 #include "group/RecordLines.h"
+#include "group/frmCalendar.h"
 #include "group/frmGroup.h"
 #include "model/Settings.h"
 #include "model/Tournament.h"
 #include "setup/TournamentSetup.h"
 #include "setup/frmTournamentDetails.h"
-#include "ui/FileDialogs.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
-
-QStringList captionsOf(const QList<QAction*>& items)
-{
-    QStringList captions;
-    for (QAction* item : items)
-        captions << item->text();
-    return captions;
-}
-
-// Once a prompt was unexpected every question is answered Yes, which ends team entry instead of
-// asking for ever.
-class TeamPrompts : public ScriptedPrompts
-{
-public:
-    Prompts::Answer message(const Prompts::MessageRequest& request) override
-    {
-        const Prompts::Answer answer = ScriptedPrompts::message(request);
-        return unexpected().isEmpty() || request.buttons != Prompts::Buttons::YesNo ? answer : Prompts::Answer::Yes;
-    }
-};
+enum class Unsaved { NotAsked, Yes, No }; // the answer to the unsaved question
+using Gap = std::optional<QString>;       // the answer to Generate Fixtures' gap prompt
 
 // Fills in the details dialog for `groups` groups of two teams and presses OK; `prompts` answers
 // its summary with Yes.
@@ -64,6 +54,32 @@ std::function<void(frmTournamentDetails*)> acceptDetails(ScriptedPrompts& prompt
     };
 }
 
+const QString kTitle = QStringLiteral("Tabulon - Cup, \"Spring\" at Łódź");
+const QString kWindowsFile = QStringLiteral(TABULON_TEST_DATA "/windows1252.trn");
+const QString kWindowsTitle = QStringLiteral("Tabulon - Copa Iberia at Málaga");
+const QByteArray kFile
+    = "Tabulon - Cup, \"Spring\" at Łódź\r\n 2 \r\nPool\r\n 2 \r\n 4 \r\n 3 \r\n 2 \r\n 5 \r\n 3 \r\n"
+      " 2 \r\n 0 \r\n1. Pool Premier\r\n 4 \r\nBeşiktaş\r\nŁódź, \"ŁKS\"\r\n  Old  Boys \r\nRovers\r\n"
+      " 3 \r\nR:14-Mar-2000:1:0:02:2:1:2\r\nF:07-Mar-2000:0:3\r\nR:21-Mar-2000: 1:0:3 :2:3:0\r\n"
+      "2. Pool 1\r\n 3 \r\nAlpha\r\nBeta\r\nGamma\r\n 0 \r\n";
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return QFile::exists(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+Prompts::Answer answerOf(const QString& answer)
+{
+    return answer == QLatin1String("Yes") ? Prompts::Answer::Yes : Prompts::Answer::No;
+}
+
 } // namespace
 
 // Each test starts with a fresh settings store and a shown main window.
@@ -73,6 +89,8 @@ class TestFrmMain : public QObject
 
     std::unique_ptr<TemporarySettings> m_settings;
     std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_opened;
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
 
     // An open tournament of `groups` group windows, as New or Open leave it.
@@ -102,6 +120,27 @@ class TestFrmMain : public QObject
         QCOMPARE(m_window->windowTitle(), caption);
     }
 
+    // kFile opened from cup.trn through File > Open and then changed (unsaved).
+    void openCup()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_opened = m_folder->filePath(QStringLiteral("cup.trn"));
+        QVERIFY(writeFile(m_opened, kFile));
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
+        m_window->mnuOpen_Click();
+        QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
+        QCOMPARE(prompts.lastCall().startFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QVERIFY(Tournament.IsOpen);
+        QVERIFY(Tournament.Saved);
+        Tournament.Saved = false;
+        // Saved again, the file comes back byte for byte (the save table); these are read by other windows.
+        const auto& t = Tournament;
+        QCOMPARE(QList<int>({ t.GroupCount, t.Indicator, t.TeamsInGroup[1], t.TeamsInGroup[2], t.RuleCount,
+                              t.RuleOrder[1], t.RuleOrder[2], t.PointsForWin, t.PointsForDraw }),
+                 QList<int>({ 2, 2, 4, 3, 2, 5, 3, 2, 0 }));
+    }
+
 private slots:
     void init()
     {
@@ -113,36 +152,15 @@ private slots:
         m_window = std::make_unique<frmMain>();
         m_window->show();
     }
+    void cleanup() { QVERIFY(!QGuiApplication::overrideCursor()); }
 
-    void startsEmpty()
-    {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tabulon"));
-        QVERIFY(Tournament.Saved);
-        QVERIFY(Tournament.FileName.isEmpty());
-        QCOMPARE(Tournament.GroupCount, qint16(0));
-        // The first start stores the database beside the program.
-        const QString expected = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
-        QCOMPARE(DatabaseName, expected);
-        m_window->mnuFile_Click();
-        QVERIFY(!action("mnuSave")->isEnabled());
-    }
-
-    void maximisedStateIsStored()
-    {
-        m_window->showMaximized();
-        QVERIFY(m_window->close());
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), QStringLiteral("2"));
-    }
-
+    // The state read at the start is written back on closing; a damaged one counts as normal.
     void restoresWindowState_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("maximised");
         QTest::newRow("maximised") << "2" << true;
-        QTest::newRow("normal") << "0" << false;
         QTest::newRow("not a number") << "wide" << false;
-        QTest::newRow("out of range") << "7" << false;
     }
     void restoresWindowState()
     {
@@ -152,27 +170,41 @@ private slots:
         frmMain window;
         QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.close());
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
     }
 
-    // A group window lives as long as its tournament; the window list activates one.
-    void groupWindows()
+    // A group window lives as long as its tournament; the window list activates one, and Cascade leaves
+    // every group's title in sight with the last in front.
+    void groupWindowsStayListedAndCascade()
     {
         openTournament(3);
-        QMdiSubWindow* sub = m_window->mdiArea()->subWindowList().first();
-        QVERIFY(!(sub->windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!(sub->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QVERIFY(!sub->close());
-        QVERIFY(sub->isVisible());
+        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
+        QVERIFY(!windows.first()->close());
+        QVERIFY(windows.first()->isVisible());
         QMenu* list = m_window->findChild<QMenu*>("mnuWindows");
         emit list->aboutToShow();
-        QCOMPARE(captionsOf(list->actions()), (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
+        QStringList captions;
+        for (const QAction* item : list->actions())
+            captions << item->text();
+        QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
         list->actions().at(1)->trigger();
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
+        action("mnuCascade")->trigger();
+        for (int i = 1; i < windows.size(); ++i) {
+            const int titleBar = windows[i - 1]->widget()->geometry().top();
+            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
+        }
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
     }
 
-    // Shortcuts work before their menu was ever opened; Save follows the tournament at once.
-    void shortcutsWorkBeforeTheMenuOpens()
+    // The first start stores the database beside the program. Shortcuts work before their menu was ever
+    // opened; Save follows the tournament at once.
+    void startsReady()
     {
+        const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
+        QCOMPARE(DatabaseName, database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(!action("mnuSave")->isEnabled());
         openTournament(1);
@@ -183,9 +215,8 @@ private slots:
         QVERIFY(prompts.allAnswered());
     }
 
-    // Help is a window of its own beside the program, opened once however often it is asked for;
-    // Cascade leaves every group's title in sight.
-    void helpStaysOpenBesideTheGroupsCascaded()
+    // Help is a window of its own beside the program, opened once however often it is asked for.
+    void helpStaysOpenBesideTheProgram()
     {
         ScriptedPrompts noPrompts; // a missing guide fails the test instead of waiting for an answer
         action("mnuShowHelp")->trigger();
@@ -194,33 +225,6 @@ private slots:
         QCOMPARE(help.size(), 1);
         QVERIFY(help.first()->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
-        openTournament(3);
-        action("mnuCascade")->trigger();
-        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
-        for (int i = 1; i < windows.size(); ++i) {
-            const int titleBar = windows[i - 1]->widget()->geometry().top();
-            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
-        }
-        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
-    }
-
-    // Windows-style filters: description and pattern, each ended by NUL.
-    void qtFilters_data()
-    {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("expected");
-        const QString nul(1, QChar(u'\0'));
-        // clang-format off
-        QTest::newRow("description with pattern") << QString("HTML Document (*.htm)" + nul + "*.htm" + nul) << "HTML Document (*.htm)";
-        QTest::newRow("description without pattern") << QString("Reports" + nul + "*.rtf;*.txt" + nul) << "Reports (*.rtf *.txt)";
-        QTest::newRow("two pairs") << QString("A (*.a)" + nul + "*.a" + nul + "B (*.b)" + nul + "*.b" + nul) << "A (*.a);;B (*.b)";
-        // clang-format on
-    }
-    void qtFilters()
-    {
-        QFETCH(QString, filter);
-        QFETCH(QString, expected);
-        QCOMPARE(qtFileFilter(filter), expected);
     }
 
     // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
@@ -229,7 +233,7 @@ private slots:
     void newTournament()
     {
         const QStringList labels = { "Premier", "1", "2", "3", "4", "5", "6", "7" };
-        TeamPrompts prompts;
+        ScriptedPrompts prompts;
         ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, 2, QStringLiteral("Group")));
         prompts.expect("Enter Team 1").answer(QString());
         prompts.expect(kCancelQuestion).answer(Prompts::Answer::No);
@@ -245,55 +249,41 @@ private slots:
         QVERIFY(prompts.allAnswered());
         verifyState(8, true, false, 8, QStringLiteral("Tabulon - Spring Cup at Leeds"));
         const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
-        QCOMPARE(calls[2].title, QStringLiteral("Cancel Tournament"));
-        QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);   // Enter twice on an empty name keeps the set-up
-        QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B")); // the refused name, to correct
-        QCOMPARE(calls[4].title, QStringLiteral("ERROR"));
-        QCOMPARE(calls[4].icon, Prompts::Icon::Exclamation);
+        QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);      // Enter twice on an empty name keeps the set-up
+        QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B"));    // the refused name, to correct
         QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
         for (int n = 1; n <= 8; ++n) {
             const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
             const frmGroup* group = m_window->loadedGroupWindow(n);
-            QCOMPARE(calls[6 + 2 * (n - 1)].title, "Add Teams to " + caption); // the group's last name
-            QCOMPARE(group->windowTitle(), caption);
             QCOMPARE(m_window->mdiArea()->subWindowList()[n - 1]->windowTitle(), caption);
             QCOMPARE(group->tag(), QString::number(n));
             if (n > 1)
                 QCOMPARE(group->teams(),
                          (QStringList { QStringLiteral("T%1 - v - 1").arg(n), QStringLiteral("x-V-%1").arg(n) }));
-            QCOMPARE(group->storedLines(), QStringList());
         }
     }
 
     // Cancelling while group 2's teams are asked unloads groups 1 and 2 (group 3 was never made) and keeps the
-    // new settings and caption; Save is disabled, the window list empty, and the tournament closes as usual,
-    // asking first when it is unsaved.
+    // settings and caption; Save is disabled, and the tournament closes as usual, asking first when unsaved.
     void cancelledTeamEntry_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("answer"); // to the unsaved question; "" = saved, so not asked
+        QTest::addColumn<Unsaved>("answer"); // NotAsked: saved
         QTest::addColumn<bool>("closed");    // the tournament closed, rather than kept as it was
-        QTest::newRow("Close after Yes") << "mnuClose"
-                                         << "Yes" << true;
-        QTest::newRow("New after Yes, details cancelled") << "mnuNew"
-                                                          << "Yes" << true;
-        QTest::newRow("New when saved asks nothing") << "mnuNew"
-                                                     << "" << true;
-        QTest::newRow("New, No keeps the tournament") << "mnuNew"
-                                                      << "No" << false;
-        QTest::newRow("Close, No keeps the tournament") << "mnuClose"
-                                                        << "No" << false;
-        QTest::newRow("Exit after Yes") << "mnuExit"
-                                        << "Yes" << false;
-        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit"
-                                                        << "No" << false;
+        QTest::newRow("Close after Yes") << "mnuClose" << Unsaved::Yes << true;
+        QTest::newRow("New after Yes, details cancelled") << "mnuNew" << Unsaved::Yes << true;
+        QTest::newRow("New when saved asks nothing") << "mnuNew" << Unsaved::NotAsked << true;
+        QTest::newRow("New, No keeps the tournament") << "mnuNew" << Unsaved::No << false;
+        QTest::newRow("Close, No keeps the tournament") << "mnuClose" << Unsaved::No << false;
+        QTest::newRow("Exit after Yes") << "mnuExit" << Unsaved::Yes << false;
+        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit" << Unsaved::No << false;
     }
     void cancelledTeamEntry()
     {
         QFETCH(QString, command);
-        QFETCH(QString, answer);
+        QFETCH(Unsaved, answer);
         QFETCH(bool, closed);
-        TeamPrompts prompts;
+        ScriptedPrompts prompts;
         ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 3));
         const QStringList names = { "Rovers", "United", "City", "" };
         for (int i = 0; i < names.size(); ++i)
@@ -304,29 +294,214 @@ private slots:
         const QString caption = QStringLiteral("Tabulon - Spring Cup at Leeds");
         verifyState(3, true, false, 0, caption);
         QVERIFY(!action("mnuSave")->isEnabled());
-        auto* windowList = m_window->findChild<QMenu*>("mnuWindows");
-        emit windowList->aboutToShow();
-        QCOMPARE(windowList->actions().size(), 0);
 
-        Tournament.Saved = answer.isEmpty();
-        if (!answer.isEmpty())
+        Tournament.Saved = answer == Unsaved::NotAsked;
+        if (answer != Unsaved::NotAsked)
             prompts.expect("Tournament not saved.  Are you sure you want to exit")
-                .answer(answer == "Yes" ? Prompts::Answer::Yes : Prompts::Answer::No);
+                .answer(answer == Unsaved::Yes ? Prompts::Answer::Yes : Prompts::Answer::No);
         std::optional<ModalDialog<frmTournamentDetails>> again; // a wrong dialog is closed by the first one's guard
-        if (command == QLatin1String("mnuNew") && answer != QLatin1String("No"))
+        if (command == QLatin1String("mnuNew") && answer != Unsaved::No)
             again.emplace([](frmTournamentDetails* d) { d->findChild<QPushButton*>("cmdCancel")->click(); });
         action(qPrintable(command))->trigger();
         QVERIFY(prompts.allAnswered());
         QVERIFY(!again || again->wasShown());
-        if (!answer.isEmpty())
-            QCOMPARE(prompts.lastCall().title, QStringLiteral("Close Tournament"));
-        const bool exited = command == QLatin1String("mnuExit") && answer == QLatin1String("Yes");
+        if (answer != Unsaved::NotAsked)
+            QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
+        const bool exited = command == QLatin1String("mnuExit") && answer == Unsaved::Yes;
         QCOMPARE(m_window->isVisible(), !exited);
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
         if (closed)
             verifyState(0, false, true, 0, QStringLiteral("Tabulon"));
         else
             verifyState(3, true, false, 0, caption);
+    }
+
+    void generates_data()
+    {
+        QTest::addColumn<int>("teams");
+        QTest::addColumn<bool>("active");       // whether group 1's window is the active one
+        QTest::addColumn<int>("legs");          // the answer to the first question; 0: refused before it
+        QTest::addColumn<QDate>("start");       // invalid: the calendar is cancelled
+        QTest::addColumn<Gap>("gap");           // nullopt: the prompt cancelled
+        QTest::addColumn<QString>("message");   // the refusal, if any
+        QTest::addColumn<QStringList>("lines"); // after the run; before it too when it is refused
+        const QDate start(2000, 3, 1);
+        const QString today = formatRecordDate(QDate::currentDate());
+        const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
+        const auto row = [&](const char* name, int teams, int legs, const QDate& date, const Gap& gap,
+                             const QString& message, const QStringList& lines, bool active = true) {
+            QTest::newRow(name) << teams << active << legs << date << gap << message << lines;
+        };
+        row("no open tournament", 0, 0, start, Gap(), "There is no open tournament!", none);
+        row("group holds a single result", 4, 0, start, Gap(), "Cannot create fixtures unless\rfixture list is empty.",
+            result);
+        row("a single team", 1, 0, start, Gap(), "Cannot create fixtures for a group\rwith fewer than two teams.",
+            none);
+        row("no group window after a cancelled team entry", 4, 0, start, Gap(),
+            "Error 91 - No group window is active: choose the group to fill from the Window menu.", none, false);
+        // Two teams keep their order through the shuffle, so their schedule is known exactly.
+        row("one leg", 2, 1, start, Gap("7"), "", { "F:01-Mar-2000:1:0" });
+        row("calendar cancelled, gap left empty: today, gap 0", 2, 2, QDate(), Gap(""), "",
+            { "F:" + today + ":1:0", "F:" + today + ":0:1" });
+        row("gap beyond 16 bits", 2, 2, start, Gap("40000"),
+            "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days.", none);
+        row("gap cancelled: nothing happens", 2, 2, start, Gap(), "", none);
+        row("gap typed as a word", 2, 2, start, Gap("seven"),
+            "Error 13 - Type mismatch: a gap of \"seven\" is not a number of days.", none);
+    }
+    // A refusal or failure shows its message and changes nothing; a run fills the group in date order.
+    void generates()
+    {
+        QFETCH(int, teams);
+        QFETCH(bool, active);
+        QFETCH(int, legs);
+        QFETCH(QDate, start);
+        QFETCH(Gap, gap);
+        QFETCH(QString, message);
+        QFETCH(QStringList, lines);
+        Tournament.IsOpen = teams > 0;
+        Tournament.TeamsInGroup[1] = static_cast<qint16>(teams);
+        frmGroup* group = m_window->groupWindow(1);
+        group->setTag(QStringLiteral("1"));
+        group->setTeams(QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams));
+        group->setStoredLines(message.isEmpty() ? QStringList() : lines);
+        if (active)
+            m_window->activateGroupWindow(1);
+        std::optional<ModalDialog<frmCalendar>> calendar;
+        ScriptedPrompts prompts;
+        if (legs > 0) {
+            calendar.emplace([&](frmCalendar* dialog) {
+                dialog->findChild<QCalendarWidget*>("Cal")->setSelectedDate(start);
+                dialog->findChild<QPushButton*>(start.isValid() ? "cmdOK" : "cmdCancel")->click();
+            });
+            prompts.expect("Do you want home and away fixtures")
+                .answer(legs == 2 ? Prompts::Answer::Yes : Prompts::Answer::No);
+            prompts.expect("Enter the default number of days between fixtures (e.g. 7)").answer(gap);
+        }
+        if (!message.isEmpty())
+            prompts.expect(message);
+        m_window->mnuGenerateFixtures_Click();
+
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(calendar && calendar->wasShown(), legs > 0);
+        QCOMPARE(group->storedLines(), lines);
+        QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || !gap);
+        QVERIFY(m_window->isEnabled());
+        if (legs > 0)
+            QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
+    }
+
+    // Each row saves twice to `target`, which first holds "older" when it is cup.trn or the question is asked.
+    void save_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("overwrite"); // the answer to "File Exists.  Overwrite ?", "" when not asked
+        QTest::addColumn<QString>("reason");    // of the failure, "" when the save succeeds
+        // clang-format off
+        QTest::newRow("dialog cancelled") << "" << "" << "";
+        QTest::newRow("to the opened file: never asked") << "cup.trn" << "" << "";
+        QTest::newRow("to a new path: remembered, then never asked") << "other.trn" << "" << "";
+        QTest::newRow("typed without an extension: .trn added") << "other" << "" << "";
+        QTest::newRow("to an existing path: asked on every save") << "other.trn" << "Yes" << "";
+        QTest::newRow("No to the overwrite question") << "other.trn" << "No" << "";
+        QTest::newRow("disk full: old file kept") << "cup.trn" << "" << "File too large.";
+        QTest::newRow("folder that does not exist") << "gone/cup.trn" << "" << "No such file or directory.";
+        // clang-format on
+    }
+    void save()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, overwrite);
+        QFETCH(QString, reason);
+        openCup();
+        const QString typed = target.isEmpty() ? target : m_folder->filePath(target);
+        const QString path = target == QLatin1String("other") ? typed + QStringLiteral(".trn") : typed;
+        const bool proceeds = !target.isEmpty() && overwrite != QLatin1String("No");
+        const bool written = proceeds && reason.isEmpty();
+        const bool existed = target == QStringLiteral("cup.trn") || !overwrite.isEmpty();
+        QVERIFY(!existed || writeFile(path, "older\r\n"));
+        m_window->activateGroupWindow(1);
+        rlimit normal {};
+        getrlimit(RLIMIT_FSIZE, &normal);
+        const rlimit full { reason.startsWith(u"File too large") ? 64 : normal.rlim_cur, normal.rlim_max };
+        std::signal(SIGXFSZ, SIG_IGN); // writes beyond 64 bytes then fail, as on a full disk, for root too
+        ScriptedPrompts prompts;
+        for (int save = 1; save <= 2; ++save) {
+            Tournament.Saved = false;
+            prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
+            if (!overwrite.isEmpty())
+                prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
+            if (!reason.isEmpty())
+                prompts.expect(QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason));
+            setrlimit(RLIMIT_FSIZE, &full);
+            m_window->mnuSave_Click();
+            setrlimit(RLIMIT_FSIZE, &normal);
+            QVERIFY(prompts.allAnswered());
+            QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
+            if (!overwrite.isEmpty())                                        // Enter must not destroy the old file
+                QCOMPARE(prompts.calls().at(1).defaultAnswer, Prompts::Answer::No);
+            QCOMPARE(Tournament.Saved, written);
+            QCOMPARE(Tournament.FileName, written && !existed ? path : m_opened);
+        }
+        QCOMPARE(contentsOf(path), written ? kFile : existed ? QByteArray("older\r\n") : QByteArray("(none)"));
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(),
+                 target.startsWith(QLatin1String("other")) ? 2 : 1);
+    }
+
+    void open_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("unsaved");   // the answer to the unsaved question, "" when not asked
+        QTest::addColumn<QString>("message");   // a refusal's text, %1 for the path
+        QTest::addColumn<QString>("title");     // the caption afterwards
+        QTest::addColumn<QString>("firstLine"); // group 1's first display line afterwards
+        const QString cup = QStringLiteral("R:14-Mar-2000:HT:1-0:FT:2-2:Łódź, \"ŁKS\"-v-  Old  Boys ");
+        // clang-format off
+        QTest::newRow("dialog cancelled") << "" << "" << "" << kTitle << cup;
+        QTest::newRow("No to the unsaved question") << kWindowsFile << "No" << "" << kTitle << cup;
+        QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "";
+        QTest::newRow("faulty file") << "bad.trn" << "Yes" << "Line 2 of %1: the group count is 9; it must be 1 to 8." << "Tabulon" << "";
+        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << "F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €";
+        QTest::newRow("a line that cannot be read: shown as stored, named after the open") << "old.trn" << "Yes"
+            << "1 record line could not be read. They are kept as they are and saved back unchanged, but league tables and reports leave them out:\rGroup 1, record line 1: \"R:14-Mar-2000:1:0:0:2:2:1:2\" (the line has too many fields)"
+            << kTitle << "R:14-Mar-2000:1:0:0:2:2:1:2";
+        // clang-format on
+    }
+    void open()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, unsaved);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(QString, firstLine);
+        openCup();
+        const QString path = file.isEmpty() ? file : QDir(m_folder->path()).filePath(file);
+        QVERIFY(writeFile(m_folder->filePath(QStringLiteral("bad.trn")), "Tabulon - Cup\r\n 9 \r\n"));
+        QVERIFY(writeFile(m_folder->filePath(QStringLiteral("old.trn")),
+                          QByteArray(kFile).replace("R:14-Mar-2000:1:0:02:2:1:2", "R:14-Mar-2000:1:0:0:2:2:1:2")));
+        if (file == kWindowsFile && unsaved.isEmpty())
+            Tournament.IsOpen = false; // team entry abandoned: the windows remain, no tournament is open
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(path);
+        if (!unsaved.isEmpty())
+            prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
+                .answer(answerOf(unsaved));
+        if (!message.isEmpty())
+            prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
+        m_window->mnuOpen_Click();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(m_window->windowTitle(), title);
+        if (!unsaved.isEmpty()) // Yes would drop the unsaved changes, so Enter answers No
+            QCOMPARE(prompts.calls().value(1).defaultAnswer, Prompts::Answer::No);
+        const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
+        // Ctrl+S works without the File menu ever having been opened.
+        QCOMPARE(m_window->findChild<QAction*>("mnuSave")->isEnabled(), windows > 0);
+        QCOMPARE(Tournament.IsOpen, windows > 0);
+        QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
+        const frmGroup* group = m_window->loadedGroupWindow(1);
+        QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
     }
 };
 

@@ -103,7 +103,6 @@ private slots:
         row("table, unknown option", table + " --colour", 2, "", "tabulon-cli table: Unknown option 'colour'.\n" + tableUsage);
         row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
         row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
-        row("table, missing file", "table " + file("none.trn"), 1, "", "tabulon-cli table: Cannot read " + file("none.trn") + ": No such file or directory.\n");
         row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
         // clang-format on
     }
@@ -128,9 +127,8 @@ private slots:
         QCOMPARE(errText.left(err.size()), err);
         QCOMPARE(errText.isEmpty(), err.isEmpty());
 
-        QVERIFY(!QFile::exists(file("out.trn")));
-        QVERIFY(!QFile::exists(file("gone")));
-        QVERIFY(!QFile::exists(file("Absent.mdb")));
+        for (const char* name : { "out.trn", "gone", "Absent.mdb" }) // no refusal leaves anything behind
+            QVERIFY2(!QFile::exists(file(name)), name);
         TournamentData expected = cup(); // a refusal leaves the file alone
         if (args.value(0) == QLatin1String("generate") && exitCode == 0) {
             QStringList& lines = expected.groups[0].recordLines;

@@ -20,7 +20,6 @@ private slots:
         QTest::newRow("letters") << 0 << QStringList { "A", "B", "C" } << "2. Division B";
         QTest::newRow("numbers") << 1 << QStringList { "1", "2", "3" } << "2. Division 2";
         QTest::newRow("premier first") << 2 << QStringList { "Premier", "1", "2" } << "2. Division 1";
-        QTest::newRow("any other value as premier") << 7 << QStringList { "Premier", "1", "2" } << "2. Division 1";
         // clang-format on
     }
     void labelsGroups()

@@ -1,7 +1,7 @@
 #pragma once
 
-// The games-between-teams rule written as plainly as it reads: for every level pair, every display
-// line is scanned. Slow on purpose; the tests and the benchmark hold the indexed version to it.
+// The games-between-teams rule as plainly as it reads, every display line scanned for every level pair:
+// slow on purpose, the tests and the benchmark hold the indexed version to it.
 
 #include "group/RecordLines.h"
 #include "standings/LeagueRow.h"

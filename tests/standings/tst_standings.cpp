@@ -53,11 +53,6 @@ QString stored(int home, int away, int homeGoals, int awayGoals, const QString& 
     return "R:07-Mar-2000:" + halfTime + ':' + numbers(homeGoals, awayGoals, home, away).replace(' ', ':');
 }
 
-QString game(const QString& home, const QString& away, const QString& ft, const QString& ht = "0-0")
-{
-    return QStringLiteral("R:01-Jan-2000:HT:%1:FT:%2:%3-v-%4").arg(ht, ft, home, away);
-}
-
 // The request as a group window makes it, under the tournament's points and rules.
 StandingsRequest request(const QStringList& teams, const QStringList& storedLines, const QList<int>& rules,
                          int pointsForWin = 3, int pointsForDraw = 1)
@@ -123,7 +118,8 @@ private slots:
                 const QString away = rows[random.bounded(int(rows.size()))].name;
                 const QString ft = pick(goals) + '-' + pick(goals);
                 lines << Lines { "F:01-Jan-2000:" + home + "-v-" + away, pick(pieces) + home + pick(pieces) + away,
-                                 game(home, away, ft, pick(goals) + '-' + pick(goals)) }[random.bounded(3)];
+                                 "R:01-Jan-2000:HT:" + pick(goals) + '-' + pick(goals) + ":FT:" + ft + ':' + home
+                                     + "-v-" + away }[random.bounded(3)];
             }
             QVector<LeagueRow> indexed = rows;
             separateLevelPairs(indexed, lines);
@@ -133,10 +129,10 @@ private slots:
         }
     }
 
+    // The report mode hands its query on; a report reading it gets the same table.
     void ordersThroughTheDatabase_data()
     {
         QTest::addColumn<QList<int>>("rules");
-        QTest::addColumn<QString>("clauses");
         QTest::addColumn<int>("pointsForWin");
         QTest::addColumn<int>("pointsForDraw");
         QTest::addColumn<bool>("backwardsEngine");
@@ -147,34 +143,28 @@ private slots:
         // the others are level on points and games won, and all but X on goal difference and goals too.
         const Lines beaten { stored(1, 2, 1, 0), "F:07-Mar-2000:3:4" };
         const Lines level { stored(2, 3, 1, 0), stored(3, 2, 1, 0) }; // X and W beat each other
-        const QString byPoints = "ORDER BY [Pts] DESC";
+        const Lines swing { stored(1, 2, 1, 0), stored(3, 1, 3, 0) }; // Y: 3 points but a goal difference of -2
+        const auto row = [](const QString& name, const QList<int>& rules, const Lines& lines, const char* expected,
+                            bool backwards, int win = 3, int draw = 1) {
+            QTest::newRow(qPrintable(name)) << rules << win << draw << backwards << lines << QString(expected);
+        };
         for (bool backwards : { false, true }) {
-            const char* engine = backwards ? ", engine scans backwards" : "";
-            QTest::addRow("rules 1, 2, 3%s", engine)
-                << QList<int> { 1, 2, 3 } << "ORDER BY [Pts] DESC, [Diff] DESC, [For] DESC" << 3 << 1 << backwards
-                << beaten << "Y,Z,W,V,X";
-            QTest::addRow("rules 2, 1%s", engine) << QList<int> { 2, 1 } << "ORDER BY [Diff] DESC, [Pts] DESC" << 3 << 1
-                                                  << backwards << beaten << "Y,Z,W,V,X";
-            QTest::addRow("rules 5, 1%s", engine)
-                << QList<int> { 5, 1 } << byPoints << 3 << 1 << backwards << beaten << "Y,Z,X,W,V";
-            QTest::addRow("rule 5 alone%s", engine)
-                << QList<int> { 5 } << "" << 3 << 1 << backwards << beaten << "Z,Y,X,W,V";
-            QTest::addRow("rules 1, 5, 4: head-to-head%s", engine)
-                << QList<int> { 1, 5, 4 } << "ORDER BY [Pts] DESC, [Won] DESC" << 3 << 1 << backwards << level
-                << "W,X,Z,Y,V";
+            const QString engine = backwards ? ", engine scans backwards" : "";
+            row("rules 1, 2, 3" + engine, { 1, 2, 3 }, beaten, "Y,Z,W,V,X", backwards);
+            row("rules 2, 1" + engine, { 2, 1 }, swing, "W,Z,V,X,Y", backwards);
+            row("rules 5, 1" + engine, { 5, 1 }, beaten, "Y,Z,X,W,V", backwards);
+            row("rule 5 alone" + engine, { 5 }, beaten, "Z,Y,X,W,V", backwards);
+            row("rules 1, 5, 4: head-to-head" + engine, { 1, 5, 4 }, level, "W,X,Z,Y,V", backwards);
         }
         // Z and Y drew, X beat W.
         const Lines drawn { stored(0, 1, 0, 0), stored(2, 3, 1, 0) };
-        QTest::newRow("2 points for a win, 2 for a draw")
-            << QList<int> { 1 } << byPoints << 2 << 2 << false << drawn << "Z,Y,X,W,V";
-        QTest::newRow("3 points for a win, 0 for a draw")
-            << QList<int> { 1 } << byPoints << 3 << 0 << false << drawn << "X,Z,Y,W,V";
+        row("2 points for a win, 2 for a draw", { 1 }, drawn, "Z,Y,X,W,V", false, 2, 2);
+        row("3 points for a win, 0 for a draw", { 1 }, drawn, "X,Z,Y,W,V", false, 3, 0);
     }
 
     void ordersThroughTheDatabase()
     {
         QFETCH(QList<int>, rules);
-        QFETCH(QString, clauses);
         QFETCH(int, pointsForWin);
         QFETCH(int, pointsForDraw);
         QFETCH(bool, backwardsEngine);
@@ -185,17 +175,12 @@ private slots:
                                 "NEW.TeamNumber WHERE rowid = NEW.rowid; END";
         if (backwardsEngine)
             QCOMPARE(runSql(m_database, { trigger.arg("Teams"), trigger.arg("League") }), QString());
-        const QString query = "SELECT [Competitors Name], [Won], [Lost], [Drawn], [For], [Against], [Diff], [Pts] FROM "
-                              "[Teams], [League] WHERE [Teams].[TeamNumber] = [League].[TeamNumber]  "
-            + clauses;
-        QCOMPARE(buildLeagueQuery(rules).text, query);
         const StandingsOutcome outcome = computeStandings(
             request({ "Z", "Y", "X", "W", "V" }, lines, rules, pointsForWin, pointsForDraw), m_database);
         QCOMPARE(namesOf(outcome.table.rows), expected);
-        QCOMPARE(outcome.reportQuery, rules.contains(5) ? "SELECT * FROM TempTable" : query);
-        // A report reading the text report mode hands on gets the same table.
         const std::optional<LeagueTable> report = readReportTable(m_database, outcome.reportQuery, nullptr);
-        QVERIFY(report && report->columns == outcome.table.columns);
+        QVERIFY(report);
+        QCOMPARE(report->columns, outcome.table.columns);
         QCOMPARE(namesOf(report->rows), expected);
     }
 
@@ -257,8 +242,7 @@ private slots:
         QFile header(m_database);
         QVERIFY(header.open(QIODevice::ReadOnly));
         QCOMPARE(header.read(20).mid(18, 2), QByteArray("\x02\x02")); // the file's WAL version bytes
-        header.close();
-        for (const QString& suffix : { "", "-wal", "-shm" })
+        for (const char* suffix : { "", "-wal", "-shm" })
             QFile::remove(m_database + suffix);
         QFile damaged(m_database);
         QVERIFY(damaged.open(QIODevice::WriteOnly));

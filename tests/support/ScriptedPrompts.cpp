@@ -24,30 +24,28 @@ const ScriptedPrompts::Expectation* ScriptedPrompts::take(const Call& call)
 
 Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
 {
-    Call call { Kind::Message, request.text, request.title, request.icon, request.buttons };
-    call.defaultAnswer = request.defaultAnswer;
+    Call call { request.text, request.defaultAnswer };
     const Expectation* scripted = take(call);
     if (request.buttons == Prompts::Buttons::Ok)
         return Prompts::Answer::Ok;
-    return scripted && scripted->m_answer == Prompts::Answer::Yes ? Prompts::Answer::Yes : Prompts::Answer::No;
+    if (!m_unexpected.isEmpty())
+        return Prompts::Answer::Yes;
+    return scripted->m_answer == Prompts::Answer::Yes ? Prompts::Answer::Yes : Prompts::Answer::No;
 }
 
 std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& request)
 {
-    Call call { Kind::Input, request.prompt, request.title };
+    Call call { request.prompt };
     call.defaultText = request.defaultText;
     const Expectation* scripted = take(call);
-    if (!scripted || scripted->m_cancelled)
-        return std::nullopt;
-    return scripted->m_textAnswer;
+    return scripted ? scripted->m_textAnswer : std::nullopt;
 }
 
 QString ScriptedPrompts::file(const Prompts::FileRequest& request)
 {
-    Call call { Kind::File, request.title, request.title };
+    Call call { request.title };
     call.filter = request.filter;
     call.startFolder = request.startFolder;
-    call.fileMode = request.mode;
     const Expectation* scripted = take(call);
-    return scripted ? scripted->m_textAnswer : QString();
+    return scripted ? scripted->m_textAnswer.value_or(QString()) : QString();
 }

@@ -8,24 +8,17 @@
 // Stands in for every message box, input prompt and file dialog while it lives. A test queues
 // the prompts it expects, in order, with their answers; each prompt shown is recorded. A prompt
 // that was not expected, or whose text differs from the next expected one, fails the test with
-// its text and is answered No / "" so that the code under test takes its cautious path.
+// its text; from then on questions are answered Yes, ending any loop that would ask for ever.
 class ScriptedPrompts : public Prompts::Responder
 {
 public:
-    enum class Kind { Message, Input, File };
-
     struct Call
     {
-        Kind kind = Kind::Message;
-        QString text;  // message text, input prompt, or dialog title for a file dialog
-        QString title; // message and input title; file dialog title
-        Prompts::Icon icon = Prompts::Icon::None;
-        Prompts::Buttons buttons = Prompts::Buttons::Ok;
+        QString text; // message text, input prompt, or dialog title for a file dialog
         Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions: the button Enter presses
         QString defaultText;                                  // input prompts
-        QString filter;      // file dialogs
-        QString startFolder; // file dialogs
-        Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
+        QString filter;                                       // file dialogs
+        QString startFolder;                                  // file dialogs
     };
 
     // An expected prompt; valid until the next expect().
@@ -38,16 +31,10 @@ public:
             m_answer = answer;
             return *this;
         }
-        // For an input prompt (OK with this text) or a file dialog ("" stands for cancel).
-        Expectation& answer(const QString& text)
+        // For an input prompt (OK with this text, nullopt for Cancel) or a file dialog ("" stands for cancel).
+        Expectation& answer(const std::optional<QString>& text)
         {
             m_textAnswer = text;
-            return *this;
-        }
-        // For an input prompt: Cancel.
-        Expectation& cancel()
-        {
-            m_cancelled = true;
             return *this;
         }
 
@@ -55,8 +42,7 @@ public:
         friend class ScriptedPrompts;
         QString m_text;
         Prompts::Answer m_answer = Prompts::Answer::Ok;
-        QString m_textAnswer;
-        bool m_cancelled = false;
+        std::optional<QString> m_textAnswer = QString();
     };
 
     ScriptedPrompts() { Prompts::setResponder(this); }
@@ -68,7 +54,6 @@ public:
     bool allAnswered() const { return m_next == m_script.size(); }
     const QList<Call>& calls() const { return m_calls; }
     const Call& lastCall() const { return m_calls.last(); }
-    QStringList unexpected() const { return m_unexpected; }
 
     Prompts::Answer message(const Prompts::MessageRequest& request) override;
     std::optional<QString> input(const Prompts::InputRequest& request) override;
