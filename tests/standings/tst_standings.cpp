@@ -258,7 +258,7 @@ private slots:
         QVERIFY(header.open(QIODevice::ReadOnly));
         QCOMPARE(header.read(20).mid(18, 2), QByteArray("\x02\x02")); // the file's WAL version bytes
         header.close();
-        for (const QString& suffix : { "", "-wal", "-shm" })
+        for (const char* suffix : { "", "-wal", "-shm" })
             QFile::remove(m_database + suffix);
         QFile damaged(m_database);
         QVERIFY(damaged.open(QIODevice::WriteOnly));
