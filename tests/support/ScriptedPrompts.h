@@ -23,8 +23,8 @@ public:
         Prompts::Buttons buttons = Prompts::Buttons::Ok;
         Prompts::Answer defaultAnswer = Prompts::Answer::Yes; // questions: the button Enter presses
         QString defaultText;                                  // input prompts
-        QString filter;      // file dialogs
-        QString startFolder; // file dialogs
+        QString filter;                                       // file dialogs
+        QString startFolder;                                  // file dialogs
         Prompts::FileRequest::Mode fileMode = Prompts::FileRequest::Mode::Open;
     };
 
