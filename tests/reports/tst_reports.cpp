@@ -108,6 +108,16 @@ private slots:
                              "FIXDATE, 07-Mar-2000", "RESULT, apes-v-Lions, , ", "RESULT, Apes-v-Lions, , ",
                              "RESULT, bees-v-Ants, , ", "RESULT, Hawks-v-Kites, , ", "RESULT, Zebras-v-Owls, , " };
         // clang-format on
+        QStringList sameLines; // "rovers-v-united" written in 32 ways: enough for a sort to mix them
+        QStringList sameTagged { "FIXDATE, 07-Mar-2000" };
+        for (int letters = 0; letters < 32; ++letters) {
+            QString teams = QStringLiteral("rovers-v-united");
+            for (int i = 0; i < 5; ++i)
+                teams[i] = letters & (1 << i) ? teams[i].toUpper() : teams[i];
+            sameLines.append("F:07-Mar-2000:" + teams);
+            sameTagged.append("RESULT, " + teams + ", , ");
+        }
+        QTest::newRow("entries equal but for case, in list order") << true << sameLines << sameTagged;
     }
     void order()
     {
