@@ -34,7 +34,7 @@ Report buildFixtureList(const ReportHeading& heading, const QStringList& display
     sortReportEntries(entries);
 
     Report report;
-    report.text.reserve(300 + 42 * 2 * entries.size());
+    report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
     report.taggedLines.reserve(3 + 2 * entries.size());
     appendReportHeading(report, QStringLiteral("Fixtures For ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too

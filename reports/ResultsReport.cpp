@@ -62,8 +62,8 @@ Report buildResultsReport(const ReportHeading& heading, const QStringList& displ
     sortReportEntries(entries);
 
     Report report;
-    // Result and league lines are 55 characters and a line break; a heading takes two lines.
-    report.text.reserve(300 + 57 * 2 * (entries.size() + table.rows.size()));
+    // Result and league lines take 57 characters with their line break, a date heading 15 more.
+    report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
     report.taggedLines.reserve(5 + 2 * entries.size() + table.rows.size());
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
