@@ -12,3 +12,9 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 int runResaveCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The temporary database the League Table window uses: the DatabaseName setting, else TempDB.mdb
+// beside the program.
+QString cliDatabaseName();

@@ -40,6 +40,12 @@ void printTable(const LeagueTable& table, QTextStream& out)
 
 } // namespace
 
+QString cliDatabaseName()
+{
+    return ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"),
+                       QDir(QCoreApplication::applicationDirPath()).filePath(kTempDatabaseFileName));
+}
+
 int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
@@ -75,9 +81,7 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
                           .arg(tournament.GroupCount)
                           .arg(tournament.GroupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups")));
 
-    const QString databaseName
-        = ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"),
-                      QDir(QCoreApplication::applicationDirPath()).filePath(kTempDatabaseFileName));
+    const QString databaseName = cliDatabaseName();
     const int first = onlyGroup > 0 ? onlyGroup : 1;
     const int last = onlyGroup > 0 ? onlyGroup : int(tournament.GroupCount);
     const bool withCaptions = last > first;

@@ -223,7 +223,7 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
             return fail(QStringLiteral("the line begins with neither \"F:\" nor \"R:\""));
         const qsizetype fieldCount = QStringView(line).mid(kRecordDatePosition).count(u':');
         return fail(fieldCount > (isResult ? 6 : 2) ? QStringLiteral("the line has too many fields")
-                                                   : QStringLiteral("the line has too few fields"));
+                                                    : QStringLiteral("the line has too few fields"));
     }
 
     std::array<qint16, 6> numbers {};

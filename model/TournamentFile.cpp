@@ -183,9 +183,10 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
 
     if (!recordDateOf(line).isValid()) {
         const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
-        return fail(m_lineNumber,
-                    QStringLiteral("%1 has no readable date: %2.")
-                        .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
+        return fail(
+            m_lineNumber,
+            QStringLiteral("%1 has no readable date: %2.")
+                .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
     }
     // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
     QString problem;
@@ -329,9 +330,8 @@ bool holdsLineBreak(const QString& text)
 QString unreadableLinesMessage(const QVector<UnreadableRecordLine>& lines)
 {
     constexpr int kListed = 10;
-    QString message = lines.size() == 1
-        ? QStringLiteral("1 record line could not be read.")
-        : QStringLiteral("%1 record lines could not be read.").arg(lines.size());
+    QString message = lines.size() == 1 ? QStringLiteral("1 record line could not be read.")
+                                        : QStringLiteral("%1 record lines could not be read.").arg(lines.size());
     message += QStringLiteral(" They are kept as they are and saved back unchanged, but league tables and "
                               "reports leave them out:");
     for (int i = 0; i < lines.size() && i < kListed; ++i) {

@@ -49,7 +49,7 @@ struct TournamentReadResult
 {
     std::optional<TournamentData> data;
     int line = 0;
-    QString error; // the whole message, line included
+    QString error;                            // the whole message, line included
     QVector<UnreadableRecordLine> unreadable; // of an accepted file
 
     bool ok() const { return data.has_value(); }

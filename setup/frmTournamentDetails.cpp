@@ -312,8 +312,8 @@ void frmTournamentDetails::cmbGroupTitle_Click()
 {
     if (cmbGroupTitle->currentText() != kOtherTitle)
         return;
-    const QString title
-        = Prompts::input(QStringLiteral("Enter New Group Title"), QStringLiteral("New Group Title")).value_or(QString());
+    const QString title = Prompts::input(QStringLiteral("Enter New Group Title"), QStringLiteral("New Group Title"))
+                              .value_or(QString());
     if (title.isEmpty())
         return;
     cmbGroupTitle->removeItem(cmbGroupTitle->count() - 1);

@@ -104,6 +104,13 @@ private slots:
         row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
         row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
         row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
+
+        const QString report = "report " + kTwoGroups + " --today 15-Mar-2000 --group ";
+        row("report, text", report + "1", 0, "\r\nReport on Cup at Leeds\r\n\r\n1. Division A\r\n\r\nDate : 15-Mar-2000\r\n\r\n\r\n\r\n14-Mar-2000\r\nUnited-v-Rovers                         (1-0)       2-2\r\n\r\n\r\nLeague Table\r\n\r\nTeam                    W    D    L    F    A   GD  Pts\r\nRovers                  0    1    0    2    2    0    1\r\nUnited                  0    1    0    2    2    0    1\r\nCity                    0    0    0    0    0    0    0\r\n\r\n\r\n\r\nReport Created by Tabulon\r\nhttps://www.veltrix.example/tabulon", "");
+        row("fixtures, tagged", "fixtures " + kTwoGroups + " --today 15-Mar-2000 --group 1 --format tagged", 0, "Fixtures For Cup at Leeds\r\n1. Division A\r\nDate : 15-Mar-2000\r\nFIXDATE, 07-Mar-2000\r\nRESULT, Rovers-v-City, , \r\nFIXDATE, 14-Mar-2000\r\nRESULT, United-v-Rovers, , \r\n", "");
+        row("report, group without lines", "report " + file("cup.trn") + " --group 1", 0, "", "");
+        row("report, format not known", report + "1 --format pdf", 2, "", "tabulon-cli report: --format needs text, tagged or rtf, not \"pdf\".\n");
+        row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file\n", file("Absent.mdb"));
         // clang-format on
     }
     void commands()

@@ -1,0 +1,78 @@
+// The results report of a full group (32767 results, 256 teams) from its display lines to the
+// report text and the tagged lines, and what building the text by replacing it whole at every
+// addition would cost instead.
+#include "group/RecordLines.h"
+#include "reports/ResultsReport.h"
+
+#include <QRandomGenerator>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const ReportHeading kHeading { QStringLiteral("Spring Cup at Riverside"), QStringLiteral("1. Division A"),
+                               QDate(2000, 3, 15) };
+
+QStringList teamNames()
+{
+    QStringList names;
+    for (int i = 0; i < 256; ++i)
+        names.append(QStringLiteral("Athletic Club %1 FC").arg(i, 3, 10, QLatin1Char('0')));
+    return names;
+}
+
+// Results on dates spread over ten years, in no order, with seeded scores.
+QStringList displayLines(int count)
+{
+    const QStringList teams = teamNames();
+    QRandomGenerator random(2000);
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        const int home = random.bounded(256);
+        const int away = (home + 1 + random.bounded(255)) % 256;
+        const ScoreTexts scores { QString::number(random.bounded(4)), QString::number(random.bounded(4)),
+                                  QString::number(random.bounded(8)), QString::number(random.bounded(8)) };
+        lines.append(resultDisplayLine(formatRecordDate(QDate(1995, 1, 1).addDays(random.bounded(3650))), scores,
+                                       teams[home], teams[away]));
+    }
+    return lines;
+}
+
+LeagueTable leagueTable()
+{
+    LeagueTable table;
+    for (const QString& name : teamNames())
+        table.rows.append({ name, 100, 56, 100, 400, 400, 0, 356 });
+    return table;
+}
+
+void BM_ResultsReport(benchmark::State& state)
+{
+    const QStringList lines = displayLines(int(state.range(0)));
+    const LeagueTable table = leagueTable();
+    for (auto _ : state) {
+        const Report report = buildResultsReport(kHeading, lines, table);
+        benchmark::DoNotOptimize(report.text.constData());
+    }
+}
+BENCHMARK(BM_ResultsReport)->Arg(2000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The same report, then its text put together again by replacing the whole text with the old text
+// and one more line, as a view that can only be given its whole text would be filled. Each line is
+// one addition here, which is fewer than the steps that make it.
+void BM_ResultsReportWholeTextReplaced(benchmark::State& state)
+{
+    const QStringList lines = displayLines(int(state.range(0)));
+    const LeagueTable table = leagueTable();
+    for (auto _ : state) {
+        const Report report = buildResultsReport(kHeading, lines, table);
+        QString text;
+        for (const QString& line : report.text.split(QStringLiteral("\r\n")))
+            text = QString(text).append(line).append(QStringLiteral("\r\n"));
+        benchmark::DoNotOptimize(text.constData());
+    }
+}
+BENCHMARK(BM_ResultsReportWholeTextReplaced)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,105 @@
+// tabulon-cli report and fixtures: a group's results report or fixture list without windows, made
+// by the same builders as the group window's buttons.
+#include "cli/Commands.h"
+#include "group/GroupRecords.h"
+#include "group/RecordLines.h"
+#include "model/TournamentFile.h"
+#include "reports/FixtureListReport.h"
+#include "reports/ReportFile.h"
+#include "reports/ReportRtf.h"
+#include "reports/ResultsReport.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+int runReport(const QString& command, const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const QString usage = QStringLiteral("Usage: tabulon-cli %1 FILE.trn --group N [--today DD-MMM-YYYY] "
+                                         "[--format text|tagged|rtf] [--output PATH]\n")
+                              .arg(command);
+    const auto refuse = [&](const QString& message, int status) {
+        err << "tabulon-cli " << command << ": " << message << '\n';
+        return status;
+    };
+    QCommandLineParser parser;
+    const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    const QCommandLineOption todayOption(QStringLiteral("today"), QString(), QStringLiteral("DD-MMM-YYYY"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"),
+                                          QStringLiteral("text"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("PATH"));
+    parser.addOptions({ groupOption, todayOption, formatOption, outputOption });
+    parser.addPositionalArgument(QStringLiteral("file"), QString());
+    if (!parser.parse(QStringList { command } + args)) {
+        err << "tabulon-cli " << command << ": " << parser.errorText() << '\n' << usage;
+        return 2;
+    }
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(groupOption)) {
+        err << usage;
+        return 2;
+    }
+    bool isNumber = false;
+    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
+    if (!isNumber || groupNumber < 1)
+        return refuse(QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)),
+                      2);
+    const QDate today = parser.isSet(todayOption) ? parseRecordDate(parser.value(todayOption)) : QDate::currentDate();
+    if (!today.isValid())
+        return refuse(
+            QStringLiteral("--today needs a date such as 07-Mar-2000, not \"%1\".").arg(parser.value(todayOption)), 2);
+    const QString format = parser.value(formatOption);
+    if (format != QLatin1String("text") && format != QLatin1String("tagged") && format != QLatin1String("rtf"))
+        return refuse(QStringLiteral("--format needs text, tagged or rtf, not \"%1\".").arg(format), 2);
+
+    const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
+    if (!read.ok())
+        return refuse(read.error, 1);
+    const TournamentData& tournament = *read.data;
+    if (groupNumber > tournament.GroupCount)
+        return refuse(QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
+                          .arg(groupNumber)
+                          .arg(tournament.GroupCount)
+                          .arg(tournament.GroupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups")),
+                      1);
+    const TournamentGroupData& group = tournament.groups[groupNumber - 1];
+    const GroupRecords records(group.teams, group.recordLines);
+    if (records.displayLines().isEmpty()) // as the group window's buttons do nothing then
+        return 0;
+
+    const ReportHeading heading { shortTitleOf(tournament.title), group.caption, today };
+    const Report report = command == QLatin1String("report")
+        ? makeResultsReport(heading, records, tournament, cliDatabaseName())
+        : buildFixtureList(heading, records.displayLines());
+    if (!report.ok())
+        return refuse(report.error, 1);
+
+    QByteArray bytes;
+    if (format == QLatin1String("rtf")) {
+        bytes = reportRtf(report.text);
+    } else if (format == QLatin1String("tagged")) {
+        for (const QString& line : report.taggedLines)
+            bytes += line.toUtf8() + "\r\n";
+    } else {
+        bytes = report.text.toUtf8();
+    }
+    if (!parser.isSet(outputOption)) {
+        out << QString::fromUtf8(bytes);
+        return 0;
+    }
+    QString error;
+    if (!saveReportFile(bytes, parser.value(outputOption), &error))
+        return refuse(QStringLiteral("Cannot write %1: %2.").arg(parser.value(outputOption), error), 1);
+    return 0;
+}
+
+} // namespace
+
+int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    return runReport(QStringLiteral("report"), args, out, err);
+}
+
+int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    return runReport(QStringLiteral("fixtures"), args, out, err);
+}

@@ -1,0 +1,281 @@
+// The reports' text and tagged lines, byte for byte, and the files they are written to.
+#include "reports/FixtureListReport.h"
+#include "reports/ReportFile.h"
+#include "reports/ReportRtf.h"
+#include "reports/ResultsReport.h"
+#include "reports/TaggedReportFile.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+Q_DECLARE_METATYPE(LeagueRow)
+
+namespace {
+
+const ReportHeading kHeading { QStringLiteral("Spring Cup at Riverside"), QStringLiteral("Division A"),
+                               QDate(2000, 3, 15) };
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+bool writeFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+} // namespace
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void examples_data()
+    {
+        QTest::addColumn<bool>("fixtureList");
+        QTest::addColumn<QStringList>("displayLines");
+        QTest::addColumn<QVector<LeagueRow>>("rows");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("tagged");
+        // Entered out of date order; the fixture is left out of the results report.
+        const QStringList lines { "R:14-Mar-2000:HT:0-1:FT:0-3:United-v-Rovers", "F:07-Mar-2000:Rovers-v-United",
+                                  "R:07-Mar-2000:HT:1-0:FT:2-2:Rovers-v-United" };
+        // clang-format off
+        QTest::newRow("results report") << false << QStringList { lines[0], lines[2] }
+            << QVector<LeagueRow> { { "Rovers", 1, 1, 0, 5, 2, 3, 4 }, { "United", 0, 1, 1, 2, 5, -3, 1 } }
+            << QStringList { "", "Report on Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
+                "07-Mar-2000", "Rovers-v-United                         (1-0)       2-2", "",
+                "14-Mar-2000", "United-v-Rovers                         (0-1)       0-3", "", "", "League Table", "",
+                "Team                    W    D    L    F    A   GD  Pts", "Rovers                  1    1    0    5    2    3    4",
+                "United                  0    1    1    2    5   -3    1", "", "", "",
+                "Report Created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
+            << QStringList { "Report on Spring Cup at Riverside", "Division A", "Date : 15-Mar-2000",
+                "FIXDATE, 07-Mar-2000", "RESULT, Rovers-v-United, (1-0), 2-2", "FIXDATE, 14-Mar-2000",
+                "RESULT, United-v-Rovers, (0-1), 0-3", "LEAGUE TABLE", "HEADER, W, D, L, F, A, GD, Pts",
+                "Rovers,  1 ,  1 ,  0 ,  5 ,  2 ,  3 ,  4 ", "United,  0 ,  1 ,  1 ,  2 ,  5 , -3 ,  1 " };
+        QTest::newRow("fixture list") << true << QStringList { lines[0], lines[1] } << QVector<LeagueRow>()
+            << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
+                "07-Mar-2000", "Rovers-v-United                         ", "",
+                "14-Mar-2000", "United-v-Rovers                         ", "", "", "",
+                "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
+            << QStringList { "Fixtures For Spring Cup at Riverside", "Division A", "Date : 15-Mar-2000",
+                "FIXDATE, 07-Mar-2000", "RESULT, Rovers-v-United, , ", "FIXDATE, 14-Mar-2000", "RESULT, United-v-Rovers, , " };
+        // clang-format on
+    }
+    void examples()
+    {
+        QFETCH(bool, fixtureList);
+        QFETCH(QStringList, displayLines);
+        QFETCH(QVector<LeagueRow>, rows);
+        QFETCH(QString, text);
+        QFETCH(QStringList, tagged);
+        const Report report = fixtureList ? buildFixtureList(kHeading, displayLines)
+                                          : buildResultsReport(kHeading, displayLines, { {}, rows });
+        QCOMPARE(report.error, QString());
+        QCOMPARE(report.text, text);
+        QCOMPARE(report.taggedLines, tagged);
+    }
+
+    // Entries of one date in text order without regard to case, equal ones in list order; every
+    // date under its heading, the earliest too.
+    void order_data()
+    {
+        QTest::addColumn<bool>("fixtureList");
+        QTest::addColumn<QStringList>("displayLines");
+        QTest::addColumn<QStringList>("tagged"); // the date and match lines
+        // clang-format off
+        QTest::newRow("results by half-time, full-time, then names") << false
+            << QStringList { "R:01-Jan-2000:HT:0-0:FT:0-0:Late-v-Later", "R:07-Mar-1999:HT:1-0:FT:1-1:B-v-A",
+                             "R:07-Mar-1999:HT:0-2:FT:3-2:C-v-D", "R:07-Mar-1999:HT:0-2:FT:1-2:E-v-F",
+                             "R:07-Mar-1999:HT:0-2:FT:1-2:d-v-F", "R:31-Dec-1999:HT:0-0:FT:0-0:Early-v-Earlier" }
+            << QStringList { "FIXDATE, 07-Mar-1999", "RESULT, d-v-F, (0-2), 1-2", "RESULT, E-v-F, (0-2), 1-2",
+                             "RESULT, C-v-D, (0-2), 3-2", "RESULT, B-v-A, (1-0), 1-1",
+                             "FIXDATE, 31-Dec-1999", "RESULT, Early-v-Earlier, (0-0), 0-0",
+                             "FIXDATE, 01-Jan-2000", "RESULT, Late-v-Later, (0-0), 0-0" };
+        QTest::newRow("fixtures and results mixed, a date before 1980") << true
+            << QStringList { "F:07-Mar-2000:Zebras-v-Owls", "R:07-Mar-2000:HT:0-0:FT:1-1:Hawks-v-Kites",
+                             "F:07-Mar-2000:bees-v-Ants", "F:07-Mar-2000:apes-v-Lions", "F:07-Mar-2000:Apes-v-Lions",
+                             "F:01-Jan-1975:Old-v-Older" }
+            << QStringList { "FIXDATE, 01-Jan-1975", "RESULT, Old-v-Older, , ",
+                             "FIXDATE, 07-Mar-2000", "RESULT, apes-v-Lions, , ", "RESULT, Apes-v-Lions, , ",
+                             "RESULT, bees-v-Ants, , ", "RESULT, Hawks-v-Kites, , ", "RESULT, Zebras-v-Owls, , " };
+        // clang-format on
+        QStringList sameLines; // "rovers-v-united" written in 32 ways: enough for a sort to mix them
+        QStringList sameTagged { "FIXDATE, 07-Mar-2000" };
+        for (int letters = 0; letters < 32; ++letters) {
+            QString teams = QStringLiteral("rovers-v-united");
+            for (int i = 0; i < 5; ++i)
+                teams[i] = letters & (1 << i) ? teams[i].toUpper() : teams[i];
+            sameLines.append("F:07-Mar-2000:" + teams);
+            sameTagged.append("RESULT, " + teams + ", , ");
+        }
+        QTest::newRow("entries equal but for case, in list order") << true << sameLines << sameTagged;
+    }
+    void order()
+    {
+        QFETCH(bool, fixtureList);
+        QFETCH(QStringList, displayLines);
+        QFETCH(QStringList, tagged);
+        const Report report = fixtureList ? buildFixtureList(kHeading, displayLines)
+                                          : buildResultsReport(kHeading, displayLines, LeagueTable());
+        QCOMPARE(report.taggedLines.filter(QRegularExpression(QStringLiteral("^(FIXDATE|RESULT), "))), tagged);
+    }
+
+    // One result and one league row, at the edges of their columns or beyond them.
+    void resultsReport_data()
+    {
+        QTest::addColumn<QString>("displayLine");
+        QTest::addColumn<LeagueRow>("row");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("resultLine");
+        QTest::addColumn<QString>("leagueLine");
+        QTest::addColumn<QString>("taggedResult");
+        QTest::addColumn<QString>("taggedRow");
+        const QString line = QStringLiteral("R:07-Mar-2000:HT:1-0:FT:2-1:Rovers-v-United");
+        const QString wider = QStringLiteral("Error 5 - Invalid procedure call or argument: the ");
+        // clang-format off
+        QTest::newRow("39-character match, 19-character name, 10-character score, difference -3")
+            << "R:07-Mar-2000:HT:1-0:FT:1234-12345:Abcdefghijklmnopqr-v-Stuvwxyzabcdefghij"
+            << LeagueRow { "Nineteen Characters", 0, 1, 1, 2, 5, -3, 1 } << ""
+            << "Abcdefghijklmnopqr-v-Stuvwxyzabcdefghij (1-0)1234-12345"
+            << "Nineteen Characters     0    1    1    2    5   -3    1"
+            << "RESULT, Abcdefghijklmnopqr-v-Stuvwxyzabcdefghij, (1-0), 1234-12345"
+            << "Nineteen Characters,  0 ,  1 ,  1 ,  2 ,  5 , -3 ,  1 ";
+        QTest::newRow("40-character match, 20-character name, five-character figures")
+            << "R:07-Mar-2000:HT:10-10:FT:1-1:XAbcdefghijklmnopqr-v-Stuvwxyzabcdefghij"
+            << LeagueRow { "Twenty Characters FC", 12345, 0, 0, 99999, 0, -9999, 0 } << ""
+            << "Abcdefghijklmnopqr-v-Stuvwxyzabcdefghij (10-10)       1-1"
+            << "Twenty Characters F 12345    0    099999    0-9999    0"
+            << "RESULT, XAbcdefghijklmnopqr-v-Stuvwxyzabcdefghij, (10-10), 1-1"
+            << "Twenty Characters FC,  12345 ,  0 ,  0 ,  99999 ,  0 , -9999 ,  0 ";
+        // A failure leaves neither text nor tagged lines.
+        QTest::newRow("full-time score of 11 characters") << "R:07-Mar-2000:HT:1-0:FT:12345-12345:Rovers-v-United"
+            << LeagueRow { "Rovers" } << wider + "full-time score \"12345-12345\" of Rovers-v-United is wider than its 10-character column." << "" << "" << "" << "";
+        QTest::newRow("figure of 6 digits") << line << LeagueRow { "Rovers", 1, 0, 0, 123456, 1, 1, 3 }
+            << wider + "For figure 123456 of Rovers is wider than its 5-character column." << "" << "" << "" << "";
+        QTest::newRow("negative figure of 6 characters") << line << LeagueRow { "Rovers", 1, 0, 0, 2, 1, -12345, 3 }
+            << wider + "Diff figure -12345 of Rovers is wider than its 5-character column." << "" << "" << "" << "";
+        QTest::newRow("date that is no date") << "R:31-Feb-2000:HT:1-0:FT:2-1:Rovers-v-United" << LeagueRow { "Rovers" }
+            << "Error 13 - Type mismatch: the date of the result \"R:31-Feb-2000:HT:1-0:FT:2-1:Rovers-v-United\" cannot be read." << "" << "" << "" << "";
+        QTest::newRow("result shown as stored") << "R:07-Mar-2000:1:0:2:1:0:1" << LeagueRow { "Rovers" }
+            << "Error 5 - Invalid procedure call or argument: the result \"2000-03-07:1:0:2:1:0:1\" has no scores to read." << "" << "" << "" << "";
+        // clang-format on
+    }
+    void resultsReport()
+    {
+        QFETCH(QString, displayLine);
+        QFETCH(LeagueRow, row);
+        const Report report = buildResultsReport(kHeading, { displayLine }, { {}, { row } });
+        QTEST(report.error, "error");
+        const QStringList lines = report.text.split(QStringLiteral("\r\n"));
+        QTEST(lines.value(10), "resultLine");
+        QTEST(lines.value(16), "leagueLine");
+        QTEST(report.taggedLines.value(4), "taggedResult");
+        QTEST(report.taggedLines.value(7), "taggedRow");
+    }
+
+    // A name that is taken, however, is left as it was and the next one used.
+    void taggedFile_data()
+    {
+        QTest::addColumn<QString>("planted"); // what stands at the first name beforehand
+        QTest::addColumn<QString>("name");    // the file written; "" when nothing may be
+        // clang-format off
+        QTest::newRow("a free name") << "" << "2000030745296.57.tmp";
+        QTest::newRow("a file at the name") << "file" << "2000030745296.57-1.tmp";
+        QTest::newRow("a link at the name") << "link" << "2000030745296.57-1.tmp";
+        QTest::newRow("a dangling link at the name") << "dangling link" << "2000030745296.57-1.tmp";
+        QTest::newRow("a folder that does not exist") << "no folder" << "";
+        // clang-format on
+    }
+    void taggedFile()
+    {
+        QFETCH(QString, planted);
+        QFETCH(QString, name);
+        QTemporaryDir temp;
+        const QString first = temp.filePath(QStringLiteral("2000030745296.57.tmp"));
+        const QString target = temp.filePath(QStringLiteral("target"));
+        QVERIFY(writeFile(target, "kept\r\n"));
+        if (planted == QLatin1String("file"))
+            QVERIFY(writeFile(first, "planted\r\n"));
+        if (planted.endsWith(QLatin1String("link")))
+            QVERIFY(QFile::link(planted == QLatin1String("link") ? target : temp.filePath("gone"), first));
+        const QString folder = planted == QLatin1String("no folder") ? temp.filePath("gone") : temp.path();
+
+        const TaggedFileOutcome outcome = writeTaggedReportFile(
+            { "Report on Cup", "Łódź,  1 " }, QDateTime(QDate(2000, 3, 7), QTime(12, 34, 56, 570)), folder);
+        QCOMPARE(outcome.path, name.isEmpty() ? QString() : temp.filePath(name));
+        QCOMPARE(contentsOf(target), QByteArray("kept\r\n"));
+        QCOMPARE(QFileInfo(first).isSymLink(), planted.endsWith(QLatin1String("link")));
+        if (planted == QLatin1String("file"))
+            QCOMPARE(contentsOf(first), QByteArray("planted\r\n"));
+        QCOMPARE(outcome.error.startsWith("Cannot write the report file " + folder), name.isEmpty());
+        if (name.isEmpty())
+            return;
+        QCOMPARE(contentsOf(outcome.path), QByteArray("Report on Cup\r\n\xC5\x81\xC3\xB3\x64\xC5\xBA,  1 \r\n"));
+        const QFile::Permissions userAlone = QFile::ReadUser | QFile::WriteUser;
+        QCOMPARE(QFile::permissions(outcome.path) & 0x0FFF, userAlone);
+        QVERIFY(deleteTaggedReportFile(outcome.path));
+        QVERIFY(!QFileInfo::exists(outcome.path));
+    }
+
+    void rtf_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("body"); // between the font settings and the closing brace
+        QTest::newRow("a paragraph per line, the first empty") << "\r\n  Cup" << QByteArray("\\par\r\n  Cup\\par\r\n");
+        QTest::newRow("backslash and braces") << "a\\b{c}" << QByteArray("a\\\\b\\{c\\}\\par\r\n");
+        QTest::newRow("characters beyond ASCII") << "Łódź ß" << QByteArray("\\u321?\\u243?d\\u378? \\u223?\\par\r\n");
+        QTest::newRow("characters beyond 32767 and beyond 16 bits")
+            << QString::fromUtf8("\uFF21\U0001F600") << QByteArray("\\u-223?\\u-10179?\\u-8704?\\par\r\n");
+    }
+    void rtf()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, body);
+        QCOMPARE(reportRtf(text),
+                 "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset0 Courier New;}}\r\n"
+                 "\\uc1\\pard\\f0\\fs20 "
+                     + body + "}\r\n");
+    }
+
+    // Saved over an old file: whole, or not at all.
+    void saveFile_data()
+    {
+        QTest::addColumn<bool>("full"); // writes beyond 64 bytes fail, as on a full disk
+        QTest::addColumn<QString>("error");
+        QTest::newRow("saved") << false << "";
+        QTest::newRow("disk full") << true << "File too large";
+    }
+    void saveFile()
+    {
+        QFETCH(bool, full);
+        QFETCH(QString, error);
+        QTemporaryDir temp;
+        const QString path = temp.filePath(QStringLiteral("report.rtf"));
+        QVERIFY(writeFile(path, "older\r\n"));
+        const QByteArray rtf = reportRtf(QString(200, u'x'));
+        rlimit normal {};
+        getrlimit(RLIMIT_FSIZE, &normal);
+        const rlimit limited { full ? 64 : normal.rlim_cur, normal.rlim_max };
+        std::signal(SIGXFSZ, SIG_IGN);
+        QString reason;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const bool saved = saveReportFile(rtf, path, &reason);
+        setrlimit(RLIMIT_FSIZE, &normal);
+        QCOMPARE(saved, !full);
+        QCOMPARE(reason, error);
+        QCOMPARE(contentsOf(path), full ? QByteArray("older\r\n") : rtf);
+        QCOMPARE(QDir(temp.path()).entryList(QDir::Files), QStringList { "report.rtf" });
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReports)
+#include "tst_reports.moc"
