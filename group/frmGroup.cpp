@@ -136,9 +136,6 @@ void frmGroup::buildControls()
     connect(cmdLeagueTable, &QPushButton::clicked, this, &frmGroup::cmdLeagueTable_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmGroup::cmdReport_Click);
     connect(cmdFixtureList, &QPushButton::clicked, this, &frmGroup::cmdFixtureList_Click);
-    // The reports are not written yet: their buttons stand in place but cannot be pressed.
-    cmdReport->setEnabled(false);
-    cmdFixtureList->setEnabled(false);
     connect(cmdSortFixtures, &QPushButton::clicked, this, &frmGroup::cmdSortFixtures_Click);
     connect(cmdEditResult, &QPushButton::clicked, this, &frmGroup::cmdEditResult_Click);
     connect(cmdEditDate, &QPushButton::clicked, this, &frmGroup::cmdEditDate_Click);
@@ -601,7 +598,3 @@ void frmGroup::RefreshList()
     m_records.rebuildDisplayLines();
     showResults();
 }
-
-// The reports come with their own work; until then their buttons stay disabled.
-void frmGroup::cmdReport_Click() { }
-void frmGroup::cmdFixtureList_Click() { }

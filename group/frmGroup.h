@@ -96,6 +96,9 @@ private:
     void applySizeLimits();
     void applyFormHeight(int heightTwips);
 
+    enum class ReportKind { Results, FixtureList };
+    void showReport(ReportKind kind);
+
     // The one button of this window whose access key the key press is, or nullptr.
     QPushButton* accessKeyButton(const QKeyEvent* key) const;
 

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace Prompts {
 namespace {
@@ -73,6 +75,13 @@ QString showFileDialog(const FileRequest& request)
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
+bool showPrintDialog(QPrinter* printer)
+{
+    QPrintDialog dialog(printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace
 
 void setResponder(Responder* responder)
@@ -109,6 +118,11 @@ std::optional<QString> input(const QString& prompt, const QString& title, const 
 QString file(const FileRequest& request)
 {
     return g_responder ? g_responder->file(request) : showFileDialog(request);
+}
+
+bool choosePrinter(QPrinter* printer)
+{
+    return g_responder ? g_responder->choosePrinter(printer) : showPrintDialog(printer);
 }
 
 } // namespace Prompts

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // The one door through which the program shows message boxes, input prompts and file dialogs.
@@ -46,6 +47,8 @@ public:
     virtual Answer message(const MessageRequest& request) = 0;
     virtual std::optional<QString> input(const InputRequest& request) = 0; // nothing on cancel
     virtual QString file(const FileRequest& request) = 0;                  // "" on cancel
+    // Sets `printer` up as the user chooses, a PDF file included; false on cancel.
+    virtual bool choosePrinter(QPrinter* printer) = 0;
 };
 
 // Installs `responder` in place of the real dialogs; nullptr puts the real dialogs back.
@@ -64,5 +67,8 @@ bool ask(const QString& text, const QString& title, Answer defaultAnswer = Answe
 std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText = QString());
 
 QString file(const FileRequest& request);
+
+// The system's print dialog, with the default printer chosen where there is one; false on cancel.
+bool choosePrinter(QPrinter* printer);
 
 } // namespace Prompts

@@ -10,16 +10,19 @@
 #include "group/frmGroup.h"
 #include "model/Settings.h"
 #include "model/Tournament.h"
+#include "reports/frmReport.h"
 #include "standings/frmLeagueTable.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -411,6 +414,48 @@ private slots:
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, expected, kAfter }));
         QCOMPARE(shownLine("lstResults", 1), displayLineFor(expected, kTeams));
         QCOMPARE(bool(Tournament.Saved), expected == kFixture);
+    }
+
+    // Both reports show in their window, which copies, prints (here to a PDF file) and saves as RTF
+    // what it shows; however it closes, the report's tagged file goes with it.
+    void reportsShowInTheirWindow()
+    {
+        QTemporaryDir folder;
+        Tournament.RuleCount = 1;
+        Tournament.RuleOrder = { 0, 1 };
+        DatabaseName = folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, DatabaseName));
+        QFile::setPermissions(DatabaseName, QFile::ReadOwner | QFile::WriteOwner);
+        storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
+        const QString pdf = folder.filePath("report.pdf"), rtf = folder.filePath("report.rtf");
+        m_prompts->expect("Print").answer(pdf);
+        m_prompts->expect("Save Report ...").answer(rtf);
+        QStringList shown;
+        const auto show = [&](const QString& button, const std::function<void(frmReport*)>& close) {
+            ModalDialog<frmReport> driver([&](frmReport* window) {
+                shown << ctl<QPlainTextEdit>(*window, "RText1")->toPlainText();
+                QVERIFY(QFileInfo::exists(ReportTempPath));
+                close(window);
+            });
+            click(button);
+        };
+        show("cmdFixtureList", [&](frmReport* window) {
+            click(*window, "cmdCopy");
+            click(*window, "cmdPrintReport");
+            click(*window, "cmdSave");
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        const QString taggedFixtureList = ReportTempPath;
+        show("cmdReport", [&](frmReport* window) { click(*window, "cmdClose"); });
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0].contains("\nUnited-v-Rovers                         \n"));
+        QVERIFY(shown[1].contains("\nRovers-v-United                         (1-0)       2-1\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), shown[0]);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(QFileInfo(rtf).size() > 0);
+        QVERIFY(!QFileInfo::exists(taggedFixtureList));
+        QVERIFY(!QFileInfo::exists(ReportTempPath));
+        QVERIFY(m_group->isEnabled());
     }
 
     // Rules 1, 5: United beat Rovers 2-1, Rovers beat United 1-0, and a team with a long name has a fixture.

@@ -1,5 +1,6 @@
 #include "ScriptedPrompts.h"
 
+#include <QPrinter>
 #include <QTest>
 
 ScriptedPrompts::Expectation& ScriptedPrompts::expect(const QString& text)
@@ -48,4 +49,15 @@ QString ScriptedPrompts::file(const Prompts::FileRequest& request)
     call.startFolder = request.startFolder;
     const Expectation* scripted = take(call);
     return scripted ? scripted->m_textAnswer.value_or(QString()) : QString();
+}
+
+bool ScriptedPrompts::choosePrinter(QPrinter* printer)
+{
+    const Expectation* scripted = take({ QStringLiteral("Print") });
+    const QString pdf = scripted ? scripted->m_textAnswer.value_or(QString()) : QString();
+    if (pdf.isEmpty())
+        return false;
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    return true;
 }

@@ -58,6 +58,8 @@ public:
     Prompts::Answer message(const Prompts::MessageRequest& request) override;
     std::optional<QString> input(const Prompts::InputRequest& request) override;
     QString file(const Prompts::FileRequest& request) override;
+    // The print dialog is expected as "Print"; its text answer is the PDF file to print to ("" cancels).
+    bool choosePrinter(QPrinter* printer) override;
 
 private:
     const Expectation* take(const Call& call);

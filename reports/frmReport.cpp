@@ -1,0 +1,146 @@
+#include "reports/frmReport.h"
+
+#include "model/Tournament.h"
+#include "reports/ReportFile.h"
+#include "reports/ReportRtf.h"
+#include "reports/TaggedReportFile.h"
+#include "ui/CenterForm.h"
+#include "ui/Controls.h"
+#include "ui/FileDialogs.h"
+#include "ui/Prompts.h"
+#include "ui/Twips.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace {
+
+constexpr int kClientWidth = 8175;
+constexpr int kClientHeight = 6240;
+constexpr int kButtonTop = 5640;
+constexpr int kButtonHeight = 375;
+constexpr double kPrintMarginMm = 25.0;
+
+const QString kSaveTitle = QStringLiteral("Save Report ...");
+
+// The report's columns only line up in a face whose characters are all as wide.
+QFont reportFont()
+{
+    QFont font(QStringLiteral("Courier"), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+} // namespace
+
+frmReport::frmReport(const QString& text, QWidget* parent)
+    : QDialog(parent)
+    , m_text(text)
+{
+    setObjectName(QStringLiteral("frmReport"));
+    setWindowTitle(QStringLiteral("Report"));
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+void frmReport::buildControls()
+{
+    RText1 = new QPlainTextEdit(this);
+    RText1->setObjectName(QStringLiteral("RText1"));
+    RText1->setAccessibleName(QStringLiteral("Report"));
+    RText1->setReadOnly(true);
+    RText1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RText1->setFont(reportFont());
+    RText1->setPlainText(QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    placeInTwips(RText1, 135, 105, 7935, 5430);
+
+    // Made in the order the Tab key visits them.
+    cmdSave = makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save RTF"), QStringLiteral("Save RTF"));
+    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("C&lose"), QStringLiteral("Close"));
+    cmdCopy = makeButton(this, QStringLiteral("cmdCopy"), QStringLiteral("&Copy"), QStringLiteral("Copy"));
+    cmdSaveExcel
+        = makeButton(this, QStringLiteral("cmdSaveExcel"), QStringLiteral("Save E&xcel"), QStringLiteral("Save Excel"));
+    cmdSaveHTML
+        = makeButton(this, QStringLiteral("cmdSaveHTML"), QStringLiteral("Save &HTML"), QStringLiteral("Save HTML"));
+    cmdPrintReport
+        = makeButton(this, QStringLiteral("cmdPrintReport"), QStringLiteral("&Print"), QStringLiteral("Print"));
+    placeInTwips(cmdSave, 150, kButtonTop, 1185, kButtonHeight);
+    placeInTwips(cmdCopy, 1440, kButtonTop, 1215, kButtonHeight);
+    placeInTwips(cmdSaveExcel, 2760, kButtonTop, 1215, kButtonHeight);
+    placeInTwips(cmdSaveHTML, 4080, kButtonTop, 1215, kButtonHeight);
+    placeInTwips(cmdPrintReport, 5400, kButtonTop, 1095, kButtonHeight);
+    placeInTwips(cmdClose, 6960, kButtonTop, 1095, kButtonHeight);
+    // The exporters come with their own work; until then their buttons stand in place disabled.
+    cmdSaveExcel->setEnabled(false);
+    cmdSaveHTML->setEnabled(false);
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmReport::cmdSave_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmReport::cmdCopy_Click);
+    connect(cmdPrintReport, &QPushButton::clicked, this, &frmReport::cmdPrintReport_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmReport::cmdClose_Click);
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+}
+
+void frmReport::Form_Load()
+{
+    CenterForm(this);
+    RText1->moveCursor(QTextCursor::Start);
+    cmdClose->setFocus();
+}
+
+void frmReport::cmdSave_Click()
+{
+    const QString path
+        = ShowSaveDialog(kSaveTitle, fileFilter({ { QStringLiteral("RTF Files (*.rtf)"), QStringLiteral("*.rtf") } }));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)
+        && !Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Prompts::Answer::No))
+        return;
+    QString error;
+    if (!saveReportFile(reportRtf(m_text), path, &error))
+        Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + error, QStringLiteral("ERROR!"));
+}
+
+void frmReport::cmdCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(RText1->toPlainText());
+}
+
+void frmReport::cmdPrintReport_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!Prompts::choosePrinter(&printer))
+        return;
+    printer.setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+                           QPageLayout::Millimeter);
+    // Two empty lines above the report, in the report's own face, on whatever paper was chosen.
+    QTextDocument document;
+    document.setDefaultFont(reportFont());
+    document.setPlainText(QStringLiteral("\n\n") + RText1->toPlainText());
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        Prompts::refuse(QStringLiteral("The report could not be printed on %1.").arg(where), QStringLiteral("ERROR!"));
+    }
+}
+
+void frmReport::cmdClose_Click()
+{
+    accept();
+}
+
+void frmReport::done(int result)
+{
+    // Close, Escape and the close box alike: the tagged file holds tournament data and serves no one
+    // once the report is gone.
+    deleteTaggedReportFile(ReportTempPath);
+    QDialog::done(result);
+}

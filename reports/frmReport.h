@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// Shows one report, a results report or a fixture list, modally: the fixed-column text in a
+// fixed-pitch face, ready to be printed, copied or saved as RTF. ReportTempPath names the report's
+// tagged file; however the window closes, the file goes with it.
+class frmReport : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `text` is the report text with CR LF between its lines.
+    explicit frmReport(const QString& text, QWidget* parent = nullptr);
+
+    QString reportText() const { return m_text; }
+
+public slots:
+    void cmdSave_Click();
+    void cmdCopy_Click();
+    void cmdPrintReport_Click();
+    void cmdClose_Click();
+
+protected:
+    void done(int result) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+
+    QString m_text;
+    QPlainTextEdit* RText1 = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdSaveExcel = nullptr;
+    QPushButton* cmdSaveHTML = nullptr;
+    QPushButton* cmdPrintReport = nullptr;
+    QPushButton* cmdClose = nullptr;
+};
