@@ -50,6 +50,18 @@ bool GroupRecords::isRecordLine(int position) const
     return line.startsWith(QLatin1String("F:")) || line.startsWith(QLatin1String("R:"));
 }
 
+QStringList GroupRecords::readableDisplayLines() const
+{
+    QStringList readable;
+    readable.reserve(m_display.size());
+    for (qsizetype i = 0; i < m_display.size(); ++i) {
+        // A line that can be read never shows as it is stored, so most lines need no second reading.
+        if (m_display.at(i) != m_stored.at(i) || readRecordLine(m_stored.at(i)))
+            readable.append(m_display.at(i));
+    }
+    return readable;
+}
+
 bool GroupRecords::isFull() const
 {
     return m_stored.size() >= kMaxListLines;

@@ -21,6 +21,10 @@ public:
     const QStringList& displayLines() const { return m_display; }
     int size() const { return int(m_stored.size()); }
 
+    // The display lines of the lines that can be read: what league tables and reports go by. A line
+    // that cannot be read is shown as stored but counts for nothing.
+    QStringList readableDisplayLines() const;
+
     // True when the line at `position` is a fixture or result line ("F:" or "R:"), the only
     // lines that can be edited or given a new date.
     bool isRecordLine(int position) const;

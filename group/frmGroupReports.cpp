@@ -30,7 +30,7 @@ void frmGroup::showReport(ReportKind kind)
     {
         BusyWindow busy(this);
         report = kind == ReportKind::Results ? makeResultsReport(heading, m_records, Tournament, DatabaseName)
-                                             : buildFixtureList(heading, displayLines());
+                                             : buildFixtureList(heading, m_records.readableDisplayLines());
         if (report.ok()) {
             const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
             ReportTempPath = tagged.path;

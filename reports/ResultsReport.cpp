@@ -122,5 +122,5 @@ Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(group, settings), databaseName);
     if (!outcome.ok())
         return failedReport(outcome.error);
-    return buildResultsReport(heading, group.displayLines(), outcome.table);
+    return buildResultsReport(heading, group.readableDisplayLines(), outcome.table);
 }

@@ -19,12 +19,8 @@ StandingsRequest standingsRequestFor(const GroupRecords& group, const Tournament
     StandingsRequest request;
     request.teams = group.teams();
     request.storedLines = group.storedLines();
-    request.displayLines = group.displayLines();
     // A line that cannot be read is shown as stored; the head-to-head rule must not read it either.
-    for (qsizetype i = 0; i < request.storedLines.size(); ++i) {
-        if (request.displayLines.at(i) == request.storedLines.at(i) && !readRecordLine(request.storedLines.at(i)))
-            request.displayLines[i].clear();
-    }
+    request.displayLines = group.readableDisplayLines();
     request.pointsForWin = settings.PointsForWin;
     request.pointsForDraw = settings.PointsForDraw;
     request.ruleOrder = settings.rulesInOrder();
