@@ -1,9 +1,11 @@
 // The results report of a full group (32767 results, 256 teams) from its display lines to the
-// report text and the tagged lines, and what building the text by replacing it whole at every
-// addition would cost instead.
+// report text and the tagged lines, and on to the shown window; and what building the text by
+// replacing it whole at every addition would cost instead.
 #include "group/RecordLines.h"
 #include "reports/ResultsReport.h"
+#include "reports/frmReport.h"
 
+#include <QApplication>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
@@ -56,6 +58,21 @@ void BM_ResultsReport(benchmark::State& state)
 }
 BENCHMARK(BM_ResultsReport)->Arg(2000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// The whole way a user waits for: the report built and its window shown and painted.
+void BM_ResultsReportShown(benchmark::State& state)
+{
+    const QStringList lines = displayLines(int(state.range(0)));
+    const LeagueTable table = leagueTable();
+    for (auto _ : state) {
+        const Report report = buildResultsReport(kHeading, lines, table);
+        frmReport window(report.text);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+    }
+}
+BENCHMARK(BM_ResultsReportShown)->Arg(32767)->Unit(benchmark::kMillisecond);
+
 // The same report, then its text put together again by replacing the whole text with the old text
 // and one more line, as a view that can only be given its whole text would be filled. Each line is
 // one addition here, which is fewer than the steps that make it.
@@ -75,4 +92,15 @@ BENCHMARK(BM_ResultsReportWholeTextReplaced)->Arg(2000)->Unit(benchmark::kMillis
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -429,6 +429,9 @@ private slots:
         storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
         const QString pdf = folder.filePath("report.pdf"), rtf = folder.filePath("report.rtf");
         m_prompts->expect("Print").answer(pdf);
+        m_prompts->expect("Print").answer(folder.filePath("gone/report.pdf"));
+        m_prompts->expect(
+            QStringLiteral("The report could not be printed on %1.").arg(folder.filePath("gone/report.pdf")));
         m_prompts->expect("Save Report ...").answer(rtf);
         QStringList shown;
         const auto show = [&](const QString& button, const std::function<void(frmReport*)>& close) {
@@ -441,6 +444,7 @@ private slots:
         };
         show("cmdFixtureList", [&](frmReport* window) {
             click(*window, "cmdCopy");
+            click(*window, "cmdPrintReport");
             click(*window, "cmdPrintReport");
             click(*window, "cmdSave");
             QTest::keyClick(window, Qt::Key_Escape);
