@@ -95,18 +95,29 @@ void frmReport::Form_Load()
     cmdClose->setFocus();
 }
 
-void frmReport::cmdSave_Click()
+QString frmReport::askSavePath(const QString& description, const QString& pattern)
 {
-    const QString path
-        = ShowSaveDialog(kSaveTitle, fileFilter({ { QStringLiteral("RTF Files (*.rtf)"), QStringLiteral("*.rtf") } }));
+    const QString path = ShowSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
     if (path.isEmpty())
-        return;
+        return QString();
+    // Yes would replace the old file, so Enter answers No.
     if (QFileInfo::exists(path)
         && !Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Prompts::Answer::No))
-        return;
+        return QString();
+    return path;
+}
+
+void frmReport::refuseSave(const QString& reason)
+{
+    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + reason, QStringLiteral("ERROR!"));
+}
+
+void frmReport::cmdSave_Click()
+{
+    const QString path = askSavePath(QStringLiteral("RTF Files (*.rtf)"), QStringLiteral("*.rtf"));
     QString error;
-    if (!saveReportFile(reportRtf(m_text), path, &error))
-        Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + error, QStringLiteral("ERROR!"));
+    if (!path.isEmpty() && !saveReportFile(reportRtf(m_text), path, &error))
+        refuseSave(error);
 }
 
 void frmReport::cmdCopy_Click()

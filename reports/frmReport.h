@@ -30,6 +30,9 @@ protected:
 private:
     void buildControls();
     void Form_Load();
+    // The question every saver asks first: the path chosen, or "" when the user cancels or keeps the old file.
+    QString askSavePath(const QString& description, const QString& pattern);
+    void refuseSave(const QString& reason);
 
     QString m_text;
     QPlainTextEdit* RText1 = nullptr;
