@@ -1,12 +1,14 @@
 // The results report of a full group (32767 results, 256 teams) from its display lines to the
-// report text and the tagged lines, and on to the shown window; and what building the text by
-// replacing it whole at every addition would cost instead.
+// report text and the tagged lines, and on to the shown window and both exports; and what
+// building the text by replacing it whole at every addition would cost instead.
 #include "group/RecordLines.h"
+#include "reports/ReportExport.h"
 #include "reports/ResultsReport.h"
 #include "reports/frmReport.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -89,6 +91,29 @@ void BM_ResultsReportWholeTextReplaced(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ResultsReportWholeTextReplaced)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Both exports of the full report, from its tagged lines to the page's bytes and to the saved
+// workbook.
+void BM_ExportHtml(benchmark::State& state)
+{
+    const Report report = buildResultsReport(kHeading, displayLines(int(state.range(0))), leagueTable());
+    for (auto _ : state) {
+        const QByteArray page = exportHtml(report.taggedLines);
+        benchmark::DoNotOptimize(page.constData());
+    }
+}
+BENCHMARK(BM_ExportHtml)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void BM_SaveWorkbook(benchmark::State& state)
+{
+    const Report report = buildResultsReport(kHeading, displayLines(int(state.range(0))), leagueTable());
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        if (!saveWorkbook(report.taggedLines, folder.filePath(QStringLiteral("report.xlsx"))))
+            state.SkipWithError("the workbook was not saved");
+    }
+}
+BENCHMARK(BM_SaveWorkbook)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,13 +15,15 @@ Commands:
       Fills an empty group with a round-robin schedule of fixtures and writes the file back.
   table FILE.trn [--group N]
       Prints the league table of a group (of every group without --group) as tab-separated text.
-  report FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf] [--output PATH]
+  report FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's results report, as the Results Report button makes it: the results under
       their dates, then the league table. --format text (the default) gives the report's text,
-      tagged the lines the HTML and spreadsheet exports read, rtf an RTF document; lines end in
-      CR LF. --today puts another date in the heading; --output writes to a file instead. A group
-      without fixtures or results prints nothing.
-  fixtures FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf] [--output PATH]
+      tagged the lines the HTML and spreadsheet exports read, rtf an RTF document, html the web
+      page of Save HTML (UTF-8); lines end in CR LF. xlsx writes the workbook of Save Excel and
+      needs --output (".xlsx" is added to a name without an extension). --today puts another
+      date in the heading; --output writes to a file instead. A group without fixtures or
+      results prints nothing.
+  fixtures FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's fixture list, as the Fixture List button makes it, in the same forms.
 
   --help  Shows this text.

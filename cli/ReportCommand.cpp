@@ -5,6 +5,7 @@
 #include "group/RecordLines.h"
 #include "model/TournamentFile.h"
 #include "reports/FixtureListReport.h"
+#include "reports/ReportExport.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportRtf.h"
 #include "reports/ResultsReport.h"
@@ -16,7 +17,7 @@ namespace {
 int runReport(const QString& command, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     const QString usage = QStringLiteral("Usage: tabulon-cli %1 FILE.trn --group N [--today DD-MMM-YYYY] "
-                                         "[--format text|tagged|rtf] [--output PATH]\n")
+                                         "[--format text|tagged|rtf|html|xlsx] [--output PATH]\n")
                               .arg(command);
     const auto refuse = [&](const QString& message, int status) {
         err << "tabulon-cli " << command << ": " << message << '\n';
@@ -48,8 +49,11 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         return refuse(
             QStringLiteral("--today needs a date such as 07-Mar-2000, not \"%1\".").arg(parser.value(todayOption)), 2);
     const QString format = parser.value(formatOption);
-    if (format != QLatin1String("text") && format != QLatin1String("tagged") && format != QLatin1String("rtf"))
-        return refuse(QStringLiteral("--format needs text, tagged or rtf, not \"%1\".").arg(format), 2);
+    const QStringList formats { "text", "tagged", "rtf", "html", "xlsx" };
+    if (!formats.contains(format))
+        return refuse(QStringLiteral("--format needs text, tagged, rtf, html or xlsx, not \"%1\".").arg(format), 2);
+    if (format == QLatin1String("xlsx") && !parser.isSet(outputOption))
+        return refuse(QStringLiteral("--format xlsx needs --output PATH."), 2);
 
     const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
     if (!read.ok())
@@ -73,8 +77,17 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     if (!report.ok())
         return refuse(report.error, 1);
 
+    if (format == QLatin1String("xlsx")) {
+        const QString path = withWorkbookExtension(parser.value(outputOption));
+        QString error;
+        if (!saveWorkbook(report.taggedLines, path, &error))
+            return refuse(QStringLiteral("Cannot write %1: %2.").arg(path, error), 1);
+        return 0;
+    }
     QByteArray bytes;
-    if (format == QLatin1String("rtf")) {
+    if (format == QLatin1String("html")) {
+        bytes = exportHtml(report.taggedLines);
+    } else if (format == QLatin1String("rtf")) {
         bytes = reportRtf(report.text);
     } else if (format == QLatin1String("tagged")) {
         for (const QString& line : report.taggedLines)
@@ -83,6 +96,9 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         bytes = report.text.toUtf8();
     }
     if (!parser.isSet(outputOption)) {
+        // fromUtf8 drops a byte-order mark; the page keeps its own.
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            out << QChar(0xFEFF);
         out << QString::fromUtf8(bytes);
         return 0;
     }

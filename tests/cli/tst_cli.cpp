@@ -109,7 +109,9 @@ private slots:
         row("report, text", report + "1", 0, "\r\nReport on Cup at Leeds\r\n\r\n1. Division A\r\n\r\nDate : 15-Mar-2000\r\n\r\n\r\n\r\n14-Mar-2000\r\nUnited-v-Rovers                         (1-0)       2-2\r\n\r\n\r\nLeague Table\r\n\r\nTeam                    W    D    L    F    A   GD  Pts\r\nRovers                  0    1    0    2    2    0    1\r\nUnited                  0    1    0    2    2    0    1\r\nCity                    0    0    0    0    0    0    0\r\n\r\n\r\n\r\nReport Created by Tabulon\r\nhttps://www.veltrix.example/tabulon", "");
         row("fixtures, tagged", "fixtures " + kTwoGroups + " --today 15-Mar-2000 --group 1 --format tagged", 0, "Fixtures For Cup at Leeds\r\n1. Division A\r\nDate : 15-Mar-2000\r\nFIXDATE, 07-Mar-2000\r\nRESULT, Rovers-v-City, , \r\nFIXDATE, 14-Mar-2000\r\nRESULT, United-v-Rovers, , \r\n", "");
         row("report, group without lines", "report " + file("cup.trn") + " --group 1", 0, "", "");
-        row("report, format not known", report + "1 --format pdf", 2, "", "tabulon-cli report: --format needs text, tagged or rtf, not \"pdf\".\n");
+        row("report, format not known", report + "1 --format pdf", 2, "", "tabulon-cli report: --format needs text, tagged, rtf, html or xlsx, not \"pdf\".\n");
+        row("fixtures, html with its byte-order mark", "fixtures " + kTwoGroups + " --today 15-Mar-2000 --group 1 --format html", 0, QChar(0xFEFF) + QString("<HTML><HEAD><TITLE>\r\nFixtures For Cup at Leeds</TITLE></HEAD><BODY><CENTER>\r\n"), "");
+        row("report, xlsx without --output", report + "1 --format xlsx", 2, "", "tabulon-cli report: --format xlsx needs --output PATH.\n");
         row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file\n", file("Absent.mdb"));
         // clang-format on
     }

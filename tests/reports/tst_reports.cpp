@@ -1,5 +1,6 @@
 // The reports' text and tagged lines, byte for byte, and the files they are written to.
 #include "reports/FixtureListReport.h"
+#include "reports/ReportExport.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportRtf.h"
 #include "reports/ResultsReport.h"
@@ -9,8 +10,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
+#include <QtEndian>
 #include <csignal>
 #include <sys/resource.h>
+#include <zlib.h>
 
 Q_DECLARE_METATYPE(LeagueRow)
 
@@ -18,6 +22,19 @@ namespace {
 
 const ReportHeading kHeading { QStringLiteral("Spring Cup at Riverside"), QStringLiteral("Division A"),
                                QDate(2000, 3, 15) };
+
+// clang-format off
+const QStringList kResultsTagged { "Report on Spring Cup at Riverside", "Division A", "Date : 15-Mar-2000",
+    "FIXDATE, 07-Mar-2000", "RESULT, Rovers-v-United, (1-0), 2-2", "FIXDATE, 14-Mar-2000",
+    "RESULT, United-v-Rovers, (0-1), 0-3", "LEAGUE TABLE", "HEADER, W, D, L, F, A, GD, Pts",
+    "Rovers,  1 ,  1 ,  0 ,  5 ,  2 ,  3 ,  4 ", "United,  0 ,  1 ,  1 ,  2 ,  5 , -3 ,  1 " };
+const QStringList kFixturesTagged { "Fixtures For Spring Cup at Riverside", "Division A", "Date : 15-Mar-2000",
+    "FIXDATE, 07-Mar-2000", "RESULT, Rovers-v-United, , ", "FIXDATE, 14-Mar-2000", "RESULT, United-v-Rovers, , " };
+// A name with a comma, markup, an ampersand and quotes; a caption no sheet name can hold.
+const QStringList kOddTagged { "Report on <b>Cup</b> & Co", "Division [A]: *North?/South\\ of the county",
+    "Date : 15-Mar-2000", "FIXDATE, 07-Mar-2000", "RESULT, Smith, Jones & \"<Sons>\"-v-Reds, (1-0), 2-2", "LEAGUE TABLE",
+    "HEADER, W, D, L, F, A, GD, Pts", "Smith, Jones & \"<Sons>\",  1 ,  0 ,  0 ,  2 ,  1 ,  1 ,  3 " };
+// clang-format on
 
 QByteArray contentsOf(const QString& path)
 {
@@ -29,6 +46,70 @@ bool writeFile(const QString& path, const QByteArray& contents)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// The parts of an .xlsx file (a zip archive whose local headers hold the sizes), stored or deflated.
+QMap<QString, QByteArray> zipEntries(const QByteArray& zip)
+{
+    const auto at = [&zip](qsizetype offset, int bytes) {
+        return bytes == 2 ? int(qFromLittleEndian<quint16>(zip.constData() + offset))
+                          : int(qFromLittleEndian<quint32>(zip.constData() + offset));
+    };
+    QMap<QString, QByteArray> entries;
+    for (qsizetype entry = 0; zip.mid(entry, 4) == "PK\x03\x04";) {
+        const int size = at(entry + 18, 4), nameLength = at(entry + 26, 2);
+        const qsizetype start = entry + 30 + nameLength + at(entry + 28, 2);
+        QByteArray data = zip.mid(start, size);
+        if (at(entry + 8, 2) == Z_DEFLATED) {
+            QByteArray raw = std::exchange(data, QByteArray(at(entry + 22, 4), '\0'));
+            z_stream stream { reinterpret_cast<Bytef*>(raw.data()), uInt(raw.size()), 0,
+                              reinterpret_cast<Bytef*>(data.data()), uInt(data.size()) };
+            inflateInit2(&stream, -MAX_WBITS);
+            inflate(&stream, Z_FINISH);
+            inflateEnd(&stream);
+        }
+        entries.insert(QString::fromUtf8(zip.mid(entry + 30, nameLength)), data);
+        entry = start + size;
+    }
+    return entries;
+}
+
+// A workbook's first sheet as a reader sees it: its cells, each a text, a number or a date.
+QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr)
+{
+    const QMap<QString, QByteArray> parts = zipEntries(contentsOf(path));
+    QVariantMap cells;
+    QStringList strings, styles; // the shared texts; the number format of each cell style
+    QMap<QString, QString> formats { { "49", "@" } };
+    bool cellStyles = false;
+    for (const char* part : { "sharedStrings", "styles", "workbook", "worksheets/sheet1" }) {
+        for (QXmlStreamReader xml(parts.value(QStringLiteral("xl/%1.xml").arg(part))); !xml.atEnd();) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QXmlStreamAttributes attribute = xml.attributes();
+            cellStyles = cellStyles || xml.name() == u"cellXfs";
+            if (xml.name() == u"t")
+                strings.append(xml.readElementText());
+            else if (xml.name() == u"numFmt")
+                formats.insert(attribute.value("numFmtId").toString(), attribute.value("formatCode").toString());
+            else if (xml.name() == u"xf" && cellStyles)
+                styles.append(formats.value(attribute.value("numFmtId").toString()));
+            else if (xml.name() == u"sheet" && sheetName && sheetName->isEmpty())
+                *sheetName = attribute.value("name").toString();
+            if (xml.name() != u"c")
+                continue;
+            const QString format = styles.value(attribute.value("s").toInt());
+            const QString value = xml.readNextStartElement() ? xml.readElementText() : QString();
+            const QString cell = attribute.value("r").toString();
+            if (attribute.value("t") == u"s" || format == u"@") // a blank text cell is an empty text
+                cells.insert(cell, value.isEmpty() ? QString() : strings.value(value.toInt()));
+            else if (format == u"dd-mmm-yyyy")
+                cells.insert(cell, QDate(1899, 12, 30).addDays(value.toInt()));
+            else
+                cells.insert(cell, value.toInt()); // the figures are whole numbers
+        }
+    }
+    return cells;
 }
 
 } // namespace
@@ -57,17 +138,13 @@ private slots:
                 "Team                    W    D    L    F    A   GD  Pts", "Rovers                  1    1    0    5    2    3    4",
                 "United                  0    1    1    2    5   -3    1", "", "", "",
                 "Report Created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
-            << QStringList { "Report on Spring Cup at Riverside", "Division A", "Date : 15-Mar-2000",
-                "FIXDATE, 07-Mar-2000", "RESULT, Rovers-v-United, (1-0), 2-2", "FIXDATE, 14-Mar-2000",
-                "RESULT, United-v-Rovers, (0-1), 0-3", "LEAGUE TABLE", "HEADER, W, D, L, F, A, GD, Pts",
-                "Rovers,  1 ,  1 ,  0 ,  5 ,  2 ,  3 ,  4 ", "United,  0 ,  1 ,  1 ,  2 ,  5 , -3 ,  1 " };
+            << kResultsTagged;
         QTest::newRow("fixture list") << true << QStringList { lines[0], lines[1] } << QVector<LeagueRow>()
             << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
                 "07-Mar-2000", "Rovers-v-United                         ", "",
                 "14-Mar-2000", "United-v-Rovers                         ", "", "", "",
                 "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
-            << QStringList { "Fixtures For Spring Cup at Riverside", "Division A", "Date : 15-Mar-2000",
-                "FIXDATE, 07-Mar-2000", "RESULT, Rovers-v-United, , ", "FIXDATE, 14-Mar-2000", "RESULT, United-v-Rovers, , " };
+            << kFixturesTagged;
         // clang-format on
     }
     void examples()
@@ -226,6 +303,106 @@ private slots:
         QVERIFY(!QFileInfo::exists(outcome.path));
     }
 
+    // Every line of the page; saving it twice from the tagged file gives the same file twice.
+    void htmlPage_data()
+    {
+        QTest::addColumn<QStringList>("tagged");
+        QTest::addColumn<QStringList>("page");
+        // clang-format off
+        const QString head = "<TABLE border=3 cellpadding=4 cellspacing=0>", figure = "<TD Width=30 Align=Right>";
+        const QStringList footer { "</TABLE>", "<BR>Report created by Tabulon",
+            "<BR><A HREF=\"https://www.veltrix.example/tabulon\">from Veltrix</A>", "</CENTER></BODY></HTML>" };
+        const QStringList league { "</TABLE><BR>        ", head, "<TR><TD><h4>League Table</h4></TD></TR>",
+            "<TR><TD Width=150 Align=Left>Team</TD>", figure + "W</TD>", figure + "D</TD>", figure + "L</TD>",
+            figure + "F</TD>", figure + "A</TD>", figure + "GD</TD>", figure + "Pts</TD></TR>" };
+        QTest::newRow("results worked example") << kResultsTagged << QStringList { "<HTML><HEAD><TITLE>",
+            "Report on Spring Cup at Riverside</TITLE></HEAD><BODY><CENTER>", "<H1>Report on Spring Cup at Riverside</H1>",
+            "<H2>Division A</H2>", "<H3>Report Date : 15-Mar-2000</H3>", head,
+            "<TR><TD Width=400><h5>Fixtures on 07-Mar-2000</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>",
+            "<TR><TD>Rovers-v-United</TD>", "<TD Width=50 Align=Right>(1-0)</TD>", "<TD Width=50 Align=Right>2-2</TD></TR>",
+            "<TR><TD Width=400><h5>Fixtures on 14-Mar-2000</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>",
+            "<TR><TD>United-v-Rovers</TD>", "<TD Width=50 Align=Right>(0-1)</TD>", "<TD Width=50 Align=Right>0-3</TD></TR>" }
+            + league + QStringList { "<TR><TD Align=Left>Rovers</TD>", figure + "1</TD>", figure + "1</TD>", figure + "0</TD>",
+            figure + "5</TD>", figure + "2</TD>", figure + "3</TD>", figure + "4</TD></TR>", "<TR><TD Align=Left>United</TD>",
+            figure + "0</TD>", figure + "1</TD>", figure + "1</TD>", figure + "2</TD>", figure + "5</TD>", figure + "-3</TD>",
+            figure + "1</TD></TR>" } + footer;
+        QTest::newRow("fixture list worked example, its second table empty") << kFixturesTagged << QStringList {
+            "<HTML><HEAD><TITLE>", "Fixtures For Spring Cup at Riverside</TITLE></HEAD><BODY><CENTER>",
+            "<H1>Fixtures For Spring Cup at Riverside</H1>", "<H2>Division A</H2>", "<H3>Report Date : 15-Mar-2000</H3>", head,
+            "<TR><TD Width=400><h5>Fixtures on 07-Mar-2000</H4></TD></TR>", "<TR><TD>Rovers-v-United</TD>", "</TR>",
+            "<TR><TD Width=400><h5>Fixtures on 14-Mar-2000</H4></TD></TR>", "<TR><TD>United-v-Rovers</TD>", "</TR>", "</TABLE><BR>        ",
+            head } + footer;
+        QTest::newRow("a name with a comma, markup, an ampersand and quotes, whole and escaped") << kOddTagged << QStringList {
+            "<HTML><HEAD><TITLE>", "Report on &lt;b&gt;Cup&lt;/b&gt; &amp; Co</TITLE></HEAD><BODY><CENTER>",
+            "<H1>Report on &lt;b&gt;Cup&lt;/b&gt; &amp; Co</H1>", "<H2>Division [A]: *North?/South\\ of the county</H2>", "<H3>Report Date : 15-Mar-2000</H3>", head,
+            "<TR><TD Width=400><h5>Fixtures on 07-Mar-2000</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>",
+            "<TR><TD>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;-v-Reds</TD>", "<TD Width=50 Align=Right>(1-0)</TD>", "<TD Width=50 Align=Right>2-2</TD></TR>" }
+            + league + QStringList {
+            "<TR><TD Align=Left>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;</TD>", figure + "1</TD>", figure + "0</TD>",
+            figure + "0</TD>", figure + "2</TD>", figure + "1</TD>", figure + "1</TD>", figure + "3</TD></TR>" } + footer;
+        // clang-format on
+    }
+    void htmlPage()
+    {
+        QFETCH(QStringList, tagged);
+        QFETCH(QStringList, page);
+        QTemporaryDir temp;
+        const TaggedFileOutcome file = writeTaggedReportFile(tagged, QDateTime::currentDateTime(), temp.path());
+        QStringList lines;
+        QVERIFY(readTaggedReportFile(file.path, &lines));
+        const QByteArray html = exportHtml(lines);
+        QVERIFY(html.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(html).split("\r\n"), page + QStringList { "" });
+        QVERIFY(saveReportFile(exportHtml(lines), temp.filePath("first.htm")));
+        QVERIFY(readTaggedReportFile(file.path, &lines));
+        QVERIFY(saveReportFile(exportHtml(lines), temp.filePath("second.htm")));
+        QCOMPARE(contentsOf(temp.filePath("second.htm")), contentsOf(temp.filePath("first.htm")));
+    }
+
+    void workbook_data()
+    {
+        QTest::addColumn<QStringList>("tagged");
+        QTest::addColumn<QString>("sheetName");
+        QTest::addColumn<QVariantMap>("cells");
+        // clang-format off
+        QTest::newRow("results worked example") << kResultsTagged << "Division A" << QVariantMap { { "A1", "Report on Spring Cup at Riverside" },
+            { "A2", "Division A" }, { "A3", "Date : 15-Mar-2000" }, { "A5", QDate(2000, 3, 7) }, { "A6", "Rovers-v-United" },
+            { "B6", "(1-0)" }, { "C6", "2-2" }, { "A8", QDate(2000, 3, 14) }, { "A9", "United-v-Rovers" }, { "B9", "(0-1)" },
+            { "C9", "0-3" }, { "A11", "League Table" }, { "A13", "Team" }, { "B13", "W" }, { "C13", "D" }, { "D13", "L" },
+            { "E13", "F" }, { "F13", "A" }, { "G13", "GD" }, { "H13", "Pts" }, { "A14", "Rovers" }, { "B14", 1 }, { "C14", 1 },
+            { "D14", 0 }, { "E14", 5 }, { "F14", 2 }, { "G14", 3 }, { "H14", 4 }, { "A15", "United" }, { "B15", 0 }, { "C15", 1 },
+            { "D15", 1 }, { "E15", 2 }, { "F15", 5 }, { "G15", -3 }, { "H15", 1 }, { "A17", "Report created by Tabulon" },
+            { "A18", "https://www.veltrix.example/tabulon" } };
+        QTest::newRow("fixture list worked example") << kFixturesTagged << "Division A" << QVariantMap {
+            { "A1", "Fixtures For Spring Cup at Riverside" }, { "A2", "Division A" }, { "A3", "Date : 15-Mar-2000" },
+            { "A5", QDate(2000, 3, 7) }, { "A6", "Rovers-v-United" }, { "B6", "" }, { "C6", "" }, { "A8", QDate(2000, 3, 14) },
+            { "A9", "United-v-Rovers" }, { "B9", "" }, { "C9", "" }, { "A11", "Report created by Tabulon" },
+            { "A12", "https://www.veltrix.example/tabulon" } };
+        QTest::newRow("a name with a comma whole, its figures in their columns") << kOddTagged << "Division _A__ _North__South_ of"
+            << QVariantMap { { "A1", kOddTagged[0] }, { "A2", kOddTagged[1] }, { "A3", "Date : 15-Mar-2000" },
+            { "A5", QDate(2000, 3, 7) }, { "A6", "Smith, Jones & \"<Sons>\"-v-Reds" }, { "B6", "(1-0)" }, { "C6", "2-2" },
+            { "A8", "League Table" }, { "A10", "Team" }, { "B10", "W" }, { "C10", "D" }, { "D10", "L" }, { "E10", "F" },
+            { "F10", "A" }, { "G10", "GD" }, { "H10", "Pts" }, { "A11", "Smith, Jones & \"<Sons>\"" }, { "B11", 1 }, { "C11", 0 },
+            { "D11", 0 }, { "E11", 2 }, { "F11", 1 }, { "G11", 1 }, { "H11", 3 }, { "A13", "Report created by Tabulon" },
+            { "A14", "https://www.veltrix.example/tabulon" } };
+        // clang-format on
+    }
+    void workbook()
+    {
+        QFETCH(QStringList, tagged);
+        QTemporaryDir temp;
+        QVERIFY(saveWorkbook(tagged, withWorkbookExtension(temp.filePath("report"))));
+        QFETCH(QVariantMap, cells);
+        QString sheetName;
+        const QVariantMap read = readWorkbook(temp.filePath("report.xlsx"), &sheetName);
+        QTEST(sheetName, "sheetName");
+        QCOMPARE(read.keys(), cells.keys());
+        for (const QString& cell : cells.keys()) {
+            QCOMPARE(read[cell].typeId(), cells[cell].typeId()); // "1" would equal 1
+            QCOMPARE(read[cell], cells[cell]);
+        }
+    }
+
     void rtf_data()
     {
         QTest::addColumn<QString>("text");
@@ -249,17 +426,21 @@ private slots:
     // Saved over an old file: whole, or not at all.
     void saveFile_data()
     {
+        QTest::addColumn<bool>("workbook");
         QTest::addColumn<bool>("full"); // writes beyond 64 bytes fail, as on a full disk
         QTest::addColumn<QString>("error");
-        QTest::newRow("saved") << false << "";
-        QTest::newRow("disk full") << true << "File too large";
+        QTest::newRow("saved") << false << false << "";
+        QTest::newRow("disk full") << false << true << "File too large";
+        QTest::newRow("workbook saved") << true << false << "";
+        QTest::newRow("workbook, disk full") << true << true << "File too large";
     }
     void saveFile()
     {
+        QFETCH(bool, workbook);
         QFETCH(bool, full);
         QFETCH(QString, error);
         QTemporaryDir temp;
-        const QString path = temp.filePath(QStringLiteral("report.rtf"));
+        const QString path = temp.filePath(QStringLiteral("report"));
         QVERIFY(writeFile(path, "older\r\n"));
         const QByteArray rtf = reportRtf(QString(200, u'x'));
         rlimit normal {};
@@ -268,12 +449,14 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN);
         QString reason;
         setrlimit(RLIMIT_FSIZE, &limited);
-        const bool saved = saveReportFile(rtf, path, &reason);
+        const bool saved = workbook ? saveWorkbook(kResultsTagged, path, &reason) : saveReportFile(rtf, path, &reason);
         setrlimit(RLIMIT_FSIZE, &normal);
         QCOMPARE(saved, !full);
         QCOMPARE(reason, error);
-        QCOMPARE(contentsOf(path), full ? QByteArray("older\r\n") : rtf);
-        QCOMPARE(QDir(temp.path()).entryList(QDir::Files), QStringList { "report.rtf" });
+        if (full || !workbook)
+            QCOMPARE(contentsOf(path), full ? QByteArray("older\r\n") : rtf);
+        QCOMPARE(QDir(temp.path(), QString(), QDir::Name, QDir::Files | QDir::Hidden).entryList(),
+                 QStringList { "report" });
     }
 };
 
