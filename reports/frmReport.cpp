@@ -1,9 +1,11 @@
 #include "reports/frmReport.h"
 
 #include "model/Tournament.h"
+#include "reports/ReportExport.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportRtf.h"
 #include "reports/TaggedReportFile.h"
+#include "ui/BusyWindow.h"
 #include "ui/CenterForm.h"
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
@@ -77,12 +79,11 @@ void frmReport::buildControls()
     placeInTwips(cmdSaveHTML, 4080, kButtonTop, 1215, kButtonHeight);
     placeInTwips(cmdPrintReport, 5400, kButtonTop, 1095, kButtonHeight);
     placeInTwips(cmdClose, 6960, kButtonTop, 1095, kButtonHeight);
-    // The exporters come with their own work; until then their buttons stand in place disabled.
-    cmdSaveExcel->setEnabled(false);
-    cmdSaveHTML->setEnabled(false);
 
     connect(cmdSave, &QPushButton::clicked, this, &frmReport::cmdSave_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &frmReport::cmdCopy_Click);
+    connect(cmdSaveExcel, &QPushButton::clicked, this, &frmReport::cmdSaveExcel_Click);
+    connect(cmdSaveHTML, &QPushButton::clicked, this, &frmReport::cmdSaveHTML_Click);
     connect(cmdPrintReport, &QPushButton::clicked, this, &frmReport::cmdPrintReport_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmReport::cmdClose_Click);
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
@@ -117,6 +118,31 @@ void frmReport::cmdSave_Click()
     const QString path = askSavePath(QStringLiteral("RTF Files (*.rtf)"), QStringLiteral("*.rtf"));
     QString error;
     if (!path.isEmpty() && !saveReportFile(reportRtf(m_text), path, &error))
+        refuseSave(error);
+}
+
+// The exports read the tagged file the report was built with, not the view.
+void frmReport::cmdSaveExcel_Click()
+{
+    const QString path = askSavePath(kWorkbookFilter, QStringLiteral("*.xlsx"));
+    if (path.isEmpty())
+        return;
+    BusyWindow busy(this);
+    QStringList lines;
+    QString error;
+    if (!readTaggedReportFile(ReportTempPath, &lines, &error) || !saveWorkbook(lines, path, &error)) {
+        busy.done();
+        refuseSave(error);
+    }
+}
+
+void frmReport::cmdSaveHTML_Click()
+{
+    const QString path = askSavePath(kHtmlFilter, QStringLiteral("*.htm"));
+    QStringList lines;
+    QString error;
+    if (!path.isEmpty()
+        && (!readTaggedReportFile(ReportTempPath, &lines, &error) || !saveReportFile(exportHtml(lines), path, &error)))
         refuseSave(error);
 }
 

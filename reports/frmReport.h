@@ -21,6 +21,8 @@ public:
 public slots:
     void cmdSave_Click();
     void cmdCopy_Click();
+    void cmdSaveExcel_Click();
+    void cmdSaveHTML_Click();
     void cmdPrintReport_Click();
     void cmdClose_Click();
 

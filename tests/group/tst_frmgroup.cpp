@@ -433,6 +433,8 @@ private slots:
         m_prompts->expect(
             QStringLiteral("The report could not be printed on %1.").arg(folder.filePath("gone/report.pdf")));
         m_prompts->expect("Save Report ...").answer(rtf);
+        m_prompts->expect("Save Report ...").answer(folder.filePath("report")); // gets ".htm"
+        m_prompts->expect("Save Report ...").answer(folder.filePath("report")); // gets ".xlsx"
         QStringList shown;
         const auto show = [&](const QString& button, const std::function<void(frmReport*)>& close) {
             ModalDialog<frmReport> driver([&](frmReport* window) {
@@ -447,6 +449,8 @@ private slots:
             click(*window, "cmdPrintReport");
             click(*window, "cmdPrintReport");
             click(*window, "cmdSave");
+            click(*window, "cmdSaveHTML");
+            click(*window, "cmdSaveExcel");
             QTest::keyClick(window, Qt::Key_Escape);
         });
         const QString taggedFixtureList = ReportTempPath;
@@ -457,6 +461,10 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), shown[0]);
         QVERIFY(QFileInfo(pdf).size() > 0);
         QVERIFY(QFileInfo(rtf).size() > 0);
+        QFile page(folder.filePath("report.htm"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<H1>Fixtures For </H1>")); // from the tagged file, not the view
+        QVERIFY(QFileInfo(folder.filePath("report.xlsx")).size() > 0);
         QVERIFY(!QFileInfo::exists(taggedFixtureList));
         QVERIFY(!QFileInfo::exists(ReportTempPath));
         QVERIFY(m_group->isEnabled());
