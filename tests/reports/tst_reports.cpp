@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <QtEndian>
 #include <csignal>
 #include <sys/resource.h>
 #include <zlib.h>
@@ -51,9 +50,11 @@ bool writeFile(const QString& path, const QByteArray& contents)
 // The parts of an .xlsx file (a zip archive whose local headers hold the sizes), stored or deflated.
 QMap<QString, QByteArray> zipEntries(const QByteArray& zip)
 {
-    const auto at = [&zip](qsizetype offset, int bytes) {
-        return bytes == 2 ? int(qFromLittleEndian<quint16>(zip.constData() + offset))
-                          : int(qFromLittleEndian<quint32>(zip.constData() + offset));
+    const auto at = [&zip](qsizetype offset, int bytes) { // little-endian, 0 beyond the end
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | quint8(offset + i < zip.size() ? zip.at(offset + i) : 0);
+        return int(value);
     };
     QMap<QString, QByteArray> entries;
     for (qsizetype entry = 0; zip.mid(entry, 4) == "PK\x03\x04";) {
