@@ -1,3 +1,4 @@
+#include "WidgetBenchmarkMain.h"
 #include "group/RecordLines.h"
 #include "group/frmGroup.h"
 #include "model/Limits.h"
@@ -97,13 +98,5 @@ BENCHMARK(BM_RefreshListShown)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The results report of a full group (32767 results, 256 teams) from its display lines to the
 // report text and the tagged lines, and on to the shown window and both exports; and what
 // building the text by replacing it whole at every addition would cost instead.
+#include "WidgetBenchmarkMain.h"
 #include "group/RecordLines.h"
 #include "reports/ReportExport.h"
 #include "reports/ResultsReport.h"
@@ -119,13 +120,5 @@ BENCHMARK(BM_SaveWorkbook)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

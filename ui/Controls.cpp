@@ -86,25 +86,30 @@ void applyWidth(QListView* list, LineRowDelegate* delegate, int width)
     list->doItemsLayout();
 }
 
+// Every control carries the name tests find it by and the name a screen reader announces.
+template <typename Control>
+Control* named(Control* control, const QString& name, const QString& accessibleName)
+{
+    control->setObjectName(name);
+    control->setAccessibleName(accessibleName);
+    return control;
+}
+
 } // namespace
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName,
                         ButtonText text)
 {
     auto* button
-        = text == ButtonText::Wrapped ? new WrappedTextButton(caption, parent) : new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(accessibleName);
+        = named(text == ButtonText::Wrapped ? new WrappedTextButton(caption, parent) : new QPushButton(caption, parent),
+                name, accessibleName);
     button->setAutoDefault(false);
     return button;
 }
 
 QLineEdit* makeTextField(QWidget* parent, const QString& name, const QString& text, const QString& accessibleName)
 {
-    auto* field = new QLineEdit(text, parent);
-    field->setObjectName(name);
-    field->setAccessibleName(accessibleName);
-    return field;
+    return named(new QLineEdit(text, parent), name, accessibleName);
 }
 
 QLineEdit* makeShownField(QWidget* parent, const QString& name, const QString& accessibleName)
@@ -117,25 +122,17 @@ QLineEdit* makeShownField(QWidget* parent, const QString& name, const QString& a
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(accessibleName.isEmpty() ? caption : accessibleName);
-    return label;
+    return named(new QLabel(caption, parent), name, accessibleName.isEmpty() ? caption : accessibleName);
 }
 
 QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName)
 {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(accessibleName);
-    return option;
+    return named(new QRadioButton(caption, parent), name, accessibleName);
 }
 
 QListView* makeList(QWidget* parent, const QString& name, QStringListModel* model, const QString& accessibleName)
 {
-    auto* list = new QListView(parent);
-    list->setObjectName(name);
-    list->setAccessibleName(accessibleName);
+    QListView* list = named(new QListView(parent), name, accessibleName);
     list->setModel(model);
     // Uniform rows let the view skip measuring every line: a full list of 32767 shows at once.
     list->setUniformItemSizes(true);
