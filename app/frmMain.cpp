@@ -5,6 +5,7 @@
 #include "group/frmGroup.h"
 #include "model/DatabaseLocation.h"
 #include "model/Limits.h"
+#include "model/ProgramFolders.h"
 #include "model/Settings.h"
 #include "model/Tournament.h"
 #include "standings/TempDatabase.h"
@@ -108,6 +109,7 @@ void frmMain::buildMenus()
     QAction* mnuGenerateFixtures = addMenuItem(mnuFile, "mnuGenerateFixtures", QStringLiteral("&Generate Fixtures"));
     connect(mnuGenerateFixtures, &QAction::triggered, this, &frmMain::mnuGenerateFixtures_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    addRecentFileItems(mnuFile);
 
     QAction* mnuExit = addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -157,7 +159,7 @@ void frmMain::MDIForm_Load()
     Tournament.FileName.clear();
 
     const QString userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    DatabaseName = settleDatabaseName(QCoreApplication::applicationDirPath(), userDataFolder);
+    DatabaseName = settleDatabaseName(programFolders(QCoreApplication::applicationDirPath()), userDataFolder);
     // A temporary database deleted because it was damaged is made anew.
     if (!QFileInfo::exists(DatabaseName))
         createTempDatabase(DatabaseName);
@@ -181,6 +183,7 @@ bool frmMain::canSave() const
 void frmMain::mnuFile_Click()
 {
     updateActions();
+    updateRecentFileItems();
 }
 
 void frmMain::updateActions()
@@ -310,7 +313,7 @@ void frmMain::mnuCascade_Click()
 
 void frmMain::mnuShowHelp_Click()
 {
-    const QString guide = QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFileName);
+    const QString guide = QDir(programFolders(QCoreApplication::applicationDirPath()).data).filePath(kHelpFileName);
     if (!QFileInfo::exists(guide)) {
         Prompts::refuse(QStringLiteral("The user guide was not found at ") + guide, QStringLiteral("Help"));
         return;

@@ -26,6 +26,10 @@ public:
     // Asks about unsaved changes, then closes every group window. False when the user declined.
     bool CloseTournament();
 
+    // File > Open after its dialog: the unsaved question, then the file's checks and messages. The
+    // start-up argument and the recent files open through it too. False when nothing was opened.
+    bool openTournamentFile(const QString& path);
+
     // Slot n (1..8) of the group window table. groupWindow creates the window the first time the
     // slot is used (without showing it); loadedGroupWindow answers nullptr for an empty slot.
     frmGroup* groupWindow(int slot);
@@ -64,10 +68,15 @@ private:
     // Keeps every action's enabled state in step with the state it depends on.
     void updateActions();
     QAction* addMenuItem(QMenu* menu, const char* objectName, const QString& caption);
+    void addRecentFileItems(QMenu* file);
+    void updateRecentFileItems();
+    void openRecentFile(int n);
 
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_windowList = nullptr;
     QPointer<HelpWindow> m_help;
     QAction* m_saveAction = nullptr;
+    QList<QAction*> m_recentFileItems;
+    QAction* m_recentFileSeparator = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups
 };

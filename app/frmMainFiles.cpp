@@ -1,14 +1,17 @@
-// File > Save and File > Open: the windows' side of the tournament file. The file itself is read,
-// checked and written by model/TournamentFile.
+// File > Save, File > Open and the recent files: the windows' side of the tournament file. The file
+// itself is read, checked and written by model/TournamentFile.
 #include "app/frmMain.h"
 #include "group/frmGroup.h"
 #include "model/Limits.h"
+#include "model/RecentFiles.h"
 #include "model/Tournament.h"
 #include "model/TournamentFile.h"
 #include "ui/FileDialogs.h"
 #include "ui/Prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace {
 
@@ -17,6 +20,16 @@ const QString kFileErrorTitle = QStringLiteral("File Input Error");
 QString tournamentFilter()
 {
     return fileFilter({ { QStringLiteral("Tournament Files (*.trn)"), QStringLiteral("*.trn") } });
+}
+
+// "&1 ~/leagues/spring.trn": numbered for its access key, the home folder shortened.
+QString recentFileCaption(int n, const QString& path)
+{
+    QString shown = QDir::toNativeSeparators(path);
+    const QString home = QDir::toNativeSeparators(QDir::homePath()) + QDir::separator();
+    if (shown.startsWith(home))
+        shown = QStringLiteral("~") + QDir::separator() + shown.mid(home.size());
+    return QStringLiteral("&%1 %2").arg(n).arg(shown.replace(u'&', QStringLiteral("&&")));
 }
 
 } // namespace
@@ -57,25 +70,30 @@ void frmMain::mnuSave_Click()
     }
     Tournament.FileName = fileName;
     Tournament.Saved = true;
+    rememberRecentFile(QFileInfo(path).absoluteFilePath());
 }
 
 void frmMain::mnuOpen_Click()
 {
     const QString path = ShowOpenDialog(tournamentFilter());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openTournamentFile(path);
+}
+
+bool frmMain::openTournamentFile(const QString& path)
+{
     if (Tournament.IsOpen && !CloseTournament())
-        return;
+        return false;
 
     if (!QFileInfo::exists(path)) {
         Prompts::refuse(QStringLiteral("File Does Not Exist"), QStringLiteral("ERROR"));
-        return;
+        return false;
     }
     // Everything is read and checked before a window is made, so a refused file leaves none behind.
     const TournamentReadResult read = readTournamentFile(path);
     if (!read.ok()) {
         Prompts::refuse(read.error, kFileErrorTitle);
-        return;
+        return false;
     }
     const TournamentData& data = *read.data;
 
@@ -98,7 +116,50 @@ void frmMain::mnuOpen_Click()
     Tournament.Saved = true;
     Tournament.IsOpen = true;
     Tournament.FileName = path;
+    rememberRecentFile(QFileInfo(path).absoluteFilePath());
     updateActions();
     if (!read.unreadable.isEmpty())
         Prompts::refuse(unreadableLinesMessage(read.unreadable), kFileErrorTitle);
+    return true;
+}
+
+void frmMain::addRecentFileItems(QMenu* file)
+{
+    for (int n = 1; n <= kRecentFileCount; ++n) {
+        QAction* item = file->addAction(QString());
+        item->setObjectName(QStringLiteral("mnuRecentFile%1").arg(n));
+        connect(item, &QAction::triggered, this, [this, n] { openRecentFile(n); });
+        m_recentFileItems.append(item);
+    }
+    m_recentFileSeparator = file->addSeparator();
+    m_recentFileSeparator->setObjectName(QStringLiteral("mnuSepRecent"));
+    updateRecentFileItems();
+}
+
+void frmMain::updateRecentFileItems()
+{
+    const QStringList paths = recentFiles();
+    for (int n = 1; n <= m_recentFileItems.size(); ++n) {
+        QAction* item = m_recentFileItems[n - 1];
+        item->setVisible(n <= paths.size());
+        item->setText(recentFileCaption(n, paths.value(n - 1)));
+        item->setData(paths.value(n - 1));
+    }
+    m_recentFileSeparator->setVisible(!paths.isEmpty());
+}
+
+void frmMain::openRecentFile(int n)
+{
+    const QString path = m_recentFileItems.value(n - 1)->data().toString();
+    if (Tournament.IsOpen && !CloseTournament())
+        return;
+    if (!QFileInfo::exists(path)) {
+        forgetRecentFile(path);
+        updateRecentFileItems();
+        Prompts::refuse(QStringLiteral("%1 no longer exists, so it has been taken off the list of recent tournaments.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        QStringLiteral("ERROR"));
+        return;
+    }
+    openTournamentFile(path);
 }

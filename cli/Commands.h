@@ -15,6 +15,6 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
-// The temporary database the League Table window uses: the DatabaseName setting, else TempDB.mdb
-// beside the program.
+// The temporary database the League Table window uses: the DatabaseName setting, settled on the
+// first start as the window settles it.
 QString cliDatabaseName();

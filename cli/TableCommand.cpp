@@ -3,13 +3,13 @@
 #include "cli/Commands.h"
 #include "group/GroupRecords.h"
 #include "model/DatabaseLocation.h"
-#include "model/Settings.h"
+#include "model/ProgramFolders.h"
 #include "model/TournamentFile.h"
 #include "standings/Standings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
+#include <QStandardPaths>
 
 namespace {
 
@@ -42,8 +42,8 @@ void printTable(const LeagueTable& table, QTextStream& out)
 
 QString cliDatabaseName()
 {
-    return ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"),
-                       QDir(QCoreApplication::applicationDirPath()).filePath(kTempDatabaseFileName));
+    return settleDatabaseName(programFolders(QCoreApplication::applicationDirPath()),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)

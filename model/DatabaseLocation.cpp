@@ -12,10 +12,10 @@ const QString kDatabaseNameSetting = QStringLiteral("DatabaseName");
 
 } // namespace
 
-QString defaultDatabasePath(const QString& programFolder, const QString& userDataFolder)
+QString defaultDatabasePath(const ProgramFolders& program, const QString& userDataFolder)
 {
-    const QString besideProgram = QDir(programFolder).filePath(kTempDatabaseFileName);
-    if (QFileInfo(programFolder).isWritable())
+    const QString besideProgram = QDir(program.data).filePath(kTempDatabaseFileName);
+    if (!program.installed && QFileInfo(program.data).isWritable())
         return besideProgram;
 
     const QString userCopy = QDir(userDataFolder).filePath(kTempDatabaseFileName);
@@ -27,9 +27,9 @@ QString defaultDatabasePath(const QString& programFolder, const QString& userDat
     return userCopy;
 }
 
-QString settleDatabaseName(const QString& programFolder, const QString& userDataFolder)
+QString settleDatabaseName(const ProgramFolders& program, const QString& userDataFolder)
 {
     if (ReadSetting(kCompany, kProduct, kDatabaseNameSetting, QString()).isEmpty())
-        WriteSetting(kCompany, kProduct, kDatabaseNameSetting, defaultDatabasePath(programFolder, userDataFolder));
-    return ReadSetting(kCompany, kProduct, kDatabaseNameSetting, QDir(programFolder).filePath(kTempDatabaseFileName));
+        WriteSetting(kCompany, kProduct, kDatabaseNameSetting, defaultDatabasePath(program, userDataFolder));
+    return ReadSetting(kCompany, kProduct, kDatabaseNameSetting, QDir(program.data).filePath(kTempDatabaseFileName));
 }

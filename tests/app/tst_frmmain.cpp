@@ -1,5 +1,6 @@
-// The main window: its start, window state and group windows, File > New's team entry, File > Open and Save, and
-// File > Generate Fixtures (its questions, refusals and busy pointer; the schedule is tested in tst_schedule).
+// The main window: its start, window state and group windows, File > New's team entry, File > Open and Save, the
+// file named at start-up, the recent files, and File > Generate Fixtures (its questions, refusals and busy pointer; the
+// schedule is tested in tst_schedule).
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
@@ -502,6 +503,81 @@ private slots:
         QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
         const frmGroup* group = m_window->loadedGroupWindow(1);
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
+    }
+
+    // A file named on the command line opens as File > Open opens it; one that cannot be read leaves the
+    // program running with no tournament.
+    void opensFileNamedAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // empty when there is no file
+        QTest::addColumn<QString>("message");     // %1 for the path, "" when it opens
+        QTest::newRow("good file") << kFile << "";
+        QTest::newRow("damaged file") << QByteArray("Tabulon - Cup\r\n 9 \r\n")
+                                      << "Line 2 of %1: the group count is 9; it must be 1 to 8.";
+        QTest::newRow("missing file") << QByteArray() << "File Does Not Exist";
+    }
+    void opensFileNamedAtStart()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cup.trn"));
+        QVERIFY(contents.isEmpty() || writeFile(path, contents));
+        ScriptedPrompts prompts;
+        if (!message.isEmpty())
+            prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
+        QCOMPARE(m_window->openTournamentFile(path), message.isEmpty());
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(m_window->windowTitle(), message.isEmpty() ? kTitle : QStringLiteral("Tabulon"));
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), message.isEmpty() ? 2 : 0);
+        QCOMPARE(Tournament.IsOpen, message.isEmpty());
+    }
+
+    // Files opened or saved are listed newest first, five at most. One that has gone since is taken off
+    // the list with a message, after the unsaved question.
+    void listsRecentFiles()
+    {
+        openCup();
+        Tournament.Saved = true;
+        QStringList opened;
+        for (const char* name : { "a.trn", "b.trn", "c.trn", "d.trn", "e.trn" }) {
+            opened.prepend(m_folder->filePath(QLatin1String(name)));
+            QVERIFY(writeFile(opened.first(), kFile));
+            QVERIFY(m_window->openTournamentFile(opened.first()));
+        }
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_folder->filePath(QStringLiteral("saved.trn")));
+        m_window->mnuSave_Click();
+        QVERIFY(m_window->openTournamentFile(opened[2])); // c.trn comes first again
+        const auto listed = [this] {
+            emit m_window->findChild<QMenu*>("mnuFile")->aboutToShow();
+            QStringList captions;
+            for (int n = 1; n <= 6; ++n) {
+                const QAction* item = action(QStringLiteral("mnuRecentFile%1").arg(n).toLatin1());
+                if (item && item->isVisible())
+                    captions << item->text();
+            }
+            return captions;
+        };
+        const auto caption = [this](int n, const char* name) {
+            return QStringLiteral("&%1 %2").arg(n).arg(m_folder->filePath(QLatin1String(name)));
+        };
+        QCOMPARE(listed(),
+                 QStringList({ caption(1, "c.trn"), caption(2, "saved.trn"), caption(3, "e.trn"), caption(4, "d.trn"),
+                               caption(5, "b.trn") }));
+
+        QVERIFY(QFile::remove(opened[0]));
+        Tournament.Saved = false;
+        prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
+            .answer(Prompts::Answer::Yes);
+        prompts.expect(opened[0]
+                       + QStringLiteral(" no longer exists, so it has been taken off the list of recent tournaments."));
+        action("mnuRecentFile3")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(!Tournament.IsOpen);
+        QCOMPARE(
+            listed(),
+            QStringList({ caption(1, "c.trn"), caption(2, "saved.trn"), caption(3, "d.trn"), caption(4, "b.trn") }));
     }
 };
 

@@ -195,13 +195,16 @@ private slots:
         QTest::addColumn<bool>("settingStored");
         QTest::addColumn<QString>("storedName");
         QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<bool>("installed");
         QTest::addColumn<QString>("expected");
         const QString besideProgram = path("program/TempDB.mdb");
+        const QString userCopy = path("user/Tabulon/TempDB.mdb");
         // clang-format off
-        QTest::newRow("first start") << false << "" << path("program") << besideProgram;
-        QTest::newRow("empty name is written again") << true << "" << path("program") << besideProgram;
-        QTest::newRow("stored name is kept") << true << "/elsewhere/Temp.mdb" << path("program") << "/elsewhere/Temp.mdb";
-        QTest::newRow("program folder cannot be written") << false << "" << path("file/blocked") << path("user/Tabulon/TempDB.mdb");
+        QTest::newRow("first start") << false << "" << path("program") << false << besideProgram;
+        QTest::newRow("empty name is written again") << true << "" << path("program") << false << besideProgram;
+        QTest::newRow("stored name is kept") << true << "/elsewhere/Temp.mdb" << path("program") << false << "/elsewhere/Temp.mdb";
+        QTest::newRow("program folder cannot be written") << false << "" << path("file/blocked") << false << userCopy;
+        QTest::newRow("installed: its folder is left alone") << false << "" << path("program") << true << userCopy;
         // clang-format on
     }
     void settlesDatabaseName()
@@ -209,6 +212,7 @@ private slots:
         QFETCH(bool, settingStored);
         QFETCH(QString, storedName);
         QFETCH(QString, programFolder);
+        QFETCH(bool, installed);
         QFETCH(QString, expected);
         TemporarySettings settings;
         QVERIFY(QDir().mkpath(path("program")));
@@ -216,7 +220,7 @@ private slots:
         if (settingStored)
             WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), storedName);
 
-        QCOMPARE(settleDatabaseName(programFolder, path("user/Tabulon")), expected);
+        QCOMPARE(settleDatabaseName({ programFolder, installed }, path("user/Tabulon")), expected);
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
         QCOMPARE(QFileInfo::exists(path("user/Tabulon")), expected.startsWith(path("user")));
     }
