@@ -20,7 +20,7 @@ void describeArguments(QCommandLineParser& parser)
                                                     "league tables and reports."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The tournament file (.trn) to open."),
+    parser.addPositionalArgument(QStringLiteral("FILE.trn"), QStringLiteral("The tournament file (.trn) to open."),
                                  QStringLiteral("[FILE.trn]"));
 }
 
