@@ -457,16 +457,22 @@ private slots:
         QTest::addColumn<QString>("message");   // a refusal's text, %1 for the path
         QTest::addColumn<QString>("title");     // the caption afterwards
         QTest::addColumn<QString>("firstLine"); // group 1's first display line afterwards
+        QTest::addColumn<bool>("atStart");      // named on the command line of a fresh start, not chosen in the dialog
         const QString cup = QStringLiteral("R:14-Mar-2000:HT:1-0:FT:2-2:Łódź, \"ŁKS\"-v-  Old  Boys ");
         // clang-format off
-        QTest::newRow("dialog cancelled") << "" << "" << "" << kTitle << cup;
-        QTest::newRow("No to the unsaved question") << kWindowsFile << "No" << "" << kTitle << cup;
-        QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "";
-        QTest::newRow("faulty file") << "bad.trn" << "Yes" << "Line 2 of %1: the group count is 9; it must be 1 to 8." << "Tabulon" << "";
-        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << "F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €";
+        const QString windows = QStringLiteral("F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €");
+        const QString faulty = QStringLiteral("Line 2 of %1: the group count is 9; it must be 1 to 8.");
+        QTest::newRow("dialog cancelled") << "" << "" << "" << kTitle << cup << false;
+        QTest::newRow("No to the unsaved question") << kWindowsFile << "No" << "" << kTitle << cup << false;
+        QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "" << false;
+        QTest::newRow("faulty file") << "bad.trn" << "Yes" << faulty << "Tabulon" << "" << false;
+        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << windows << false;
         QTest::newRow("a line that cannot be read: shown as stored, named after the open") << "old.trn" << "Yes"
             << "1 record line could not be read. They are kept as they are and saved back unchanged, but league tables and reports leave them out:\rGroup 1, record line 1: \"R:14-Mar-2000:1:0:0:2:2:1:2\" (the line has too many fields)"
-            << kTitle << "R:14-Mar-2000:1:0:0:2:2:1:2";
+            << kTitle << "R:14-Mar-2000:1:0:0:2:2:1:2" << false;
+        QTest::newRow("named at start: good file") << kWindowsFile << "" << "" << kWindowsTitle << windows << true;
+        QTest::newRow("named at start: damaged file") << "bad.trn" << "" << faulty << "Tabulon" << "" << true;
+        QTest::newRow("named at start: missing file") << "missing.trn" << "" << "File Does Not Exist" << "Tabulon" << "" << true;
         // clang-format on
     }
     void open()
@@ -476,6 +482,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, title);
         QFETCH(QString, firstLine);
+        QFETCH(bool, atStart);
         openCup();
         const QString path = file.isEmpty() ? file : QDir(m_folder->path()).filePath(file);
         QVERIFY(writeFile(m_folder->filePath(QStringLiteral("bad.trn")), "Tabulon - Cup\r\n 9 \r\n"));
@@ -484,13 +491,20 @@ private slots:
         if (file == kWindowsFile && unsaved.isEmpty())
             Tournament.IsOpen = false; // team entry abandoned: the windows remain, no tournament is open
         ScriptedPrompts prompts;
-        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(path);
+        if (!atStart)
+            prompts.expect(QStringLiteral("Open Tournament ... ")).answer(path);
         if (!unsaved.isEmpty())
             prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
                 .answer(answerOf(unsaved));
         if (!message.isEmpty())
             prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
-        m_window->mnuOpen_Click();
+        if (atStart) {
+            Tournament.Saved = true;
+            QVERIFY(m_window->CloseTournament());
+            QCOMPARE(m_window->openTournamentFile(path), message.isEmpty());
+        } else {
+            m_window->mnuOpen_Click();
+        }
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_window->windowTitle(), title);
         if (!unsaved.isEmpty()) // Yes would drop the unsaved changes, so Enter answers No
@@ -503,34 +517,6 @@ private slots:
         QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
         const frmGroup* group = m_window->loadedGroupWindow(1);
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
-    }
-
-    // A file named on the command line opens as File > Open opens it; one that cannot be read leaves the
-    // program running with no tournament.
-    void opensFileNamedAtStart_data()
-    {
-        QTest::addColumn<QByteArray>("contents"); // empty when there is no file
-        QTest::addColumn<QString>("message");     // %1 for the path, "" when it opens
-        QTest::newRow("good file") << kFile << "";
-        QTest::newRow("damaged file") << QByteArray("Tabulon - Cup\r\n 9 \r\n")
-                                      << "Line 2 of %1: the group count is 9; it must be 1 to 8.";
-        QTest::newRow("missing file") << QByteArray() << "File Does Not Exist";
-    }
-    void opensFileNamedAtStart()
-    {
-        QFETCH(QByteArray, contents);
-        QFETCH(QString, message);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("cup.trn"));
-        QVERIFY(contents.isEmpty() || writeFile(path, contents));
-        ScriptedPrompts prompts;
-        if (!message.isEmpty())
-            prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
-        QCOMPARE(m_window->openTournamentFile(path), message.isEmpty());
-        QVERIFY(prompts.allAnswered());
-        QCOMPARE(m_window->windowTitle(), message.isEmpty() ? kTitle : QStringLiteral("Tabulon"));
-        QCOMPARE(m_window->mdiArea()->subWindowList().size(), message.isEmpty() ? 2 : 0);
-        QCOMPARE(Tournament.IsOpen, message.isEmpty());
     }
 
     // Files opened or saved are listed newest first, five at most. One that has gone since is taken off
@@ -550,21 +536,21 @@ private slots:
         m_window->mnuSave_Click();
         QVERIFY(m_window->openTournamentFile(opened[2])); // c.trn comes first again
         const auto listed = [this] {
-            emit m_window->findChild<QMenu*>("mnuFile")->aboutToShow();
+            QMenu* file = m_window->findChild<QMenu*>("mnuFile");
+            emit file->aboutToShow();
             QStringList captions;
-            for (int n = 1; n <= 6; ++n) {
-                const QAction* item = action(QStringLiteral("mnuRecentFile%1").arg(n).toLatin1());
-                if (item && item->isVisible())
+            for (const QAction* item : file->actions())
+                if (item->objectName().startsWith(u"mnuRecentFile") && item->isVisible())
                     captions << item->text();
-            }
             return captions;
         };
-        const auto caption = [this](int n, const char* name) {
-            return QStringLiteral("&%1 %2").arg(n).arg(m_folder->filePath(QLatin1String(name)));
+        const auto numbered = [this](const QStringList& names) {
+            QStringList captions;
+            for (int n = 1; n <= names.size(); ++n)
+                captions << QStringLiteral("&%1 %2").arg(n).arg(m_folder->filePath(names[n - 1]));
+            return captions;
         };
-        QCOMPARE(listed(),
-                 QStringList({ caption(1, "c.trn"), caption(2, "saved.trn"), caption(3, "e.trn"), caption(4, "d.trn"),
-                               caption(5, "b.trn") }));
+        QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "e.trn", "d.trn", "b.trn" }));
 
         QVERIFY(QFile::remove(opened[0]));
         Tournament.Saved = false;
@@ -575,9 +561,7 @@ private slots:
         action("mnuRecentFile3")->trigger();
         QVERIFY(prompts.allAnswered());
         QVERIFY(!Tournament.IsOpen);
-        QCOMPARE(
-            listed(),
-            QStringList({ caption(1, "c.trn"), caption(2, "saved.trn"), caption(3, "d.trn"), caption(4, "b.trn") }));
+        QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "d.trn", "b.trn" }));
     }
 };
 
