@@ -25,6 +25,14 @@ Commands:
       results prints nothing.
   fixtures FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's fixture list, as the Fixture List button makes it, in the same forms.
+  import FILE.trn --group N DATA.csv
+      Adds the fixtures and results of a CSV file (a header row naming date, home, away and,
+      optionally, home_ht, away_ht, home_ft, away_ft) to a group, sorts it by date and writes
+      the file back. Every row is checked first: any refusal adds nothing.
+  new OUT.trn --name NAME --location PLACE [--win 3] [--draw 1] [--rules 1,2,3] [--group-title Group]
+      DATA.csv [DATA2.csv ...]
+      Makes a tournament with one group per CSV file (at most 8), its teams the names the file
+      holds in alphabetical order, its fixtures and results imported as above.
 
   --help  Shows this text.
 )";
@@ -54,6 +62,10 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runReportCommand(args, out, err);
     if (command == QLatin1String("fixtures"))
         return runFixturesCommand(args, out, err);
+    if (command == QLatin1String("import"))
+        return runImportCommand(args, out, err);
+    if (command == QLatin1String("new"))
+        return runNewCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 // tabulon-cli with its arguments (without the program's name): picks the command, or prints the usage.
 int runCli(QStringList args, QTextStream& out, QTextStream& err);
@@ -14,6 +16,11 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
 int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runNewCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The whole of a file the command reads; nothing, with the message in `error`, when it cannot be read.
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error);
 
 // The temporary database the League Table window uses: the DatabaseName setting, settled on the
 // first start as the window settles it.

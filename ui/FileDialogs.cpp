@@ -76,9 +76,9 @@ QString runDialog(Prompts::FileRequest::Mode mode, const QString& title, const Q
 
 } // namespace
 
-QString ShowOpenDialog(const QString& filter)
+QString ShowOpenDialog(const QString& filter, const QString& title)
 {
-    return runDialog(Prompts::FileRequest::Mode::Open, kOpenDialogTitle, filter);
+    return runDialog(Prompts::FileRequest::Mode::Open, title, filter);
 }
 
 QString ShowSaveDialog(const QString& title, const QString& filter)

@@ -18,7 +18,6 @@ QString withExtension(const QString& path, const QString& extension);
 // The open and save dialogs. Both start in the folder of the file last chosen (the user's
 // documents folder the first time), never ask about overwriting (the callers do), and answer ""
 // on cancel. A name typed in the save dialog without an extension gets the filter's first one.
-QString ShowOpenDialog(const QString& filter);
-QString ShowSaveDialog(const QString& title, const QString& filter);
-
 inline const QString kOpenDialogTitle = QStringLiteral("Open Tournament ... ");
+QString ShowOpenDialog(const QString& filter, const QString& title = kOpenDialogTitle);
+QString ShowSaveDialog(const QString& title, const QString& filter);

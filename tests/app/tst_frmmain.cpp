@@ -519,6 +519,42 @@ private slots:
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
     }
 
+    // File > Import Results adds to the active group and marks the tournament unsaved; a refused file changes
+    // nothing and names the line at fault.
+    void importsResults_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("lines"); // group 1's lines afterwards
+        QTest::newRow("imported") << QByteArray("date,home,away\n2000-03-14,Rovers,United\n")
+                                  << "Added 1 fixture and 0 results to 1. Division 1."
+                                  << QStringList { "F:14-Mar-2000:0:1" };
+        QTest::newRow("refused")
+            << QByteArray("date,home,away\n2000-03-14,Rovers,Rovers\n")
+            << "season.csv cannot be imported; nothing was added:\rLine 2, column away: A team cannot "
+               "play itself."
+            << QStringList();
+    }
+    void importsResults()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, message);
+        QFETCH(QStringList, lines);
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("season.csv")), csv));
+        openTournament(2);
+        m_window->groupWindow(1)->setTeams({ "Rovers", "United" });
+        m_window->activateGroupWindow(1);
+        Tournament.Saved = true;
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Import Results ...")).answer(folder.filePath(QStringLiteral("season.csv")));
+        prompts.expect(message);
+        action("mnuImportResults")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(m_window->groupWindow(1)->storedLines(), lines);
+        QCOMPARE(Tournament.Saved, lines.isEmpty());
+    }
+
     // Files opened or saved are listed newest first, five at most. One that has gone since is taken off
     // the list with a message, after the unsaved question.
     void listsRecentFiles()

@@ -56,10 +56,19 @@ private slots:
     void init()
     {
         QFile::remove(file("cup.trn"));
+        QFile::remove(file("season.trn"));
         QVERIFY(saveTournamentFile(cup(), file("cup.trn")));
         QFile::remove(file("TempDB.mdb"));
         QVERIFY(QFile::copy(TABULON_TEMPDB, file("TempDB.mdb")));
         QFile::setPermissions(file("TempDB.mdb"), QFile::ReadOwner | QFile::WriteOwner);
+        for (const auto& [name, text] :
+             { std::pair { "season.csv",
+                           "date,home,away,home_ft,away_ft\n2000-03-14,Rovers,United,2,1\n2000-03-21,City,Town,,\n" },
+               std::pair { "bad.csv", "date,home,away\n2000-03-14,Rovers,Rovers\n" } }) {
+            QFile csv(file(name));
+            QVERIFY(csv.open(QIODevice::WriteOnly));
+            QVERIFY(csv.write(text) > 0);
+        }
     }
 
     void commands_data()
@@ -112,6 +121,12 @@ private slots:
         row("report, format not known", report + "1 --format pdf", 2, "", "tabulon-cli report: --format needs text, tagged, rtf, html or xlsx, not \"pdf\".\n");
         row("fixtures, html with its byte-order mark", "fixtures " + kTwoGroups + " --today 15-Mar-2000 --group 1 --format html", 0, QChar(0xFEFF) + QString("<HTML><HEAD><TITLE>\r\nFixtures For Cup at Leeds</TITLE></HEAD><BODY><CENTER>\r\n"), "");
         row("report, xlsx without --output", report + "1 --format xlsx", 2, "", "tabulon-cli report: --format xlsx needs --output PATH.\n");
+        const QString season = " " + file("season.csv"), bad = file("bad.csv");
+        row("import", "import " + file("cup.trn") + " --group 1" + season, 0, "Added 1 fixture and 1 result to 1. Division A.\n", "");
+        row("import, a row refused", "import " + file("cup.trn") + " --group 1 " + bad, 1, "", "tabulon-cli import: " + bad + " cannot be imported; nothing was added:\nLine 2, column away: A team cannot play itself.\n");
+        row("new, two groups from one file", "new " + file("season.trn") + " --name Spring --location Leeds" + season + season, 0, "Wrote " + file("season.trn") + "\n1. Group A: 4 teams, 2 lines\n2. Group B: 4 teams, 2 lines\n", "");
+        row("new over an existing file", "new " + file("cup.trn") + " --name Spring --location Leeds" + season, 1, "", "tabulon-cli new: " + file("cup.trn") + " exists already; nothing was written.\n");
+        row("new, a rule twice", "new " + file("season.trn") + " --name Spring --location Leeds --rules 1,2,1" + season, 2, "", "tabulon-cli new: --rules needs rule codes from 1 to ");
         row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file\n", file("Absent.mdb"));
         // clang-format on
     }
@@ -139,6 +154,8 @@ private slots:
         for (const char* name : { "out.trn", "gone", "Absent.mdb" }) // no refusal leaves anything behind
             QVERIFY2(!QFile::exists(file(name)), name);
         TournamentData expected = cup(); // a refusal leaves the file alone
+        if (args.value(0) == QLatin1String("import") && exitCode == 0)
+            expected.groups[0].recordLines = QStringList { "R:14-Mar-2000:::2:1:0:1", "F:21-Mar-2000:2:3" };
         if (args.value(0) == QLatin1String("generate") && exitCode == 0) {
             QStringList& lines = expected.groups[0].recordLines;
             lines = buildSchedule(shuffledTeamOrder(6, seededFractions(5)), 2, QDate(2000, 3, 1), 7).lines;

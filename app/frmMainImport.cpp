@@ -1,0 +1,56 @@
+// File > Import Results: adds the fixtures and results of a CSV file to the active group window.
+// The rows are read and checked by group/ResultImport, which `tabulon-cli import` uses too.
+#include "app/frmMain.h"
+#include "group/ResultImport.h"
+#include "group/frmGroup.h"
+#include "model/Tournament.h"
+#include "ui/BusyWindow.h"
+#include "ui/FileDialogs.h"
+#include "ui/Prompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString kImportTitle = QStringLiteral("Import Results");
+
+} // namespace
+
+void frmMain::mnuImportResults_Click()
+{
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(QStringLiteral("There is no open tournament!"), kImportTitle);
+        return;
+    }
+    frmGroup* group = activeGroupWindow();
+    if (!group) {
+        Prompts::refuse(
+            QStringLiteral("No group window is active: choose the group to import into from the Window menu."),
+            kImportTitle);
+        return;
+    }
+    const QString path = ShowOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
+                                                     { QStringLiteral("All Files (*)"), QStringLiteral("*") } }),
+                                        QStringLiteral("Import Results ..."));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Prompts::refuse(QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString()), kImportTitle);
+        return;
+    }
+
+    BusyWindow busy(this);
+    const GroupImport import = importIntoGroup(group->storedLines(), group->teams(), file.readAll());
+    busy.done();
+    if (!import.ok()) {
+        Prompts::refuse(QStringLiteral("%1 cannot be imported; nothing was added:").arg(QFileInfo(path).fileName())
+                            + u'\r' + import.refusal.join(u'\r'),
+                        kImportTitle);
+        return;
+    }
+    group->setStoredLines(import.lines);
+    Tournament.Saved = false;
+    Prompts::message(import.summary(group->windowTitle()), kImportTitle, Prompts::Icon::Information);
+}

@@ -1,0 +1,77 @@
+// tabulon-cli import: File > Import Results without windows.
+#include "cli/Commands.h"
+#include "group/ResultImport.h"
+#include "model/TournamentFile.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+namespace {
+
+const char* const kUsage = "Usage: tabulon-cli import FILE.trn --group N DATA.csv\n";
+
+int refuse(QTextStream& err, const QString& message, int status = 1)
+{
+    err << "tabulon-cli import: " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    parser.addOption(groupOption);
+    if (!parser.parse(QStringList { QStringLiteral("import") } + args)) {
+        err << "tabulon-cli import: " << parser.errorText() << '\n' << kUsage;
+        return 2;
+    }
+    if (parser.positionalArguments().size() != 2 || !parser.isSet(groupOption)) {
+        err << kUsage;
+        return 2;
+    }
+    const QString path = parser.positionalArguments().at(0);
+    const QString csvPath = parser.positionalArguments().at(1);
+    bool isNumber = false;
+    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
+    if (!isNumber || groupNumber < 1)
+        return refuse(
+            err, QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)), 2);
+
+    TournamentReadResult read = readTournamentFile(path);
+    if (!read.ok())
+        return refuse(err, read.error);
+    TournamentData& tournament = *read.data;
+    if (groupNumber > tournament.GroupCount)
+        return refuse(err,
+                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
+                          .arg(groupNumber)
+                          .arg(tournament.GroupCount));
+    QString error;
+    const std::optional<QByteArray> csv = readWholeFile(csvPath, &error);
+    if (!csv)
+        return refuse(err, error);
+
+    TournamentGroupData& group = tournament.groups[groupNumber - 1];
+    const GroupImport import = importIntoGroup(group.recordLines, group.teams, *csv);
+    if (!import.ok())
+        return refuse(err,
+                      QStringLiteral("%1 cannot be imported; nothing was added:\n").arg(csvPath)
+                          + import.refusal.join(u'\n'));
+    group.recordLines = import.lines;
+    if (!saveTournamentFile(tournament, path, &error))
+        return refuse(err, error);
+    out << import.summary(group.caption) << '\n';
+    return 0;
+}
