@@ -196,11 +196,14 @@ QStringList importProblemLines(const QList<ImportProblem>& problems)
 
 QString GroupImport::summary(const QString& groupCaption) const
 {
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
-    return QStringLiteral("Added %1 and %2 to %3.")
-        .arg(count(fixtures, "fixture", "fixtures"), count(results, "result", "results"), groupCaption);
+    QStringList added;
+    if (fixtures > 0)
+        added.append(QStringLiteral("%1 %2").arg(fixtures).arg(fixtures == 1 ? u"fixture" : u"fixtures"));
+    if (results > 0)
+        added.append(QStringLiteral("%1 %2").arg(results).arg(results == 1 ? u"result" : u"results"));
+    if (added.isEmpty())
+        return QStringLiteral("The file holds no fixtures or results; nothing was added to %1.").arg(groupCaption);
+    return QStringLiteral("Added %1 to %2.").arg(added.join(QStringLiteral(" and ")), groupCaption);
 }
 
 GroupImport importIntoGroup(const QStringList& storedLines, const QStringList& teams, const QByteArray& csv)

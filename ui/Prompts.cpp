@@ -1,7 +1,9 @@
 #include "ui/Prompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -63,7 +65,9 @@ std::optional<QString> showInputDialog(const InputRequest& request)
 
 QString showFileDialog(const FileRequest& request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder, request.filter);
+    // A folder that is not there (a documents folder never made) would be offered as the file's name.
+    const QString folder = QFileInfo(request.startFolder).isDir() ? request.startFolder : QDir::homePath();
+    QFileDialog dialog(QApplication::activeWindow(), request.title, folder, request.filter);
     dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AnyFile : QFileDialog::AnyFile);
     // The callers ask about overwriting themselves and add the extension to a typed name.
