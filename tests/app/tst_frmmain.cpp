@@ -527,8 +527,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("lines"); // group 1's lines afterwards
         QTest::newRow("imported") << QByteArray("date,home,away\n2000-03-14,Rovers,United\n")
-                                  << "Added 1 fixture to 1. Division 1."
-                                  << QStringList { "F:14-Mar-2000:0:1" };
+                                  << "Added 1 fixture to 1. Division 1." << QStringList { "F:14-Mar-2000:0:1" };
         QTest::newRow("refused")
             << QByteArray("date,home,away\n2000-03-14,Rovers,Rovers\n")
             << "season.csv cannot be imported; nothing was added:\rLine 2, column away: A team cannot "
