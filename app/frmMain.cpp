@@ -107,6 +107,9 @@ void frmMain::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     QAction* mnuGenerateFixtures = addMenuItem(mnuFile, "mnuGenerateFixtures", QStringLiteral("&Generate Fixtures"));
     connect(mnuGenerateFixtures, &QAction::triggered, this, &frmMain::mnuGenerateFixtures_Click);
+    QAction* mnuGenerateBalancedFixtures
+        = addMenuItem(mnuFile, "mnuGenerateBalancedFixtures", QStringLiteral("Generate &Balanced Fixtures"));
+    connect(mnuGenerateBalancedFixtures, &QAction::triggered, this, &frmMain::mnuGenerateBalancedFixtures_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
 
     QAction* mnuExit = addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
