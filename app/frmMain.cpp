@@ -108,6 +108,9 @@ void frmMain::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     QAction* mnuGenerateFixtures = addMenuItem(mnuFile, "mnuGenerateFixtures", QStringLiteral("&Generate Fixtures"));
     connect(mnuGenerateFixtures, &QAction::triggered, this, &frmMain::mnuGenerateFixtures_Click);
+    QAction* mnuGenerateBalancedFixtures
+        = addMenuItem(mnuFile, "mnuGenerateBalancedFixtures", QStringLiteral("Generate &Balanced Fixtures"));
+    connect(mnuGenerateBalancedFixtures, &QAction::triggered, this, &frmMain::mnuGenerateBalancedFixtures_Click);
     QAction* mnuImportResults = addMenuItem(mnuFile, "mnuImportResults", QStringLiteral("&Import Results..."));
     connect(mnuImportResults, &QAction::triggered, this, &frmMain::mnuImportResults_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));

@@ -50,6 +50,7 @@ public slots:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuGenerateFixtures_Click();
+    void mnuGenerateBalancedFixtures_Click();
     void mnuImportResults_Click();
     void mnuExit_Click();
     void mnuCascade_Click();

@@ -1,4 +1,6 @@
 // Sorting a group's items by date and generating the largest schedules a group can hold.
+#include "fixtures/BalancedSchedule.h"
+#include "fixtures/FixtureGeneration.h"
 #include "fixtures/FixtureSort.h"
 #include "fixtures/Schedule.h"
 #include "group/RecordLines.h"
@@ -62,7 +64,7 @@ void BM_ExchangeSortReverseDateOrder(benchmark::State& state)
 BENCHMARK(BM_ExchangeSortReverseDateOrder)->Arg(2000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // File > Generate Fixtures at the largest home-and-away group: schedule, sort, display lines.
-void BM_GenerateHomeAndAway(benchmark::State& state)
+void generateHomeAndAway(benchmark::State& state, ScheduleBuilder build)
 {
     const int n = static_cast<int>(state.range(0));
     QStringList teams;
@@ -71,14 +73,26 @@ void BM_GenerateHomeAndAway(benchmark::State& state)
     const QDate start(2000, 3, 1);
     for (auto _ : state) {
         const QVector<qint16> order = shuffledTeamOrder(n, seededFractions(7));
-        ScheduleResult schedule = buildSchedule(order, 2, start, 7);
+        ScheduleResult schedule = build(order, 2, start, 7, 0);
         sortByRecordDate(schedule.lines);
         const QStringList display = buildDisplayLines(schedule.lines, teams);
         benchmark::DoNotOptimize(display);
         state.counters["lines"] = static_cast<double>(schedule.lines.size());
     }
 }
+
+void BM_GenerateHomeAndAway(benchmark::State& state)
+{
+    generateHomeAndAway(state, buildSchedule);
+}
 BENCHMARK(BM_GenerateHomeAndAway)->Arg(181)->Unit(benchmark::kMillisecond);
+
+// File > Generate Balanced Fixtures, the same group: its lines come round by round, not position by position.
+void BM_GenerateBalancedHomeAndAway(benchmark::State& state)
+{
+    generateHomeAndAway(state, buildBalancedSchedule);
+}
+BENCHMARK(BM_GenerateBalancedHomeAndAway)->Arg(181)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

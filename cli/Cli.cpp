@@ -11,8 +11,10 @@ Commands:
   resave IN.trn OUT.trn
       Reads a tournament file and writes it back as UTF-8 (for example to convert a file written
       by the Windows edition).
-  generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS [--home-away] [--seed S]
+  generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS [--home-away] [--balanced] [--seed S]
       Fills an empty group with a round-robin schedule of fixtures and writes the file back.
+      --balanced gives every team at most two home or two away games in a row, as File > Generate
+      Balanced Fixtures does.
   table FILE.trn [--group N]
       Prints the league table of a group (of every group without --group) as tab-separated text.
   report FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]

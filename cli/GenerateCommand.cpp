@@ -1,5 +1,7 @@
-// tabulon-cli generate: File > Generate Fixtures without windows.
+// tabulon-cli generate: File > Generate Fixtures (with --balanced, File > Generate Balanced
+// Fixtures) without windows.
 #include "cli/Commands.h"
+#include "fixtures/BalancedSchedule.h"
 #include "fixtures/FixtureGeneration.h"
 #include "group/RecordLines.h"
 #include "model/FailureText.h"
@@ -11,8 +13,8 @@
 
 namespace {
 
-const char* const kUsage
-    = "Usage: tabulon-cli generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS [--home-away] [--seed S]\n";
+const char* const kUsage = "Usage: tabulon-cli generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS "
+                           "[--home-away] [--balanced] [--seed S]\n";
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
@@ -29,8 +31,9 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const QCommandLineOption startOption(QStringLiteral("start"), QString(), QStringLiteral("DD-MMM-YYYY"));
     const QCommandLineOption gapOption(QStringLiteral("gap"), QString(), QStringLiteral("DAYS"));
     const QCommandLineOption homeAwayOption(QStringLiteral("home-away"));
+    const QCommandLineOption balancedOption(QStringLiteral("balanced"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QString(), QStringLiteral("S"));
-    parser.addOptions({ groupOption, startOption, gapOption, homeAwayOption, seedOption });
+    parser.addOptions({ groupOption, startOption, gapOption, homeAwayOption, balancedOption, seedOption });
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList { QStringLiteral("generate") } + args)) {
         err << "tabulon-cli generate: " << parser.errorText() << '\n' << kUsage;
@@ -108,7 +111,8 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
 
     const FixtureGeneration generation
-        = generateFixtures(group.recordLines, shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap);
+        = generateFixtures(group.recordLines, shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap,
+                           parser.isSet(balancedOption) ? buildBalancedSchedule : buildSchedule);
     if (!generation.ok())
         return refuse(err, failureText(generation.failure.number, generation.failure.description));
     group.recordLines = generation.lines;

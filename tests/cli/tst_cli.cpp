@@ -3,8 +3,8 @@
 // edition's code page. Each case starts with a fresh cup.trn of two groups, the first of them empty.
 #include "TemporarySettings.h"
 #include "cli/Commands.h"
+#include "fixtures/BalancedSchedule.h"
 #include "fixtures/FixtureSort.h"
-#include "fixtures/Schedule.h"
 #include "model/Settings.h"
 #include "model/TournamentFile.h"
 
@@ -103,6 +103,8 @@ private slots:
         row("generate, six teams home and away, seeded", generate + "1 --gap 7 --home-away --seed 5", 0, "Added 30 fixtures to 1. Division A, 01-Mar-2000 to 03-May-2000.\n", "");
         row("generate, group holds a result", generate + "2 --gap 7", 1, "", "tabulon-cli generate: Cannot create fixtures unless fixture list is empty: group 2 holds 1 line.\n");
         row("generate, round index times gap beyond 16 bits", generate + "1 --gap 8192", 1, "", "tabulon-cli generate: Error 6 - Overflow: round 4 times the gap of 8192 days is 32768 days");
+        row("generate balanced, six teams home and away, seeded", generate + "1 --gap 7 --home-away --balanced --seed 5", 0, "Added 30 fixtures to 1. Division A, 01-Mar-2000 to 03-May-2000.\n", "");
+        row("generate balanced, round index times gap beyond 16 bits", generate + "1 --gap 8192 --balanced", 1, "", "tabulon-cli generate: Error 6 - Overflow: round 4 times the gap of 8192 days is 32768 days");
         row("generate, gap beyond 16 bits", generate + "1 --gap 40000", 2, "", "tabulon-cli generate: --gap needs a whole number of days from -32768 to 32767, not \"40000\".\n");
 
         const QString table = "table " + kTwoGroups;
@@ -158,7 +160,8 @@ private slots:
             expected.groups[0].recordLines = QStringList { "R:14-Mar-2000:::2:1:0:1", "F:21-Mar-2000:2:3" };
         if (args.value(0) == QLatin1String("generate") && exitCode == 0) {
             QStringList& lines = expected.groups[0].recordLines;
-            lines = buildSchedule(shuffledTeamOrder(6, seededFractions(5)), 2, QDate(2000, 3, 1), 7).lines;
+            const auto build = args.contains("--balanced") ? buildBalancedSchedule : buildSchedule;
+            lines = build(shuffledTeamOrder(6, seededFractions(5)), 2, QDate(2000, 3, 1), 7, 0).lines;
             QVERIFY(sortByRecordDate(lines));
         }
         QCOMPARE(contentsOf(file("cup.trn")), formatTournament(expected).value_or(QByteArray()));
