@@ -25,6 +25,14 @@ Commands:
       results prints nothing.
   fixtures FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's fixture list, as the Fixture List button makes it, in the same forms.
+  calendar FILE.trn --group N [--team NAME] --output OUT.ics
+      Writes a group's fixtures and results, or one team's, as an iCalendar file: an all-day
+      event per game, which keeps its identity across exports so that a subscribed calendar
+      updates it instead of adding a copy.
+  publish FILE.trn OUTDIR [--today DD-MMM-YYYY]
+      Writes the whole tournament as a web site: index.html links every group's results page,
+      fixture list page and calendar. OUTDIR is made when missing; a folder holding other files
+      is refused unless it holds a site published earlier, which is replaced.
 
   --help  Shows this text.
 )";
@@ -54,6 +62,10 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runReportCommand(args, out, err);
     if (command == QLatin1String("fixtures"))
         return runFixturesCommand(args, out, err);
+    if (command == QLatin1String("calendar"))
+        return runCalendarCommand(args, out, err);
+    if (command == QLatin1String("publish"))
+        return runPublishCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

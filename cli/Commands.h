@@ -14,6 +14,8 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
 int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The temporary database the League Table window uses: the DatabaseName setting, settled on the
 // first start as the window settles it.
