@@ -108,6 +108,10 @@ void frmMain::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     QAction* mnuGenerateFixtures = addMenuItem(mnuFile, "mnuGenerateFixtures", QStringLiteral("&Generate Fixtures"));
     connect(mnuGenerateFixtures, &QAction::triggered, this, &frmMain::mnuGenerateFixtures_Click);
+    QAction* mnuExportCalendar = addMenuItem(mnuFile, "mnuExportCalendar", QStringLiteral("Export &Calendar..."));
+    connect(mnuExportCalendar, &QAction::triggered, this, &frmMain::mnuExportCalendar_Click);
+    QAction* mnuPublishWebSite = addMenuItem(mnuFile, "mnuPublishWebSite", QStringLiteral("Publish Web &Site..."));
+    connect(mnuPublishWebSite, &QAction::triggered, this, &frmMain::mnuPublishWebSite_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     addRecentFileItems(mnuFile);
 

@@ -50,6 +50,8 @@ public slots:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuGenerateFixtures_Click();
+    void mnuExportCalendar_Click();
+    void mnuPublishWebSite_Click();
     void mnuExit_Click();
     void mnuCascade_Click();
     void mnuShowHelp_Click();

@@ -20,5 +20,7 @@ QString withExtension(const QString& path, const QString& extension);
 // on cancel. A name typed in the save dialog without an extension gets the filter's first one.
 QString ShowOpenDialog(const QString& filter);
 QString ShowSaveDialog(const QString& title, const QString& filter);
+// A folder, chosen or made in the dialog, from the same start; "" on cancel.
+QString ShowFolderDialog(const QString& title);
 
 inline const QString kOpenDialogTitle = QStringLiteral("Open Tournament ... ");
