@@ -113,6 +113,10 @@ void frmMain::buildMenus()
     connect(mnuGenerateBalancedFixtures, &QAction::triggered, this, &frmMain::mnuGenerateBalancedFixtures_Click);
     QAction* mnuImportResults = addMenuItem(mnuFile, "mnuImportResults", QStringLiteral("&Import Results..."));
     connect(mnuImportResults, &QAction::triggered, this, &frmMain::mnuImportResults_Click);
+    QAction* mnuExportCalendar = addMenuItem(mnuFile, "mnuExportCalendar", QStringLiteral("Export Ca&lendar..."));
+    connect(mnuExportCalendar, &QAction::triggered, this, &frmMain::mnuExportCalendar_Click);
+    QAction* mnuPublishWebSite = addMenuItem(mnuFile, "mnuPublishWebSite", QStringLiteral("Publish &Web Site..."));
+    connect(mnuPublishWebSite, &QAction::triggered, this, &frmMain::mnuPublishWebSite_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     addRecentFileItems(mnuFile);
 

@@ -52,6 +52,8 @@ public slots:
     void mnuGenerateFixtures_Click();
     void mnuGenerateBalancedFixtures_Click();
     void mnuImportResults_Click();
+    void mnuExportCalendar_Click();
+    void mnuPublishWebSite_Click();
     void mnuExit_Click();
     void mnuCascade_Click();
     void mnuShowHelp_Click();

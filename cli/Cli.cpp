@@ -35,6 +35,14 @@ Commands:
       DATA.csv [DATA2.csv ...]
       Makes a tournament with one group per CSV file (at most 8), its teams the names the file
       holds in alphabetical order, its fixtures and results imported as above.
+  calendar FILE.trn --group N [--team NAME] --output OUT.ics
+      Writes a group's fixtures and results, or one team's, as an iCalendar file: an all-day
+      event per game, which keeps its identity across exports so that a subscribed calendar
+      updates it instead of adding a copy.
+  publish FILE.trn OUTDIR [--today DD-MMM-YYYY]
+      Writes the whole tournament as a web site: index.html links every group's results page,
+      fixture list page and calendar. OUTDIR is made when missing; a folder holding other files
+      is refused unless it holds a site published earlier, which is replaced.
 
   --help  Shows this text.
 )";
@@ -68,6 +76,10 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runImportCommand(args, out, err);
     if (command == QLatin1String("new"))
         return runNewCommand(args, out, err);
+    if (command == QLatin1String("calendar"))
+        return runCalendarCommand(args, out, err);
+    if (command == QLatin1String("publish"))
+        return runPublishCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

@@ -21,6 +21,8 @@ int runNewCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The whole of a file the command reads; nothing, with the message in `error`, when it cannot be read.
 std::optional<QByteArray> readWholeFile(const QString& path, QString* error);
+int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The temporary database the League Table window uses: the DatabaseName setting, settled on the
 // first start as the window settles it.

@@ -86,3 +86,8 @@ QString ShowSaveDialog(const QString& title, const QString& filter)
     // A name typed without an extension gets the filter's, or the open dialog would hide the file.
     return withExtension(runDialog(Prompts::FileRequest::Mode::Save, title, filter), firstExtension(filter));
 }
+
+QString ShowFolderDialog(const QString& title)
+{
+    return runDialog(Prompts::FileRequest::Mode::Folder, title, QString());
+}

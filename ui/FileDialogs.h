@@ -21,3 +21,5 @@ QString withExtension(const QString& path, const QString& extension);
 inline const QString kOpenDialogTitle = QStringLiteral("Open Tournament ... ");
 QString ShowOpenDialog(const QString& filter, const QString& title = kOpenDialogTitle);
 QString ShowSaveDialog(const QString& title, const QString& filter);
+// A folder, chosen or made in the dialog, from the same start; "" on cancel.
+QString ShowFolderDialog(const QString& title);

@@ -69,7 +69,8 @@ QString showFileDialog(const FileRequest& request)
     const QString folder = QFileInfo(request.startFolder).isDir() ? request.startFolder : QDir::homePath();
     QFileDialog dialog(QApplication::activeWindow(), request.title, folder, request.filter);
     dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.mode == FileRequest::Mode::Folder ? QFileDialog::Directory : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, request.mode == FileRequest::Mode::Folder);
     // The callers ask about overwriting themselves and add the extension to a typed name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString());

@@ -33,7 +33,7 @@ struct InputRequest
 
 struct FileRequest
 {
-    enum class Mode { Open, Save };
+    enum class Mode { Open, Save, Folder };
     Mode mode = Mode::Open;
     QString title;
     QString filter; // Qt form: "Tournament Files (*.trn)", pairs joined by ";;"

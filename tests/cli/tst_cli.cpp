@@ -130,6 +130,13 @@ private slots:
         row("new over an existing file", "new " + file("cup.trn") + " --name Spring --location Leeds" + season, 1, "", "tabulon-cli new: " + file("cup.trn") + " exists already; nothing was written.\n");
         row("new, a rule twice", "new " + file("season.trn") + " --name Spring --location Leeds --rules 1,2,1" + season, 2, "", "tabulon-cli new: --rules needs rule codes from 1 to ");
         row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file\n", file("Absent.mdb"));
+
+        const QString calendar = "calendar " + kTwoGroups + " --group 1 --output ";
+        row("calendar, one team's games", calendar + file("city.ics") + " --team City", 0, "Wrote 1 event to " + file("city.ics") + "\n", "");
+        row("calendar, team not in the group", calendar + file("town.ics") + " --team Town", 1, "", "tabulon-cli calendar: group 1 has no team \"Town\".\n");
+        row("calendar without --output", "calendar " + kTwoGroups + " --group 1", 2, "", "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n");
+        row("publish", "publish " + kTwoGroups + ' ' + file("site") + " --today 15-Mar-2000", 0, "Published 2 groups to " + file("site") + "\n", "");
+        row("publish, folder of other files", "publish " + kTwoGroups + ' ' + m_folder.path(), 1, "", "tabulon-cli publish: " + m_folder.path() + " holds other files");
         // clang-format on
     }
     void commands()
@@ -153,7 +160,8 @@ private slots:
         QCOMPARE(errText.left(err.size()), err);
         QCOMPARE(errText.isEmpty(), err.isEmpty());
 
-        for (const char* name : { "out.trn", "gone", "Absent.mdb" }) // no refusal leaves anything behind
+        // No refusal leaves anything behind.
+        for (const char* name : { "out.trn", "gone", "Absent.mdb", "town.ics", "index.html" })
             QVERIFY2(!QFile::exists(file(name)), name);
         TournamentData expected = cup(); // a refusal leaves the file alone
         if (args.value(0) == QLatin1String("import") && exitCode == 0)

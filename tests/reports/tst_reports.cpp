@@ -1,10 +1,13 @@
 // The reports' text and tagged lines, byte for byte, and the files they are written to.
+#include "model/TournamentFile.h"
+#include "reports/CalendarExport.h"
 #include "reports/FixtureListReport.h"
 #include "reports/ReportExport.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportRtf.h"
 #include "reports/ResultsReport.h"
 #include "reports/TaggedReportFile.h"
+#include "reports/WebSite.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -12,6 +15,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 #include <csignal>
+#include <libical/ical.h>
 #include <sys/resource.h>
 #include <zlib.h>
 
@@ -111,6 +115,30 @@ QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr)
         }
     }
     return cells;
+}
+
+// What libical reads back of a calendar, event by event.
+struct CalendarRead
+{
+    QStringList dates; // "20000307" for an all-day event
+    QStringList summaries;
+    QStringList uids;
+    QStringList descriptions;
+};
+
+CalendarRead readCalendar(const QByteArray& text)
+{
+    CalendarRead read;
+    icalcomponent* calendar = icalparser_parse_string(text.constData());
+    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+         event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        read.dates << icaltime_as_ical_string(icalcomponent_get_dtstart(event));
+        read.summaries << QString::fromUtf8(icalcomponent_get_summary(event));
+        read.uids << icalcomponent_get_uid(event);
+        read.descriptions << QString::fromUtf8(icalcomponent_get_description(event));
+    }
+    icalcomponent_free(calendar);
+    return read;
 }
 
 } // namespace
@@ -458,6 +486,91 @@ private slots:
             QCOMPARE(contentsOf(path), full ? QByteArray("older\r\n") : rtf);
         QCOMPARE(QDir(temp.path(), QString(), QDir::Name, QDir::Files | QDir::Hidden).entryList(),
                  QStringList { "report" });
+    }
+
+    // Read back through libical; a later export with the first fixture played keeps every UID.
+    void calendar_data()
+    {
+        QTest::addColumn<QString>("team");
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<QStringList>("summaries");
+        QTest::newRow("whole group, the unreadable line left out, scores as whole numbers")
+            << "" << QStringList { "20000301", "20000307", "20000314", "20000321", "20000328" }
+            << QStringList { "Smith, Jones; Sons v Ciudad Ñ", "Rovers v Smith, Jones; Sons",
+                             "Smith, Jones; Sons 2-1 Rovers", "Ciudad Ñ v Rovers", "Rovers v Smith, Jones; Sons" };
+        QTest::newRow("one team's games") << "Ciudad Ñ" << QStringList { "20000301", "20000321" }
+                                          << QStringList { "Smith, Jones; Sons v Ciudad Ñ", "Ciudad Ñ v Rovers" };
+    }
+    void calendar()
+    {
+        QFETCH(QString, team);
+        const QString caption = QStringLiteral("Division A, the long caption that a calendar line must fold");
+        const QStringList lines { "F:07-Mar-2000:0:1", "R:14-Mar-2000:0:0:2.5:1:1:0", "R:14-Mar-2000:1:2:3",
+                                  "F:21-Mar-2000:2:0", "F:28-Mar-2000:0:1",           "F:01-Mar-2000:1:2" };
+        const QStringList teams { "Rovers", "Smith, Jones; Sons", "Ciudad Ñ" };
+        CalendarRequest request { "Tabulon - Cup at Leeds", 1, caption, teams, lines, team };
+        const Calendar calendar = buildCalendar(request, QDateTime(QDate(2000, 3, 15), QTime(12, 0), Qt::UTC));
+        const CalendarRead read = readCalendar(calendar.text);
+        QCOMPARE(calendar.events, read.summaries.size());
+        QTEST(read.dates, "dates");
+        QTEST(read.summaries, "summaries");
+        QCOMPARE(read.descriptions.value(1), caption + "\nCup at Leeds");
+        QCOMPARE(QSet<QString>(read.uids.begin(), read.uids.end()).size(), read.uids.size()); // legs of a pair differ
+        request.storedLines[0] = QStringLiteral("R:07-Mar-2000:0:0:1:0:0:1");
+        QCOMPARE(readCalendar(buildCalendar(request).text).uids, read.uids);
+    }
+
+    // two_groups.trn with group 2 emptied.
+    void webSite_data()
+    {
+        QTest::addColumn<bool>("earlierSite");  // published there the day before
+        QTest::addColumn<QString>("otherFile"); // a file of the user's put there, "" for none
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("missing folder made") << false << "" << false;
+        QTest::newRow("earlier site replaced, beside a file of the user's") << true << "notes.txt" << false;
+        QTest::newRow("folder of other files refused") << false << "notes.txt" << true;
+        QTest::newRow("another program's index refused") << false << "index.html" << true;
+    }
+    void webSite()
+    {
+        QFETCH(bool, earlierSite);
+        QFETCH(QString, otherFile);
+        QFETCH(bool, refused);
+        QTemporaryDir temp;
+        const QString db = temp.filePath("TempDB.mdb"), site = temp.filePath("site");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, db));
+        TournamentData data = *readTournamentFile(TABULON_TEST_DATA "/two_groups.trn").data;
+        data.groups[1].recordLines.clear();
+        const QDate today(2000, 3, 15);
+        if (earlierSite)
+            QCOMPARE(publishWebSite(data, site, today.addDays(-1), db), QString());
+        if (!otherFile.isEmpty()) {
+            QVERIFY(QDir().mkpath(site));
+            QVERIFY(writeFile(site + '/' + otherFile, "mine"));
+        }
+        const QStringList before = QDir(site).entryList(QDir::Files);
+        const QString error = publishWebSite(data, site, today, db);
+        QCOMPARE(error.startsWith(site + " holds other files"), refused);
+        if (refused) {
+            QCOMPARE(QDir(site).entryList(QDir::Files), before);
+            QCOMPARE(contentsOf(site + '/' + otherFile), "mine");
+            return;
+        }
+        QCOMPARE(error, QString());
+        QStringList links;
+        for (QXmlStreamReader index(contentsOf(site + "/index.html")); !index.atEnd() && !index.hasError();) {
+            if (index.readNext() == QXmlStreamReader::StartElement && index.name() == u"a")
+                links << index.attributes().value("href").toString();
+        }
+        QCOMPARE(links, QStringList({ "group-1-results.htm", "group-1-fixtures.htm", "group-1.ics" }));
+        QVERIFY(contentsOf(site + "/index.html").contains("<td>2. Division B</td><td colspan=\"3\">no fixtures yet"));
+        const GroupRecords group(data.groups[0].teams, data.groups[0].recordLines);
+        const ReportHeading heading { "Cup at Leeds", "1. Division A", today };
+        QCOMPARE(contentsOf(site + "/group-1-results.htm"),
+                 exportHtml(makeResultsReport(heading, group, data, db).taggedLines));
+        QCOMPARE(contentsOf(site + "/group-1-fixtures.htm"),
+                 exportHtml(buildFixtureList(heading, group.readableDisplayLines()).taggedLines));
+        QCOMPARE(readCalendar(contentsOf(site + "/group-1.ics")).summaries.size(), 2);
     }
 };
 

@@ -1,0 +1,96 @@
+// File > Export Calendar and File > Publish Web Site: the windows' side of the calendar and the web
+// site, which the core makes and writes.
+#include "app/frmMain.h"
+#include "group/frmGroup.h"
+#include "model/FailureText.h"
+#include "model/Limits.h"
+#include "model/Tournament.h"
+#include "model/TournamentFile.h"
+#include "reports/CalendarExport.h"
+#include "reports/ReportFile.h"
+#include "reports/WebSite.h"
+#include "ui/BusyWindow.h"
+#include "ui/FileDialogs.h"
+#include "ui/Prompts.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kCalendarTitle = QStringLiteral("Export Calendar");
+const QString kPublishTitle = QStringLiteral("Publish Web Site");
+const QString kNoTournament = QStringLiteral("There is no open tournament!");
+
+constexpr int kNoGroupWindowFailure = 91;
+constexpr int kGroupNumberFailure = 9;
+
+// As the report window's saves report a failure.
+void refuseWrite(const QString& reason)
+{
+    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + reason, QStringLiteral("ERROR!"));
+}
+
+} // namespace
+
+void frmMain::mnuExportCalendar_Click()
+{
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(kNoTournament, kCalendarTitle);
+        return;
+    }
+    const frmGroup* group = activeGroupWindow();
+    if (!group) {
+        Prompts::refuse(
+            failureText(kNoGroupWindowFailure,
+                        QStringLiteral("No group window is active: choose the group to export from the Window menu.")),
+            kCalendarTitle);
+        return;
+    }
+    bool isNumber = false;
+    const int groupNumber = group->tag().toInt(&isNumber);
+    if (!isNumber || groupNumber < 1 || groupNumber > kMaxGroups) {
+        Prompts::refuse(failureText(kGroupNumberFailure,
+                                    QStringLiteral("The active window's group number \"%1\" is not a group of "
+                                                   "this tournament.")
+                                        .arg(group->tag())),
+                        kCalendarTitle);
+        return;
+    }
+    const QString path = ShowSaveDialog(QStringLiteral("Export Calendar ..."),
+                                        fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
+    if (path.isEmpty())
+        return;
+    // Yes would replace the old file, so Enter answers No.
+    if (QFileInfo::exists(path)
+        && !Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Prompts::Answer::No))
+        return;
+    const Calendar calendar
+        = buildCalendar({ windowTitle(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+    QString error;
+    if (!saveReportFile(calendar.text, path, &error))
+        refuseWrite(error);
+}
+
+void frmMain::mnuPublishWebSite_Click()
+{
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(kNoTournament, kPublishTitle);
+        return;
+    }
+    const QString folder = ShowFolderDialog(QStringLiteral("Publish Web Site ..."));
+    if (folder.isEmpty())
+        return;
+    TournamentData data;
+    data.title = windowTitle();
+    static_cast<TournamentSettings&>(data) = Tournament;
+    for (int g = 1; g <= Tournament.GroupCount; ++g) {
+        const frmGroup* group = groupWindow(g);
+        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines() });
+    }
+    BusyWindow busy(this);
+    const QString error = publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
+    if (!error.isEmpty()) {
+        busy.done();
+        refuseWrite(error);
+    }
+}

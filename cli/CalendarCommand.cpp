@@ -1,0 +1,67 @@
+// tabulon-cli calendar: a group's games, or one team's, as an iCalendar file.
+#include "cli/Commands.h"
+#include "model/TournamentFile.h"
+#include "reports/CalendarExport.h"
+#include "reports/ReportFile.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const char* const kUsage = "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n";
+
+int refuse(QTextStream& err, const QString& message, int status)
+{
+    err << "tabulon-cli calendar: " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    const QCommandLineOption teamOption(QStringLiteral("team"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("OUT.ics"));
+    parser.addOptions({ groupOption, teamOption, outputOption });
+    parser.addPositionalArgument(QStringLiteral("file"), QString());
+    if (!parser.parse(QStringList { QStringLiteral("calendar") } + args)) {
+        err << "tabulon-cli calendar: " << parser.errorText() << '\n' << kUsage;
+        return 2;
+    }
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(groupOption) || !parser.isSet(outputOption)) {
+        err << kUsage;
+        return 2;
+    }
+    bool isNumber = false;
+    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
+    if (!isNumber || groupNumber < 1)
+        return refuse(
+            err, QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)), 2);
+
+    const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
+    if (!read.ok())
+        return refuse(err, read.error, 1);
+    const TournamentData& tournament = *read.data;
+    if (groupNumber > tournament.groups.size())
+        return refuse(err,
+                      QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
+                          .arg(groupNumber)
+                          .arg(tournament.groups.size())
+                          .arg(tournament.groups.size() == 1 ? QStringLiteral("group") : QStringLiteral("groups")),
+                      1);
+    const TournamentGroupData& group = tournament.groups[groupNumber - 1];
+    const QString team = parser.value(teamOption);
+    if (parser.isSet(teamOption) && !group.teams.contains(team))
+        return refuse(err, QStringLiteral("group %1 has no team \"%2\".").arg(groupNumber).arg(team), 1);
+
+    const Calendar calendar
+        = buildCalendar({ tournament.title, groupNumber, group.caption, group.teams, group.recordLines, team });
+    const QString path = parser.value(outputOption);
+    QString error;
+    if (!saveReportFile(calendar.text, path, &error))
+        return refuse(err, QStringLiteral("Cannot write %1: %2.").arg(path, error), 1);
+    out << "Wrote " << calendar.events << (calendar.events == 1 ? " event to " : " events to ") << path << '\n';
+    return 0;
+}

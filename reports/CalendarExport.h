@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// A group's games as an iCalendar file (RFC 5545) that a phone's calendar can import or subscribe to.
+
+inline const QString kCalendarFilter = QStringLiteral("iCalendar Files (*.ics)");
+
+struct CalendarRequest
+{
+    QString title; // the tournament's title as the file holds it
+    int groupNumber = 1;
+    QString groupCaption;
+    QStringList teams;
+    QStringList storedLines;
+    QString team; // only this team's games; every game when empty
+};
+
+struct Calendar
+{
+    QByteArray text;
+    int events = 0;
+};
+
+// One all-day event per fixture and result ("Home v Away", "Home 2-1 Away" with the full-time
+// score as the display line shows it); lines that cannot be read are left out. Each event's UID
+// comes from the title, the group, the two teams and the leg (the game's place among the group's
+// games between the same two teams in date order), so that a calendar that reads the file again
+// updates its events, a fixture that became a result included, instead of adding copies.
+Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp = QDateTime::currentDateTimeUtc());

@@ -1,0 +1,122 @@
+#include "reports/WebSite.h"
+
+#include "group/GroupRecords.h"
+#include "group/RecordLines.h"
+#include "reports/CalendarExport.h"
+#include "reports/FixtureListReport.h"
+#include "reports/ReportExport.h"
+#include "reports/ReportFile.h"
+#include "reports/ResultsReport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+
+namespace {
+
+const QString kIndexName = QStringLiteral("index.html");
+// Marks an index as one this program wrote, so that publishing again may replace the folder's files.
+const QByteArray kGeneratorMarker = "<meta name=\"generator\" content=\"Tabulon\" />";
+
+// Why the folder may not take the site, or "" when it may.
+QString folderProblem(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("%1 is a file, not a folder.").arg(folder);
+    const QDir dir(folder);
+    if (!info.exists() || dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        return QString();
+    QFile index(dir.filePath(kIndexName));
+    if (index.open(QIODevice::ReadOnly) && index.readAll().contains(kGeneratorMarker))
+        return QString();
+    return QStringLiteral("%1 holds other files and no site published by Tabulon; choose an empty folder.").arg(folder);
+}
+
+QString link(const QString& file, const QString& text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(file, text);
+}
+
+} // namespace
+
+QString publishWebSite(const TournamentData& tournament, const QString& folder, const QDate& today,
+                       const QString& databaseName, const QDateTime& stamp)
+{
+    const QString problem = folderProblem(folder);
+    if (!problem.isEmpty())
+        return problem;
+
+    const QString shortTitle = shortTitleOf(tournament.title);
+    QMap<QString, QByteArray> files;
+    QStringList rows;
+    for (int g = 1; g <= tournament.groups.size(); ++g) {
+        const TournamentGroupData& group = tournament.groups[g - 1];
+        const GroupRecords records(group.teams, group.recordLines);
+        const QString caption = group.caption.toHtmlEscaped();
+        // Nothing to show yet, as the group window's report buttons show nothing then.
+        if (records.displayLines().isEmpty()) {
+            rows.append(QStringLiteral("<tr><td>%1</td><td colspan=\"3\">no fixtures yet</td></tr>").arg(caption));
+            continue;
+        }
+        const ReportHeading heading { shortTitle, group.caption, today };
+        const Report results = makeResultsReport(heading, records, tournament, databaseName);
+        const Report fixtures = buildFixtureList(heading, records.readableDisplayLines());
+        for (const Report* report : { &results, &fixtures }) {
+            if (!report->ok())
+                return QStringLiteral("Group %1 (%2): %3").arg(g).arg(group.caption, report->error);
+        }
+        const QString name = QStringLiteral("group-%1").arg(g);
+        files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
+        files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.taggedLines));
+        files.insert(name + QStringLiteral(".ics"),
+                     buildCalendar({ tournament.title, g, group.caption, group.teams, group.recordLines }, stamp).text);
+        rows.append(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
+                        .arg(caption, link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
+                             link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
+                             link(name + QStringLiteral(".ics"), QStringLiteral("Calendar"))));
+    }
+    const QString title = shortTitle.toHtmlEscaped();
+    // Well-formed XML as well as HTML, so that any reader takes it.
+    const QStringList index {
+        QStringLiteral("<!DOCTYPE html>"),
+        QStringLiteral("<html lang=\"en\">"),
+        QStringLiteral("<head>"),
+        QStringLiteral("<meta charset=\"utf-8\" />"),
+        QString::fromUtf8(kGeneratorMarker),
+        QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />"),
+        QStringLiteral("<title>%1</title>").arg(title),
+        QStringLiteral("<style>"),
+        QStringLiteral("body { font-family: sans-serif; max-width: 48em; margin: 2em auto; padding: 0 1em; "
+                       "color: #222; }"),
+        QStringLiteral("table { border-collapse: collapse; width: 100%; }"),
+        QStringLiteral("th, td { text-align: left; padding: 0.5em; border-bottom: 1px solid #ccc; }"),
+        QStringLiteral("th { background: #eee; }"),
+        QStringLiteral("</style>"),
+        QStringLiteral("</head>"),
+        QStringLiteral("<body>"),
+        QStringLiteral("<h1>%1</h1>").arg(title),
+        QStringLiteral("<p>Published %1</p>").arg(formatRecordDate(today)),
+        QStringLiteral("<table>"),
+        QStringLiteral("<tr><th>Group</th><th>Results</th><th>Fixtures</th><th>Calendar</th></tr>"),
+    };
+    const QByteArray indexPage = (index + rows
+                                  + QStringList { QStringLiteral("</table>"), QStringLiteral("</body>"),
+                                                  QStringLiteral("</html>"), QString() })
+                                     .join(u'\n')
+                                     .toUtf8();
+
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("Cannot make the folder %1.").arg(folder);
+    const QDir dir(folder);
+    QString error;
+    for (auto file = files.cbegin(); file != files.cend(); ++file) {
+        if (!saveReportFile(file.value(), dir.filePath(file.key()), &error))
+            return QStringLiteral("Cannot write %1: %2").arg(dir.filePath(file.key()), error);
+    }
+    // The index last, so that it never links to a page not yet written.
+    if (!saveReportFile(indexPage, dir.filePath(kIndexName), &error))
+        return QStringLiteral("Cannot write %1: %2").arg(dir.filePath(kIndexName), error);
+    return QString();
+}
