@@ -210,7 +210,7 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
 
 bool TournamentParser::parse(TournamentData& data)
 {
-    static_assert(kMaxGroups == 8 && kMaxRules == 5 && kMaxListLines == 32767, "the range texts below");
+    static_assert(kMaxGroups == 8 && kMaxRules == 6 && kMaxListLines == 32767, "the range texts below");
     const char* const kListRange = "0 to 32767";
 
     if (!readText({ "the tournament title" }, data.title))
@@ -226,10 +226,10 @@ bool TournamentParser::parse(TournamentData& data)
         if (!readNumber({ "the team count of group %1", g }, 2, kMaxListLines, "2 to 32767", data.TeamsInGroup[g]))
             return false;
     }
-    if (!readNumber({ "the number of league order rules" }, 1, kMaxRules, "1 to 5", data.RuleCount))
+    if (!readNumber({ "the number of league order rules" }, 1, kMaxRules, "1 to 6", data.RuleCount))
         return false;
     for (int r = 1; r <= data.RuleCount; ++r) {
-        if (!readNumber({ "league order rule %1", r }, 1, 5, "1 to 5", data.RuleOrder[r]))
+        if (!readNumber({ "league order rule %1", r }, 1, kMaxRules, "1 to 6", data.RuleOrder[r]))
             return false;
     }
     if (!readNumber({ "the number of points for a win" }, 2, 3, "2 or 3", data.PointsForWin))

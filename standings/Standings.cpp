@@ -1,6 +1,7 @@
 #include "standings/Standings.h"
 
 #include "standings/HeadToHead.h"
+#include "standings/HeadToHeadTable.h"
 #include "standings/LeagueQuery.h"
 #include "standings/Tally.h"
 #include "standings/TempDatabase.h"
@@ -49,19 +50,28 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
     std::optional<LeagueTable> table = database.readTable(query.orderedText);
     if (!table)
         return failed();
-    if (query.headToHead) {
+    const bool reordered = query.headToHead || query.headToHeadTable;
+    HeadToHeadStages stages;
+    if (query.headToHeadTable)
+        orderByHeadToHeadTable(table->rows, query.rulesBeforeTable, tally.games, request.pointsForWin,
+                               request.pointsForDraw, &stages);
+    if (query.headToHead)
         separateLevelPairs(table->rows, request.displayLines);
+    if (reordered) {
         if (!database.replaceTempTable(table->rows))
             return failed();
-        table = database.readTable(kTempTableInOrder);
-        if (!table)
+        std::optional<LeagueTable> written = database.readTable(kTempTableInOrder);
+        if (!written)
             return failed();
+        for (int i = 0; i < written->rows.size() && i < table->rows.size(); ++i)
+            written->rows[i].teamNumber = table->rows[i].teamNumber;
+        table = std::move(written);
     }
     if (!database.commit())
         return failed();
 
     outcome.table = *table;
-    outcome.reportQuery = query.headToHead ? kTempTableQuery : query.text;
+    outcome.reportQuery = reordered ? kTempTableQuery : query.text;
     return outcome;
 }
 

@@ -96,8 +96,9 @@ private slots:
         refusal("group count of absurd length", withLine(2, " " + QByteArray(500, '7')), 2, "the group count is 777777777777...; it must be 1 to 8.");
         refusal("team count 1", withLine(5, " 1 "), 5, "the team count of group 1 is 1; it must be 2 to 32767.");
         refusal("team count 32768", withLine(5, " 32768 "), 5, "the team count of group 1 is 32768; it must be 2 to 32767.");
-        refusal("rule count 6", withLine(6, " 6 "), 6, "the number of league order rules is 6; it must be 1 to 5.");
-        refusal("rule code 6", withLine(8, " 6 "), 8, "league order rule 2 is 6; it must be 1 to 5.");
+        accepted("rule code 6, the head-to-head table", withLine(8, " 6 "), withLine(8, " 6 "));
+        refusal("rule count 7", withLine(6, " 7 "), 6, "the number of league order rules is 7; it must be 1 to 6.");
+        refusal("rule code 7", withLine(8, " 7 "), 8, "league order rule 2 is 7; it must be 1 to 6.");
         refusal("points for a win 4", withLine(9, " 4 "), 9, "the number of points for a win is 4; it must be 2 or 3.");
         refusal("points for a draw 3", withLine(10, " 3 "), 10, "the number of points for a draw is 3; it must be 0, 1 or 2.");
         refusal("points for a draw a fraction", withLine(10, " 1.5 "), 10, "\" 1.5 \" is not a number; this line should hold the number of points for a draw.");

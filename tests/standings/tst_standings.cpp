@@ -156,6 +156,28 @@ private slots:
             row("rule 5 alone" + engine, { 5 }, beaten, "Z,Y,X,W,V", backwards);
             row("rules 1, 5, 4: head-to-head" + engine, { 1, 5, 4 }, level, "W,X,Z,Y,V", backwards);
         }
+        // Z, Y and X beat each other in a circle and are level on every figure through their games with V;
+        // among themselves Y has the best goal difference although Z beat Y.
+        const Lines circle { stored(0, 1, 1, 0), stored(1, 2, 2, 0), stored(2, 0, 1, 0),
+                             stored(0, 4, 2, 0), stored(0, 4, 1, 1), stored(1, 4, 1, 0),
+                             stored(1, 4, 1, 1), stored(2, 4, 3, 0), stored(2, 4, 0, 0) };
+        row("rules 1, 5: pairs leave Z above Y, whom it beat", { 1, 5 }, circle, "Z,Y,X,V,W", false);
+        row("rules 1, 6: the table of their games puts Y first", { 1, 6 }, circle, "Y,Z,X,V,W", false);
+        // Z, Y, X and W on 6 points (V adds outside their games); among the four X leads, Z and Y are level
+        // and then Y beat Z.
+        const Lines subset { stored(1, 0, 1, 0), stored(0, 2, 1, 0), stored(2, 1, 1, 0), stored(0, 3, 0, 0),
+                             stored(1, 3, 0, 0), stored(2, 3, 2, 0), stored(0, 4, 0, 0), stored(0, 4, 0, 0),
+                             stored(1, 4, 0, 0), stored(1, 4, 0, 0), stored(3, 4, 1, 0), stored(3, 4, 0, 0),
+                             stored(4, 2, 1, 0) };
+        for (bool backwards : { false, true })
+            row(QString("rules 1, 6: reapplied to the two still level") + (backwards ? ", engine scans backwards" : ""),
+                { 1, 6 }, subset, "V,X,Y,Z,W", backwards);
+        // Z and Y on 3 points; Z beat Y, Y has the better goal difference and more goals.
+        const Lines beatenBetter { stored(0, 1, 1, 0), stored(2, 0, 1, 0), stored(1, 3, 5, 0), stored(2, 4, 0, 0) };
+        row("rules 1, 6, 2, 3: their game before goal difference", { 1, 6, 2, 3 }, beatenBetter, "X,Z,Y,V,W", false);
+        row("rules 1, 2, 3, 6: goal difference first", { 1, 2, 3, 6 }, beatenBetter, "X,Y,Z,V,W", false);
+        row("rules 1, 3, 6: goals scored first", { 1, 3, 6 }, beatenBetter, "X,Y,Z,V,W", false);
+
         // Z and Y drew, X beat W.
         const Lines drawn { stored(0, 1, 0, 0), stored(2, 3, 1, 0) };
         row("2 points for a win, 2 for a draw", { 1 }, drawn, "Z,Y,X,W,V", false, 2, 2);
