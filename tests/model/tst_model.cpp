@@ -26,9 +26,13 @@ QByteArray crlf(const QByteArray& text)
     return QByteArray(text).replace("\n", "\r\n");
 }
 
-QByteArray withLine(int number, const QByteArray& replacement)
+// Lines 19 to 28: points adjustments of team 0 (1 point, no reason) and team 2 (-3).
+const QByteArray kAdjustedFile
+    = QByteArray(kValidFile) + "POINTS ADJUSTMENTS\n 2 \n 1 \n 0 \n 1 \n\n 1 \n 2 \n-3 \nPSR breach, \"appeal\"\n";
+
+QByteArray withLine(int number, const QByteArray& replacement, const QByteArray& file = kValidFile)
 {
-    QList<QByteArray> lines = QByteArray(kValidFile).split('\n');
+    QList<QByteArray> lines = file.split('\n');
     lines[number - 1] = replacement;
     return lines.join('\n');
 }
@@ -114,6 +118,12 @@ private slots:
         refusal("ends in the record lines", cutAfterLine(17), 18, "the file ends early; this line should hold record line 2 of group 1.");
         refusal("ends before the second group", withLine(2, " 2 "), 19, "the file ends early; this line should hold the caption of group 2.");
         refusal("text after the last block", QByteArray(kValidFile) + "F:21-Mar-2000:1:2\n", 19, "text follows the last group's record lines: \"F:21-Mar-2000:1:2\".");
+        accepted("points adjustments after the last block", kAdjustedFile, kAdjustedFile);
+        refusal("adjustment in a group the tournament lacks", withLine(21, " 2 ", kAdjustedFile), 21, "points adjustment 1 names group 2, but the tournament has 1.");
+        refusal("adjustment for a team outside the group", withLine(26, " 3 ", kAdjustedFile), 26, "points adjustment 2 names team 3, but group 1 has 3 team names.");
+        refusal("second adjustment for one team", withLine(26, " 0 ", kAdjustedFile), 26, "points adjustment 2 is the second one for team 0 of group 1.");
+        refusal("adjustment beyond 16 bits", withLine(27, "-32769 ", kAdjustedFile), 27, "the points of points adjustment 2 is -32769; it must be -32768 to 32767.");
+        refusal("text after the adjustments", kAdjustedFile + "junk\n", 29, "text follows the points adjustments: \"junk\".");
         // clang-format on
     }
     void readsOrRefuses()
