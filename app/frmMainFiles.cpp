@@ -47,7 +47,7 @@ void frmMain::mnuSave_Click()
         // Each group's window comes to the front as its block is taken; the last one stays active.
         activateGroupWindow(g);
         const frmGroup* group = groupWindow(g);
-        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines() });
+        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
 
     QString error;
@@ -92,6 +92,7 @@ void frmMain::mnuOpen_Click()
         group->setWindowTitle(block.caption);
         group->setTeams(block.teams);
         group->setStoredLines(block.recordLines);
+        group->setAdjustments(block.adjustments);
         showGroupWindow(g);
     }
 

@@ -87,7 +87,7 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const bool withCaptions = last > first;
     for (int number = first; number <= last; ++number) {
         const TournamentGroupData& group = tournament.groups[number - 1];
-        const GroupRecords records(group.teams, group.recordLines);
+        const GroupRecords records(group.teams, group.recordLines, group.adjustments);
         const StandingsOutcome outcome = computeStandings(standingsRequestFor(records, tournament), databaseName);
         if (!outcome.ok())
             return refuse(err, QStringLiteral("%1 (temporary database %2)").arg(outcome.error, databaseName));

@@ -16,7 +16,7 @@ class GroupRecords
 {
 public:
     GroupRecords() = default;
-    GroupRecords(const QStringList& teams, const QStringList& storedLines);
+    GroupRecords(const QStringList& teams, const QStringList& storedLines, const PointsAdjustments& adjustments = {});
 
     const QStringList& teams() const { return m_teams; }
     const QStringList& storedLines() const { return m_stored; }

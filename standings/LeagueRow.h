@@ -26,13 +26,22 @@ struct LeagueRow
     }
 };
 
+// A points adjustment as a table lists it under its rows.
+struct LeagueAdjustment
+{
+    QString name;
+    qint64 points = 0;
+    QString reason;
+};
+
 // A league table as read from the temporary database: the columns in the order its source gave
 // them (the league query puts Lost before Drawn, TempTable Drawn before Lost) and the rows in
-// league order.
+// league order; with the group's points adjustments, in team order, when it was computed.
 struct LeagueTable
 {
     QStringList columns;
     QVector<LeagueRow> rows;
+    QVector<LeagueAdjustment> adjustments;
 };
 
 // The value of one column of a row by its field name; an invalid QVariant for an unknown name.

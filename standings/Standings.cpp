@@ -25,14 +25,22 @@ StandingsRequest standingsRequestFor(const GroupRecords& group, const Tournament
     request.pointsForWin = settings.PointsForWin;
     request.pointsForDraw = settings.PointsForDraw;
     request.ruleOrder = settings.rulesInOrder();
+    request.adjustments = group.adjustments();
     return request;
 }
 
 StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName)
 {
     StandingsOutcome outcome;
-    const TallyOutcome tally
+    TallyOutcome tally
         = tallyResults(request.storedLines, int(request.teams.size()), request.pointsForWin, request.pointsForDraw);
+    QVector<LeagueAdjustment> adjustments;
+    for (const PointsAdjustment& adjustment : request.adjustments) {
+        if (adjustment.team < 0 || adjustment.team >= tally.tallies.size())
+            continue;
+        tally.tallies[adjustment.team].pts += adjustment.points;
+        adjustments.append({ request.teams[adjustment.team], adjustment.points, adjustment.reason });
+    }
     outcome.skippedLines = tally.skippedLines;
     const LeagueQuery query = buildLeagueQuery(request.ruleOrder);
 
@@ -71,6 +79,7 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
         return failed();
 
     outcome.table = *table;
+    outcome.table.adjustments = adjustments;
     outcome.reportQuery = reordered ? kTempTableQuery : query.text;
     return outcome;
 }
