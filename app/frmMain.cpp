@@ -107,6 +107,9 @@ void frmMain::buildMenus()
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     QAction* mnuGenerateFixtures = addMenuItem(mnuFile, "mnuGenerateFixtures", QStringLiteral("&Generate Fixtures"));
     connect(mnuGenerateFixtures, &QAction::triggered, this, &frmMain::mnuGenerateFixtures_Click);
+    QAction* mnuPointsAdjustments
+        = addMenuItem(mnuFile, "mnuPointsAdjustments", QStringLiteral("Points &Adjustments..."));
+    connect(mnuPointsAdjustments, &QAction::triggered, this, &frmMain::mnuPointsAdjustments_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
 
     QAction* mnuExit = addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));

@@ -46,6 +46,7 @@ public slots:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuGenerateFixtures_Click();
+    void mnuPointsAdjustments_Click();
     void mnuExit_Click();
     void mnuCascade_Click();
     void mnuShowHelp_Click();
