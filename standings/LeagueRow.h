@@ -42,6 +42,7 @@ struct LeagueTable
     QStringList columns;
     QVector<LeagueRow> rows;
     QVector<LeagueAdjustment> adjustments;
+    QStringList why; // why each row stands below the one above, when it was computed (Standings)
 };
 
 // The value of one column of a row by its field name; an invalid QVariant for an unknown name.

@@ -5,6 +5,7 @@
 #include "standings/LeagueQuery.h"
 #include "standings/Tally.h"
 #include "standings/TempDatabase.h"
+#include "standings/WhyTexts.h"
 
 #include <optional>
 
@@ -80,6 +81,7 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
 
     outcome.table = *table;
     outcome.table.adjustments = adjustments;
+    outcome.table.why = whyTexts(outcome.table.rows, request.ruleOrder, stages, request.displayLines);
     outcome.reportQuery = reordered ? kTempTableQuery : query.text;
     return outcome;
 }
