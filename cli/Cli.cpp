@@ -13,8 +13,12 @@ Commands:
       by the Windows edition).
   generate FILE.trn --group N --start DD-MMM-YYYY --gap DAYS [--home-away] [--seed S]
       Fills an empty group with a round-robin schedule of fixtures and writes the file back.
-  table FILE.trn [--group N]
+  table FILE.trn [--group N] [--why]
       Prints the league table of a group (of every group without --group) as tab-separated text.
+      --why adds a last column saying why each team stands below the one above it.
+  adjust FILE.trn --group N --team NAME --points P [--reason TEXT]
+      Gives a team of a group a points adjustment (negative for a deduction), replacing any it
+      had, and writes the file back; --points 0 removes it.
   report FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's results report, as the Results Report button makes it: the results under
       their dates, then the league table. --format text (the default) gives the report's text,
@@ -54,6 +58,8 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runReportCommand(args, out, err);
     if (command == QLatin1String("fixtures"))
         return runFixturesCommand(args, out, err);
+    if (command == QLatin1String("adjust"))
+        return runAdjustCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

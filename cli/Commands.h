@@ -14,6 +14,7 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
 int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The temporary database the League Table window uses: the DatabaseName setting, else TempDB.mdb
 // beside the program.

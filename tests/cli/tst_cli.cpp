@@ -37,8 +37,10 @@ TournamentData cup()
     data.TeamsInGroup = { 0, 6, 3 };
     data.RuleCount = 1;
     data.RuleOrder = { 0, 1 };
-    data.groups = { { "1. Division A", { "Rovers", "United", "City", "Town", "Athletic", "Albion" }, {} },
-                    { "2. Division B", { "Wanderers", "Rangers", "Villa" }, { "R:07-Mar-2000:1:0:2:2:0:2" } } };
+    data.groups = {
+        { "1. Division A", { "Rovers", "United", "City", "Town", "Athletic", "Albion" }, {} },
+        { "2. Division B", { "Wanderers", "Rangers", "Villa" }, { "R:07-Mar-2000:1:0:2:2:0:2" }, { { 1, -2, "late" } } }
+    };
     return data;
 }
 
@@ -103,6 +105,7 @@ private slots:
         row("table, unknown option", table + " --colour", 2, "", "tabulon-cli table: Unknown option 'colour'.\n" + tableUsage);
         row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
         row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
+        row("table, why each row stands there", table + " --group 1 --why", 0, kHeader.chopped(1) + "\tWhy\nRovers\t0\t0\t1\t2\t2\t0\t1\t\nUnited\t0\t0\t1\t2\t2\t0\t1\tlevel on every rule: team order\nCity\t0\t0\t0\t0\t0\t0\t0\tpoints 0 against 1\n", "");
         row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
 
         const QString report = "report " + kTwoGroups + " --today 15-Mar-2000 --group ";
@@ -113,6 +116,12 @@ private slots:
         row("fixtures, html with its byte-order mark", "fixtures " + kTwoGroups + " --today 15-Mar-2000 --group 1 --format html", 0, QChar(0xFEFF) + QString("<HTML><HEAD><TITLE>\r\nFixtures For Cup at Leeds</TITLE></HEAD><BODY><CENTER>\r\n"), "");
         row("report, xlsx without --output", report + "1 --format xlsx", 2, "", "tabulon-cli report: --format xlsx needs --output PATH.\n");
         row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file\n", file("Absent.mdb"));
+
+        const QString adjust = "adjust " + file("cup.trn") + " --group 2 --team ";
+        row("adjust, a deduction replaced", adjust + "Rangers --points -3 --reason appeal", 0, "Rangers has a points adjustment of -3 in 2. Division B.\n", "");
+        row("adjust, 0 removes it", adjust + "Rangers --points 0", 0, "Rangers has no points adjustment in 2. Division B.\n", "");
+        row("adjust, a team of another group", adjust + "Rovers --points -3", 1, "", "tabulon-cli adjust: 2. Division B has no team \"Rovers\".\n");
+        row("adjust, points beyond 16 bits", adjust + "Rangers --points 40000", 2, "", "tabulon-cli adjust: --points needs a whole number from -32768 to 32767, not \"40000\".\n");
         // clang-format on
     }
     void commands()
@@ -139,6 +148,9 @@ private slots:
         for (const char* name : { "out.trn", "gone", "Absent.mdb" }) // no refusal leaves anything behind
             QVERIFY2(!QFile::exists(file(name)), name);
         TournamentData expected = cup(); // a refusal leaves the file alone
+        if (args.value(0) == QLatin1String("adjust") && exitCode == 0)
+            expected.groups[1].adjustments
+                = outText.contains("no points") ? PointsAdjustments() : PointsAdjustments { { 1, -3, "appeal" } };
         if (args.value(0) == QLatin1String("generate") && exitCode == 0) {
             QStringList& lines = expected.groups[0].recordLines;
             lines = buildSchedule(shuffledTeamOrder(6, seededFractions(5)), 2, QDate(2000, 3, 1), 7).lines;
