@@ -1,6 +1,7 @@
 // tabulon-cli's commands on tests/data: two_groups.trn (rules 1, 4) has Rovers, United and City in group 1 with a
 // fixture and a 2-2 draw, and a 2-3 between two non-ASCII names in group 2; windows1252.trn is in the Windows
 // edition's code page. Each case starts with a fresh cup.trn of two groups, the first of them empty.
+#include "SeasonLoader.h"
 #include "TemporarySettings.h"
 #include "cli/Commands.h"
 #include "fixtures/FixtureSort.h"
@@ -9,6 +10,7 @@
 #include "model/TournamentFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,6 +164,49 @@ private slots:
             QVERIFY(written.contains("Atl\xC3\xA9tico Madrid\r\n"));
             QCOMPARE(written, formatTournament(*parseTournament(contentsOf(kWindowsFile)).data).value());
         }
+    }
+
+    // Each competition with the rule order it used and its adjustments gives its official table through
+    // tabulon-cli table: place, W, D, L, goals and Pts of every team.
+    void officialSeasons_data()
+    {
+        QTest::addColumn<QString>("season");
+        QTest::addColumn<QList<int>>("rules");
+        for (const char* season : { "eng_premier_league_2011_12", "eng_premier_league_2023_24" })
+            QTest::newRow(season) << season << QList<int> { 1, 2, 3 };
+        for (const char* season : { "esp_la_liga_2014_15", "euro_2012_group_a", "euro_2024_group_e" })
+            QTest::newRow(season) << season << QList<int> { 1, 6, 2, 3 };
+        QTest::newRow("world_cup_2018_group_b") << "world_cup_2018_group_b" << QList<int> { 1, 2, 3, 6 };
+    }
+    void officialSeasons()
+    {
+        QFETCH(QString, season);
+        QFETCH(QList<int>, rules);
+        if (!QFileInfo(TABULON_SEASONS).isDir())
+            QFAIL("The real seasons are missing: " TABULON_SEASONS " should be the data/seasons folder of the shared "
+                  "folder beside the source folder (or set TABULON_SEASONS_DIR when configuring).");
+        QVERIFY(saveTournamentFile(seasons::tournament(TABULON_SEASONS, season, rules), file("season.trn")));
+        WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), file("TempDB.mdb"));
+        QString outText;
+        QString errText;
+        QTextStream outStream(&outText);
+        QTextStream errStream(&errText);
+        QCOMPARE(runCli({ "table", file("season.trn") }, outStream, errStream), 0);
+        outStream.flush();
+        QStringList lines = outText.split(u'\n', Qt::SkipEmptyParts);
+        const QStringList header = lines.takeFirst().split(u'\t');
+        QStringList computed;
+        for (int place = 1; place <= lines.size(); ++place) {
+            const QStringList cells = lines[place - 1].split(u'\t');
+            computed << QString::number(place) + ' ' + cells[0];
+            for (const char* column : { "Won", "Drawn", "Lost", "For", "Against", "Pts" })
+                computed.last() += ' ' + cells[header.indexOf(column)];
+        }
+        QStringList official; // "pos,team,played,won,drawn,lost,gf,ga,gd,pts"
+        for (const QStringList& r : seasons::csvRows(TABULON_SEASONS "/" + season + ".table.csv"))
+            official << QStringList { r[0], r[1], r[3], r[4], r[5], r[6], r[7], r[9] }.join(' ');
+        QVERIFY(official.size() >= 4);
+        QCOMPARE(computed, official);
     }
 
     // The executable itself: its arguments, its standard output in UTF-8 and the database beside it.
