@@ -34,6 +34,7 @@ frmPointsAdjustments::frmPointsAdjustments(const QString& groupCaption, const QS
     setModal(true);
     buildControls();
     showAdjustments();
+    adjustSize(); // centred at its final size
     CenterForm(this);
 }
 
