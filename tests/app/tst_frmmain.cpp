@@ -10,7 +10,6 @@
 #include "group/frmGroup.h"
 #include "model/Settings.h"
 #include "model/Tournament.h"
-#include "model/TournamentFile.h"
 #include "setup/TournamentSetup.h"
 #include "setup/frmTournamentDetails.h"
 #include "standings/frmPointsAdjustments.h"
@@ -481,7 +480,8 @@ private slots:
         row("0 points refused", 2, 0, "cmdAdd", true, "An adjustment of 0 points is none: Remove takes one away.",
             { "-3" }, { lodz });
     }
-    // The dialog acts on the active group window; what OK keeps marks the tournament unsaved and is saved with it.
+    // The dialog acts on the active group window; what OK keeps marks the tournament unsaved, is saved with it and
+    // comes back with it.
     void pointsAdjustments()
     {
         QFETCH(int, team);
@@ -521,7 +521,9 @@ private slots:
         QCOMPARE(bool(Tournament.Saved), kept.size() == 1); // unchanged
         prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
         m_window->mnuSave_Click();
-        QCOMPARE(readTournamentFile(m_opened).data->groups[0].adjustments, kept);
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
+        m_window->mnuOpen_Click();
+        QCOMPARE(m_window->loadedGroupWindow(1)->adjustments(), kept);
     }
 
     void open_data()
