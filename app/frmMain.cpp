@@ -117,6 +117,9 @@ void frmMain::buildMenus()
     connect(mnuExportCalendar, &QAction::triggered, this, &frmMain::mnuExportCalendar_Click);
     QAction* mnuPublishWebSite = addMenuItem(mnuFile, "mnuPublishWebSite", QStringLiteral("Publish &Web Site..."));
     connect(mnuPublishWebSite, &QAction::triggered, this, &frmMain::mnuPublishWebSite_Click);
+    QAction* mnuPointsAdjustments
+        = addMenuItem(mnuFile, "mnuPointsAdjustments", QStringLiteral("Points &Adjustments..."));
+    connect(mnuPointsAdjustments, &QAction::triggered, this, &frmMain::mnuPointsAdjustments_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     addRecentFileItems(mnuFile);
 

@@ -54,6 +54,7 @@ public slots:
     void mnuImportResults_Click();
     void mnuExportCalendar_Click();
     void mnuPublishWebSite_Click();
+    void mnuPointsAdjustments_Click();
     void mnuExit_Click();
     void mnuCascade_Click();
     void mnuShowHelp_Click();

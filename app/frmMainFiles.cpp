@@ -60,7 +60,7 @@ void frmMain::mnuSave_Click()
         // Each group's window comes to the front as its block is taken; the last one stays active.
         activateGroupWindow(g);
         const frmGroup* group = groupWindow(g);
-        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines() });
+        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
 
     QString error;
@@ -110,6 +110,7 @@ bool frmMain::openTournamentFile(const QString& path)
         group->setWindowTitle(block.caption);
         group->setTeams(block.teams);
         group->setStoredLines(block.recordLines);
+        group->setAdjustments(block.adjustments);
         showGroupWindow(g);
     }
 

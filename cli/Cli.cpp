@@ -15,8 +15,12 @@ Commands:
       Fills an empty group with a round-robin schedule of fixtures and writes the file back.
       --balanced gives every team at most two home or two away games in a row, as File > Generate
       Balanced Fixtures does.
-  table FILE.trn [--group N]
+  table FILE.trn [--group N] [--why]
       Prints the league table of a group (of every group without --group) as tab-separated text.
+      --why adds a last column saying why each team stands below the one above it.
+  adjust FILE.trn --group N --team NAME --points P [--reason TEXT]
+      Gives a team of a group a points adjustment (negative for a deduction), replacing any it
+      had, and writes the file back; --points 0 removes it.
   report FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's results report, as the Results Report button makes it: the results under
       their dates, then the league table. --format text (the default) gives the report's text,
@@ -80,6 +84,8 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runCalendarCommand(args, out, err);
     if (command == QLatin1String("publish"))
         return runPublishCommand(args, out, err);
+    if (command == QLatin1String("adjust"))
+        return runAdjustCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

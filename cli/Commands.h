@@ -18,6 +18,7 @@ int runReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runNewCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The whole of a file the command reads; nothing, with the message in `error`, when it cannot be read.
 std::optional<QByteArray> readWholeFile(const QString& path, QString* error);

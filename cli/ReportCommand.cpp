@@ -66,7 +66,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
                           .arg(tournament.GroupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups")),
                       1);
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
-    const GroupRecords records(group.teams, group.recordLines);
+    const GroupRecords records(group.teams, group.recordLines, group.adjustments);
     if (records.displayLines().isEmpty()) // as the group window's buttons do nothing then
         return 0;
 

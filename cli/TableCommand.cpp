@@ -27,13 +27,15 @@ QString cellText(const QVariant& value)
     return value.toString().replace(u'\t', u' ');
 }
 
-void printTable(const LeagueTable& table, QTextStream& out)
+void printTable(const LeagueTable& table, bool withWhy, QTextStream& out)
 {
-    out << table.columns.join(u'\t') << '\n';
-    for (const LeagueRow& row : table.rows) {
+    out << table.columns.join(u'\t') << (withWhy ? "\tWhy\n" : "\n");
+    for (int r = 0; r < table.rows.size(); ++r) {
         QStringList cells;
         for (const QString& column : table.columns)
-            cells.append(cellText(leagueRowValue(row, column)));
+            cells.append(cellText(leagueRowValue(table.rows[r], column)));
+        if (withWhy)
+            cells.append(cellText(table.why.value(r)));
         out << cells.join(u'\t') << '\n';
     }
 }
@@ -50,7 +52,8 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
     const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
-    parser.addOption(groupOption);
+    const QCommandLineOption whyOption(QStringLiteral("why"));
+    parser.addOptions({ groupOption, whyOption });
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList { QStringLiteral("table") } + args)) {
         err << "tabulon-cli table: " << parser.errorText() << '\n' << kUsage;
@@ -87,7 +90,7 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const bool withCaptions = last > first;
     for (int number = first; number <= last; ++number) {
         const TournamentGroupData& group = tournament.groups[number - 1];
-        const GroupRecords records(group.teams, group.recordLines);
+        const GroupRecords records(group.teams, group.recordLines, group.adjustments);
         const StandingsOutcome outcome = computeStandings(standingsRequestFor(records, tournament), databaseName);
         if (!outcome.ok())
             return refuse(err, QStringLiteral("%1 (temporary database %2)").arg(outcome.error, databaseName));
@@ -99,7 +102,7 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
                 out << '\n';
             out << group.caption << '\n';
         }
-        printTable(outcome.table, out);
+        printTable(outcome.table, parser.isSet(whyOption), out);
     }
     return 0;
 }

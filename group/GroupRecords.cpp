@@ -36,10 +36,12 @@ QString teamNameForField(const QStringList& teams, const QString& field)
 
 } // namespace
 
-GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLines)
+GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLines,
+                           const PointsAdjustments& adjustments)
     : m_teams(teams)
     , m_stored(storedLines)
     , m_display(buildDisplayLines(storedLines, teams))
+    , m_adjustments(adjustments)
 { }
 
 bool GroupRecords::isRecordLine(int position) const

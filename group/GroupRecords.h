@@ -1,6 +1,7 @@
 #pragma once
 
 #include "group/RecordLines.h"
+#include "model/PointsAdjustment.h"
 
 #include <QDate>
 #include <QString>
@@ -8,18 +9,21 @@
 #include <optional>
 
 // One group's teams and its fixtures and results: the stored record lines and, parallel to them,
-// the display lines that show them with the team names filled in. Every change goes through here,
-// so the two lists never fall out of step and every rule about record lines has one home.
+// the display lines that show them with the team names filled in; and the teams' points
+// adjustments. Every change goes through here, so the two lists never fall out of step and every
+// rule about record lines has one home.
 class GroupRecords
 {
 public:
     GroupRecords() = default;
-    GroupRecords(const QStringList& teams, const QStringList& storedLines);
+    GroupRecords(const QStringList& teams, const QStringList& storedLines, const PointsAdjustments& adjustments = {});
 
     const QStringList& teams() const { return m_teams; }
     const QStringList& storedLines() const { return m_stored; }
     const QStringList& displayLines() const { return m_display; }
     int size() const { return int(m_stored.size()); }
+    const PointsAdjustments& adjustments() const { return m_adjustments; }
+    void setAdjustments(const PointsAdjustments& adjustments) { m_adjustments = adjustments; }
 
     // The display lines of the lines that can be read: what league tables and reports go by. A line
     // that cannot be read is shown as stored but counts for nothing.
@@ -80,4 +84,5 @@ private:
     QStringList m_teams;   // team-number order: record lines refer to teams by position
     QStringList m_stored;  // lstResultFile
     QStringList m_display; // lstResults
+    PointsAdjustments m_adjustments;
 };

@@ -40,6 +40,8 @@ public:
     void setTeams(const QStringList& teams);
     void appendTeam(const QString& name);
     void setStoredLines(const QStringList& lines);
+    const PointsAdjustments& adjustments() const { return m_records.adjustments(); }
+    void setAdjustments(const PointsAdjustments& adjustments) { m_records.setAdjustments(adjustments); }
 
     int selectedResult() const; // -1 without a selection
     void selectResult(int position);

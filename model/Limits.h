@@ -6,4 +6,4 @@
 constexpr int kMaxListLines = 32767;
 
 constexpr int kMaxGroups = 8;
-constexpr int kMaxRules = 5;
+constexpr int kMaxRules = 6;

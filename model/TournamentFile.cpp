@@ -11,6 +11,9 @@
 
 namespace {
 
+// Heads the points adjustments after the last group's block.
+const QString kAdjustmentsHeading = QStringLiteral("POINTS ADJUSTMENTS");
+
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes the code page leaves
 // undefined keep the C1 control of the same value, as Windows itself maps them.
 constexpr std::array<char16_t, 32> kWindows1252High = {
@@ -103,6 +106,7 @@ private:
     bool readText(const Expected& what, QString& out);
     bool readNumber(const Expected& what, int min, int max, const char* range, qint16& out);
     bool checkRecordLine(const QString& line, int number, int group, int teamCount);
+    bool readAdjustments(TournamentData& data);
     bool fail(int line, const QString& reason)
     {
         m_faultLine = line;
@@ -210,7 +214,7 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
 
 bool TournamentParser::parse(TournamentData& data)
 {
-    static_assert(kMaxGroups == 8 && kMaxRules == 5 && kMaxListLines == 32767, "the range texts below");
+    static_assert(kMaxGroups == 8 && kMaxRules == 6 && kMaxListLines == 32767, "the range texts below");
     const char* const kListRange = "0 to 32767";
 
     if (!readText({ "the tournament title" }, data.title))
@@ -226,10 +230,10 @@ bool TournamentParser::parse(TournamentData& data)
         if (!readNumber({ "the team count of group %1", g }, 2, kMaxListLines, "2 to 32767", data.TeamsInGroup[g]))
             return false;
     }
-    if (!readNumber({ "the number of league order rules" }, 1, kMaxRules, "1 to 5", data.RuleCount))
+    if (!readNumber({ "the number of league order rules" }, 1, kMaxRules, "1 to 6", data.RuleCount))
         return false;
     for (int r = 1; r <= data.RuleCount; ++r) {
-        if (!readNumber({ "league order rule %1", r }, 1, 5, "1 to 5", data.RuleOrder[r]))
+        if (!readNumber({ "league order rule %1", r }, 1, kMaxRules, "1 to 6", data.RuleOrder[r]))
             return false;
     }
     if (!readNumber({ "the number of points for a win" }, 2, 3, "2 or 3", data.PointsForWin))
@@ -266,12 +270,68 @@ bool TournamentParser::parse(TournamentData& data)
         }
     }
 
-    // Empty lines after the last block are harmless; anything else means the counts above do
-    // not describe the file, and a save would silently drop what they leave out.
+    // Empty lines after the last block are harmless; anything else but the adjustments means the
+    // counts above do not describe the file, and a save would silently drop what they leave out.
+    bool adjustmentsRead = false;
     while (const std::optional<QStringView> line = nextLine()) {
-        if (!line->trimmed().isEmpty())
+        if (line->trimmed().isEmpty())
+            continue;
+        if (!adjustmentsRead && *line == kAdjustmentsHeading) {
+            adjustmentsRead = true;
+            if (!readAdjustments(data))
+                return false;
+            continue;
+        }
+        return fail(m_lineNumber,
+                    QStringLiteral("text follows the %1: %2.")
+                        .arg(adjustmentsRead ? QStringLiteral("points adjustments")
+                                             : QStringLiteral("last group's record lines"),
+                             quoted(*line)));
+    }
+    return true;
+}
+
+bool TournamentParser::readAdjustments(TournamentData& data)
+{
+    qint16 count = 0;
+    if (!readNumber({ "the number of points adjustments" }, 0, kMaxListLines, "0 to 32767", count))
+        return false;
+    for (int a = 1; a <= count; ++a) {
+        qint16 group = 0;
+        qint16 team = 0;
+        qint16 points = 0;
+        QString reason;
+        if (!readNumber({ "the group of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", group))
+            return false;
+        if (group < 1 || group > data.GroupCount)
             return fail(m_lineNumber,
-                        QStringLiteral("text follows the last group's record lines: %1.").arg(quoted(*line)));
+                        QStringLiteral("points adjustment %1 names group %2, but the tournament has %3.")
+                            .arg(a)
+                            .arg(group)
+                            .arg(data.GroupCount));
+        PointsAdjustments& adjustments = data.groups[group - 1].adjustments;
+        const int teamCount = int(data.groups[group - 1].teams.size());
+        if (!readNumber({ "the team of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", team))
+            return false;
+        if (team < 0 || team >= teamCount)
+            return fail(m_lineNumber,
+                        QStringLiteral("points adjustment %1 names team %2, but group %3 has %4 team "
+                                       "names.")
+                            .arg(a)
+                            .arg(team)
+                            .arg(group)
+                            .arg(teamCount));
+        if (adjustmentPoints(adjustments, team) != 0)
+            return fail(m_lineNumber,
+                        QStringLiteral("points adjustment %1 is the second one for team %2 of group %3.")
+                            .arg(a)
+                            .arg(team)
+                            .arg(group));
+        if (!readNumber({ "the points of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", points))
+            return false;
+        if (!readText({ "the reason of points adjustment %1", a }, reason))
+            return false;
+        setPointsAdjustment(adjustments, team, points, reason);
     }
     return true;
 }
@@ -425,12 +485,23 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
         if (holdsLineBreak(*text))
             return fail(QStringLiteral("The text %1 holds a line break.").arg(quoted(*text)));
     }
+    qsizetype adjustmentCount = 0;
     for (int g = 1; g <= data.GroupCount; ++g) {
         const TournamentGroupData& group = data.groups[g - 1];
         if (group.teams.size() > kMaxListLines || group.recordLines.size() > kMaxListLines)
             return fail(QStringLiteral("Group %1 holds more than %2 teams or record lines.").arg(g).arg(kMaxListLines));
         if (holdsLineBreak(group.caption))
             return fail(QStringLiteral("The caption of group %1 holds a line break.").arg(g));
+        for (const PointsAdjustment& adjustment : group.adjustments) {
+            if (adjustment.team < 0 || adjustment.team >= group.teams.size())
+                return fail(QStringLiteral("Group %1 has a points adjustment for team %2, which it does not have.")
+                                .arg(g)
+                                .arg(adjustment.team));
+            if (holdsLineBreak(adjustment.reason))
+                return fail(QStringLiteral("The reason %1 of group %2 holds a line break.")
+                                .arg(quoted(adjustment.reason), QString::number(g)));
+        }
+        adjustmentCount += group.adjustments.size();
         for (const QStringList* list : { &group.teams, &group.recordLines }) {
             for (const QString& text : *list) {
                 if (holdsLineBreak(text))
@@ -439,6 +510,8 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
             }
         }
     }
+    if (adjustmentCount > kMaxListLines)
+        return fail(QStringLiteral("The tournament holds more than %1 points adjustments.").arg(kMaxListLines));
 
     QByteArray out;
     qsizetype estimate = 256;
@@ -469,6 +542,19 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
         appendNumberLine(out, static_cast<int>(group.recordLines.size()));
         for (const QString& line : group.recordLines)
             appendTextLine(out, line);
+    }
+    // Written only when there are any, so a file without them stays as the Windows edition wrote it.
+    if (adjustmentCount > 0) {
+        appendTextLine(out, kAdjustmentsHeading);
+        appendNumberLine(out, static_cast<int>(adjustmentCount));
+        for (int g = 1; g <= data.GroupCount; ++g) {
+            for (const PointsAdjustment& adjustment : data.groups[g - 1].adjustments) {
+                appendNumberLine(out, g);
+                appendNumberLine(out, adjustment.team);
+                appendNumberLine(out, adjustment.points);
+                appendTextLine(out, adjustment.reason);
+            }
+        }
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PointsAdjustment.h"
 #include "model/TournamentSettings.h"
 
 #include <QByteArray>
@@ -14,13 +15,17 @@
 // for a negative value). In order:
 //   title; group count G; group title; indicator; G team counts; rule count R; R rule codes;
 //   points for a win; points for a draw;
-//   per group: caption; T; T team names; K; K record lines.
+//   per group: caption; T; T team names; K; K record lines;
+//   only when some group has points adjustments: "POINTS ADJUSTMENTS"; their count A; per
+//   adjustment its group, team number, points and reason (a text line).
+// The Windows edition stops reading after the last group's block, so it still opens such a file.
 // Lines end in CR LF; the text is UTF-8 without a byte-order mark.
 struct TournamentGroupData
 {
     QString caption;
     QStringList teams;       // team-number order: record lines refer to teams by position
     QStringList recordLines; // stored record lines, copied through unchanged
+    PointsAdjustments adjustments;
 };
 
 struct TournamentData : TournamentSettings

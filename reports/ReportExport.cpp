@@ -3,6 +3,7 @@
 #include "group/RecordLines.h"
 #include "model/ExtractField.h"
 #include "model/ProgramInfo.h"
+#include "reports/ReportLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +37,7 @@ struct TaggedReport
     bool hasLeague = false;
     QStringList header; // the league header's fields 2 to 8
     QVector<QStringList> rows;
+    QVector<QStringList> adjustments; // team, points, reason
 
     bool fixtureList() const { return heading.value(0).startsWith(QLatin1String("Fixtures")); }
 };
@@ -63,6 +65,18 @@ QStringList leagueRowOf(const QString& line)
     return fields;
 }
 
+// An adjustment line "team, points , reason": a name with a comma is known from the league rows.
+QStringList adjustmentOf(const QString& line, const QVector<QStringList>& rows)
+{
+    QString name = line.section(u',', 0, 0);
+    for (const QStringList& row : rows) {
+        if (row[0].size() > name.size() && line.startsWith(row[0] + u','))
+            name = row[0];
+    }
+    const QString rest = line.mid(name.size() + 1);
+    return { name.trimmed(), rest.section(u',', 0, 0).trimmed(), rest.section(u',', 1).trimmed() };
+}
+
 TaggedReport readTagged(const QStringList& lines)
 {
     TaggedReport report;
@@ -81,8 +95,10 @@ TaggedReport readTagged(const QStringList& lines)
         const QString header = lines[next++];
         for (int n = 2; n <= 8; ++n)
             report.header.append(ExtractField(header, n));
-        for (; next < lines.size(); ++next)
+        for (; next < lines.size() && lines[next] != kAdjustmentsHeading; ++next)
             report.rows.append(leagueRowOf(lines[next]));
+        for (++next; next < lines.size(); ++next)
+            report.adjustments.append(adjustmentOf(lines[next], report.rows));
     }
     return report;
 }
@@ -162,6 +178,15 @@ public:
                 for (int i = 1; i < fields.size(); ++i)
                     number(row, i, fields[i]);
                 ++row;
+            }
+        }
+        if (!report.adjustments.isEmpty()) {
+            text(++row, 0, kAdjustmentsHeading);
+            row += 2;
+            for (const QStringList& adjustment : report.adjustments) {
+                text(row, 0, adjustment[0]);
+                number(row, 1, adjustment[1]);
+                text(row++, 2, adjustment[2]);
             }
         }
         text(row + 1, 0, kCreditLine);
@@ -275,6 +300,14 @@ QByteArray exportHtml(const QStringList& taggedLines)
             appendLeagueRow(page,
                             QStringLiteral("<TR><TD Align=Left>") + fields[0].toHtmlEscaped() + QStringLiteral("</TD>"),
                             fields.mid(1));
+    }
+    if (!report.adjustments.isEmpty()) {
+        page.append(QStringLiteral("<TR><TD><h4>") + kAdjustmentsHeading + QStringLiteral("</h4></TD></TR>"));
+        for (const QStringList& adjustment : report.adjustments)
+            page.append(QStringLiteral("<TR><TD Align=Left>") + adjustment[0].toHtmlEscaped()
+                        + QStringLiteral("</TD><TD Width=30 Align=Right>") + adjustment[1].toHtmlEscaped()
+                        + QStringLiteral("</TD><TD Align=Left ColSpan=6>") + adjustment[2].toHtmlEscaped()
+                        + QStringLiteral("</TD></TR>"));
     }
     page.append(QStringLiteral("</TABLE>"));
     page.append(QStringLiteral("<BR>") + kCreditLine);

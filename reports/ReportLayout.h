@@ -14,6 +14,9 @@ constexpr int kFigureColumnWidth = 5;
 
 inline const QString kLineBreak = QStringLiteral("\r\n");
 
+// Heads the points adjustments under a league table, in the report text and the tagged lines.
+inline const QString kAdjustmentsHeading = QStringLiteral("Points Adjustments");
+
 // A match text of 40 characters or more keeps its last 39, so the away team stays readable.
 QString shortenedMatchText(const QString& matchText);
 

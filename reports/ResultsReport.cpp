@@ -112,6 +112,18 @@ Report buildResultsReport(const ReportHeading& heading, const QStringList& displ
         report.text += kLineBreak;
         report.taggedLines.append(tagged);
     }
+    if (!table.adjustments.isEmpty()) {
+        // The heading has no comma, so no reader takes it for a league row.
+        report.text += kLineBreak + kAdjustmentsHeading + kLineBreak + kLineBreak;
+        report.taggedLines.append(kAdjustmentsHeading);
+        for (const LeagueAdjustment& adjustment : table.adjustments) {
+            appendPadded(report.text, shortenedTeamName(adjustment.name), kNameColumnWidth);
+            appendRightAligned(report.text, QString::number(adjustment.points), kFigureColumnWidth);
+            report.text += QStringLiteral("  ") + adjustment.reason + kLineBreak;
+            report.taggedLines.append(adjustment.name + QStringLiteral(", ") + taggedFigure(adjustment.points)
+                                      + QStringLiteral(", ") + adjustment.reason);
+        }
+    }
     appendReportFooter(report, QStringLiteral("Report Created by Tabulon"));
     return report;
 }

@@ -4,15 +4,20 @@
 
 QStringList ruleEntries()
 {
-    return { QStringLiteral("1. Points Scored"), QStringLiteral("2. Goal Difference"),
-             QStringLiteral("3. Goals Scored"), QStringLiteral("4. Games Won"),
-             QStringLiteral("5. Games Between Teams") };
+    return { QStringLiteral("1. Points Scored"),       QStringLiteral("2. Goal Difference"),
+             QStringLiteral("3. Goals Scored"),        QStringLiteral("4. Games Won"),
+             QStringLiteral("5. Games Between Teams"), QStringLiteral("6. Head-to-Head Table") };
 }
 
 QStringList defaultRuleOrder()
 {
     const QStringList entries = ruleEntries();
     return { entries[0], entries[3], entries[1], entries[2], entries[4] };
+}
+
+QStringList defaultUnselectedRules()
+{
+    return { ruleEntries()[5] };
 }
 
 qint16 ruleCodeOf(const QString& ruleEntry)

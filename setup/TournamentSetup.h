@@ -4,12 +4,16 @@
 #include <QString>
 #include <QStringList>
 
-// The league-order rules as the details dialog lists them: "1. Points Scored" .. "5. Games
-// Between Teams". An entry's rule code is the number before its full stop.
+// The league-order rules as the details dialog lists them: "1. Points Scored" .. "6. Head-to-Head
+// Table". An entry's rule code is the number before its full stop.
 QStringList ruleEntries();
 
 // The rules a new tournament starts with, most significant first: Games Won comes second.
 QStringList defaultRuleOrder();
+
+// The rules offered but not chosen when the dialog opens: the head-to-head table, which the
+// Windows edition does not know, is chosen only on purpose.
+QStringList defaultUnselectedRules();
 
 qint16 ruleCodeOf(const QString& ruleEntry);
 

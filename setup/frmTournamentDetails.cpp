@@ -295,6 +295,7 @@ void frmTournamentDetails::Form_Load()
         txtNoOfTeams[n]->hide();
     }
     lstRules->addItems(defaultRuleOrder());
+    lstRuleList->addItems(defaultUnselectedRules());
     adjustSize();
     CenterForm(this);
 }

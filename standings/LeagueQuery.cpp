@@ -39,6 +39,11 @@ LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder)
             query.headToHead = true;
             continue;
         }
+        if (code == 6) {
+            query.headToHeadTable = true;
+            query.rulesBeforeTable = ruleOrder.mid(0, ruleOrder.indexOf(6));
+            continue;
+        }
         const QString clause = orderClause(code);
         if (clause.isEmpty())
             continue;
@@ -46,6 +51,8 @@ LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder)
         query.text += clause;
         anyClause = true;
     }
+    // The team number lets the head-to-head table find a row's games and the why texts name team order.
     query.orderedText = withTeamNumberOrder(query.text);
+    query.orderedText.replace(0, 7, QStringLiteral("SELECT [Teams].[TeamNumber], "));
     return query;
 }

@@ -14,9 +14,12 @@ inline const QString kTempTableQuery = QStringLiteral("SELECT * FROM TempTable")
 
 struct LeagueQuery
 {
-    QString text;            // the league query as the tournament's rules build it
-    QString orderedText;     // the same query with team-number order appended as the last tie-break
-    bool headToHead = false; // rule 5 ("Games Between Teams") is in the rule order
+    QString text;                 // the league query as the tournament's rules build it
+    QString orderedText;          // the same query with team-number order appended as the last tie-break,
+                                  // selecting the team number first
+    bool headToHead = false;      // rule 5 ("Games Between Teams") is in the rule order
+    bool headToHeadTable = false; // rule 6 ("Head-to-Head Table") is in the rule order
+    QList<int> rulesBeforeTable;  // the rule codes before rule 6
 };
 
 // A league query with team-number order appended as its last order clause.
@@ -24,5 +27,5 @@ QString withTeamNumberOrder(const QString& leagueQuery);
 
 // Builds the league query from the rule codes, most significant first: 1 points, 2 goal difference,
 // 3 goals scored, 4 games won, each "DESC"; 5 adds no clause and switches the head-to-head pass on;
-// other codes add nothing.
+// 6 adds no clause and switches the head-to-head table on; other codes add nothing.
 LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder);

@@ -20,3 +20,19 @@ QVariant leagueRowValue(const LeagueRow& row, const QString& column)
         return row.pts;
     return QVariant();
 }
+
+std::optional<qint64> ruleFigure(const LeagueRow& row, int ruleCode)
+{
+    switch (ruleCode) {
+    case 1:
+        return row.pts;
+    case 2:
+        return row.diff;
+    case 3:
+        return row.goalsFor;
+    case 4:
+        return row.won;
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,9 +1,11 @@
 #include "standings/Standings.h"
 
 #include "standings/HeadToHead.h"
+#include "standings/HeadToHeadTable.h"
 #include "standings/LeagueQuery.h"
 #include "standings/Tally.h"
 #include "standings/TempDatabase.h"
+#include "standings/WhyTexts.h"
 
 #include <optional>
 
@@ -24,14 +26,22 @@ StandingsRequest standingsRequestFor(const GroupRecords& group, const Tournament
     request.pointsForWin = settings.PointsForWin;
     request.pointsForDraw = settings.PointsForDraw;
     request.ruleOrder = settings.rulesInOrder();
+    request.adjustments = group.adjustments();
     return request;
 }
 
 StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName)
 {
     StandingsOutcome outcome;
-    const TallyOutcome tally
+    TallyOutcome tally
         = tallyResults(request.storedLines, int(request.teams.size()), request.pointsForWin, request.pointsForDraw);
+    QVector<LeagueAdjustment> adjustments;
+    for (const PointsAdjustment& adjustment : request.adjustments) {
+        if (adjustment.team < 0 || adjustment.team >= tally.tallies.size())
+            continue;
+        tally.tallies[adjustment.team].pts += adjustment.points;
+        adjustments.append({ request.teams[adjustment.team], adjustment.points, adjustment.reason });
+    }
     outcome.skippedLines = tally.skippedLines;
     const LeagueQuery query = buildLeagueQuery(request.ruleOrder);
 
@@ -49,19 +59,30 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
     std::optional<LeagueTable> table = database.readTable(query.orderedText);
     if (!table)
         return failed();
-    if (query.headToHead) {
+    const bool reordered = query.headToHead || query.headToHeadTable;
+    HeadToHeadStages stages;
+    if (query.headToHeadTable)
+        orderByHeadToHeadTable(table->rows, query.rulesBeforeTable, tally.games, request.pointsForWin,
+                               request.pointsForDraw, &stages);
+    if (query.headToHead)
         separateLevelPairs(table->rows, request.displayLines);
+    if (reordered) {
         if (!database.replaceTempTable(table->rows))
             return failed();
-        table = database.readTable(kTempTableInOrder);
-        if (!table)
+        std::optional<LeagueTable> written = database.readTable(kTempTableInOrder);
+        if (!written)
             return failed();
+        for (int i = 0; i < written->rows.size() && i < table->rows.size(); ++i)
+            written->rows[i].teamNumber = table->rows[i].teamNumber;
+        table = std::move(written);
     }
     if (!database.commit())
         return failed();
 
     outcome.table = *table;
-    outcome.reportQuery = query.headToHead ? kTempTableQuery : query.text;
+    outcome.table.adjustments = adjustments;
+    outcome.table.why = whyTexts(outcome.table.rows, request.ruleOrder, stages, request.displayLines);
+    outcome.reportQuery = reordered ? kTempTableQuery : query.text;
     return outcome;
 }
 

@@ -17,6 +17,7 @@ struct StandingsRequest
     int pointsForWin = 3;
     int pointsForDraw = 1;
     QList<int> ruleOrder; // rule codes, most significant first
+    PointsAdjustments adjustments;
 };
 
 // The request for one group's table under the tournament's points and rules; the head-to-head
@@ -26,18 +27,18 @@ StandingsRequest standingsRequestFor(const GroupRecords& group, const Tournament
 struct StandingsOutcome
 {
     QString error;        // "Error <code> - <text>" from the database; empty on success
-    QString reportQuery;  // the league query, or "SELECT * FROM TempTable" with the head-to-head rule
+    QString reportQuery;  // the league query, or "SELECT * FROM TempTable" with a head-to-head rule
     LeagueTable table;    // the rows read back inside the computation's transaction
     int skippedLines = 0; // result lines passed over (unreadable, or naming no team of the group)
 
     bool ok() const { return error.isEmpty(); }
 };
 
-// Tallies the results, rewrites League and Teams in the temporary database at `databaseName`,
-// orders the rows by the league query (teams equal on every rule in team-number order), and with
-// the head-to-head rule separates level neighbours and rewrites TempTable. All of it happens in one
-// transaction, so the rows returned are this computation's own even when another program uses the
-// same file; on failure nothing is kept and `error` says why.
+// Tallies the results and adds the points adjustments to Pts, rewrites League and Teams in the temporary database at
+// `databaseName`, orders the rows by the league query (teams equal on every rule in team-number order), orders level
+// teams by the head-to-head table and then, with the games-between-teams rule, separates level neighbours, and with
+// either of them rewrites TempTable. All of it happens in one transaction, so the rows returned are this computation's
+// own even when another program uses the same file; on failure nothing is kept and `error` says why.
 StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName);
 
 // Reads the rows that a text from report mode (the league query, or "SELECT * FROM TempTable")

@@ -20,6 +20,7 @@ TallyOutcome tallyResults(const QStringList& storedLines, int teamCount, int poi
         }
         const qint64 h = record->homeFullTime;
         const qint64 a = record->awayFullTime;
+        outcome.games.append({ record->home, record->away, h, a });
         TeamTally& home = outcome.tallies[record->home];
         TeamTally& away = outcome.tallies[record->away];
         home.goalsFor += h;

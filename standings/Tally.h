@@ -16,9 +16,19 @@ struct TeamTally
     qint64 diff() const { return goalsFor - against; }
 };
 
+// A result that counted, as the head-to-head table reads it: team numbers and full-time goals.
+struct GameResult
+{
+    int home = 0;
+    int away = 0;
+    qint64 homeGoals = 0;
+    qint64 awayGoals = 0;
+};
+
 struct TallyOutcome
 {
     QVector<TeamTally> tallies; // one per team number 0..teamCount-1
+    QVector<GameResult> games;  // the results that counted, in the order of the lines
     int skippedLines = 0;       // result lines passed over: unreadable, or naming no team of the group
 };
 

@@ -171,8 +171,12 @@ std::optional<LeagueTable> TempDatabase::readTable(const QString& sql)
     }
     LeagueTable table;
     const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
-        table.columns.append(record.fieldName(i));
+    // A team number is kept with its row but is no column of the table the user sees.
+    const int teamNumber = record.indexOf(QStringLiteral("TeamNumber"));
+    for (int i = 0; i < record.count(); ++i) {
+        if (i != teamNumber)
+            table.columns.append(record.fieldName(i));
+    }
     const int name = record.indexOf(QStringLiteral("Competitors Name"));
     const int won = record.indexOf(QStringLiteral("Won"));
     const int drawn = record.indexOf(QStringLiteral("Drawn"));
@@ -192,6 +196,8 @@ std::optional<LeagueTable> TempDatabase::readTable(const QString& sql)
         row.against = field(against).toLongLong();
         row.diff = field(diff).toLongLong();
         row.pts = field(pts).toLongLong();
+        if (teamNumber >= 0)
+            row.teamNumber = field(teamNumber).toInt();
         table.rows.append(row);
     }
     if (query.lastError().isValid()) {

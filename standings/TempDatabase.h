@@ -33,6 +33,7 @@ public:
     bool replaceTempTable(const QVector<LeagueRow>& rows);
 
     // Runs a SELECT that yields league rows and reads them by field name, keeping the column order.
+    // A TeamNumber field goes into the rows' team numbers, not into the columns.
     std::optional<LeagueTable> readTable(const QString& sql);
 
     QString errorMessage() const { return m_errorMessage; }

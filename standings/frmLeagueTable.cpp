@@ -65,12 +65,18 @@ void frmLeagueTable::fillGrid(const LeagueTable& table)
 {
     m_rows->setColumnCount(int(table.columns.size()));
     m_rows->setHorizontalHeaderLabels(table.columns);
-    for (const LeagueRow& row : table.rows) {
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const LeagueRow& row = table.rows[r];
+        const QString why = table.why.value(r);
         QList<QStandardItem*> cells;
         for (const QString& column : table.columns) {
             auto* cell = new QStandardItem;
             const QVariant value = leagueRowValue(row, column);
             cell->setData(value, Qt::DisplayRole);
+            if (!why.isEmpty()) {
+                cell->setToolTip(why);
+                cell->setData(why, Qt::AccessibleDescriptionRole);
+            }
             if (value.typeId() != QMetaType::QString)
                 cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             cells.append(cell);

@@ -10,7 +10,8 @@ class QTableView;
 
 // The league table of one group, shown modally: one column per field of the rows' source, headed by
 // the field's name, one row per team in league order. It shows a copy of the rows; nothing typed
-// here could reach the database, so the table cannot be edited.
+// here could reach the database, so the table cannot be edited. Each row but the first says why it
+// stands below the one above, as its tooltip and its accessible description.
 class frmLeagueTable : public QDialog
 {
     Q_OBJECT

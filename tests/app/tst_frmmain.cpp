@@ -1,6 +1,6 @@
 // The main window: its start, window state and group windows, File > New's team entry, File > Open and Save, the
-// file named at start-up, the recent files, and File > Generate Fixtures (its questions, refusals and busy pointer; the
-// schedule is tested in tst_schedule).
+// file named at start-up, the recent files, File > Generate Fixtures (its questions, refusals and busy pointer; the
+// schedule is tested in tst_schedule), File > Import Results and File > Points Adjustments.
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
@@ -12,6 +12,7 @@
 #include "model/Tournament.h"
 #include "setup/TournamentSetup.h"
 #include "setup/frmTournamentDetails.h"
+#include "standings/frmPointsAdjustments.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -24,13 +25,17 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <memory>
 #include <optional>
 #include <sys/resource.h>
+
+Q_DECLARE_METATYPE(PointsAdjustments)
 
 namespace {
 
@@ -448,6 +453,77 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(),
                  target.startsWith(QLatin1String("other")) ? 2 : 1);
+    }
+
+    void pointsAdjustments_data()
+    {
+        QTest::addColumn<int>("team"); // of the opened cup's group 1, whose Łódź has -3 points
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("message");   // the refusal, "" when none
+        QTest::addColumn<QStringList>("shown"); // the table's points afterwards
+        QTest::addColumn<PointsAdjustments>("kept");
+        const PointsAdjustment lodz { 1, -3, "late kick-off" };
+        const auto row = [](const char* name, int team, int points, const char* button, bool accept,
+                            const QString& message, const QStringList& shown, const PointsAdjustments& kept) {
+            QTest::newRow(name) << team << points << button << accept << message << shown << kept;
+        };
+        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", true, "", { "-3", "2" },
+            { lodz, { 2, 2, "appeal, won" } });
+        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", false, "", { "-5" }, { lodz });
+        row("removed from Łódź", 1, 0, "cmdRemove", true, "", {}, {});
+        row("a second one for Łódź refused", 1, -1, "cmdAdd", true,
+            "Łódź, \"ŁKS\" has a points adjustment already: change it instead.", { "-3" }, { lodz });
+        row("none to change for Rovers", 3, 1, "cmdChange", true,
+            "Rovers has no points adjustment to change or remove.", { "-3" }, { lodz });
+        row("0 points refused", 2, 0, "cmdAdd", true, "An adjustment of 0 points is none: Remove takes one away.",
+            { "-3" }, { lodz });
+    }
+    // The dialog acts on the active group window; what OK keeps marks the tournament unsaved, is saved with it and
+    // comes back with it.
+    void pointsAdjustments()
+    {
+        QFETCH(int, team);
+        QFETCH(int, points);
+        QFETCH(QString, button);
+        QFETCH(bool, accept);
+        QFETCH(QString, message);
+        QFETCH(QStringList, shown);
+        QFETCH(PointsAdjustments, kept);
+        openCup();
+        Tournament.Saved = true;
+        frmGroup* group = m_window->loadedGroupWindow(1);
+        group->setAdjustments({ { 1, -3, "late kick-off" } });
+        m_window->activateGroupWindow(1);
+        ScriptedPrompts prompts;
+        if (!message.isEmpty())
+            prompts.expect(message);
+        ModalDialog<frmPointsAdjustments> dialog([&](frmPointsAdjustments* d) {
+            for (QWidget* control : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty(),
+                         qPrintable(control->objectName()));
+            d->findChild<QComboBox*>("cmbTeam")->setCurrentIndex(team);
+            d->findChild<QSpinBox*>("txtPoints")->setValue(points);
+            d->findChild<QLineEdit*>("txtReason")->setText("appeal, won");
+            d->findChild<QPushButton*>(button)->click();
+            const auto* table = d->findChild<QTableWidget*>("grdAdjustments");
+            QStringList points;
+            for (int row = 0; row < table->rowCount(); ++row)
+                points.append(table->item(row, 1)->text());
+            QCOMPARE(points, shown);
+            d->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel")->click();
+        });
+        m_window->mnuPointsAdjustments_Click();
+        QVERIFY(dialog.wasShown());
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(group->adjustments(), kept);
+        QCOMPARE(bool(Tournament.Saved), kept.size() == 1); // unchanged
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
+        m_window->mnuSave_Click();
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
+        m_window->mnuOpen_Click();
+        QCOMPARE(m_window->loadedGroupWindow(1)->adjustments(), kept);
     }
 
     void open_data()

@@ -5,10 +5,12 @@
 #include "cli/Commands.h"
 #include "fixtures/BalancedSchedule.h"
 #include "fixtures/FixtureSort.h"
+#include "group/CsvRows.h"
 #include "model/Settings.h"
 #include "model/TournamentFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,8 +39,10 @@ TournamentData cup()
     data.TeamsInGroup = { 0, 6, 3 };
     data.RuleCount = 1;
     data.RuleOrder = { 0, 1 };
-    data.groups = { { "1. Division A", { "Rovers", "United", "City", "Town", "Athletic", "Albion" }, {} },
-                    { "2. Division B", { "Wanderers", "Rangers", "Villa" }, { "R:07-Mar-2000:1:0:2:2:0:2" } } };
+    data.groups = {
+        { "1. Division A", { "Rovers", "United", "City", "Town", "Athletic", "Albion" }, {} },
+        { "2. Division B", { "Wanderers", "Rangers", "Villa" }, { "R:07-Mar-2000:1:0:2:2:0:2" }, { { 1, -2, "late" } } }
+    };
     return data;
 }
 
@@ -114,6 +118,7 @@ private slots:
         row("table, unknown option", table + " --colour", 2, "", "tabulon-cli table: Unknown option 'colour'.\n" + tableUsage);
         row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
         row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
+        row("table, why each row stands there", table + " --group 1 --why", 0, kHeader.chopped(1) + "\tWhy\nRovers\t0\t0\t1\t2\t2\t0\t1\t\nUnited\t0\t0\t1\t2\t2\t0\t1\tlevel on every rule: team order\nCity\t0\t0\t0\t0\t0\t0\t0\tpoints 0 against 1\n", "");
         row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
 
         const QString report = "report " + kTwoGroups + " --today 15-Mar-2000 --group ";
@@ -137,6 +142,11 @@ private slots:
         row("calendar without --output", "calendar " + kTwoGroups + " --group 1", 2, "", "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n");
         row("publish", "publish " + kTwoGroups + ' ' + file("site") + " --today 15-Mar-2000", 0, "Published 2 groups to " + file("site") + "\n", "");
         row("publish, folder of other files", "publish " + kTwoGroups + ' ' + m_folder.path(), 1, "", "tabulon-cli publish: " + m_folder.path() + " holds other files");
+        const QString adjust = "adjust " + file("cup.trn") + " --group 2 --team ";
+        row("adjust, a deduction replaced", adjust + "Rangers --points -3 --reason appeal", 0, "Rangers has a points adjustment of -3 in 2. Division B.\n", "");
+        row("adjust, 0 removes it", adjust + "Rangers --points 0", 0, "Rangers has no points adjustment in 2. Division B.\n", "");
+        row("adjust, a team of another group", adjust + "Rovers --points -3", 1, "", "tabulon-cli adjust: 2. Division B has no team \"Rovers\".\n");
+        row("adjust, points beyond 16 bits", adjust + "Rangers --points 40000", 2, "", "tabulon-cli adjust: --points needs a whole number from -32768 to 32767, not \"40000\".\n");
         // clang-format on
     }
     void commands()
@@ -166,6 +176,9 @@ private slots:
         TournamentData expected = cup(); // a refusal leaves the file alone
         if (args.value(0) == QLatin1String("import") && exitCode == 0)
             expected.groups[0].recordLines = QStringList { "R:14-Mar-2000:::2:1:0:1", "F:21-Mar-2000:2:3" };
+        if (args.value(0) == QLatin1String("adjust") && exitCode == 0)
+            expected.groups[1].adjustments
+                = outText.contains("no points") ? PointsAdjustments() : PointsAdjustments { { 1, -3, "appeal" } };
         if (args.value(0) == QLatin1String("generate") && exitCode == 0) {
             QStringList& lines = expected.groups[0].recordLines;
             const auto build = args.contains("--balanced") ? buildBalancedSchedule : buildSchedule;
@@ -178,6 +191,60 @@ private slots:
             QVERIFY(written.contains("Atl\xC3\xA9tico Madrid\r\n"));
             QCOMPARE(written, formatTournament(*parseTournament(contentsOf(kWindowsFile)).data).value());
         }
+    }
+
+    // Each competition, made from its matches with the rule order it used and given its points adjustments, has
+    // its official table through tabulon-cli table: place, W, D, L, goals and Pts of every team.
+    void officialSeasons_data()
+    {
+        QTest::addColumn<QString>("season");
+        QTest::addColumn<QString>("rules");
+        for (const char* season : { "eng_premier_league_2011_12", "eng_premier_league_2023_24" })
+            QTest::newRow(season) << season << "1,2,3";
+        for (const char* season : { "esp_la_liga_2014_15", "euro_2012_group_a", "euro_2024_group_e" })
+            QTest::newRow(season) << season << "1,6,2,3";
+        QTest::newRow("world_cup_2018_group_b") << "world_cup_2018_group_b"
+                                                << "1,2,3,6";
+    }
+    void officialSeasons()
+    {
+        QFETCH(QString, season);
+        QFETCH(QString, rules);
+        const QString base = QStringLiteral(TABULON_TEST_DATA "/seasons/") + season;
+        const auto rowsOf = [](const QString& path) { return readCsv(contentsOf(path)).rows.mid(1); };
+        const auto run = [](const QStringList& args) {
+            QString outText;
+            QTextStream outStream(&outText);
+            QTextStream errStream(stderr);
+            return runCli(args, outStream, errStream) == 0 ? (outStream.flush(), outText) : QString();
+        };
+        WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), file("TempDB.mdb"));
+        const QString trn = file("season.trn");
+        QVERIFY(
+            !run({ "new", trn, "--name", season, "--location", "home", "--rules", rules, base + ".csv" }).isEmpty());
+        QHash<QString, int> adjustments; // a team may have more than one
+        for (const CsvRow& row : rowsOf(base + ".adjustments.csv"))
+            adjustments[row.cells[0]] += row.cells[1].toInt();
+        for (auto given = adjustments.cbegin(); given != adjustments.cend(); ++given)
+            QVERIFY(!run({ "adjust", trn, "--group", "1", "--team", given.key(), "--points", QString::number(*given) })
+                         .isEmpty());
+
+        QStringList lines = run({ "table", trn }).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList header = lines.takeFirst().split(u'\t');
+        QStringList computed;
+        for (int place = 1; place <= lines.size(); ++place) {
+            const QStringList cells = lines[place - 1].split(u'\t');
+            computed << QString::number(place) + ' ' + cells[0];
+            for (const char* column : { "Won", "Drawn", "Lost", "For", "Against", "Pts" })
+                computed.last() += ' ' + cells[header.indexOf(column)];
+        }
+        QStringList official; // "pos,team,played,won,drawn,lost,gf,ga,gd,pts"
+        for (const CsvRow& row : rowsOf(base + ".table.csv")) {
+            const QStringList& r = row.cells;
+            official << QStringList { r[0], r[1], r[3], r[4], r[5], r[6], r[7], r[9] }.join(' ');
+        }
+        QVERIFY(official.size() >= 4);
+        QCOMPARE(computed, official);
     }
 
     // The executable itself: its arguments, its standard output in UTF-8 and the database beside it.

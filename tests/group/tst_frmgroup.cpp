@@ -470,8 +470,8 @@ private slots:
         QVERIFY(m_group->isEnabled());
     }
 
-    // Rules 1, 5: United beat Rovers 2-1, Rovers beat United 1-0, and a team with a long name has a fixture.
-    // While the table is shown the group window rests; nothing in it is cut or editable.
+    // Rules 1, 5: Rovers beat United 2-1, United beat Rovers 1-0, and a team with a long name has a fixture.
+    // While the table is shown the group window rests; nothing in it is cut or editable; each row says why it is there.
     void leagueTableButton()
     {
         QTemporaryDir folder;
@@ -484,6 +484,7 @@ private slots:
         storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", "R:14-Mar-2000:0:0:1:0:1:0", "F:21-Mar-2000:2:0" });
         m_group->show();
         QStringList seen;
+        QStringList why; // each row's tooltip, which is also its accessible description
         ModalDialog<frmLeagueTable> driver([&](frmLeagueTable* window) {
             auto* grid = ctl<QTableView>(*window, "DBGrid1");
             for (int r = -1, width = 0; r < grid->model()->rowCount(); ++r, width = 0) {
@@ -492,6 +493,10 @@ private slots:
                     cells << (r < 0 ? grid->model()->headerData(c, Qt::Horizontal) : grid->model()->index(r, c).data())
                                  .toString();
                 seen << cells.join(u',');
+                const QModelIndex last = grid->model()->index(r, grid->model()->columnCount() - 1);
+                if (r >= 0)
+                    why << last.data(Qt::ToolTipRole).toString();
+                QCOMPARE(last.siblingAtColumn(0).data(Qt::AccessibleDescriptionRole), last.data(Qt::ToolTipRole));
                 QVERIFY(grid->columnWidth(0) > grid->fontMetrics().horizontalAdvance(cells[0]));
                 QVERIFY(grid->viewport()->width() >= width);
             }
@@ -507,6 +512,9 @@ private slots:
                  (QStringList { "Competitors Name,Won,Drawn,Lost,For,Against,Diff,Pts", "United,1,0,1,2,2,0,3",
                                 "Rovers,1,0,1,2,2,0,3",
                                 "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V.,0,0,0,0,0,0,0" }));
+        QCOMPARE(
+            why,
+            (QStringList { "", "level on 3 points; lost the last deciding game between them", "points 0 against 3" }));
         QVERIFY(m_group->isEnabled());
 
         // A missing file is not created: the computation says why and shows no table.

@@ -1,22 +1,8 @@
-// CSV files into a group: the rows a file may hold, every refusal naming its line, and six real
-// seasons whose imported results give their official figures.
+// CSV files into a group: the rows a file may hold, and every refusal naming its line. The real seasons are
+// imported in tst_cli, through tabulon-cli new.
 #include "group/ResultImport.h"
-#include "setup/SeasonFromCsv.h"
-#include "standings/Standings.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestImport : public QObject
 {
@@ -69,52 +55,6 @@ private slots:
         QCOMPARE(import.refusal, refusal);
         QCOMPARE(import.lines, lines);
         QCOMPARE(import.fixtures + import.results, lines.size());
-    }
-
-    // Each season made into a one-group tournament gives every team its official figures; the
-    // official points include any deduction, which results alone do not know of.
-    void seasonsGiveOfficialFigures_data()
-    {
-        QTest::addColumn<QString>("season");
-        for (const char* season : { "eng_premier_league_2011_12", "eng_premier_league_2023_24", "esp_la_liga_2014_15",
-                                    "euro_2012_group_a", "euro_2024_group_e", "world_cup_2018_group_b" })
-            QTest::newRow(season) << QString::fromLatin1(season);
-    }
-    void seasonsGiveOfficialFigures()
-    {
-        QFETCH(QString, season);
-        const QString base = QStringLiteral(TABULON_TEST_DATA "/seasons/") + season;
-        SeasonRequest request { QStringLiteral("Season"), QStringLiteral("Europe") };
-        request.groupFiles.append({ season, contentsOf(base + QStringLiteral(".csv")) });
-        const SeasonFromCsv made = seasonFromCsv(request);
-        QCOMPARE(made.refusal, QStringList());
-        const TournamentGroupData& group = made.tournament->groups.first();
-
-        QTemporaryDir folder;
-        const QString database = folder.filePath(QStringLiteral("TempDB.mdb"));
-        QVERIFY(QFile::copy(QStringLiteral(TABULON_TEMPDB), database));
-        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
-        const StandingsOutcome outcome = computeStandings(
-            standingsRequestFor(GroupRecords(group.teams, group.recordLines), *made.tournament), database);
-        QVERIFY2(outcome.ok(), qPrintable(outcome.error));
-
-        QHash<QString, int> deducted;
-        for (const QByteArray& line : contentsOf(base + QStringLiteral(".adjustments.csv")).split('\n').mid(1))
-            if (!line.isEmpty())
-                deducted[QString::fromUtf8(line.split(',')[0])] += line.split(',')[1].toInt();
-        const QList<QByteArray> official = contentsOf(base + QStringLiteral(".table.csv")).trimmed().split('\n').mid(1);
-        QCOMPARE(outcome.table.rows.size(), official.size());
-        QCOMPARE(group.teams.size(), official.size());
-        for (const QByteArray& line : official) { // pos,team,played,won,drawn,lost,gf,ga,gd,pts
-            const QList<QByteArray> f = line.split(',');
-            const QString team = QString::fromUtf8(f[1]);
-            const auto row = std::find_if(outcome.table.rows.cbegin(), outcome.table.rows.cend(),
-                                          [&](const LeagueRow& r) { return r.name == team; });
-            QVERIFY2(row != outcome.table.rows.cend(), qPrintable(team));
-            QCOMPARE(QList<qint64>({ row->won, row->drawn, row->lost, row->goalsFor, row->against, row->pts }),
-                     QList<qint64>({ f[3].toInt(), f[4].toInt(), f[5].toInt(), f[6].toInt(), f[7].toInt(),
-                                     f[9].toInt() - deducted.value(team) }));
-        }
     }
 };
 

@@ -26,9 +26,13 @@ QByteArray crlf(const QByteArray& text)
     return QByteArray(text).replace("\n", "\r\n");
 }
 
-QByteArray withLine(int number, const QByteArray& replacement)
+// Lines 19 to 28: points adjustments of team 0 (1 point, no reason) and team 2 (-3).
+const QByteArray kAdjustedFile
+    = QByteArray(kValidFile) + "POINTS ADJUSTMENTS\n 2 \n 1 \n 0 \n 1 \n\n 1 \n 2 \n-3 \nPSR breach, \"appeal\"\n";
+
+QByteArray withLine(int number, const QByteArray& replacement, const QByteArray& file = kValidFile)
 {
-    QList<QByteArray> lines = QByteArray(kValidFile).split('\n');
+    QList<QByteArray> lines = file.split('\n');
     lines[number - 1] = replacement;
     return lines.join('\n');
 }
@@ -96,8 +100,9 @@ private slots:
         refusal("group count of absurd length", withLine(2, " " + QByteArray(500, '7')), 2, "the group count is 777777777777...; it must be 1 to 8.");
         refusal("team count 1", withLine(5, " 1 "), 5, "the team count of group 1 is 1; it must be 2 to 32767.");
         refusal("team count 32768", withLine(5, " 32768 "), 5, "the team count of group 1 is 32768; it must be 2 to 32767.");
-        refusal("rule count 6", withLine(6, " 6 "), 6, "the number of league order rules is 6; it must be 1 to 5.");
-        refusal("rule code 6", withLine(8, " 6 "), 8, "league order rule 2 is 6; it must be 1 to 5.");
+        accepted("rule code 6, the head-to-head table", withLine(8, " 6 "), withLine(8, " 6 "));
+        refusal("rule count 7", withLine(6, " 7 "), 6, "the number of league order rules is 7; it must be 1 to 6.");
+        refusal("rule code 7", withLine(8, " 7 "), 8, "league order rule 2 is 7; it must be 1 to 6.");
         refusal("points for a win 4", withLine(9, " 4 "), 9, "the number of points for a win is 4; it must be 2 or 3.");
         refusal("points for a draw 3", withLine(10, " 3 "), 10, "the number of points for a draw is 3; it must be 0, 1 or 2.");
         refusal("points for a draw a fraction", withLine(10, " 1.5 "), 10, "\" 1.5 \" is not a number; this line should hold the number of points for a draw.");
@@ -113,6 +118,12 @@ private slots:
         refusal("ends in the record lines", cutAfterLine(17), 18, "the file ends early; this line should hold record line 2 of group 1.");
         refusal("ends before the second group", withLine(2, " 2 "), 19, "the file ends early; this line should hold the caption of group 2.");
         refusal("text after the last block", QByteArray(kValidFile) + "F:21-Mar-2000:1:2\n", 19, "text follows the last group's record lines: \"F:21-Mar-2000:1:2\".");
+        accepted("points adjustments after the last block", kAdjustedFile, kAdjustedFile);
+        refusal("adjustment in a group the tournament lacks", withLine(21, " 2 ", kAdjustedFile), 21, "points adjustment 1 names group 2, but the tournament has 1.");
+        refusal("adjustment for a team outside the group", withLine(26, " 3 ", kAdjustedFile), 26, "points adjustment 2 names team 3, but group 1 has 3 team names.");
+        refusal("second adjustment for one team", withLine(26, " 0 ", kAdjustedFile), 26, "points adjustment 2 is the second one for team 0 of group 1.");
+        refusal("adjustment beyond 16 bits", withLine(27, "-32769 ", kAdjustedFile), 27, "the points of points adjustment 2 is -32769; it must be -32768 to 32767.");
+        refusal("text after the adjustments", kAdjustedFile + "junk\n", 29, "text follows the points adjustments: \"junk\".");
         // clang-format on
     }
     void readsOrRefuses()

@@ -20,6 +20,7 @@
 #include <zlib.h>
 
 Q_DECLARE_METATYPE(LeagueRow)
+Q_DECLARE_METATYPE(LeagueAdjustment)
 
 namespace {
 
@@ -37,6 +38,9 @@ const QStringList kFixturesTagged { "Fixtures For Spring Cup at Riverside", "Div
 const QStringList kOddTagged { "Report on <b>Cup</b> & Co", "Division [A]: *North?/South\\ of the county",
     "Date : 15-Mar-2000", "FIXDATE, 07-Mar-2000", "RESULT, Smith, Jones & \"<Sons>\"-v-Reds, (1-0), 2-2", "LEAGUE TABLE",
     "HEADER, W, D, L, F, A, GD, Pts", "Smith, Jones & \"<Sons>\",  1 ,  0 ,  0 ,  2 ,  1 ,  1 ,  3 " };
+// Its team's points adjustment: both the name and the reason hold a comma.
+const QStringList kOddAdjustedTagged = kOddTagged + QStringList { "Points Adjustments",
+    "Smith, Jones & \"<Sons>\", -3 , breach, appeal lost" };
 // clang-format on
 
 QByteArray contentsOf(const QString& path)
@@ -153,22 +157,27 @@ private slots:
         QTest::addColumn<bool>("fixtureList");
         QTest::addColumn<QStringList>("displayLines");
         QTest::addColumn<QVector<LeagueRow>>("rows");
+        QTest::addColumn<QVector<LeagueAdjustment>>("adjustments");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("tagged");
         // Entered out of date order; the fixture is left out of the results report.
         const QStringList lines { "R:14-Mar-2000:HT:0-1:FT:0-3:United-v-Rovers", "F:07-Mar-2000:Rovers-v-United",
                                   "R:07-Mar-2000:HT:1-0:FT:2-2:Rovers-v-United" };
         // clang-format off
-        QTest::newRow("results report") << false << QStringList { lines[0], lines[2] }
-            << QVector<LeagueRow> { { "Rovers", 1, 1, 0, 5, 2, 3, 4 }, { "United", 0, 1, 1, 2, 5, -3, 1 } }
-            << QStringList { "", "Report on Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
+        const QVector<LeagueRow> rows { { "Rovers", 1, 1, 0, 5, 2, 3, 4 }, { "United", 0, 1, 1, 2, 5, -3, 1 } };
+        const QStringList resultsText { "", "Report on Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
                 "07-Mar-2000", "Rovers-v-United                         (1-0)       2-2", "",
                 "14-Mar-2000", "United-v-Rovers                         (0-1)       0-3", "", "", "League Table", "",
                 "Team                    W    D    L    F    A   GD  Pts", "Rovers                  1    1    0    5    2    3    4",
-                "United                  0    1    1    2    5   -3    1", "", "", "",
-                "Report Created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
-            << kResultsTagged;
-        QTest::newRow("fixture list") << true << QStringList { lines[0], lines[1] } << QVector<LeagueRow>()
+                "United                  0    1    1    2    5   -3    1" };
+        const QStringList footer { "", "", "", "Report Created by Tabulon", "https://www.veltrix.example/tabulon" };
+        QTest::newRow("results report") << false << QStringList { lines[0], lines[2] } << rows << QVector<LeagueAdjustment>()
+            << (resultsText + footer).join("\r\n") << kResultsTagged;
+        QTest::newRow("results report, a points adjustment under the table") << false << QStringList { lines[0], lines[2] } << rows
+            << QVector<LeagueAdjustment> { { "United", -3, "late kick-off, twice" } }
+            << (resultsText + QStringList { "", "Points Adjustments", "", "United                 -3  late kick-off, twice" } + footer).join("\r\n")
+            << kResultsTagged + QStringList { "Points Adjustments", "United, -3 , late kick-off, twice" };
+        QTest::newRow("fixture list") << true << QStringList { lines[0], lines[1] } << QVector<LeagueRow>() << QVector<LeagueAdjustment>()
             << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
                 "07-Mar-2000", "Rovers-v-United                         ", "",
                 "14-Mar-2000", "United-v-Rovers                         ", "", "", "",
@@ -181,10 +190,11 @@ private slots:
         QFETCH(bool, fixtureList);
         QFETCH(QStringList, displayLines);
         QFETCH(QVector<LeagueRow>, rows);
+        QFETCH(QVector<LeagueAdjustment>, adjustments);
         QFETCH(QString, text);
         QFETCH(QStringList, tagged);
         const Report report = fixtureList ? buildFixtureList(kHeading, displayLines)
-                                          : buildResultsReport(kHeading, displayLines, { {}, rows });
+                                          : buildResultsReport(kHeading, displayLines, { {}, rows, adjustments });
         QCOMPARE(report.error, QString());
         QCOMPARE(report.text, text);
         QCOMPARE(report.taggedLines, tagged);
@@ -361,14 +371,18 @@ private slots:
             "<TR><TD Width=400><h5>Fixtures on 07-Mar-2000</H4></TD></TR>", "<TR><TD>Rovers-v-United</TD>", "</TR>",
             "<TR><TD Width=400><h5>Fixtures on 14-Mar-2000</H4></TD></TR>", "<TR><TD>United-v-Rovers</TD>", "</TR>", "</TABLE><BR>        ",
             head } + footer;
-        QTest::newRow("a name with a comma, markup, an ampersand and quotes, whole and escaped") << kOddTagged << QStringList {
+        const QStringList oddPage = QStringList {
             "<HTML><HEAD><TITLE>", "Report on &lt;b&gt;Cup&lt;/b&gt; &amp; Co</TITLE></HEAD><BODY><CENTER>",
             "<H1>Report on &lt;b&gt;Cup&lt;/b&gt; &amp; Co</H1>", "<H2>Division [A]: *North?/South\\ of the county</H2>", "<H3>Report Date : 15-Mar-2000</H3>", head,
             "<TR><TD Width=400><h5>Fixtures on 07-Mar-2000</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>",
             "<TR><TD>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;-v-Reds</TD>", "<TD Width=50 Align=Right>(1-0)</TD>", "<TD Width=50 Align=Right>2-2</TD></TR>" }
             + league + QStringList {
             "<TR><TD Align=Left>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;</TD>", figure + "1</TD>", figure + "0</TD>",
-            figure + "0</TD>", figure + "2</TD>", figure + "1</TD>", figure + "1</TD>", figure + "3</TD></TR>" } + footer;
+            figure + "0</TD>", figure + "2</TD>", figure + "1</TD>", figure + "1</TD>", figure + "3</TD></TR>" };
+        QTest::newRow("a name with a comma, markup, an ampersand and quotes, whole and escaped") << kOddTagged << oddPage + footer;
+        QTest::newRow("its points adjustment, name and reason whole") << kOddAdjustedTagged << oddPage + QStringList {
+            "<TR><TD><h4>Points Adjustments</h4></TD></TR>", "<TR><TD Align=Left>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;</TD>"
+            "<TD Width=30 Align=Right>-3</TD><TD Align=Left ColSpan=6>breach, appeal lost</TD></TR>" } + footer;
         // clang-format on
     }
     void htmlPage()
@@ -407,13 +421,18 @@ private slots:
             { "A5", QDate(2000, 3, 7) }, { "A6", "Rovers-v-United" }, { "B6", "" }, { "C6", "" }, { "A8", QDate(2000, 3, 14) },
             { "A9", "United-v-Rovers" }, { "B9", "" }, { "C9", "" }, { "A11", "Report created by Tabulon" },
             { "A12", "https://www.veltrix.example/tabulon" } };
-        QTest::newRow("a name with a comma whole, its figures in their columns") << kOddTagged << "Division _A__ _North__South_ of"
-            << QVariantMap { { "A1", kOddTagged[0] }, { "A2", kOddTagged[1] }, { "A3", "Date : 15-Mar-2000" },
+        const QVariantMap oddCells { { "A1", kOddTagged[0] }, { "A2", kOddTagged[1] }, { "A3", "Date : 15-Mar-2000" },
             { "A5", QDate(2000, 3, 7) }, { "A6", "Smith, Jones & \"<Sons>\"-v-Reds" }, { "B6", "(1-0)" }, { "C6", "2-2" },
             { "A8", "League Table" }, { "A10", "Team" }, { "B10", "W" }, { "C10", "D" }, { "D10", "L" }, { "E10", "F" },
             { "F10", "A" }, { "G10", "GD" }, { "H10", "Pts" }, { "A11", "Smith, Jones & \"<Sons>\"" }, { "B11", 1 }, { "C11", 0 },
-            { "D11", 0 }, { "E11", 2 }, { "F11", 1 }, { "G11", 1 }, { "H11", 3 }, { "A13", "Report created by Tabulon" },
-            { "A14", "https://www.veltrix.example/tabulon" } };
+            { "D11", 0 }, { "E11", 2 }, { "F11", 1 }, { "G11", 1 }, { "H11", 3 } };
+        const QString oddSheet = "Division _A__ _North__South_ of";
+        const auto oddWith = [&oddCells](const QVariantMap& more) { QVariantMap cells = oddCells; cells.insert(more); return cells; };
+        QTest::newRow("a name with a comma whole, its figures in their columns") << kOddTagged << oddSheet
+            << oddWith({ { "A13", "Report created by Tabulon" }, { "A14", "https://www.veltrix.example/tabulon" } });
+        QTest::newRow("its points adjustment under the table") << kOddAdjustedTagged << oddSheet
+            << oddWith({ { "A13", "Points Adjustments" }, { "A15", kOddTagged[7].section(",", 0, 1) }, { "B15", -3 },
+            { "C15", "breach, appeal lost" }, { "A17", "Report created by Tabulon" }, { "A18", "https://www.veltrix.example/tabulon" } });
         // clang-format on
     }
     void workbook()

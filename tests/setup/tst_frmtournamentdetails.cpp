@@ -127,7 +127,7 @@ private slots:
         refused("Must Enter Tournament Location", untouched);
         setText("txtLocation", " ");
         refused("Must Specify at least 1 Rule", untouched);
-        control<QListWidget>(d, "lstRuleList")->setCurrentRow(1);
+        control<QListWidget>(d, "lstRuleList")->setCurrentRow(2); // after the head-to-head table offered at the start
         click("cmdAddRule");
         refused("Must have at least 2 teams in group", teamsSoFar.arg(99));
         setText("txtNoOfTeams2", "2");
@@ -203,7 +203,7 @@ private slots:
         const auto lists = [this] {
             QStringList shown = { entries(d, "lstRules"), entries(d, "lstRuleList") };
             return shown
-                .replaceInStrings(QRegularExpression(QStringLiteral("(\\d)\\. [A-Za-z ]+")), QStringLiteral("\\1"))
+                .replaceInStrings(QRegularExpression(QStringLiteral("(\\d)\\. [A-Za-z -]+")), QStringLiteral("\\1"))
                 .replaceInStrings(QStringLiteral("|"), QString());
         };
         const auto press = [&](QListWidget* list, int row, const char* button) {
@@ -211,23 +211,24 @@ private slots:
             click(button);
             return lists();
         };
-        QCOMPARE(press(rules, 1, "cmdMoveUp"), QStringList({ "[4]1235", "" }));
-        QCOMPARE(press(rules, 0, "cmdMoveUp"), QStringList({ "[4]1235", "" })); // already first
-        QCOMPARE(press(rules, 2, "cmdMoveDown"), QStringList({ "413[2]5", "" }));
-        QCOMPARE(press(rules, 4, "cmdMoveDown"), QStringList({ "4132[5]", "" })); // already last
-        QCOMPARE(press(rules, 1, "cmdRemoveRule"), QStringList({ "[4]325", "1" }));
-        QCOMPARE(press(rules, 0, "cmdRemoveRule"), QStringList({ "[3]25", "14" }));
+        QCOMPARE(press(rules, 1, "cmdMoveUp"), QStringList({ "[4]1235", "6" }));
+        QCOMPARE(press(rules, 0, "cmdMoveUp"), QStringList({ "[4]1235", "6" })); // already first
+        QCOMPARE(press(rules, 2, "cmdMoveDown"), QStringList({ "413[2]5", "6" }));
+        QCOMPARE(press(rules, 4, "cmdMoveDown"), QStringList({ "4132[5]", "6" })); // already last
+        QCOMPARE(press(rules, 1, "cmdRemoveRule"), QStringList({ "[4]325", "61" }));
+        QCOMPARE(press(rules, 0, "cmdRemoveRule"), QStringList({ "[3]25", "614" }));
         rules->clearSelection();
         left->clearSelection();
         for (const char* button : { "cmdRemoveRule", "cmdAddRule", "cmdMoveUp", "cmdMoveDown" })
             click(button);
-        QCOMPARE(lists(), QStringList({ "325", "14" }));
-        QCOMPARE(press(left, 1, "cmdAddRule"), QStringList({ "3254", "[1]" }));
-        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "32541", "" })); // nothing left to select
+        QCOMPARE(lists(), QStringList({ "325", "614" }));
+        QCOMPARE(press(left, 1, "cmdAddRule"), QStringList({ "3251", "[6]4" }));
+        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "32516", "[4]" }));
+        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "325164", "" })); // nothing left to select
         rules->setCurrentRow(0);
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 6; ++i)
             click("cmdRemoveRule");
-        QCOMPARE(lists(), QStringList({ "", "32541" }));
+        QCOMPARE(lists(), QStringList({ "", "325164" }));
     }
 };
 

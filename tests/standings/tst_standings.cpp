@@ -53,6 +53,19 @@ QString stored(int home, int away, int homeGoals, int awayGoals, const QString& 
     return "R:07-Mar-2000:" + halfTime + ':' + numbers(homeGoals, awayGoals, home, away).replace(' ', ':');
 }
 
+// Z, Y and X beat each other in a circle and are level on every figure through their games with V;
+// among themselves Y has the best goal difference although Z beat Y.
+const Lines kCircle { stored(0, 1, 1, 0), stored(1, 2, 2, 0), stored(2, 0, 1, 0),
+                      stored(0, 4, 2, 0), stored(0, 4, 1, 1), stored(1, 4, 1, 0),
+                      stored(1, 4, 1, 1), stored(2, 4, 3, 0), stored(2, 4, 0, 0) };
+
+// Z, Y, X and W on 6 points (V adds outside their games); among the four X leads, Z and Y are level
+// and then Y beat Z.
+const Lines kSubset { stored(1, 0, 1, 0), stored(0, 2, 1, 0), stored(2, 1, 1, 0), stored(0, 3, 0, 0),
+                      stored(1, 3, 0, 0), stored(2, 3, 2, 0), stored(0, 4, 0, 0), stored(0, 4, 0, 0),
+                      stored(1, 4, 0, 0), stored(1, 4, 0, 0), stored(3, 4, 1, 0), stored(3, 4, 0, 0),
+                      stored(4, 2, 1, 0) };
+
 // The request as a group window makes it, under the tournament's points and rules.
 StandingsRequest request(const QStringList& teams, const QStringList& storedLines, const QList<int>& rules,
                          int pointsForWin = 3, int pointsForDraw = 1)
@@ -156,6 +169,17 @@ private slots:
             row("rule 5 alone" + engine, { 5 }, beaten, "Z,Y,X,W,V", backwards);
             row("rules 1, 5, 4: head-to-head" + engine, { 1, 5, 4 }, level, "W,X,Z,Y,V", backwards);
         }
+        row("rules 1, 5: pairs leave Z above Y, whom it beat", { 1, 5 }, kCircle, "Z,Y,X,V,W", false);
+        row("rules 1, 6: the table of their games puts Y first", { 1, 6 }, kCircle, "Y,Z,X,V,W", false);
+        for (bool backwards : { false, true })
+            row(QString("rules 1, 6: reapplied to the two still level") + (backwards ? ", engine scans backwards" : ""),
+                { 1, 6 }, kSubset, "V,X,Y,Z,W", backwards);
+        // Z and Y on 3 points; Z beat Y, Y has the better goal difference and more goals.
+        const Lines beatenBetter { stored(0, 1, 1, 0), stored(2, 0, 1, 0), stored(1, 3, 5, 0), stored(2, 4, 0, 0) };
+        row("rules 1, 6, 2, 3: their game before goal difference", { 1, 6, 2, 3 }, beatenBetter, "X,Z,Y,V,W", false);
+        row("rules 1, 2, 3, 6: goal difference first", { 1, 2, 3, 6 }, beatenBetter, "X,Y,Z,V,W", false);
+        row("rules 1, 3, 6: goals scored first", { 1, 3, 6 }, beatenBetter, "X,Y,Z,V,W", false);
+
         // Z and Y drew, X beat W.
         const Lines drawn { stored(0, 1, 0, 0), stored(2, 3, 1, 0) };
         row("2 points for a win, 2 for a draw", { 1 }, drawn, "Z,Y,X,W,V", false, 2, 2);
@@ -218,6 +242,42 @@ private slots:
             computed << r.name + ' ' + numbers(r.won, r.drawn, r.lost, r.goalsFor, r.against, r.diff, r.pts);
         QVERIFY(official.size() >= 4 && outcome.skippedLines == 0);
         QCOMPARE(computed, official);
+    }
+
+    void explainsEachRow_data()
+    {
+        QTest::addColumn<QList<int>>("rules");
+        QTest::addColumn<Lines>("lines");
+        QTest::addColumn<QStringList>("why"); // of each row, teams Z, Y, X, W, V
+        const QString points = "points in their games 0 against 3";
+        const QString teamOrder = "level on every rule: team order";
+        QTest::newRow("rules 1, 6: the table of their games, then points")
+            << QList<int> { 1, 6 } << kCircle
+            << QStringList { "", "level on 7 points; goal difference in their games 0 against 1",
+                             "level on 7 points; goal difference in their games -1 against 0", "points 3 against 7",
+                             "points 0 against 3" };
+        QTest::newRow("rules 1, 6: a smaller set asked again")
+            << QList<int> { 1, 6 } << kSubset
+            << QStringList { "", "points 6 against 8", "level on 6 points; points in their games 4 against 6",
+                             "level on 6 points; " + points, "level on 6 points; points in their games 2 against 4" };
+        QTest::newRow("rule 6 alone: goals scored in their games, then team order")
+            << QList<int> { 6 } << Lines { stored(0, 1, 2, 1), stored(1, 2, 1, 0), stored(2, 0, 1, 0) }
+            << QStringList { "", points, "goals scored in their games 1 against 2", points, teamOrder };
+        QTest::newRow("rules 1, 2, 3, 4: level on every rule")
+            << QList<int> { 1, 2, 3, 4 } << kCircle
+            << QStringList { "", teamOrder, teamOrder, "points 3 against 7", "points 0 against 3" };
+        const QString lost = "level on 7 points; lost the last deciding game between them";
+        QTest::newRow("rules 1, 5: each pair's last deciding game")
+            << QList<int> { 1, 5 } << kCircle
+            << QStringList { "", lost, lost, "points 3 against 7", "points 0 against 3" };
+    }
+    void explainsEachRow()
+    {
+        QFETCH(QList<int>, rules);
+        QFETCH(Lines, lines);
+        const StandingsOutcome outcome
+            = computeStandings(request({ "Z", "Y", "X", "W", "V" }, lines, rules), m_database);
+        QTEST(outcome.table.why, "why");
     }
 
     // The write lock is taken as the transaction begins: a second program filling the same file

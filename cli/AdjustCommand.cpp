@@ -1,0 +1,79 @@
+// tabulon-cli adjust: File > Points Adjustments without windows, for one team at a time.
+#include "cli/Commands.h"
+#include "model/TournamentFile.h"
+
+#include <QCommandLineParser>
+#include <limits>
+
+namespace {
+
+const char* const kUsage = "Usage: tabulon-cli adjust FILE.trn --group N --team NAME --points P [--reason TEXT]\n";
+
+int refuse(QTextStream& err, const QString& message, int status = 1)
+{
+    err << "tabulon-cli adjust: " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    const QCommandLineOption teamOption(QStringLiteral("team"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption pointsOption(QStringLiteral("points"), QString(), QStringLiteral("P"));
+    const QCommandLineOption reasonOption(QStringLiteral("reason"), QString(), QStringLiteral("TEXT"));
+    parser.addOptions({ groupOption, teamOption, pointsOption, reasonOption });
+    parser.addPositionalArgument(QStringLiteral("file"), QString());
+    if (!parser.parse(QStringList { QStringLiteral("adjust") } + args)) {
+        err << "tabulon-cli adjust: " << parser.errorText() << '\n' << kUsage;
+        return 2;
+    }
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(groupOption) || !parser.isSet(teamOption)
+        || !parser.isSet(pointsOption)) {
+        err << kUsage;
+        return 2;
+    }
+    const QString path = parser.positionalArguments().first();
+    bool isNumber = false;
+    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
+    if (!isNumber)
+        return refuse(err, QStringLiteral("--group needs a group number, not \"%1\".").arg(parser.value(groupOption)),
+                      2);
+    const int points = parser.value(pointsOption).toInt(&isNumber);
+    if (!isNumber || points < std::numeric_limits<qint16>::min() || points > std::numeric_limits<qint16>::max())
+        return refuse(err,
+                      QStringLiteral("--points needs a whole number from %1 to %2, not \"%3\".")
+                          .arg(std::numeric_limits<qint16>::min())
+                          .arg(std::numeric_limits<qint16>::max())
+                          .arg(parser.value(pointsOption)),
+                      2);
+
+    TournamentReadResult read = readTournamentFile(path);
+    if (!read.ok())
+        return refuse(err, read.error);
+    TournamentData& tournament = *read.data;
+    if (groupNumber < 1 || groupNumber > tournament.GroupCount)
+        return refuse(err,
+                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
+                          .arg(groupNumber)
+                          .arg(tournament.GroupCount));
+    TournamentGroupData& group = tournament.groups[groupNumber - 1];
+    const QString name = parser.value(teamOption);
+    const int team = int(group.teams.indexOf(name));
+    if (team < 0)
+        return refuse(err, QStringLiteral("%1 has no team \"%2\".").arg(group.caption, name));
+    if (group.teams.count(name) > 1)
+        return refuse(err, QStringLiteral("%1 has more than one team \"%2\".").arg(group.caption, name));
+
+    setPointsAdjustment(group.adjustments, team, points, parser.value(reasonOption));
+    QString error;
+    if (!saveTournamentFile(tournament, path, &error))
+        return refuse(err, error);
+    if (points == 0)
+        out << name << " has no points adjustment in " << group.caption << ".\n";
+    else
+        out << name << " has a points adjustment of " << points << " in " << group.caption << ".\n";
+    return 0;
+}
