@@ -1,5 +1,6 @@
 // tabulon-cli adjust: File > Points Adjustments without windows, for one team at a time.
 #include "cli/Commands.h"
+#include "cli/GroupOption.h"
 #include "model/TournamentFile.h"
 
 #include <QCommandLineParser>
@@ -36,11 +37,12 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return 2;
     }
     const QString path = parser.positionalArguments().first();
+    QString groupError;
+    const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
+    if (!typedGroup)
+        return refuse(err, groupError, 2);
+    const int groupNumber = *typedGroup;
     bool isNumber = false;
-    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
-    if (!isNumber)
-        return refuse(err, QStringLiteral("--group needs a group number, not \"%1\".").arg(parser.value(groupOption)),
-                      2);
     const int points = parser.value(pointsOption).toInt(&isNumber);
     if (!isNumber || points < std::numeric_limits<qint16>::min() || points > std::numeric_limits<qint16>::max())
         return refuse(err,
@@ -54,11 +56,8 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (!read.ok())
         return refuse(err, read.error);
     TournamentData& tournament = *read.data;
-    if (groupNumber < 1 || groupNumber > tournament.GroupCount)
-        return refuse(err,
-                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
-                          .arg(groupNumber)
-                          .arg(tournament.GroupCount));
+    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
+        return refuse(err, missing);
     TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const QString name = parser.value(teamOption);
     const int team = int(group.teams.indexOf(name));

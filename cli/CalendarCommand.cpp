@@ -1,5 +1,6 @@
 // tabulon-cli calendar: a group's games, or one team's, as an iCalendar file.
 #include "cli/Commands.h"
+#include "cli/GroupOption.h"
 #include "model/TournamentFile.h"
 #include "reports/CalendarExport.h"
 #include "reports/ReportFile.h"
@@ -34,23 +35,18 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
         err << kUsage;
         return 2;
     }
-    bool isNumber = false;
-    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
-    if (!isNumber || groupNumber < 1)
-        return refuse(
-            err, QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)), 2);
+    QString groupError;
+    const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
+    if (!typedGroup)
+        return refuse(err, groupError, 2);
+    const int groupNumber = *typedGroup;
 
     const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
     if (!read.ok())
         return refuse(err, read.error, 1);
     const TournamentData& tournament = *read.data;
-    if (groupNumber > tournament.groups.size())
-        return refuse(err,
-                      QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
-                          .arg(groupNumber)
-                          .arg(tournament.groups.size())
-                          .arg(tournament.groups.size() == 1 ? QStringLiteral("group") : QStringLiteral("groups")),
-                      1);
+    if (const QString missing = missingGroup(groupNumber, int(tournament.groups.size())); !missing.isEmpty())
+        return refuse(err, missing, 1);
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const QString team = parser.value(teamOption);
     if (parser.isSet(teamOption) && !group.teams.contains(team))

@@ -1,6 +1,7 @@
 // tabulon-cli generate: File > Generate Fixtures (with --balanced, File > Generate Balanced
 // Fixtures) without windows.
 #include "cli/Commands.h"
+#include "cli/GroupOption.h"
 #include "fixtures/BalancedSchedule.h"
 #include "fixtures/FixtureGeneration.h"
 #include "group/RecordLines.h"
@@ -46,11 +47,12 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     const QString path = parser.positionalArguments().first();
 
+    QString groupError;
+    const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
+    if (!typedGroup)
+        return refuse(err, groupError, 2);
+    const int groupNumber = *typedGroup;
     bool isNumber = false;
-    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
-    if (!isNumber)
-        return refuse(err, QStringLiteral("--group needs a group number, not \"%1\".").arg(parser.value(groupOption)),
-                      2);
     const QDate start = parseRecordDate(parser.value(startOption));
     if (!start.isValid())
         return refuse(
@@ -80,11 +82,8 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (!read.ok())
         return refuse(err, read.error);
     TournamentData& tournament = *read.data;
-    if (groupNumber < 1 || groupNumber > tournament.GroupCount)
-        return refuse(err,
-                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
-                          .arg(groupNumber)
-                          .arg(tournament.GroupCount));
+    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
+        return refuse(err, missing);
     TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const int n = tournament.TeamsInGroup[groupNumber];
     switch (fixtureRefusal(n, group.teams, group.recordLines)) {

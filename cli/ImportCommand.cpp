@@ -1,5 +1,6 @@
 // tabulon-cli import: File > Import Results without windows.
 #include "cli/Commands.h"
+#include "cli/GroupOption.h"
 #include "group/ResultImport.h"
 #include "model/TournamentFile.h"
 
@@ -43,21 +44,18 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     }
     const QString path = parser.positionalArguments().at(0);
     const QString csvPath = parser.positionalArguments().at(1);
-    bool isNumber = false;
-    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
-    if (!isNumber || groupNumber < 1)
-        return refuse(
-            err, QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)), 2);
+    QString groupError;
+    const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
+    if (!typedGroup)
+        return refuse(err, groupError, 2);
+    const int groupNumber = *typedGroup;
 
     TournamentReadResult read = readTournamentFile(path);
     if (!read.ok())
         return refuse(err, read.error);
     TournamentData& tournament = *read.data;
-    if (groupNumber > tournament.GroupCount)
-        return refuse(err,
-                      QStringLiteral("group %1 does not exist; the tournament has %2 groups.")
-                          .arg(groupNumber)
-                          .arg(tournament.GroupCount));
+    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
+        return refuse(err, missing);
     QString error;
     const std::optional<QByteArray> csv = readWholeFile(csvPath, &error);
     if (!csv)

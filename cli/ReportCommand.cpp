@@ -1,6 +1,7 @@
 // tabulon-cli report and fixtures: a group's results report or fixture list without windows, made
 // by the same builders as the group window's buttons.
 #include "cli/Commands.h"
+#include "cli/GroupOption.h"
 #include "group/GroupRecords.h"
 #include "group/RecordLines.h"
 #include "model/TournamentFile.h"
@@ -39,11 +40,11 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         err << usage;
         return 2;
     }
-    bool isNumber = false;
-    const int groupNumber = parser.value(groupOption).toInt(&isNumber);
-    if (!isNumber || groupNumber < 1)
-        return refuse(QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)),
-                      2);
+    QString groupError;
+    const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
+    if (!typedGroup)
+        return refuse(groupError, 2);
+    const int groupNumber = *typedGroup;
     const QDate today = parser.isSet(todayOption) ? parseRecordDate(parser.value(todayOption)) : QDate::currentDate();
     if (!today.isValid())
         return refuse(
@@ -59,12 +60,8 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     if (!read.ok())
         return refuse(read.error, 1);
     const TournamentData& tournament = *read.data;
-    if (groupNumber > tournament.GroupCount)
-        return refuse(QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
-                          .arg(groupNumber)
-                          .arg(tournament.GroupCount)
-                          .arg(tournament.GroupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups")),
-                      1);
+    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
+        return refuse(missing, 1);
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const GroupRecords records(group.teams, group.recordLines, group.adjustments);
     if (records.displayLines().isEmpty()) // as the group window's buttons do nothing then

@@ -1,6 +1,7 @@
 // tabulon-cli table: a group's league table without windows, computed by the same code and in the
 // same temporary database as the League Table button.
 #include "cli/Commands.h"
+#include "cli/GroupOption.h"
 #include "group/GroupRecords.h"
 #include "model/DatabaseLocation.h"
 #include "model/ProgramFolders.h"
@@ -65,24 +66,19 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     int onlyGroup = 0;
     if (parser.isSet(groupOption)) {
-        bool isNumber = false;
-        onlyGroup = parser.value(groupOption).toInt(&isNumber);
-        if (!isNumber || onlyGroup < 1)
-            return refuse(
-                err, QStringLiteral("--group needs a group number from 1, not \"%1\".").arg(parser.value(groupOption)),
-                2);
+        QString groupError;
+        const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
+        if (!typedGroup)
+            return refuse(err, groupError, 2);
+        onlyGroup = *typedGroup;
     }
 
     const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
     if (!read.ok())
         return refuse(err, read.error);
     const TournamentData& tournament = *read.data;
-    if (onlyGroup > tournament.GroupCount)
-        return refuse(err,
-                      QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
-                          .arg(onlyGroup)
-                          .arg(tournament.GroupCount)
-                          .arg(tournament.GroupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups")));
+    if (const QString missing = missingGroup(onlyGroup, tournament.GroupCount); !missing.isEmpty())
+        return refuse(err, missing);
 
     const QString databaseName = cliDatabaseName();
     const int first = onlyGroup > 0 ? onlyGroup : 1;
