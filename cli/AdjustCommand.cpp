@@ -52,12 +52,11 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
                           .arg(parser.value(pointsOption)),
                       2);
 
-    TournamentReadResult read = readTournamentFile(path);
-    if (!read.ok())
-        return refuse(err, read.error);
-    TournamentData& tournament = *read.data;
-    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
-        return refuse(err, missing);
+    QString readError;
+    std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
+    if (!read)
+        return refuse(err, readError);
+    TournamentData& tournament = *read;
     TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const QString name = parser.value(teamOption);
     const int team = int(group.teams.indexOf(name));

@@ -41,12 +41,12 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
         return refuse(err, groupError, 2);
     const int groupNumber = *typedGroup;
 
-    const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
-    if (!read.ok())
-        return refuse(err, read.error, 1);
-    const TournamentData& tournament = *read.data;
-    if (const QString missing = missingGroup(groupNumber, int(tournament.groups.size())); !missing.isEmpty())
-        return refuse(err, missing, 1);
+    QString readError;
+    std::optional<TournamentData> read
+        = readTournamentWithGroup(parser.positionalArguments().first(), groupNumber, &readError);
+    if (!read)
+        return refuse(err, readError, 1);
+    const TournamentData& tournament = *read;
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const QString team = parser.value(teamOption);
     if (parser.isSet(teamOption) && !group.teams.contains(team))

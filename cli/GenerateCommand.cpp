@@ -78,12 +78,11 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     const int legs = parser.isSet(homeAwayOption) ? 2 : 1;
 
-    TournamentReadResult read = readTournamentFile(path);
-    if (!read.ok())
-        return refuse(err, read.error);
-    TournamentData& tournament = *read.data;
-    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
-        return refuse(err, missing);
+    QString readError;
+    std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
+    if (!read)
+        return refuse(err, readError);
+    TournamentData& tournament = *read;
     TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const int n = tournament.TeamsInGroup[groupNumber];
     switch (fixtureRefusal(n, group.teams, group.recordLines)) {

@@ -10,12 +10,20 @@ std::optional<int> readGroupOption(const QString& text, QString* error)
     return std::nullopt;
 }
 
-QString missingGroup(int number, int groupCount)
+std::optional<TournamentData> readTournamentWithGroup(const QString& path, int number, QString* error)
 {
-    if (number <= groupCount)
-        return QString();
-    return QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
-        .arg(number)
-        .arg(groupCount)
-        .arg(groupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups"));
+    TournamentReadResult read = readTournamentFile(path);
+    if (!read.ok()) {
+        *error = read.error;
+        return std::nullopt;
+    }
+    const int groupCount = read.data->GroupCount;
+    if (number > groupCount) {
+        *error = QStringLiteral("group %1 does not exist; the tournament has %2 %3.")
+                     .arg(number)
+                     .arg(groupCount)
+                     .arg(groupCount == 1 ? QStringLiteral("group") : QStringLiteral("groups"));
+        return std::nullopt;
+    }
+    return std::move(read.data);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TournamentFile.h"
+
 #include <QString>
 #include <optional>
 
@@ -8,5 +10,6 @@
 // The group number as typed: a whole number from 1. Nothing, with the refusal in `error`, else.
 std::optional<int> readGroupOption(const QString& text, QString* error);
 
-// Why a tournament of `groupCount` groups has no group `number`; "" when it has one.
-QString missingGroup(int number, int groupCount);
+// The tournament file at `path`, read with File > Open's checks, holding group `number` (0: any
+// group). Nothing, with the refusal in `error`, when it cannot be read or has no such group.
+std::optional<TournamentData> readTournamentWithGroup(const QString& path, int number, QString* error);

@@ -50,12 +50,11 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return refuse(err, groupError, 2);
     const int groupNumber = *typedGroup;
 
-    TournamentReadResult read = readTournamentFile(path);
-    if (!read.ok())
-        return refuse(err, read.error);
-    TournamentData& tournament = *read.data;
-    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
-        return refuse(err, missing);
+    QString readError;
+    std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
+    if (!read)
+        return refuse(err, readError);
+    TournamentData& tournament = *read;
     QString error;
     const std::optional<QByteArray> csv = readWholeFile(csvPath, &error);
     if (!csv)

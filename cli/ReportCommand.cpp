@@ -56,12 +56,12 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     if (format == QLatin1String("xlsx") && !parser.isSet(outputOption))
         return refuse(QStringLiteral("--format xlsx needs --output PATH."), 2);
 
-    const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
-    if (!read.ok())
-        return refuse(read.error, 1);
-    const TournamentData& tournament = *read.data;
-    if (const QString missing = missingGroup(groupNumber, tournament.GroupCount); !missing.isEmpty())
-        return refuse(missing, 1);
+    QString readError;
+    std::optional<TournamentData> read
+        = readTournamentWithGroup(parser.positionalArguments().first(), groupNumber, &readError);
+    if (!read)
+        return refuse(readError, 1);
+    const TournamentData& tournament = *read;
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const GroupRecords records(group.teams, group.recordLines, group.adjustments);
     if (records.displayLines().isEmpty()) // as the group window's buttons do nothing then

@@ -73,12 +73,12 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         onlyGroup = *typedGroup;
     }
 
-    const TournamentReadResult read = readTournamentFile(parser.positionalArguments().first());
-    if (!read.ok())
-        return refuse(err, read.error);
-    const TournamentData& tournament = *read.data;
-    if (const QString missing = missingGroup(onlyGroup, tournament.GroupCount); !missing.isEmpty())
-        return refuse(err, missing);
+    QString readError;
+    std::optional<TournamentData> read
+        = readTournamentWithGroup(parser.positionalArguments().first(), onlyGroup, &readError);
+    if (!read)
+        return refuse(err, readError);
+    const TournamentData& tournament = *read;
 
     const QString databaseName = cliDatabaseName();
     const int first = onlyGroup > 0 ? onlyGroup : 1;
