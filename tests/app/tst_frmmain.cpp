@@ -459,26 +459,29 @@ private slots:
     {
         QTest::addColumn<int>("team"); // of the opened cup's group 1, whose Łódź has -3 points
         QTest::addColumn<int>("points");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("button");    // "" for none
+        QTest::addColumn<QString>("close");     // cmdOK, cmdCancel or Enter (in the reason)
         QTest::addColumn<QString>("message");   // the refusal, "" when none
-        QTest::addColumn<QStringList>("shown"); // the table's points afterwards
+        QTest::addColumn<QStringList>("shown"); // the table's points before closing
         QTest::addColumn<PointsAdjustments>("kept");
         const PointsAdjustment lodz { 1, -3, "late kick-off" };
-        const auto row = [](const char* name, int team, int points, const char* button, bool accept,
+        const PointsAdjustment typed { 2, 2, "appeal, won" };
+        const QString zero = QStringLiteral("An adjustment of 0 points is none: Remove takes one away.");
+        const auto row = [](const char* name, int team, int points, const char* button, const char* close,
                             const QString& message, const QStringList& shown, const PointsAdjustments& kept) {
-            QTest::newRow(name) << team << points << button << accept << message << shown << kept;
+            QTest::newRow(name) << team << points << button << close << message << shown << kept;
         };
-        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", true, "", { "-3", "2" },
-            { lodz, { 2, 2, "appeal, won" } });
-        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", false, "", { "-5" }, { lodz });
-        row("removed from Łódź", 1, 0, "cmdRemove", true, "", {}, {});
-        row("a second one for Łódź refused", 1, -1, "cmdAdd", true,
-            "Łódź, \"ŁKS\" has a points adjustment already: change it instead.", { "-3" }, { lodz });
-        row("none to change for Rovers", 3, 1, "cmdChange", true,
+        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", "cmdOK", "", { "-3", "2" }, { lodz, typed });
+        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", "cmdCancel", "", { "-5" }, { lodz });
+        row("removed from Łódź", 1, 0, "cmdRemove", "cmdOK", "", {}, {});
+        row("a second one for Łódź, after the first", 1, -1, "cmdAdd", "cmdOK", "", { "-3", "-1" },
+            { lodz, { 1, -1, "appeal, won" } });
+        row("none to change for Rovers", 3, 1, "cmdChange", "cmdCancel",
             "Rovers has no points adjustment to change or remove.", { "-3" }, { lodz });
-        row("0 points refused", 2, 0, "cmdAdd", true, "An adjustment of 0 points is none: Remove takes one away.",
-            { "-3" }, { lodz });
+        row("0 points refused", 2, 0, "cmdAdd", "cmdCancel", zero, { "-3" }, { lodz });
+        row("typed, not added, kept by OK", 2, 2, "", "cmdOK", "", { "-3" }, { lodz, typed });
+        row("typed, not added, kept by Enter", 2, 2, "", "Enter", "", { "-3" }, { lodz, typed });
+        row("typed with 0 points: Enter refuses it and the dialog stays", 2, 0, "", "Enter", zero, { "-3" }, { lodz });
     }
     // The dialog acts on the active group window; what OK keeps marks the tournament unsaved, is saved with it and
     // comes back with it.
@@ -487,7 +490,7 @@ private slots:
         QFETCH(int, team);
         QFETCH(int, points);
         QFETCH(QString, button);
-        QFETCH(bool, accept);
+        QFETCH(QString, close);
         QFETCH(QString, message);
         QFETCH(QStringList, shown);
         QFETCH(PointsAdjustments, kept);
@@ -505,14 +508,22 @@ private slots:
                          qPrintable(control->objectName()));
             d->findChild<QComboBox*>("cmbTeam")->setCurrentIndex(team);
             d->findChild<QSpinBox*>("txtPoints")->setValue(points);
-            d->findChild<QLineEdit*>("txtReason")->setText("appeal, won");
-            d->findChild<QPushButton*>(button)->click();
+            auto* reason = d->findChild<QLineEdit*>("txtReason");
+            reason->setText("appeal, won");
+            if (!button.isEmpty())
+                d->findChild<QPushButton*>(button)->click();
             const auto* table = d->findChild<QTableWidget*>("grdAdjustments");
             QStringList points;
             for (int row = 0; row < table->rowCount(); ++row)
                 points.append(table->item(row, 1)->text());
             QCOMPARE(points, shown);
-            d->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel")->click();
+            if (close == QLatin1String("Enter"))
+                QTest::keyClick(reason, Qt::Key_Return);
+            else
+                d->findChild<QPushButton*>(close)->click();
+            QCOMPARE(d->isVisible(), close == QLatin1String("Enter") && !message.isEmpty()); // a refused entry stays
+            if (d->isVisible())
+                d->reject();
         });
         m_window->mnuPointsAdjustments_Click();
         QVERIFY(dialog.wasShown());
