@@ -406,6 +406,12 @@ private slots:
                 dialog->close();
             else
                 click(*dialog, close == Close::Cancel ? "cmdCancel" : "cmdOK");
+            if (close == Close::No) { // back to the scores as typed, which only Cancel drops
+                QVERIFY(dialog->isVisible());
+                for (int k = 0; k < 4; ++k)
+                    QCOMPARE(ctl<QLineEdit>(*dialog, kEditScores[k])->text(), typed[k]);
+                click(*dialog, "cmdCancel");
+            }
         });
         auto* results = ctl<QListView>(*m_group, "lstResults");
         emit results->doubleClicked(results->currentIndex()); // as the Edit button does
