@@ -128,6 +128,14 @@ void frmMain::buildMenus()
     mnuExit->setMenuRole(QAction::NoRole);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
+    // F10 opens the File menu, as on other desktops; a group window's access keys leave it alone.
+    auto* openMenus = new QAction(this);
+    openMenus->setObjectName(QStringLiteral("mnuOpenMenus"));
+    openMenus->setShortcut(Qt::Key_F10);
+    addAction(openMenus);
+    connect(openMenus, &QAction::triggered, this,
+            [this, mnuFile] { menuBar()->setActiveAction(mnuFile->menuAction()); });
+
     QMenu* mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
     QAction* mnuCascade = addMenuItem(mnuWindow, "mnuCascade", QStringLiteral("&Cascade"));

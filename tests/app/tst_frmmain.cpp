@@ -219,6 +219,10 @@ private slots:
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
         QVERIFY(prompts.allAnswered());
+        auto* file = m_window->findChild<QMenu*>("mnuFile");
+        QTest::keyClick(m_window.get(), Qt::Key_F10);
+        QTRY_VERIFY(file->isVisible());
+        file->close();
     }
 
     // Help is a window of its own beside the program, opened once however often it is asked for.
