@@ -205,7 +205,7 @@ private slots:
     }
 
     // The first start stores the database beside the program. Shortcuts work before their menu was ever
-    // opened; Save follows the tournament at once.
+    // opened, and F10 opens the File menu; Save and the commands that need a group follow the tournament at once.
     void startsReady()
     {
         const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
@@ -213,8 +213,31 @@ private slots:
         QCOMPARE(DatabaseName, database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(!action("mnuSave")->isEnabled());
+        // Without a tournament or a group window these are greyed out, not refused.
+        const QStringList needing = { "mnuGenerateFixtures", "mnuGenerateBalancedFixtures", "mnuImportResults",
+                                      "mnuExportCalendar",   "mnuPublishWebSite",           "mnuPointsAdjustments" };
+        const auto enabled = [&] {
+            QStringList on;
+            for (const QString& name : needing)
+                if (action(qPrintable(name))->isEnabled())
+                    on << name;
+            return on;
+        };
+        QCOMPARE(enabled(), QStringList());
         openTournament(1);
         QVERIFY(action("mnuSave")->isEnabled());
+        QCOMPARE(enabled(), needing);
+        Tournament.Saved = true;
+        QVERIFY(m_window->CloseTournament());
+        QCOMPARE(enabled(), QStringList());
+        {
+            ScriptedPrompts noTournament;
+            noTournament.expect(QStringLiteral("There is no open tournament!"));
+            m_window->mnuPointsAdjustments_Click();
+            QVERIFY(noTournament.allAnswered());
+        }
+        openTournament(1);
+        Tournament.Saved = false;
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
