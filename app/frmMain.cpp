@@ -63,12 +63,18 @@ frmMain::frmMain(QWidget* parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updateActions);
 
     buildMenus();
     MDIForm_Load();
+    updateActions();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The group windows close after this window's own parts are gone; they must not update them.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
 
 QAction* frmMain::addMenuItem(QMenu* menu, const char* objectName, const QString& caption)
 {
@@ -120,6 +126,9 @@ void frmMain::buildMenus()
     QAction* mnuPointsAdjustments
         = addMenuItem(mnuFile, "mnuPointsAdjustments", QStringLiteral("Points &Adjustments..."));
     connect(mnuPointsAdjustments, &QAction::triggered, this, &frmMain::mnuPointsAdjustments_Click);
+    m_groupActions = { mnuGenerateFixtures, mnuGenerateBalancedFixtures, mnuImportResults, mnuExportCalendar,
+                       mnuPointsAdjustments };
+    m_publishAction = mnuPublishWebSite;
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     addRecentFileItems(mnuFile);
 
@@ -127,6 +136,14 @@ void frmMain::buildMenus()
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     mnuExit->setMenuRole(QAction::NoRole);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    // F10 opens the File menu, as on other desktops; a group window's access keys leave it alone.
+    auto* openMenus = new QAction(this);
+    openMenus->setObjectName(QStringLiteral("mnuOpenMenus"));
+    openMenus->setShortcut(Qt::Key_F10);
+    addAction(openMenus);
+    connect(openMenus, &QAction::triggered, this,
+            [this, mnuFile] { menuBar()->setActiveAction(mnuFile->menuAction()); });
 
     QMenu* mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
     mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
@@ -201,6 +218,11 @@ void frmMain::mnuFile_Click()
 void frmMain::updateActions()
 {
     m_saveAction->setEnabled(canSave());
+    // Commands that need a tournament or a group are greyed out without one rather than refusing.
+    const bool hasGroup = Tournament.IsOpen && activeGroupWindow();
+    for (QAction* action : std::as_const(m_groupActions))
+        action->setEnabled(hasGroup);
+    m_publishAction->setEnabled(Tournament.IsOpen && canSave());
 }
 
 bool frmMain::CloseTournament()

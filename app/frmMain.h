@@ -81,6 +81,8 @@ private:
     QMenu* m_windowList = nullptr;
     QPointer<HelpWindow> m_help;
     QAction* m_saveAction = nullptr;
+    QList<QAction*> m_groupActions; // act on the active group window
+    QAction* m_publishAction = nullptr;
     QList<QAction*> m_recentFileItems;
     QAction* m_recentFileSeparator = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups

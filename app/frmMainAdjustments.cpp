@@ -7,10 +7,15 @@
 
 void frmMain::mnuPointsAdjustments_Click()
 {
-    frmGroup* group = Tournament.IsOpen ? activeGroupWindow() : nullptr;
+    // The menu item is greyed out without a group window; these refusals answer a call made anyway.
+    const QString title = QStringLiteral("Points Adjustments");
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
+        return;
+    }
+    frmGroup* group = activeGroupWindow();
     if (!group) {
-        Prompts::refuse(QStringLiteral("No group window is active: choose the group from the Window menu."),
-                        QStringLiteral("Points Adjustments"));
+        Prompts::refuse(QStringLiteral("No group window is active: choose the group from the Window menu."), title);
         return;
     }
     frmPointsAdjustments dialog(group->windowTitle(), group->teams(), group->adjustments(), this);

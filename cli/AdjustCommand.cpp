@@ -1,4 +1,5 @@
-// tabulon-cli adjust: File > Points Adjustments without windows, for one team at a time.
+// tabulon-cli adjust: File > Points Adjustments without windows: adds one adjustment to a team, or
+// removes all of a team's.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
 #include "model/TournamentFile.h"
@@ -8,7 +9,8 @@
 
 namespace {
 
-const char* const kUsage = "Usage: tabulon-cli adjust FILE.trn --group N --team NAME --points P [--reason TEXT]\n";
+const char* const kUsage = "Usage: tabulon-cli adjust FILE.trn --group N --team NAME --points P [--reason TEXT]\n"
+                           "       tabulon-cli adjust FILE.trn --group N --team NAME --clear\n";
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
@@ -25,14 +27,16 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const QCommandLineOption teamOption(QStringLiteral("team"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption pointsOption(QStringLiteral("points"), QString(), QStringLiteral("P"));
     const QCommandLineOption reasonOption(QStringLiteral("reason"), QString(), QStringLiteral("TEXT"));
-    parser.addOptions({ groupOption, teamOption, pointsOption, reasonOption });
+    const QCommandLineOption clearOption(QStringLiteral("clear"));
+    parser.addOptions({ groupOption, teamOption, pointsOption, reasonOption, clearOption });
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList { QStringLiteral("adjust") } + args)) {
         err << "tabulon-cli adjust: " << parser.errorText() << '\n' << kUsage;
         return 2;
     }
+    const bool clear = parser.isSet(clearOption);
     if (parser.positionalArguments().size() != 1 || !parser.isSet(groupOption) || !parser.isSet(teamOption)
-        || !parser.isSet(pointsOption)) {
+        || parser.isSet(pointsOption) == clear || (clear && parser.isSet(reasonOption))) {
         err << kUsage;
         return 2;
     }
@@ -42,8 +46,8 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (!typedGroup)
         return refuse(err, groupError, 2);
     const int groupNumber = *typedGroup;
-    bool isNumber = false;
-    const int points = parser.value(pointsOption).toInt(&isNumber);
+    bool isNumber = clear;
+    const int points = clear ? 0 : parser.value(pointsOption).toInt(&isNumber);
     if (!isNumber || points < std::numeric_limits<qint16>::min() || points > std::numeric_limits<qint16>::max())
         return refuse(err,
                       QStringLiteral("--points needs a whole number from %1 to %2, not \"%3\".")
@@ -51,6 +55,8 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
                           .arg(std::numeric_limits<qint16>::max())
                           .arg(parser.value(pointsOption)),
                       2);
+    if (!clear && points == 0)
+        return refuse(err, QStringLiteral("--points 0 is no adjustment; --clear removes a team's adjustments."), 2);
 
     QString readError;
     std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
@@ -65,13 +71,17 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (group.teams.count(name) > 1)
         return refuse(err, QStringLiteral("%1 has more than one team \"%2\".").arg(group.caption, name));
 
-    setPointsAdjustment(group.adjustments, team, points, parser.value(reasonOption));
+    if (clear)
+        removePointsAdjustments(group.adjustments, team);
+    else
+        addPointsAdjustment(group.adjustments, team, points, parser.value(reasonOption));
     QString error;
     if (!saveTournamentFile(tournament, path, &error))
         return refuse(err, error);
-    if (points == 0)
+    if (clear)
         out << name << " has no points adjustment in " << group.caption << ".\n";
     else
-        out << name << " has a points adjustment of " << points << " in " << group.caption << ".\n";
+        out << name << " has a points adjustment of " << points << " in " << group.caption << " ("
+            << adjustmentPoints(group.adjustments, team) << " points in all).\n";
     return 0;
 }

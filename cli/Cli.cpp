@@ -18,9 +18,9 @@ Commands:
   table FILE.trn [--group N] [--why]
       Prints the league table of a group (of every group without --group) as tab-separated text.
       --why adds a last column saying why each team stands below the one above it.
-  adjust FILE.trn --group N --team NAME --points P [--reason TEXT]
-      Gives a team of a group a points adjustment (negative for a deduction), replacing any it
-      had, and writes the file back; --points 0 removes it.
+  adjust FILE.trn --group N --team NAME (--points P [--reason TEXT] | --clear)
+      Adds a points adjustment (negative for a deduction) to a team of a group, after any it has,
+      or with --clear removes all of the team's adjustments, and writes the file back.
   report FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's results report, as the Results Report button makes it: the results under
       their dates, then the league table. --format text (the default) gives the report's text,

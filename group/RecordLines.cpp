@@ -377,14 +377,3 @@ QStringList buildDisplayLines(const QStringList& storedLines, const QStringList&
         display.append(displayLineFor(line, teams));
     return display;
 }
-
-qint16 ArraySearch(const QVariantList& vArray, qint16 iLen, const QVariant& vLookFor)
-{
-    qint16 answer = -1;
-    const int last = qMin<int>(iLen, vArray.size() - 1);
-    for (int i = 0; i <= last; ++i) {
-        if (vArray.at(i) == vLookFor)
-            answer = static_cast<qint16>(i);
-    }
-    return answer;
-}

@@ -105,6 +105,3 @@ QString teamNameOrPlaceholder(const QStringList& teams, int number);
 // A line that cannot be read is shown as it is stored, so that the two lists stay parallel.
 QString displayLineFor(const QString& storedLine, const QStringList& teams);
 QStringList buildDisplayLines(const QStringList& storedLines, const QStringList& teams);
-
-// The last position 0..iLen (inclusive) whose element equals vLookFor, or -1.
-qint16 ArraySearch(const QVariantList& vArray, qint16 iLen, const QVariant& vLookFor);

@@ -133,12 +133,11 @@ void frmEditFixture::cmdOK_Click()
     const QString record = completedResultLine(
         EditedRecord, { txtHomeHT->text(), txtAwayHT->text(), txtHomeFT->text(), txtAwayFT->text() },
         txtHomeNumber->text(), txtAwayNumber->text());
-    if (Prompts::ask(QStringLiteral("Are you sure you want to make this change"), QStringLiteral("Change Result"))) {
-        EditedRecord = record;
-        Tournament.Saved = false;
-    } else {
-        EditedRecord.clear();
-    }
+    // No returns to the scores as typed; only Cancel leaves the item as it was.
+    if (!Prompts::ask(QStringLiteral("Are you sure you want to make this change"), QStringLiteral("Change Result")))
+        return;
+    EditedRecord = record;
+    Tournament.Saved = false;
     accept();
 }
 

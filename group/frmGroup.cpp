@@ -104,7 +104,7 @@ void frmGroup::buildControls()
                                 ButtonText::Wrapped);
     cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete"), QStringLiteral("Delete"));
     cmdEditResult = makeButton(this, "cmdEditResult", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
-    cmdEditDate = makeButton(this, "cmdEditDate", QStringLiteral("Edit D&ate"), QStringLiteral("Edit Date"));
+    cmdEditDate = makeButton(this, "cmdEditDate", QStringLiteral("Edit Da&te"), QStringLiteral("Edit Date"));
     cmdSortFixtures = makeButton(this, "cmdSortFixtures", QStringLiteral("&Sort"), QStringLiteral("Sort"));
 
     Timer1 = new QTimer(this);
@@ -200,7 +200,7 @@ QPushButton* frmGroup::accessKeyButton(const QKeyEvent* key) const
     for (QPushButton* button : findChildren<QPushButton*>()) {
         if (!button->isVisible() || !button->isEnabled() || QKeySequence::mnemonic(button->text()) != pressed)
             continue;
-        // Two buttons share the key ("&Away", "Edit D&ate"): the usual turn-taking decides.
+        // Should two buttons ever share the key, the usual turn-taking decides.
         if (found)
             return nullptr;
         found = button;

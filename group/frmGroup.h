@@ -49,11 +49,8 @@ public:
     // Rebuilds every display line from the stored lines; the selection is lost.
     void RefreshList();
 
-    // The league table of the group: display mode shows it, report mode answers the query text.
-    QString PopulateResults(bool bHidden);
-
-    // The date new fixtures and results are entered with.
-    QDate entryDate() const { return dEntryDate; }
+    // Shows the group's league table.
+    void PopulateResults();
 
 public slots:
     void cmdHome_Click();

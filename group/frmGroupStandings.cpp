@@ -8,22 +8,19 @@
 
 #include <QGuiApplication>
 
-QString frmGroup::PopulateResults(bool bHidden)
+void frmGroup::PopulateResults()
 {
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), DatabaseName);
     if (!outcome.ok()) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
         Prompts::refuse(outcome.error, QStringLiteral("ERROR"));
-        return QString();
+        return;
     }
-    if (bHidden)
-        return outcome.reportQuery;
 
     // The table belongs to the main window: a child of this window would be disabled with it.
     frmLeagueTable table(outcome.table, window() == this ? nullptr : window());
     table.exec();
-    return QString();
 }
 
 void frmGroup::cmdLeagueTable_Click()
@@ -31,5 +28,5 @@ void frmGroup::cmdLeagueTable_Click()
     if (displayLines().isEmpty())
         return;
     BusyWindow busy(this);
-    PopulateResults(false);
+    PopulateResults();
 }

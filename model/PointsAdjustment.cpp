@@ -1,29 +1,30 @@
 #include "model/PointsAdjustment.h"
 
-#include <algorithm>
-
-void setPointsAdjustment(PointsAdjustments& adjustments, int team, int points, const QString& reason)
+int addPointsAdjustment(PointsAdjustments& adjustments, int team, int points, const QString& reason)
 {
-    const auto place = std::lower_bound(adjustments.begin(), adjustments.end(), team,
-                                        [](const PointsAdjustment& a, int number) { return a.team < number; });
-    const bool exists = place != adjustments.end() && place->team == team;
-    if (points == 0) {
-        if (exists)
-            adjustments.erase(place);
-        return;
+    if (points == 0)
+        return -1;
+    // After the last of this team or a lower one; a file edited by hand need not be in order.
+    int place = 0;
+    for (int i = 0; i < adjustments.size(); ++i) {
+        if (adjustments[i].team <= team)
+            place = i + 1;
     }
-    const PointsAdjustment adjustment { static_cast<qint16>(team), static_cast<qint16>(points), reason };
-    if (exists)
-        *place = adjustment;
-    else
-        adjustments.insert(place, adjustment);
+    adjustments.insert(place, PointsAdjustment { static_cast<qint16>(team), static_cast<qint16>(points), reason });
+    return place;
+}
+
+int removePointsAdjustments(PointsAdjustments& adjustments, int team)
+{
+    return int(adjustments.removeIf([team](const PointsAdjustment& a) { return a.team == team; }));
 }
 
 int adjustmentPoints(const PointsAdjustments& adjustments, int team)
 {
+    int points = 0;
     for (const PointsAdjustment& adjustment : adjustments) {
         if (adjustment.team == team)
-            return adjustment.points;
+            points += adjustment.points;
     }
-    return 0;
+    return points;
 }

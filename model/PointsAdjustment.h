@@ -17,11 +17,16 @@ struct PointsAdjustment
     }
 };
 
-// A group's adjustments in team-number order, at most one per team.
+// A group's adjustments. A team may have several (a deduction, and a later one for another
+// breach), each with its own reason; they are kept in team-number order, a team's in the order made.
 using PointsAdjustments = QVector<PointsAdjustment>;
 
-// Gives `team` the adjustment, replacing any it had; 0 points removes it.
-void setPointsAdjustment(PointsAdjustments& adjustments, int team, int points, const QString& reason);
+// Adds an adjustment for `team` after those it has already; 0 points adds nothing. The position
+// it was placed at, or -1.
+int addPointsAdjustment(PointsAdjustments& adjustments, int team, int points, const QString& reason);
 
-// The points `team` is adjusted by; 0 without an adjustment.
+// Removes every adjustment of `team`; how many there were.
+int removePointsAdjustments(PointsAdjustments& adjustments, int team);
+
+// The points `team` is adjusted by, all its adjustments together; 0 without one.
 int adjustmentPoints(const PointsAdjustments& adjustments, int team);

@@ -321,17 +321,13 @@ bool TournamentParser::readAdjustments(TournamentData& data)
                             .arg(team)
                             .arg(group)
                             .arg(teamCount));
-        if (adjustmentPoints(adjustments, team) != 0)
-            return fail(m_lineNumber,
-                        QStringLiteral("points adjustment %1 is the second one for team %2 of group %3.")
-                            .arg(a)
-                            .arg(team)
-                            .arg(group));
         if (!readNumber({ "the points of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", points))
             return false;
         if (!readText({ "the reason of points adjustment %1", a }, reason))
             return false;
-        setPointsAdjustment(adjustments, team, points, reason);
+        // In the file's order, so that the file is written back as it was read; a team may have several.
+        if (points != 0)
+            adjustments.append({ team, points, reason });
     }
     return true;
 }

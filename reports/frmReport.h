@@ -16,8 +16,6 @@ public:
     // `text` is the report text with CR LF between its lines.
     explicit frmReport(const QString& text, QWidget* parent = nullptr);
 
-    QString reportText() const { return m_text; }
-
 public slots:
     void cmdSave_Click();
     void cmdCopy_Click();

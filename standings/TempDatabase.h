@@ -42,8 +42,6 @@ private:
     bool fail(const QSqlError& error);
     bool exec(const QString& sql);
 
-    bool failOnDamage();
-
     QString m_path;
     QString m_connectionName;
     bool m_inTransaction = false;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -33,7 +34,7 @@ frmPointsAdjustments::frmPointsAdjustments(const QString& groupCaption, const QS
     setWindowTitle(kTitle + QStringLiteral(" - ") + groupCaption);
     setModal(true);
     buildControls();
-    showAdjustments();
+    selectChosenTeam();
     adjustSize(); // centred at its final size
     CenterForm(this);
 }
@@ -59,6 +60,7 @@ void frmPointsAdjustments::buildControls()
     cmbTeam->setAccessibleName(QStringLiteral("Team"));
     cmbTeam->addItems(m_teams);
     lblTeam->setBuddy(cmbTeam);
+    connect(cmbTeam, &QComboBox::currentIndexChanged, this, &frmPointsAdjustments::selectChosenTeam);
 
     auto* lblPoints = makeLabel(this, QStringLiteral("lblPoints"), QStringLiteral("&Points"));
     txtPoints = new QSpinBox(this);
@@ -107,9 +109,10 @@ void frmPointsAdjustments::buildControls()
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmPointsAdjustments::showAdjustments()
+void frmPointsAdjustments::showAdjustments(int selected)
 {
     const QSignalBlocker quiet(grdAdjustments);
+    grdAdjustments->clearSelection();
     grdAdjustments->setRowCount(int(m_adjustments.size()));
     for (int row = 0; row < m_adjustments.size(); ++row) {
         const PointsAdjustment& adjustment = m_adjustments[row];
@@ -118,65 +121,127 @@ void frmPointsAdjustments::showAdjustments()
         grdAdjustments->setItem(row, 0, new QTableWidgetItem(m_teams.value(adjustment.team)));
         grdAdjustments->setItem(row, 1, points);
         grdAdjustments->setItem(row, 2, new QTableWidgetItem(adjustment.reason));
-        if (adjustment.team == cmbTeam->currentIndex())
-            grdAdjustments->selectRow(row);
     }
+    if (selected >= 0)
+        grdAdjustments->selectRow(selected);
     grdAdjustments->resizeColumnToContents(0);
+}
+
+int frmPointsAdjustments::selectedRow() const
+{
+    const QList<QTableWidgetItem*> selected = grdAdjustments->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
+}
+
+void frmPointsAdjustments::selectChosenTeam()
+{
+    int last = -1;
+    for (int row = 0; row < m_adjustments.size(); ++row) {
+        if (m_adjustments[row].team == cmbTeam->currentIndex())
+            last = row;
+    }
+    showAdjustments(last);
 }
 
 void frmPointsAdjustments::grdAdjustments_Click()
 {
-    const QList<QTableWidgetItem*> selected = grdAdjustments->selectedItems();
-    if (selected.isEmpty())
+    const int row = selectedRow();
+    if (row < 0)
         return;
-    const PointsAdjustment& adjustment = m_adjustments.at(selected.first()->row());
+    const PointsAdjustment& adjustment = m_adjustments.at(row);
+    const QSignalBlocker quiet(cmbTeam);
     cmbTeam->setCurrentIndex(adjustment.team);
     txtPoints->setValue(adjustment.points);
     txtReason->setText(adjustment.reason);
 }
 
-bool frmPointsAdjustments::setChosen(bool shouldExist)
+std::optional<int> frmPointsAdjustments::typedPoints()
 {
-    const int team = cmbTeam->currentIndex();
-    const bool exists = adjustmentPoints(m_adjustments, team) != 0;
-    if (exists != shouldExist) {
-        Prompts::refuse(
-            exists
-                ? QStringLiteral("%1 has a points adjustment already: change it instead.").arg(cmbTeam->currentText())
-                : QStringLiteral("%1 has no points adjustment to change or remove.").arg(cmbTeam->currentText()),
-            kTitle);
-        return false;
-    }
     if (txtPoints->value() == 0) {
         Prompts::refuse(QStringLiteral("An adjustment of 0 points is none: Remove takes one away."), kTitle);
-        return false;
+        return std::nullopt;
     }
+    return txtPoints->value();
+}
+
+QString frmPointsAdjustments::typedReason() const
+{
     // The file keeps a reason on one line.
     QString reason = txtReason->text();
-    reason.replace(u'\r', u' ').replace(u'\n', u' ');
-    setPointsAdjustment(m_adjustments, team, txtPoints->value(), reason);
-    showAdjustments();
+    return reason.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
+int frmPointsAdjustments::rowToAlter()
+{
+    const int team = cmbTeam->currentIndex();
+    const int row = selectedRow();
+    if (row >= 0 && m_adjustments[row].team == team)
+        return row;
+    const bool hasAny = std::any_of(m_adjustments.cbegin(), m_adjustments.cend(),
+                                    [team](const PointsAdjustment& a) { return a.team == team; });
+    Prompts::refuse(
+        hasAny ? QStringLiteral("Choose the adjustment of %1 to change or remove in the table.")
+                     .arg(cmbTeam->currentText())
+               : QStringLiteral("%1 has no points adjustment to change or remove.").arg(cmbTeam->currentText()),
+        kTitle);
+    return -1;
+}
+
+bool frmPointsAdjustments::isEntryPending() const
+{
+    if (txtPoints->value() == 0 && txtReason->text().isEmpty())
+        return false;
+    const int row = selectedRow();
+    if (row < 0)
+        return true;
+    const PointsAdjustment& shown = m_adjustments[row];
+    return !(shown.team == cmbTeam->currentIndex() && shown.points == txtPoints->value()
+             && shown.reason == typedReason());
+}
+
+bool frmPointsAdjustments::addTyped()
+{
+    const std::optional<int> points = typedPoints();
+    if (!points)
+        return false;
+    showAdjustments(addPointsAdjustment(m_adjustments, cmbTeam->currentIndex(), *points, typedReason()));
     return true;
 }
 
 void frmPointsAdjustments::cmdAdd_Click()
 {
-    setChosen(false);
+    addTyped();
 }
 
 void frmPointsAdjustments::cmdChange_Click()
 {
-    setChosen(true);
+    const int row = rowToAlter();
+    if (row < 0)
+        return;
+    const std::optional<int> points = typedPoints();
+    if (!points)
+        return;
+    m_adjustments[row].points = static_cast<qint16>(*points);
+    m_adjustments[row].reason = typedReason();
+    showAdjustments(row);
 }
 
 void frmPointsAdjustments::cmdRemove_Click()
 {
-    const int team = cmbTeam->currentIndex();
-    if (adjustmentPoints(m_adjustments, team) == 0) {
-        Prompts::refuse(QStringLiteral("%1 has no points adjustment to change or remove.").arg(cmbTeam->currentText()),
-                        kTitle);
+    const int row = rowToAlter();
+    if (row < 0)
         return;
-    }
-    setPointsAdjustment(m_adjustments, team, 0, QString());
+    m_adjustments.removeAt(row);
     showAdjustments();
+    // Cleared, so that OK does not take what was removed for an entry still to add.
+    txtPoints->setValue(0);
+    txtReason->clear();
+}
+
+void frmPointsAdjustments::accept()
+{
+    // Enter in a field presses OK: what was typed there is added first, not lost.
+    if (isEntryPending() && !addTyped())
+        return;
+    QDialog::accept();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -36,6 +37,26 @@ protected:
         if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
             flags |= Qt::TextHideMnemonic;
         painter.drawItemText(textArea, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+
+// Alt with a letter is an access key, never text: a field that typed it ("1r") would keep the
+// key from the button it names, which the window presses once the field lets the key go on.
+class TextField : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        if ((modifiers & Qt::AltModifier) && !(modifiers & (Qt::ControlModifier | Qt::MetaModifier))
+            && !event->text().isEmpty() && event->text().front().isPrint()) {
+            event->ignore();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
     }
 };
 
@@ -109,7 +130,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 QLineEdit* makeTextField(QWidget* parent, const QString& name, const QString& text, const QString& accessibleName)
 {
-    return named(new QLineEdit(text, parent), name, accessibleName);
+    return named(new TextField(text, parent), name, accessibleName);
 }
 
 QLineEdit* makeShownField(QWidget* parent, const QString& name, const QString& accessibleName)

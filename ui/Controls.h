@@ -20,6 +20,7 @@ enum class ButtonText { OneLine, Wrapped };
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName,
                         ButtonText text = ButtonText::OneLine);
 
+// Alt with a letter in the field goes to the window's access keys instead of being typed.
 QLineEdit* makeTextField(QWidget* parent, const QString& name, const QString& text, const QString& accessibleName);
 
 // A field the program fills and the user only reads: it can be clicked into to copy its text,

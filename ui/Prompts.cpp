@@ -41,16 +41,29 @@ Answer showMessageBox(const MessageRequest& request)
 {
     QMessageBox box(boxIcon(request.icon), request.title, shownText(request.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
-    if (request.buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(request.defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
-    } else {
+    switch (request.buttons) {
+    case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(
+            QMessageBox::Yes | QMessageBox::No
+            | (request.buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+        box.setDefaultButton(request.defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        break;
     }
     const int result = box.exec();
-    if (request.buttons == Buttons::Ok)
+    switch (request.buttons) {
+    case Buttons::Ok:
         return Answer::Ok;
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNo:
+        return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNoCancel:
+        break;
+    }
+    // Escape and the close box give Cancel here.
+    return result == QMessageBox::Yes ? Answer::Yes : result == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
 std::optional<QString> showInputDialog(const InputRequest& request)
@@ -112,6 +125,11 @@ void refuse(const QString& text, const QString& title)
 bool ask(const QString& text, const QString& title, Answer defaultAnswer)
 {
     return message(MessageRequest { text, title, Icon::Question, Buttons::YesNo, defaultAnswer }) == Answer::Yes;
+}
+
+Answer askOrCancel(const QString& text, const QString& title, Answer defaultAnswer)
+{
+    return message(MessageRequest { text, title, Icon::Question, Buttons::YesNoCancel, defaultAnswer });
 }
 
 std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText)

@@ -12,8 +12,9 @@ class QWidget;
 namespace Prompts {
 
 enum class Icon { None, Information, Exclamation, Question };
-enum class Buttons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+// Escape answers No to a Yes/No question, and Cancel to a Yes/No/Cancel one.
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
 
 struct MessageRequest
 {
@@ -62,6 +63,9 @@ Answer message(const QString& text, const QString& title, Icon icon, Buttons but
 // or discards something makes No the default, so that Enter pressed in haste loses nothing.
 void refuse(const QString& text, const QString& title);
 bool ask(const QString& text, const QString& title, Answer defaultAnswer = Answer::Yes);
+
+// A question within a command that Cancel or Escape ends: Yes, No or Cancel.
+Answer askOrCancel(const QString& text, const QString& title, Answer defaultAnswer = Answer::Yes);
 
 // A one-line input prompt starting with `defaultText`; nothing when the user cancels.
 std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText = QString());

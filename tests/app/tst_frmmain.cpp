@@ -205,7 +205,7 @@ private slots:
     }
 
     // The first start stores the database beside the program. Shortcuts work before their menu was ever
-    // opened; Save follows the tournament at once.
+    // opened, and F10 opens the File menu; Save and the commands that need a group follow the tournament at once.
     void startsReady()
     {
         const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
@@ -213,12 +213,39 @@ private slots:
         QCOMPARE(DatabaseName, database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(!action("mnuSave")->isEnabled());
+        // Without a tournament or a group window these are greyed out, not refused.
+        const QStringList needing = { "mnuGenerateFixtures", "mnuGenerateBalancedFixtures", "mnuImportResults",
+                                      "mnuExportCalendar",   "mnuPublishWebSite",           "mnuPointsAdjustments" };
+        const auto enabled = [&] {
+            QStringList on;
+            for (const QString& name : needing)
+                if (action(qPrintable(name))->isEnabled())
+                    on << name;
+            return on;
+        };
+        QCOMPARE(enabled(), QStringList());
         openTournament(1);
         QVERIFY(action("mnuSave")->isEnabled());
+        QCOMPARE(enabled(), needing);
+        Tournament.Saved = true;
+        QVERIFY(m_window->CloseTournament());
+        QCOMPARE(enabled(), QStringList());
+        {
+            ScriptedPrompts noTournament;
+            noTournament.expect(QStringLiteral("There is no open tournament!"));
+            m_window->mnuPointsAdjustments_Click();
+            QVERIFY(noTournament.allAnswered());
+        }
+        openTournament(1);
+        Tournament.Saved = false;
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
         QVERIFY(prompts.allAnswered());
+        auto* file = m_window->findChild<QMenu*>("mnuFile");
+        QTest::keyClick(m_window.get(), Qt::Key_F10);
+        QTRY_VERIFY(file->isVisible());
+        file->close();
     }
 
     // Help is a window of its own beside the program, opened once however often it is asked for.
@@ -326,13 +353,12 @@ private slots:
     {
         QTest::addColumn<int>("teams");
         QTest::addColumn<bool>("active");       // whether group 1's window is the active one
-        QTest::addColumn<int>("legs");          // the answer to the first question; 0: refused before it
+        QTest::addColumn<int>("legs");          // the answer to the first question; 0: refused before it, -1 Cancel
         QTest::addColumn<QDate>("start");       // invalid: the calendar is cancelled
         QTest::addColumn<Gap>("gap");           // nullopt: the prompt cancelled
         QTest::addColumn<QString>("message");   // the refusal, if any
         QTest::addColumn<QStringList>("lines"); // after the run; before it too when it is refused
         const QDate start(2000, 3, 1);
-        const QString today = formatRecordDate(QDate::currentDate());
         const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
         const auto row = [&](const char* name, int teams, int legs, const QDate& date, const Gap& gap,
                              const QString& message, const QStringList& lines, bool active = true) {
@@ -347,8 +373,9 @@ private slots:
             "Error 91 - No group window is active: choose the group to fill from the Window menu.", none, false);
         // Two teams keep their order through the shuffle, so their schedule is known exactly.
         row("one leg", 2, 1, start, Gap("7"), "", { "F:01-Mar-2000:1:0" });
-        row("calendar cancelled, gap left empty: today, gap 0", 2, 2, QDate(), Gap(""), "",
-            { "F:" + today + ":1:0", "F:" + today + ":0:1" });
+        row("gap left empty: gap 0", 2, 2, start, Gap(""), "", { "F:01-Mar-2000:1:0", "F:01-Mar-2000:0:1" });
+        row("Cancel or Escape at home and away: nothing happens", 2, -1, start, Gap(), "", none);
+        row("calendar cancelled: nothing happens", 2, 2, QDate(), Gap(), "", none);
         row("gap beyond 16 bits", 2, 2, start, Gap("40000"),
             "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days.", none);
         row("gap cancelled: nothing happens", 2, 2, start, Gap(), "", none);
@@ -375,15 +402,18 @@ private slots:
             m_window->activateGroupWindow(1);
         std::optional<ModalDialog<frmCalendar>> calendar;
         ScriptedPrompts prompts;
-        if (legs > 0) {
+        if (legs != 0) // also after Cancel, so that a calendar shown by mistake cannot hang the test
             calendar.emplace([&](frmCalendar* dialog) {
                 dialog->findChild<QCalendarWidget*>("Cal")->setSelectedDate(start);
                 dialog->findChild<QPushButton*>(start.isValid() ? "cmdOK" : "cmdCancel")->click();
             });
+        if (legs != 0)
             prompts.expect("Do you want home and away fixtures")
-                .answer(legs == 2 ? Prompts::Answer::Yes : Prompts::Answer::No);
+                .answer(legs == 2       ? Prompts::Answer::Yes
+                            : legs == 1 ? Prompts::Answer::No
+                                        : Prompts::Answer::Cancel);
+        if (legs > 0 && start.isValid())
             prompts.expect("Enter the default number of days between fixtures (e.g. 7)").answer(gap);
-        }
         if (!message.isEmpty())
             prompts.expect(message);
         m_window->mnuGenerateFixtures_Click();
@@ -393,7 +423,7 @@ private slots:
         QCOMPARE(group->storedLines(), lines);
         QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || !gap);
         QVERIFY(m_window->isEnabled());
-        if (legs > 0)
+        if (legs > 0 && start.isValid())
             QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
     }
 
@@ -459,26 +489,29 @@ private slots:
     {
         QTest::addColumn<int>("team"); // of the opened cup's group 1, whose Łódź has -3 points
         QTest::addColumn<int>("points");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("button");    // "" for none
+        QTest::addColumn<QString>("close");     // cmdOK, cmdCancel or Enter (in the reason)
         QTest::addColumn<QString>("message");   // the refusal, "" when none
-        QTest::addColumn<QStringList>("shown"); // the table's points afterwards
+        QTest::addColumn<QStringList>("shown"); // the table's points before closing
         QTest::addColumn<PointsAdjustments>("kept");
         const PointsAdjustment lodz { 1, -3, "late kick-off" };
-        const auto row = [](const char* name, int team, int points, const char* button, bool accept,
+        const PointsAdjustment typed { 2, 2, "appeal, won" };
+        const QString zero = QStringLiteral("An adjustment of 0 points is none: Remove takes one away.");
+        const auto row = [](const char* name, int team, int points, const char* button, const char* close,
                             const QString& message, const QStringList& shown, const PointsAdjustments& kept) {
-            QTest::newRow(name) << team << points << button << accept << message << shown << kept;
+            QTest::newRow(name) << team << points << button << close << message << shown << kept;
         };
-        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", true, "", { "-3", "2" },
-            { lodz, { 2, 2, "appeal, won" } });
-        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", false, "", { "-5" }, { lodz });
-        row("removed from Łódź", 1, 0, "cmdRemove", true, "", {}, {});
-        row("a second one for Łódź refused", 1, -1, "cmdAdd", true,
-            "Łódź, \"ŁKS\" has a points adjustment already: change it instead.", { "-3" }, { lodz });
-        row("none to change for Rovers", 3, 1, "cmdChange", true,
+        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", "cmdOK", "", { "-3", "2" }, { lodz, typed });
+        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", "cmdCancel", "", { "-5" }, { lodz });
+        row("removed from Łódź", 1, 0, "cmdRemove", "cmdOK", "", {}, {});
+        row("a second one for Łódź, after the first", 1, -1, "cmdAdd", "cmdOK", "", { "-3", "-1" },
+            { lodz, { 1, -1, "appeal, won" } });
+        row("none to change for Rovers", 3, 1, "cmdChange", "cmdCancel",
             "Rovers has no points adjustment to change or remove.", { "-3" }, { lodz });
-        row("0 points refused", 2, 0, "cmdAdd", true, "An adjustment of 0 points is none: Remove takes one away.",
-            { "-3" }, { lodz });
+        row("0 points refused", 2, 0, "cmdAdd", "cmdCancel", zero, { "-3" }, { lodz });
+        row("typed, not added, kept by OK", 2, 2, "", "cmdOK", "", { "-3" }, { lodz, typed });
+        row("typed, not added, kept by Enter", 2, 2, "", "Enter", "", { "-3" }, { lodz, typed });
+        row("typed with 0 points: Enter refuses it and the dialog stays", 2, 0, "", "Enter", zero, { "-3" }, { lodz });
     }
     // The dialog acts on the active group window; what OK keeps marks the tournament unsaved, is saved with it and
     // comes back with it.
@@ -487,7 +520,7 @@ private slots:
         QFETCH(int, team);
         QFETCH(int, points);
         QFETCH(QString, button);
-        QFETCH(bool, accept);
+        QFETCH(QString, close);
         QFETCH(QString, message);
         QFETCH(QStringList, shown);
         QFETCH(PointsAdjustments, kept);
@@ -505,14 +538,22 @@ private slots:
                          qPrintable(control->objectName()));
             d->findChild<QComboBox*>("cmbTeam")->setCurrentIndex(team);
             d->findChild<QSpinBox*>("txtPoints")->setValue(points);
-            d->findChild<QLineEdit*>("txtReason")->setText("appeal, won");
-            d->findChild<QPushButton*>(button)->click();
+            auto* reason = d->findChild<QLineEdit*>("txtReason");
+            reason->setText("appeal, won");
+            if (!button.isEmpty())
+                d->findChild<QPushButton*>(button)->click();
             const auto* table = d->findChild<QTableWidget*>("grdAdjustments");
             QStringList points;
             for (int row = 0; row < table->rowCount(); ++row)
                 points.append(table->item(row, 1)->text());
             QCOMPARE(points, shown);
-            d->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel")->click();
+            if (close == QLatin1String("Enter"))
+                QTest::keyClick(reason, Qt::Key_Return);
+            else
+                d->findChild<QPushButton*>(close)->click();
+            QCOMPARE(d->isVisible(), close == QLatin1String("Enter") && !message.isEmpty()); // a refused entry stays
+            if (d->isVisible())
+                d->reject();
         });
         m_window->mnuPointsAdjustments_Click();
         QVERIFY(dialog.wasShown());

@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
@@ -279,7 +280,8 @@ private slots:
         QVERIFY(results->horizontalScrollBar()->maximum() > 0);
     }
 
-    // Inside the main window the group's access keys win over the menus': Alt+H is "&Home", not Help.
+    // Inside the main window the group's access keys win over the menus': Alt+H is "&Home", not Help. Alt+A
+    // presses Away, and Alt+R in a score field presses Add Result instead of typing "r".
     void accessKeysPressTheGroupsButtons()
     {
         frmMain main;
@@ -293,6 +295,35 @@ private slots:
         teams->setCurrentIndex(teams->model()->index(2, 0));
         QTest::keyClick(teams, Qt::Key_H, Qt::AltModifier);
         QTRY_COMPARE(ctl<QLineEdit>(*group, "txtHome")->text(), QStringLiteral("Wanderers"));
+        teams->setCurrentIndex(teams->model()->index(0, 0));
+        QTest::keyClick(teams, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(ctl<QLineEdit>(*group, "txtAway")->text(), kTeams[0]);
+        auto* score = ctl<QLineEdit>(*group, "txtHomeScore");
+        score->setFocus();
+        score->setText("1");
+        QTest::keyClick(score, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(group->storedLines().size(), 1);
+        QVERIFY2(group->storedLines()[0].startsWith("R:"), qPrintable(group->storedLines()[0]));
+        QVERIFY(!score->text().contains(u'r'));
+    }
+
+    // Every access key of the window belongs to one control only.
+    void accessKeysAreUnique()
+    {
+        QStringList keys;
+        for (const QAbstractButton* button : m_group->findChildren<QAbstractButton*>())
+            keys << QKeySequence::mnemonic(button->text()).toString();
+        for (const QLabel* label : m_group->findChildren<QLabel*>())
+            if (label->buddy())
+                keys << QKeySequence::mnemonic(label->text()).toString();
+        keys.removeAll(QString());
+        keys.sort();
+        QStringList shared;
+        for (int i = 1; i < keys.size(); ++i)
+            if (keys[i] == keys[i - 1])
+                shared << keys[i];
+        QCOMPARE(shared, QStringList());
+        QVERIFY(keys.contains("Alt+T")); // Edit Date
     }
 
     // Without a selection Delete asks nothing and neither edit opens a dialog; a line too short to read
@@ -406,6 +437,12 @@ private slots:
                 dialog->close();
             else
                 click(*dialog, close == Close::Cancel ? "cmdCancel" : "cmdOK");
+            if (close == Close::No) { // back to the scores as typed, which only Cancel drops
+                QVERIFY(dialog->isVisible());
+                for (int k = 0; k < 4; ++k)
+                    QCOMPARE(ctl<QLineEdit>(*dialog, kEditScores[k])->text(), typed[k]);
+                click(*dialog, "cmdCancel");
+            }
         });
         auto* results = ctl<QListView>(*m_group, "lstResults");
         emit results->doubleClicked(results->currentIndex()); // as the Edit button does

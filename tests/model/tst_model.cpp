@@ -121,7 +121,10 @@ private slots:
         accepted("points adjustments after the last block", kAdjustedFile, kAdjustedFile);
         refusal("adjustment in a group the tournament lacks", withLine(21, " 2 ", kAdjustedFile), 21, "points adjustment 1 names group 2, but the tournament has 1.");
         refusal("adjustment for a team outside the group", withLine(26, " 3 ", kAdjustedFile), 26, "points adjustment 2 names team 3, but group 1 has 3 team names.");
-        refusal("second adjustment for one team", withLine(26, " 0 ", kAdjustedFile), 26, "points adjustment 2 is the second one for team 0 of group 1.");
+        const QByteArray twoForTeam0 = withLine(26, " 0 ", kAdjustedFile);
+        const QByteArray team2BeforeTeam0 = withLine(22, " 2 ", twoForTeam0);
+        accepted("two adjustments for one team", twoForTeam0, twoForTeam0);
+        accepted("adjustments out of team order, written back as read", team2BeforeTeam0, team2BeforeTeam0);
         refusal("adjustment beyond 16 bits", withLine(27, "-32769 ", kAdjustedFile), 27, "the points of points adjustment 2 is -32769; it must be -32768 to 32767.");
         refusal("text after the adjustments", kAdjustedFile + "junk\n", 29, "text follows the points adjustments: \"junk\".");
         // clang-format on

@@ -31,7 +31,12 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
         return Prompts::Answer::Ok;
     if (!m_unexpected.isEmpty())
         return Prompts::Answer::Yes;
-    return scripted->m_answer == Prompts::Answer::Yes ? Prompts::Answer::Yes : Prompts::Answer::No;
+    if (scripted->m_answer == Prompts::Answer::Yes)
+        return Prompts::Answer::Yes;
+    // Only a question with a Cancel button can answer Cancel (or Escape, scripted as Cancel).
+    if (scripted->m_answer == Prompts::Answer::Cancel && request.buttons == Prompts::Buttons::YesNoCancel)
+        return Prompts::Answer::Cancel;
+    return Prompts::Answer::No;
 }
 
 std::optional<QString> ScriptedPrompts::input(const Prompts::InputRequest& request)

@@ -25,7 +25,8 @@ public:
     class Expectation
     {
     public:
-        // For a message box.
+        // For a message box. Cancel stands for Cancel or Escape; a Yes/No question takes it as No,
+        // as Escape there answers No.
         Expectation& answer(Prompts::Answer answer)
         {
             m_answer = answer;
