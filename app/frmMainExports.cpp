@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "group/frmGroup.h"
 #include "model/FailureText.h"
+#include "model/FullStop.h"
 #include "model/Limits.h"
 #include "model/Tournament.h"
 #include "model/TournamentFile.h"
@@ -29,8 +30,7 @@ constexpr int kGroupNumberFailure = 9;
 // As the report window's saves report a failure; every message ends with its full stop.
 void refuseWrite(const QString& reason)
 {
-    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + reason + (reason.endsWith(u'.') ? "" : "."),
-                    QStringLiteral("ERROR!"));
+    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
 }
 
 // A path as the status bar shows it: the home folder as "~".

@@ -1,7 +1,7 @@
 // tabulon-cli calendar: a group's games, or one team's, as an iCalendar file.
 #include "cli/Commands.h"
-#include "cli/FullStop.h"
 #include "cli/GroupOption.h"
+#include "model/FullStop.h"
 #include "model/TournamentFile.h"
 #include "reports/CalendarExport.h"
 #include "reports/ReportFile.h"

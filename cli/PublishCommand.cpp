@@ -1,7 +1,7 @@
 // tabulon-cli publish: the whole tournament as a folder of web pages.
 #include "cli/Commands.h"
-#include "cli/FullStop.h"
 #include "group/RecordLines.h"
+#include "model/FullStop.h"
 #include "model/TournamentFile.h"
 #include "reports/WebSite.h"
 

@@ -1,10 +1,10 @@
 // tabulon-cli report and fixtures: a group's results report or fixture list without windows, made
 // by the same builders as the group window's buttons.
 #include "cli/Commands.h"
-#include "cli/FullStop.h"
 #include "cli/GroupOption.h"
 #include "group/FileGroupRecords.h"
 #include "group/RecordLines.h"
+#include "model/FullStop.h"
 #include "model/TournamentFile.h"
 #include "reports/FixtureListReport.h"
 #include "reports/ReportExport.h"

@@ -1,10 +1,10 @@
 // tabulon-cli table: a group's league table without windows, computed by the same code and in the
 // same temporary database as the League Table button.
 #include "cli/Commands.h"
-#include "cli/FullStop.h"
 #include "cli/GroupOption.h"
 #include "group/FileGroupRecords.h"
 #include "model/DatabaseLocation.h"
+#include "model/FullStop.h"
 #include "model/ProgramFolders.h"
 #include "model/TournamentFile.h"
 #include "standings/Standings.h"
