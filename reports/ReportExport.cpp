@@ -157,7 +157,7 @@ public:
     SilencedStandardError()
     {
         std::fflush(stderr);
-        m_saved = ::dup(STDERR_FILENO);
+        m_saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
         const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
         if (m_saved >= 0 && null >= 0)
             ::dup2(null, STDERR_FILENO);
