@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "group/frmGroup.h"
 #include "model/FailureText.h"
+#include "model/FullStop.h"
 #include "model/Limits.h"
 #include "model/Tournament.h"
 #include "model/TournamentFile.h"
@@ -13,7 +14,9 @@
 #include "ui/FileDialogs.h"
 #include "ui/Prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace {
 
@@ -24,10 +27,18 @@ const QString kNoTournament = QStringLiteral("There is no open tournament!");
 constexpr int kNoGroupWindowFailure = 91;
 constexpr int kGroupNumberFailure = 9;
 
-// As the report window's saves report a failure.
+// As the report window's saves report a failure; every message ends with its full stop.
 void refuseWrite(const QString& reason)
 {
-    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + reason, QStringLiteral("ERROR!"));
+    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
+}
+
+// A path as the status bar shows it: the home folder as "~".
+QString shownPath(const QString& path)
+{
+    const QString home = QDir::homePath() + u'/';
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    return QDir::toNativeSeparators(absolute.startsWith(home) ? u'~' + absolute.mid(home.size() - 1) : absolute);
 }
 
 } // namespace
@@ -67,8 +78,14 @@ void frmMain::mnuExportCalendar_Click()
     const Calendar calendar
         = buildCalendar({ windowTitle(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
     QString error;
-    if (!saveReportFile(calendar.text, path, &error))
+    if (!saveReportFile(calendar.text, path, &error)) {
         refuseWrite(error);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Exported %1 %2 to %3")
+                                 .arg(QString::number(calendar.events),
+                                      calendar.events == 1 ? QStringLiteral("game") : QStringLiteral("games"),
+                                      shownPath(path)));
 }
 
 void frmMain::mnuPublishWebSite_Click()
@@ -85,12 +102,18 @@ void frmMain::mnuPublishWebSite_Click()
     static_cast<TournamentSettings&>(data) = Tournament;
     for (int g = 1; g <= Tournament.GroupCount; ++g) {
         const frmGroup* group = groupWindow(g);
-        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines() });
+        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
     BusyWindow busy(this);
-    const QString error = publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
-    if (!error.isEmpty()) {
-        busy.done();
-        refuseWrite(error);
+    // A folder typed in the dialog that is not there yet is made, as tabulon-cli publish makes it.
+    const PublishOutcome published = publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
+    busy.done();
+    if (!published.ok()) {
+        refuseWrite(published.error);
+        return;
     }
+    statusBar()->showMessage(QStringLiteral("Published %1 %2 to %3")
+                                 .arg(QString::number(published.pages),
+                                      published.pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
+                                      shownPath(folder)));
 }

@@ -1,6 +1,7 @@
 // tabulon-cli calendar: a group's games, or one team's, as an iCalendar file.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
+#include "model/FullStop.h"
 #include "model/TournamentFile.h"
 #include "reports/CalendarExport.h"
 #include "reports/ReportFile.h"
@@ -13,7 +14,7 @@ const char* const kUsage = "Usage: tabulon-cli calendar FILE.trn --group N [--te
 
 int refuse(QTextStream& err, const QString& message, int status)
 {
-    err << "tabulon-cli calendar: " << message << '\n';
+    err << "tabulon-cli calendar: " << withFullStop(message) << '\n';
     return status;
 }
 
@@ -50,14 +51,14 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const QString team = parser.value(teamOption);
     if (parser.isSet(teamOption) && !group.teams.contains(team))
-        return refuse(err, QStringLiteral("group %1 has no team \"%2\".").arg(groupNumber).arg(team), 1);
+        return refuse(err, QStringLiteral("group %1 has no team \"%2\".").arg(QString::number(groupNumber), team), 1);
 
     const Calendar calendar
         = buildCalendar({ tournament.title, groupNumber, group.caption, group.teams, group.recordLines, team });
     const QString path = parser.value(outputOption);
     QString error;
     if (!saveReportFile(calendar.text, path, &error))
-        return refuse(err, QStringLiteral("Cannot write %1: %2.").arg(path, error), 1);
+        return refuse(err, QStringLiteral("Cannot write %1: %2").arg(path, error), 1);
     out << "Wrote " << calendar.events << (calendar.events == 1 ? " event to " : " events to ") << path << '\n';
     return 0;
 }

@@ -1,6 +1,7 @@
 // tabulon-cli publish: the whole tournament as a folder of web pages.
 #include "cli/Commands.h"
 #include "group/RecordLines.h"
+#include "model/FullStop.h"
 #include "model/TournamentFile.h"
 #include "reports/WebSite.h"
 
@@ -12,7 +13,7 @@ const char* const kUsage = "Usage: tabulon-cli publish FILE.trn OUTDIR [--today 
 
 int refuse(QTextStream& err, const QString& message, int status)
 {
-    err << "tabulon-cli publish: " << message << '\n';
+    err << "tabulon-cli publish: " << withFullStop(message) << '\n';
     return status;
 }
 
@@ -43,9 +44,9 @@ int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& er
     if (!read.ok())
         return refuse(err, read.error, 1);
     const QString folder = parser.positionalArguments().at(1);
-    const QString error = publishWebSite(*read.data, folder, today, cliDatabaseName());
-    if (!error.isEmpty())
-        return refuse(err, error, 1);
+    const PublishOutcome published = publishWebSite(*read.data, folder, today, cliDatabaseName());
+    if (!published.ok())
+        return refuse(err, published.error, 1);
     const qsizetype groups = read.data->groups.size();
     out << "Published " << groups << (groups == 1 ? " group to " : " groups to ") << folder << '\n';
     return 0;

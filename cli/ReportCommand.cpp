@@ -2,8 +2,9 @@
 // by the same builders as the group window's buttons.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "group/GroupRecords.h"
+#include "group/FileGroupRecords.h"
 #include "group/RecordLines.h"
+#include "model/FullStop.h"
 #include "model/TournamentFile.h"
 #include "reports/FixtureListReport.h"
 #include "reports/ReportExport.h"
@@ -21,7 +22,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
                                          "[--format text|tagged|rtf|html|xlsx] [--output PATH]\n")
                               .arg(command);
     const auto refuse = [&](const QString& message, int status) {
-        err << "tabulon-cli " << command << ": " << message << '\n';
+        err << "tabulon-cli " << command << ": " << withFullStop(message) << '\n';
         return status;
     };
     QCommandLineParser parser;
@@ -63,7 +64,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         return refuse(readError, 1);
     const TournamentData& tournament = *read;
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
-    const GroupRecords records(group.teams, group.recordLines, group.adjustments);
+    const GroupRecords records = recordsOfGroup(group);
     if (records.displayLines().isEmpty()) // as the group window's buttons do nothing then
         return 0;
 
@@ -78,7 +79,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         const QString path = withWorkbookExtension(parser.value(outputOption));
         QString error;
         if (!saveWorkbook(report.taggedLines, path, &error))
-            return refuse(QStringLiteral("Cannot write %1: %2.").arg(path, error), 1);
+            return refuse(QStringLiteral("Cannot write %1: %2").arg(path, error), 1);
         return 0;
     }
     QByteArray bytes;
@@ -101,7 +102,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     }
     QString error;
     if (!saveReportFile(bytes, parser.value(outputOption), &error))
-        return refuse(QStringLiteral("Cannot write %1: %2.").arg(parser.value(outputOption), error), 1);
+        return refuse(QStringLiteral("Cannot write %1: %2").arg(parser.value(outputOption), error), 1);
     return 0;
 }
 

@@ -2,8 +2,9 @@
 // same temporary database as the League Table button.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "group/GroupRecords.h"
+#include "group/FileGroupRecords.h"
 #include "model/DatabaseLocation.h"
+#include "model/FullStop.h"
 #include "model/ProgramFolders.h"
 #include "model/TournamentFile.h"
 #include "standings/Standings.h"
@@ -18,7 +19,7 @@ const char* const kUsage = "Usage: tabulon-cli table FILE.trn [--group N]\n";
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli table: " << message << '\n';
+    err << "tabulon-cli table: " << withFullStop(message) << '\n';
     return status;
 }
 
@@ -86,7 +87,7 @@ int runTableCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const bool withCaptions = last > first;
     for (int number = first; number <= last; ++number) {
         const TournamentGroupData& group = tournament.groups[number - 1];
-        const GroupRecords records(group.teams, group.recordLines, group.adjustments);
+        const GroupRecords records = recordsOfGroup(group);
         const StandingsOutcome outcome = computeStandings(standingsRequestFor(records, tournament), databaseName);
         if (!outcome.ok())
             return refuse(err, QStringLiteral("%1 (temporary database %2)").arg(outcome.error, databaseName));

@@ -61,12 +61,10 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
         const QString away = teamNameOrPlaceholder(request.teams, game.record.away);
         if (!request.team.isEmpty() && home != request.team && away != request.team)
             continue;
-        const QString summary = game.record.isResult ? QStringLiteral("%1 %2-%3 %4")
-                                                           .arg(home)
-                                                           .arg(game.record.homeFullTime)
-                                                           .arg(game.record.awayFullTime)
-                                                           .arg(away)
-                                                     : QStringLiteral("%1 v %2").arg(home, away);
+        const QString summary = game.record.isResult
+            ? QStringLiteral("%1 %2-%3 %4")
+                  .arg(home, QString::number(game.record.homeFullTime), QString::number(game.record.awayFullTime), away)
+            : QStringLiteral("%1 v %2").arg(home, away);
         const QStringList identity { request.title, QString::number(request.groupNumber), home, away,
                                      QString::number(game.leg) };
         const QByteArray uid

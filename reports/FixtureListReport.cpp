@@ -8,14 +8,6 @@ namespace {
 
 constexpr int kTypeMismatch = 13;
 
-// The team names of an entry: after the colon that ends the full-time score of a result, or after
-// the colon that follows the date of a fixture.
-QString matchTextOf(const QString& entry)
-{
-    const qsizetype fullTime = entry.indexOf(QLatin1String("FT:"));
-    return entry.mid(entry.indexOf(u':', fullTime < 0 ? 0 : fullTime + 3) + 1);
-}
-
 } // namespace
 
 Report buildFixtureList(const ReportHeading& heading, const QStringList& displayLines)
@@ -43,7 +35,7 @@ Report buildFixtureList(const ReportHeading& heading, const QStringList& display
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        const QString matchText = matchTextOf(entry.text);
+        const QString matchText = entryMatchText(entry);
         report.taggedLines.append(QStringLiteral("RESULT, ") + matchText + QStringLiteral(", , "));
         appendPadded(report.text, shortenedMatchText(matchText), kMatchColumnWidth);
         report.text += kLineBreak;

@@ -3,6 +3,7 @@
 #include "group/RecordLines.h"
 #include "model/ExtractField.h"
 #include "model/ProgramInfo.h"
+#include "reports/ExportTarget.h"
 #include "reports/ReportLayout.h"
 
 #include <QDir>
@@ -12,11 +13,15 @@
 #include <QVector>
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
 
 namespace {
 
 constexpr int kLeagueFigures = 7;
+// The most characters a workbook cell holds; a longer text would be left out of the sheet.
+constexpr int kMaxCellCharacters = 32767;
 const QString kTable = QStringLiteral("<TABLE border=3 cellpadding=4 cellspacing=0>");
 const QString kCreditLine = QStringLiteral("Report created by Tabulon");
 
@@ -37,6 +42,7 @@ struct TaggedReport
     bool hasLeague = false;
     QStringList header; // the league header's fields 2 to 8
     QVector<QStringList> rows;
+    QStringList rowNames;             // each row's name exactly as tagged, blanks included
     QVector<QStringList> adjustments; // team, points, reason
 
     bool fixtureList() const { return heading.value(0).startsWith(QLatin1String("Fixtures")); }
@@ -56,22 +62,34 @@ TaggedItem matchOf(const QString& line)
              ExtractField(line, halfTime + 1) };
 }
 
+// The number of fields a league row's name spans: all but the seven figures at the end.
+int leagueNameFields(const QString& line)
+{
+    return qMax(1, int(line.count(u',')) + 1 - kLeagueFigures);
+}
+
+QString leagueRowName(const QString& line)
+{
+    return line.split(u',').mid(0, leagueNameFields(line)).join(u',');
+}
+
 QStringList leagueRowOf(const QString& line)
 {
-    const int nameFields = qMax(1, int(line.count(u',')) + 1 - kLeagueFigures);
+    const int nameFields = leagueNameFields(line);
     QStringList fields { joinedFields(line, 1, nameFields) };
     for (int n = nameFields + 1; n <= nameFields + kLeagueFigures; ++n)
         fields.append(ExtractField(line, n));
     return fields;
 }
 
-// An adjustment line "team, points , reason": a name with a comma is known from the league rows.
-QStringList adjustmentOf(const QString& line, const QVector<QStringList>& rows)
+// An adjustment line "team, points , reason": a name with a comma is known from the league rows,
+// compared as tagged, so that a blank before the comma ("Brighton, Hove , -3 , ...") still matches.
+QStringList adjustmentOf(const QString& line, const QStringList& rowNames)
 {
     QString name = line.section(u',', 0, 0);
-    for (const QStringList& row : rows) {
-        if (row[0].size() > name.size() && line.startsWith(row[0] + u','))
-            name = row[0];
+    for (const QString& rowName : rowNames) {
+        if (rowName.size() > name.size() && line.startsWith(rowName + u','))
+            name = rowName;
     }
     const QString rest = line.mid(name.size() + 1);
     return { name.trimmed(), rest.section(u',', 0, 0).trimmed(), rest.section(u',', 1).trimmed() };
@@ -95,10 +113,12 @@ TaggedReport readTagged(const QStringList& lines)
         const QString header = lines[next++];
         for (int n = 2; n <= 8; ++n)
             report.header.append(ExtractField(header, n));
-        for (; next < lines.size() && lines[next] != kAdjustmentsHeading; ++next)
+        for (; next < lines.size() && lines[next] != kAdjustmentsHeading; ++next) {
             report.rows.append(leagueRowOf(lines[next]));
+            report.rowNames.append(leagueRowName(lines[next]));
+        }
         for (++next; next < lines.size(); ++next)
-            report.adjustments.append(adjustmentOf(lines[next], report.rows));
+            report.adjustments.append(adjustmentOf(lines[next], report.rowNames));
     }
     return report;
 }
@@ -127,6 +147,38 @@ QString sheetNameOf(const QString& caption)
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), characters.size());
 }
 
+// libxlsxwriter prints its own error lines to the standard error stream; the export reports every
+// failure itself, with the system's reason, so those lines are sent to /dev/null while the library
+// works. The stream is the process's own descriptor 2, so this holds only while no other thread
+// writes to it: the program makes workbooks on its main thread alone.
+class SilencedStandardError
+{
+public:
+    SilencedStandardError()
+    {
+        std::fflush(stderr);
+        m_saved = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && null >= 0)
+            ::dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~SilencedStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    SilencedStandardError(const SilencedStandardError&) = delete;
+    SilencedStandardError& operator=(const SilencedStandardError&) = delete;
+
+private:
+    int m_saved = -1;
+};
+
 class Workbook
 {
 public:
@@ -139,11 +191,12 @@ public:
             workbook_close(m_book);
     }
 
-    // Lays out the report from the first row; false when the workbook could not be made.
-    bool fill(const TaggedReport& report)
+    // Lays out the report from the first row. The reason when the workbook could not be made or a
+    // text is too long for its cell, "" on success.
+    QString fill(const TaggedReport& report)
     {
         if (!m_book)
-            return false;
+            return QStringLiteral("Cannot make the workbook");
         const QByteArray name = sheetNameOf(report.heading[1]).toUtf8();
         m_sheet = workbook_add_worksheet(m_book, name.isEmpty() ? nullptr : name.constData());
         if (!m_sheet) // a name Excel reserves, such as "History"
@@ -152,6 +205,10 @@ public:
         format_set_num_format_index(m_text, 49); // "@", text
         m_date = workbook_add_format(m_book);
         format_set_num_format(m_date, "dd-mmm-yyyy");
+        // A heading over figures stands where they stand, on the right.
+        m_figureHeading = workbook_add_format(m_book);
+        format_set_num_format_index(m_figureHeading, 49);
+        format_set_align(m_figureHeading, LXW_ALIGN_RIGHT);
         int row = 0;
         for (const QString& line : report.heading)
             text(row++, 0, line);
@@ -171,7 +228,7 @@ public:
             row += 2;
             text(row, 0, QStringLiteral("Team"));
             for (int i = 0; i < report.header.size(); ++i)
-                text(row, i + 1, report.header[i]);
+                text(row, i + 1, report.header[i], m_figureHeading);
             ++row;
             for (const QStringList& fields : report.rows) {
                 text(row, 0, fields[0]);
@@ -193,7 +250,7 @@ public:
         text(row + 2, 0, kMakerWebAddress);
         for (int column = 0; column < m_widths.size(); ++column)
             worksheet_set_column(m_sheet, column, column, qMax(8.43, m_widths[column] + 1.0), nullptr);
-        return true;
+        return m_tooLong;
     }
 
     // Writes the file; the library's reason on failure.
@@ -215,9 +272,17 @@ private:
             m_widths.resize(column + 1);
         m_widths[column] = qMin(255, qMax(m_widths[column], width));
     }
-    void text(int row, int column, const QString& value)
+    void text(int row, int column, const QString& value, lxw_format* format = nullptr)
     {
-        worksheet_write_string(m_sheet, row, column, value.toUtf8().constData(), m_text);
+        const qsizetype characters = value.toUcs4().size();
+        if (characters > kMaxCellCharacters) {
+            if (m_tooLong.isEmpty())
+                m_tooLong = QStringLiteral("The cell %1%2 would hold %3 characters; a workbook cell holds at most %4")
+                                .arg(QChar(u'A' + column), QString::number(row + 1), QString::number(characters),
+                                     QString::number(kMaxCellCharacters));
+            return;
+        }
+        worksheet_write_string(m_sheet, row, column, value.toUtf8().constData(), format ? format : m_text);
         widen(column, value.size());
     }
     void number(int row, int column, const QString& value)
@@ -243,7 +308,9 @@ private:
     lxw_worksheet* m_sheet = nullptr;
     lxw_format* m_text = nullptr;
     lxw_format* m_date = nullptr;
+    lxw_format* m_figureHeading = nullptr;
     QVector<int> m_widths;
+    QString m_tooLong; // the first cell whose text does not fit
 };
 
 } // namespace
@@ -319,7 +386,11 @@ QByteArray exportHtml(const QStringList& taggedLines)
 
 QString withWorkbookExtension(const QString& path)
 {
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".xlsx") : path;
+    // A folder keeps its name, so that the export refuses it rather than writing beside it.
+    const QFileInfo chosen(path);
+    if (chosen.isDir() || path.endsWith(u'/'))
+        return path;
+    return chosen.suffix().isEmpty() ? path + QStringLiteral(".xlsx") : path;
 }
 
 bool saveWorkbook(const QStringList& taggedLines, const QString& path, QString* error)
@@ -329,6 +400,9 @@ bool saveWorkbook(const QStringList& taggedLines, const QString& path, QString* 
             *error = reason;
         return false;
     };
+    const QString problem = exportTargetProblem(path);
+    if (!problem.isEmpty())
+        return fail(problem);
     const QFileInfo target(path);
     // Written beside the old file and renamed over it once whole, so a failure leaves it as it was.
     QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
@@ -337,10 +411,11 @@ bool saveWorkbook(const QStringList& taggedLines, const QString& path, QString* 
     temporary.close();
     QString reason;
     {
+        const SilencedStandardError silenced;
         Workbook book(temporary.fileName());
-        if (!book.fill(readTagged(taggedLines)))
-            return fail(QStringLiteral("Cannot make the workbook."));
-        reason = book.close();
+        reason = book.fill(readTagged(taggedLines));
+        if (reason.isEmpty())
+            reason = book.close();
     }
     if (!reason.isEmpty())
         return fail(reason);

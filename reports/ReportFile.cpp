@@ -1,5 +1,7 @@
 #include "reports/ReportFile.h"
 
+#include "reports/ExportTarget.h"
+
 #include <QSaveFile>
 #include <cerrno>
 
@@ -10,6 +12,9 @@ bool saveReportFile(const QByteArray& contents, const QString& path, QString* er
             *error = reason;
         return false;
     };
+    const QString problem = exportTargetProblem(path);
+    if (!problem.isEmpty())
+        return fail(problem);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());

@@ -12,35 +12,13 @@ namespace {
 constexpr int kTypeMismatch = 13;
 constexpr int kInvalidArgument = 5;
 
-// A result entry cut into its parts: "2000-03-07:HT:1-0:FT:2-2:Rovers-v-United".
-struct ResultParts
-{
-    QString halfTime;
-    QString fullTime;
-    QString matchText;
-};
-
-std::optional<ResultParts> resultParts(const QString& entry)
-{
-    const qsizetype half = entry.indexOf(QLatin1String("HT:"));
-    const qsizetype full = entry.indexOf(QLatin1String("FT:"));
-    if (half < 0 || full < half + 4)
-        return std::nullopt;
-    const qsizetype colon = entry.indexOf(u':', full + 3);
-    if (colon < 0)
-        return std::nullopt;
-    return ResultParts { entry.mid(half + 3, full - half - 4), entry.mid(full + 3, colon - full - 3),
-                         entry.mid(colon + 1) };
-}
-
 // A value that does not fit its column ends the report: shortening it would misreport the result.
 QString tooWide(const QString& value, int width)
 {
     return failureText(kInvalidArgument,
                        QStringLiteral("Invalid procedure call or argument: %1 is wider than its "
                                       "%2-character column.")
-                           .arg(value)
-                           .arg(width));
+                           .arg(value, QString::number(width)));
 }
 
 } // namespace
@@ -68,7 +46,7 @@ Report buildResultsReport(const ReportHeading& heading, const QStringList& displ
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
     for (const ReportEntry& entry : std::as_const(entries)) {
-        const std::optional<ResultParts> parts = resultParts(entry.text);
+        const std::optional<ResultEntryParts> parts = resultEntryParts(entry.text);
         if (!parts)
             return failedReport(failureText(
                 kInvalidArgument,

@@ -1,8 +1,9 @@
 #include "reports/WebSite.h"
 
-#include "group/GroupRecords.h"
+#include "group/FileGroupRecords.h"
 #include "group/RecordLines.h"
 #include "reports/CalendarExport.h"
+#include "reports/ExportTarget.h"
 #include "reports/FixtureListReport.h"
 #include "reports/ReportExport.h"
 #include "reports/ReportFile.h"
@@ -12,6 +13,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -19,19 +23,42 @@ const QString kIndexName = QStringLiteral("index.html");
 // Marks an index as one this program wrote, so that publishing again may replace the folder's files.
 const QByteArray kGeneratorMarker = "<meta name=\"generator\" content=\"Tabulon\" />";
 
-// Why the folder may not take the site, or "" when it may.
+// The names of the site's pages besides its index: "group-3-results.htm", "group-3-fixtures.htm"
+// and "group-3.ics".
+bool isGroupPageName(const QString& name)
+{
+    static const QRegularExpression pageName(
+        QStringLiteral("^group-[1-9][0-9]*(-results\\.htm|-fixtures\\.htm|\\.ics)$"));
+    return pageName.match(name).hasMatch();
+}
+
+// Why the folder may not take the site, or "" when it may: it is empty, its index was written by
+// this program, or it holds nothing but group pages (a publish cut short before its index).
 QString folderProblem(const QString& folder)
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
         return QStringLiteral("%1 is a file, not a folder.").arg(folder);
-    const QDir dir(folder);
-    if (!info.exists() || dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+    if (!info.exists())
         return QString();
+    const QDir dir(folder);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     QFile index(dir.filePath(kIndexName));
-    if (index.open(QIODevice::ReadOnly) && index.readAll().contains(kGeneratorMarker))
+    if (entries.isEmpty() || (index.open(QIODevice::ReadOnly) && index.readAll().contains(kGeneratorMarker))
+        || std::all_of(entries.cbegin(), entries.cend(), isGroupPageName))
         return QString();
     return QStringLiteral("%1 holds other files and no site published by Tabulon; choose an empty folder.").arg(folder);
+}
+
+// Makes the folder and any missing folder above it; the system's reason on failure.
+QString makeFolder(const QString& folder)
+{
+    errno = 0;
+    if (QDir().mkpath(folder))
+        return QString();
+    const int reason = errno;
+    return reason != 0 ? QStringLiteral("Cannot make the folder %1: %2.").arg(folder, qt_error_string(reason))
+                       : QStringLiteral("Cannot make the folder %1.").arg(folder);
 }
 
 QString link(const QString& file, const QString& text)
@@ -41,19 +68,20 @@ QString link(const QString& file, const QString& text)
 
 } // namespace
 
-QString publishWebSite(const TournamentData& tournament, const QString& folder, const QDate& today,
-                       const QString& databaseName, const QDateTime& stamp)
+PublishOutcome publishWebSite(const TournamentData& tournament, const QString& folder, const QDate& today,
+                              const QString& databaseName, const QDateTime& stamp)
 {
+    const auto failed = [](const QString& error) { return PublishOutcome { error, 0 }; };
     const QString problem = folderProblem(folder);
     if (!problem.isEmpty())
-        return problem;
+        return failed(problem);
 
     const QString shortTitle = shortTitleOf(tournament.title);
     QMap<QString, QByteArray> files;
     QStringList rows;
     for (int g = 1; g <= tournament.groups.size(); ++g) {
         const TournamentGroupData& group = tournament.groups[g - 1];
-        const GroupRecords records(group.teams, group.recordLines);
+        const GroupRecords records = recordsOfGroup(group);
         const QString caption = group.caption.toHtmlEscaped();
         // Nothing to show yet, as the group window's report buttons show nothing then.
         if (records.displayLines().isEmpty()) {
@@ -65,7 +93,8 @@ QString publishWebSite(const TournamentData& tournament, const QString& folder, 
         const Report fixtures = buildFixtureList(heading, records.readableDisplayLines());
         for (const Report* report : { &results, &fixtures }) {
             if (!report->ok())
-                return QStringLiteral("Group %1 (%2): %3").arg(g).arg(group.caption, report->error);
+                return failed(
+                    QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, report->error));
         }
         const QString name = QStringLiteral("group-%1").arg(g);
         files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
@@ -107,16 +136,37 @@ QString publishWebSite(const TournamentData& tournament, const QString& folder, 
                                      .join(u'\n')
                                      .toUtf8();
 
-    if (!QDir().mkpath(folder))
-        return QStringLiteral("Cannot make the folder %1.").arg(folder);
+    const QString folderError = makeFolder(folder);
+    if (!folderError.isEmpty())
+        return failed(folderError);
     const QDir dir(folder);
+    // Every file is checked before the first is written, so that a link or a protected file in
+    // the way leaves the site as it was.
+    for (const QString& name : files.keys() + QStringList { kIndexName }) {
+        const QString problem = exportTargetProblem(dir.filePath(name));
+        if (!problem.isEmpty())
+            return failed(QStringLiteral("Cannot write %1: %2.").arg(dir.filePath(name), problem));
+    }
     QString error;
     for (auto file = files.cbegin(); file != files.cend(); ++file) {
         if (!saveReportFile(file.value(), dir.filePath(file.key()), &error))
-            return QStringLiteral("Cannot write %1: %2").arg(dir.filePath(file.key()), error);
+            return failed(QStringLiteral("Cannot write %1: %2.").arg(dir.filePath(file.key()), error));
     }
     // The index last, so that it never links to a page not yet written.
     if (!saveReportFile(indexPage, dir.filePath(kIndexName), &error))
-        return QStringLiteral("Cannot write %1: %2").arg(dir.filePath(kIndexName), error);
-    return QString();
+        return failed(QStringLiteral("Cannot write %1: %2.").arg(dir.filePath(kIndexName), error));
+    // Then the pages of groups no longer published, which the new index no longer links to. Only
+    // files under the site's own names go; a link under such a name was not made here and stays.
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QFileInfo page(dir.filePath(name));
+        if (!isGroupPageName(name) || files.contains(name) || page.isSymLink())
+            continue;
+        QFile stale(page.filePath());
+        if (!stale.remove())
+            return failed(QStringLiteral("Cannot remove %1: %2.").arg(page.filePath(), stale.errorString()));
+    }
+    int pages = 1;
+    for (const QString& name : files.keys())
+        pages += name.endsWith(QLatin1String(".htm")) ? 1 : 0;
+    return PublishOutcome { QString(), pages };
 }

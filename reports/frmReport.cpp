@@ -1,5 +1,6 @@
 #include "reports/frmReport.h"
 
+#include "model/FullStop.h"
 #include "model/Tournament.h"
 #include "reports/ReportExport.h"
 #include "reports/ReportFile.h"
@@ -110,7 +111,7 @@ QString frmReport::askSavePath(const QString& description, const QString& patter
 
 void frmReport::refuseSave(const QString& reason)
 {
-    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + reason, QStringLiteral("ERROR!"));
+    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
 }
 
 void frmReport::cmdSave_Click()

@@ -208,19 +208,24 @@ bool isLevelPair(const LeagueRow& upper, const LeagueRow& lower)
 HeadToHeadGoals readHeadToHeadGoals(QStringView line)
 {
     HeadToHeadGoals goals;
-    const qsizetype fullTime = line.indexOf(QLatin1String("FT:"));
-    if (fullTime < 0)
-        return goals;
-    const qsizetype homeStart = fullTime + 3;
-    const qsizetype dash = line.indexOf(u'-', homeStart);
+    // The full-time score is found by its place among the colons, never by searching "FT:", which a
+    // team's name may hold.
+    qsizetype start = 0;
+    for (int colon = 0; colon < 5; ++colon) {
+        start = line.indexOf(u':', start);
+        if (start < 0)
+            return goals;
+        ++start;
+    }
+    const qsizetype end = line.indexOf(u':', start);
+    const QStringView fullTime = end < 0 ? line.mid(start) : line.mid(start, end - start);
+    const qsizetype dash = fullTime.indexOf(u'-');
     if (dash < 0) {
-        goals.home = goalsFrom(line.mid(homeStart));
+        goals.home = goalsFrom(fullTime);
         return goals;
     }
-    goals.home = goalsFrom(line.mid(homeStart, dash - homeStart));
-    const qsizetype awayStart = dash + 1;
-    const qsizetype colon = line.indexOf(u':', awayStart);
-    goals.away = goalsFrom(colon < 0 ? line.mid(awayStart) : line.mid(awayStart, colon - awayStart));
+    goals.home = goalsFrom(fullTime.left(dash));
+    goals.away = goalsFrom(fullTime.mid(dash + 1));
     return goals;
 }
 

@@ -8,9 +8,9 @@
 // Neighbouring rows are level when they agree on Pts, Won, Diff and For, whatever the rule order.
 bool isLevelPair(const LeagueRow& upper, const LeagueRow& lower);
 
-// The full-time goals of a result display line "R:date:HT:h-a:FT:h-a:Home-v-Away": the text after
-// the first "FT:" up to the next "-", and from there up to the next ":", each read as a record
-// number field (0 when it is not a number or does not fit).
+// The full-time goals of a result display line "R:date:HT:h-a:FT:h-a:Home-v-Away": the field after
+// the fifth ":", cut at its first "-", each part read as a record number field (0 when it is not a
+// number or does not fit).
 struct HeadToHeadGoals
 {
     qint16 home = 0;

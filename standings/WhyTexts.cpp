@@ -14,17 +14,23 @@ struct Separation
     qint64 upper = 0;
 };
 
+// "1 point", "2 points", "-1 points": only a count of exactly one takes the singular.
+QString counted(qint64 value, const QString& one, const QString& many)
+{
+    return QString::number(value) + u' ' + (value == 1 ? one : many);
+}
+
 QString levelPhrase(int ruleCode, qint64 value)
 {
     switch (ruleCode) {
     case 1:
-        return QStringLiteral("%1 points").arg(value);
+        return counted(value, QStringLiteral("point"), QStringLiteral("points"));
     case 2:
         return QStringLiteral("goal difference %1").arg(value);
     case 3:
-        return QStringLiteral("%1 goals scored").arg(value);
+        return counted(value, QStringLiteral("goal scored"), QStringLiteral("goals scored"));
     default:
-        return QStringLiteral("%1 games won").arg(value);
+        return counted(value, QStringLiteral("game won"), QStringLiteral("games won"));
     }
 }
 

@@ -76,11 +76,30 @@ std::optional<QString> showInputDialog(const InputRequest& request)
     return answer;
 }
 
+// Qt's folder dialog refuses a folder name typed that is not there yet ("Directory not found");
+// this one takes it, and the caller makes the folder (as Publish Web Site does).
+class FolderDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (fileMode() == QFileDialog::Directory && chosen.size() == 1 && !chosen.first().isEmpty()
+            && !QFileInfo::exists(chosen.first())) {
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 QString showFileDialog(const FileRequest& request)
 {
     // A folder that is not there (a documents folder never made) would be offered as the file's name.
     const QString folder = QFileInfo(request.startFolder).isDir() ? request.startFolder : QDir::homePath();
-    QFileDialog dialog(QApplication::activeWindow(), request.title, folder, request.filter);
+    FolderDialog dialog(QApplication::activeWindow(), request.title, folder, request.filter);
     dialog.setAcceptMode(request.mode == FileRequest::Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mode == FileRequest::Mode::Folder ? QFileDialog::Directory : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ShowDirsOnly, request.mode == FileRequest::Mode::Folder);

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,6 +28,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -669,6 +671,56 @@ private slots:
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_window->groupWindow(1)->storedLines(), lines);
         QCOMPARE(Tournament.Saved, lines.isEmpty());
+    }
+
+    // Publish Web Site and Export Calendar say on the status bar what they wrote. A folder not there yet is made;
+    // the site shows the group's points adjustment as its results report does.
+    void exportsSayWhatTheyWrote_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("target"); // within a fresh folder
+        QTest::addColumn<QString>("status"); // %1: the target
+        QTest::newRow("publish into a folder not there yet") << "mnuPublishWebSite"
+                                                             << "Publish Web Site ..."
+                                                             << "new/site"
+                                                             << "Published 3 pages to %1";
+        QTest::newRow("calendar of the active group") << "mnuExportCalendar"
+                                                      << "Export Calendar ..."
+                                                      << "cup.ics"
+                                                      << "Exported 3 games to %1";
+    }
+    void exportsSayWhatTheyWrote()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, dialog);
+        QFETCH(QString, target);
+        QFETCH(QString, status);
+        openCup();
+        m_window->loadedGroupWindow(1)->setAdjustments({ { 1, -3, "late kick-off" } });
+        m_window->activateGroupWindow(1);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(target);
+        // The folder is typed into the program's own folder dialog, which takes a name not there yet.
+        const bool publish = menu == QLatin1String("mnuPublishWebSite");
+        ModalDialog<QFileDialog> folderDialog([&](QFileDialog* d) {
+            QCOMPARE(d->windowTitle(), dialog);
+            auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return); // a refusal's message box is closed by the guard
+            if (d->isVisible())
+                QMetaObject::invokeMethod(d, "reject");
+        });
+        std::optional<ScriptedPrompts> prompts;
+        if (!publish) {
+            prompts.emplace().expect(dialog).answer(path);
+        }
+        action(qPrintable(menu))->trigger();
+        QCOMPARE(folderDialog.wasShown(), publish);
+        QVERIFY(!prompts || prompts->allAnswered());
+        QCOMPARE(m_window->statusBar()->currentMessage(), status.arg(QDir::toNativeSeparators(path)));
+        if (publish)
+            QVERIFY(contentsOf(path + "/group-1-results.htm").contains("late kick-off"));
     }
 
     // Files opened or saved are listed newest first, five at most. One that has gone since is taken off

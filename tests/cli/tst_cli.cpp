@@ -9,9 +9,11 @@
 #include "model/Settings.h"
 #include "model/TournamentFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,7 +121,7 @@ private slots:
         row("table, group not a number", table + " --group two", 2, "", "tabulon-cli table: --group needs a group number from 1, not \"two\".\n");
         row("table, group beyond the tournament", table + " --group 3", 1, "", "tabulon-cli table: group 3 does not exist; the tournament has 2 groups.\n");
         row("table, why each row stands there", table + " --group 1 --why", 0, kHeader.chopped(1) + "\tWhy\nRovers\t0\t0\t1\t2\t2\t0\t1\t\nUnited\t0\t0\t1\t2\t2\t0\t1\tlevel on every rule: team order\nCity\t0\t0\t0\t0\t0\t0\t0\tpoints 0 against 1\n", "");
-        row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ")\n", file("Absent.mdb"));
+        row("table, missing database", table, 1, "", "tabulon-cli table: Error 14 - unable to open database file (temporary database " + file("Absent.mdb") + ").\n", file("Absent.mdb"));
 
         const QString report = "report " + kTwoGroups + " --today 15-Mar-2000 --group ";
         row("report, text", report + "1", 0, "\r\nReport on Cup at Leeds\r\n\r\n1. Division A\r\n\r\nDate : 15-Mar-2000\r\n\r\n\r\n\r\n14-Mar-2000\r\nUnited-v-Rovers                         (1-0)       2-2\r\n\r\n\r\nLeague Table\r\n\r\nTeam                    W    D    L    F    A   GD  Pts\r\nRovers                  0    1    0    2    2    0    1\r\nUnited                  0    1    0    2    2    0    1\r\nCity                    0    0    0    0    0    0    0\r\n\r\n\r\n\r\nReport Created by Tabulon\r\nhttps://www.veltrix.example/tabulon", "");
@@ -134,7 +136,8 @@ private slots:
         row("new, two groups from one file", "new " + file("season.trn") + " --name Spring --location Leeds" + season + season, 0, "Wrote " + file("season.trn") + "\n1. Group A: 4 teams, 2 lines\n2. Group B: 4 teams, 2 lines\n", "");
         row("new over an existing file", "new " + file("cup.trn") + " --name Spring --location Leeds" + season, 1, "", "tabulon-cli new: " + file("cup.trn") + " exists already; nothing was written.\n");
         row("new, a rule twice", "new " + file("season.trn") + " --name Spring --location Leeds --rules 1,2,1" + season, 2, "", "tabulon-cli new: --rules needs rule codes from 1 to ");
-        row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file\n", file("Absent.mdb"));
+        row("report, missing database", report + "2", 1, "", "tabulon-cli report: Error 14 - unable to open database file.\n", file("Absent.mdb"));
+        row("report, xlsx to a folder", report + "1 --format xlsx --output " + m_folder.path(), 1, "", "tabulon-cli report: Cannot write " + m_folder.path() + ": " + m_folder.path() + " is a folder.\n");
 
         const QString calendar = "calendar " + kTwoGroups + " --group 1 --output ";
         row("calendar, one team's games", calendar + file("city.ics") + " --team City", 0, "Wrote 1 event to " + file("city.ics") + "\n", "");
@@ -142,6 +145,7 @@ private slots:
         row("calendar without --output", "calendar " + kTwoGroups + " --group 1", 2, "", "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n");
         row("publish", "publish " + kTwoGroups + ' ' + file("site") + " --today 15-Mar-2000", 0, "Published 2 groups to " + file("site") + "\n", "");
         row("publish, folder of other files", "publish " + kTwoGroups + ' ' + m_folder.path(), 1, "", "tabulon-cli publish: " + m_folder.path() + " holds other files");
+        row("publish, folder under a file", "publish " + kTwoGroups + ' ' + file("cup.trn/site"), 1, "", "tabulon-cli publish: Cannot make the folder " + file("cup.trn/site") + ": Not a directory.\n");
         const QString adjust = "adjust " + file("cup.trn") + " --group 2 --team ";
         row("adjust, a second deduction added", adjust + "Rangers --points -3 --reason appeal", 0, "Rangers has a points adjustment of -3 in 2. Division B (-5 points in all).\n", "");
         row("adjust, --clear removes them", adjust + "Rangers --clear", 0, "Rangers has no points adjustment in 2. Division B.\n", "");
@@ -174,6 +178,8 @@ private slots:
         // No refusal leaves anything behind.
         for (const char* name : { "out.trn", "gone", "Absent.mdb", "town.ics", "index.html" })
             QVERIFY2(!QFile::exists(file(name)), name);
+        QVERIFY(!QFile::exists(m_folder.path() + ".xlsx"));
+        QCOMPARE(QDir(m_folder.path()).entryList({ ".*" }, QDir::Files | QDir::Hidden), QStringList());
         TournamentData expected = cup(); // a refusal leaves the file alone
         if (args.value(0) == QLatin1String("import") && exitCode == 0)
             expected.groups[0].recordLines = QStringList { "R:14-Mar-2000:::2:1:0:1", "F:21-Mar-2000:2:3" };
@@ -247,6 +253,27 @@ private slots:
         }
         QVERIFY(official.size() >= 4);
         QCOMPARE(computed, official);
+
+        // The published site's league table is the same, adjustments included.
+        const QString site = file("site-") + season;
+        QVERIFY(!run({ "publish", trn, site, "--today", "01-Jun-2024" }).isEmpty());
+        const QStringList page = QString::fromUtf8(contentsOf(site + "/group-1-results.htm")).split("\r\n");
+        const QRegularExpression teamCell("^<TR><TD Align=Left>(.*)</TD>$"), figureCell(">(-?[0-9]+)</TD>");
+        QStringList published;
+        for (int line = int(page.indexOf("<TR><TD><h4>League Table</h4></TD></TR>")); line > 0 && line < page.size();
+             ++line) {
+            const QRegularExpressionMatch team = teamCell.match(page[line]);
+            if (!team.hasMatch())
+                continue;
+            QStringList figures; // W, D, L, F, A, GD, Pts
+            for (int f = 1; f <= 7; ++f)
+                figures << figureCell.match(page.value(line + f)).captured(1);
+            QString name = team.captured(1);
+            name.replace("&amp;", "&").replace("&#39;", "'").replace("&quot;", "\"");
+            published << QString::number(published.size() + 1) + ' ' + name + ' '
+                    + QStringList { figures[0], figures[1], figures[2], figures[3], figures[4], figures[6] }.join(' ');
+        }
+        QCOMPARE(published, official);
     }
 
     // The executable itself: its arguments, its standard output in UTF-8 and the database beside it.

@@ -472,6 +472,12 @@ private slots:
         m_prompts->expect("Save Report ...").answer(rtf);
         m_prompts->expect("Save Report ...").answer(folder.filePath("report")); // gets ".htm"
         m_prompts->expect("Save Report ...").answer(folder.filePath("report")); // gets ".xlsx"
+        // Not through a link to a file elsewhere: refused with the reason, as every export refuses it.
+        const QString link = folder.filePath("link.rtf");
+        QVERIFY(QFile::link(pdf, link));
+        m_prompts->expect("Save Report ...").answer(link);
+        m_prompts->expect("File Exists.  Overwrite ?").answer(Prompts::Answer::Yes);
+        m_prompts->expect("An Error has occurred\r\r" + link + " is a symbolic link.");
         QStringList shown;
         const auto show = [&](const QString& button, const std::function<void(frmReport*)>& close) {
             ModalDialog<frmReport> driver([&](frmReport* window) {
@@ -488,6 +494,7 @@ private slots:
             click(*window, "cmdSave");
             click(*window, "cmdSaveHTML");
             click(*window, "cmdSaveExcel");
+            click(*window, "cmdSave");
             QTest::keyClick(window, Qt::Key_Escape);
         });
         const QString taggedFixtureList = ReportTempPath;

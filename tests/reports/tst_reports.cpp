@@ -1,4 +1,5 @@
 // The reports' text and tagged lines, byte for byte, and the files they are written to.
+#include "group/FileGroupRecords.h"
 #include "model/TournamentFile.h"
 #include "reports/CalendarExport.h"
 #include "reports/FixtureListReport.h"
@@ -12,11 +13,14 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <csignal>
+#include <cstdio>
 #include <libical/ical.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <zlib.h>
 
 Q_DECLARE_METATYPE(LeagueRow)
@@ -41,6 +45,9 @@ const QStringList kOddTagged { "Report on <b>Cup</b> & Co", "Division [A]: *Nort
 // Its team's points adjustment: both the name and the reason hold a comma.
 const QStringList kOddAdjustedTagged = kOddTagged + QStringList { "Points Adjustments",
     "Smith, Jones & \"<Sons>\", -3 , breach, appeal lost" };
+// An adjusted team whose name ends in a blank after its comma.
+const QStringList kBrightonTagged = QStringList(kResultsTagged).replaceInStrings("Rovers,  1", "Brighton, Hove ,  1")
+    + QStringList { "Points Adjustments", "Brighton, Hove , -3 , late" };
 // clang-format on
 
 QByteArray contentsOf(const QString& path)
@@ -84,11 +91,12 @@ QMap<QString, QByteArray> zipEntries(const QByteArray& zip)
 }
 
 // A workbook's first sheet as a reader sees it: its cells, each a text, a number or a date.
-QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr)
+QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr, QStringList* rightAligned = nullptr)
 {
     const QMap<QString, QByteArray> parts = zipEntries(contentsOf(path));
     QVariantMap cells;
     QStringList strings, styles; // the shared texts; the number format of each cell style
+    QSet<int> right;             // the cell styles aligned on the right
     QMap<QString, QString> formats { { "49", "@" } };
     bool cellStyles = false;
     for (const char* part : { "sharedStrings", "styles", "workbook", "worksheets/sheet1" }) {
@@ -103,6 +111,8 @@ QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr)
                 formats.insert(attribute.value("numFmtId").toString(), attribute.value("formatCode").toString());
             else if (xml.name() == u"xf" && cellStyles)
                 styles.append(formats.value(attribute.value("numFmtId").toString()));
+            else if (xml.name() == u"alignment" && cellStyles && attribute.value("horizontal") == u"right")
+                right.insert(int(styles.size()) - 1);
             else if (xml.name() == u"sheet" && sheetName && sheetName->isEmpty())
                 *sheetName = attribute.value("name").toString();
             if (xml.name() != u"c")
@@ -110,6 +120,8 @@ QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr)
             const QString format = styles.value(attribute.value("s").toInt());
             const QString value = xml.readNextStartElement() ? xml.readElementText() : QString();
             const QString cell = attribute.value("r").toString();
+            if (rightAligned && right.contains(attribute.value("s").toInt()))
+                rightAligned->append(cell);
             if (attribute.value("t") == u"s" || format == u"@") // a blank text cell is an empty text
                 cells.insert(cell, value.isEmpty() ? QString() : strings.value(value.toInt()));
             else if (format == u"dd-mmm-yyyy")
@@ -119,6 +131,24 @@ QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr)
         }
     }
     return cells;
+}
+
+// What `call` printed on the standard error stream (descriptor 2, where libraries print).
+template <typename Call>
+QByteArray standardErrorOf(Call call)
+{
+    QTemporaryFile capture;
+    if (!capture.open())
+        return "(cannot capture)";
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(capture.handle(), STDERR_FILENO);
+    call();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    capture.seek(0);
+    return capture.readAll();
 }
 
 // What libical reads back of a calendar, event by event.
@@ -223,6 +253,9 @@ private slots:
             << QStringList { "FIXDATE, 01-Jan-1975", "RESULT, Old-v-Older, , ",
                              "FIXDATE, 07-Mar-2000", "RESULT, apes-v-Lions, , ", "RESULT, Apes-v-Lions, , ",
                              "RESULT, bees-v-Ants, , ", "RESULT, Hawks-v-Kites, , ", "RESULT, Zebras-v-Owls, , " };
+        QTest::newRow("names holding \"FT:\" and \"HT:\", fixture and result") << true
+            << QStringList { "R:07-Feb-2001:HT:0-0:FT:1-0:HT:Town-v-FT:City", "F:07-Feb-2001:Alpha-v-FT:Town" }
+            << QStringList { "FIXDATE, 07-Feb-2001", "RESULT, Alpha-v-FT:Town, , ", "RESULT, HT:Town-v-FT:City, , " };
         // clang-format on
         QStringList sameLines; // "rovers-v-united" written in 32 ways: enough for a sort to mix them
         QStringList sameTagged { "FIXDATE, 07-Mar-2000" };
@@ -273,8 +306,8 @@ private slots:
             << "RESULT, XAbcdefghijklmnopqr-v-Stuvwxyzabcdefghij, (10-10), 1-1"
             << "Twenty Characters FC,  12345 ,  0 ,  0 ,  99999 ,  0 , -9999 ,  0 ";
         // A failure leaves neither text nor tagged lines.
-        QTest::newRow("full-time score of 11 characters") << "R:07-Mar-2000:HT:1-0:FT:12345-12345:Rovers-v-United"
-            << LeagueRow { "Rovers" } << wider + "full-time score \"12345-12345\" of Rovers-v-United is wider than its 10-character column." << "" << "" << "" << "";
+        QTest::newRow("full-time score of 11 characters, a name holding %2") << "R:07-Mar-2000:HT:1-0:FT:12345-12345:%2 Rovers-v-United"
+            << LeagueRow { "Rovers" } << wider + "full-time score \"12345-12345\" of %2 Rovers-v-United is wider than its 10-character column." << "" << "" << "" << "";
         QTest::newRow("figure of 6 digits") << line << LeagueRow { "Rovers", 1, 0, 0, 123456, 1, 1, 3 }
             << wider + "For figure 123456 of Rovers is wider than its 5-character column." << "" << "" << "" << "";
         QTest::newRow("negative figure of 6 characters") << line << LeagueRow { "Rovers", 1, 0, 0, 2, 1, -12345, 3 }
@@ -354,7 +387,7 @@ private slots:
         const QStringList league { "</TABLE><BR>        ", head, "<TR><TD><h4>League Table</h4></TD></TR>",
             "<TR><TD Width=150 Align=Left>Team</TD>", figure + "W</TD>", figure + "D</TD>", figure + "L</TD>",
             figure + "F</TD>", figure + "A</TD>", figure + "GD</TD>", figure + "Pts</TD></TR>" };
-        QTest::newRow("results worked example") << kResultsTagged << QStringList { "<HTML><HEAD><TITLE>",
+        const QStringList resultsPage = QStringList { "<HTML><HEAD><TITLE>",
             "Report on Spring Cup at Riverside</TITLE></HEAD><BODY><CENTER>", "<H1>Report on Spring Cup at Riverside</H1>",
             "<H2>Division A</H2>", "<H3>Report Date : 15-Mar-2000</H3>", head,
             "<TR><TD Width=400><h5>Fixtures on 07-Mar-2000</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>",
@@ -365,6 +398,11 @@ private slots:
             figure + "5</TD>", figure + "2</TD>", figure + "3</TD>", figure + "4</TD></TR>", "<TR><TD Align=Left>United</TD>",
             figure + "0</TD>", figure + "1</TD>", figure + "1</TD>", figure + "2</TD>", figure + "5</TD>", figure + "-3</TD>",
             figure + "1</TD></TR>" } + footer;
+        QTest::newRow("results worked example") << kResultsTagged << resultsPage;
+        QStringList brightonPage = QStringList(resultsPage).replaceInStrings(">Rovers<", ">Brighton, Hove<");
+        brightonPage.insert(brightonPage.size() - 4, "<TR><TD><h4>Points Adjustments</h4></TD></TR>");
+        brightonPage.insert(brightonPage.size() - 4, "<TR><TD Align=Left>Brighton, Hove</TD><TD Width=30 Align=Right>-3</TD><TD Align=Left ColSpan=6>late</TD></TR>");
+        QTest::newRow("an adjusted name with a comma and a blank before the next, whole") << kBrightonTagged << brightonPage;
         QTest::newRow("fixture list worked example, its second table empty") << kFixturesTagged << QStringList {
             "<HTML><HEAD><TITLE>", "Fixtures For Spring Cup at Riverside</TITLE></HEAD><BODY><CENTER>",
             "<H1>Fixtures For Spring Cup at Riverside</H1>", "<H2>Division A</H2>", "<H3>Report Date : 15-Mar-2000</H3>", head,
@@ -407,8 +445,9 @@ private slots:
         QTest::addColumn<QStringList>("tagged");
         QTest::addColumn<QString>("sheetName");
         QTest::addColumn<QVariantMap>("cells");
+        QTest::addColumn<QStringList>("rightAligned"); // the text cells shown on the right
         // clang-format off
-        QTest::newRow("results worked example") << kResultsTagged << "Division A" << QVariantMap { { "A1", "Report on Spring Cup at Riverside" },
+        const QVariantMap resultCells { { "A1", "Report on Spring Cup at Riverside" },
             { "A2", "Division A" }, { "A3", "Date : 15-Mar-2000" }, { "A5", QDate(2000, 3, 7) }, { "A6", "Rovers-v-United" },
             { "B6", "(1-0)" }, { "C6", "2-2" }, { "A8", QDate(2000, 3, 14) }, { "A9", "United-v-Rovers" }, { "B9", "(0-1)" },
             { "C9", "0-3" }, { "A11", "League Table" }, { "A13", "Team" }, { "B13", "W" }, { "C13", "D" }, { "D13", "L" },
@@ -416,11 +455,20 @@ private slots:
             { "D14", 0 }, { "E14", 5 }, { "F14", 2 }, { "G14", 3 }, { "H14", 4 }, { "A15", "United" }, { "B15", 0 }, { "C15", 1 },
             { "D15", 1 }, { "E15", 2 }, { "F15", 5 }, { "G15", -3 }, { "H15", 1 }, { "A17", "Report created by Tabulon" },
             { "A18", "https://www.veltrix.example/tabulon" } };
+        const QStringList figureHeadings { "B13", "C13", "D13", "E13", "F13", "G13", "H13" };
+        QTest::newRow("results worked example, the figures' headings over them") << kResultsTagged << "Division A"
+            << resultCells << figureHeadings;
+        QVariantMap brightonCells = resultCells;
+        brightonCells.insert({ { "A14", "Brighton, Hove" }, { "A17", "Points Adjustments" }, { "A19", "Brighton, Hove" },
+            { "B19", -3 }, { "C19", "late" }, { "A21", "Report created by Tabulon" }, { "A22", "https://www.veltrix.example/tabulon" } });
+        brightonCells.remove("A18");
+        QTest::newRow("an adjusted name with a comma and a blank before the next, whole") << kBrightonTagged << "Division A"
+            << brightonCells << figureHeadings;
         QTest::newRow("fixture list worked example") << kFixturesTagged << "Division A" << QVariantMap {
             { "A1", "Fixtures For Spring Cup at Riverside" }, { "A2", "Division A" }, { "A3", "Date : 15-Mar-2000" },
             { "A5", QDate(2000, 3, 7) }, { "A6", "Rovers-v-United" }, { "B6", "" }, { "C6", "" }, { "A8", QDate(2000, 3, 14) },
             { "A9", "United-v-Rovers" }, { "B9", "" }, { "C9", "" }, { "A11", "Report created by Tabulon" },
-            { "A12", "https://www.veltrix.example/tabulon" } };
+            { "A12", "https://www.veltrix.example/tabulon" } } << QStringList();
         const QVariantMap oddCells { { "A1", kOddTagged[0] }, { "A2", kOddTagged[1] }, { "A3", "Date : 15-Mar-2000" },
             { "A5", QDate(2000, 3, 7) }, { "A6", "Smith, Jones & \"<Sons>\"-v-Reds" }, { "B6", "(1-0)" }, { "C6", "2-2" },
             { "A8", "League Table" }, { "A10", "Team" }, { "B10", "W" }, { "C10", "D" }, { "D10", "L" }, { "E10", "F" },
@@ -429,10 +477,12 @@ private slots:
         const QString oddSheet = "Division _A__ _North__South_ of";
         const auto oddWith = [&oddCells](const QVariantMap& more) { QVariantMap cells = oddCells; cells.insert(more); return cells; };
         QTest::newRow("a name with a comma whole, its figures in their columns") << kOddTagged << oddSheet
-            << oddWith({ { "A13", "Report created by Tabulon" }, { "A14", "https://www.veltrix.example/tabulon" } });
+            << oddWith({ { "A13", "Report created by Tabulon" }, { "A14", "https://www.veltrix.example/tabulon" } })
+            << QStringList { "B10", "C10", "D10", "E10", "F10", "G10", "H10" };
         QTest::newRow("its points adjustment under the table") << kOddAdjustedTagged << oddSheet
             << oddWith({ { "A13", "Points Adjustments" }, { "A15", kOddTagged[7].section(",", 0, 1) }, { "B15", -3 },
-            { "C15", "breach, appeal lost" }, { "A17", "Report created by Tabulon" }, { "A18", "https://www.veltrix.example/tabulon" } });
+            { "C15", "breach, appeal lost" }, { "A17", "Report created by Tabulon" }, { "A18", "https://www.veltrix.example/tabulon" } })
+            << QStringList { "B10", "C10", "D10", "E10", "F10", "G10", "H10" };
         // clang-format on
     }
     void workbook()
@@ -442,8 +492,10 @@ private slots:
         QVERIFY(saveWorkbook(tagged, withWorkbookExtension(temp.filePath("report"))));
         QFETCH(QVariantMap, cells);
         QString sheetName;
-        const QVariantMap read = readWorkbook(temp.filePath("report.xlsx"), &sheetName);
+        QStringList rightAligned;
+        const QVariantMap read = readWorkbook(temp.filePath("report.xlsx"), &sheetName, &rightAligned);
         QTEST(sheetName, "sheetName");
+        QTEST(rightAligned, "rightAligned");
         QCOMPARE(read.keys(), cells.keys());
         for (const QString& cell : cells.keys()) {
             QCOMPARE(read[cell].typeId(), cells[cell].typeId()); // "1" would equal 1
@@ -496,9 +548,14 @@ private slots:
         const rlimit limited { full ? 64 : normal.rlim_cur, normal.rlim_max };
         std::signal(SIGXFSZ, SIG_IGN);
         QString reason;
+        bool saved = false;
         setrlimit(RLIMIT_FSIZE, &limited);
-        const bool saved = workbook ? saveWorkbook(kResultsTagged, path, &reason) : saveReportFile(rtf, path, &reason);
+        // The library's own error lines stay off the terminal: the message says it all.
+        const QByteArray printed = standardErrorOf([&] {
+            saved = workbook ? saveWorkbook(kResultsTagged, path, &reason) : saveReportFile(rtf, path, &reason);
+        });
         setrlimit(RLIMIT_FSIZE, &normal);
+        QCOMPARE(printed, QByteArray());
         QCOMPARE(saved, !full);
         QCOMPARE(reason, error);
         if (full || !workbook)
@@ -507,18 +564,72 @@ private slots:
                  QStringList { "report" });
     }
 
+    // Refused with nothing written, whatever the export: the same check stands before each.
+    void refusedTargets_data()
+    {
+        QTest::addColumn<bool>("workbook");
+        QTest::addColumn<QString>("target"); // what stands at the chosen path
+        QTest::addColumn<QString>("error");  // %1: the path
+        for (const bool workbook : { false, true }) {
+            const QByteArray kind = workbook ? "workbook" : "RTF";
+            QTest::newRow(kind + ", a link to a file elsewhere") << workbook << "link"
+                                                                 << "%1 is a symbolic link";
+            QTest::newRow(kind + ", a write-protected file") << workbook << "protected"
+                                                             << "Existing file %1 is not writable";
+            QTest::newRow(kind + ", a folder") << workbook << "folder"
+                                               << "%1 is a folder";
+        }
+        QTest::newRow("workbook, a text longer than a cell holds")
+            << true << "long name"
+            << "The cell A6 would hold 40009 characters; a workbook cell holds at most 32767";
+    }
+    void refusedTargets()
+    {
+        QFETCH(bool, workbook);
+        QFETCH(QString, target);
+        QTemporaryDir temp;
+        const QString path = temp.filePath("report.xlsx"), elsewhere = temp.filePath("elsewhere");
+        QVERIFY(writeFile(elsewhere, "mine"));
+        if (target == "link")
+            QVERIFY(QFile::link(elsewhere, path));
+        if (target == "protected") {
+            QVERIFY(writeFile(path, "mine"));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
+        }
+        if (target == "folder")
+            QVERIFY(QDir().mkpath(path));
+        QStringList tagged = kResultsTagged;
+        if (target == "long name")
+            tagged[4] = "RESULT, " + QString(40000, u'R') + "-v-United, (1-0), 2-2";
+        const QStringList before
+            = QDir(temp.path(), QString(), QDir::Name, QDir::AllEntries | QDir::Hidden).entryList();
+        QString reason;
+        const QString chosen = workbook ? withWorkbookExtension(path) : path;
+        QVERIFY(workbook ? !saveWorkbook(tagged, chosen, &reason) : !saveReportFile("{\\rtf1}", chosen, &reason));
+        QFETCH(QString, error);
+        QCOMPARE(reason, error.contains("%1") ? error.arg(chosen) : error);
+        QCOMPARE(QDir(temp.path(), QString(), QDir::Name, QDir::AllEntries | QDir::Hidden).entryList(), before);
+        QCOMPARE(contentsOf(elsewhere), "mine");
+        if (target == "folder")
+            QVERIFY(QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        if (target == "protected")
+            QCOMPARE(contentsOf(path), "mine");
+    }
+
     // Read back through libical; a later export with the first fixture played keeps every UID.
     void calendar_data()
     {
         QTest::addColumn<QString>("team");
         QTest::addColumn<QStringList>("dates");
         QTest::addColumn<QStringList>("summaries");
+        // A name holding "%2" is shown as typed.
         QTest::newRow("whole group, the unreadable line left out, scores as whole numbers")
             << "" << QStringList { "20000301", "20000307", "20000314", "20000321", "20000328" }
-            << QStringList { "Smith, Jones; Sons v Ciudad Ñ", "Rovers v Smith, Jones; Sons",
-                             "Smith, Jones; Sons 2-1 Rovers", "Ciudad Ñ v Rovers", "Rovers v Smith, Jones; Sons" };
+            << QStringList { "%2 Smith, Jones; Sons v Ciudad Ñ", "Rovers v %2 Smith, Jones; Sons",
+                             "%2 Smith, Jones; Sons 2-1 Rovers", "Ciudad Ñ v Rovers",
+                             "Rovers v %2 Smith, Jones; Sons" };
         QTest::newRow("one team's games") << "Ciudad Ñ" << QStringList { "20000301", "20000321" }
-                                          << QStringList { "Smith, Jones; Sons v Ciudad Ñ", "Ciudad Ñ v Rovers" };
+                                          << QStringList { "%2 Smith, Jones; Sons v Ciudad Ñ", "Ciudad Ñ v Rovers" };
     }
     void calendar()
     {
@@ -526,7 +637,7 @@ private slots:
         const QString caption = QStringLiteral("Division A, the long caption that a calendar line must fold");
         const QStringList lines { "F:07-Mar-2000:0:1", "R:14-Mar-2000:0:0:2.5:1:1:0", "R:14-Mar-2000:1:2:3",
                                   "F:21-Mar-2000:2:0", "F:28-Mar-2000:0:1",           "F:01-Mar-2000:1:2" };
-        const QStringList teams { "Rovers", "Smith, Jones; Sons", "Ciudad Ñ" };
+        const QStringList teams { "Rovers", "%2 Smith, Jones; Sons", "Ciudad Ñ" };
         CalendarRequest request { "Tabulon - Cup at Leeds", 1, caption, teams, lines, team };
         const Calendar calendar = buildCalendar(request, QDateTime(QDate(2000, 3, 15), QTime(12, 0), Qt::UTC));
         const CalendarRead read = readCalendar(calendar.text);
@@ -539,43 +650,84 @@ private slots:
         QCOMPARE(readCalendar(buildCalendar(request).text).uids, read.uids);
     }
 
-    // two_groups.trn with group 2 emptied.
+    // two_groups.trn with group 2 emptied and a points adjustment in group 1; before it, group 2 had its lines.
     void webSite_data()
     {
-        QTest::addColumn<bool>("earlierSite");  // published there the day before
-        QTest::addColumn<QString>("otherFile"); // a file of the user's put there, "" for none
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("missing folder made") << false << "" << false;
-        QTest::newRow("earlier site replaced, beside a file of the user's") << true << "notes.txt" << false;
-        QTest::newRow("folder of other files refused") << false << "notes.txt" << true;
-        QTest::newRow("another program's index refused") << false << "index.html" << true;
+        QTest::addColumn<QString>("earlier");   // "site": published the day before; "cut short": that publish
+                                                // failed at group 2 on a full disk; "": none
+        QTest::addColumn<QString>("otherFile"); // put there by the user, "" for none
+        QTest::addColumn<bool>("link");         // group-1.ics a link to a file elsewhere
+        QTest::addColumn<QString>("error");     // its start, "" when published
+        QTest::newRow("missing folder made") << ""
+                                             << "" << false << "";
+        QTest::newRow("earlier site replaced beside a file of the user's, group 2's pages gone")
+            << "site"
+            << "notes.txt" << false << "";
+        QTest::newRow("a publish cut short repeated") << "cut short"
+                                                      << "" << false << "";
+        QTest::newRow("folder of other files refused") << ""
+                                                       << "notes.txt" << false << "%1 holds other files";
+        QTest::newRow("another program's index refused") << ""
+                                                         << "index.html" << false << "%1 holds other files";
+        QTest::newRow("a link in the site refused, its target untouched")
+            << "site"
+            << "" << true << "Cannot write %1/group-1.ics: %1/group-1.ics is a symbolic link.";
     }
     void webSite()
     {
-        QFETCH(bool, earlierSite);
+        QFETCH(QString, earlier);
         QFETCH(QString, otherFile);
-        QFETCH(bool, refused);
+        QFETCH(bool, link);
+        QFETCH(QString, error);
         QTemporaryDir temp;
         const QString db = temp.filePath("TempDB.mdb"), site = temp.filePath("site");
         QVERIFY(QFile::copy(TABULON_TEMPDB, db));
         TournamentData data = *readTournamentFile(TABULON_TEST_DATA "/two_groups.trn").data;
-        data.groups[1].recordLines.clear();
+        data.groups[0].adjustments = { { 2, -3, "late" } };
         const QDate today(2000, 3, 15);
-        if (earlierSite)
-            QCOMPARE(publishWebSite(data, site, today.addDays(-1), db), QString());
+        if (!earlier.isEmpty()) {
+            TournamentData before = data;
+            // A fixture list beyond the 64 KiB a file may take when the disk fills up (the temporary
+            // database stays below it).
+            for (int copy = 0; earlier == "cut short" && copy < 3000; ++copy)
+                before.groups[1].recordLines.append("F:07-Mar-2000:0:1");
+            rlimit normal {};
+            getrlimit(RLIMIT_FSIZE, &normal);
+            const rlimit limited { earlier == "cut short" ? 65536 : normal.rlim_cur, normal.rlim_max };
+            std::signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limited);
+            const PublishOutcome first = publishWebSite(before, site, today.addDays(-1), db);
+            setrlimit(RLIMIT_FSIZE, &normal);
+            QCOMPARE(first.error,
+                     earlier == "cut short" ? "Cannot write " + site + "/group-2-fixtures.htm: File too large." : "");
+            QCOMPARE(QFile::exists(site + "/index.html"), earlier == "site");
+        }
+        data.groups[1].recordLines.clear();
         if (!otherFile.isEmpty()) {
             QVERIFY(QDir().mkpath(site));
             QVERIFY(writeFile(site + '/' + otherFile, "mine"));
         }
-        const QStringList before = QDir(site).entryList(QDir::Files);
-        const QString error = publishWebSite(data, site, today, db);
-        QCOMPARE(error.startsWith(site + " holds other files"), refused);
-        if (refused) {
-            QCOMPARE(QDir(site).entryList(QDir::Files), before);
-            QCOMPARE(contentsOf(site + '/' + otherFile), "mine");
+        const QString elsewhere = temp.filePath("personal.ics");
+        if (link) {
+            QVERIFY(writeFile(elsewhere, "mine"));
+            QVERIFY(QFile::remove(site + "/group-1.ics"));
+            QVERIFY(QFile::link("../personal.ics", site + "/group-1.ics"));
+        }
+        const QStringList before = QDir(site).entryList(QDir::Files | QDir::System);
+        const PublishOutcome published = publishWebSite(data, site, today, db);
+        QVERIFY2(error.isEmpty() ? published.ok() : published.error.startsWith(error.arg(site)),
+                 qPrintable(published.error));
+        if (!error.isEmpty()) {
+            QCOMPARE(QDir(site).entryList(QDir::Files | QDir::System), before);
+            QCOMPARE(contentsOf(otherFile.isEmpty() ? elsewhere : site + '/' + otherFile), "mine");
             return;
         }
-        QCOMPARE(error, QString());
+        QCOMPARE(published.pages, 3);
+        QStringList pages { "group-1-fixtures.htm", "group-1-results.htm", "group-1.ics", "index.html" };
+        if (!otherFile.isEmpty())
+            pages.append(otherFile);
+        pages.sort();
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden, QDir::Name), pages);
         QStringList links;
         for (QXmlStreamReader index(contentsOf(site + "/index.html")); !index.atEnd() && !index.hasError();) {
             if (index.readNext() == QXmlStreamReader::StartElement && index.name() == u"a")
@@ -583,10 +735,12 @@ private slots:
         }
         QCOMPARE(links, QStringList({ "group-1-results.htm", "group-1-fixtures.htm", "group-1.ics" }));
         QVERIFY(contentsOf(site + "/index.html").contains("<td>2. Division B</td><td colspan=\"3\">no fixtures yet"));
-        const GroupRecords group(data.groups[0].teams, data.groups[0].recordLines);
+        // As Save HTML writes the group's report, its points adjustment included.
+        const GroupRecords group = recordsOfGroup(data.groups[0]);
         const ReportHeading heading { "Cup at Leeds", "1. Division A", today };
-        QCOMPARE(contentsOf(site + "/group-1-results.htm"),
-                 exportHtml(makeResultsReport(heading, group, data, db).taggedLines));
+        const QByteArray results = exportHtml(makeResultsReport(heading, group, data, db).taggedLines);
+        QVERIFY(results.contains("<TD Width=30 Align=Right>-3</TD><TD Align=Left ColSpan=6>late</TD>"));
+        QCOMPARE(contentsOf(site + "/group-1-results.htm"), results);
         QCOMPARE(contentsOf(site + "/group-1-fixtures.htm"),
                  exportHtml(buildFixtureList(heading, group.readableDisplayLines()).taggedLines));
         QCOMPARE(readCalendar(contentsOf(site + "/group-1.ics")).summaries.size(), 2);

@@ -266,6 +266,11 @@ private slots:
         QTest::newRow("rules 1, 2, 3, 4: level on every rule")
             << QList<int> { 1, 2, 3, 4 } << kCircle
             << QStringList { "", teamOrder, teamOrder, "points 3 against 7", "points 0 against 3" };
+        QTest::newRow("rules 4, 3, 1, 2: one of a kind in the singular")
+            << QList<int> { 4, 3, 1, 2 } << Lines { stored(0, 3, 1, 0), stored(1, 4, 2, 0), stored(2, 3, 1, 1) }
+            << QStringList { "", "level on 1 game won; goals scored 1 against 2", "games won 0 against 1",
+                             "level on 0 games won, 1 goal scored, 1 point; goal difference -1 against 0",
+                             "level on 0 games won; goals scored 0 against 1" };
         const QString lost = "level on 7 points; lost the last deciding game between them";
         QTest::newRow("rules 1, 5: each pair's last deciding game")
             << QList<int> { 1, 5 } << kCircle
