@@ -110,6 +110,17 @@ ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
             problems.append({ row.line, kColumnNames[column], reason });
         };
 
+        // A quoted cell may run over several lines; no text of a group may.
+        for (int column = 0; column < ColumnCount; ++column) {
+            const QString text = sheet->cell(row, Column(column));
+            if (text.contains(u'\n') || text.contains(u'\r'))
+                refuse(Column(column), QStringLiteral("The cell holds a line break."));
+        }
+        if (!problems.isEmpty()) {
+            import.problems += problems;
+            continue;
+        }
+
         const QString dateText = sheet->cell(row, Date);
         const QDate date = readImportDate(dateText);
         if (!date.isValid())

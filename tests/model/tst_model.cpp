@@ -98,6 +98,7 @@ private slots:
         keptUnreadable("score 2.5", withLine(18, "R:14-Mar-2000:1:0:2.5:2:1:0"), "the score \"2.5\" is not a whole number");
         keptUnreadable("a team plays itself", withLine(18, "R:07-Mar-2000:0:0:3:1:0:0"), "team 0 plays itself");
         keptUnreadable("a fixture of a team against itself", withLine(17, "F:07-Mar-2000:2:2"), "team 2 plays itself");
+        accepted("two teams of one name, as older files may hold", withLine(14, "beşiktaş"), withLine(14, "beşiktaş"));
         accepted("a stored negative score", withLine(18, "R:14-Mar-2000:-1:0:2:2:1:0"), withLine(18, "R:14-Mar-2000:-1:0:2:2:1:0"));
         refusal("empty file", {}, 1, "the file ends early; this line should hold the tournament title.");
         refusal("group count not a number", withLine(2, "one"), 2, "\"one\" is not a number; this line should hold the group count.");
