@@ -195,8 +195,7 @@ QStringList teamNamesInCsv(const QByteArray& csv, QList<ImportProblem>* problems
                                                 [&](const QString& known) { return known.toCaseFolded() == key; });
                 problem = QStringLiteral("\"%1\" and \"%2\" on line %3 are one name written two ways; two teams "
                                          "of a group may not share a name.")
-                              .arg(name, *first)
-                              .arg(line);
+                              .arg(name, *first, QString::number(line));
             }
             if (!problem.isEmpty()) {
                 problems->append({ row.line, kColumnNames[column], problem });
@@ -343,9 +342,8 @@ GroupImport importIntoGroup(const QStringList& storedLines, const QStringList& t
                 problems.append(
                     { row.line, QString(),
                       QStringLiteral("%1 v %2 on %3 is already entered as %4-%5.")
-                          .arg(teams[row.home].trimmed(), teams[row.away].trimmed(), formatRecordDate(row.date))
-                          .arg(entered->homeFullTime)
-                          .arg(entered->awayFullTime) });
+                          .arg(teams[row.home].trimmed(), teams[row.away].trimmed(), formatRecordDate(row.date),
+                               QString::number(entered->homeFullTime), QString::number(entered->awayFullTime)) });
                 continue;
             }
             if (const std::optional<int> fixture = index.takeFixture(row.home, row.away)) {

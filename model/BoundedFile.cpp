@@ -6,8 +6,7 @@ std::optional<QByteArray> readBoundedFile(const QString& path, qint64 limit, con
 {
     const auto tooLarge = [&] {
         *error = QStringLiteral("Cannot read %1: it is larger than any %2 can be (%3 MiB).")
-                     .arg(path, kind)
-                     .arg(limit / (1024 * 1024));
+                     .arg(path, kind, QString::number(limit / (1024 * 1024)));
         return std::nullopt;
     };
     QFile file(path);

@@ -58,6 +58,8 @@ private slots:
             << QStringList { "F:07-Mar-2000:1:2", "R:08-Mar-2000:::3:0:0:1", "R:14-Mar-2000::0:2:1:2:0", "R:22-Mar-2000:::1:0:0:1" } << none << "Replaced 2 fixtures of G with their results.";
         QTest::newRow("a result entered with other scores") << scoreHeader + "2000-03-08,Rovers,United,,,3,0\n2000-03-14,Łódź City,Rovers,,,1,1\n" << schedule << none
             << QStringList { "Line 3: Łódź City v Rovers on 14-Mar-2000 is already entered as 2-1." } << "";
+        QTest::newRow("a conflict names a team called %1 as it is") << scoreHeader + "2000-03-14,%1 Town,Rovers,,,1,1\n" << QStringList { "R:14-Mar-2000:::2:1:6:0" } << none
+            << QStringList { "Line 2: %1 Town v Rovers on 14-Mar-2000 is already entered as 2-1." } << "";
         QTest::newRow("no rows") << scoreHeader << schedule << schedule << none << "The file holds no fixtures or results; nothing was added to G.";
         // clang-format on
     }
@@ -68,7 +70,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QStringList, refusal);
         QFETCH(QString, summary);
-        const QStringList teams { "Rovers", "United", "Łódź City", " Old  Boys ", "Málaga", "Rovers; \"The\" Hoops" };
+        const QStringList teams { "Rovers", "United", "Łódź City", " Old  Boys ", "Málaga", "Rovers; \"The\" Hoops", "%1 Town" };
         const GroupImport import = importIntoGroup(held, teams, csv);
         QCOMPARE(import.refusal, refusal);
         QCOMPARE(import.lines, lines);
