@@ -70,7 +70,8 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QStringList, refusal);
         QFETCH(QString, summary);
-        const QStringList teams { "Rovers", "United", "Łódź City", " Old  Boys ", "Málaga", "Rovers; \"The\" Hoops", "%1 Town" };
+        const QStringList teams { "Rovers", "United", "Łódź City", " Old  Boys ", "Málaga", "Rovers; \"The\" Hoops",
+                                  "%1 Town" };
         const GroupImport import = importIntoGroup(held, teams, csv);
         QCOMPARE(import.refusal, refusal);
         QCOMPARE(import.lines, lines);
