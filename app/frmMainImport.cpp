@@ -3,12 +3,12 @@
 #include "app/frmMain.h"
 #include "group/ResultImport.h"
 #include "group/frmGroup.h"
+#include "model/BoundedFile.h"
 #include "model/Tournament.h"
 #include "ui/BusyWindow.h"
 #include "ui/FileDialogs.h"
 #include "ui/Prompts.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -35,14 +35,15 @@ void frmMain::mnuImportResults_Click()
                                         QStringLiteral("Import Results ..."));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::refuse(QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString()), kImportTitle);
+    BusyWindow busy(this);
+    QString error;
+    const std::optional<QByteArray> csv = readCsvFile(path, &error);
+    if (!csv) {
+        busy.done();
+        Prompts::refuse(error, kImportTitle);
         return;
     }
-
-    BusyWindow busy(this);
-    const GroupImport import = importIntoGroup(group->storedLines(), group->teams(), file.readAll());
+    const GroupImport import = importIntoGroup(group->storedLines(), group->teams(), *csv);
     busy.done();
     if (!import.ok()) {
         Prompts::refuse(QStringLiteral("%1 cannot be imported; nothing was added:").arg(QFileInfo(path).fileName())

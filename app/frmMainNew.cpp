@@ -29,8 +29,9 @@ bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
                     return false;
                 continue;
             }
-            // "-v-" separates the two teams of a display line; such a name would be misread.
-            const QString problem = teamNameProblem(name);
+            // "-v-" separates the two teams of a display line, and two teams of one name would
+            // merge in reports: such a name is refused.
+            const QString problem = teamNameProblem(name, group->teams(), caption);
             if (!problem.isEmpty()) {
                 Prompts::refuse(problem, QStringLiteral("ERROR"));
                 refused = name;

@@ -20,8 +20,6 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 int runNewCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
-// The whole of a file the command reads; nothing, with the message in `error`, when it cannot be read.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error);
 int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 

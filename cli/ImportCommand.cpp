@@ -2,10 +2,10 @@
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
 #include "group/ResultImport.h"
+#include "model/BoundedFile.h"
 #include "model/TournamentFile.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 namespace {
 
@@ -18,16 +18,6 @@ int refuse(QTextStream& err, const QString& message, int status = 1)
 }
 
 } // namespace
-
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return file.readAll();
-}
 
 int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
@@ -56,7 +46,7 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return refuse(err, readError);
     TournamentData& tournament = *read;
     QString error;
-    const std::optional<QByteArray> csv = readWholeFile(csvPath, &error);
+    const std::optional<QByteArray> csv = readCsvFile(csvPath, &error);
     if (!csv)
         return refuse(err, error);
 

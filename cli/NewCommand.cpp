@@ -1,5 +1,6 @@
 // tabulon-cli new: a tournament made from CSV files, one group per file.
 #include "cli/Commands.h"
+#include "model/BoundedFile.h"
 #include "model/Limits.h"
 #include "model/TournamentFile.h"
 #include "setup/SeasonFromCsv.h"
@@ -93,7 +94,7 @@ int runNewCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 
     QString error;
     for (const QString& file : files) {
-        const std::optional<QByteArray> contents = readWholeFile(file, &error);
+        const std::optional<QByteArray> contents = readCsvFile(file, &error);
         if (!contents)
             return refuse(err, error);
         request.groupFiles.append({ file, *contents });

@@ -15,11 +15,10 @@ qsizetype dateEnd(const QString& line)
     return colon < 0 ? line.size() : colon;
 }
 
-// A number field as the editor shows it: the whole number it reads as, or as stored when it
-// does not fit 16 bits.
-QString shownNumber(const QString& field)
+// A field as the editor shows it: the whole number it reads as, or as stored when it cannot be read.
+QString shownNumber(const QString& field, std::optional<qint16> (*read)(QStringView))
 {
-    const std::optional<qint16> number = readNumberField(field);
+    const std::optional<qint16> number = read(field);
     return number ? QString::number(*number) : field;
 }
 
@@ -169,11 +168,11 @@ std::optional<GroupRecords::ResultEdit> GroupRecords::resultEdit(int position, Q
     ResultEdit edit;
     edit.dateText = fields->dateText;
     const int teamField = fields->isResult ? 4 : 0;
-    edit.homeNumber = shownNumber(fields->fields.at(teamField));
-    edit.awayNumber = shownNumber(fields->fields.at(teamField + 1));
+    edit.homeNumber = shownNumber(fields->fields.at(teamField), readNumberField);
+    edit.awayNumber = shownNumber(fields->fields.at(teamField + 1), readNumberField);
     if (fields->isResult) {
         for (int k = 0; k < 4; ++k)
-            edit.scores[k] = shownNumber(fields->fields.at(k));
+            edit.scores[k] = shownNumber(fields->fields.at(k), readScoreField);
     }
     edit.homeName = teamNameForField(m_teams, edit.homeNumber);
     edit.awayName = teamNameForField(m_teams, edit.awayNumber);

@@ -63,8 +63,8 @@ public:
     bool redate(int position, const QDate& date);
 
     // What the result editor shows of an item: whole-number scores (0 for a fixture) and team
-    // numbers, with the names they stand for. A number beyond 16 bits can only come from a file
-    // written by something else; it is shown as stored, a score so that the user can correct it,
+    // numbers, with the names they stand for. A score that cannot be read or a number beyond 16 bits
+    // can only come from a damaged or older file; it is shown as stored, a score so that the user can correct it,
     // a team number so that the line keeps naming the same team. Nothing for a line that is no
     // record line; nothing, with the reason in `error`, when the line has too few fields.
     struct ResultEdit

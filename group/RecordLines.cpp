@@ -1,5 +1,6 @@
 #include "group/RecordLines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -209,6 +210,74 @@ std::optional<RecordFields> splitRecordLine(const QString& line)
     return record;
 }
 
+namespace {
+
+// The digits of a whole number: blanks around it and a sign taken off. Empty when there are none.
+QStringView wholeNumberDigits(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    const QStringView digits
+        = !trimmed.isEmpty() && (trimmed.front() == u'-' || trimmed.front() == u'+') ? trimmed.mid(1) : trimmed;
+    return std::all_of(digits.begin(), digits.end(), isDigit) ? digits : QStringView();
+}
+
+bool isWholeNumber(QStringView text)
+{
+    return !wholeNumberDigits(text).isEmpty();
+}
+
+} // namespace
+
+std::optional<qint16> readScoreField(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return qint16(0);
+    const QStringView digits = wholeNumberDigits(trimmed);
+    if (digits.isEmpty())
+        return std::nullopt;
+    int value = 0;
+    // Pinned just beyond 16 bits, so that a long run of digits cannot overflow.
+    for (const QChar c : digits)
+        value = qMin(value * 10 + (c.unicode() - u'0'), 99999);
+    if (trimmed.front() == u'-')
+        value = -value;
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(value);
+}
+
+namespace {
+
+// The numbers of a split line: its scores (a result's first four fields) by readScoreField, its team
+// numbers by readNumberField. Nothing when one cannot be read or a team plays itself; the reason is
+// worded only when `error` asks for it, as display lines are built by the tens of thousands.
+std::optional<std::array<qint16, 6>> readFieldNumbers(const FieldViews& fields, QString* error)
+{
+    std::array<qint16, 6> numbers {};
+    const int teamField = fields.fieldCount - 2;
+    for (int i = 0; i < fields.fieldCount; ++i) {
+        const QStringView text = fields.fields[i];
+        const std::optional<qint16> number = i < teamField ? readScoreField(text) : readNumberField(text);
+        if (!number) {
+            if (error)
+                *error = i < teamField && !isWholeNumber(text)
+                    ? QStringLiteral("the score \"%1\" is not a whole number").arg(text)
+                    : QStringLiteral("the number \"%1\" does not fit 16 bits").arg(text);
+            return std::nullopt;
+        }
+        numbers[i] = *number;
+    }
+    if (numbers[teamField] == numbers[teamField + 1]) {
+        if (error)
+            *error = QStringLiteral("team %1 plays itself").arg(numbers[teamField]);
+        return std::nullopt;
+    }
+    return numbers;
+}
+
+} // namespace
+
 std::optional<Record> readRecordLine(const QString& line, QString* error)
 {
     const auto fail = [error](const QString& reason) -> std::optional<Record> {
@@ -225,28 +294,23 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
         return fail(fieldCount > (isResult ? 6 : 2) ? QStringLiteral("the line has too many fields")
                                                     : QStringLiteral("the line has too few fields"));
     }
-
-    std::array<qint16, 6> numbers {};
-    for (int i = 0; i < fields->fieldCount; ++i) {
-        const std::optional<qint16> number = readNumberField(fields->fields[i]);
-        if (!number)
-            return fail(QStringLiteral("the number \"%1\" does not fit 16 bits").arg(fields->fields[i]));
-        numbers[i] = *number;
-    }
+    const std::optional<std::array<qint16, 6>> numbers = readFieldNumbers(*fields, error);
+    if (!numbers)
+        return std::nullopt;
 
     Record record;
     record.isResult = fields->isResult;
     record.dateText = fields->dateText.toString();
     if (record.isResult) {
-        record.homeHalfTime = numbers[0];
-        record.awayHalfTime = numbers[1];
-        record.homeFullTime = numbers[2];
-        record.awayFullTime = numbers[3];
-        record.home = numbers[4];
-        record.away = numbers[5];
+        record.homeHalfTime = (*numbers)[0];
+        record.awayHalfTime = (*numbers)[1];
+        record.homeFullTime = (*numbers)[2];
+        record.awayFullTime = (*numbers)[3];
+        record.home = (*numbers)[4];
+        record.away = (*numbers)[5];
     } else {
-        record.home = numbers[0];
-        record.away = numbers[1];
+        record.home = (*numbers)[0];
+        record.away = (*numbers)[1];
     }
     return record;
 }
@@ -316,24 +380,80 @@ QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, con
 
 QString scoreTextProblem(const QString& scoreText)
 {
-    if (scoreText.contains(u':'))
-        return QStringLiteral("A score may not contain \":\".");
-    if (!scoreText.trimmed().isEmpty() && !beginsWithNumber(scoreText))
+    const QStringView trimmed = QStringView(scoreText).trimmed();
+    if (trimmed.isEmpty())
+        return QString();
+    const bool negative = trimmed.front() == u'-';
+    const QStringView digits = negative ? trimmed.mid(1) : trimmed;
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
         return QStringLiteral("The score \"%1\" is not a number.").arg(scoreText);
-    if (!readNumberField(scoreText))
-        return QStringLiteral("The score \"%1\" is too large: scores run from -32768 to 32767.").arg(scoreText);
+    if (negative)
+        return QStringLiteral("The score \"%1\" is negative: scores run from 0 to 32767.").arg(scoreText);
+    if (!readScoreField(digits))
+        return QStringLiteral("The score \"%1\" is too large: scores run from 0 to 32767.").arg(scoreText);
     return QString();
 }
 
-QString scoreRefusal(const QString& fieldName, const QString& problem)
+QList<ScoreProblem> resultScoreProblems(const ScoreTexts& scores)
 {
-    return QStringLiteral("The %1 is not valid.\r%2").arg(fieldName.toLower(), problem);
+    QList<ScoreProblem> problems;
+    for (int field = 0; field < 4; ++field) {
+        const QString reason = scoreTextProblem(scores[field]);
+        if (!reason.isEmpty())
+            problems.append({ field, reason });
+    }
+    for (const int halfTime : { 0, 1 }) {
+        const int fullTime = halfTime + 2;
+        const QString& first = scores[halfTime];
+        const QString& last = scores[fullTime];
+        if (first.trimmed().isEmpty() || last.trimmed().isEmpty() || !scoreTextProblem(first).isEmpty()
+            || !scoreTextProblem(last).isEmpty())
+            continue;
+        const qint16 half = readScoreField(first).value_or(0);
+        const qint16 full = readScoreField(last).value_or(0);
+        if (half > full)
+            problems.append({ halfTime,
+                              QStringLiteral("The %1 half-time score (%2) is more than the full-time score (%3).")
+                                  .arg(halfTime == 0 ? u"home" : u"away")
+                                  .arg(half)
+                                  .arg(full),
+                              false });
+    }
+    return problems;
+}
+
+QString scoreRefusal(const ScoreProblem& problem)
+{
+    static const std::array<const char*, 4> kFieldNames
+        = { "home half-time score", "away half-time score", "home full-time score", "away full-time score" };
+    if (!problem.ofTheText)
+        return problem.reason;
+    return QStringLiteral("The %1 is not valid.\r%2").arg(QLatin1String(kFieldNames[problem.field]), problem.reason);
 }
 
 QString teamNameProblem(const QString& name)
 {
     if (name.contains(kSeparator))
         return QStringLiteral("A team name may not contain \"-v-\": it separates the two teams of a fixture.");
+    if (name.contains(u'\n') || name.contains(u'\r'))
+        return QStringLiteral("A team name may not hold a line break.");
+    return QString();
+}
+
+bool sameTeamName(const QString& first, const QString& second)
+{
+    return first.trimmed().compare(second.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+QString teamNameProblem(const QString& name, const QStringList& teams, const QString& groupCaption, int renamed)
+{
+    const QString problem = teamNameProblem(name);
+    if (!problem.isEmpty())
+        return problem;
+    for (int team = 0; team < teams.size(); ++team) {
+        if (team != renamed && sameTeamName(teams[team], name))
+            return QStringLiteral("There is already a team called \"%1\" in %2.").arg(teams[team], groupCaption);
+    }
     return QString();
 }
 
@@ -350,13 +470,10 @@ QString displayLineFor(const QString& storedLine, const QStringList& teams)
     const std::optional<FieldViews> fields = splitIntoViews(storedLine);
     if (!fields)
         return storedLine;
-    std::array<qint16, 6> numbers {};
-    for (int i = 0; i < fields->fieldCount; ++i) {
-        const std::optional<qint16> number = readNumberField(fields->fields[i]);
-        if (!number)
-            return storedLine;
-        numbers[i] = *number;
-    }
+    const std::optional<std::array<qint16, 6>> read = readFieldNumbers(*fields, nullptr);
+    if (!read)
+        return storedLine;
+    const std::array<qint16, 6>& numbers = *read;
     const QStringView date = fields->dateText.trimmed();
     const int teamField = fields->fieldCount - 2;
     const QString home = teamNameOrPlaceholder(teams, numbers[teamField]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -68,9 +69,14 @@ struct Record
     qint16 away = 0;
 };
 
+// A stored score: blank reads as 0, otherwise a whole number, blanks around it, leading zeros and a
+// sign allowed (older files and the result editor stored " 2", "02" and "-1"). Nothing for any other
+// text ("2.5", "1e2", "1o") or a number beyond 16 bits: such a score cannot be counted.
+std::optional<qint16> readScoreField(QStringView text);
+
 // Reads a stored line by the splitting rule above. Nothing, with the reason in `error`, when the
-// line begins with neither "F:" nor "R:", has too few or too many fields, or holds a number
-// beyond 16 bits.
+// line begins with neither "F:" nor "R:", has too few or too many fields, holds a score that
+// readScoreField cannot read or a team number beyond 16 bits, or has a team play itself.
 std::optional<Record> readRecordLine(const QString& line, QString* error = nullptr);
 
 // The four score texts of a result, in stored order: HT home, HT away, FT home, FT away.
@@ -86,17 +92,36 @@ QString fixtureDisplayLine(const QString& dateText, const QString& homeName, con
 QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,
                           const QString& awayName);
 
-// Why a score text cannot be stored, or empty when it can. A score is blank or begins with a number
-// ("02", "2.5" and "-1" are scores); it may not hold ":", which separates the fields of a stored
-// line, nor a number beyond 16 bits, which could not be read back.
+// Why a typed score cannot be stored, or empty when it can. A score is blank or a whole number from
+// 0 to 32767: digits only, blanks around them aside ("02" is 2).
 QString scoreTextProblem(const QString& scoreText);
 
-// The refusal of a score, naming its field: "The home half-time score is not valid." + CR + the problem.
-QString scoreRefusal(const QString& fieldName, const QString& problem);
+// What is wrong with a result's four scores, first problem first: each text by scoreTextProblem,
+// then a half-time score above the full-time score of the same team when both are given.
+// Result entry, the result editor and the CSV import all check by this.
+struct ScoreProblem
+{
+    int field = 0;         // the score to correct, 0..3 in ScoreTexts order
+    QString reason;        // "The score "1o" is not a number."
+    bool ofTheText = true; // false: the text is a score, but not with the other
+};
+QList<ScoreProblem> resultScoreProblems(const ScoreTexts& scores);
+
+// The refusal a window shows: "The home half-time score is not valid." + CR + the reason, or the
+// reason alone when the two scores of a team disagree.
+QString scoreRefusal(const ScoreProblem& problem);
 
 // Why a team name cannot be used (it holds "-v-", which separates the two names of a display
-// line), or empty when it can.
+// line, or a line break, which ends a line of the file), or empty when it can.
 QString teamNameProblem(const QString& name);
+
+// Two names of one team: equal without regard to letter case once trimmed.
+bool sameTeamName(const QString& first, const QString& second);
+
+// Why `name` cannot be a team of the group with `teams` and caption `groupCaption` (the team at
+// `renamed` aside, for a new name of that team): the reasons above, or another team of the group has
+// that name. Reports would merge the two teams' rows.
+QString teamNameProblem(const QString& name, const QStringList& teams, const QString& groupCaption, int renamed = -1);
 
 // The team's name, or a visible placeholder when the number lies outside the team list.
 QString teamNameOrPlaceholder(const QStringList& teams, int number);

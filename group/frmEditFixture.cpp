@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <array>
 
 namespace {
 
@@ -117,16 +118,17 @@ void frmEditFixture::setItem(const GroupRecords::ResultEdit& item)
 
 void frmEditFixture::cmdOK_Click()
 {
-    // A ":" would shift every later field of the stored line and a number beyond 16 bits cannot
-    // be read back, so such a score is refused before anything is stored, and the user corrects it.
-    for (QLineEdit* score : { txtHomeHT, txtAwayHT, txtHomeFT, txtAwayFT }) {
-        const QString problem = scoreTextProblem(score->text());
-        if (!problem.isEmpty()) {
-            Prompts::refuse(scoreRefusal(score->accessibleName(), problem), QStringLiteral("ERROR"));
-            score->setFocus();
-            score->selectAll();
-            return;
-        }
+    // A score that is no whole number would be misread, so it is refused before anything is stored,
+    // and the user corrects it.
+    const std::array<QLineEdit*, 4> fields = { txtHomeHT, txtAwayHT, txtHomeFT, txtAwayFT };
+    const QList<ScoreProblem> problems
+        = resultScoreProblems({ txtHomeHT->text(), txtAwayHT->text(), txtHomeFT->text(), txtAwayFT->text() });
+    if (!problems.isEmpty()) {
+        QLineEdit* score = fields[problems.first().field];
+        Prompts::refuse(scoreRefusal(problems.first()), QStringLiteral("ERROR"));
+        score->setFocus();
+        score->selectAll();
+        return;
     }
 
     // The texts go in as typed: blanks around a score are kept.

@@ -473,17 +473,16 @@ void frmGroup::cmdAddResult_Click()
 
     const std::array<QLineEdit*, 4> fields = { txtHomeHT, txtAwayHT, txtHomeScore, txtAwayScore };
     ScoreTexts scores;
-    for (size_t i = 0; i < fields.size(); ++i) {
+    for (size_t i = 0; i < fields.size(); ++i)
         scores[i] = fields[i]->text().trimmed();
-        // A ":" would shift every later field of the stored line, and a number beyond 16 bits could
-        // not be read back: such a result is refused whole, and the fields keep what was typed.
-        const QString problem = scoreTextProblem(scores[i]);
-        if (!problem.isEmpty()) {
-            Prompts::refuse(scoreRefusal(fields[i]->accessibleName(), problem), kErrorTitle);
-            fields[i]->setFocus();
-            fields[i]->selectAll();
-            return;
-        }
+    // A typo such as "1o" would count as something else: such a result is refused whole, and the
+    // fields keep what was typed.
+    const QList<ScoreProblem> problems = resultScoreProblems(scores);
+    if (!problems.isEmpty()) {
+        Prompts::refuse(scoreRefusal(problems.first()), kErrorTitle);
+        fields[problems.first().field]->setFocus();
+        fields[problems.first().field]->selectAll();
+        return;
     }
     m_records.appendResult(txtDate->text().trimmed(), scores, iHomeTeam, iAwayTeam);
     showAppendedItem();
@@ -530,8 +529,9 @@ void frmGroup::cmdEdit_Click()
         newName = Prompts::input(QStringLiteral("Enter New Name"), title, newName).value_or(QString());
         if (newName.isEmpty() || newName == oldName)
             return;
-        // "-v-" separates the two names of a display line; a name holding it would be misread.
-        const QString problem = teamNameProblem(newName);
+        // "-v-" separates the two names of a display line, and two teams of one name would merge
+        // in reports: such a name is refused. The team may change its own name's letter case.
+        const QString problem = teamNameProblem(newName, teams(), windowTitle(), team);
         if (problem.isEmpty())
             break;
         Prompts::refuse(problem, kErrorTitle);

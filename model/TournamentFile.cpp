@@ -1,9 +1,9 @@
 #include "model/TournamentFile.h"
 
 #include "group/RecordLines.h"
+#include "model/BoundedFile.h"
 #include "model/Limits.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -448,17 +448,11 @@ TournamentReadResult readTournamentFile(const QString& path)
         result.error = QStringLiteral("Cannot read %1: it is a folder, not a tournament file.").arg(path);
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
+    const std::optional<QByteArray> bytes
+        = readBoundedFile(path, kMaxTournamentFileBytes, QStringLiteral("tournament file"), &result.error);
+    if (!bytes)
         return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
-        return result;
-    }
-    return parseTournamentFrom(bytes, path);
+    return parseTournamentFrom(*bytes, path);
 }
 
 std::optional<QByteArray> formatTournament(const TournamentData& data, QString* error)

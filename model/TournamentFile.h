@@ -34,9 +34,10 @@ struct TournamentData : TournamentSettings
     QVector<TournamentGroupData> groups; // group g at index g - 1; GroupCount entries
 };
 
-// A record line an older edition could write but that cannot be read: a score typed with a ":"
-// (which shifts the fields after it) or beyond 16 bits. The file still opens; the line is kept
-// exactly as stored and saved back unchanged, and league tables leave it out.
+// A record line an older edition could write, or a damaged one, that cannot be read: a score typed
+// with a ":" (which shifts the fields after it), a score that is no whole number ("x", "2.5"), a
+// number beyond 16 bits, a team playing itself. The file still opens; the line is kept exactly as
+// stored and saved back unchanged, and league tables leave it out.
 struct UnreadableRecordLine
 {
     int group = 0;      // 1-based

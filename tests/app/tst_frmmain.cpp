@@ -263,8 +263,9 @@ private slots:
     }
 
     // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
-    // empty name and No ask the same number again, a name holding the display separator is refused and asked
-    // again, blanks, commas and duplicates are kept; a lone "v" or "-V-" is a name.
+    // empty name and No ask the same number again, a name holding the display separator or another team's name
+    // (letter case and blanks aside) is refused and asked again, blanks and commas are kept; a lone "v" or "-V-"
+    // is a name.
     void newTournament()
     {
         const QStringList labels = { "Premier", "1", "2", "3", "4", "5", "6", "7" };
@@ -275,7 +276,9 @@ private slots:
         prompts.expect("Enter Team 1").answer("A-v-B");
         prompts.expect(teamNameProblem("-v-"));
         prompts.expect("Enter Team 1").answer(" Smith,  J. ");
-        prompts.expect("Enter Team 2").answer(" Smith,  J. ");
+        prompts.expect("Enter Team 2").answer("smith,  j.");
+        prompts.expect("There is already a team called \" Smith,  J. \" in 1. Group Premier.");
+        prompts.expect("Enter Team 2").answer("Jones");
         for (int n = 2; n <= 8; ++n) {
             prompts.expect("Enter Team 1").answer(QStringLiteral("T%1 - v - 1").arg(n));
             prompts.expect("Enter Team 2").answer(QStringLiteral("x-V-%1").arg(n));
@@ -286,7 +289,8 @@ private slots:
         const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
         QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);      // Enter twice on an empty name keeps the set-up
         QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B"));    // the refused name, to correct
-        QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", " Smith,  J. " }));
+        QCOMPARE(calls[8].defaultText, QStringLiteral("smith,  j."));
+        QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", "Jones" }));
         for (int n = 1; n <= 8; ++n) {
             const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
             const frmGroup* group = m_window->loadedGroupWindow(n);

@@ -64,13 +64,17 @@ private slots:
         QFile::remove(file("cup.trn"));
         QFile::remove(file("season.trn"));
         QVERIFY(saveTournamentFile(cup(), file("cup.trn")));
+        TournamentData damaged = cup();
+        damaged.groups[1].recordLines = QStringList { "R:07-Mar-2000:1:0:2:x:0:2" };
+        QVERIFY(saveTournamentFile(damaged, file("damaged.trn")));
         QFile::remove(file("TempDB.mdb"));
         QVERIFY(QFile::copy(TABULON_TEMPDB, file("TempDB.mdb")));
         QFile::setPermissions(file("TempDB.mdb"), QFile::ReadOwner | QFile::WriteOwner);
         for (const auto& [name, text] :
              { std::pair { "season.csv",
                            "date,home,away,home_ft,away_ft\n2000-03-14,Rovers,United,2,1\n2000-03-21,City,Town,,\n" },
-               std::pair { "bad.csv", "date,home,away\n2000-03-14,Rovers,Rovers\n" } }) {
+               std::pair { "bad.csv", "date,home,away\n2000-03-14,Rovers,Rovers\n" },
+               std::pair { "clash.csv", "date,home,away\n2000-03-14,Alpha,Beta\n2000-03-21,Beta,alpha\n" } }) {
             QFile csv(file(name));
             QVERIFY(csv.open(QIODevice::WriteOnly));
             QVERIFY(csv.write(text) > 0);
@@ -98,6 +102,7 @@ private slots:
 
         row("check, two groups", "check " + kTwoGroups, 0, "Tabulon - Cup at Leeds\n1. Division A: 3 teams, 1 fixture, 1 result\n2. Division B: 2 teams, 0 fixtures, 1 result\n", "");
         row("check, missing file", "check " + file("none.trn"), 1, "", "Cannot read " + file("none.trn") + ": No such file or directory.\n");
+        row("check, a damaged score named", "check " + file("damaged.trn"), 0, "\n1. Division A: 6 teams, 0 fixtures, 0 results\n2. Division B: 3 teams, 0 fixtures, 1 result\n", "1 record line could not be read. They are kept as they are and saved back unchanged, but league tables and reports leave them out:\nGroup 2, record line 1: \"R:07-Mar-2000:1:0:2:x:0:2\" (the score \"x\" is not a whole number)\n");
         row("check without a file", "check", 2, "", "Usage: tabulon-cli check FILE.trn\n");
 
         row("resave, Windows edition to UTF-8", "resave " + kWindowsFile + ' ' + file("utf8.trn"), 0, "Wrote " + file("utf8.trn") + "\n", "");
@@ -133,6 +138,8 @@ private slots:
         const QString season = " " + file("season.csv"), bad = file("bad.csv");
         row("import", "import " + file("cup.trn") + " --group 1" + season, 0, "Added 1 fixture and 1 result to 1. Division A.\n", "");
         row("import, a row refused", "import " + file("cup.trn") + " --group 1 " + bad, 1, "", "tabulon-cli import: " + bad + " cannot be imported; nothing was added:\nLine 2, column away: A team cannot play itself.\n");
+        row("import, a device read only up to the largest CSV file", "import " + file("cup.trn") + " --group 1 /dev/zero", 1, "", "tabulon-cli import: Cannot read /dev/zero: it is larger than any CSV file of results can be (32 MiB).\n");
+        row("new, one name written two ways", "new " + file("season.trn") + " --name Spring --location Leeds " + file("clash.csv"), 1, "", "tabulon-cli new: nothing was written:\n" + file("clash.csv") + ": Line 3, column away: \"alpha\" and \"Alpha\" on line 2 are one name written two ways; two teams of a group may not share a name.\n");
         row("new, two groups from one file", "new " + file("season.trn") + " --name Spring --location Leeds" + season + season, 0, "Wrote " + file("season.trn") + "\n1. Group A: 4 teams, 2 lines\n2. Group B: 4 teams, 2 lines\n", "");
         row("new over an existing file", "new " + file("cup.trn") + " --name Spring --location Leeds" + season, 1, "", "tabulon-cli new: " + file("cup.trn") + " exists already; nothing was written.\n");
         row("new, a rule twice", "new " + file("season.trn") + " --name Spring --location Leeds --rules 1,2,1" + season, 2, "", "tabulon-cli new: --rules needs rule codes from 1 to ");
@@ -230,6 +237,19 @@ private slots:
         const QString trn = file("season.trn");
         QVERIFY(
             !run({ "new", trn, "--name", season, "--location", "home", "--rules", rules, base + ".csv" }).isEmpty());
+        if (season == QLatin1String("eng_premier_league_2011_12")) {
+            // A secretary's season: the schedule generated first, then the results imported over it, twice.
+            TournamentData data = *readTournamentFile(trn).data;
+            data.groups[0].recordLines.clear();
+            QVERIFY(saveTournamentFile(data, trn));
+            QVERIFY(!run({ "generate", trn, "--group", "1", "--start", "13-Aug-2011", "--gap", "7", "--home-away" })
+                         .isEmpty());
+            QCOMPARE(run({ "import", trn, "--group", "1", base + ".csv" }),
+                     "Replaced 380 fixtures of 1. Group A with their results.\n");
+            QCOMPARE(run({ "import", trn, "--group", "1", base + ".csv" }),
+                     "Nothing was added to 1. Group A: 380 rows were already entered.\n");
+            QCOMPARE(run({ "check", trn }).section(u'\n', 1), "1. Group A: 20 teams, 0 fixtures, 380 results\n");
+        }
         const QList<CsvRow> given = rowsOf(base + ".adjustments.csv"); // Everton 2023-24 has two, each with its reason
         for (const CsvRow& row : given)
             QVERIFY(!run({ "adjust", trn, "--group", "1", "--team", row.cells[0], "--points", row.cells[1], "--reason",

@@ -194,13 +194,17 @@ private slots:
         QTest::addColumn<QString>("stored"); // the new line, dated today
         const QString full = "This group already holds 32767 fixtures and results, as many as a group can hold.\r"
                              "Delete an item before adding another.";
-        const QString colon = "The home half-time score is not valid.\rA score may not contain \":\".";
+        const QString typo = "The home full-time score is not valid.\rThe score \"1o\" is not a number.";
+        const QString halfTime = "The home half-time score (5) is more than the full-time score (1).";
         const QStringList zeros = { "0", "0", "0", "0" };
         QTest::newRow("fixture ignores the scores") << Item::Fixture << QStringList { "5", "x", "5", "5" } << 1 << ""
                                                     << "F::0:2";
-        QTest::newRow("result, blanks trimmed") << Item::Result << QStringList { " 3", "1 ", "  2  ", "\t0" } << 1 << ""
-                                                << "R::3:1:2:0:0:2";
-        QTest::newRow("colon refused") << Item::Result << QStringList { "1:0", "0", "2", "2" } << 1 << colon << "";
+        QTest::newRow("result, blanks trimmed") << Item::Result << QStringList { " 1", "1 ", "  2  ", "\t1" } << 1 << ""
+                                                << "R::1:1:2:1:0:2";
+        QTest::newRow("1o typed for 10 refused")
+            << Item::Result << QStringList { "0", "0", "1o", "2" } << 1 << typo << "";
+        QTest::newRow("half-time above full-time refused")
+            << Item::Result << QStringList { "5", "0", "1", "0" } << 1 << halfTime << "";
         QTest::newRow("full list refuses a fixture") << Item::Fixture << zeros << 32767 << full << "";
         QTest::newRow("full list refuses a result") << Item::Result << zeros << 32767 << full << "";
     }
@@ -243,13 +247,17 @@ private slots:
         m_prompts->expect("Enter New Name").answer("United");
         choose(1, "cmdEdit");
         QVERIFY(Tournament.Saved);
+        m_group->setWindowTitle("1. Division A");
         m_prompts->expect("Enter New Name").answer("Un-v-ited");
         m_prompts->expect(separator).answer(Answer::Ok);
+        m_prompts->expect("Enter New Name").answer(" rovers");
+        m_prompts->expect("There is already a team called \"Rovers\" in 1. Division A.").answer(Answer::Ok);
         m_prompts->expect("Enter New Name").answer("City");
         m_prompts->expect("Are you sure you want to change\rUnited to City").answer(Answer::Yes);
         click("cmdEdit");
         QCOMPARE(m_prompts->calls().at(0).defaultText, QStringLiteral("United"));
         QCOMPARE(m_prompts->calls().at(3).defaultText, QStringLiteral("Un-v-ited"));
+        QCOMPARE(m_prompts->calls().at(5).defaultText, QStringLiteral(" rovers"));
         QCOMPARE(m_group->teams().at(1), QStringLiteral("City"));
         QVERIFY(!Tournament.Saved);
 
@@ -398,12 +406,12 @@ private slots:
     {
         QTest::addColumn<Close>("close");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Yes: stored as typed") << Close::Yes << "R:07-Mar-2000: 1:0 :02:2.5:1:0";
+        QTest::newRow("Yes: stored as typed") << Close::Yes << "R:07-Mar-2000: 1:0 :02:3:1:0";
         QTest::newRow("No to the question") << Close::No << kFixture;
         QTest::newRow("Cancel") << Close::Cancel << kFixture;
         QTest::newRow("Escape") << Close::Escape << kFixture;
         QTest::newRow("close box") << Close::CloseBox << kFixture;
-        QTest::newRow("colon refused, then corrected") << Close::Refused << "R:07-Mar-2000: 1:0 :02:2.5:1:0";
+        QTest::newRow("1o refused, then corrected") << Close::Refused << "R:07-Mar-2000: 1:0 :02:3:1:0";
     }
     void resultEditReplacesTheItemOnlyWhenConfirmed()
     {
@@ -411,7 +419,7 @@ private slots:
         QFETCH(QString, expected);
         storeLines({ kBefore, kFixture, kAfter }, 1);
         if (close == Close::Refused)
-            m_prompts->expect("The away full-time score is not valid.\rA score may not contain \":\".");
+            m_prompts->expect("The away full-time score is not valid.\rThe score \"1o\" is not a number.");
         if (close == Close::Yes || close == Close::No || close == Close::Refused)
             m_prompts->expect("Are you sure you want to make this change")
                 .answer(close == Close::No ? Answer::No : Answer::Yes);
@@ -419,12 +427,12 @@ private slots:
         ModalDialog<frmEditFixture> driver([&](frmEditFixture* dialog) {
             for (const QString& name : QStringList { "txtHome", "txtAway" } + kEditScores)
                 shown << ctl<QLineEdit>(*dialog, name)->text();
-            const QStringList typed = { " 1", "0 ", "02", "2.5" };
+            const QStringList typed = { " 1", "0 ", "02", "3" };
             for (int k = 0; k < 4; ++k)
                 ctl<QLineEdit>(*dialog, kEditScores[k])->setText(typed[k]);
             auto* awayScore = ctl<QLineEdit>(*dialog, "txtAwayFT");
             if (close == Close::Refused) {
-                awayScore->setText("1:2");
+                awayScore->setText("1o");
                 click(*dialog, "cmdOK");
                 QVERIFY(dialog->isVisible());
                 QCOMPARE(dialog->focusWidget(), awayScore);

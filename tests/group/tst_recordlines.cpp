@@ -47,17 +47,21 @@ private slots:
         // clang-format off
         QTest::newRow("fixture") << "F:07-Mar-2000:0:2" << "F:07-Mar-2000:Rovers-v-Wanderers";
         QTest::newRow("result") << "R:07-Mar-2000:1:0:2:2:2:1" << "R:07-Mar-2000:HT:1-0:FT:2-2:Wanderers-v-United";
-        QTest::newRow("02, halves and text") << "R:07-Mar-2000:02:2.5:3.5:x:0:1"
-                                             << "R:07-Mar-2000:HT:2-2:FT:4-0:Rovers-v-United";
-        QTest::newRow("blank before, text after, 16-bit minimum") << "R:07-Mar-2000: 4 goals:-32768:0:0:0:1"
-                                                                  << "R:07-Mar-2000:HT:4--32768:FT:0-0:Rovers-v-United";
+        QTest::newRow("02, blanks, a stored negative, blank as 0") << "R:07-Mar-2000:02: 2 :-1::0:1"
+                                                                   << "R:07-Mar-2000:HT:2-2:FT:-1-0:Rovers-v-United";
+        QTest::newRow("16-bit minimum") << "R:07-Mar-2000:4:-32768:0:0:0:1" << "R:07-Mar-2000:HT:4--32768:FT:0-0:Rovers-v-United";
         QTest::newRow("date trimmed") << "F: 7-Mar-2000 :0:1" << "F:7-Mar-2000:Rovers-v-United";
         QTest::newRow("teams outside the list") << "R:07-Mar-2000:1:1:1:1:-1:7"
                                                 << "R:07-Mar-2000:HT:1-1:FT:1-1:<no team -1>-v-<no team 7>";
         QTest::newRow("prefix case matters") << "f:07-Mar-2000:0:1" << "f:07-Mar-2000:0:1";
         QTest::newRow("a field missing") << "R:07-Mar-2000:1:0:2:2:0" << "R:07-Mar-2000:1:0:2:2:0";
-        QTest::newRow("score rounding beyond 16 bits") << "R:07-Mar-2000:32767.5:0:0:0:0:1"
-                                                       << "R:07-Mar-2000:32767.5:0:0:0:0:1";
+        QTest::newRow("score beyond 16 bits") << "R:07-Mar-2000:32768:0:0:0:0:1" << "R:07-Mar-2000:32768:0:0:0:0:1";
+        QTest::newRow("score x, not 0") << "R:20-Dec-2026:1:1:2:x:0:2" << "R:20-Dec-2026:1:1:2:x:0:2";
+        QTest::newRow("score 2.5") << "R:20-Dec-2026:1:1:2.5:2:0:2" << "R:20-Dec-2026:1:1:2.5:2:0:2";
+        QTest::newRow("score 1e2") << "R:20-Dec-2026:1:1:1e2:2:0:2" << "R:20-Dec-2026:1:1:1e2:2:0:2";
+        QTest::newRow("score 4 goals") << "R:20-Dec-2026:4 goals:1:4:2:0:2" << "R:20-Dec-2026:4 goals:1:4:2:0:2";
+        QTest::newRow("a team plays itself") << "R:07-Mar-2000:0:0:3:1:0:0" << "R:07-Mar-2000:0:0:3:1:0:0";
+        QTest::newRow("a fixture of a team against itself") << "F:07-Mar-2000:2:2" << "F:07-Mar-2000:2:2";
         // clang-format on
     }
     void storedLinesAreReadAndShown()
@@ -76,14 +80,14 @@ private slots:
     {
         GroupRecords records(kTeams, { "F:01-Jan-2030:0:1" });
         records.appendFixture("02-Jan-2030", 1, 2);
-        records.appendResult("03-Jan-2030", { "02", "", "2.5", "x" }, 2, 1);
+        records.appendResult("03-Jan-2030", { "02", "", "2 ", "0" }, 2, 1);
         records.remove(0);
         records.remove(5); // no such item
-        const QStringList stored = { "F:02-Jan-2030:1:2", "R:03-Jan-2030:02::2.5:x:2:1" };
+        const QStringList stored = { "F:02-Jan-2030:1:2", "R:03-Jan-2030:02::2 :0:2:1" };
         QCOMPARE(records.storedLines(), stored);
         QCOMPARE(
             records.displayLines(),
-            QStringList({ "F:02-Jan-2030:United-v-Wanderers", "R:03-Jan-2030:HT:02-:FT:2.5-x:Wanderers-v-United" }));
+            QStringList({ "F:02-Jan-2030:United-v-Wanderers", "R:03-Jan-2030:HT:02-:FT:2 -0:Wanderers-v-United" }));
         records.replace(0, "F:04-Jan-2030:1:0");
         QCOMPARE(
             records.displayLines(),
@@ -134,9 +138,9 @@ private slots:
         QTest::addColumn<QString>("confirmed");
         QTest::addColumn<QString>("error");
         const QString none;
-        QTest::newRow("02 and halves as whole numbers")
-            << "R:07-Mar-2000:02:1:2.5:3.5:02:1" << QStringList { "Wanderers", " United ", "2", "1", "2", "4" }
-            << "R:07-Mar-2000:2:1:2:4:2:1" << none;
+        QTest::newRow("02 as a whole number, a damaged score as stored")
+            << "R:07-Mar-2000:02:1:2.5: 3 :02:1" << QStringList { "Wanderers", " United ", "2", "1", "2.5", "3" }
+            << "R:07-Mar-2000:2:1:2.5:3:2:1" << none;
         QTest::newRow("team outside the list")
             << "R:07-Mar-2000:1:0:2:2:0:9" << QStringList { "Rovers", "<no team 9>", "1", "0", "2", "2" }
             << "R:07-Mar-2000:1:0:2:2:0:9" << none;
@@ -167,19 +171,48 @@ private slots:
                  confirmed);
     }
 
-    // A ":" in a score would shift the fields after it; "-v-" in a name would split the display line.
-    void unusableTextsAreRefused()
+    // A score is blank or a whole number from 0 to 32767, and no half-time score is above its full-time
+    // score: result entry, the result editor and the import refuse anything else, naming the field.
+    void scoresAreChecked_data()
     {
-        QCOMPARE(scoreTextProblem(" 02"), QString());
-        QCOMPARE(scoreTextProblem("1:0"), "A score may not contain \":\".");
-        QCOMPARE(scoreTextProblem(" -3"), QString());
-        QCOMPARE(scoreTextProblem(".5"), QString());
-        QCOMPARE(scoreTextProblem("  "), QString());
-        QCOMPARE(scoreTextProblem("x2"), "The score \"x2\" is not a number.");
-        QCOMPARE(scoreTextProblem("32767.5"), "The score \"32767.5\" is too large: scores run from -32768 to 32767.");
+        QTest::addColumn<QStringList>("scores"); // HT home, HT away, FT home, FT away
+        QTest::addColumn<QString>("refusal");    // of the first problem; empty when the scores can be stored
+        const QString home = "The home half-time score is not valid.\r";
+        const QString away = "The away full-time score is not valid.\r";
+        // clang-format off
+        QTest::newRow("leading zero, blanks around, blank") << QStringList { " 02", "", "3 ", "0" } << "";
+        QTest::newRow("1o typed for 10") << QStringList { "1o", "0", "10", "0" } << home + "The score \"1o\" is not a number.";
+        QTest::newRow("1e2") << QStringList { "0", "0", "0", "1e2" } << away + "The score \"1e2\" is not a number.";
+        QTest::newRow("2.5") << QStringList { "0", "0", "0", "2.5" } << away + "The score \"2.5\" is not a number.";
+        QTest::newRow("1:0") << QStringList { "0", "0", "0", "1:0" } << away + "The score \"1:0\" is not a number.";
+        QTest::newRow("a sign") << QStringList { "0", "0", "0", "+1" } << away + "The score \"+1\" is not a number.";
+        QTest::newRow("negative") << QStringList { " -3", "0", "0", "0" } << home + "The score \" -3\" is negative: scores run from 0 to 32767.";
+        QTest::newRow("beyond 16 bits") << QStringList { "0", "0", "0", "32768" } << away + "The score \"32768\" is too large: scores run from 0 to 32767.";
+        QTest::newRow("home half-time above full-time") << QStringList { "5", "0", "1", "0" } << "The home half-time score (5) is more than the full-time score (1).";
+        QTest::newRow("away half-time above full-time") << QStringList { "0", "03", "0", "2" } << "The away half-time score (3) is more than the full-time score (2).";
+        QTest::newRow("half-time without full-time") << QStringList { "5", "0", "", "0" } << "";
+        // clang-format on
+    }
+    void scoresAreChecked()
+    {
+        QFETCH(QStringList, scores);
+        QFETCH(QString, refusal);
+        const QList<ScoreProblem> problems = resultScoreProblems({ scores[0], scores[1], scores[2], scores[3] });
+        QCOMPARE(problems.isEmpty() ? QString() : scoreRefusal(problems.first()), refusal);
+    }
+
+    // "-v-" in a name would split the display line; two teams of one name would merge in reports.
+    void unusableNamesAreRefused()
+    {
         QCOMPARE(teamNameProblem("Rovers v United"), QString());
         QCOMPARE(teamNameProblem("Rovers-v-United"),
                  "A team name may not contain \"-v-\": it separates the two teams of a fixture.");
+        QCOMPARE(teamNameProblem("A\rB"), "A team name may not hold a line break.");
+        const QStringList teams = { "Alpha", "Beta" };
+        QCOMPARE(teamNameProblem(" alpha ", teams, "1. Division A"),
+                 "There is already a team called \"Alpha\" in 1. Division A.");
+        QCOMPARE(teamNameProblem("ALPHA", teams, "1. Division A", 0), QString()); // its own name in capitals
+        QCOMPARE(teamNameProblem("Gamma", teams, "1. Division A"), QString());
     }
 };
 

@@ -1,5 +1,6 @@
 // The model core: the .trn reader and writer, the settings store and the database's place, and report fields.
 #include "TemporarySettings.h"
+#include "model/BoundedFile.h"
 #include "model/DatabaseLocation.h"
 #include "model/ExtractField.h"
 #include "model/Settings.h"
@@ -19,7 +20,7 @@ namespace {
 // 12 to 15: team names; 16 to 18: record lines, with score texts as the result editor may keep them.
 const char* const kValidFile = "Tabulon - Cup, \"Spring\" at Łódź\n 1 \nDivision\n 0 \n 3 \n 2 \n 1 \n 4 \n 3 \n 1 \n"
                                "1. Division A\n 3 \nBeşiktaş\nŁódź, \"ŁKS\"\n  Old  Boys \n"
-                               " 2 \nF:07-Mar-2000:0:2\nR:14-Mar-2000: 1:02:2.5:3 :1:0\n";
+                               " 2 \nF:07-Mar-2000:0:2\nR:14-Mar-2000: 1:02:2:3 :1:0\n";
 
 QByteArray crlf(const QByteArray& text)
 {
@@ -93,6 +94,12 @@ private slots:
         keptUnreadable("fixture, extra field", withLine(17, "F:07-Mar-2000:0:2:1"), "the line has too many fields");
         keptUnreadable("result with a score typed 1:0", withLine(18, "R:14-Mar-2000:1:0:0:2:2:1:0"), "the line has too many fields");
         keptUnreadable("score beyond 16 bits", withLine(18, "R:14-Mar-2000:1:0:40000:2:1:0"), "the number \"40000\" does not fit 16 bits");
+        keptUnreadable("score x: no 2-0 for a 2-2", withLine(18, "R:14-Mar-2000:1:1:2:x:1:0"), "the score \"x\" is not a whole number");
+        keptUnreadable("score 2.5", withLine(18, "R:14-Mar-2000:1:0:2.5:2:1:0"), "the score \"2.5\" is not a whole number");
+        keptUnreadable("a team plays itself", withLine(18, "R:07-Mar-2000:0:0:3:1:0:0"), "team 0 plays itself");
+        keptUnreadable("a fixture of a team against itself", withLine(17, "F:07-Mar-2000:2:2"), "team 2 plays itself");
+        accepted("two teams of one name, as older files may hold", withLine(14, "beşiktaş"), withLine(14, "beşiktaş"));
+        accepted("a stored negative score", withLine(18, "R:14-Mar-2000:-1:0:2:2:1:0"), withLine(18, "R:14-Mar-2000:-1:0:2:2:1:0"));
         refusal("empty file", {}, 1, "the file ends early; this line should hold the tournament title.");
         refusal("group count not a number", withLine(2, "one"), 2, "\"one\" is not a number; this line should hold the group count.");
         refusal("group count 9", withLine(2, " 9 "), 2, "the group count is 9; it must be 1 to 8.");
@@ -151,6 +158,24 @@ private slots:
         QString error;
         QVERIFY(!formatTournament(data, &error));
         QCOMPARE(error, QStringLiteral("The text \"Two\nLines\" of group 1 holds a line break."));
+    }
+
+    // A file larger than any tournament or CSV file of results could be is refused before it is read; a
+    // device is read only up to that size.
+    void refusesFilesLargerThanAnyValidOne()
+    {
+        QFile sparse(path("huge.trn"));
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxTournamentFileBytes + 1));
+        sparse.close();
+        QCOMPARE(readTournamentFile(path("huge.trn")).error,
+                 "Cannot read " + path("huge.trn") + ": it is larger than any tournament file can be (128 MiB).");
+        QCOMPARE(readTournamentFile("/dev/zero").error,
+                 QStringLiteral("Cannot read /dev/zero: it is larger than any tournament file can be (128 MiB)."));
+        QString error;
+        QVERIFY(!readCsvFile("/dev/zero", &error));
+        QCOMPARE(error,
+                 QStringLiteral("Cannot read /dev/zero: it is larger than any CSV file of results can be (32 MiB)."));
+        QFile::remove(path("huge.trn"));
     }
 
     void listsTheFirstTenUnreadableLines()
