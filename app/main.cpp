@@ -1,4 +1,4 @@
-#include "app/frmMain.h"
+#include "gui/main/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

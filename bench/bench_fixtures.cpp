@@ -1,10 +1,10 @@
 // Sorting a group's items by date and generating the largest schedules a group can hold.
-#include "fixtures/BalancedSchedule.h"
-#include "fixtures/FixtureGeneration.h"
-#include "fixtures/FixtureSort.h"
-#include "fixtures/Schedule.h"
-#include "group/RecordLines.h"
-#include "model/Limits.h"
+#include "core/common/Limits.h"
+#include "core/records/FixtureSort.h"
+#include "core/records/RecordLines.h"
+#include "core/schedule/BalancedSchedule.h"
+#include "core/schedule/FixtureGeneration.h"
+#include "core/schedule/Schedule.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "WidgetBenchmarkMain.h"
-#include "group/RecordLines.h"
-#include "group/frmGroup.h"
-#include "model/Limits.h"
+#include "core/common/Limits.h"
+#include "core/records/RecordLines.h"
+#include "gui/group/frmGroup.h"
 
 #include <QApplication>
 #include <QListView>

@@ -2,10 +2,10 @@
 // report text and the tagged lines, and on to the shown window and both exports; and what
 // building the text by replacing it whole at every addition would cost instead.
 #include "WidgetBenchmarkMain.h"
-#include "group/RecordLines.h"
-#include "reports/ReportExport.h"
-#include "reports/ResultsReport.h"
-#include "reports/frmReport.h"
+#include "core/records/RecordLines.h"
+#include "core/reports/ReportExport.h"
+#include "core/reports/ResultsReport.h"
+#include "gui/reports/frmReport.h"
 
 #include <QApplication>
 #include <QRandomGenerator>

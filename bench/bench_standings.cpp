@@ -1,9 +1,9 @@
 // League tables end to end through the temporary database, and the head-to-head rule at its worst:
 // a whole group level on points, wins, goal difference and goals.
-#include "group/RecordLines.h"
-#include "standings/HeadToHead.h"
-#include "standings/Standings.h"
-#include "tests/standings/LiteralHeadToHead.h"
+#include "core/records/RecordLines.h"
+#include "core/standings/HeadToHead.h"
+#include "core/standings/Standings.h"
+#include "tests/core/standings/LiteralHeadToHead.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,7 +1,7 @@
 // Saving and opening the largest tournament a file can hold in practice: 8 groups of 256 teams,
 // each with 32767 record lines. Opening includes rebuilding every group's display lines.
-#include "group/RecordLines.h"
-#include "model/TournamentFile.h"
+#include "core/records/RecordLines.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // removes all of a team's.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "model/TournamentFile.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 #include <limits>

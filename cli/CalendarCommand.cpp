@@ -1,10 +1,10 @@
 // tabulon-cli calendar: a group's games, or one team's, as an iCalendar file.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "model/FullStop.h"
-#include "model/TournamentFile.h"
-#include "reports/CalendarExport.h"
-#include "reports/ReportFile.h"
+#include "core/common/FullStop.h"
+#include "core/reports/CalendarExport.h"
+#include "core/reports/ReportFile.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 

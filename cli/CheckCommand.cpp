@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "model/TournamentFile.h"
+#include "core/tournament/TournamentFile.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // Fixtures) without windows.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "fixtures/BalancedSchedule.h"
-#include "fixtures/FixtureGeneration.h"
-#include "group/RecordLines.h"
-#include "model/FailureText.h"
-#include "model/TournamentFile.h"
+#include "core/common/FailureText.h"
+#include "core/records/RecordLines.h"
+#include "core/schedule/BalancedSchedule.h"
+#include "core/schedule/FixtureGeneration.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 #include <QTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TournamentFile.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QString>
 #include <optional>

@@ -1,9 +1,9 @@
 // tabulon-cli import: File > Import Results without windows.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "group/ResultImport.h"
-#include "model/BoundedFile.h"
-#include "model/TournamentFile.h"
+#include "core/common/BoundedFile.h"
+#include "core/records/ResultImport.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 

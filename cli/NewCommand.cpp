@@ -1,10 +1,10 @@
 // tabulon-cli new: a tournament made from CSV files, one group per file.
 #include "cli/Commands.h"
-#include "model/BoundedFile.h"
-#include "model/Limits.h"
-#include "model/TournamentFile.h"
-#include "setup/SeasonFromCsv.h"
-#include "setup/TournamentSetup.h"
+#include "core/common/BoundedFile.h"
+#include "core/common/Limits.h"
+#include "core/setup/SeasonFromCsv.h"
+#include "core/setup/TournamentSetup.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // tabulon-cli publish: the whole tournament as a folder of web pages.
 #include "cli/Commands.h"
-#include "group/RecordLines.h"
-#include "model/FullStop.h"
-#include "model/TournamentFile.h"
-#include "reports/WebSite.h"
+#include "core/common/FullStop.h"
+#include "core/records/RecordLines.h"
+#include "core/reports/WebSite.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 

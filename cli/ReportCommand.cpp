@@ -2,15 +2,15 @@
 // by the same builders as the group window's buttons.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "group/FileGroupRecords.h"
-#include "group/RecordLines.h"
-#include "model/FullStop.h"
-#include "model/TournamentFile.h"
-#include "reports/FixtureListReport.h"
-#include "reports/ReportExport.h"
-#include "reports/ReportFile.h"
-#include "reports/ReportRtf.h"
-#include "reports/ResultsReport.h"
+#include "core/common/FullStop.h"
+#include "core/records/RecordLines.h"
+#include "core/reports/FixtureListReport.h"
+#include "core/reports/ReportExport.h"
+#include "core/reports/ReportFile.h"
+#include "core/reports/ReportRtf.h"
+#include "core/reports/ResultsReport.h"
+#include "core/tournament/FileGroupRecords.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 

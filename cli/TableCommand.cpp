@@ -2,12 +2,12 @@
 // same temporary database as the League Table button.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "group/FileGroupRecords.h"
-#include "model/DatabaseLocation.h"
-#include "model/FullStop.h"
-#include "model/ProgramFolders.h"
-#include "model/TournamentFile.h"
-#include "standings/Standings.h"
+#include "core/common/FullStop.h"
+#include "core/standings/Standings.h"
+#include "core/tournament/DatabaseLocation.h"
+#include "core/tournament/FileGroupRecords.h"
+#include "core/tournament/ProgramFolders.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

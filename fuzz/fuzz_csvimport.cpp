@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the CSV import, as File > Import Results and `tabulon-cli new` read them.
 // Whatever it takes must be lines that read back: no import may store a line that cannot be read, nor a
 // text that a save would refuse.
-#include "group/RecordLines.h"
-#include "group/ResultImport.h"
+#include "core/records/RecordLines.h"
+#include "core/records/ResultImport.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the tagged report file reader and the two exports made from its lines: the
 // web page and the workbook. Neither may crash on lines a damaged or foreign temporary file holds.
-#include "reports/ReportExport.h"
+#include "core/reports/ReportExport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the tournament file reader. Whatever it accepts must survive a write
 // and a second read unchanged: the writer's output of the second reading equals that of the first.
-#include "model/TournamentFile.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <cstdint>
 #include <cstdlib>

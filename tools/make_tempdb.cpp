@@ -1,6 +1,6 @@
 // Builds the temporary database that ships beside the program from the program's schema:
 //   make_tempdb OUTPUT.mdb
-#include "standings/TempDatabase.h"
+#include "core/standings/TempDatabase.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -3,11 +3,11 @@
 // edition's code page. Each case starts with a fresh cup.trn of two groups, the first of them empty.
 #include "TemporarySettings.h"
 #include "cli/Commands.h"
-#include "fixtures/BalancedSchedule.h"
-#include "fixtures/FixtureSort.h"
-#include "group/CsvRows.h"
-#include "model/Settings.h"
-#include "model/TournamentFile.h"
+#include "core/records/CsvRows.h"
+#include "core/records/FixtureSort.h"
+#include "core/schedule/BalancedSchedule.h"
+#include "core/tournament/Settings.h"
+#include "core/tournament/TournamentFile.h"
 
 #include <QDir>
 #include <QFile>

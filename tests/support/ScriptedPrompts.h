@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Prompts.h"
+#include "gui/widgets/Prompts.h"
 
 #include <QList>
 #include <QString>

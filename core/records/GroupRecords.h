@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/records/PointsAdjustment.h"
+#include "core/records/RecordLines.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// One group's teams and its fixtures and results: the stored record lines and, parallel to them,
+// the display lines that show them with the team names filled in; and the teams' points
+// adjustments. Every change goes through here, so the two lists never fall out of step and every
+// rule about record lines has one home.
+class GroupRecords
+{
+public:
+    GroupRecords() = default;
+    GroupRecords(const QStringList& teams, const QStringList& storedLines, const PointsAdjustments& adjustments = {});
+
+    const QStringList& teams() const { return m_teams; }
+    const QStringList& storedLines() const { return m_stored; }
+    const QStringList& displayLines() const { return m_display; }
+    int size() const { return int(m_stored.size()); }
+    const PointsAdjustments& adjustments() const { return m_adjustments; }
+    void setAdjustments(const PointsAdjustments& adjustments) { m_adjustments = adjustments; }
+
+    // The display lines of the lines that can be read: what league tables and reports go by. A line
+    // that cannot be read is shown as stored but counts for nothing.
+    QStringList readableDisplayLines() const;
+
+    // True when the line at `position` is a fixture or result line ("F:" or "R:"), the only
+    // lines that can be edited or given a new date.
+    bool isRecordLine(int position) const;
+
+    // A list holds at most kMaxListLines lines: positions are 16-bit.
+    bool isFull() const;
+
+    // Replacing the teams or the lines rebuilds every display line.
+    void setTeams(const QStringList& teams);
+    void appendTeam(const QString& name);
+    void renameTeam(int team, const QString& name);
+    void setStoredLines(const QStringList& lines);
+    void rebuildDisplayLines();
+
+    // A new item goes last. Its display line shows the names without blanks around them and the
+    // scores as typed ("02" stays "02" until the next rebuild).
+    void appendFixture(const QString& dateText, int home, int away);
+    void appendResult(const QString& dateText, const ScoreTexts& scores, int home, int away);
+
+    void remove(int position);
+
+    // Puts `storedLine` in place of the line at `position` and rebuilds every display line.
+    void replace(int position, const QString& storedLine);
+
+    // The item's date as the calendar should open at it: read from the display line, else from
+    // the stored line (a line from elsewhere may have a one-digit day); invalid when neither holds one.
+    QDate recordDate(int position) const;
+
+    // Gives the item the new date and keeps every other field as stored. False when the line is no
+    // record line. The cut is made at the first ":" after the date, so a one-digit day from
+    // elsewhere keeps the fields that follow it.
+    bool redate(int position, const QDate& date);
+
+    // What the result editor shows of an item: whole-number scores (0 for a fixture) and team
+    // numbers, with the names they stand for. A score that cannot be read or a number beyond 16 bits
+    // can only come from a damaged or older file; it is shown as stored, a score so that the user can correct it,
+    // a team number so that the line keeps naming the same team. Nothing for a line that is no
+    // record line; nothing, with the reason in `error`, when the line has too few fields.
+    struct ResultEdit
+    {
+        QString dateText; // as stored
+        QString homeNumber;
+        QString awayNumber;
+        QString homeName;
+        QString awayName;
+        ScoreTexts scores { QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0") };
+    };
+    std::optional<ResultEdit> resultEdit(int position, QString* error = nullptr) const;
+
+private:
+    void appendItem(const QString& storedLine, const QString& displayLine);
+
+    QStringList m_teams;   // team-number order: record lines refer to teams by position
+    QStringList m_stored;  // lstResultFile
+    QStringList m_display; // lstResults
+    PointsAdjustments m_adjustments;
+};

@@ -1,0 +1,382 @@
+#include "core/records/ResultImport.h"
+
+#include "core/common/FailureText.h"
+#include "core/common/Limits.h"
+#include "core/records/CsvRows.h"
+#include "core/records/FixtureSort.h"
+#include "core/records/RecordLines.h"
+
+#include <QCollator>
+#include <QHash>
+#include <QLocale>
+#include <QSet>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+enum Column { Date, Home, Away, HomeHalfTime, AwayHalfTime, HomeFullTime, AwayFullTime, ColumnCount };
+const std::array<QString, ColumnCount> kColumnNames
+    = { QStringLiteral("date"),    QStringLiteral("home"),    QStringLiteral("away"),   QStringLiteral("home_ht"),
+        QStringLiteral("away_ht"), QStringLiteral("home_ft"), QStringLiteral("away_ft") };
+constexpr int kProblemsShown = 10;
+
+// The rows under the header, and where each named column stands in them (-1: absent).
+struct Sheet
+{
+    QList<CsvRow> rows;
+    std::array<int, ColumnCount> index {};
+
+    QString cell(const CsvRow& row, Column column) const { return row.cells.value(index[column]).trimmed(); }
+};
+
+std::optional<Sheet> readSheet(const QByteArray& csv, QList<ImportProblem>* problems)
+{
+    CsvReading reading = readCsv(csv);
+    if (!reading.ok()) {
+        problems->append({ 0, QString(), reading.error });
+        return std::nullopt;
+    }
+    if (reading.rows.isEmpty()) {
+        problems->append(
+            { 1, QString(), QStringLiteral("The file is empty; it needs a header row naming its columns.") });
+        return std::nullopt;
+    }
+    Sheet sheet;
+    sheet.index.fill(-1);
+    const CsvRow header = reading.rows.takeFirst();
+    for (int position = 0; position < header.cells.size(); ++position) {
+        const QString name = header.cells[position].trimmed().toLower();
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (name != kColumnNames[column])
+                continue;
+            if (sheet.index[column] >= 0)
+                problems->append({ header.line, name, QStringLiteral("The header names this column twice.") });
+            sheet.index[column] = position;
+        }
+    }
+    for (const Column column : { Date, Home, Away })
+        if (sheet.index[column] < 0)
+            problems->append({ header.line, kColumnNames[column], QStringLiteral("The header names no such column.") });
+    if (!problems->isEmpty())
+        return std::nullopt;
+    sheet.rows = reading.rows;
+    return sheet;
+}
+
+// "07-Mar-2000" (a one-digit day too) or "2000-03-07", nothing else: a date with more after it
+// may be a different date.
+QDate readImportDate(const QString& text)
+{
+    const QDate date = parseRecordDate(text);
+    if (date.isValid() || text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return date;
+    for (const int i : { 0, 1, 2, 3, 5, 6, 8, 9 })
+        if (text[i] < u'0' || text[i] > u'9')
+            return QDate();
+    return QDate(text.left(4).toInt(), text.mid(5, 2).toInt(), text.mid(8, 2).toInt());
+}
+
+// The team's number, or the reason it has none.
+int teamNumber(const QStringList& teams, const QString& name, QString* reason)
+{
+    int found = -1;
+    for (int team = 0; team < teams.size(); ++team) {
+        if (teams[team].trimmed() != name)
+            continue;
+        if (found >= 0) {
+            *reason = QStringLiteral("\"%1\" names more than one team of the group.").arg(name);
+            return -1;
+        }
+        found = team;
+    }
+    if (found < 0)
+        *reason = name.isEmpty() ? QStringLiteral("No team is named.")
+                                 : QStringLiteral("\"%1\" is not a team of the group.").arg(name);
+    return found;
+}
+
+} // namespace
+
+ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
+{
+    ResultImport import;
+    const std::optional<Sheet> sheet = readSheet(csv, &import.problems);
+    if (!sheet)
+        return import;
+    for (const CsvRow& row : sheet->rows) {
+        QList<ImportProblem> problems;
+        const auto refuse = [&](Column column, const QString& reason) {
+            problems.append({ row.line, kColumnNames[column], reason });
+        };
+
+        // A quoted cell may run over several lines; no text of a group may.
+        for (int column = 0; column < ColumnCount; ++column) {
+            const QString text = sheet->cell(row, Column(column));
+            if (text.contains(u'\n') || text.contains(u'\r'))
+                refuse(Column(column), QStringLiteral("The cell holds a line break."));
+        }
+        if (!problems.isEmpty()) {
+            import.problems += problems;
+            continue;
+        }
+
+        const QString dateText = sheet->cell(row, Date);
+        const QDate date = readImportDate(dateText);
+        if (!date.isValid())
+            refuse(Date,
+                   dateText.isEmpty()
+                       ? QStringLiteral("No date is given.")
+                       : QStringLiteral("\"%1\" is not a date (dd-mmm-yyyy or yyyy-mm-dd).").arg(dateText));
+        else if (date < earliestRecordDate() || date > latestRecordDate())
+            refuse(Date,
+                   QStringLiteral("%1 lies outside %2 to %3.")
+                       .arg(dateText, formatRecordDate(earliestRecordDate()), formatRecordDate(latestRecordDate())));
+
+        QString reason;
+        const int home = teamNumber(teams, sheet->cell(row, Home), &reason);
+        if (home < 0)
+            refuse(Home, reason);
+        const int away = teamNumber(teams, sheet->cell(row, Away), &reason);
+        if (away < 0)
+            refuse(Away, reason);
+        else if (away == home)
+            refuse(Away, QStringLiteral("A team cannot play itself."));
+
+        ScoreTexts scores;
+        const std::array<Column, 4> scoreColumns = { HomeHalfTime, AwayHalfTime, HomeFullTime, AwayFullTime };
+        for (int i = 0; i < 4; ++i)
+            scores[i] = sheet->cell(row, scoreColumns[i]);
+        for (const ScoreProblem& problem : resultScoreProblems(scores))
+            refuse(scoreColumns[problem.field], problem.reason);
+        const bool isResult = !scores[2].isEmpty() && !scores[3].isEmpty();
+        if (!isResult && scores[2].isEmpty() != scores[3].isEmpty())
+            refuse(scores[2].isEmpty() ? HomeFullTime : AwayFullTime,
+                   QStringLiteral("Only one of the two full-time scores is given."));
+        else if (!isResult && !(scores[0].isEmpty() && scores[1].isEmpty()))
+            refuse(scores[0].isEmpty() ? AwayHalfTime : HomeHalfTime,
+                   QStringLiteral("A half-time score is given without the full-time score."));
+
+        if (!problems.isEmpty()) {
+            import.problems += problems;
+            continue;
+        }
+        ImportedRow taken { row.line, QString(), isResult, date, home, away };
+        const QString stored = formatRecordDate(date);
+        if (isResult) {
+            taken.storedLine = resultStoredLine(stored, scores, home, away);
+            for (int i = 0; i < 4; ++i)
+                taken.scores[i] = readScoreField(scores[i]).value_or(0);
+        } else {
+            taken.storedLine = fixtureStoredLine(stored, home, away);
+        }
+        import.rows.append(taken);
+    }
+    if (!import.ok())
+        import.rows.clear();
+    return import;
+}
+
+QStringList teamNamesInCsv(const QByteArray& csv, QList<ImportProblem>* problems)
+{
+    const std::optional<Sheet> sheet = readSheet(csv, problems);
+    if (!sheet)
+        return {};
+    QStringList names;
+    QHash<QString, int> firstLine; // by the name's case-folded form: where it was first written
+    for (const CsvRow& row : sheet->rows) {
+        for (const Column column : { Home, Away }) {
+            const QString name = sheet->cell(row, column);
+            QString problem = name.isEmpty() ? QStringLiteral("No team is named.") : teamNameProblem(name);
+            const QString key = name.toCaseFolded();
+            if (problem.isEmpty() && firstLine.contains(key) && !names.contains(name)) {
+                const int line = firstLine.value(key);
+                const auto first = std::find_if(names.cbegin(), names.cend(),
+                                                [&](const QString& known) { return known.toCaseFolded() == key; });
+                problem = QStringLiteral("\"%1\" and \"%2\" on line %3 are one name written two ways; two teams "
+                                         "of a group may not share a name.")
+                              .arg(name, *first, QString::number(line));
+            }
+            if (!problem.isEmpty()) {
+                problems->append({ row.line, kColumnNames[column], problem });
+            } else if (!firstLine.contains(key)) {
+                firstLine.insert(key, row.line);
+                names.append(name);
+            }
+        }
+    }
+    QCollator collator { QLocale(QLocale::English, QLocale::UnitedKingdom) };
+    std::sort(names.begin(), names.end(), collator);
+    return names;
+}
+
+QStringList importProblemLines(const QList<ImportProblem>& problems)
+{
+    QStringList lines;
+    for (const ImportProblem& problem : problems.mid(0, kProblemsShown)) {
+        QString place = problem.line > 0 ? QStringLiteral("Line %1").arg(problem.line) : QString();
+        if (!problem.column.isEmpty())
+            place += QStringLiteral(", column ") + problem.column;
+        lines.append(place.isEmpty() ? problem.reason : place + QStringLiteral(": ") + problem.reason);
+    }
+    if (problems.size() > kProblemsShown)
+        lines.append(QStringLiteral("... and %1 more.").arg(problems.size() - kProblemsShown));
+    return lines;
+}
+
+namespace {
+
+QString counted(int count, const char* singular, const char* plural)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
+}
+
+// Where the group's lines stand, by what a row is matched with: fixtures by their teams, in list
+// order, and results by their date and teams.
+class LineIndex
+{
+public:
+    explicit LineIndex(const QStringList& lines)
+    {
+        for (int i = 0; i < lines.size(); ++i)
+            add(i, lines[i]);
+    }
+
+    void add(int position, const QString& line)
+    {
+        const std::optional<Record> record = readRecordLine(line);
+        if (!record)
+            return; // a line that cannot be read matches nothing, and stays as it is
+        const QDate date = parseRecordDate(record->dateText);
+        if (record->isResult) {
+            m_results.insert(key(date, record->home, record->away), *record);
+        } else {
+            m_fixtures[key(QDate(), record->home, record->away)].append(position);
+            m_fixtureDates.insert(key(date, record->home, record->away));
+        }
+    }
+
+    // The stored result of this date and these teams.
+    std::optional<Record> result(const QDate& date, int home, int away) const
+    {
+        const auto found = m_results.constFind(key(date, home, away));
+        return found == m_results.cend() ? std::nullopt : std::optional<Record>(*found);
+    }
+
+    bool hasFixture(const QDate& date, int home, int away) const
+    {
+        return m_fixtureDates.contains(key(date, home, away));
+    }
+
+    // The first fixture of these teams, which leaves the index: it becomes a result.
+    std::optional<int> takeFixture(int home, int away)
+    {
+        QList<int>& positions = m_fixtures[key(QDate(), home, away)];
+        if (positions.isEmpty())
+            return std::nullopt;
+        return positions.takeFirst();
+    }
+
+private:
+    static quint64 key(const QDate& date, int home, int away)
+    {
+        return (quint64(date.isValid() ? date.toJulianDay() : 0) << 32) | (quint64(quint16(home)) << 16)
+            | quint16(away);
+    }
+
+    QHash<quint64, QList<int>> m_fixtures; // by teams only
+    QSet<quint64> m_fixtureDates;
+    QHash<quint64, Record> m_results;
+};
+
+} // namespace
+
+QString GroupImport::summary(const QString& groupCaption) const
+{
+    QStringList added;
+    if (fixtures > 0)
+        added.append(counted(fixtures, "fixture", "fixtures"));
+    if (results > 0)
+        added.append(counted(results, "result", "results"));
+    const QString replacedText = counted(replaced, "fixture", "fixtures");
+    const QString skippedText = skipped == 1 ? QStringLiteral("1 row was already entered")
+                                             : QStringLiteral("%1 rows were already entered").arg(skipped);
+    QStringList parts;
+    if (!added.isEmpty())
+        parts.append(QStringLiteral("Added %1 to %2").arg(added.join(QStringLiteral(" and ")), groupCaption));
+    if (replaced > 0)
+        parts.append(added.isEmpty()
+                         ? QStringLiteral("Replaced %1 of %2 with %3")
+                               .arg(replacedText, groupCaption,
+                                    replaced == 1 ? QStringLiteral("its result") : QStringLiteral("their results"))
+                         : QStringLiteral("replaced ") + replacedText);
+    if (parts.isEmpty() && skipped == 0)
+        return QStringLiteral("The file holds no fixtures or results; nothing was added to %1.").arg(groupCaption);
+    if (parts.isEmpty())
+        return QStringLiteral("Nothing was added to %1: %2.").arg(groupCaption, skippedText);
+    if (skipped > 0)
+        parts.append(skippedText);
+    return parts.join(QStringLiteral("; ")) + u'.';
+}
+
+GroupImport importIntoGroup(const QStringList& storedLines, const QStringList& teams, const QByteArray& csv)
+{
+    GroupImport outcome;
+    const ResultImport import = readResultImport(csv, teams);
+    if (!import.ok()) {
+        outcome.refusal = importProblemLines(import.problems);
+        return outcome;
+    }
+    QStringList lines = storedLines;
+    LineIndex index(lines);
+    QList<ImportProblem> problems;
+    for (const ImportedRow& row : import.rows) {
+        if (row.isResult) {
+            if (const std::optional<Record> entered = index.result(row.date, row.home, row.away)) {
+                const std::array<qint16, 4> scores
+                    = { entered->homeHalfTime, entered->awayHalfTime, entered->homeFullTime, entered->awayFullTime };
+                if (scores == row.scores) {
+                    ++outcome.skipped;
+                    continue;
+                }
+                problems.append(
+                    { row.line, QString(),
+                      QStringLiteral("%1 v %2 on %3 is already entered as %4-%5.")
+                          .arg(teams[row.home].trimmed(), teams[row.away].trimmed(), formatRecordDate(row.date),
+                               QString::number(entered->homeFullTime), QString::number(entered->awayFullTime)) });
+                continue;
+            }
+            if (const std::optional<int> fixture = index.takeFixture(row.home, row.away)) {
+                lines[*fixture] = row.storedLine;
+                index.add(*fixture, row.storedLine);
+                ++outcome.replaced;
+                continue;
+            }
+        } else if (index.hasFixture(row.date, row.home, row.away)) {
+            ++outcome.skipped;
+            continue;
+        }
+        if (lines.size() >= kMaxListLines) {
+            problems.append(
+                { row.line, QString(), QStringLiteral("The group would hold more than %1 lines.").arg(kMaxListLines) });
+            continue;
+        }
+        index.add(int(lines.size()), row.storedLine);
+        lines.append(row.storedLine);
+        ++(row.isResult ? outcome.results : outcome.fixtures);
+    }
+    if (!problems.isEmpty()) {
+        const QStringList refusal = importProblemLines(problems);
+        outcome = GroupImport();
+        outcome.refusal = refusal;
+        return outcome;
+    }
+    QString problem;
+    if (!sortByRecordDate(lines, &problem)) {
+        outcome = GroupImport();
+        outcome.refusal = QStringList { failureText(kSortFailureNumber, problem) };
+        return outcome;
+    }
+    outcome.lines = lines;
+    return outcome;
+}

@@ -1,0 +1,86 @@
+#include "core/reports/CalendarExport.h"
+
+#include "core/records/RecordLines.h"
+#include "core/reports/Report.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <QVector>
+#include <algorithm>
+#include <libical/ical.h>
+
+namespace {
+
+struct Game
+{
+    QDate date;
+    Record record;
+    int leg = 1;
+};
+
+QVector<Game> readableGames(const QStringList& storedLines)
+{
+    QVector<Game> games;
+    for (const QString& line : storedLines) {
+        const std::optional<Record> record = readRecordLine(line);
+        const QDate date = recordDateOf(line);
+        if (record && date.isValid())
+            games.append({ date, *record });
+    }
+    std::stable_sort(games.begin(), games.end(), [](const Game& a, const Game& b) { return a.date < b.date; });
+    QHash<QPair<int, int>, int> played; // by the pair of teams, whichever is at home
+    for (Game& game : games)
+        game.leg
+            = ++played[qMakePair(qMin(game.record.home, game.record.away), qMax(game.record.home, game.record.away))];
+    return games;
+}
+
+icaltimetype icalDate(const QDate& date)
+{
+    icaltimetype day = icaltime_null_date();
+    day.year = date.year();
+    day.month = date.month();
+    day.day = date.day();
+    return day;
+}
+
+} // namespace
+
+Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
+{
+    const QString shortTitle = shortTitleOf(request.title);
+    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
+    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+    const icaltimetype stampTime
+        = icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    const QByteArray description = (request.groupCaption + u'\n' + shortTitle).toUtf8();
+    int events = 0;
+    for (const Game& game : readableGames(request.storedLines)) {
+        const QString home = teamNameOrPlaceholder(request.teams, game.record.home);
+        const QString away = teamNameOrPlaceholder(request.teams, game.record.away);
+        if (!request.team.isEmpty() && home != request.team && away != request.team)
+            continue;
+        const QString summary = game.record.isResult
+            ? QStringLiteral("%1 %2-%3 %4")
+                  .arg(home, QString::number(game.record.homeFullTime), QString::number(game.record.awayFullTime), away)
+            : QStringLiteral("%1 v %2").arg(home, away);
+        const QStringList identity { request.title, QString::number(request.groupNumber), home, away,
+                                     QString::number(game.leg) };
+        const QByteArray uid
+            = QCryptographicHash::hash(identity.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex() + "@tabulon";
+        icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(stampTime));
+        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(game.date)));
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_description(description.constData()));
+        icalcomponent_add_component(calendar, event);
+        ++events;
+    }
+    char* text = icalcomponent_as_ical_string_r(calendar);
+    Calendar result { QByteArray(text), events };
+    free(text);
+    icalcomponent_free(calendar);
+    return result;
+}

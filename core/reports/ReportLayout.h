@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/reports/Report.h"
+
+#include <QDate>
+#include <QString>
+
+// The columns and pieces both reports share. Texts too long for their column are shortened as
+// below; scores and figures are not, and the reports refuse them instead.
+constexpr int kMatchColumnWidth = 40;
+constexpr int kScoreColumnWidth = 10;
+constexpr int kNameColumnWidth = 20;
+constexpr int kFigureColumnWidth = 5;
+
+inline const QString kLineBreak = QStringLiteral("\r\n");
+
+// Heads the points adjustments under a league table, in the report text and the tagged lines.
+inline const QString kAdjustmentsHeading = QStringLiteral("Points Adjustments");
+
+// A match text of 40 characters or more keeps its last 39, so the away team stays readable.
+QString shortenedMatchText(const QString& matchText);
+
+// A team name of 20 characters or more keeps its first 19.
+QString shortenedTeamName(const QString& name);
+
+// A figure as the tagged league rows write it: " 3 " and "-3 ".
+QString taggedFigure(qint64 value);
+
+// Appends `text` and blanks up to `width` characters (nothing beyond a text that fills it).
+void appendPadded(QString& report, const QString& text, int width);
+
+// Appends blanks and then `text`, so that the two fill `width` characters.
+void appendRightAligned(QString& report, const QString& text, int width);
+
+// Steps shared by both reports: the heading (title line, group caption, today's date), a date
+// heading with its tagged date line, and the footer (credit line and the maker's web address).
+void appendReportHeading(Report& report, const QString& titleLine, const ReportHeading& heading);
+void appendDateHeading(Report& report, const QDate& date);
+void appendReportFooter(Report& report, const QString& creditLine);
+
+// A failed report: no text, no tagged lines, the whole message.
+Report failedReport(const QString& error);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/tournament/TournamentFile.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// The whole tournament as a folder of web pages: an index naming the tournament and listing every
+// group with links to its results page and fixture list (the HTML exports of the two reports) and
+// its calendar.
+
+struct PublishOutcome
+{
+    QString error; // the whole message, ending with its full stop; empty on success
+    int pages = 0; // the web pages written, the index included (calendars are no pages)
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Publishes `tournament` into `folder`, made when missing. A folder that holds other files is
+// refused with nothing written, unless it holds an earlier published site, which is replaced, or
+// only pages of one (a publish cut short, say by a full disk), which are completed. The pages of
+// groups the tournament no longer publishes are removed once the new index is in place; nothing
+// else in the folder is touched. Every report is made before the first file is written, each file
+// through a temporary file that replaces the old one only once whole, never through a link. The
+// results reports are computed in the temporary database at `databaseName`.
+PublishOutcome publishWebSite(const TournamentData& tournament, const QString& folder, const QDate& today,
+                              const QString& databaseName, const QDateTime& stamp = QDateTime::currentDateTimeUtc());

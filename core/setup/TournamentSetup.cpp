@@ -1,0 +1,71 @@
+#include "core/setup/TournamentSetup.h"
+
+#include "core/records/RecordLines.h"
+
+QStringList ruleEntries()
+{
+    return { QStringLiteral("1. Points Scored"),       QStringLiteral("2. Goal Difference"),
+             QStringLiteral("3. Goals Scored"),        QStringLiteral("4. Games Won"),
+             QStringLiteral("5. Games Between Teams"), QStringLiteral("6. Head-to-Head Table") };
+}
+
+QStringList defaultRuleOrder()
+{
+    const QStringList entries = ruleEntries();
+    return { entries[0], entries[3], entries[1], entries[2], entries[4] };
+}
+
+QStringList defaultUnselectedRules()
+{
+    return { ruleEntries()[5] };
+}
+
+qint16 ruleCodeOf(const QString& ruleEntry)
+{
+    return static_cast<qint16>(ruleEntry.section(u'.', 0, 0).toShort());
+}
+
+QString tournamentTitle(const QString& name, const QString& location)
+{
+    return QStringLiteral("Tabulon - ") + name + QStringLiteral(" at ") + location;
+}
+
+TeamCountReading readTeamCount(QStringView text)
+{
+    TeamCountReading reading;
+    // The test is on the number as typed, before rounding: 1.6 is refused although it rounds to 2.
+    if (leadingNumericValue(text) < 2) {
+        reading.status = TeamCountReading::Status::TooFew;
+        return reading;
+    }
+    const std::optional<qint16> count = readNumberField(text);
+    if (!count) {
+        reading.status = TeamCountReading::Status::TooLarge;
+        return reading;
+    }
+    reading.status = TeamCountReading::Status::Accepted;
+    reading.count = *count;
+    return reading;
+}
+
+QString teamCountTooLargeMessage(int group)
+{
+    return QStringLiteral("Too many teams in group %1: a group holds at most 32767 teams").arg(group);
+}
+
+QString checkSettingsText(const QString& name, const QString& location, int groupCount, const QList<qint16>& teamCounts,
+                          const QStringList& rules)
+{
+    const QString cr = QStringLiteral("\r");
+    QString text = QStringLiteral("Tournament Setup") + cr + cr;
+    text += QStringLiteral("Tournament Name = ") + name + cr;
+    text += QStringLiteral("Location = ") + location + cr;
+    text += QStringLiteral("Number of Groups = ") + QString::number(groupCount) + cr;
+    for (int group = 1; group <= teamCounts.size(); ++group)
+        text += QStringLiteral("Teams in Group %1 = %2").arg(group).arg(teamCounts[group - 1]) + cr;
+    text += QStringLiteral("RULES ORDER") + cr;
+    for (const QString& rule : rules)
+        text += rule + cr;
+    text += cr + QStringLiteral("Are these settings correct");
+    return text;
+}

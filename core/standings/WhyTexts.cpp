@@ -1,0 +1,140 @@
+#include "core/standings/WhyTexts.h"
+
+#include "core/standings/HeadToHead.h"
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+struct Separation
+{
+    QString rule;
+    qint64 lower = 0;
+    qint64 upper = 0;
+};
+
+// "1 point", "2 points", "-1 points": only a count of exactly one takes the singular.
+QString counted(qint64 value, const QString& one, const QString& many)
+{
+    return QString::number(value) + u' ' + (value == 1 ? one : many);
+}
+
+QString levelPhrase(int ruleCode, qint64 value)
+{
+    switch (ruleCode) {
+    case 1:
+        return counted(value, QStringLiteral("point"), QStringLiteral("points"));
+    case 2:
+        return QStringLiteral("goal difference %1").arg(value);
+    case 3:
+        return counted(value, QStringLiteral("goal scored"), QStringLiteral("goals scored"));
+    default:
+        return counted(value, QStringLiteral("game won"), QStringLiteral("games won"));
+    }
+}
+
+QString separatingRule(int ruleCode)
+{
+    switch (ruleCode) {
+    case 1:
+        return QStringLiteral("points");
+    case 2:
+        return QStringLiteral("goal difference");
+    case 3:
+        return QStringLiteral("goals scored");
+    default:
+        return QStringLiteral("games won");
+    }
+}
+
+// Where the head-to-head table set the two teams apart: the deepest stage they shared, on its first
+// figure that differs. Nothing when they stayed level throughout.
+std::optional<Separation> tableSeparation(const HeadToHeadStages& stages, int upperTeam, int lowerTeam)
+{
+    const QVector<HeadToHeadFigures> upper = stages.value(upperTeam);
+    const QVector<HeadToHeadFigures> lower = stages.value(lowerTeam);
+    for (int stage = 0; stage < upper.size() && stage < lower.size(); ++stage) {
+        const HeadToHeadFigures& u = upper[stage];
+        const HeadToHeadFigures& l = lower[stage];
+        if (u.pts != l.pts)
+            return Separation { QStringLiteral("points in their games"), l.pts, u.pts };
+        if (u.diff != l.diff)
+            return Separation { QStringLiteral("goal difference in their games"), l.diff, u.diff };
+        if (u.goalsFor != l.goalsFor)
+            return Separation { QStringLiteral("goals scored in their games"), l.goalsFor, u.goalsFor };
+    }
+    return std::nullopt;
+}
+
+// Whether the upper row of each level pair won the last decisive game between the two, as the
+// games-between-teams rule reads the games: the rule itself, run once on every such pair turned
+// upside down, each pair kept apart from the next by a row level with nothing.
+QVector<bool> upperWonLastGame(const QVector<LeagueRow>& rows, const QStringList& displayLines)
+{
+    QVector<bool> won(rows.size(), false);
+    QVector<LeagueRow> pairs;
+    QVector<int> pairAt(rows.size(), -1);
+    for (int i = 1; i < rows.size(); ++i) {
+        if (!isLevelPair(rows[i - 1], rows[i]))
+            continue;
+        pairAt[i] = int(pairs.size());
+        LeagueRow apart { QStringLiteral("\uFFFF") };
+        apart.pts = std::numeric_limits<qint64>::min();
+        pairs << rows[i] << rows[i - 1] << apart;
+    }
+    if (pairs.isEmpty())
+        return won;
+    separateLevelPairs(pairs, displayLines);
+    for (int i = 1; i < rows.size(); ++i) {
+        const LeagueRow& top = pairs.value(pairAt[i]);
+        won[i] = pairAt[i] >= 0 && top == rows[i - 1] && top.teamNumber == rows[i - 1].teamNumber;
+    }
+    return won;
+}
+
+QString whyBelow(const LeagueRow& upper, const LeagueRow& lower, const QList<int>& ruleOrder,
+                 const HeadToHeadStages& stages, bool upperWonGame)
+{
+    QStringList level;
+    const auto withLevel = [&level](const QString& separation) {
+        return level.isEmpty() ? separation
+                               : QStringLiteral("level on %1; %2").arg(level.join(QStringLiteral(", ")), separation);
+    };
+    for (const int code : ruleOrder) {
+        if (code == 5) {
+            if (upperWonGame)
+                return withLevel(QStringLiteral("lost the last deciding game between them"));
+            continue;
+        }
+        if (code == 6) {
+            if (const std::optional<Separation> apart = tableSeparation(stages, upper.teamNumber, lower.teamNumber))
+                return withLevel(
+                    QStringLiteral("%1 %2 against %3").arg(apart->rule).arg(apart->lower).arg(apart->upper));
+            level.append(QStringLiteral("the same in their games"));
+            continue;
+        }
+        const std::optional<qint64> upperFigure = ruleFigure(upper, code);
+        const std::optional<qint64> lowerFigure = ruleFigure(lower, code);
+        if (!upperFigure || !lowerFigure)
+            continue;
+        if (*upperFigure != *lowerFigure)
+            return withLevel(
+                QStringLiteral("%1 %2 against %3").arg(separatingRule(code)).arg(*lowerFigure).arg(*upperFigure));
+        level.append(levelPhrase(code, *upperFigure));
+    }
+    return QStringLiteral("level on every rule: team order");
+}
+
+} // namespace
+
+QStringList whyTexts(const QVector<LeagueRow>& rows, const QList<int>& ruleOrder, const HeadToHeadStages& stages,
+                     const QStringList& displayLines)
+{
+    const QVector<bool> won = ruleOrder.contains(5) ? upperWonLastGame(rows, displayLines) : QVector<bool>(rows.size());
+    QStringList texts;
+    texts.reserve(rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        texts.append(i == 0 ? QString() : whyBelow(rows[i - 1], rows[i], ruleOrder, stages, won[i]));
+    return texts;
+}

@@ -1,0 +1,6 @@
+#include "core/tournament/FileGroupRecords.h"
+
+GroupRecords recordsOfGroup(const TournamentGroupData& group)
+{
+    return GroupRecords(group.teams, group.recordLines, group.adjustments);
+}

@@ -1,0 +1,563 @@
+#include "core/tournament/TournamentFile.h"
+
+#include "core/common/BoundedFile.h"
+#include "core/common/Limits.h"
+#include "core/common/Windows1252.h"
+#include "core/records/RecordLines.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <cerrno>
+
+namespace {
+
+// Heads the points adjustments after the last group's block.
+const QString kAdjustmentsHeading = QStringLiteral("POINTS ADJUSTMENTS");
+
+// The offending text quoted in a message, cut short so a binary file cannot flood the message box.
+QString quoted(QStringView text)
+{
+    constexpr int kShown = 40;
+    if (text.size() <= kShown)
+        return u'"' + text.toString() + u'"';
+    return u'"' + text.left(kShown).toString() + QStringLiteral("...\"");
+}
+
+// A number as written in the file, cut short when it runs to absurd lengths.
+QString shortened(QStringView number)
+{
+    constexpr int kShown = 12;
+    return number.size() <= kShown ? number.toString() : number.left(kShown).toString() + QStringLiteral("...");
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// A number line: blanks, an optional sign, decimal digits, blanks. Values too long to matter are
+// pinned just outside 16 bits so the range checks refuse them.
+std::optional<int> readNumberLine(QStringView line)
+{
+    qsizetype i = 0;
+    qsizetype end = line.size();
+    while (i < end && isBlank(line[i]))
+        ++i;
+    while (end > i && isBlank(line[end - 1]))
+        --end;
+    bool negative = false;
+    if (i < end && (line[i] == u'-' || line[i] == u'+')) {
+        negative = line[i] == u'-';
+        ++i;
+    }
+    if (i == end)
+        return std::nullopt;
+    int value = 0;
+    for (; i < end; ++i) {
+        const QChar c = line[i];
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = qMin(value * 10 + (c.unicode() - u'0'), 99999);
+    }
+    return negative ? -value : value;
+}
+
+// What a line should hold, worded only when a message needs it: opening a large file reads
+// hundreds of thousands of lines, and formatting a description for each would dominate the time.
+struct Expected
+{
+    const char* pattern;
+    int first = 0;
+    int second = 0;
+
+    QString text() const
+    {
+        const QString text = QLatin1String(pattern);
+        if (text.contains(QLatin1String("%2")))
+            return text.arg(first).arg(second);
+        if (text.contains(QLatin1String("%1")))
+            return text.arg(first);
+        return text;
+    }
+};
+
+class TournamentParser
+{
+public:
+    explicit TournamentParser(QStringView text)
+        : m_text(text)
+    { }
+
+    bool parse(TournamentData& data);
+    const QVector<UnreadableRecordLine>& unreadable() const { return m_unreadable; }
+    int faultLine() const { return m_faultLine; }
+    const QString& faultReason() const { return m_faultReason; }
+
+private:
+    std::optional<QStringView> nextLine();
+    bool readText(const Expected& what, QString& out);
+    bool readNumber(const Expected& what, int min, int max, const char* range, qint16& out);
+    bool checkRecordLine(const QString& line, int number, int group, int teamCount);
+    bool readAdjustments(TournamentData& data);
+    bool fail(int line, const QString& reason)
+    {
+        m_faultLine = line;
+        m_faultReason = reason;
+        return false;
+    }
+
+    QStringView m_text;
+    qsizetype m_position = 0;
+    int m_lineNumber = 0; // of the line last read
+    int m_faultLine = 0;
+    QString m_faultReason;
+    QVector<UnreadableRecordLine> m_unreadable;
+};
+
+std::optional<QStringView> TournamentParser::nextLine()
+{
+    if (m_position >= m_text.size())
+        return std::nullopt;
+    qsizetype end = m_position;
+    while (end < m_text.size() && m_text[end] != u'\n' && m_text[end] != u'\r')
+        ++end;
+    const QStringView line = m_text.mid(m_position, end - m_position);
+    qsizetype next = end;
+    if (next < m_text.size())
+        next += m_text[next] == u'\r' && next + 1 < m_text.size() && m_text[next + 1] == u'\n' ? 2 : 1;
+    m_position = next;
+    ++m_lineNumber;
+    return line;
+}
+
+bool TournamentParser::readText(const Expected& what, QString& out)
+{
+    const std::optional<QStringView> line = nextLine();
+    if (!line)
+        return fail(m_lineNumber + 1,
+                    QStringLiteral("the file ends early; this line should hold %1.").arg(what.text()));
+    out = line->toString();
+    return true;
+}
+
+bool TournamentParser::readNumber(const Expected& what, int min, int max, const char* range, qint16& out)
+{
+    const std::optional<QStringView> line = nextLine();
+    if (!line)
+        return fail(m_lineNumber + 1,
+                    QStringLiteral("the file ends early; this line should hold %1.").arg(what.text()));
+    const std::optional<int> value = readNumberLine(*line);
+    if (!value)
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 is not a number; this line should hold %2.").arg(quoted(*line), what.text()));
+    if (*value < min || *value > max)
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 is %2; it must be %3.")
+                        .arg(what.text(), shortened(line->trimmed()), QLatin1String(range)));
+    out = static_cast<qint16>(*value);
+    return true;
+}
+
+bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount)
+{
+    const auto which = [number, group] { return QStringLiteral("record line %1 of group %2").arg(number).arg(group); };
+    const bool isResult = line.startsWith(QLatin1String("R:"));
+    if (!isResult && !line.startsWith(QLatin1String("F:")))
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 begins with neither \"F:\" nor \"R:\": %2.").arg(which(), quoted(line)));
+
+    const int expectedFields = isResult ? 6 : 2;
+    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
+    if (fields < expectedFields)
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 has %2 fields after its date; a %3 has %4: %5.")
+                        .arg(which())
+                        .arg(fields)
+                        .arg(isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
+                        .arg(expectedFields)
+                        .arg(quoted(line)));
+
+    if (!recordDateOf(line).isValid()) {
+        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
+        return fail(
+            m_lineNumber,
+            QStringLiteral("%1 has no readable date: %2.")
+                .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
+    }
+    // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
+    QString problem;
+    const std::optional<Record> record = readRecordLine(line, &problem);
+    if (!record) {
+        m_unreadable.append({ group, number, line, problem });
+        return true;
+    }
+    for (const qint16 team : { record->home, record->away }) {
+        if (team >= 0 && team < teamCount)
+            continue;
+        const QString names = teamCount == 0 ? QStringLiteral("group %1 has no team names").arg(group)
+                                             : QStringLiteral("group %1 has %2 team names (numbers 0 to %3)")
+                                                   .arg(group)
+                                                   .arg(teamCount)
+                                                   .arg(teamCount - 1);
+        return fail(m_lineNumber, QStringLiteral("%1 names team %2, but %3.").arg(which()).arg(team).arg(names));
+    }
+    return true;
+}
+
+bool TournamentParser::parse(TournamentData& data)
+{
+    static_assert(kMaxGroups == 8 && kMaxRules == 6 && kMaxListLines == 32767, "the range texts below");
+    const char* const kListRange = "0 to 32767";
+
+    if (!readText({ "the tournament title" }, data.title))
+        return false;
+    if (!readNumber({ "the group count" }, 1, kMaxGroups, "1 to 8", data.GroupCount))
+        return false;
+    if (!readText({ "the group title" }, data.GroupTitle))
+        return false;
+    // Styles beyond 0 and 1 are all labelled "Premier", 1, 2, ...
+    if (!readNumber({ "the group label style" }, -32768, 32767, "-32768 to 32767", data.Indicator))
+        return false;
+    for (int g = 1; g <= data.GroupCount; ++g) {
+        if (!readNumber({ "the team count of group %1", g }, 2, kMaxListLines, "2 to 32767", data.TeamsInGroup[g]))
+            return false;
+    }
+    if (!readNumber({ "the number of league order rules" }, 1, kMaxRules, "1 to 6", data.RuleCount))
+        return false;
+    for (int r = 1; r <= data.RuleCount; ++r) {
+        if (!readNumber({ "league order rule %1", r }, 1, kMaxRules, "1 to 6", data.RuleOrder[r]))
+            return false;
+    }
+    if (!readNumber({ "the number of points for a win" }, 2, 3, "2 or 3", data.PointsForWin))
+        return false;
+    if (!readNumber({ "the number of points for a draw" }, 0, 2, "0, 1 or 2", data.PointsForDraw))
+        return false;
+
+    data.groups.resize(data.GroupCount);
+    for (int g = 1; g <= data.GroupCount; ++g) {
+        TournamentGroupData& group = data.groups[g - 1];
+        if (!readText({ "the caption of group %1", g }, group.caption))
+            return false;
+        qint16 teamCount = 0;
+        if (!readNumber({ "the number of team names of group %1", g }, 0, kMaxListLines, kListRange, teamCount))
+            return false;
+        group.teams.reserve(teamCount);
+        for (int t = 1; t <= teamCount; ++t) {
+            QString name;
+            if (!readText({ "team name %1 of group %2", t, g }, name))
+                return false;
+            group.teams.append(name);
+        }
+        qint16 recordCount = 0;
+        if (!readNumber({ "the number of record lines of group %1", g }, 0, kMaxListLines, kListRange, recordCount))
+            return false;
+        group.recordLines.reserve(recordCount);
+        for (int k = 1; k <= recordCount; ++k) {
+            QString line;
+            if (!readText({ "record line %1 of group %2", k, g }, line))
+                return false;
+            if (!checkRecordLine(line, k, g, teamCount))
+                return false;
+            group.recordLines.append(line);
+        }
+    }
+
+    // Empty lines after the last block are harmless; anything else but the adjustments means the
+    // counts above do not describe the file, and a save would silently drop what they leave out.
+    bool adjustmentsRead = false;
+    while (const std::optional<QStringView> line = nextLine()) {
+        if (line->trimmed().isEmpty())
+            continue;
+        if (!adjustmentsRead && *line == kAdjustmentsHeading) {
+            adjustmentsRead = true;
+            if (!readAdjustments(data))
+                return false;
+            continue;
+        }
+        return fail(m_lineNumber,
+                    QStringLiteral("text follows the %1: %2.")
+                        .arg(adjustmentsRead ? QStringLiteral("points adjustments")
+                                             : QStringLiteral("last group's record lines"),
+                             quoted(*line)));
+    }
+    return true;
+}
+
+bool TournamentParser::readAdjustments(TournamentData& data)
+{
+    qint16 count = 0;
+    if (!readNumber({ "the number of points adjustments" }, 0, kMaxListLines, "0 to 32767", count))
+        return false;
+    for (int a = 1; a <= count; ++a) {
+        qint16 group = 0;
+        qint16 team = 0;
+        qint16 points = 0;
+        QString reason;
+        if (!readNumber({ "the group of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", group))
+            return false;
+        if (group < 1 || group > data.GroupCount)
+            return fail(m_lineNumber,
+                        QStringLiteral("points adjustment %1 names group %2, but the tournament has %3.")
+                            .arg(a)
+                            .arg(group)
+                            .arg(data.GroupCount));
+        PointsAdjustments& adjustments = data.groups[group - 1].adjustments;
+        const int teamCount = int(data.groups[group - 1].teams.size());
+        if (!readNumber({ "the team of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", team))
+            return false;
+        if (team < 0 || team >= teamCount)
+            return fail(m_lineNumber,
+                        QStringLiteral("points adjustment %1 names team %2, but group %3 has %4 team "
+                                       "names.")
+                            .arg(a)
+                            .arg(team)
+                            .arg(group)
+                            .arg(teamCount));
+        if (!readNumber({ "the points of points adjustment %1", a }, -32768, 32767, "-32768 to 32767", points))
+            return false;
+        if (!readText({ "the reason of points adjustment %1", a }, reason))
+            return false;
+        // In the file's order, so that the file is written back as it was read; a team may have several.
+        if (points != 0)
+            adjustments.append({ team, points, reason });
+    }
+    return true;
+}
+
+bool isLineEnd(char byte)
+{
+    return byte == '\n' || byte == '\r';
+}
+
+// A file is read as UTF-8 when it all is; otherwise line by line, so that one line in the
+// Windows code page does not turn every other accented name into nonsense at the next save.
+QString decodeTournamentText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && !isLineEnd(bytes[end]))
+            ++end;
+        const QByteArray line = bytes.mid(start, end - start);
+        QStringDecoder lineDecoder(QStringDecoder::Utf8);
+        const QString decoded = lineDecoder.decode(line);
+        text += lineDecoder.hasError() ? decodeWindows1252(line) : decoded;
+        while (end < bytes.size() && isLineEnd(bytes[end]))
+            text += QLatin1Char(bytes[end++]);
+        start = end;
+    }
+    return text;
+}
+
+void appendTextLine(QByteArray& out, const QString& text)
+{
+    out += text.toUtf8();
+    out += "\r\n";
+}
+
+void appendNumberLine(QByteArray& out, int value)
+{
+    out += value < 0 ? '-' : ' ';
+    out += QByteArray::number(value < 0 ? -value : value);
+    out += " \r\n";
+}
+
+bool holdsLineBreak(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+} // namespace
+
+QString unreadableLinesMessage(const QVector<UnreadableRecordLine>& lines)
+{
+    constexpr int kListed = 10;
+    QString message = lines.size() == 1 ? QStringLiteral("1 record line could not be read.")
+                                        : QStringLiteral("%1 record lines could not be read.").arg(lines.size());
+    message += QStringLiteral(" They are kept as they are and saved back unchanged, but league tables and "
+                              "reports leave them out:");
+    for (int i = 0; i < lines.size() && i < kListed; ++i) {
+        const UnreadableRecordLine& line = lines[i];
+        message += QStringLiteral("\rGroup %1, record line %2: %3 (%4)")
+                       .arg(line.group)
+                       .arg(line.recordLine)
+                       .arg(quoted(line.text), line.reason);
+    }
+    if (lines.size() > kListed)
+        message += QStringLiteral("\rand %1 more.").arg(lines.size() - kListed);
+    return message;
+}
+
+namespace {
+
+// `source` names the file in the messages, or is empty for bytes that come from elsewhere.
+TournamentReadResult parseTournamentFrom(const QByteArray& bytes, const QString& source)
+{
+    const QString text = decodeTournamentText(bytes);
+    TournamentParser parser(text);
+    TournamentData data;
+    TournamentReadResult result;
+    if (parser.parse(data)) {
+        result.data = std::move(data);
+        result.unreadable = parser.unreadable();
+        return result;
+    }
+    result.line = parser.faultLine();
+    result.error = source.isEmpty()
+        ? QStringLiteral("Line %1: %2").arg(parser.faultLine()).arg(parser.faultReason())
+        : QStringLiteral("Line %1 of %2: %3").arg(parser.faultLine()).arg(source, parser.faultReason());
+    return result;
+}
+
+} // namespace
+
+TournamentReadResult parseTournament(const QByteArray& bytes)
+{
+    return parseTournamentFrom(bytes, QString());
+}
+
+TournamentReadResult readTournamentFile(const QString& path)
+{
+    TournamentReadResult result;
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("Cannot read %1: it is a folder, not a tournament file.").arg(path);
+        return result;
+    }
+    const std::optional<QByteArray> bytes
+        = readBoundedFile(path, kMaxTournamentFileBytes, QStringLiteral("tournament file"), &result.error);
+    if (!bytes)
+        return result;
+    return parseTournamentFrom(*bytes, path);
+}
+
+std::optional<QByteArray> formatTournament(const TournamentData& data, QString* error)
+{
+    const auto fail = [error](const QString& reason) -> std::optional<QByteArray> {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    if (data.GroupCount < 1 || data.GroupCount > kMaxGroups || data.groups.size() != data.GroupCount)
+        return fail(QStringLiteral("The tournament has %1 groups and %2 group windows; it needs 1 to %3 of each.")
+                        .arg(data.GroupCount)
+                        .arg(data.groups.size())
+                        .arg(kMaxGroups));
+    if (data.RuleCount < 1 || data.RuleCount > kMaxRules)
+        return fail(QStringLiteral("The tournament has %1 league order rules; it needs 1 to %2.")
+                        .arg(data.RuleCount)
+                        .arg(kMaxRules));
+    for (const QString* text : { &data.title, &data.GroupTitle }) {
+        if (holdsLineBreak(*text))
+            return fail(QStringLiteral("The text %1 holds a line break.").arg(quoted(*text)));
+    }
+    qsizetype adjustmentCount = 0;
+    for (int g = 1; g <= data.GroupCount; ++g) {
+        const TournamentGroupData& group = data.groups[g - 1];
+        if (group.teams.size() > kMaxListLines || group.recordLines.size() > kMaxListLines)
+            return fail(QStringLiteral("Group %1 holds more than %2 teams or record lines.").arg(g).arg(kMaxListLines));
+        if (holdsLineBreak(group.caption))
+            return fail(QStringLiteral("The caption of group %1 holds a line break.").arg(g));
+        for (const PointsAdjustment& adjustment : group.adjustments) {
+            if (adjustment.team < 0 || adjustment.team >= group.teams.size())
+                return fail(QStringLiteral("Group %1 has a points adjustment for team %2, which it does not have.")
+                                .arg(g)
+                                .arg(adjustment.team));
+            if (holdsLineBreak(adjustment.reason))
+                return fail(QStringLiteral("The reason %1 of group %2 holds a line break.")
+                                .arg(quoted(adjustment.reason), QString::number(g)));
+        }
+        adjustmentCount += group.adjustments.size();
+        for (const QStringList* list : { &group.teams, &group.recordLines }) {
+            for (const QString& text : *list) {
+                if (holdsLineBreak(text))
+                    return fail(QStringLiteral("The text %1 of group %2 holds a line break.")
+                                    .arg(quoted(text), QString::number(g)));
+            }
+        }
+    }
+    if (adjustmentCount > kMaxListLines)
+        return fail(QStringLiteral("The tournament holds more than %1 points adjustments.").arg(kMaxListLines));
+
+    QByteArray out;
+    qsizetype estimate = 256;
+    for (const TournamentGroupData& group : data.groups) {
+        for (const QString& team : group.teams)
+            estimate += team.size() + 2;
+        for (const QString& line : group.recordLines)
+            estimate += line.size() + 2;
+    }
+    out.reserve(estimate);
+
+    appendTextLine(out, data.title);
+    appendNumberLine(out, data.GroupCount);
+    appendTextLine(out, data.GroupTitle);
+    appendNumberLine(out, data.Indicator);
+    for (int g = 1; g <= data.GroupCount; ++g)
+        appendNumberLine(out, data.TeamsInGroup[g]);
+    appendNumberLine(out, data.RuleCount);
+    for (int r = 1; r <= data.RuleCount; ++r)
+        appendNumberLine(out, data.RuleOrder[r]);
+    appendNumberLine(out, data.PointsForWin);
+    appendNumberLine(out, data.PointsForDraw);
+    for (const TournamentGroupData& group : data.groups) {
+        appendTextLine(out, group.caption);
+        appendNumberLine(out, static_cast<int>(group.teams.size()));
+        for (const QString& team : group.teams)
+            appendTextLine(out, team);
+        appendNumberLine(out, static_cast<int>(group.recordLines.size()));
+        for (const QString& line : group.recordLines)
+            appendTextLine(out, line);
+    }
+    // Written only when there are any, so a file without them stays as the Windows edition wrote it.
+    if (adjustmentCount > 0) {
+        appendTextLine(out, kAdjustmentsHeading);
+        appendNumberLine(out, static_cast<int>(adjustmentCount));
+        for (int g = 1; g <= data.GroupCount; ++g) {
+            for (const PointsAdjustment& adjustment : data.groups[g - 1].adjustments) {
+                appendNumberLine(out, g);
+                appendNumberLine(out, adjustment.team);
+                appendNumberLine(out, adjustment.points);
+                appendTextLine(out, adjustment.reason);
+            }
+        }
+    }
+    return out;
+}
+
+bool saveTournamentFile(const TournamentData& data, const QString& path, QString* error)
+{
+    const auto fail = [&path, error](const QString& reason) {
+        if (error)
+            *error = QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason);
+        return false;
+    };
+    QString problem;
+    const std::optional<QByteArray> bytes = formatTournament(data, &problem);
+    if (!bytes)
+        return fail(problem);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString() + u'.');
+    // QSaveFile::commit() can rename a short file into place when its own flush fails (a write
+    // cut off by a size limit), so the flush is done and checked here first. The device's own
+    // text for that failure is "Unknown error"; the system's reason is kept instead.
+    errno = 0;
+    const bool written = file.write(*bytes) == bytes->size() && file.flush();
+    if (!written) {
+        const int systemError = errno;
+        const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
+        file.cancelWriting();
+        return fail(reason + u'.');
+    }
+    if (!file.commit())
+        return fail(file.errorString() + u'.');
+    return true;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/records/PointsAdjustment.h"
+#include "core/tournament/TournamentSettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <array>
+#include <optional>
+
+// A tournament as the .trn file holds it. The file is line-oriented: text lines hold their text
+// verbatim, number lines hold a 16-bit integer as " 2 " (a minus sign instead of the leading blank
+// for a negative value). In order:
+//   title; group count G; group title; indicator; G team counts; rule count R; R rule codes;
+//   points for a win; points for a draw;
+//   per group: caption; T; T team names; K; K record lines;
+//   only when some group has points adjustments: "POINTS ADJUSTMENTS"; their count A; per
+//   adjustment its group, team number, points and reason (a text line).
+// The Windows edition stops reading after the last group's block, so it still opens such a file.
+// Lines end in CR LF; the text is UTF-8 without a byte-order mark.
+struct TournamentGroupData
+{
+    QString caption;
+    QStringList teams;       // team-number order: record lines refer to teams by position
+    QStringList recordLines; // stored record lines, copied through unchanged
+    PointsAdjustments adjustments;
+};
+
+struct TournamentData : TournamentSettings
+{
+    QString title;                       // "Tabulon - " + name + " at " + location
+    QVector<TournamentGroupData> groups; // group g at index g - 1; GroupCount entries
+};
+
+// A record line an older edition could write, or a damaged one, that cannot be read: a score typed
+// with a ":" (which shifts the fields after it), a score that is no whole number ("x", "2.5"), a
+// number beyond 16 bits, a team playing itself. The file still opens; the line is kept exactly as
+// stored and saved back unchanged, and league tables leave it out.
+struct UnreadableRecordLine
+{
+    int group = 0;      // 1-based
+    int recordLine = 0; // 1-based, within the group's record lines
+    QString text;
+    QString reason;
+};
+
+// The one message that lists such lines after an open (the first ten, and how many more).
+QString unreadableLinesMessage(const QVector<UnreadableRecordLine>& lines);
+
+// What reading a tournament file gave: the tournament, or why it was refused. `line` is the
+// 1-based line at fault, 0 when the fault is the file as a whole (it cannot be opened).
+struct TournamentReadResult
+{
+    std::optional<TournamentData> data;
+    int line = 0;
+    QString error;                            // the whole message, line included
+    QVector<UnreadableRecordLine> unreadable; // of an accepted file
+
+    bool ok() const { return data.has_value(); }
+};
+
+// Reads the bytes of a tournament file. Each line is UTF-8 when its bytes are valid UTF-8, otherwise
+// the Windows-1252 code page the Windows edition wrote; a line ends with CR LF, LF, or a CR alone
+// (as the Windows edition read it). Every value is checked
+// before anything is returned, so a refused file gives no data at all.
+TournamentReadResult parseTournament(const QByteArray& bytes);
+
+// Reads and checks the file at `path`; the messages name the file.
+TournamentReadResult readTournamentFile(const QString& path);
+
+// The bytes of the file for `data`. Nothing, with the reason in `error`, when a text holds a line
+// break or a list is longer than a file can hold: such a file could not be read back.
+std::optional<QByteArray> formatTournament(const TournamentData& data, QString* error = nullptr);
+
+// Writes the file at `path` through a temporary file in the same folder that replaces the old
+// file only once everything was written, so a failed save leaves the last good copy in place.
+bool saveTournamentFile(const TournamentData& data, const QString& path, QString* error = nullptr);

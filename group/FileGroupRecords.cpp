@@ -1,6 +1,0 @@
-#include "group/FileGroupRecords.h"
-
-GroupRecords recordsOfGroup(const TournamentGroupData& group)
-{
-    return GroupRecords(group.teams, group.recordLines, group.adjustments);
-}

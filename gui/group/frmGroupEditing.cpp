@@ -1,0 +1,68 @@
+// The group window's corrections: Edit (scores), Edit Date and Sort.
+#include "core/common/FailureText.h"
+#include "core/records/FixtureSort.h"
+#include "core/tournament/Tournament.h"
+#include "gui/group/frmCalendar.h"
+#include "gui/group/frmEditFixture.h"
+#include "gui/group/frmGroup.h"
+#include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/Prompts.h"
+
+void frmGroup::cmdEditResult_Click()
+{
+    const int i = selectedResult();
+    QString error;
+    const std::optional<GroupRecords::ResultEdit> item = m_records.resultEdit(i, &error);
+    if (!item) {
+        if (!error.isEmpty())
+            Prompts::refuse(QStringLiteral("This item cannot be edited: %1.").arg(error),
+                            QStringLiteral("Edit Result"));
+        return;
+    }
+
+    frmEditFixture dialog(this);
+    dialog.setItem(*item);
+    EditedRecord = QStringLiteral("R:") + item->dateText;
+    dialog.exec();
+
+    if (EditedRecord.isEmpty() || i >= m_records.size())
+        return;
+    m_records.replace(i, EditedRecord);
+    showResults();
+    selectResult(i);
+}
+
+void frmGroup::cmdEditDate_Click()
+{
+    const int i = selectedResult();
+    if (!m_records.isRecordLine(i))
+        return;
+
+    const QDate current = m_records.recordDate(i);
+    CalendarDate = current.isValid() ? current : QDate::currentDate();
+    frmCalendar calendar(this);
+    calendar.exec();
+    if (CalendarDate == calendarCancelDate() || !CalendarDate.isValid() || !m_records.redate(i, CalendarDate))
+        return;
+    showResults();
+    selectResult(i);
+    Tournament.Saved = false;
+}
+
+void frmGroup::cmdSortFixtures_Click()
+{
+    BusyWindow busy(this);
+    QStringList lines = storedLines();
+    QString error;
+    if (sortByRecordDate(lines, &error)) {
+        // The file records the order; a sort that moved nothing leaves nothing to save.
+        if (lines != storedLines())
+            Tournament.Saved = false;
+        setStoredLines(lines);
+        return;
+    }
+    // The display lines are rebuilt in either case, as after a sort.
+    RefreshList();
+    busy.done();
+    Prompts::refuse(failureText(kSortFailureNumber, error), QStringLiteral("Error during sort"));
+}

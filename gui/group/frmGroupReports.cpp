@@ -1,0 +1,50 @@
+// The group window's reports: Results Report and Fixture List.
+#include "core/reports/FixtureListReport.h"
+#include "core/reports/ResultsReport.h"
+#include "core/reports/TaggedReportFile.h"
+#include "core/tournament/Tournament.h"
+#include "gui/group/frmGroup.h"
+#include "gui/reports/frmReport.h"
+#include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/Prompts.h"
+
+void frmGroup::cmdReport_Click()
+{
+    showReport(ReportKind::Results);
+}
+
+void frmGroup::cmdFixtureList_Click()
+{
+    showReport(ReportKind::FixtureList);
+}
+
+void frmGroup::showReport(ReportKind kind)
+{
+    if (displayLines().isEmpty())
+        return;
+    // The tournament's title lives in the main window's caption.
+    QWidget* owner = window() == this ? nullptr : window();
+    const ReportHeading heading { shortTitleOf(owner ? owner->windowTitle() : QString()), windowTitle(),
+                                  QDate::currentDate() };
+    Report report;
+    {
+        BusyWindow busy(this);
+        report = kind == ReportKind::Results ? makeResultsReport(heading, m_records, Tournament, DatabaseName)
+                                             : buildFixtureList(heading, m_records.readableDisplayLines());
+        if (report.ok()) {
+            const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
+            ReportTempPath = tagged.path;
+            if (!tagged.ok())
+                report.error = tagged.error;
+        }
+        if (!report.ok()) {
+            busy.done();
+            Prompts::refuse(report.error, kReportFailureTitle);
+            return;
+        }
+    }
+    frmReport reportWindow(report.text, owner);
+    reportWindow.exec();
+    if (QWidget* frame = parentWidget())
+        frame->raise();
+}

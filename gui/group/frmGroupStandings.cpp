@@ -1,0 +1,32 @@
+// The group window's League Table.
+#include "core/standings/Standings.h"
+#include "core/tournament/Tournament.h"
+#include "gui/group/frmGroup.h"
+#include "gui/standings/frmLeagueTable.h"
+#include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/Prompts.h"
+
+#include <QGuiApplication>
+
+void frmGroup::PopulateResults()
+{
+    const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), DatabaseName);
+    if (!outcome.ok()) {
+        if (QGuiApplication::overrideCursor())
+            QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
+        Prompts::refuse(outcome.error, QStringLiteral("ERROR"));
+        return;
+    }
+
+    // The table belongs to the main window: a child of this window would be disabled with it.
+    frmLeagueTable table(outcome.table, window() == this ? nullptr : window());
+    table.exec();
+}
+
+void frmGroup::cmdLeagueTable_Click()
+{
+    if (displayLines().isEmpty())
+        return;
+    BusyWindow busy(this);
+    PopulateResults();
+}

@@ -1,0 +1,119 @@
+// File > Export Calendar and File > Publish Web Site: the windows' side of the calendar and the web
+// site, which the core makes and writes.
+#include "core/common/FailureText.h"
+#include "core/common/FullStop.h"
+#include "core/common/Limits.h"
+#include "core/reports/CalendarExport.h"
+#include "core/reports/ReportFile.h"
+#include "core/reports/WebSite.h"
+#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentFile.h"
+#include "gui/group/frmGroup.h"
+#include "gui/main/frmMain.h"
+#include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/FileDialogs.h"
+#include "gui/widgets/Prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace {
+
+const QString kCalendarTitle = QStringLiteral("Export Calendar");
+const QString kPublishTitle = QStringLiteral("Publish Web Site");
+const QString kNoTournament = QStringLiteral("There is no open tournament!");
+
+constexpr int kNoGroupWindowFailure = 91;
+constexpr int kGroupNumberFailure = 9;
+
+// As the report window's saves report a failure; every message ends with its full stop.
+void refuseWrite(const QString& reason)
+{
+    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
+}
+
+// A path as the status bar shows it: the home folder as "~".
+QString shownPath(const QString& path)
+{
+    const QString home = QDir::homePath() + u'/';
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    return QDir::toNativeSeparators(absolute.startsWith(home) ? u'~' + absolute.mid(home.size() - 1) : absolute);
+}
+
+} // namespace
+
+void frmMain::mnuExportCalendar_Click()
+{
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(kNoTournament, kCalendarTitle);
+        return;
+    }
+    const frmGroup* group = activeGroupWindow();
+    if (!group) {
+        Prompts::refuse(
+            failureText(kNoGroupWindowFailure,
+                        QStringLiteral("No group window is active: choose the group to export from the Window menu.")),
+            kCalendarTitle);
+        return;
+    }
+    bool isNumber = false;
+    const int groupNumber = group->tag().toInt(&isNumber);
+    if (!isNumber || groupNumber < 1 || groupNumber > kMaxGroups) {
+        Prompts::refuse(failureText(kGroupNumberFailure,
+                                    QStringLiteral("The active window's group number \"%1\" is not a group of "
+                                                   "this tournament.")
+                                        .arg(group->tag())),
+                        kCalendarTitle);
+        return;
+    }
+    const QString path = ShowSaveDialog(QStringLiteral("Export Calendar ..."),
+                                        fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
+    if (path.isEmpty())
+        return;
+    // Yes would replace the old file, so Enter answers No.
+    if (QFileInfo::exists(path)
+        && !Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Prompts::Answer::No))
+        return;
+    const Calendar calendar
+        = buildCalendar({ windowTitle(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+    QString error;
+    if (!saveReportFile(calendar.text, path, &error)) {
+        refuseWrite(error);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Exported %1 %2 to %3")
+                                 .arg(QString::number(calendar.events),
+                                      calendar.events == 1 ? QStringLiteral("game") : QStringLiteral("games"),
+                                      shownPath(path)));
+}
+
+void frmMain::mnuPublishWebSite_Click()
+{
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(kNoTournament, kPublishTitle);
+        return;
+    }
+    const QString folder = ShowFolderDialog(QStringLiteral("Publish Web Site ..."));
+    if (folder.isEmpty())
+        return;
+    TournamentData data;
+    data.title = windowTitle();
+    static_cast<TournamentSettings&>(data) = Tournament;
+    for (int g = 1; g <= Tournament.GroupCount; ++g) {
+        const frmGroup* group = groupWindow(g);
+        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
+    }
+    BusyWindow busy(this);
+    // A folder typed in the dialog that is not there yet is made, as tabulon-cli publish makes it.
+    const PublishOutcome published = publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
+    busy.done();
+    if (!published.ok()) {
+        refuseWrite(published.error);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Published %1 %2 to %3")
+                                 .arg(QString::number(published.pages),
+                                      published.pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
+                                      shownPath(folder)));
+}

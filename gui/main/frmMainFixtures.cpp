@@ -1,0 +1,143 @@
+// File > Generate Fixtures and File > Generate Balanced Fixtures: fill the active, still empty group
+// window with a dated round-robin schedule, once or home and away.
+#include "core/common/FailureText.h"
+#include "core/common/Limits.h"
+#include "core/records/RecordLines.h"
+#include "core/schedule/BalancedSchedule.h"
+#include "core/schedule/FixtureGeneration.h"
+#include "core/tournament/Tournament.h"
+#include "gui/group/frmCalendar.h"
+#include "gui/group/frmGroup.h"
+#include "gui/main/frmMain.h"
+#include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/Prompts.h"
+
+#include <QTime>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString kRefusalTitle = QStringLiteral("Generation Error");
+const QString kFailureTitle = QStringLiteral("Error Generating Fixtures");
+
+constexpr int kNoGroupWindowFailure = 91;
+constexpr int kGroupNumberFailure = 9;
+
+void showFailure(const ScheduleFailure& failure)
+{
+    Prompts::refuse(failureText(failure.number, failure.description), kFailureTitle);
+}
+
+// Both menu items ask the same questions and refuse the same groups; only the schedule differs.
+void generateFixturesIn(frmMain* window, ScheduleBuilder build)
+{
+    // Seeded afresh from the time of day, so that runs at different moments shuffle differently.
+    const RandomFraction nextFraction
+        = seededFractions(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(QStringLiteral("There is no open tournament!"), kRefusalTitle);
+        return;
+    }
+    frmGroup* group = window->activeGroupWindow();
+    if (!group) {
+        // Also the state after a cancelled team entry: the tournament is open but has no group window.
+        showFailure({ kNoGroupWindowFailure,
+                      QStringLiteral("No group window is active: choose the group to fill from the Window menu.") });
+        return;
+    }
+    bool isNumber = false;
+    const int groupNumber = group->tag().toInt(&isNumber);
+    if (!isNumber || groupNumber < 1 || groupNumber > kMaxGroups) {
+        showFailure({ kGroupNumberFailure,
+                      QStringLiteral("The active window's group number \"%1\" is not a group of this tournament.")
+                          .arg(group->tag()) });
+        return;
+    }
+    const int n = Tournament.TeamsInGroup[groupNumber];
+    switch (fixtureRefusal(n, group->teams(), group->storedLines())) {
+    case FixtureRefusal::None:
+        break;
+    case FixtureRefusal::NotEmpty:
+        Prompts::refuse(QStringLiteral("Cannot create fixtures unless") + u'\r'
+                            + QStringLiteral("fixture list is empty."),
+                        kRefusalTitle);
+        return;
+    case FixtureRefusal::TooFewTeams:
+        Prompts::refuse(QStringLiteral("Cannot create fixtures for a group") + u'\r'
+                            + QStringLiteral("with fewer than two teams."),
+                        kRefusalTitle);
+        return;
+    case FixtureRefusal::MissingTeamNames:
+        showFailure({ kGroupNumberFailure,
+                      QStringLiteral("Group %1 should have %2 teams but lists %3 team names.")
+                          .arg(groupNumber)
+                          .arg(n)
+                          .arg(group->teams().size()) });
+        return;
+    }
+
+    // Cancel or Escape at any of the questions ends the command with nothing generated.
+    const Prompts::Answer homeAndAway
+        = Prompts::askOrCancel(QStringLiteral("Do you want home and away fixtures"), QStringLiteral("Home & Away"));
+    if (homeAndAway == Prompts::Answer::Cancel)
+        return;
+    const int legs = homeAndAway == Prompts::Answer::Yes ? 2 : 1;
+    const QVector<qint16> teamOrder = shuffledTeamOrder(n, nextFraction);
+
+    const QDate today = QDate::currentDate();
+    CalendarDate = today;
+    {
+        frmCalendar calendar(window);
+        calendar.setMessage(QStringLiteral("Select the start date"));
+        calendar.exec();
+    }
+    window->raise();
+    window->activateWindow();
+    if (CalendarDate == calendarCancelDate() || !CalendarDate.isValid())
+        return;
+    const QDate start = CalendarDate;
+
+    const std::optional<QString> gapAnswer
+        = Prompts::input(QStringLiteral("Enter the default number of days between fixtures (e.g. 7)"),
+                         QStringLiteral("Fixture Gap"), QStringLiteral("7"));
+    // An empty answer reads as 0, every round on the start date; a typo is refused rather than read as 0.
+    if (!gapAnswer)
+        return;
+    if (!gapAnswer->trimmed().isEmpty() && !beginsWithNumber(*gapAnswer)) {
+        showFailure({ kGapTypeFailure,
+                      QStringLiteral("Type mismatch: a gap of \"%1\" is not a number of days.").arg(*gapAnswer) });
+        return;
+    }
+    const std::optional<qint16> gap = readNumberField(*gapAnswer);
+    if (!gap) {
+        showFailure({ kGapOverflowFailure,
+                      QStringLiteral("Overflow: a gap of \"%1\" days is beyond %2 days.")
+                          .arg(gapAnswer->trimmed(), QString::number(std::numeric_limits<qint16>::max())) });
+        return;
+    }
+
+    BusyWindow busy(window);
+    const FixtureGeneration generation = generateFixtures(group->storedLines(), teamOrder, legs, start, *gap, build);
+    if (!generation.ok()) {
+        // Nothing has been appended: every limit is checked before the first line is made.
+        busy.done();
+        showFailure(generation.failure);
+        return;
+    }
+    group->setStoredLines(generation.lines);
+    Tournament.Saved = false;
+}
+
+} // namespace
+
+void frmMain::mnuGenerateFixtures_Click()
+{
+    generateFixturesIn(this, buildSchedule);
+}
+
+void frmMain::mnuGenerateBalancedFixtures_Click()
+{
+    generateFixturesIn(this, buildBalancedSchedule);
+}

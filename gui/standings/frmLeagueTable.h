@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/standings/LeagueRow.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+
+// The league table of one group, shown modally: one column per field of the rows' source, headed by
+// the field's name, one row per team in league order. It shows a copy of the rows; nothing typed
+// here could reach the database, so the table cannot be edited. Each row but the first says why it
+// stands below the one above, as its tooltip and its accessible description.
+class frmLeagueTable : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmLeagueTable(const LeagueTable& table, QWidget* parent = nullptr);
+
+public slots:
+    void cmdClose_Click();
+
+private:
+    void buildControls();
+    void fillGrid(const LeagueTable& table);
+    void fitGridToColumns();
+    void Form_Load();
+
+    QStandardItemModel* m_rows = nullptr;
+    QTableView* DBGrid1 = nullptr;
+    QPushButton* cmdClose = nullptr;
+};

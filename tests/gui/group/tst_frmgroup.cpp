@@ -1,0 +1,587 @@
+// The group window and the league table it opens: what needs the windows themselves. The record-line rules behind it
+// are tested on GroupRecords in tst_recordlines.
+#include "ModalDialog.h"
+#include "ScriptedPrompts.h"
+#include "TemporarySettings.h"
+#include "core/records/RecordLines.h"
+#include "core/tournament/Settings.h"
+#include "core/tournament/Tournament.h"
+#include "gui/group/frmCalendar.h"
+#include "gui/group/frmEditFixture.h"
+#include "gui/group/frmGroup.h"
+#include "gui/main/frmMain.h"
+#include "gui/reports/frmReport.h"
+#include "gui/standings/frmLeagueTable.h"
+#include "gui/widgets/Twips.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using Answer = Prompts::Answer;
+const QStringList kTeams = { "Rovers", "United", "Wanderers" };
+const QStringList kScores = { "txtHomeHT", "txtAwayHT", "txtHomeScore", "txtAwayScore" };
+const QStringList kEditScores = { "txtHomeHT", "txtAwayHT", "txtHomeFT", "txtAwayFT" };
+const QString kFixture = QStringLiteral("F:07-Mar-2000:1:0"); // United v Rovers
+// An edited item sits between these two, so that a new date may put it out of date order.
+const QString kBefore = QStringLiteral("F:01-Jan-2000:0:1"), kAfter = QStringLiteral("F:01-Feb-2000:1:2");
+
+enum class Item { Fixture, Result };
+// Yes and No answer the question after OK; Refused first meets a score that could not be read back.
+enum class Close { Yes, No, Cancel, Escape, CloseBox, Refused };
+
+} // namespace
+
+class TestFrmGroup : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<frmGroup> m_group; // three teams, nothing entered
+
+    template <typename T = QWidget>
+    static T* ctl(const QWidget& window, const QString& name)
+    {
+        T* found = window.findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    static void click(const QWidget& window, const QString& name) { ctl<QPushButton>(window, name)->click(); }
+    void click(const QString& name) { click(*m_group, name); }
+    QString text(const QString& name) const { return ctl<QLineEdit>(*m_group, name)->text(); }
+    QStringList texts(const QStringList& names) const
+    {
+        QStringList shown;
+        for (const QString& name : names)
+            shown << text(name);
+        return shown;
+    }
+    QString shownLine(const QString& list, int row) const
+    {
+        return ctl<QListView>(*m_group, list)->model()->index(row, 0).data().toString();
+    }
+
+    // The entry buttons that can be pressed.
+    QStringList enabledButtons() const
+    {
+        QStringList enabled;
+        for (const char* name : { "cmdHome", "cmdAway", "cmdAddFixture", "cmdAddResult" })
+            if (ctl(*m_group, name)->isEnabled())
+                enabled << name;
+        return enabled;
+    }
+
+    // Selects a team (none for -1) and presses the button, or double-clicks the team without one.
+    void choose(int team, const QString& button = QString())
+    {
+        auto* teams = ctl<QListView>(*m_group, "lstTeams");
+        teams->setCurrentIndex(teams->model()->index(team, 0));
+        if (button.isEmpty())
+            emit teams->doubleClicked(teams->currentIndex());
+        else
+            click(button);
+    }
+
+    void storeLines(const QStringList& lines, int selected = -1)
+    {
+        m_group->setStoredLines(lines);
+        m_group->selectResult(selected);
+    }
+    static frmCalendar* openCalendar()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && qobject_cast<frmCalendar*>(window))
+                return static_cast<frmCalendar*>(window);
+        return nullptr;
+    }
+private slots:
+    void init()
+    {
+        resetProgramState();
+        Tournament.Saved = true;
+        m_settings = std::make_unique<TemporarySettings>();
+        m_prompts = std::make_unique<ScriptedPrompts>();
+        m_group = std::make_unique<frmGroup>();
+        m_group->setTeams(kTeams);
+    }
+
+    void cleanup()
+    {
+        // An unexpected prompt has failed the test already.
+        const bool answered = m_prompts->allAnswered();
+        m_group.reset();
+        m_prompts.reset(); // even after a failure: the next test installs its own
+        QVERIFY(answered);
+    }
+
+    // Every group window opens at the shared "Form Height" (a damaged one counts as none) and writes
+    // its height back; it keeps its width and springs back to its minimum height (in twips). Every
+    // control has a name for screen readers and lies inside the window.
+    void sharesItsHeight()
+    {
+        WriteSetting(kCompany, kProduct, "Form Height", "tall");
+        frmMain main;
+        main.show();
+        const auto frame = [&main](int group) {
+            main.showGroupWindow(group);
+            return qobject_cast<QMdiSubWindow*>(main.groupWindow(group)->parentWidget());
+        };
+        const auto twips = [](int width, int height) { return QSize(twipsToPixels(width), twipsToPixels(height)); };
+        QCOMPARE(frame(1)->size(), twips(6435, 4890));
+        frame(1)->resize(twips(9000, 6000));
+        QCOMPARE(frame(1)->size(), twips(6435, 6000));
+        QCOMPARE(frame(2)->size(), twips(6435, 6000));
+        frame(2)->resize(twips(6435, 3000));
+        QCOMPARE(frame(2)->size(), twips(6435, 4890));
+        QCOMPARE(ReadSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
+        frmGroup* inner = main.groupWindow(2);
+        for (const QWidget* control : inner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+            QVERIFY2(inner->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        }
+    }
+
+    // Home, then away, then the add buttons; a team cannot meet itself, and Clear starts again.
+    void choosingTeamsStepsThroughTheEntryStates()
+    {
+        const QStringList entry = QStringList { "txtHome", "txtAway" } + kScores;
+        choose(-1, "cmdHome"); // without a selection nothing happens
+        QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
+        choose(1, "cmdHome");
+        QCOMPARE(enabledButtons(), QStringList({ "cmdAway" }));
+        m_prompts->expect("Unable to play same team home and away").answer(Answer::Ok);
+        choose(1, "cmdAway");
+        QCOMPARE(enabledButtons(), QStringList({ "cmdAway" }));
+        choose(2, "cmdAway");
+        QCOMPARE(enabledButtons(), QStringList({ "cmdHome", "cmdAddFixture", "cmdAddResult" }));
+        choose(0, "cmdHome"); // home again keeps the add buttons
+        QCOMPARE(enabledButtons(), QStringList({ "cmdAway", "cmdAddFixture", "cmdAddResult" }));
+        ctl<QLineEdit>(*m_group, "txtAwayHT")->setText("3");
+        click("cmdClear");
+        QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
+        QCOMPARE(texts(entry), QStringList({ "", "", "0", "0", "0", "0" }));
+        choose(2); // a double click picks home, the next one away
+        choose(0);
+        QCOMPARE(texts(entry), QStringList({ "Wanderers", "Rovers", "0", "0", "0", "0" }));
+    }
+
+    // The new item goes last, selected, and the entry is cleared for the next one (the scores lose
+    // their blanks). An unusable score or a full list is refused: nothing is stored and the entry
+    // stays as typed, to be corrected.
+    void addingStoresTheItemLast_data()
+    {
+        QTest::addColumn<Item>("item");
+        QTest::addColumn<QStringList>("scores");
+        QTest::addColumn<int>("before"); // lines already stored
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored"); // the new line, dated today
+        const QString full = "This group already holds 32767 fixtures and results, as many as a group can hold.\r"
+                             "Delete an item before adding another.";
+        const QString typo = "The home full-time score is not valid.\rThe score \"1o\" is not a number.";
+        const QString halfTime = "The home half-time score (5) is more than the full-time score (1).";
+        const QStringList zeros = { "0", "0", "0", "0" };
+        QTest::newRow("fixture ignores the scores") << Item::Fixture << QStringList { "5", "x", "5", "5" } << 1 << ""
+                                                    << "F::0:2";
+        QTest::newRow("result, blanks trimmed") << Item::Result << QStringList { " 1", "1 ", "  2  ", "\t1" } << 1 << ""
+                                                << "R::1:1:2:1:0:2";
+        QTest::newRow("1o typed for 10 refused")
+            << Item::Result << QStringList { "0", "0", "1o", "2" } << 1 << typo << "";
+        QTest::newRow("half-time above full-time refused")
+            << Item::Result << QStringList { "5", "0", "1", "0" } << 1 << halfTime << "";
+        QTest::newRow("full list refuses a fixture") << Item::Fixture << zeros << 32767 << full << "";
+        QTest::newRow("full list refuses a result") << Item::Result << zeros << 32767 << full << "";
+    }
+    void addingStoresTheItemLast()
+    {
+        QFETCH(Item, item);
+        QFETCH(QStringList, scores);
+        QFETCH(int, before);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        const QStringList lines(before, QStringLiteral("F:31-Dec-9999:1:2")); // later, yet new items go last
+        storeLines(lines);
+        choose(0, "cmdHome");
+        choose(2, "cmdAway");
+        for (int k = 0; k < 4; ++k)
+            ctl<QLineEdit>(*m_group, kScores[k])->setText(scores[k]);
+        if (!message.isEmpty())
+            m_prompts->expect(message).answer(Answer::Ok);
+        click(item == Item::Fixture ? "cmdAddFixture" : "cmdAddResult");
+
+        const QString today = formatRecordDate(QDate::currentDate());
+        QCOMPARE(m_group->storedLines(), stored.isEmpty() ? lines : lines + QStringList { stored.insert(2, today) });
+        QCOMPARE(bool(Tournament.Saved), stored.isEmpty());
+        QCOMPARE(text("txtDate"), today);
+        if (!message.isEmpty()) {
+            QCOMPARE(texts(kScores), scores);
+            return;
+        }
+        QCOMPARE(m_group->selectedResult(), before);
+        QCOMPARE(shownLine("lstResults", before), m_group->displayLines().last());
+        QCOMPARE(texts(kScores), QStringList({ "0", "0", "0", "0" }));
+        QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
+    }
+
+    // The name prompt starts with the current name, and after a refusal with the refused text; a
+    // rename, like a sort that moves lines, is a change to save. An unchanged name asks nothing more.
+    void renameAndSortMarkTheTournamentUnsaved()
+    {
+        const QString separator = teamNameProblem("a-v-b");
+        m_prompts->expect("Enter New Name").answer("United");
+        choose(1, "cmdEdit");
+        QVERIFY(Tournament.Saved);
+        m_group->setWindowTitle("1. Division A");
+        m_prompts->expect("Enter New Name").answer("Un-v-ited");
+        m_prompts->expect(separator).answer(Answer::Ok);
+        m_prompts->expect("Enter New Name").answer(" rovers");
+        m_prompts->expect("There is already a team called \"Rovers\" in 1. Division A.").answer(Answer::Ok);
+        m_prompts->expect("Enter New Name").answer("City");
+        m_prompts->expect("Are you sure you want to change\rUnited to City").answer(Answer::Yes);
+        click("cmdEdit");
+        QCOMPARE(m_prompts->calls().at(0).defaultText, QStringLiteral("United"));
+        QCOMPARE(m_prompts->calls().at(3).defaultText, QStringLiteral("Un-v-ited"));
+        QCOMPARE(m_prompts->calls().at(5).defaultText, QStringLiteral(" rovers"));
+        QCOMPARE(m_group->teams().at(1), QStringLiteral("City"));
+        QVERIFY(!Tournament.Saved);
+
+        Tournament.Saved = true;
+        storeLines({ kBefore, kAfter });
+        click("cmdSortFixtures");
+        QVERIFY(Tournament.Saved);
+        storeLines({ kAfter, kBefore });
+        click("cmdSortFixtures");
+        QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
+        QVERIFY(!Tournament.Saved);
+    }
+
+    // No line is ever cut short (the list scrolls sideways), and a row is tall enough for the
+    // accents above capitals.
+    void listsShowWholeLines()
+    {
+        const QString longName = QStringLiteral("Östersunds Fotbollsklubb Ungdomsakademi och Damlag");
+        m_group->setTeams({ "A", longName });
+        storeLines({ "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // rows are measured by the first
+        m_group->resize(m_group->width(), 600);
+        m_group->show();
+        auto* results = ctl<QListView>(*m_group, "lstResults");
+        const QRect row = results->visualRect(results->model()->index(1, 0));
+        QCOMPARE(results->textElideMode(), Qt::ElideNone);
+        QVERIFY(row.width() >= results->fontMetrics().horizontalAdvance(m_group->displayLines().at(1)));
+        QVERIFY(row.height() > results->fontMetrics().height()); // room for the margins around the text
+        QVERIFY(results->horizontalScrollBar()->maximum() > 0);
+    }
+
+    // Inside the main window the group's access keys win over the menus': Alt+H is "&Home", not Help. Alt+A
+    // presses Away, and Alt+R in a score field presses Add Result instead of typing "r".
+    void accessKeysPressTheGroupsButtons()
+    {
+        frmMain main;
+        main.show();
+        main.activateGroupWindow(1);
+        frmGroup* group = main.groupWindow(1);
+        group->setTeams(kTeams);
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto* teams = ctl<QListView>(*group, "lstTeams");
+        teams->setFocus();
+        teams->setCurrentIndex(teams->model()->index(2, 0));
+        QTest::keyClick(teams, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(ctl<QLineEdit>(*group, "txtHome")->text(), QStringLiteral("Wanderers"));
+        teams->setCurrentIndex(teams->model()->index(0, 0));
+        QTest::keyClick(teams, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(ctl<QLineEdit>(*group, "txtAway")->text(), kTeams[0]);
+        auto* score = ctl<QLineEdit>(*group, "txtHomeScore");
+        score->setFocus();
+        score->setText("1");
+        QTest::keyClick(score, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(group->storedLines().size(), 1);
+        QVERIFY2(group->storedLines()[0].startsWith("R:"), qPrintable(group->storedLines()[0]));
+        QVERIFY(!score->text().contains(u'r'));
+    }
+
+    // Every access key of the window belongs to one control only.
+    void accessKeysAreUnique()
+    {
+        QStringList keys;
+        for (const QAbstractButton* button : m_group->findChildren<QAbstractButton*>())
+            keys << QKeySequence::mnemonic(button->text()).toString();
+        for (const QLabel* label : m_group->findChildren<QLabel*>())
+            if (label->buddy())
+                keys << QKeySequence::mnemonic(label->text()).toString();
+        keys.removeAll(QString());
+        keys.sort();
+        QStringList shared;
+        for (int i = 1; i < keys.size(); ++i)
+            if (keys[i] == keys[i - 1])
+                shared << keys[i];
+        QCOMPARE(shared, QStringList());
+        QVERIFY(keys.contains("Alt+T")); // Edit Date
+    }
+
+    // Without a selection Delete asks nothing and neither edit opens a dialog; a line too short to read
+    // is refused. Delete asks first, Enter answering No, and only Yes removes the selected item.
+    void deleteAndEditNeedASelection()
+    {
+        storeLines({ kBefore, "R:07-Mar-2000:1:0:2", kAfter });
+        ModalDialog<QDialog> unexpected([](QDialog* dialog) { dialog->reject(); });
+        for (const char* button : { "cmdDelete", "cmdEditResult", "cmdEditDate" })
+            click(button);
+        QVERIFY(!unexpected.wasShown());
+        m_group->selectResult(1);
+        m_prompts->expect("This item cannot be edited: the line has too few fields.").answer(Answer::Ok);
+        click("cmdEditResult");
+        m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::No);
+        click("cmdDelete");
+        QCOMPARE(m_group->storedLines().size(), 3);
+        QVERIFY(Tournament.Saved);
+        m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::Yes);
+        click("cmdDelete");
+        QCOMPARE(m_prompts->lastCall().defaultAnswer, Answer::No); // Enter deletes nothing
+        QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
+        QCOMPARE(shownLine("lstResults", 1), displayLineFor(kAfter, kTeams));
+        QCOMPARE(m_group->selectedResult(), -1);
+        QVERIFY(!Tournament.Saved);
+    }
+
+    // A press moves the date one day, a held button once more after 250 ms, then every 50 ms. The calendar
+    // opens at the entry date and the window rests meanwhile; Cancel or Escape keeps the date, OK takes its own.
+    void dateButtonsAndCalendar()
+    {
+        const QDate today = QDate::currentDate();
+        auto* timer = m_group->findChild<QTimer*>("Timer1");
+        QTest::mousePress(ctl(*m_group, "cmdDatePlus"), Qt::RightButton); // any mouse button
+        QCOMPARE(text("txtDate"), formatRecordDate(today.addDays(1)));
+        QCOMPARE(timer->interval(), 250);
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        QCOMPARE(timer->interval(), 50);
+        QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        QTest::mouseRelease(ctl(*m_group, "cmdDatePlus"), Qt::RightButton);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(text("txtDate"), formatRecordDate(today.addDays(3)));
+        QTest::mouseClick(ctl(*m_group, "cmdDateMinus"), Qt::LeftButton);
+        const QString entry = formatRecordDate(today.addDays(2));
+        QCOMPARE(text("txtDate"), entry);
+
+        click("cmdCalendar");
+        QVERIFY(openCalendar());
+        QVERIFY(!m_group->isEnabled());
+        auto* cal = ctl<QCalendarWidget>(*openCalendar(), "Cal");
+        QCOMPARE(cal->selectedDate(), today.addDays(2));
+        // A record date keeps a four-digit year; the dialog can be moved by its title and read aloud.
+        QCOMPARE(cal->minimumDate(), QDate(100, 1, 1));
+        QCOMPARE(cal->maximumDate(), QDate(9999, 12, 31));
+        for (const char* part : { "qt_calendar_prevmonth", "qt_calendar_nextmonth", "qt_calendar_calendarview" })
+            QVERIFY2(!ctl(*cal, part)->accessibleName().isEmpty(), part);
+        QTest::mouseClick(ctl(*m_group, "cmdDatePlus"), Qt::LeftButton);
+        cal->setSelectedDate(QDate(2010, 12, 24));
+        QTest::keyClick(openCalendar(), Qt::Key_Escape);
+        QCOMPARE(text("txtDate"), entry);
+        QVERIFY(m_group->isEnabled());
+        QTRY_VERIFY(!openCalendar());
+        click("cmdCalendar");
+        ctl<QCalendarWidget>(*openCalendar(), "Cal")->setSelectedDate(QDate(2010, 12, 24));
+        click(*openCalendar(), "cmdOK");
+        QCOMPARE(text("txtDate"), QStringLiteral("24-Dec-2010"));
+    }
+
+    // The dialog shows the item; after OK and Yes it stores the scores as typed, and after No, Cancel, Escape
+    // or its close box nothing changes. An unusable score is refused and the dialog stays open on it.
+    void resultEditReplacesTheItemOnlyWhenConfirmed_data()
+    {
+        QTest::addColumn<Close>("close");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Yes: stored as typed") << Close::Yes << "R:07-Mar-2000: 1:0 :02:3:1:0";
+        QTest::newRow("No to the question") << Close::No << kFixture;
+        QTest::newRow("Cancel") << Close::Cancel << kFixture;
+        QTest::newRow("Escape") << Close::Escape << kFixture;
+        QTest::newRow("close box") << Close::CloseBox << kFixture;
+        QTest::newRow("1o refused, then corrected") << Close::Refused << "R:07-Mar-2000: 1:0 :02:3:1:0";
+    }
+    void resultEditReplacesTheItemOnlyWhenConfirmed()
+    {
+        QFETCH(Close, close);
+        QFETCH(QString, expected);
+        storeLines({ kBefore, kFixture, kAfter }, 1);
+        if (close == Close::Refused)
+            m_prompts->expect("The away full-time score is not valid.\rThe score \"1o\" is not a number.");
+        if (close == Close::Yes || close == Close::No || close == Close::Refused)
+            m_prompts->expect("Are you sure you want to make this change")
+                .answer(close == Close::No ? Answer::No : Answer::Yes);
+        QStringList shown;
+        ModalDialog<frmEditFixture> driver([&](frmEditFixture* dialog) {
+            for (const QString& name : QStringList { "txtHome", "txtAway" } + kEditScores)
+                shown << ctl<QLineEdit>(*dialog, name)->text();
+            const QStringList typed = { " 1", "0 ", "02", "3" };
+            for (int k = 0; k < 4; ++k)
+                ctl<QLineEdit>(*dialog, kEditScores[k])->setText(typed[k]);
+            auto* awayScore = ctl<QLineEdit>(*dialog, "txtAwayFT");
+            if (close == Close::Refused) {
+                awayScore->setText("1o");
+                click(*dialog, "cmdOK");
+                QVERIFY(dialog->isVisible());
+                QCOMPARE(dialog->focusWidget(), awayScore);
+                QCOMPARE(m_group->storedLines()[1], kFixture);
+                awayScore->setText(typed[3]);
+            }
+            if (close == Close::Escape)
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else if (close == Close::CloseBox)
+                dialog->close();
+            else
+                click(*dialog, close == Close::Cancel ? "cmdCancel" : "cmdOK");
+            if (close == Close::No) { // back to the scores as typed, which only Cancel drops
+                QVERIFY(dialog->isVisible());
+                for (int k = 0; k < 4; ++k)
+                    QCOMPARE(ctl<QLineEdit>(*dialog, kEditScores[k])->text(), typed[k]);
+                click(*dialog, "cmdCancel");
+            }
+        });
+        auto* results = ctl<QListView>(*m_group, "lstResults");
+        emit results->doubleClicked(results->currentIndex()); // as the Edit button does
+
+        QCOMPARE(shown, QStringList({ "United", "Rovers", "0", "0", "0", "0" }));
+        QCOMPARE(m_group->storedLines(), QStringList({ kBefore, expected, kAfter }));
+        QCOMPARE(shownLine("lstResults", 1), displayLineFor(expected, kTeams));
+        QCOMPARE(bool(Tournament.Saved), expected == kFixture);
+    }
+
+    // Both reports show in their window, which copies, prints (here to a PDF file) and saves as RTF
+    // what it shows; however it closes, the report's tagged file goes with it.
+    void reportsShowInTheirWindow()
+    {
+        QTemporaryDir folder;
+        Tournament.RuleCount = 1;
+        Tournament.RuleOrder = { 0, 1 };
+        DatabaseName = folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, DatabaseName));
+        QFile::setPermissions(DatabaseName, QFile::ReadOwner | QFile::WriteOwner);
+        storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
+        const QString pdf = folder.filePath("report.pdf"), rtf = folder.filePath("report.rtf");
+        m_prompts->expect("Print").answer(pdf);
+        m_prompts->expect("Print").answer(folder.filePath("gone/report.pdf"));
+        m_prompts->expect(
+            QStringLiteral("The report could not be printed on %1.").arg(folder.filePath("gone/report.pdf")));
+        m_prompts->expect("Save Report ...").answer(rtf);
+        m_prompts->expect("Save Report ...").answer(folder.filePath("report")); // gets ".htm"
+        m_prompts->expect("Save Report ...").answer(folder.filePath("report")); // gets ".xlsx"
+        // Not through a link to a file elsewhere: refused with the reason, as every export refuses it.
+        const QString link = folder.filePath("link.rtf");
+        QVERIFY(QFile::link(pdf, link));
+        m_prompts->expect("Save Report ...").answer(link);
+        m_prompts->expect("File Exists.  Overwrite ?").answer(Prompts::Answer::Yes);
+        m_prompts->expect("An Error has occurred\r\r" + link + " is a symbolic link.");
+        QStringList shown;
+        const auto show = [&](const QString& button, const std::function<void(frmReport*)>& close) {
+            ModalDialog<frmReport> driver([&](frmReport* window) {
+                shown << ctl<QPlainTextEdit>(*window, "RText1")->toPlainText();
+                QVERIFY(QFileInfo::exists(ReportTempPath));
+                close(window);
+            });
+            click(button);
+        };
+        show("cmdFixtureList", [&](frmReport* window) {
+            click(*window, "cmdCopy");
+            click(*window, "cmdPrintReport");
+            click(*window, "cmdPrintReport");
+            click(*window, "cmdSave");
+            click(*window, "cmdSaveHTML");
+            click(*window, "cmdSaveExcel");
+            click(*window, "cmdSave");
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        const QString taggedFixtureList = ReportTempPath;
+        show("cmdReport", [&](frmReport* window) { click(*window, "cmdClose"); });
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0].contains("\nUnited-v-Rovers                         \n"));
+        QVERIFY(shown[1].contains("\nRovers-v-United                         (1-0)       2-1\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), shown[0]);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QVERIFY(QFileInfo(rtf).size() > 0);
+        QFile page(folder.filePath("report.htm"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<H1>Fixtures For </H1>")); // from the tagged file, not the view
+        QVERIFY(QFileInfo(folder.filePath("report.xlsx")).size() > 0);
+        QVERIFY(!QFileInfo::exists(taggedFixtureList));
+        QVERIFY(!QFileInfo::exists(ReportTempPath));
+        QVERIFY(m_group->isEnabled());
+    }
+
+    // Rules 1, 5: Rovers beat United 2-1, United beat Rovers 1-0, and a team with a long name has a fixture.
+    // While the table is shown the group window rests; nothing in it is cut or editable; each row says why it is there.
+    void leagueTableButton()
+    {
+        QTemporaryDir folder;
+        Tournament.RuleCount = 2;
+        Tournament.RuleOrder = { 0, 1, 5 };
+        DatabaseName = folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, DatabaseName));
+        QFile::setPermissions(DatabaseName, QFile::ReadOwner | QFile::WriteOwner);
+        m_group->setTeams({ "Rovers", "United", "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V." });
+        storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", "R:14-Mar-2000:0:0:1:0:1:0", "F:21-Mar-2000:2:0" });
+        m_group->show();
+        QStringList seen;
+        QStringList why; // each row's tooltip, which is also its accessible description
+        ModalDialog<frmLeagueTable> driver([&](frmLeagueTable* window) {
+            auto* grid = ctl<QTableView>(*window, "DBGrid1");
+            for (int r = -1, width = 0; r < grid->model()->rowCount(); ++r, width = 0) {
+                QStringList cells;
+                for (int c = 0; c < grid->model()->columnCount(); width += grid->columnWidth(c++))
+                    cells << (r < 0 ? grid->model()->headerData(c, Qt::Horizontal) : grid->model()->index(r, c).data())
+                                 .toString();
+                seen << cells.join(u',');
+                const QModelIndex last = grid->model()->index(r, grid->model()->columnCount() - 1);
+                if (r >= 0)
+                    why << last.data(Qt::ToolTipRole).toString();
+                QCOMPARE(last.siblingAtColumn(0).data(Qt::AccessibleDescriptionRole), last.data(Qt::ToolTipRole));
+                QVERIFY(grid->columnWidth(0) > grid->fontMetrics().horizontalAdvance(cells[0]));
+                QVERIFY(grid->viewport()->width() >= width);
+            }
+            const QCursor* cursor = QGuiApplication::overrideCursor(); // the hourglass ends once the table is there
+            QVERIFY(!cursor || cursor->shape() != Qt::WaitCursor);
+            QVERIFY(!m_group->isEnabled());
+            QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+            QVERIFY(ctl(*window, "cmdClose")->y() > grid->geometry().bottom()); // however far the grid widens
+            click(*window, "cmdClose");
+        });
+        click("cmdLeagueTable");
+        QCOMPARE(seen,
+                 (QStringList { "Competitors Name,Won,Drawn,Lost,For,Against,Diff,Pts", "United,1,0,1,2,2,0,3",
+                                "Rovers,1,0,1,2,2,0,3",
+                                "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V.,0,0,0,0,0,0,0" }));
+        QCOMPARE(
+            why,
+            (QStringList { "", "level on 3 points; lost the last deciding game between them", "points 0 against 3" }));
+        QVERIFY(m_group->isEnabled());
+
+        // A missing file is not created: the computation says why and shows no table.
+        DatabaseName = folder.filePath("Absent.mdb");
+        m_prompts->expect("Error 14 - unable to open database file").answer(Answer::Ok);
+        click("cmdLeagueTable");
+        QVERIFY(m_group->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!QFileInfo::exists(DatabaseName));
+
+        // With no line the button does nothing, not even the computation that would fail on the missing file.
+        storeLines({});
+        m_group->cmdLeagueTable_Click();
+    }
+};
+
+QTEST_MAIN(TestFrmGroup)
+#include "tst_frmgroup.moc"

@@ -1,0 +1,777 @@
+// The main window: its start, window state and group windows, File > New's team entry, File > Open and Save, the
+// file named at start-up, the recent files, File > Generate Fixtures (its questions, refusals and busy pointer; the
+// schedule is tested in tst_schedule), File > Import Results and File > Points Adjustments.
+#include "ModalDialog.h"
+#include "ScriptedPrompts.h"
+#include "TemporarySettings.h"
+#include "core/records/RecordLines.h"
+#include "core/setup/TournamentSetup.h"
+#include "core/tournament/Settings.h"
+#include "core/tournament/Tournament.h"
+#include "gui/group/frmCalendar.h"
+#include "gui/group/frmGroup.h"
+#include "gui/main/frmMain.h"
+#include "gui/setup/frmTournamentDetails.h"
+#include "gui/standings/frmPointsAdjustments.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <memory>
+#include <optional>
+#include <sys/resource.h>
+
+Q_DECLARE_METATYPE(PointsAdjustments)
+
+namespace {
+
+const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
+enum class Unsaved { NotAsked, Yes, No }; // the answer to the unsaved question
+using Gap = std::optional<QString>;       // the answer to Generate Fixtures' gap prompt
+
+// Fills in the details dialog for `groups` groups of two teams and presses OK; `prompts` answers
+// its summary with Yes.
+std::function<void(frmTournamentDetails*)> acceptDetails(ScriptedPrompts& prompts, int groups, int indicator = 0,
+                                                         const QString& title = QStringLiteral("Division"))
+{
+    prompts.expect(checkSettingsText("Spring Cup", "Leeds", groups, QList<qint16>(groups, 2), defaultRuleOrder()))
+        .answer(Prompts::Answer::Yes);
+    return [=](frmTournamentDetails* d) {
+        d->findChild<QLineEdit*>("txtTournamentName")->setText(QStringLiteral("Spring Cup"));
+        d->findChild<QLineEdit*>("txtLocation")->setText(QStringLiteral("Leeds"));
+        d->findChild<QRadioButton*>(QStringLiteral("optGroups%1").arg(groups))->click();
+        d->findChild<QComboBox*>("cmbIndicator")->setCurrentIndex(indicator);
+        d->findChild<QComboBox*>("cmbGroupTitle")->setCurrentText(title);
+        d->findChild<QPushButton*>("cmdOK")->click();
+    };
+}
+
+const QString kTitle = QStringLiteral("Tabulon - Cup, \"Spring\" at Łódź");
+const QString kWindowsFile = QStringLiteral(TABULON_TEST_DATA "/windows1252.trn");
+const QString kWindowsTitle = QStringLiteral("Tabulon - Copa Iberia at Málaga");
+const QByteArray kFile
+    = "Tabulon - Cup, \"Spring\" at Łódź\r\n 2 \r\nPool\r\n 2 \r\n 4 \r\n 3 \r\n 2 \r\n 5 \r\n 3 \r\n"
+      " 2 \r\n 0 \r\n1. Pool Premier\r\n 4 \r\nBeşiktaş\r\nŁódź, \"ŁKS\"\r\n  Old  Boys \r\nRovers\r\n"
+      " 3 \r\nR:14-Mar-2000:1:0:02:2:1:2\r\nF:07-Mar-2000:0:3\r\nR:21-Mar-2000: 1:0:3 :2:3:0\r\n"
+      "2. Pool 1\r\n 3 \r\nAlpha\r\nBeta\r\nGamma\r\n 0 \r\n";
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return QFile::exists(path) && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+Prompts::Answer answerOf(const QString& answer)
+{
+    return answer == QLatin1String("Yes") ? Prompts::Answer::Yes : Prompts::Answer::No;
+}
+
+} // namespace
+
+// Each test starts with a fresh settings store and a shown main window.
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_opened;
+    QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
+
+    // An open tournament of `groups` group windows, as New or Open leave it.
+    void openTournament(int groups)
+    {
+        Tournament.GroupCount = groups;
+        Tournament.IsOpen = true;
+        for (int slot = 1; slot <= groups; ++slot) {
+            m_window->groupWindow(slot)->setWindowTitle(QStringLiteral("%1. Division %1").arg(slot));
+            m_window->showGroupWindow(slot);
+        }
+    }
+
+    // After team entry, kept or cancelled: every group window is loaded and shown inside the main
+    // window, or none is.
+    void verifyState(int groupCount, bool open, bool saved, int groupWindows, const QString& caption) const
+    {
+        QCOMPARE(int(Tournament.GroupCount), groupCount);
+        QCOMPARE(bool(Tournament.IsOpen), open);
+        QCOMPARE(bool(Tournament.Saved), saved);
+        for (int slot = 1; slot <= 8; ++slot) {
+            const frmGroup* group = m_window->loadedGroupWindow(slot);
+            QCOMPARE(group != nullptr, slot <= groupWindows);
+            QVERIFY(!group || group->isVisible());
+        }
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), groupWindows);
+        QCOMPARE(m_window->windowTitle(), caption);
+    }
+
+    // kFile opened from cup.trn through File > Open and then changed (unsaved).
+    void openCup()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_opened = m_folder->filePath(QStringLiteral("cup.trn"));
+        QVERIFY(writeFile(m_opened, kFile));
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
+        m_window->mnuOpen_Click();
+        QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
+        QCOMPARE(prompts.lastCall().startFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QVERIFY(Tournament.IsOpen);
+        QVERIFY(Tournament.Saved);
+        Tournament.Saved = false;
+        // Saved again, the file comes back byte for byte (the save table); these are read by other windows.
+        const auto& t = Tournament;
+        QCOMPARE(QList<int>({ t.GroupCount, t.Indicator, t.TeamsInGroup[1], t.TeamsInGroup[2], t.RuleCount,
+                              t.RuleOrder[1], t.RuleOrder[2], t.PointsForWin, t.PointsForDraw }),
+                 QList<int>({ 2, 2, 4, 3, 2, 5, 3, 2, 0 }));
+    }
+
+private slots:
+    void init()
+    {
+        resetProgramState();
+        Tournament.Saved = false;
+        Tournament.FileName = QStringLiteral("/old.trn");
+        m_window.reset();
+        m_settings = std::make_unique<TemporarySettings>();
+        m_window = std::make_unique<frmMain>();
+        m_window->show();
+    }
+    void cleanup() { QVERIFY(!QGuiApplication::overrideCursor()); }
+
+    // The state read at the start is written back on closing; a damaged one counts as normal.
+    void restoresWindowState_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("maximised") << "2" << true;
+        QTest::newRow("not a number") << "wide" << false;
+    }
+    void restoresWindowState()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, maximised);
+        WriteSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
+        frmMain window;
+        QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
+        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.close());
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
+    }
+
+    // A group window lives as long as its tournament; the window list activates one, and Cascade leaves
+    // every group's title in sight with the last in front.
+    void groupWindowsStayListedAndCascade()
+    {
+        openTournament(3);
+        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
+        QVERIFY(!windows.first()->close());
+        QVERIFY(windows.first()->isVisible());
+        QMenu* list = m_window->findChild<QMenu*>("mnuWindows");
+        emit list->aboutToShow();
+        QStringList captions;
+        for (const QAction* item : list->actions())
+            captions << item->text();
+        QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
+        list->actions().at(1)->trigger();
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
+        action("mnuCascade")->trigger();
+        for (int i = 1; i < windows.size(); ++i) {
+            const int titleBar = windows[i - 1]->widget()->geometry().top();
+            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
+        }
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
+    }
+
+    // The first start stores the database beside the program. Shortcuts work before their menu was ever
+    // opened, and F10 opens the File menu; Save and the commands that need a group follow the tournament at once.
+    void startsReady()
+    {
+        const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
+        QCOMPARE(DatabaseName, database);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(!action("mnuSave")->isEnabled());
+        // Without a tournament or a group window these are greyed out, not refused.
+        const QStringList needing = { "mnuGenerateFixtures", "mnuGenerateBalancedFixtures", "mnuImportResults",
+                                      "mnuExportCalendar",   "mnuPublishWebSite",           "mnuPointsAdjustments" };
+        const auto enabled = [&] {
+            QStringList on;
+            for (const QString& name : needing)
+                if (action(qPrintable(name))->isEnabled())
+                    on << name;
+            return on;
+        };
+        QCOMPARE(enabled(), QStringList());
+        openTournament(1);
+        QVERIFY(action("mnuSave")->isEnabled());
+        QCOMPARE(enabled(), needing);
+        Tournament.Saved = true;
+        QVERIFY(m_window->CloseTournament());
+        QCOMPARE(enabled(), QStringList());
+        {
+            ScriptedPrompts noTournament;
+            noTournament.expect(QStringLiteral("There is no open tournament!"));
+            m_window->mnuPointsAdjustments_Click();
+            QVERIFY(noTournament.allAnswered());
+        }
+        openTournament(1);
+        Tournament.Saved = false;
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
+        QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(prompts.allAnswered());
+        auto* file = m_window->findChild<QMenu*>("mnuFile");
+        QTest::keyClick(m_window.get(), Qt::Key_F10);
+        QTRY_VERIFY(file->isVisible());
+        file->close();
+    }
+
+    // Help is a window of its own beside the program, opened once however often it is asked for.
+    void helpStaysOpenBesideTheProgram()
+    {
+        ScriptedPrompts noPrompts; // a missing guide fails the test instead of waiting for an answer
+        action("mnuShowHelp")->trigger();
+        action("mnuShowHelp")->trigger();
+        const QList<QWidget*> help = m_window->findChildren<QWidget*>("frmHelp");
+        QCOMPARE(help.size(), 1);
+        QVERIFY(help.first()->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // File > New with eight groups, labelled Premier, 1, 2... Group 1's answers try the rules of team entry: an
+    // empty name and No ask the same number again, a name holding the display separator or another team's name
+    // (letter case and blanks aside) is refused and asked again, blanks and commas are kept; a lone "v" or "-V-"
+    // is a name.
+    void newTournament()
+    {
+        const QStringList labels = { "Premier", "1", "2", "3", "4", "5", "6", "7" };
+        ScriptedPrompts prompts;
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, 2, QStringLiteral("Group")));
+        prompts.expect("Enter Team 1").answer(QString());
+        prompts.expect(kCancelQuestion).answer(Prompts::Answer::No);
+        prompts.expect("Enter Team 1").answer("A-v-B");
+        prompts.expect(teamNameProblem("-v-"));
+        prompts.expect("Enter Team 1").answer(" Smith,  J. ");
+        prompts.expect("Enter Team 2").answer("smith,  j.");
+        prompts.expect("There is already a team called \" Smith,  J. \" in 1. Group Premier.");
+        prompts.expect("Enter Team 2").answer("Jones");
+        for (int n = 2; n <= 8; ++n) {
+            prompts.expect("Enter Team 1").answer(QStringLiteral("T%1 - v - 1").arg(n));
+            prompts.expect("Enter Team 2").answer(QStringLiteral("x-V-%1").arg(n));
+        }
+        action("mnuNew")->trigger();
+        QVERIFY(prompts.allAnswered());
+        verifyState(8, true, false, 8, QStringLiteral("Tabulon - Spring Cup at Leeds"));
+        const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
+        QCOMPARE(calls[2].defaultAnswer, Prompts::Answer::No);      // Enter twice on an empty name keeps the set-up
+        QCOMPARE(calls[5].defaultText, QStringLiteral("A-v-B"));    // the refused name, to correct
+        QCOMPARE(calls[8].defaultText, QStringLiteral("smith,  j."));
+        QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", "Jones" }));
+        for (int n = 1; n <= 8; ++n) {
+            const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
+            const frmGroup* group = m_window->loadedGroupWindow(n);
+            QCOMPARE(m_window->mdiArea()->subWindowList()[n - 1]->windowTitle(), caption);
+            QCOMPARE(group->tag(), QString::number(n));
+            if (n > 1)
+                QCOMPARE(group->teams(),
+                         (QStringList { QStringLiteral("T%1 - v - 1").arg(n), QStringLiteral("x-V-%1").arg(n) }));
+        }
+    }
+
+    // Cancelling while group 2's teams are asked unloads groups 1 and 2 (group 3 was never made) and keeps the
+    // settings and caption; Save is disabled, and the tournament closes as usual, asking first when unsaved.
+    void cancelledTeamEntry_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<Unsaved>("answer"); // NotAsked: saved
+        QTest::addColumn<bool>("closed");    // the tournament closed, rather than kept as it was
+        QTest::newRow("Close after Yes") << "mnuClose" << Unsaved::Yes << true;
+        QTest::newRow("New after Yes, details cancelled") << "mnuNew" << Unsaved::Yes << true;
+        QTest::newRow("New when saved asks nothing") << "mnuNew" << Unsaved::NotAsked << true;
+        QTest::newRow("New, No keeps the tournament") << "mnuNew" << Unsaved::No << false;
+        QTest::newRow("Close, No keeps the tournament") << "mnuClose" << Unsaved::No << false;
+        QTest::newRow("Exit after Yes") << "mnuExit" << Unsaved::Yes << false;
+        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit" << Unsaved::No << false;
+    }
+    void cancelledTeamEntry()
+    {
+        QFETCH(QString, command);
+        QFETCH(Unsaved, answer);
+        QFETCH(bool, closed);
+        ScriptedPrompts prompts;
+        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 3));
+        const QStringList names = { "Rovers", "United", "City", "" };
+        for (int i = 0; i < names.size(); ++i)
+            prompts.expect(QStringLiteral("Enter Team %1").arg(i % 2 + 1)).answer(names[i]);
+        prompts.expect(kCancelQuestion).answer(Prompts::Answer::Yes);
+        action("mnuNew")->trigger();
+        QVERIFY(prompts.allAnswered());
+        const QString caption = QStringLiteral("Tabulon - Spring Cup at Leeds");
+        verifyState(3, true, false, 0, caption);
+        QVERIFY(!action("mnuSave")->isEnabled());
+
+        Tournament.Saved = answer == Unsaved::NotAsked;
+        if (answer != Unsaved::NotAsked)
+            prompts.expect("Tournament not saved.  Are you sure you want to exit")
+                .answer(answer == Unsaved::Yes ? Prompts::Answer::Yes : Prompts::Answer::No);
+        std::optional<ModalDialog<frmTournamentDetails>> again; // a wrong dialog is closed by the first one's guard
+        if (command == QLatin1String("mnuNew") && answer != Unsaved::No)
+            again.emplace([](frmTournamentDetails* d) { d->findChild<QPushButton*>("cmdCancel")->click(); });
+        action(qPrintable(command))->trigger();
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(!again || again->wasShown());
+        if (answer != Unsaved::NotAsked)
+            QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
+        const bool exited = command == QLatin1String("mnuExit") && answer == Unsaved::Yes;
+        QCOMPARE(m_window->isVisible(), !exited);
+        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
+        if (closed)
+            verifyState(0, false, true, 0, QStringLiteral("Tabulon"));
+        else
+            verifyState(3, true, false, 0, caption);
+    }
+
+    void generates_data()
+    {
+        QTest::addColumn<int>("teams");
+        QTest::addColumn<bool>("active");       // whether group 1's window is the active one
+        QTest::addColumn<int>("legs");          // the answer to the first question; 0: refused before it, -1 Cancel
+        QTest::addColumn<QDate>("start");       // invalid: the calendar is cancelled
+        QTest::addColumn<Gap>("gap");           // nullopt: the prompt cancelled
+        QTest::addColumn<QString>("message");   // the refusal, if any
+        QTest::addColumn<QStringList>("lines"); // after the run; before it too when it is refused
+        const QDate start(2000, 3, 1);
+        const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
+        const auto row = [&](const char* name, int teams, int legs, const QDate& date, const Gap& gap,
+                             const QString& message, const QStringList& lines, bool active = true) {
+            QTest::newRow(name) << teams << active << legs << date << gap << message << lines;
+        };
+        row("no open tournament", 0, 0, start, Gap(), "There is no open tournament!", none);
+        row("group holds a single result", 4, 0, start, Gap(), "Cannot create fixtures unless\rfixture list is empty.",
+            result);
+        row("a single team", 1, 0, start, Gap(), "Cannot create fixtures for a group\rwith fewer than two teams.",
+            none);
+        row("no group window after a cancelled team entry", 4, 0, start, Gap(),
+            "Error 91 - No group window is active: choose the group to fill from the Window menu.", none, false);
+        // Two teams keep their order through the shuffle, so their schedule is known exactly.
+        row("one leg", 2, 1, start, Gap("7"), "", { "F:01-Mar-2000:1:0" });
+        row("gap left empty: gap 0", 2, 2, start, Gap(""), "", { "F:01-Mar-2000:1:0", "F:01-Mar-2000:0:1" });
+        row("Cancel or Escape at home and away: nothing happens", 2, -1, start, Gap(), "", none);
+        row("calendar cancelled: nothing happens", 2, 2, QDate(), Gap(), "", none);
+        row("gap beyond 16 bits", 2, 2, start, Gap("40000"),
+            "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days.", none);
+        row("gap cancelled: nothing happens", 2, 2, start, Gap(), "", none);
+        row("gap typed as a word", 2, 2, start, Gap("seven"),
+            "Error 13 - Type mismatch: a gap of \"seven\" is not a number of days.", none);
+    }
+    // A refusal or failure shows its message and changes nothing; a run fills the group in date order.
+    void generates()
+    {
+        QFETCH(int, teams);
+        QFETCH(bool, active);
+        QFETCH(int, legs);
+        QFETCH(QDate, start);
+        QFETCH(Gap, gap);
+        QFETCH(QString, message);
+        QFETCH(QStringList, lines);
+        Tournament.IsOpen = teams > 0;
+        Tournament.TeamsInGroup[1] = static_cast<qint16>(teams);
+        frmGroup* group = m_window->groupWindow(1);
+        group->setTag(QStringLiteral("1"));
+        group->setTeams(QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams));
+        group->setStoredLines(message.isEmpty() ? QStringList() : lines);
+        if (active)
+            m_window->activateGroupWindow(1);
+        std::optional<ModalDialog<frmCalendar>> calendar;
+        ScriptedPrompts prompts;
+        if (legs != 0) // also after Cancel, so that a calendar shown by mistake cannot hang the test
+            calendar.emplace([&](frmCalendar* dialog) {
+                dialog->findChild<QCalendarWidget*>("Cal")->setSelectedDate(start);
+                dialog->findChild<QPushButton*>(start.isValid() ? "cmdOK" : "cmdCancel")->click();
+            });
+        if (legs != 0)
+            prompts.expect("Do you want home and away fixtures")
+                .answer(legs == 2       ? Prompts::Answer::Yes
+                            : legs == 1 ? Prompts::Answer::No
+                                        : Prompts::Answer::Cancel);
+        if (legs > 0 && start.isValid())
+            prompts.expect("Enter the default number of days between fixtures (e.g. 7)").answer(gap);
+        if (!message.isEmpty())
+            prompts.expect(message);
+        m_window->mnuGenerateFixtures_Click();
+
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(calendar && calendar->wasShown(), legs > 0);
+        QCOMPARE(group->storedLines(), lines);
+        QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || !gap);
+        QVERIFY(m_window->isEnabled());
+        if (legs > 0 && start.isValid())
+            QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
+    }
+
+    // Each row saves twice to `target`, which first holds "older" when it is cup.trn or the question is asked.
+    void save_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("overwrite"); // the answer to "File Exists.  Overwrite ?", "" when not asked
+        QTest::addColumn<QString>("reason");    // of the failure, "" when the save succeeds
+        // clang-format off
+        QTest::newRow("dialog cancelled") << "" << "" << "";
+        QTest::newRow("to the opened file: never asked") << "cup.trn" << "" << "";
+        QTest::newRow("to a new path: remembered, then never asked") << "other.trn" << "" << "";
+        QTest::newRow("typed without an extension: .trn added") << "other" << "" << "";
+        QTest::newRow("to an existing path: asked on every save") << "other.trn" << "Yes" << "";
+        QTest::newRow("No to the overwrite question") << "other.trn" << "No" << "";
+        QTest::newRow("disk full: old file kept") << "cup.trn" << "" << "File too large.";
+        QTest::newRow("folder that does not exist") << "gone/cup.trn" << "" << "No such file or directory.";
+        // clang-format on
+    }
+    void save()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, overwrite);
+        QFETCH(QString, reason);
+        openCup();
+        const QString typed = target.isEmpty() ? target : m_folder->filePath(target);
+        const QString path = target == QLatin1String("other") ? typed + QStringLiteral(".trn") : typed;
+        const bool proceeds = !target.isEmpty() && overwrite != QLatin1String("No");
+        const bool written = proceeds && reason.isEmpty();
+        const bool existed = target == QStringLiteral("cup.trn") || !overwrite.isEmpty();
+        QVERIFY(!existed || writeFile(path, "older\r\n"));
+        m_window->activateGroupWindow(1);
+        rlimit normal {};
+        getrlimit(RLIMIT_FSIZE, &normal);
+        const rlimit full { reason.startsWith(u"File too large") ? 64 : normal.rlim_cur, normal.rlim_max };
+        std::signal(SIGXFSZ, SIG_IGN); // writes beyond 64 bytes then fail, as on a full disk, for root too
+        ScriptedPrompts prompts;
+        for (int save = 1; save <= 2; ++save) {
+            Tournament.Saved = false;
+            prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
+            if (!overwrite.isEmpty())
+                prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
+            if (!reason.isEmpty())
+                prompts.expect(QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason));
+            setrlimit(RLIMIT_FSIZE, &full);
+            m_window->mnuSave_Click();
+            setrlimit(RLIMIT_FSIZE, &normal);
+            QVERIFY(prompts.allAnswered());
+            QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
+            if (!overwrite.isEmpty())                                        // Enter must not destroy the old file
+                QCOMPARE(prompts.calls().at(1).defaultAnswer, Prompts::Answer::No);
+            QCOMPARE(Tournament.Saved, written);
+            QCOMPARE(Tournament.FileName, written && !existed ? path : m_opened);
+        }
+        QCOMPARE(contentsOf(path), written ? kFile : existed ? QByteArray("older\r\n") : QByteArray("(none)"));
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(),
+                 target.startsWith(QLatin1String("other")) ? 2 : 1);
+    }
+
+    void pointsAdjustments_data()
+    {
+        QTest::addColumn<int>("team"); // of the opened cup's group 1, whose Łódź has -3 points
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("button");    // "" for none
+        QTest::addColumn<QString>("close");     // cmdOK, cmdCancel or Enter (in the reason)
+        QTest::addColumn<QString>("message");   // the refusal, "" when none
+        QTest::addColumn<QStringList>("shown"); // the table's points before closing
+        QTest::addColumn<PointsAdjustments>("kept");
+        const PointsAdjustment lodz { 1, -3, "late kick-off" };
+        const PointsAdjustment typed { 2, 2, "appeal, won" };
+        const QString zero = QStringLiteral("An adjustment of 0 points is none: Remove takes one away.");
+        const auto row = [](const char* name, int team, int points, const char* button, const char* close,
+                            const QString& message, const QStringList& shown, const PointsAdjustments& kept) {
+            QTest::newRow(name) << team << points << button << close << message << shown << kept;
+        };
+        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", "cmdOK", "", { "-3", "2" }, { lodz, typed });
+        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", "cmdCancel", "", { "-5" }, { lodz });
+        row("removed from Łódź", 1, 0, "cmdRemove", "cmdOK", "", {}, {});
+        row("a second one for Łódź, after the first", 1, -1, "cmdAdd", "cmdOK", "", { "-3", "-1" },
+            { lodz, { 1, -1, "appeal, won" } });
+        row("none to change for Rovers", 3, 1, "cmdChange", "cmdCancel",
+            "Rovers has no points adjustment to change or remove.", { "-3" }, { lodz });
+        row("0 points refused", 2, 0, "cmdAdd", "cmdCancel", zero, { "-3" }, { lodz });
+        row("typed, not added, kept by OK", 2, 2, "", "cmdOK", "", { "-3" }, { lodz, typed });
+        row("typed, not added, kept by Enter", 2, 2, "", "Enter", "", { "-3" }, { lodz, typed });
+        row("typed with 0 points: Enter refuses it and the dialog stays", 2, 0, "", "Enter", zero, { "-3" }, { lodz });
+    }
+    // The dialog acts on the active group window; what OK keeps marks the tournament unsaved, is saved with it and
+    // comes back with it.
+    void pointsAdjustments()
+    {
+        QFETCH(int, team);
+        QFETCH(int, points);
+        QFETCH(QString, button);
+        QFETCH(QString, close);
+        QFETCH(QString, message);
+        QFETCH(QStringList, shown);
+        QFETCH(PointsAdjustments, kept);
+        openCup();
+        Tournament.Saved = true;
+        frmGroup* group = m_window->loadedGroupWindow(1);
+        group->setAdjustments({ { 1, -3, "late kick-off" } });
+        m_window->activateGroupWindow(1);
+        ScriptedPrompts prompts;
+        if (!message.isEmpty())
+            prompts.expect(message);
+        ModalDialog<frmPointsAdjustments> dialog([&](frmPointsAdjustments* d) {
+            for (QWidget* control : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty(),
+                         qPrintable(control->objectName()));
+            d->findChild<QComboBox*>("cmbTeam")->setCurrentIndex(team);
+            d->findChild<QSpinBox*>("txtPoints")->setValue(points);
+            auto* reason = d->findChild<QLineEdit*>("txtReason");
+            reason->setText("appeal, won");
+            if (!button.isEmpty())
+                d->findChild<QPushButton*>(button)->click();
+            const auto* table = d->findChild<QTableWidget*>("grdAdjustments");
+            QStringList points;
+            for (int row = 0; row < table->rowCount(); ++row)
+                points.append(table->item(row, 1)->text());
+            QCOMPARE(points, shown);
+            if (close == QLatin1String("Enter"))
+                QTest::keyClick(reason, Qt::Key_Return);
+            else
+                d->findChild<QPushButton*>(close)->click();
+            QCOMPARE(d->isVisible(), close == QLatin1String("Enter") && !message.isEmpty()); // a refused entry stays
+            if (d->isVisible())
+                d->reject();
+        });
+        m_window->mnuPointsAdjustments_Click();
+        QVERIFY(dialog.wasShown());
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(group->adjustments(), kept);
+        QCOMPARE(bool(Tournament.Saved), kept.size() == 1); // unchanged
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
+        m_window->mnuSave_Click();
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
+        m_window->mnuOpen_Click();
+        QCOMPARE(m_window->loadedGroupWindow(1)->adjustments(), kept);
+    }
+
+    void open_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("unsaved");   // the answer to the unsaved question, "" when not asked
+        QTest::addColumn<QString>("message");   // a refusal's text, %1 for the path
+        QTest::addColumn<QString>("title");     // the caption afterwards
+        QTest::addColumn<QString>("firstLine"); // group 1's first display line afterwards
+        QTest::addColumn<bool>("atStart");      // named on the command line of a fresh start, not chosen in the dialog
+        const QString cup = QStringLiteral("R:14-Mar-2000:HT:1-0:FT:2-2:Łódź, \"ŁKS\"-v-  Old  Boys ");
+        // clang-format off
+        const QString windows = QStringLiteral("F:07-Mar-2000:Atlético Madrid-v-Düsseldorf “Fortuna” €");
+        const QString faulty = QStringLiteral("Line 2 of %1: the group count is 9; it must be 1 to 8.");
+        QTest::newRow("dialog cancelled") << "" << "" << "" << kTitle << cup << false;
+        QTest::newRow("No to the unsaved question") << kWindowsFile << "No" << "" << kTitle << cup << false;
+        QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "" << false;
+        QTest::newRow("faulty file") << "bad.trn" << "Yes" << faulty << "Tabulon" << "" << false;
+        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << windows << false;
+        QTest::newRow("a line that cannot be read: shown as stored, named after the open") << "old.trn" << "Yes"
+            << "1 record line could not be read. They are kept as they are and saved back unchanged, but league tables and reports leave them out:\rGroup 1, record line 1: \"R:14-Mar-2000:1:0:0:2:2:1:2\" (the line has too many fields)"
+            << kTitle << "R:14-Mar-2000:1:0:0:2:2:1:2" << false;
+        QTest::newRow("named at start: good file") << kWindowsFile << "" << "" << kWindowsTitle << windows << true;
+        QTest::newRow("named at start: damaged file") << "bad.trn" << "" << faulty << "Tabulon" << "" << true;
+        QTest::newRow("named at start: missing file") << "missing.trn" << "" << "File Does Not Exist" << "Tabulon" << "" << true;
+        // clang-format on
+    }
+    void open()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, unsaved);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(QString, firstLine);
+        QFETCH(bool, atStart);
+        openCup();
+        const QString path = file.isEmpty() ? file : QDir(m_folder->path()).filePath(file);
+        QVERIFY(writeFile(m_folder->filePath(QStringLiteral("bad.trn")), "Tabulon - Cup\r\n 9 \r\n"));
+        QVERIFY(writeFile(m_folder->filePath(QStringLiteral("old.trn")),
+                          QByteArray(kFile).replace("R:14-Mar-2000:1:0:02:2:1:2", "R:14-Mar-2000:1:0:0:2:2:1:2")));
+        if (file == kWindowsFile && unsaved.isEmpty())
+            Tournament.IsOpen = false; // team entry abandoned: the windows remain, no tournament is open
+        ScriptedPrompts prompts;
+        if (!atStart)
+            prompts.expect(QStringLiteral("Open Tournament ... ")).answer(path);
+        if (!unsaved.isEmpty())
+            prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
+                .answer(answerOf(unsaved));
+        if (!message.isEmpty())
+            prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
+        if (atStart) {
+            Tournament.Saved = true;
+            QVERIFY(m_window->CloseTournament());
+            QCOMPARE(m_window->openTournamentFile(path), message.isEmpty());
+        } else {
+            m_window->mnuOpen_Click();
+        }
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(m_window->windowTitle(), title);
+        if (!unsaved.isEmpty()) // Yes would drop the unsaved changes, so Enter answers No
+            QCOMPARE(prompts.calls().value(1).defaultAnswer, Prompts::Answer::No);
+        const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
+        QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
+        // Ctrl+S works without the File menu ever having been opened.
+        QCOMPARE(m_window->findChild<QAction*>("mnuSave")->isEnabled(), windows > 0);
+        QCOMPARE(Tournament.IsOpen, windows > 0);
+        QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
+        const frmGroup* group = m_window->loadedGroupWindow(1);
+        QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
+    }
+
+    // File > Import Results adds to the active group and marks the tournament unsaved; a refused file changes
+    // nothing and names the line at fault.
+    void importsResults_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("lines"); // group 1's lines afterwards
+        QTest::newRow("imported") << QByteArray("date,home,away\n2000-03-14,Rovers,United\n")
+                                  << "Added 1 fixture to 1. Division 1." << QStringList { "F:14-Mar-2000:0:1" };
+        QTest::newRow("refused")
+            << QByteArray("date,home,away\n2000-03-14,Rovers,Rovers\n")
+            << "season.csv cannot be imported; nothing was added:\rLine 2, column away: A team cannot "
+               "play itself."
+            << QStringList();
+    }
+    void importsResults()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, message);
+        QFETCH(QStringList, lines);
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("season.csv")), csv));
+        openTournament(2);
+        m_window->groupWindow(1)->setTeams({ "Rovers", "United" });
+        m_window->activateGroupWindow(1);
+        Tournament.Saved = true;
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Import Results ...")).answer(folder.filePath(QStringLiteral("season.csv")));
+        prompts.expect(message);
+        action("mnuImportResults")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(m_window->groupWindow(1)->storedLines(), lines);
+        QCOMPARE(Tournament.Saved, lines.isEmpty());
+    }
+
+    // Publish Web Site and Export Calendar say on the status bar what they wrote. A folder not there yet is made;
+    // the site shows the group's points adjustment as its results report does.
+    void exportsSayWhatTheyWrote_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("target"); // within a fresh folder
+        QTest::addColumn<QString>("status"); // %1: the target
+        QTest::newRow("publish into a folder not there yet") << "mnuPublishWebSite"
+                                                             << "Publish Web Site ..."
+                                                             << "new/site"
+                                                             << "Published 3 pages to %1";
+        QTest::newRow("calendar of the active group") << "mnuExportCalendar"
+                                                      << "Export Calendar ..."
+                                                      << "cup.ics"
+                                                      << "Exported 3 games to %1";
+    }
+    void exportsSayWhatTheyWrote()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, dialog);
+        QFETCH(QString, target);
+        QFETCH(QString, status);
+        openCup();
+        m_window->loadedGroupWindow(1)->setAdjustments({ { 1, -3, "late kick-off" } });
+        m_window->activateGroupWindow(1);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(target);
+        // The folder is typed into the program's own folder dialog, which takes a name not there yet.
+        const bool publish = menu == QLatin1String("mnuPublishWebSite");
+        ModalDialog<QFileDialog> folderDialog([&](QFileDialog* d) {
+            QCOMPARE(d->windowTitle(), dialog);
+            auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return); // a refusal's message box is closed by the guard
+            if (d->isVisible())
+                QMetaObject::invokeMethod(d, "reject");
+        });
+        std::optional<ScriptedPrompts> prompts;
+        if (!publish) {
+            prompts.emplace().expect(dialog).answer(path);
+        }
+        action(qPrintable(menu))->trigger();
+        QCOMPARE(folderDialog.wasShown(), publish);
+        QVERIFY(!prompts || prompts->allAnswered());
+        QCOMPARE(m_window->statusBar()->currentMessage(), status.arg(QDir::toNativeSeparators(path)));
+        if (publish)
+            QVERIFY(contentsOf(path + "/group-1-results.htm").contains("late kick-off"));
+    }
+
+    // Files opened or saved are listed newest first, five at most. One that has gone since is taken off
+    // the list with a message, after the unsaved question.
+    void listsRecentFiles()
+    {
+        openCup();
+        Tournament.Saved = true;
+        QStringList opened;
+        for (const char* name : { "a.trn", "b.trn", "c.trn", "d.trn", "e.trn" }) {
+            opened.prepend(m_folder->filePath(QLatin1String(name)));
+            QVERIFY(writeFile(opened.first(), kFile));
+            QVERIFY(m_window->openTournamentFile(opened.first()));
+        }
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_folder->filePath(QStringLiteral("saved.trn")));
+        m_window->mnuSave_Click();
+        QVERIFY(m_window->openTournamentFile(opened[2])); // c.trn comes first again
+        const auto listed = [this] {
+            QMenu* file = m_window->findChild<QMenu*>("mnuFile");
+            emit file->aboutToShow();
+            QStringList captions;
+            for (const QAction* item : file->actions())
+                if (item->objectName().startsWith(u"mnuRecentFile") && item->isVisible())
+                    captions << item->text();
+            return captions;
+        };
+        const auto numbered = [this](const QStringList& names) {
+            QStringList captions;
+            for (int n = 1; n <= names.size(); ++n)
+                captions << QStringLiteral("&%1 %2").arg(n).arg(m_folder->filePath(names[n - 1]));
+            return captions;
+        };
+        QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "e.trn", "d.trn", "b.trn" }));
+
+        QVERIFY(QFile::remove(opened[0]));
+        Tournament.Saved = false;
+        prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
+            .answer(Prompts::Answer::Yes);
+        prompts.expect(opened[0]
+                       + QStringLiteral(" no longer exists, so it has been taken off the list of recent tournaments."));
+        action("mnuRecentFile3")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(!Tournament.IsOpen);
+        QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "d.trn", "b.trn" }));
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

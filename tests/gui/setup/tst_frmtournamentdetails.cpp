@@ -1,0 +1,236 @@
+#include "ScriptedPrompts.h"
+#include "core/tournament/Tournament.h"
+#include "gui/setup/frmTournamentDetails.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+template <typename T = QWidget>
+T* control(QWidget* dialog, const QString& name)
+{
+    if (T* found = dialog->findChild<T*>(name))
+        return found;
+    qFatal("no control %s", qPrintable(name));
+}
+
+// A list's or drop-down list's entries, the selected one of a list in brackets.
+QString entries(QWidget* d, const QString& name)
+{
+    auto* list = qobject_cast<QListWidget*>(control(d, name));
+    const QAbstractItemModel* model = list ? list->model() : control<QComboBox>(d, name)->model();
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString text = model->index(row, 0).data().toString();
+        texts.append(list && list->item(row)->isSelected() ? u'[' + text + u']' : text);
+    }
+    return texts.join(u'|');
+}
+
+// What the dialog has stored, each value named. init() puts values there that no dialog stores.
+QString stored()
+{
+    const TournamentState& t = Tournament;
+    QString rules;
+    for (int i = 1; i <= t.RuleCount; ++i)
+        rules += QString::number(t.RuleOrder[i]);
+    return QString::asprintf(
+        "groups %d, rules %s, indicator %d, title %s, teams %d %d %d %d, win %d, draw %d, open %d, "
+        "saved %d, file %s",
+        t.GroupCount, qPrintable(rules), t.Indicator, qPrintable(t.GroupTitle), t.TeamsInGroup[1], t.TeamsInGroup[2],
+        t.TeamsInGroup[3], t.TeamsInGroup[4], t.PointsForWin, t.PointsForDraw, t.IsOpen.value(), t.Saved.value(),
+        qPrintable(t.FileName));
+}
+
+} // namespace
+
+class TestFrmTournamentDetails : public QObject
+{
+    Q_OBJECT
+
+    QWidget m_mainWindow; // stands in for the main window, whose caption the dialog sets
+    std::unique_ptr<frmTournamentDetails> m_dialog;
+    QWidget* d = nullptr;
+
+    void setText(const QString& name, const QString& text) { control<QLineEdit>(d, name)->setText(text); }
+    void click(const QString& name) { control<QAbstractButton>(d, name)->click(); }
+    void chooseOtherTitle()
+    {
+        auto* title = control<QComboBox>(d, "cmbGroupTitle");
+        title->setCurrentText("Other");
+        emit title->activated(title->currentIndex()); // as the user's choice reports it
+    }
+
+private slots:
+    void init()
+    {
+        resetProgramState();
+        Tournament.Indicator = Tournament.PointsForWin = Tournament.PointsForDraw = 99;
+        Tournament.GroupTitle = QStringLiteral("untouched");
+        Tournament.TeamsInGroup.fill(99);
+        Tournament.FileName = QStringLiteral("old.trn");
+        m_mainWindow.setWindowTitle(QStringLiteral("Tabulon"));
+        m_dialog = std::make_unique<frmTournamentDetails>(&m_mainWindow);
+        d = m_dialog.get();
+        d->show();
+    }
+
+    // Each correction brings the next refusal, in the order OK checks them; No at "Check Settings"
+    // keeps the dialog open with steps 4 to 7 stored; each way of closing it then counts as Cancel.
+    void refusalsThenNoThenClose_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("wasOpen");
+        QTest::addColumn<QString>("draw"); // points for a draw
+        QTest::newRow("Cancel button") << "cancel" << false << "1";
+        QTest::newRow("Escape key") << "escape" << true << "2";
+        QTest::newRow("close box") << "close" << false << "0";
+    }
+    void refusalsThenNoThenClose()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, wasOpen);
+        QFETCH(QString, draw);
+        Tournament.IsOpen = wasOpen;
+        click("optGroups3");
+        click("optPtsForDraw" + draw);
+        setText("txtNoOfTeams1", "5");
+        setText("txtNoOfTeams2", "abc");
+        setText("txtNoOfTeams3", "32767.5");
+        control<QComboBox>(d, "cmbIndicator")->setCurrentIndex(2);
+        for (int i = 0; i < 5; ++i)
+            control<QListWidget>(d, "lstRules")->setCurrentRow(0), click("cmdRemoveRule");
+        ScriptedPrompts prompts;
+        prompts.expect("Enter New Group Title"); // answered with nothing: "Other" stays chosen
+        chooseOtherTitle();
+        QCOMPARE(entries(d, "cmbGroupTitle"), QStringLiteral("Division|Group|Pool|Other"));
+        const QString open = QString::number(Tournament.IsOpen.value());
+        const QString untouched
+            = "groups 3, rules , indicator 99, title untouched, teams 99 99 99 99, win 99, draw 99, ";
+        const QString teamsSoFar = "groups 3, rules 4, indicator 2, title Other, teams 5 %2 99 99, win 99, draw 99, ";
+        const auto refused = [&](const QString& message, const QString& storedSoFar) {
+            prompts.expect(message);
+            QTest::keyClick(control(d, "txtLocation"), Qt::Key_Return); // Enter presses OK
+            QVERIFY(prompts.allAnswered());
+            QVERIFY(d->isVisible());
+            QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon"));
+            QCOMPARE(stored(), storedSoFar + "open " + open + ", saved -1, file old.trn");
+        };
+        refused("Must Enter Name of Tournament", untouched);
+        setText("txtTournamentName", " ");
+        refused("Must Enter Tournament Location", untouched);
+        setText("txtLocation", " ");
+        refused("Must Specify at least 1 Rule", untouched);
+        control<QListWidget>(d, "lstRuleList")->setCurrentRow(2); // after the head-to-head table offered at the start
+        click("cmdAddRule");
+        refused("Must have at least 2 teams in group", teamsSoFar.arg(99));
+        setText("txtNoOfTeams2", "2");
+        refused("Too many teams in group 3: a group holds at most 32767 teams", teamsSoFar.arg(2));
+
+        setText("txtNoOfTeams3", "2");
+        prompts.expect(
+            "Tournament Setup\r\rTournament Name =  \rLocation =  \rNumber of Groups = 3\rTeams in Group 1 = "
+            "5\rTeams in Group 2 = 2\rTeams in Group 3 = 2\rRULES ORDER\r4. Games Won\r\rAre these settings "
+            "correct");
+        click("cmdOK");
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(d->isVisible());
+        if (way == QLatin1String("cancel"))
+            click("cmdCancel");
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(control(d, "txtLocation"), Qt::Key_Escape);
+        else
+            d->close();
+        QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon"));
+        QCOMPARE(stored(),
+                 "groups 0, rules 4, indicator 2, title Other, teams 5 2 2 99, win 3, draw " + draw + ", open " + open
+                     + ", saved -1, file old.trn");
+    }
+
+    // Team counts are read as the core reads them; only the shown groups' counts are read. OK and Yes
+    // store every setting and set the caption.
+    void acceptedSettings()
+    {
+        setText("txtTournamentName", "100% %1"); // no placeholders in the summary
+        setText("txtLocation", "%2");
+        click("optGroups4");
+        setText("txtNoOfTeams4", "abc"); // hidden next, so never read
+        click("optGroups3");
+        QVERIFY(control(d, "txtNoOfTeams3")->isVisible());
+        QVERIFY(!control(d, "txtNoOfTeams4")->isVisible());
+        setText("txtNoOfTeams1", "2.5");
+        setText("txtNoOfTeams2", "3.5");
+        setText("txtNoOfTeams3", "  32767 teams");
+        control<QComboBox>(d, "cmbIndicator")->setCurrentIndex(1);
+        ScriptedPrompts prompts;
+        prompts.expect("Enter New Group Title").answer("Conf");
+        chooseOtherTitle();
+        QCOMPARE(entries(d, "cmbGroupTitle"), QStringLiteral("Division|Group|Pool|Conf|Other"));
+        QCOMPARE(control<QComboBox>(d, "cmbGroupTitle")->currentText(), QStringLiteral("Conf"));
+        click("optPtsForWin2");
+        control<QListWidget>(d, "lstRules")->setCurrentRow(4);
+        click("cmdMoveUp");
+
+        prompts
+            .expect(
+                "Tournament Setup\r\rTournament Name = 100% %1\rLocation = %2\rNumber of Groups = 3\rTeams in Group "
+                "1 = 2\rTeams in Group 2 = 4\rTeams in Group 3 = 32767\rRULES ORDER\r1. Points Scored\r4. Games "
+                "Won\r2. Goal Difference\r5. Games Between Teams\r3. Goals Scored\r\rAre these settings correct")
+            .answer(Prompts::Answer::Yes);
+        click("cmdOK");
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon - 100% %1 at %2"));
+        QCOMPARE(stored(),
+                 "groups 3, rules 14253, indicator 1, title Conf, teams 2 4 32767 99, win 2, draw 1, open -1, saved 0, "
+                 "file ");
+    }
+
+    // An arrow moves the selected rule to the end of the other list and selects the first one left
+    // there; Up and Down move it within the order and keep it selected. Without a selection nothing moves.
+    void ruleButtons()
+    {
+        auto* rules = control<QListWidget>(d, "lstRules");
+        auto* left = control<QListWidget>(d, "lstRuleList");
+        // Both lists by their rule codes, the selected entry in brackets.
+        const auto lists = [this] {
+            QStringList shown = { entries(d, "lstRules"), entries(d, "lstRuleList") };
+            return shown
+                .replaceInStrings(QRegularExpression(QStringLiteral("(\\d)\\. [A-Za-z -]+")), QStringLiteral("\\1"))
+                .replaceInStrings(QStringLiteral("|"), QString());
+        };
+        const auto press = [&](QListWidget* list, int row, const char* button) {
+            list->setCurrentRow(row);
+            click(button);
+            return lists();
+        };
+        QCOMPARE(press(rules, 1, "cmdMoveUp"), QStringList({ "[4]1235", "6" }));
+        QCOMPARE(press(rules, 0, "cmdMoveUp"), QStringList({ "[4]1235", "6" })); // already first
+        QCOMPARE(press(rules, 2, "cmdMoveDown"), QStringList({ "413[2]5", "6" }));
+        QCOMPARE(press(rules, 4, "cmdMoveDown"), QStringList({ "4132[5]", "6" })); // already last
+        QCOMPARE(press(rules, 1, "cmdRemoveRule"), QStringList({ "[4]325", "61" }));
+        QCOMPARE(press(rules, 0, "cmdRemoveRule"), QStringList({ "[3]25", "614" }));
+        rules->clearSelection();
+        left->clearSelection();
+        for (const char* button : { "cmdRemoveRule", "cmdAddRule", "cmdMoveUp", "cmdMoveDown" })
+            click(button);
+        QCOMPARE(lists(), QStringList({ "325", "614" }));
+        QCOMPARE(press(left, 1, "cmdAddRule"), QStringList({ "3251", "[6]4" }));
+        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "32516", "[4]" }));
+        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "325164", "" })); // nothing left to select
+        rules->setCurrentRow(0);
+        for (int i = 0; i < 6; ++i)
+            click("cmdRemoveRule");
+        QCOMPARE(lists(), QStringList({ "", "325164" }));
+    }
+};
+
+QTEST_MAIN(TestFrmTournamentDetails)
+#include "tst_frmtournamentdetails.moc"
