@@ -2,6 +2,7 @@
 // removes all of a team's.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
+#include "core/common/FullStop.h"
 #include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
@@ -14,7 +15,7 @@ const char* const kUsage = "Usage: tabulon-cli adjust FILE.trn --group N --team 
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli adjust: " << message << '\n';
+    err << "tabulon-cli adjust: " << withFullStop(message) << '\n';
     return status;
 }
 

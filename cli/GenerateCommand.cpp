@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
 #include "core/common/FailureText.h"
+#include "core/common/FullStop.h"
 #include "core/records/RecordLines.h"
 #include "core/schedule/BalancedSchedule.h"
 #include "core/schedule/FixtureGeneration.h"
@@ -19,7 +20,7 @@ const char* const kUsage = "Usage: tabulon-cli generate FILE.trn --group N --sta
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli generate: " << message << '\n';
+    err << "tabulon-cli generate: " << withFullStop(message) << '\n';
     return status;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
 #include "core/common/BoundedFile.h"
+#include "core/common/FullStop.h"
 #include "core/records/ResultImport.h"
 #include "core/tournament/TournamentFile.h"
 
@@ -13,7 +14,7 @@ const char* const kUsage = "Usage: tabulon-cli import FILE.trn --group N DATA.cs
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli import: " << message << '\n';
+    err << "tabulon-cli import: " << withFullStop(message) << '\n';
     return status;
 }
 

@@ -1,6 +1,7 @@
 // tabulon-cli new: a tournament made from CSV files, one group per file.
 #include "cli/Commands.h"
 #include "core/common/BoundedFile.h"
+#include "core/common/FullStop.h"
 #include "core/common/Limits.h"
 #include "core/setup/SeasonFromCsv.h"
 #include "core/setup/TournamentSetup.h"
@@ -16,7 +17,7 @@ const char* const kUsage = "Usage: tabulon-cli new OUT.trn --name NAME --locatio
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
-    err << "tabulon-cli new: " << message << '\n';
+    err << "tabulon-cli new: " << withFullStop(message) << '\n';
     return status;
 }
 

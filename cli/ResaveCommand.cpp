@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "core/common/FullStop.h"
 #include "core/tournament/TournamentFile.h"
 
 int runResaveCommand(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -14,7 +15,7 @@ int runResaveCommand(const QStringList& args, QTextStream& out, QTextStream& err
     }
     QString error;
     if (!saveTournamentFile(*read.data, args[1], &error)) {
-        err << error << '\n';
+        err << withFullStop(error) << '\n';
         return 1;
     }
     out << "Wrote " << args[1] << '\n';
