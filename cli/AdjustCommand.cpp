@@ -60,29 +60,31 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return refuse(err, QStringLiteral("--points 0 is no adjustment; --clear removes a team's adjustments."), 2);
 
     QString readError;
-    std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
-    if (!read)
+    TournamentDocument document;
+    if (!openTournamentWithGroup(document, path, groupNumber, &readError))
         return refuse(err, readError);
-    TournamentData& tournament = *read;
-    TournamentGroupData& group = tournament.groups[groupNumber - 1];
+    const QString caption = document.groupCaption(groupNumber);
+    const QStringList& teams = document.group(groupNumber).teams();
     const QString name = parser.value(teamOption);
-    const int team = int(group.teams.indexOf(name));
+    const int team = int(teams.indexOf(name));
     if (team < 0)
-        return refuse(err, QStringLiteral("%1 has no team \"%2\".").arg(group.caption, name));
-    if (group.teams.count(name) > 1)
-        return refuse(err, QStringLiteral("%1 has more than one team \"%2\".").arg(group.caption, name));
+        return refuse(err, QStringLiteral("%1 has no team \"%2\".").arg(caption, name));
+    if (teams.count(name) > 1)
+        return refuse(err, QStringLiteral("%1 has more than one team \"%2\".").arg(caption, name));
 
+    PointsAdjustments adjustments = document.group(groupNumber).adjustments();
     if (clear)
-        removePointsAdjustments(group.adjustments, team);
+        removePointsAdjustments(adjustments, team);
     else
-        addPointsAdjustment(group.adjustments, team, points, parser.value(reasonOption));
+        addPointsAdjustment(adjustments, team, points, parser.value(reasonOption));
+    document.setAdjustments(groupNumber, adjustments);
     QString error;
-    if (!saveTournamentFile(tournament, path, &error))
+    if (!document.save(path, &error))
         return refuse(err, error);
     if (clear)
-        out << name << " has no points adjustment in " << group.caption << ".\n";
+        out << name << " has no points adjustment in " << caption << ".\n";
     else
-        out << name << " has a points adjustment of " << points << " in " << group.caption << " ("
-            << adjustmentPoints(group.adjustments, team) << " points in all).\n";
+        out << name << " has a points adjustment of " << points << " in " << caption << " ("
+            << adjustmentPoints(adjustments, team) << " points in all).\n";
     return 0;
 }

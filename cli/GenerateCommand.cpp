@@ -80,21 +80,20 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const int legs = parser.isSet(homeAwayOption) ? 2 : 1;
 
     QString readError;
-    std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
-    if (!read)
+    TournamentDocument document;
+    if (!openTournamentWithGroup(document, path, groupNumber, &readError))
         return refuse(err, readError);
-    TournamentData& tournament = *read;
-    TournamentGroupData& group = tournament.groups[groupNumber - 1];
-    const int n = tournament.TeamsInGroup[groupNumber];
-    switch (fixtureRefusal(n, group.teams, group.recordLines)) {
+    const GroupRecords& group = document.group(groupNumber);
+    const int n = document.settings().TeamsInGroup[groupNumber];
+    switch (fixtureRefusal(n, group.teams(), group.storedLines())) {
     case FixtureRefusal::None:
         break;
     case FixtureRefusal::NotEmpty:
         return refuse(err,
                       QStringLiteral("Cannot create fixtures unless fixture list is empty: group %1 holds %2 %3.")
                           .arg(groupNumber)
-                          .arg(group.recordLines.size())
-                          .arg(group.recordLines.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+                          .arg(group.size())
+                          .arg(group.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
     case FixtureRefusal::TooFewTeams:
         return refuse(err,
                       QStringLiteral("Cannot create fixtures for a group with fewer than two teams: group %1 "
@@ -106,20 +105,20 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
                       QStringLiteral("group %1 should have %2 teams but lists %3 team names.")
                           .arg(groupNumber)
                           .arg(n)
-                          .arg(group.teams.size()));
+                          .arg(group.teams().size()));
     }
 
     const FixtureGeneration generation
-        = generateFixtures(group.recordLines, shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap,
+        = generateFixtures(group.storedLines(), shuffledTeamOrder(n, seededFractions(seed)), legs, start, gap,
                            parser.isSet(balancedOption) ? buildBalancedSchedule : buildSchedule);
     if (!generation.ok())
         return refuse(err, failureText(generation.failure.number, generation.failure.description));
-    group.recordLines = generation.lines;
+    document.setItems(groupNumber, generation.lines);
 
     QString error;
-    if (!saveTournamentFile(tournament, path, &error))
+    if (!document.save(path, &error))
         return refuse(err, error);
-    out << "Added " << generation.added << " fixtures to " << group.caption << ", "
+    out << "Added " << generation.added << " fixtures to " << document.groupCaption(groupNumber) << ", "
         << generation.lines.first().mid(kRecordDatePosition, kRecordDateLength) << " to "
         << generation.lines.last().mid(kRecordDatePosition, kRecordDateLength) << ".\n";
     return 0;

@@ -27,3 +27,12 @@ std::optional<TournamentData> readTournamentWithGroup(const QString& path, int n
     }
     return std::move(read.data);
 }
+
+bool openTournamentWithGroup(TournamentDocument& document, const QString& path, int number, QString* error)
+{
+    const std::optional<TournamentData> read = readTournamentWithGroup(path, number, error);
+    if (!read)
+        return false;
+    document.reset(*read, path);
+    return true;
+}

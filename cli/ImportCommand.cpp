@@ -42,24 +42,23 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const int groupNumber = *typedGroup;
 
     QString readError;
-    std::optional<TournamentData> read = readTournamentWithGroup(path, groupNumber, &readError);
-    if (!read)
+    TournamentDocument document;
+    if (!openTournamentWithGroup(document, path, groupNumber, &readError))
         return refuse(err, readError);
-    TournamentData& tournament = *read;
     QString error;
     const std::optional<QByteArray> csv = readCsvFile(csvPath, &error);
     if (!csv)
         return refuse(err, error);
 
-    TournamentGroupData& group = tournament.groups[groupNumber - 1];
-    const GroupImport import = importIntoGroup(group.recordLines, group.teams, *csv);
+    const GroupRecords& group = document.group(groupNumber);
+    const GroupImport import = importIntoGroup(group.storedLines(), group.teams(), *csv);
     if (!import.ok())
         return refuse(err,
                       QStringLiteral("%1 cannot be imported; nothing was added:\n").arg(csvPath)
                           + import.refusal.join(u'\n'));
-    group.recordLines = import.lines;
-    if (!saveTournamentFile(tournament, path, &error))
+    document.setItems(groupNumber, import.lines);
+    if (!document.save(path, &error))
         return refuse(err, error);
-    out << import.summary(group.caption) << '\n';
+    out << import.summary(document.groupCaption(groupNumber)) << '\n';
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "core/common/Windows1252.h"
 #include "core/tournament/DatabaseLocation.h"
 #include "core/tournament/Settings.h"
+#include "core/tournament/TournamentDocument.h"
 #include "core/tournament/TournamentFile.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QRect>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -31,6 +33,12 @@ QByteArray crlf(const QByteArray& text)
 // Lines 19 to 28: points adjustments of team 0 (1 point, no reason) and team 2 (-3).
 const QByteArray kAdjustedFile
     = QByteArray(kValidFile) + "POINTS ADJUSTMENTS\n 2 \n 1 \n 0 \n 1 \n\n 1 \n 2 \n-3 \nPSR breach, \"appeal\"\n";
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 QByteArray withLine(int number, const QByteArray& replacement, const QByteArray& file = kValidFile)
 {
@@ -263,6 +271,92 @@ private slots:
         QCOMPARE(settleDatabaseName({ programFolder, installed }, path("user/Tabulon")), expected);
         QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
         QCOMPARE(QFileInfo::exists(path("user/Tabulon")), expected.startsWith(path("user")));
+    }
+
+    // Every change is one call on the document: its group is told, the tournament becomes unsaved
+    // once, and what it would write holds the change; a save makes it saved again.
+    void documentChanges_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("teams");
+        const QStringList teams { "Beşiktaş", "Łódź, \"ŁKS\"", "  Old  Boys " };
+        const QStringList lines { "F:07-Mar-2000:0:2", "R:14-Mar-2000: 1:02:2:3 :1:0" };
+        QTest::newRow("add a fixture") << 0 << (lines + QStringList { "F:21-Mar-2000:2:1" }) << teams;
+        QTest::newRow("add a result") << 1 << (lines + QStringList { "R:21-Mar-2000:0:0:1:0:2:1" }) << teams;
+        QTest::newRow("delete") << 2 << lines.mid(1) << teams;
+        QTest::newRow("edit a result") << 3 << QStringList { "R:07-Mar-2000:1:0:2:0:0:2", lines[1] } << teams;
+        QTest::newRow("edit a date") << 4 << QStringList { "F:28-Mar-2000:0:2", lines[1] } << teams;
+        QTest::newRow("rename") << 5 << lines << QStringList { teams[0], teams[1], "Old Boys" };
+        QTest::newRow("sort, generate or import") << 6 << lines.mid(0, 1) << teams;
+        QTest::newRow("adjustments") << 7 << lines << teams;
+    }
+    void documentChanges()
+    {
+        QFETCH(int, change);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, teams);
+        const QString file = path("document.trn");
+        QVERIFY(writeFile(file, kValidFile));
+        TournamentDocument document;
+        QVERIFY(document.open(file).ok());
+        QSignalSpy modified(&document, &TournamentDocument::modifiedChanged);
+        QSignalSpy groups(&document, &TournamentDocument::groupChanged);
+        const PointsAdjustments adjustments { { 2, -3, QStringLiteral("PSR breach") } };
+        switch (change) {
+        case 0:
+            document.addFixture(1, QStringLiteral("21-Mar-2000"), 2, 1);
+            break;
+        case 1:
+            document.addResult(1, QStringLiteral("21-Mar-2000"), { "0", "0", "1", "0" }, 2, 1);
+            break;
+        case 2:
+            document.removeItem(1, 0);
+            break;
+        case 3:
+            document.replaceItem(1, 0, QStringLiteral("R:07-Mar-2000:1:0:2:0:0:2"));
+            break;
+        case 4:
+            QVERIFY(document.redateItem(1, 0, QDate(2000, 3, 28)));
+            break;
+        case 5:
+            document.renameTeam(1, 2, QStringLiteral("Old Boys"));
+            break;
+        case 6:
+            document.setItems(1, lines);
+            break;
+        case 7:
+            document.setAdjustments(1, adjustments);
+            break;
+        }
+        QCOMPARE(groups.count(), 1);
+        QCOMPARE(groups.first().first().toInt(), 1);
+        QCOMPARE(modified.count(), 1);
+        QVERIFY(document.isModified());
+        const TournamentGroupData written = document.data().groups.first();
+        QCOMPARE(written.recordLines, lines);
+        QCOMPARE(written.teams, teams);
+        QCOMPARE(written.adjustments, change == 7 ? adjustments : PointsAdjustments());
+
+        QVERIFY(document.save(file));
+        QVERIFY(!document.isModified());
+        QCOMPARE(readTournamentFile(file).data->groups.first().recordLines, lines);
+    }
+
+    // A refused file leaves the open tournament as it was, file name and unsaved changes included.
+    void documentKeepsItsTournamentWhenAFileIsRefused()
+    {
+        const QString good = path("good.trn");
+        const QString bad = path("bad.trn");
+        QVERIFY(writeFile(good, kValidFile));
+        QVERIFY(writeFile(bad, withLine(2, " 9 ")));
+        TournamentDocument document;
+        QVERIFY(document.open(good).ok());
+        document.removeItem(1, 0);
+        QVERIFY(!document.open(bad).ok());
+        QCOMPARE(document.fileName(), good);
+        QVERIFY(document.isModified());
+        QCOMPARE(document.group(1).size(), 1);
     }
 
     void extractsFields_data()
