@@ -1,4 +1,4 @@
-#include "gui/main/frmMain.h"
+#include "gui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

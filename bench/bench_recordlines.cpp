@@ -1,7 +1,7 @@
 #include "WidgetBenchmarkMain.h"
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
-#include "gui/group/frmGroup.h"
+#include "gui/group/GroupWindow.h"
 
 #include <QApplication>
 #include <QListView>

@@ -5,7 +5,7 @@
 #include "core/records/RecordLines.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ResultsReport.h"
-#include "gui/reports/frmReport.h"
+#include "gui/reports/ReportWindow.h"
 
 #include <QApplication>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "gui/standings/frmPointsAdjustments.h"
+#include "gui/standings/PointsAdjustmentsDialog.h"
 
 #include "gui/widgets/CenterForm.h"
 #include "gui/widgets/Controls.h"

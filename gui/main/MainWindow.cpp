@@ -1,4 +1,4 @@
-#include "gui/main/frmMain.h"
+#include "gui/main/MainWindow.h"
 
 #include "core/common/Limits.h"
 #include "core/standings/TempDatabase.h"
@@ -6,7 +6,7 @@
 #include "core/tournament/ProgramFolders.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
+#include "gui/group/GroupWindow.h"
 #include "gui/main/AboutText.h"
 #include "gui/main/HelpWindow.h"
 #include "gui/widgets/CenterForm.h"

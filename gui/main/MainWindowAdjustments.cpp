@@ -1,8 +1,8 @@
 // File > Points Adjustments: the adjustments of the active group window, as Generate Fixtures acts on it.
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/standings/frmPointsAdjustments.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/standings/PointsAdjustmentsDialog.h"
 #include "gui/widgets/Prompts.h"
 
 void frmMain::mnuPointsAdjustments_Click()

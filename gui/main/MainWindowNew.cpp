@@ -2,9 +2,9 @@
 #include "core/records/RecordLines.h"
 #include "core/setup/GroupCaption.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/setup/frmTournamentDetails.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/setup/TournamentDetailsDialog.h"
 #include "gui/widgets/Prompts.h"
 
 namespace {

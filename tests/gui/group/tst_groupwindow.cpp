@@ -6,12 +6,12 @@
 #include "core/records/RecordLines.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmEditFixture.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/reports/frmReport.h"
-#include "gui/standings/frmLeagueTable.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/group/ResultEditDialog.h"
+#include "gui/main/MainWindow.h"
+#include "gui/reports/ReportWindow.h"
+#include "gui/standings/LeagueTableWindow.h"
 #include "gui/widgets/Twips.h"
 
 #include <QApplication>
@@ -584,4 +584,4 @@ private slots:
 };
 
 QTEST_MAIN(TestFrmGroup)
-#include "tst_frmgroup.moc"
+#include "tst_groupwindow.moc"

@@ -4,8 +4,8 @@
 #include "core/tournament/RecentFiles.h"
 #include "core/tournament/Tournament.h"
 #include "core/tournament/TournamentFile.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
 

@@ -6,9 +6,9 @@
 #include "core/schedule/BalancedSchedule.h"
 #include "core/schedule/FixtureGeneration.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 

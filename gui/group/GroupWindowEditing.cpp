@@ -2,9 +2,9 @@
 #include "core/common/FailureText.h"
 #include "core/records/FixtureSort.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmEditFixture.h"
-#include "gui/group/frmGroup.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/group/ResultEditDialog.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 

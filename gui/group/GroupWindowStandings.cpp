@@ -1,8 +1,8 @@
 // The group window's League Table.
 #include "core/standings/Standings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/standings/frmLeagueTable.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/standings/LeagueTableWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 

@@ -1,6 +1,6 @@
 #include "ScriptedPrompts.h"
 #include "core/tournament/Tournament.h"
-#include "gui/setup/frmTournamentDetails.h"
+#include "gui/setup/TournamentDetailsDialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -233,4 +233,4 @@ private slots:
 };
 
 QTEST_MAIN(TestFrmTournamentDetails)
-#include "tst_frmtournamentdetails.moc"
+#include "tst_tournamentdetailsdialog.moc"

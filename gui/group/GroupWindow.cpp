@@ -1,10 +1,10 @@
-#include "gui/group/frmGroup.h"
+#include "gui/group/GroupWindow.h"
 
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
+#include "gui/group/DatePickerDialog.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 #include "gui/widgets/Twips.h"

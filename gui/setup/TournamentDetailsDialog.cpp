@@ -1,4 +1,4 @@
-#include "gui/setup/frmTournamentDetails.h"
+#include "gui/setup/TournamentDetailsDialog.h"
 
 #include "core/common/Limits.h"
 #include "core/setup/TournamentSetup.h"

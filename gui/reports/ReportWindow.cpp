@@ -1,4 +1,4 @@
-#include "gui/reports/frmReport.h"
+#include "gui/reports/ReportWindow.h"
 
 #include "core/common/FullStop.h"
 #include "core/reports/ReportExport.h"

@@ -3,8 +3,8 @@
 #include "core/reports/ResultsReport.h"
 #include "core/reports/TaggedReportFile.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/reports/frmReport.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/reports/ReportWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 

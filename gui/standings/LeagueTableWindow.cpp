@@ -1,4 +1,4 @@
-#include "gui/standings/frmLeagueTable.h"
+#include "gui/standings/LeagueTableWindow.h"
 
 #include "gui/widgets/CenterForm.h"
 #include "gui/widgets/Twips.h"

@@ -8,11 +8,11 @@
 #include "core/setup/TournamentSetup.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/setup/frmTournamentDetails.h"
-#include "gui/standings/frmPointsAdjustments.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/setup/TournamentDetailsDialog.h"
+#include "gui/standings/PointsAdjustmentsDialog.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -774,4 +774,4 @@ private slots:
 };
 
 QTEST_MAIN(TestFrmMain)
-#include "tst_frmmain.moc"
+#include "tst_mainwindow.moc"

@@ -1,4 +1,4 @@
-#include "gui/group/frmCalendar.h"
+#include "gui/group/DatePickerDialog.h"
 
 #include "core/records/RecordLines.h"
 #include "core/tournament/Tournament.h"

@@ -1,4 +1,4 @@
-#include "gui/group/frmEditFixture.h"
+#include "gui/group/ResultEditDialog.h"
 
 #include "core/tournament/Tournament.h"
 #include "gui/widgets/CenterForm.h"
