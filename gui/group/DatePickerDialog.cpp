@@ -10,26 +10,26 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmCalendar::frmCalendar(QWidget* parent)
+DatePickerDialog::DatePickerDialog(QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmCalendar"));
+    setObjectName(QStringLiteral("datePickerDialog"));
     // A title bar to move it by, so that it never hides what the user needs to see to pick a date.
     setWindowTitle(QStringLiteral("Select Date"));
     setModal(true);
 
-    lblMessage = new QLabel(this);
-    lblMessage->setObjectName(QStringLiteral("lblMessage"));
-    lblMessage->setAccessibleName(QStringLiteral("Message"));
-    lblMessage->setText(QStringLiteral("Choose a date"));
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    m_messageLabel->setAccessibleName(QStringLiteral("Message"));
+    m_messageLabel->setText(QStringLiteral("Choose a date"));
 
-    Cal = new QCalendarWidget(this);
-    Cal->setObjectName(QStringLiteral("Cal"));
-    Cal->setAccessibleName(QStringLiteral("Calendar"));
-    Cal->setGridVisible(true);
+    m_calendar = new QCalendarWidget(this);
+    m_calendar->setObjectName(QStringLiteral("calendar"));
+    m_calendar->setAccessibleName(QStringLiteral("Calendar"));
+    m_calendar->setGridVisible(true);
     // A record date keeps a four-digit year; the calendar offers no other.
-    Cal->setDateRange(earliestRecordDate(), latestRecordDate());
-    connect(Cal, &QCalendarWidget::activated, this, &frmCalendar::cmdOK_Click);
+    m_calendar->setDateRange(earliestRecordDate(), latestRecordDate());
+    connect(m_calendar, &QCalendarWidget::activated, this, &DatePickerDialog::confirm);
     // The calendar's own parts carry no names a screen reader could announce.
     const std::pair<const char*, const char*> parts[] = {
         { "qt_calendar_prevmonth", "Previous month" },
@@ -40,60 +40,55 @@ frmCalendar::frmCalendar(QWidget* parent)
         { "qt_calendar_calendarview", "Days of the month" },
     };
     for (const auto& [name, accessibleName] : parts) {
-        if (auto* part = Cal->findChild<QWidget*>(QLatin1String(name)))
+        if (auto* part = m_calendar->findChild<QWidget*>(QLatin1String(name)))
             part->setAccessibleName(QLatin1String(accessibleName));
     }
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmCalendar::cmdOK_Click);
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setAccessibleName(QStringLiteral("OK"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &DatePickerDialog::confirm);
 
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAccessibleName(QStringLiteral("Cancel"));
-    connect(cmdCancel, &QPushButton::clicked, this, &frmCalendar::cmdCancel_Click);
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAccessibleName(QStringLiteral("Cancel"));
+    connect(cancelButton, &QPushButton::clicked, this, &DatePickerDialog::cancel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblMessage);
-    layout->addWidget(Cal);
+    layout->addWidget(m_messageLabel);
+    layout->addWidget(m_calendar);
     layout->addLayout(buttons);
 
-    Form_Load();
-}
-
-void frmCalendar::Form_Load()
-{
     if (CalendarDate.isValid())
-        Cal->setSelectedDate(CalendarDate);
+        m_calendar->setSelectedDate(CalendarDate);
     CenterForm(this);
 }
 
-void frmCalendar::setMessage(const QString& message)
+void DatePickerDialog::setMessage(const QString& message)
 {
-    lblMessage->setText(message);
+    m_messageLabel->setText(message);
 }
 
-void frmCalendar::cmdOK_Click()
+void DatePickerDialog::confirm()
 {
-    CalendarDate = Cal->selectedDate();
+    CalendarDate = m_calendar->selectedDate();
     accept();
 }
 
-void frmCalendar::cmdCancel_Click()
+void DatePickerDialog::cancel()
 {
     CalendarDate = calendarCancelDate();
     QDialog::reject();
 }
 
-void frmCalendar::reject()
+void DatePickerDialog::reject()
 {
     // Escape and the window's close control count as Cancel.
-    cmdCancel_Click();
+    cancel();
 }

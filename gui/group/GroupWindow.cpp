@@ -44,115 +44,121 @@ const QString kErrorTitle = QStringLiteral("ERROR");
 
 } // namespace
 
-frmGroup::frmGroup(QWidget* parent)
+GroupWindow::GroupWindow(QWidget* parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmGroup"));
+    setObjectName(QStringLiteral("groupWindow"));
     buildControls();
-    Form_Load();
+    restoreHeightAndDate();
 }
 
-frmGroup::~frmGroup() = default;
+GroupWindow::~GroupWindow() = default;
 
-void frmGroup::buildControls()
+void GroupWindow::buildControls()
 {
     m_teamsModel = new QStringListModel(this);
     m_resultsModel = new QStringListModel(this);
 
     // Created in the order the Tab key visits them.
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Date"));
-    txtDate = makeShownField(this, "txtDate", QStringLiteral("Entry date"));
-    cmdCalendar = makeButton(this, "cmdCalendar", QStringLiteral("..."), QStringLiteral("Select Date"));
-    cmdCalendar->setToolTip(QStringLiteral("Select Date"));
-    cmdDatePlus = makeButton(this, "cmdDatePlus", QStringLiteral("+"), QStringLiteral("Increment Date"));
-    cmdDatePlus->setToolTip(QStringLiteral("Increment Date"));
-    cmdDateMinus = makeButton(this, "cmdDateMinus", QStringLiteral("-"), QStringLiteral("Decrease Date"));
-    cmdDateMinus->setToolTip(QStringLiteral("Decrease Date"));
-    cmdEdit = makeButton(this, "cmdEdit", QStringLiteral("&Edit Name"), QStringLiteral("Edit Name"));
+    m_dateLabel = makeLabel(this, "dateLabel", QStringLiteral("Date"));
+    m_entryDateField = makeShownField(this, "entryDateField", QStringLiteral("Entry date"));
+    m_calendarButton = makeButton(this, "calendarButton", QStringLiteral("..."), QStringLiteral("Select Date"));
+    m_calendarButton->setToolTip(QStringLiteral("Select Date"));
+    m_nextDateButton = makeButton(this, "nextDateButton", QStringLiteral("+"), QStringLiteral("Increment Date"));
+    m_nextDateButton->setToolTip(QStringLiteral("Increment Date"));
+    m_previousDateButton = makeButton(this, "previousDateButton", QStringLiteral("-"), QStringLiteral("Decrease Date"));
+    m_previousDateButton->setToolTip(QStringLiteral("Decrease Date"));
+    m_editNameButton = makeButton(this, "editNameButton", QStringLiteral("&Edit Name"), QStringLiteral("Edit Name"));
 
-    lstTeams = makeList(this, "lstTeams", m_teamsModel, QStringLiteral("Teams"));
-    cmdHome = makeButton(this, "cmdHome", QStringLiteral("&Home"), QStringLiteral("Home"));
-    cmdAway = makeButton(this, "cmdAway", QStringLiteral("&Away"), QStringLiteral("Away"));
-    cmdAway->setEnabled(false);
-    cmdClear = makeButton(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear"));
+    m_teamList = makeList(this, "teamList", m_teamsModel, QStringLiteral("Teams"));
+    m_homeButton = makeButton(this, "homeButton", QStringLiteral("&Home"), QStringLiteral("Home"));
+    m_awayButton = makeButton(this, "awayButton", QStringLiteral("&Away"), QStringLiteral("Away"));
+    m_awayButton->setEnabled(false);
+    m_clearButton = makeButton(this, "clearButton", QStringLiteral("&Clear"), QStringLiteral("Clear"));
 
-    lblTeams = makeLabel(this, "lblTeams", QStringLiteral("Teams"));
-    lblHT = makeLabel(this, "lblHT", QStringLiteral("HT"));
-    lblHT->setAccessibleName(QStringLiteral("Half-time"));
-    lblFT = makeLabel(this, "lblFT", QStringLiteral("FT"));
-    lblFT->setAccessibleName(QStringLiteral("Full-time"));
-    txtHome = makeShownField(this, "txtHome", QStringLiteral("Home team"));
-    txtHomeHT = makeTextField(this, "txtHomeHT", QStringLiteral("0"), QStringLiteral("Home half-time score"));
-    txtHomeScore = makeTextField(this, "txtHomeScore", QStringLiteral("0"), QStringLiteral("Home full-time score"));
-    lblVersus = makeLabel(this, "lblVersus", QStringLiteral("--V--"));
-    lblVersus->setAccessibleName(QStringLiteral("versus"));
-    txtAway = makeShownField(this, "txtAway", QStringLiteral("Away team"));
-    txtAwayHT = makeTextField(this, "txtAwayHT", QStringLiteral("0"), QStringLiteral("Away half-time score"));
-    txtAwayScore = makeTextField(this, "txtAwayScore", QStringLiteral("0"), QStringLiteral("Away full-time score"));
-    cmdAddFixture = makeButton(this, "cmdAddFixture", QStringLiteral("Add &Fixture"), QStringLiteral("Add Fixture"));
-    cmdAddFixture->setEnabled(false);
-    cmdAddResult = makeButton(this, "cmdAddResult", QStringLiteral("Add &Result"), QStringLiteral("Add Result"));
-    cmdAddResult->setEnabled(false);
+    m_teamsLabel = makeLabel(this, "teamsLabel", QStringLiteral("Teams"));
+    m_halfTimeLabel = makeLabel(this, "halfTimeLabel", QStringLiteral("HT"));
+    m_halfTimeLabel->setAccessibleName(QStringLiteral("Half-time"));
+    m_fullTimeLabel = makeLabel(this, "fullTimeLabel", QStringLiteral("FT"));
+    m_fullTimeLabel->setAccessibleName(QStringLiteral("Full-time"));
+    m_homeTeamField = makeShownField(this, "homeTeamField", QStringLiteral("Home team"));
+    m_homeHalfTimeField
+        = makeTextField(this, "homeHalfTimeField", QStringLiteral("0"), QStringLiteral("Home half-time score"));
+    m_homeFullTimeField
+        = makeTextField(this, "homeFullTimeField", QStringLiteral("0"), QStringLiteral("Home full-time score"));
+    m_versusLabel = makeLabel(this, "versusLabel", QStringLiteral("--V--"));
+    m_versusLabel->setAccessibleName(QStringLiteral("versus"));
+    m_awayTeamField = makeShownField(this, "awayTeamField", QStringLiteral("Away team"));
+    m_awayHalfTimeField
+        = makeTextField(this, "awayHalfTimeField", QStringLiteral("0"), QStringLiteral("Away half-time score"));
+    m_awayFullTimeField
+        = makeTextField(this, "awayFullTimeField", QStringLiteral("0"), QStringLiteral("Away full-time score"));
+    m_addFixtureButton
+        = makeButton(this, "addFixtureButton", QStringLiteral("Add &Fixture"), QStringLiteral("Add Fixture"));
+    m_addFixtureButton->setEnabled(false);
+    m_addResultButton
+        = makeButton(this, "addResultButton", QStringLiteral("Add &Result"), QStringLiteral("Add Result"));
+    m_addResultButton->setEnabled(false);
 
-    lstResults = makeList(this, "lstResults", m_resultsModel, QStringLiteral("Fixtures and results"));
+    m_resultList = makeList(this, "resultList", m_resultsModel, QStringLiteral("Fixtures and results"));
 
-    cmdLeagueTable = makeButton(this, "cmdLeagueTable", QStringLiteral("&League Table"), QStringLiteral("League Table"),
-                                ButtonText::Wrapped);
-    cmdReport = makeButton(this, "cmdReport", QStringLiteral("Results Re&port"), QStringLiteral("Results Report"),
-                           ButtonText::Wrapped);
-    cmdFixtureList = makeButton(this, "cmdFixtureList", QStringLiteral("Fi&xture List"), QStringLiteral("Fixture List"),
-                                ButtonText::Wrapped);
-    cmdDelete = makeButton(this, "cmdDelete", QStringLiteral("&Delete"), QStringLiteral("Delete"));
-    cmdEditResult = makeButton(this, "cmdEditResult", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
-    cmdEditDate = makeButton(this, "cmdEditDate", QStringLiteral("Edit Da&te"), QStringLiteral("Edit Date"));
-    cmdSortFixtures = makeButton(this, "cmdSortFixtures", QStringLiteral("&Sort"), QStringLiteral("Sort"));
+    m_leagueTableButton = makeButton(this, "leagueTableButton", QStringLiteral("&League Table"),
+                                     QStringLiteral("League Table"), ButtonText::Wrapped);
+    m_resultsReportButton = makeButton(this, "resultsReportButton", QStringLiteral("Results Re&port"),
+                                       QStringLiteral("Results Report"), ButtonText::Wrapped);
+    m_fixtureListButton = makeButton(this, "fixtureListButton", QStringLiteral("Fi&xture List"),
+                                     QStringLiteral("Fixture List"), ButtonText::Wrapped);
+    m_deleteButton = makeButton(this, "deleteButton", QStringLiteral("&Delete"), QStringLiteral("Delete"));
+    m_editResultButton = makeButton(this, "editResultButton", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
+    m_editDateButton = makeButton(this, "editDateButton", QStringLiteral("Edit Da&te"), QStringLiteral("Edit Date"));
+    m_sortButton = makeButton(this, "sortButton", QStringLiteral("&Sort"), QStringLiteral("Sort"));
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kFirstRepeatMs);
+    m_dateRepeatTimer = new QTimer(this);
+    m_dateRepeatTimer->setObjectName(QStringLiteral("dateRepeatTimer"));
+    m_dateRepeatTimer->setInterval(kFirstRepeatMs);
 
     // Places that do not follow the window's height.
-    placeInTwips(Label2, 360, 120, 615, kLabelHeight);
-    placeInTwips(txtDate, 1080, 120, 1335, kTextHeight);
-    placeInTwips(cmdCalendar, 2400, 120, kDateButtonSize, kDateButtonSize);
-    placeInTwips(cmdDatePlus, 2760, 120, kDateButtonSize, kDateButtonSize);
-    placeInTwips(cmdDateMinus, 3120, 120, kDateButtonSize, kDateButtonSize);
-    placeInTwips(cmdEdit, 4200, 120, 1095, kButtonHeight);
-    placeInTwips(cmdHome, 4200, 600, 1095, kButtonHeight);
-    placeInTwips(cmdAway, 4200, 1080, 1095, kButtonHeight);
-    placeInTwips(cmdClear, 4200, 1560, 1095, kButtonHeight);
-    placeInTwips(cmdLeagueTable, 5400, 90, 855, 615);
-    placeInTwips(cmdReport, 5400, 840, 855, 615);
-    placeInTwips(cmdFixtureList, 5400, 1560, 855, 615);
+    placeInTwips(m_dateLabel, 360, 120, 615, kLabelHeight);
+    placeInTwips(m_entryDateField, 1080, 120, 1335, kTextHeight);
+    placeInTwips(m_calendarButton, 2400, 120, kDateButtonSize, kDateButtonSize);
+    placeInTwips(m_nextDateButton, 2760, 120, kDateButtonSize, kDateButtonSize);
+    placeInTwips(m_previousDateButton, 3120, 120, kDateButtonSize, kDateButtonSize);
+    placeInTwips(m_editNameButton, 4200, 120, 1095, kButtonHeight);
+    placeInTwips(m_homeButton, 4200, 600, 1095, kButtonHeight);
+    placeInTwips(m_awayButton, 4200, 1080, 1095, kButtonHeight);
+    placeInTwips(m_clearButton, 4200, 1560, 1095, kButtonHeight);
+    placeInTwips(m_leagueTableButton, 5400, 90, 855, 615);
+    placeInTwips(m_resultsReportButton, 5400, 840, 855, 615);
+    placeInTwips(m_fixtureListButton, 5400, 1560, 855, 615);
 
-    connect(cmdHome, &QPushButton::clicked, this, &frmGroup::cmdHome_Click);
-    connect(cmdAway, &QPushButton::clicked, this, &frmGroup::cmdAway_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmGroup::cmdClear_Click);
-    connect(cmdCalendar, &QPushButton::clicked, this, &frmGroup::cmdCalendar_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &frmGroup::cmdEdit_Click);
-    connect(cmdAddFixture, &QPushButton::clicked, this, &frmGroup::cmdAddFixture_Click);
-    connect(cmdAddResult, &QPushButton::clicked, this, &frmGroup::cmdAddResult_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmGroup::cmdDelete_Click);
-    connect(cmdLeagueTable, &QPushButton::clicked, this, &frmGroup::cmdLeagueTable_Click);
-    connect(cmdReport, &QPushButton::clicked, this, &frmGroup::cmdReport_Click);
-    connect(cmdFixtureList, &QPushButton::clicked, this, &frmGroup::cmdFixtureList_Click);
-    connect(cmdSortFixtures, &QPushButton::clicked, this, &frmGroup::cmdSortFixtures_Click);
-    connect(cmdEditResult, &QPushButton::clicked, this, &frmGroup::cmdEditResult_Click);
-    connect(cmdEditDate, &QPushButton::clicked, this, &frmGroup::cmdEditDate_Click);
-    connect(lstTeams, &QListView::doubleClicked, this, &frmGroup::lstTeams_DblClick);
-    connect(lstResults, &QListView::doubleClicked, this, &frmGroup::lstResults_DblClick);
+    connect(m_homeButton, &QPushButton::clicked, this, &GroupWindow::chooseHomeTeam);
+    connect(m_awayButton, &QPushButton::clicked, this, &GroupWindow::chooseAwayTeam);
+    connect(m_clearButton, &QPushButton::clicked, this, &GroupWindow::clearEntry);
+    connect(m_calendarButton, &QPushButton::clicked, this, &GroupWindow::pickEntryDate);
+    connect(m_editNameButton, &QPushButton::clicked, this, &GroupWindow::editTeamName);
+    connect(m_addFixtureButton, &QPushButton::clicked, this, &GroupWindow::addFixture);
+    connect(m_addResultButton, &QPushButton::clicked, this, &GroupWindow::addResult);
+    connect(m_deleteButton, &QPushButton::clicked, this, &GroupWindow::deleteResult);
+    connect(m_leagueTableButton, &QPushButton::clicked, this, &GroupWindow::showLeagueTable);
+    connect(m_resultsReportButton, &QPushButton::clicked, this, &GroupWindow::showResultsReport);
+    connect(m_fixtureListButton, &QPushButton::clicked, this, &GroupWindow::showFixtureList);
+    connect(m_sortButton, &QPushButton::clicked, this, &GroupWindow::sortFixtures);
+    connect(m_editResultButton, &QPushButton::clicked, this, &GroupWindow::editResult);
+    connect(m_editDateButton, &QPushButton::clicked, this, &GroupWindow::editDate);
+    connect(m_teamList, &QListView::doubleClicked, this, &GroupWindow::chooseTeam);
+    connect(m_resultList, &QListView::doubleClicked, this, &GroupWindow::editChosenResult);
 
     // The date buttons act on the press of any mouse button and repeat while it is held, which
     // QPushButton's own clicked() cannot express: the filter takes their mouse events, and
     // clicked() is left to the keyboard (Space) and to accessibility tools.
-    for (QPushButton* dateButton : { cmdDatePlus, cmdDateMinus })
+    for (QPushButton* dateButton : { m_nextDateButton, m_previousDateButton })
         dateButton->installEventFilter(this);
-    connect(cmdDatePlus, &QPushButton::clicked, this, [this] { moveEntryDate(true); });
-    connect(cmdDateMinus, &QPushButton::clicked, this, [this] { moveEntryDate(false); });
-    connect(Timer1, &QTimer::timeout, this, &frmGroup::Timer1_Timer);
+    connect(m_nextDateButton, &QPushButton::clicked, this, [this] { moveEntryDate(true); });
+    connect(m_previousDateButton, &QPushButton::clicked, this, [this] { moveEntryDate(false); });
+    connect(m_dateRepeatTimer, &QTimer::timeout, this, &GroupWindow::stepDate);
 }
 
-void frmGroup::Form_Load()
+void GroupWindow::restoreHeightAndDate()
 {
     const QString stored = ReadSetting(kCompany, kProduct, kFormHeightSetting, QString::number(kMinFormHeight));
     const double height = leadingNumericValue(stored);
@@ -160,18 +166,18 @@ void frmGroup::Form_Load()
     applySizeLimits();
     applyFormHeight(m_loadedHeight);
 
-    dEntryDate = QDate::currentDate();
+    m_entryDate = QDate::currentDate();
     showEntryDate();
 }
 
-QWidget* frmGroup::outerWindow()
+QWidget* GroupWindow::outerWindow()
 {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
         return frame;
     return this;
 }
 
-void frmGroup::applySizeLimits()
+void GroupWindow::applySizeLimits()
 {
     QWidget* outer = outerWindow();
     if (outer != this) {
@@ -183,15 +189,15 @@ void frmGroup::applySizeLimits()
     outer->setFixedWidth(twipsToPixels(kFormWidth));
 }
 
-void frmGroup::applyFormHeight(int heightTwips)
+void GroupWindow::applyFormHeight(int heightTwips)
 {
     const int height = std::clamp(heightTwips, kMinFormHeight, kMaxFormHeight);
     outerWindow()->resize(twipsToPixels(kFormWidth), twipsToPixels(height));
     // A hidden window hears of its new size only when it is shown; its controls are placed now.
-    Form_Resize();
+    keepOuterSize();
 }
 
-QPushButton* frmGroup::accessKeyButton(const QKeyEvent* key) const
+QPushButton* GroupWindow::accessKeyButton(const QKeyEvent* key) const
 {
     if (key->modifiers() != Qt::AltModifier || key->key() < Qt::Key_A || key->key() > Qt::Key_Z)
         return nullptr;
@@ -208,7 +214,7 @@ QPushButton* frmGroup::accessKeyButton(const QKeyEvent* key) const
     return found;
 }
 
-void frmGroup::keyPressEvent(QKeyEvent* event)
+void GroupWindow::keyPressEvent(QKeyEvent* event)
 {
     if (QPushButton* button = accessKeyButton(event)) {
         button->animateClick();
@@ -217,7 +223,7 @@ void frmGroup::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-bool frmGroup::event(QEvent* event)
+bool GroupWindow::event(QEvent* event)
 {
     // While this window has the focus, its own access keys win over the menu bar's (Alt+H is
     // "&Home", not the Help menu); the menus stay reachable with F10, Alt alone and the mouse.
@@ -239,13 +245,13 @@ bool frmGroup::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void frmGroup::resizeEvent(QResizeEvent* event)
+void GroupWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    keepOuterSize();
 }
 
-void frmGroup::Form_Resize()
+void GroupWindow::keepOuterSize()
 {
     // Correcting the outer size below resizes this widget again; that inner pass has nothing to add.
     if (m_placing)
@@ -269,24 +275,24 @@ void frmGroup::Form_Resize()
     const double addResultTop = homeTop + 600;
     const double resultsTop = awayTop + 0.1 * h;
 
-    placeInTwips(lstTeams, 360, teamsTop, 3735, teamsHeight);
-    placeInTwips(lblTeams, 360, labelsTop, 735, kLabelHeight);
-    placeInTwips(lblHT, 3120, labelsTop, 375, kLabelHeight);
-    placeInTwips(lblFT, 3720, labelsTop, 375, kLabelHeight);
-    placeInTwips(txtHome, 360, homeTop, 2655, kTextHeight);
-    placeInTwips(txtHomeHT, 3120, homeTop, 375, kTextHeight);
-    placeInTwips(txtHomeScore, 3720, homeTop, 375, kTextHeight);
-    placeInTwips(cmdAddFixture, 4200, homeTop, 1095, kButtonHeight);
-    placeInTwips(cmdDelete, 5400, homeTop, 855, kButtonHeight);
-    placeInTwips(lblVersus, 1560, versusTop, 375, kLabelHeight);
-    placeInTwips(txtAway, 360, awayTop, 2655, kTextHeight);
-    placeInTwips(txtAwayHT, 3120, awayTop, 375, kTextHeight);
-    placeInTwips(txtAwayScore, 3720, awayTop, 375, kTextHeight);
-    placeInTwips(cmdAddResult, 4200, addResultTop, 1095, kButtonHeight);
-    placeInTwips(cmdEditResult, 5400, addResultTop, 855, kButtonHeight);
-    placeInTwips(lstResults, 360, resultsTop, 5055, 0.2 * h);
-    placeInTwips(cmdEditDate, 5400, resultsTop, 855, kButtonHeight);
-    placeInTwips(cmdSortFixtures, 5400, resultsTop + 480, 855, 315);
+    placeInTwips(m_teamList, 360, teamsTop, 3735, teamsHeight);
+    placeInTwips(m_teamsLabel, 360, labelsTop, 735, kLabelHeight);
+    placeInTwips(m_halfTimeLabel, 3120, labelsTop, 375, kLabelHeight);
+    placeInTwips(m_fullTimeLabel, 3720, labelsTop, 375, kLabelHeight);
+    placeInTwips(m_homeTeamField, 360, homeTop, 2655, kTextHeight);
+    placeInTwips(m_homeHalfTimeField, 3120, homeTop, 375, kTextHeight);
+    placeInTwips(m_homeFullTimeField, 3720, homeTop, 375, kTextHeight);
+    placeInTwips(m_addFixtureButton, 4200, homeTop, 1095, kButtonHeight);
+    placeInTwips(m_deleteButton, 5400, homeTop, 855, kButtonHeight);
+    placeInTwips(m_versusLabel, 1560, versusTop, 375, kLabelHeight);
+    placeInTwips(m_awayTeamField, 360, awayTop, 2655, kTextHeight);
+    placeInTwips(m_awayHalfTimeField, 3120, awayTop, 375, kTextHeight);
+    placeInTwips(m_awayFullTimeField, 3720, awayTop, 375, kTextHeight);
+    placeInTwips(m_addResultButton, 4200, addResultTop, 1095, kButtonHeight);
+    placeInTwips(m_editResultButton, 5400, addResultTop, 855, kButtonHeight);
+    placeInTwips(m_resultList, 360, resultsTop, 5055, 0.2 * h);
+    placeInTwips(m_editDateButton, 5400, resultsTop, 855, kButtonHeight);
+    placeInTwips(m_sortButton, 5400, resultsTop + 480, 855, 315);
 
     // Every group window shares the one height; the last one resized wins. Sizes set while the
     // window is still being made are not the user's.
@@ -294,25 +300,25 @@ void frmGroup::Form_Resize()
         WriteSetting(kCompany, kProduct, kFormHeightSetting, QString::number(formHeight));
 }
 
-void frmGroup::showEntryDate()
+void GroupWindow::showEntryDate()
 {
-    txtDate->setText(formatRecordDate(dEntryDate));
+    m_entryDateField->setText(formatRecordDate(m_entryDate));
 }
 
-void frmGroup::moveEntryDate(bool forward)
+void GroupWindow::moveEntryDate(bool forward)
 {
-    const QDate moved = dEntryDate.addDays(forward ? 1 : -1);
+    const QDate moved = m_entryDate.addDays(forward ? 1 : -1);
     // The date field always holds "dd-mmm-yyyy", so the entry date stays within four-digit years.
     if (moved < earliestRecordDate() || moved > latestRecordDate())
         return;
-    dEntryDate = moved;
+    m_entryDate = moved;
     showEntryDate();
 }
 
-bool frmGroup::eventFilter(QObject* watched, QEvent* event)
+bool GroupWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* dateButton = qobject_cast<QPushButton*>(watched);
-    if (!dateButton || (dateButton != cmdDatePlus && dateButton != cmdDateMinus))
+    if (!dateButton || (dateButton != m_nextDateButton && dateButton != m_previousDateButton))
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
@@ -322,61 +328,61 @@ bool frmGroup::eventFilter(QObject* watched, QEvent* event)
         if (!dateButton->isEnabled())
             return true;
         dateButton->setDown(true);
-        if (dateButton == cmdDatePlus)
-            cmdDatePlus_MouseDown();
+        if (dateButton == m_nextDateButton)
+            startSteppingForward();
         else
-            cmdDateMinus_MouseDown();
+            startSteppingBack();
         return true;
     case QEvent::MouseButtonRelease:
         dateButton->setDown(false);
-        cmdDate_MouseUp();
+        stopStepping();
         return true;
     default:
         return QWidget::eventFilter(watched, event);
     }
 }
 
-void frmGroup::cmdDateMinus_MouseDown()
+void GroupWindow::startSteppingBack()
 {
     moveEntryDate(false);
     bDateUp = false;
-    Timer1->start();
+    m_dateRepeatTimer->start();
 }
 
-void frmGroup::cmdDatePlus_MouseDown()
+void GroupWindow::startSteppingForward()
 {
     moveEntryDate(true);
     bDateUp = true;
-    Timer1->start();
+    m_dateRepeatTimer->start();
 }
 
-void frmGroup::cmdDate_MouseUp()
+void GroupWindow::stopStepping()
 {
-    Timer1->stop();
-    Timer1->setInterval(kFirstRepeatMs);
+    m_dateRepeatTimer->stop();
+    m_dateRepeatTimer->setInterval(kFirstRepeatMs);
 }
 
-void frmGroup::Timer1_Timer()
+void GroupWindow::stepDate()
 {
     moveEntryDate(bDateUp);
-    Timer1->setInterval(kNextRepeatMs);
+    m_dateRepeatTimer->setInterval(kNextRepeatMs);
 }
 
-void frmGroup::cmdCalendar_Click()
+void GroupWindow::pickEntryDate()
 {
     setEnabled(false);
-    CalendarDate = parseRecordDate(txtDate->text());
+    CalendarDate = parseRecordDate(m_entryDateField->text());
 
     // The dialog waits without blocking the main window and the other groups. It belongs to the
     // main window, not to this disabled one, whose children would be disabled with it.
     QWidget* owner = window() == this ? nullptr : window();
-    auto* calendar = new frmCalendar(owner);
+    auto* calendar = new DatePickerDialog(owner);
     calendar->setAttribute(Qt::WA_DeleteOnClose);
     calendar->setWindowModality(Qt::NonModal);
     connect(this, &QObject::destroyed, calendar, &QObject::deleteLater);
     connect(calendar, &QDialog::finished, this, [this] {
         if (CalendarDate.isValid() && CalendarDate != calendarCancelDate()) {
-            dEntryDate = CalendarDate;
+            m_entryDate = CalendarDate;
             showEntryDate();
         }
         setEnabled(true);
@@ -384,57 +390,57 @@ void frmGroup::cmdCalendar_Click()
     calendar->show();
 }
 
-int frmGroup::selectedTeam() const
+int GroupWindow::selectedTeam() const
 {
-    const QModelIndex current = lstTeams->selectionModel()->currentIndex();
-    if (!current.isValid() || !lstTeams->selectionModel()->isSelected(current))
+    const QModelIndex current = m_teamList->selectionModel()->currentIndex();
+    if (!current.isValid() || !m_teamList->selectionModel()->isSelected(current))
         return -1;
     return current.row();
 }
 
-void frmGroup::cmdHome_Click()
+void GroupWindow::chooseHomeTeam()
 {
     const int team = selectedTeam();
     if (team < 0)
         return;
-    iHomeTeam = static_cast<qint16>(team);
-    txtHome->setText(teams().at(team));
-    cmdAway->setEnabled(true);
-    cmdHome->setEnabled(false);
+    m_homeTeam = static_cast<qint16>(team);
+    m_homeTeamField->setText(teams().at(team));
+    m_awayButton->setEnabled(true);
+    m_homeButton->setEnabled(false);
 }
 
-void frmGroup::cmdAway_Click()
+void GroupWindow::chooseAwayTeam()
 {
     const int team = selectedTeam();
     if (team < 0)
         return;
-    if (team == iHomeTeam) {
+    if (team == m_homeTeam) {
         Prompts::refuse(QStringLiteral("Unable to play same team home and away"), kErrorTitle);
         return;
     }
-    txtAway->setText(teams().at(team));
-    cmdHome->setEnabled(true);
-    cmdAway->setEnabled(false);
-    cmdAddFixture->setEnabled(true);
-    cmdAddResult->setEnabled(true);
-    iAwayTeam = static_cast<qint16>(team);
+    m_awayTeamField->setText(teams().at(team));
+    m_homeButton->setEnabled(true);
+    m_awayButton->setEnabled(false);
+    m_addFixtureButton->setEnabled(true);
+    m_addResultButton->setEnabled(true);
+    m_awayTeam = static_cast<qint16>(team);
 }
 
-void frmGroup::lstTeams_DblClick()
+void GroupWindow::chooseTeam()
 {
-    if (cmdHome->isEnabled())
-        cmdHome_Click();
+    if (m_homeButton->isEnabled())
+        chooseHomeTeam();
     else
-        cmdAway_Click();
+        chooseAwayTeam();
 }
 
-void frmGroup::lstResults_DblClick()
+void GroupWindow::editChosenResult()
 {
-    if (cmdEditResult->isEnabled())
-        cmdEditResult->click();
+    if (m_editResultButton->isEnabled())
+        m_editResultButton->click();
 }
 
-bool frmGroup::refuseFullList()
+bool GroupWindow::refuseFullList()
 {
     if (!m_records.isFull())
         return false;
@@ -446,32 +452,33 @@ bool frmGroup::refuseFullList()
 }
 
 // The item just appended joins the list without rebuilding the others.
-void frmGroup::showAppendedItem()
+void GroupWindow::showAppendedItem()
 {
     const int row = m_resultsModel->rowCount();
     m_resultsModel->insertRows(row, 1);
     m_resultsModel->setData(m_resultsModel->index(row), m_records.displayLines().last());
-    fitListToLine(lstResults, m_records.displayLines().last());
+    fitListToLine(m_resultList, m_records.displayLines().last());
     selectResult(row);
-    lstResults->scrollTo(m_resultsModel->index(row));
-    cmdClear_Click();
+    m_resultList->scrollTo(m_resultsModel->index(row));
+    clearEntry();
     Tournament.Saved = false;
 }
 
-void frmGroup::cmdAddFixture_Click()
+void GroupWindow::addFixture()
 {
-    if (txtAway->text().isEmpty() || refuseFullList())
+    if (m_awayTeamField->text().isEmpty() || refuseFullList())
         return;
-    m_records.appendFixture(txtDate->text().trimmed(), iHomeTeam, iAwayTeam);
+    m_records.appendFixture(m_entryDateField->text().trimmed(), m_homeTeam, m_awayTeam);
     showAppendedItem();
 }
 
-void frmGroup::cmdAddResult_Click()
+void GroupWindow::addResult()
 {
-    if (txtAway->text().isEmpty() || refuseFullList())
+    if (m_awayTeamField->text().isEmpty() || refuseFullList())
         return;
 
-    const std::array<QLineEdit*, 4> fields = { txtHomeHT, txtAwayHT, txtHomeScore, txtAwayScore };
+    const std::array<QLineEdit*, 4> fields
+        = { m_homeHalfTimeField, m_awayHalfTimeField, m_homeFullTimeField, m_awayFullTimeField };
     ScoreTexts scores;
     for (size_t i = 0; i < fields.size(); ++i)
         scores[i] = fields[i]->text().trimmed();
@@ -484,23 +491,23 @@ void frmGroup::cmdAddResult_Click()
         fields[problems.first().field]->selectAll();
         return;
     }
-    m_records.appendResult(txtDate->text().trimmed(), scores, iHomeTeam, iAwayTeam);
+    m_records.appendResult(m_entryDateField->text().trimmed(), scores, m_homeTeam, m_awayTeam);
     showAppendedItem();
 }
 
-void frmGroup::cmdClear_Click()
+void GroupWindow::clearEntry()
 {
-    cmdHome->setEnabled(true);
-    cmdAway->setEnabled(false);
-    cmdAddFixture->setEnabled(false);
-    cmdAddResult->setEnabled(false);
-    txtHome->clear();
-    txtAway->clear();
-    for (QLineEdit* score : { txtHomeHT, txtAwayHT, txtHomeScore, txtAwayScore })
+    m_homeButton->setEnabled(true);
+    m_awayButton->setEnabled(false);
+    m_addFixtureButton->setEnabled(false);
+    m_addResultButton->setEnabled(false);
+    m_homeTeamField->clear();
+    m_awayTeamField->clear();
+    for (QLineEdit* score : { m_homeHalfTimeField, m_awayHalfTimeField, m_homeFullTimeField, m_awayFullTimeField })
         score->setText(QStringLiteral("0"));
 }
 
-void frmGroup::cmdDelete_Click()
+void GroupWindow::deleteResult()
 {
     const int row = selectedResult();
     if (row < 0)
@@ -510,11 +517,11 @@ void frmGroup::cmdDelete_Click()
         return;
     m_records.remove(row);
     m_resultsModel->removeRows(row, 1);
-    lstResults->selectionModel()->clear();
+    m_resultList->selectionModel()->clear();
     Tournament.Saved = false;
 }
 
-void frmGroup::cmdEdit_Click()
+void GroupWindow::editTeamName()
 {
     const int team = selectedTeam();
     if (team < 0)
@@ -543,57 +550,57 @@ void frmGroup::cmdEdit_Click()
         return;
     m_records.renameTeam(team, newName);
     m_teamsModel->setData(m_teamsModel->index(team), newName);
-    fitListToLines(lstTeams, teams());
+    fitListToLines(m_teamList, teams());
     showResults();
     // The file records the names, so a rename is a change to save like any other.
     Tournament.Saved = false;
 }
 
-void frmGroup::setTeams(const QStringList& teams)
+void GroupWindow::setTeams(const QStringList& teams)
 {
     m_records.setTeams(teams);
     m_teamsModel->setStringList(teams);
-    fitListToLines(lstTeams, teams);
+    fitListToLines(m_teamList, teams);
     showResults();
 }
 
-void frmGroup::appendTeam(const QString& name)
+void GroupWindow::appendTeam(const QString& name)
 {
     m_records.appendTeam(name);
     const int row = m_teamsModel->rowCount();
     m_teamsModel->insertRows(row, 1);
     m_teamsModel->setData(m_teamsModel->index(row), name);
-    fitListToLine(lstTeams, name);
+    fitListToLine(m_teamList, name);
     showResults();
 }
 
-void frmGroup::setStoredLines(const QStringList& lines)
+void GroupWindow::setStoredLines(const QStringList& lines)
 {
     m_records.setStoredLines(lines);
     showResults();
 }
 
-void frmGroup::showResults()
+void GroupWindow::showResults()
 {
     m_resultsModel->setStringList(m_records.displayLines());
-    fitListToLines(lstResults, m_records.displayLines());
+    fitListToLines(m_resultList, m_records.displayLines());
 }
 
-int frmGroup::selectedResult() const
+int GroupWindow::selectedResult() const
 {
-    const QModelIndex current = lstResults->selectionModel()->currentIndex();
-    if (!current.isValid() || !lstResults->selectionModel()->isSelected(current))
+    const QModelIndex current = m_resultList->selectionModel()->currentIndex();
+    if (!current.isValid() || !m_resultList->selectionModel()->isSelected(current))
         return -1;
     return current.row();
 }
 
-void frmGroup::selectResult(int position)
+void GroupWindow::selectResult(int position)
 {
     const QModelIndex index = m_resultsModel->index(position);
-    lstResults->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_resultList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
-void frmGroup::RefreshList()
+void GroupWindow::refreshList()
 {
     m_records.rebuildDisplayLines();
     showResults();

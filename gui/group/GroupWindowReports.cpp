@@ -8,17 +8,17 @@
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 
-void frmGroup::cmdReport_Click()
+void GroupWindow::showResultsReport()
 {
     showReport(ReportKind::Results);
 }
 
-void frmGroup::cmdFixtureList_Click()
+void GroupWindow::showFixtureList()
 {
     showReport(ReportKind::FixtureList);
 }
 
-void frmGroup::showReport(ReportKind kind)
+void GroupWindow::showReport(ReportKind kind)
 {
     if (displayLines().isEmpty())
         return;
@@ -43,7 +43,7 @@ void frmGroup::showReport(ReportKind kind)
             return;
         }
     }
-    frmReport reportWindow(report.text, owner);
+    ReportWindow reportWindow(report.text, owner);
     reportWindow.exec();
     if (QWidget* frame = parentWidget())
         frame->raise();

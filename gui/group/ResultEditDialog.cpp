@@ -36,24 +36,24 @@ constexpr int kFormHeight = kCancelTop + kButtonHeight + 240;
 
 } // namespace
 
-frmEditFixture::frmEditFixture(QWidget* parent)
+ResultEditDialog::ResultEditDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("frmEditFixture"));
+    setObjectName(QStringLiteral("resultEditDialog"));
     setWindowTitle(QStringLiteral("Edit Result"));
     setModal(true);
     buildControls();
-    Form_Load();
+    CenterForm(this);
 }
 
-QLineEdit* frmEditFixture::addField(const QString& name, const QString& accessibleName, int left, int top, int width)
+QLineEdit* ResultEditDialog::addField(const QString& name, const QString& accessibleName, int left, int top, int width)
 {
     QLineEdit* field = makeTextField(this, name, QString(), accessibleName);
     placeInTwips(field, left, top, width, kFieldHeight);
     return field;
 }
 
-void frmEditFixture::buildControls()
+void ResultEditDialog::buildControls()
 {
     const auto addLabel
         = [this](const QString& name, const QString& caption, const QString& accessibleName, int left, int width) {
@@ -61,68 +61,72 @@ void frmEditFixture::buildControls()
               placeInTwips(label, left, kLabelTop, width, kLabelHeight);
               return label;
           };
-    Label1 = addLabel("Label1", QStringLiteral("Teams"), QStringLiteral("Teams column"), kNameLeft, 735);
-    Label2 = addLabel("Label2", QStringLiteral("HT"), QStringLiteral("Half-time column"), kHalfTimeLeft, kScoreWidth);
-    Label3 = addLabel("Label3", QStringLiteral("FT"), QStringLiteral("Full-time column"), kFullTimeLeft, kScoreWidth);
+    m_teamsLabel = addLabel("teamsLabel", QStringLiteral("Teams"), QStringLiteral("Teams column"), kNameLeft, 735);
+    m_halfTimeLabel = addLabel("halfTimeLabel", QStringLiteral("HT"), QStringLiteral("Half-time column"), kHalfTimeLeft,
+                               kScoreWidth);
+    m_fullTimeLabel = addLabel("fullTimeLabel", QStringLiteral("FT"), QStringLiteral("Full-time column"), kFullTimeLeft,
+                               kScoreWidth);
 
     // Created row by row so that Tab runs home half-time, home full-time, away half-time, away full-time.
-    txtHome = addField("txtHome", QStringLiteral("Home team"), kNameLeft, kHomeTop, kNameWidth);
-    txtHomeHT = addField("txtHomeHT", QStringLiteral("Home half-time score"), kHalfTimeLeft, kHomeTop, kScoreWidth);
-    txtHomeFT = addField("txtHomeFT", QStringLiteral("Home full-time score"), kFullTimeLeft, kHomeTop, kScoreWidth);
-    txtAway = addField("txtAway", QStringLiteral("Away team"), kNameLeft, kAwayTop, kNameWidth);
-    txtAwayHT = addField("txtAwayHT", QStringLiteral("Away half-time score"), kHalfTimeLeft, kAwayTop, kScoreWidth);
-    txtAwayFT = addField("txtAwayFT", QStringLiteral("Away full-time score"), kFullTimeLeft, kAwayTop, kScoreWidth);
-    for (QLineEdit* name : { txtHome, txtAway }) {
+    m_homeTeamField = addField("homeTeamField", QStringLiteral("Home team"), kNameLeft, kHomeTop, kNameWidth);
+    m_homeHalfTimeField
+        = addField("homeHalfTimeField", QStringLiteral("Home half-time score"), kHalfTimeLeft, kHomeTop, kScoreWidth);
+    m_homeFullTimeField
+        = addField("homeFullTimeField", QStringLiteral("Home full-time score"), kFullTimeLeft, kHomeTop, kScoreWidth);
+    m_awayTeamField = addField("awayTeamField", QStringLiteral("Away team"), kNameLeft, kAwayTop, kNameWidth);
+    m_awayHalfTimeField
+        = addField("awayHalfTimeField", QStringLiteral("Away half-time score"), kHalfTimeLeft, kAwayTop, kScoreWidth);
+    m_awayFullTimeField
+        = addField("awayFullTimeField", QStringLiteral("Away full-time score"), kFullTimeLeft, kAwayTop, kScoreWidth);
+    for (QLineEdit* name : { m_homeTeamField, m_awayTeamField }) {
         name->setReadOnly(true);
         name->setFocusPolicy(Qt::NoFocus);
     }
 
-    txtHomeNumber = addField("txtHomeNumber", QStringLiteral("Home team number"), 0, 0, kScoreWidth);
-    txtAwayNumber = addField("txtAwayNumber", QStringLiteral("Away team number"), 0, 0, kScoreWidth);
-    txtHomeNumber->hide();
-    txtAwayNumber->hide();
+    m_homeTeamNumberField = addField("homeTeamNumberField", QStringLiteral("Home team number"), 0, 0, kScoreWidth);
+    m_awayTeamNumberField = addField("awayTeamNumberField", QStringLiteral("Away team number"), 0, 0, kScoreWidth);
+    m_homeTeamNumberField->hide();
+    m_awayTeamNumberField->hide();
 
-    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("OK"));
-    placeInTwips(cmdOK, kButtonLeft, kOkTop, kButtonWidth, kButtonHeight);
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmEditFixture::cmdOK_Click);
+    m_okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    placeInTwips(m_okButton, kButtonLeft, kOkTop, kButtonWidth, kButtonHeight);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &ResultEditDialog::confirm);
 
-    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
-    placeInTwips(cmdCancel, kButtonLeft, kCancelTop, kButtonWidth, kButtonHeight);
+    m_cancelButton
+        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    placeInTwips(m_cancelButton, kButtonLeft, kCancelTop, kButtonWidth, kButtonHeight);
     // In this dialog Enter presses whichever button has the focus.
-    cmdOK->setAutoDefault(true);
-    cmdCancel->setAutoDefault(true);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmEditFixture::cmdCancel_Click);
+    m_okButton->setAutoDefault(true);
+    m_cancelButton->setAutoDefault(true);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ResultEditDialog::cancel);
 
     setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
 }
 
-void frmEditFixture::Form_Load()
+void ResultEditDialog::setItem(const GroupRecords::ResultEdit& item)
 {
-    CenterForm(this);
+    m_homeTeamNumberField->setText(item.homeNumber);
+    m_awayTeamNumberField->setText(item.awayNumber);
+    m_homeTeamField->setText(item.homeName);
+    m_awayTeamField->setText(item.awayName);
+    m_homeHalfTimeField->setText(item.scores[0]);
+    m_awayHalfTimeField->setText(item.scores[1]);
+    m_homeFullTimeField->setText(item.scores[2]);
+    m_awayFullTimeField->setText(item.scores[3]);
+    m_homeHalfTimeField->setFocus();
+    m_homeHalfTimeField->selectAll();
 }
 
-void frmEditFixture::setItem(const GroupRecords::ResultEdit& item)
-{
-    txtHomeNumber->setText(item.homeNumber);
-    txtAwayNumber->setText(item.awayNumber);
-    txtHome->setText(item.homeName);
-    txtAway->setText(item.awayName);
-    txtHomeHT->setText(item.scores[0]);
-    txtAwayHT->setText(item.scores[1]);
-    txtHomeFT->setText(item.scores[2]);
-    txtAwayFT->setText(item.scores[3]);
-    txtHomeHT->setFocus();
-    txtHomeHT->selectAll();
-}
-
-void frmEditFixture::cmdOK_Click()
+void ResultEditDialog::confirm()
 {
     // A score that is no whole number would be misread, so it is refused before anything is stored,
     // and the user corrects it.
-    const std::array<QLineEdit*, 4> fields = { txtHomeHT, txtAwayHT, txtHomeFT, txtAwayFT };
+    const std::array<QLineEdit*, 4> fields
+        = { m_homeHalfTimeField, m_awayHalfTimeField, m_homeFullTimeField, m_awayFullTimeField };
     const QList<ScoreProblem> problems
-        = resultScoreProblems({ txtHomeHT->text(), txtAwayHT->text(), txtHomeFT->text(), txtAwayFT->text() });
+        = resultScoreProblems({ m_homeHalfTimeField->text(), m_awayHalfTimeField->text(), m_homeFullTimeField->text(),
+                                m_awayFullTimeField->text() });
     if (!problems.isEmpty()) {
         QLineEdit* score = fields[problems.first().field];
         Prompts::refuse(scoreRefusal(problems.first()), QStringLiteral("ERROR"));
@@ -132,9 +136,10 @@ void frmEditFixture::cmdOK_Click()
     }
 
     // The texts go in as typed: blanks around a score are kept.
-    const QString record = completedResultLine(
-        EditedRecord, { txtHomeHT->text(), txtAwayHT->text(), txtHomeFT->text(), txtAwayFT->text() },
-        txtHomeNumber->text(), txtAwayNumber->text());
+    const QString record = completedResultLine(EditedRecord,
+                                               { m_homeHalfTimeField->text(), m_awayHalfTimeField->text(),
+                                                 m_homeFullTimeField->text(), m_awayFullTimeField->text() },
+                                               m_homeTeamNumberField->text(), m_awayTeamNumberField->text());
     // No returns to the scores as typed; only Cancel leaves the item as it was.
     if (!Prompts::ask(QStringLiteral("Are you sure you want to make this change"), QStringLiteral("Change Result")))
         return;
@@ -143,14 +148,14 @@ void frmEditFixture::cmdOK_Click()
     accept();
 }
 
-void frmEditFixture::cmdCancel_Click()
+void ResultEditDialog::cancel()
 {
     EditedRecord.clear();
     QDialog::reject();
 }
 
-void frmEditFixture::reject()
+void ResultEditDialog::reject()
 {
     // Escape and the window's close box count as Cancel.
-    cmdCancel_Click();
+    cancel();
 }

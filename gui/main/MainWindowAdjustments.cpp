@@ -5,7 +5,7 @@
 #include "gui/standings/PointsAdjustmentsDialog.h"
 #include "gui/widgets/Prompts.h"
 
-void frmMain::mnuPointsAdjustments_Click()
+void MainWindow::editPointsAdjustments()
 {
     // The menu item is greyed out without a group window; these refusals answer a call made anyway.
     const QString title = QStringLiteral("Points Adjustments");
@@ -13,12 +13,12 @@ void frmMain::mnuPointsAdjustments_Click()
         Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
         return;
     }
-    frmGroup* group = activeGroupWindow();
+    GroupWindow* group = activeGroupWindow();
     if (!group) {
         Prompts::refuse(QStringLiteral("No group window is active: choose the group from the Window menu."), title);
         return;
     }
-    frmPointsAdjustments dialog(group->windowTitle(), group->teams(), group->adjustments(), this);
+    PointsAdjustmentsDialog dialog(group->windowTitle(), group->teams(), group->adjustments(), this);
     if (dialog.exec() != QDialog::Accepted || dialog.adjustments() == group->adjustments())
         return;
     group->setAdjustments(dialog.adjustments());

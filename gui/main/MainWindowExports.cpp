@@ -43,13 +43,13 @@ QString shownPath(const QString& path)
 
 } // namespace
 
-void frmMain::mnuExportCalendar_Click()
+void MainWindow::exportCalendar()
 {
     if (!Tournament.IsOpen) {
         Prompts::refuse(kNoTournament, kCalendarTitle);
         return;
     }
-    const frmGroup* group = activeGroupWindow();
+    const GroupWindow* group = activeGroupWindow();
     if (!group) {
         Prompts::refuse(
             failureText(kNoGroupWindowFailure,
@@ -88,7 +88,7 @@ void frmMain::mnuExportCalendar_Click()
                                       shownPath(path)));
 }
 
-void frmMain::mnuPublishWebSite_Click()
+void MainWindow::publishWebSite()
 {
     if (!Tournament.IsOpen) {
         Prompts::refuse(kNoTournament, kPublishTitle);
@@ -101,12 +101,12 @@ void frmMain::mnuPublishWebSite_Click()
     data.title = windowTitle();
     static_cast<TournamentSettings&>(data) = Tournament;
     for (int g = 1; g <= Tournament.GroupCount; ++g) {
-        const frmGroup* group = groupWindow(g);
+        const GroupWindow* group = groupWindow(g);
         data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
     BusyWindow busy(this);
     // A folder typed in the dialog that is not there yet is made, as tabulon-cli publish makes it.
-    const PublishOutcome published = publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
+    const PublishOutcome published = ::publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
     busy.done();
     if (!published.ok()) {
         refuseWrite(published.error);

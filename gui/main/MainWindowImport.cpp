@@ -17,13 +17,13 @@ const QString kImportTitle = QStringLiteral("Import Results");
 
 } // namespace
 
-void frmMain::mnuImportResults_Click()
+void MainWindow::importResults()
 {
     if (!Tournament.IsOpen) {
         Prompts::refuse(QStringLiteral("There is no open tournament!"), kImportTitle);
         return;
     }
-    frmGroup* group = activeGroupWindow();
+    GroupWindow* group = activeGroupWindow();
     if (!group) {
         Prompts::refuse(
             QStringLiteral("No group window is active: choose the group to import into from the Window menu."),

@@ -69,193 +69,199 @@ void keepSpaceWhenHidden(QWidget* widget)
 
 } // namespace
 
-frmTournamentDetails::frmTournamentDetails(QWidget* captionWindow, QWidget* parent)
+TournamentDetailsDialog::TournamentDetailsDialog(QWidget* captionWindow, QWidget* parent)
     : QDialog(parent)
     , m_captionWindow(captionWindow)
 {
-    setObjectName(QStringLiteral("frmTournamentDetails"));
+    setObjectName(QStringLiteral("tournamentDetailsDialog"));
     setWindowTitle(QStringLiteral("Tournament Details"));
     setModal(true);
     buildControls();
-    Form_Load();
+    setDefaults();
 }
 
-void frmTournamentDetails::buildControls()
+void TournamentDetailsDialog::buildControls()
 {
     // Controls are created in tab order: name, location, groups, title, indicator, team counts,
     // rules, points, then OK and Cancel.
-    auto* Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Tournament Name"));
-    txtTournamentName = new QLineEdit(this);
-    txtTournamentName->setObjectName(QStringLiteral("txtTournamentName"));
-    txtTournamentName->setAccessibleName(QStringLiteral("Tournament name"));
-    Label1->setBuddy(txtTournamentName);
+    auto* nameLabel = makeLabel(this, QStringLiteral("nameLabel"), QStringLiteral("Tournament Name"));
+    m_nameField = new QLineEdit(this);
+    m_nameField->setObjectName(QStringLiteral("nameField"));
+    m_nameField->setAccessibleName(QStringLiteral("Tournament name"));
+    nameLabel->setBuddy(m_nameField);
 
-    auto* Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("AT"));
-    Label2->setAlignment(Qt::AlignCenter);
+    auto* atLabel = makeLabel(this, QStringLiteral("atLabel"), QStringLiteral("AT"));
+    atLabel->setAlignment(Qt::AlignCenter);
 
-    auto* Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Tournament Location"));
-    txtLocation = new QLineEdit(this);
-    txtLocation->setObjectName(QStringLiteral("txtLocation"));
-    txtLocation->setAccessibleName(QStringLiteral("Tournament location"));
-    Label3->setBuddy(txtLocation);
+    auto* locationLabel = makeLabel(this, QStringLiteral("locationLabel"), QStringLiteral("Tournament Location"));
+    m_locationField = new QLineEdit(this);
+    m_locationField->setObjectName(QStringLiteral("locationField"));
+    m_locationField->setAccessibleName(QStringLiteral("Tournament location"));
+    locationLabel->setBuddy(m_locationField);
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("# Groups"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setAccessibleName(QStringLiteral("Number of groups"));
-    auto* groupsLayout = new QGridLayout(Frame1);
+    auto* groupCountBox = new QGroupBox(QStringLiteral("# Groups"), this);
+    groupCountBox->setObjectName(QStringLiteral("groupCountBox"));
+    groupCountBox->setAccessibleName(QStringLiteral("Number of groups"));
+    auto* groupsLayout = new QGridLayout(groupCountBox);
     for (int n = 1; n <= kMaxGroups; ++n) {
-        optGroups[n] = makeOption(Frame1, QStringLiteral("optGroups%1").arg(n), QString::number(n),
-                                  n == 1 ? QStringLiteral("1 group") : QStringLiteral("%1 groups").arg(n));
-        groupsLayout->addWidget(optGroups[n], (n - 1) / 4, (n - 1) % 4);
+        m_groupCountButtons[n]
+            = makeOption(groupCountBox, QStringLiteral("groupCountButton%1").arg(n), QString::number(n),
+                         n == 1 ? QStringLiteral("1 group") : QStringLiteral("%1 groups").arg(n));
+        groupsLayout->addWidget(m_groupCountButtons[n], (n - 1) / 4, (n - 1) % 4);
     }
 
-    auto* Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Group Title"));
-    cmbGroupTitle = new QComboBox(this);
-    cmbGroupTitle->setObjectName(QStringLiteral("cmbGroupTitle"));
-    cmbGroupTitle->setAccessibleName(QStringLiteral("Group title"));
-    cmbGroupTitle->addItems(
+    auto* groupTitleLabel = makeLabel(this, QStringLiteral("groupTitleLabel"), QStringLiteral("Group Title"));
+    m_groupTitleBox = new QComboBox(this);
+    m_groupTitleBox->setObjectName(QStringLiteral("groupTitleBox"));
+    m_groupTitleBox->setAccessibleName(QStringLiteral("Group title"));
+    m_groupTitleBox->addItems(
         { QStringLiteral("Division"), QStringLiteral("Group"), QStringLiteral("Pool"), kOtherTitle });
-    Label4->setBuddy(cmbGroupTitle);
+    groupTitleLabel->setBuddy(m_groupTitleBox);
 
-    auto* Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Indicator"));
-    cmbIndicator = new QComboBox(this);
-    cmbIndicator->setObjectName(QStringLiteral("cmbIndicator"));
-    cmbIndicator->setAccessibleName(QStringLiteral("Group labels"));
-    cmbIndicator->addItems(
+    auto* indicatorLabel = makeLabel(this, QStringLiteral("indicatorLabel"), QStringLiteral("Indicator"));
+    m_indicatorBox = new QComboBox(this);
+    m_indicatorBox->setObjectName(QStringLiteral("indicatorBox"));
+    m_indicatorBox->setAccessibleName(QStringLiteral("Group labels"));
+    m_indicatorBox->addItems(
         { QStringLiteral("A, B, C, etc."), QStringLiteral("1, 2, 3, etc."), QStringLiteral("Premier, 1, 2, etc.") });
-    Label5->setBuddy(cmbIndicator);
+    indicatorLabel->setBuddy(m_indicatorBox);
 
     auto* teamsLayout = new QGridLayout;
     for (int n = 1; n <= kMaxGroups; ++n) {
-        Label6[n] = makeLabel(this, QStringLiteral("Label6%1").arg(n), QStringLiteral("# Teams in Group %1").arg(n));
-        txtNoOfTeams[n] = new QLineEdit(this);
-        txtNoOfTeams[n]->setObjectName(QStringLiteral("txtNoOfTeams%1").arg(n));
-        txtNoOfTeams[n]->setAccessibleName(QStringLiteral("Number of teams in group %1").arg(n));
-        txtNoOfTeams[n]->setMaximumWidth(txtNoOfTeams[n]->fontMetrics().horizontalAdvance(u'0') * 8 + 12);
-        Label6[n]->setBuddy(txtNoOfTeams[n]);
+        m_teamCountLabels[n]
+            = makeLabel(this, QStringLiteral("teamCountLabel%1").arg(n), QStringLiteral("# Teams in Group %1").arg(n));
+        m_teamCountFields[n] = new QLineEdit(this);
+        m_teamCountFields[n]->setObjectName(QStringLiteral("teamCountField%1").arg(n));
+        m_teamCountFields[n]->setAccessibleName(QStringLiteral("Number of teams in group %1").arg(n));
+        m_teamCountFields[n]->setMaximumWidth(m_teamCountFields[n]->fontMetrics().horizontalAdvance(u'0') * 8 + 12);
+        m_teamCountLabels[n]->setBuddy(m_teamCountFields[n]);
         // Hidden groups keep their place so that the dialog does not jump when the count changes.
-        keepSpaceWhenHidden(Label6[n]);
-        keepSpaceWhenHidden(txtNoOfTeams[n]);
+        keepSpaceWhenHidden(m_teamCountLabels[n]);
+        keepSpaceWhenHidden(m_teamCountFields[n]);
         const int row = (n - 1) % 4;
         const int column = (n - 1) / 4 * 3;
-        teamsLayout->addWidget(Label6[n], row, column);
-        teamsLayout->addWidget(txtNoOfTeams[n], row, column + 1);
+        teamsLayout->addWidget(m_teamCountLabels[n], row, column);
+        teamsLayout->addWidget(m_teamCountFields[n], row, column + 1);
     }
 
     // Groups 1-4 on the left, 5-8 on the right, kept close together.
     teamsLayout->setColumnMinimumWidth(2, 24);
     teamsLayout->setColumnStretch(5, 1);
 
-    auto* Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("SELECT LEAGUE ORDER RULES"));
-    QFont headingFont = Label7->font();
+    auto* rulesHeadingLabel
+        = makeLabel(this, QStringLiteral("rulesHeadingLabel"), QStringLiteral("SELECT LEAGUE ORDER RULES"));
+    QFont headingFont = rulesHeadingLabel->font();
     headingFont.setBold(true);
-    Label7->setFont(headingFont);
+    rulesHeadingLabel->setFont(headingFont);
 
-    auto* Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Not Selected"));
-    lstRuleList = new QListWidget(this);
-    lstRuleList->setObjectName(QStringLiteral("lstRuleList"));
-    lstRuleList->setAccessibleName(QStringLiteral("Rules not selected"));
-    Label8->setBuddy(lstRuleList);
+    auto* unselectedRulesLabel
+        = makeLabel(this, QStringLiteral("unselectedRulesLabel"), QStringLiteral("Not Selected"));
+    m_unselectedRuleList = new QListWidget(this);
+    m_unselectedRuleList->setObjectName(QStringLiteral("unselectedRuleList"));
+    m_unselectedRuleList->setAccessibleName(QStringLiteral("Rules not selected"));
+    unselectedRulesLabel->setBuddy(m_unselectedRuleList);
 
-    auto* cmdAddRule = makeButton(this, QStringLiteral("cmdAddRule"), QStringLiteral("->"), QStringLiteral("Add rule"));
-    auto* cmdRemoveRule
-        = makeButton(this, QStringLiteral("cmdRemoveRule"), QStringLiteral("<-"), QStringLiteral("Remove rule"));
+    auto* addRuleButton
+        = makeButton(this, QStringLiteral("addRuleButton"), QStringLiteral("->"), QStringLiteral("Add rule"));
+    auto* removeRuleButton
+        = makeButton(this, QStringLiteral("removeRuleButton"), QStringLiteral("<-"), QStringLiteral("Remove rule"));
 
-    auto* Label9 = makeLabel(this, QStringLiteral("Label9"), QStringLiteral("Selected"));
-    lstRules = new QListWidget(this);
-    lstRules->setObjectName(QStringLiteral("lstRules"));
-    lstRules->setAccessibleName(QStringLiteral("Selected rules, most significant first"));
-    Label9->setBuddy(lstRules);
+    auto* selectedRulesLabel = makeLabel(this, QStringLiteral("selectedRulesLabel"), QStringLiteral("Selected"));
+    m_selectedRuleList = new QListWidget(this);
+    m_selectedRuleList->setObjectName(QStringLiteral("selectedRuleList"));
+    m_selectedRuleList->setAccessibleName(QStringLiteral("Selected rules, most significant first"));
+    selectedRulesLabel->setBuddy(m_selectedRuleList);
 
-    auto* cmdMoveUp
-        = makeButton(this, QStringLiteral("cmdMoveUp"), QStringLiteral("Up"), QStringLiteral("Move rule up"));
-    auto* cmdMoveDown
-        = makeButton(this, QStringLiteral("cmdMoveDown"), QStringLiteral("Dn"), QStringLiteral("Move rule down"));
+    auto* moveUpButton
+        = makeButton(this, QStringLiteral("moveUpButton"), QStringLiteral("Up"), QStringLiteral("Move rule up"));
+    auto* moveDownButton
+        = makeButton(this, QStringLiteral("moveDownButton"), QStringLiteral("Dn"), QStringLiteral("Move rule down"));
 
     // Five entries at most: the lists need no more room than that.
-    for (QListWidget* list : { lstRuleList, lstRules }) {
+    for (QListWidget* list : { m_unselectedRuleList, m_selectedRuleList }) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("5. Games Between Teams")) + 30);
         list->setFixedHeight(list->fontMetrics().height() * 6 + 10);
     }
 
-    auto* fraPoints = new QGroupBox(QStringLiteral("Points for Win"), this);
-    fraPoints->setObjectName(QStringLiteral("fraPoints"));
-    fraPoints->setAccessibleName(QStringLiteral("Points for win"));
-    auto* winLayout = new QHBoxLayout(fraPoints);
+    auto* winPointsBox = new QGroupBox(QStringLiteral("Points for Win"), this);
+    winPointsBox->setObjectName(QStringLiteral("winPointsBox"));
+    winPointsBox->setAccessibleName(QStringLiteral("Points for win"));
+    auto* winLayout = new QHBoxLayout(winPointsBox);
     for (int points = 2; points <= 3; ++points) {
-        optPtsForWin[points] = makeOption(fraPoints, QStringLiteral("optPtsForWin%1").arg(points),
-                                          QString::number(points), QStringLiteral("%1 points for a win").arg(points));
-        winLayout->addWidget(optPtsForWin[points]);
+        m_winPointsButtons[points]
+            = makeOption(winPointsBox, QStringLiteral("winPointsButton%1").arg(points), QString::number(points),
+                         QStringLiteral("%1 points for a win").arg(points));
+        winLayout->addWidget(m_winPointsButtons[points]);
     }
 
-    auto* fraPointsForDraw = new QGroupBox(QStringLiteral("Points for Draw"), this);
-    fraPointsForDraw->setObjectName(QStringLiteral("fraPointsForDraw"));
-    fraPointsForDraw->setAccessibleName(QStringLiteral("Points for draw"));
-    auto* drawLayout = new QHBoxLayout(fraPointsForDraw);
+    auto* drawPointsBox = new QGroupBox(QStringLiteral("Points for Draw"), this);
+    drawPointsBox->setObjectName(QStringLiteral("drawPointsBox"));
+    drawPointsBox->setAccessibleName(QStringLiteral("Points for draw"));
+    auto* drawLayout = new QHBoxLayout(drawPointsBox);
     for (int points = 0; points <= 2; ++points) {
-        optPtsForDraw[points] = makeOption(
-            fraPointsForDraw, QStringLiteral("optPtsForDraw%1").arg(points), QString::number(points),
+        m_drawPointsButtons[points] = makeOption(
+            drawPointsBox, QStringLiteral("drawPointsButton%1").arg(points), QString::number(points),
             points == 1 ? QStringLiteral("1 point for a draw") : QStringLiteral("%1 points for a draw").arg(points));
-        drawLayout->addWidget(optPtsForDraw[points]);
+        drawLayout->addWidget(m_drawPointsButtons[points]);
     }
 
-    auto* cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("OK"));
-    cmdOK->setDefault(true);
-    auto* cmdCancel
-        = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    auto* okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    okButton->setDefault(true);
+    auto* cancelButton
+        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
 
     // Layout: the tournament's name and location on top, groups beside their team counts, the
     // rules with their buttons, the points, and the dialog's buttons at the bottom right.
     auto* nameLayout = new QGridLayout;
-    nameLayout->addWidget(Label1, 0, 0);
-    nameLayout->addWidget(txtTournamentName, 0, 1);
-    nameLayout->addWidget(Label2, 1, 1);
-    nameLayout->addWidget(Label3, 2, 0);
-    nameLayout->addWidget(txtLocation, 2, 1);
+    nameLayout->addWidget(nameLabel, 0, 0);
+    nameLayout->addWidget(m_nameField, 0, 1);
+    nameLayout->addWidget(atLabel, 1, 1);
+    nameLayout->addWidget(locationLabel, 2, 0);
+    nameLayout->addWidget(m_locationField, 2, 1);
 
     auto* titleLayout = new QGridLayout;
-    titleLayout->addWidget(Label4, 0, 0);
-    titleLayout->addWidget(cmbGroupTitle, 0, 1);
-    titleLayout->addWidget(Label5, 1, 0);
-    titleLayout->addWidget(cmbIndicator, 1, 1);
+    titleLayout->addWidget(groupTitleLabel, 0, 0);
+    titleLayout->addWidget(m_groupTitleBox, 0, 1);
+    titleLayout->addWidget(indicatorLabel, 1, 0);
+    titleLayout->addWidget(m_indicatorBox, 1, 1);
     titleLayout->setRowStretch(2, 1);
 
     auto* groupsRow = new QHBoxLayout;
-    groupsRow->addWidget(Frame1);
+    groupsRow->addWidget(groupCountBox);
     groupsRow->addLayout(titleLayout);
     groupsRow->addStretch();
 
     auto* addRemoveColumn = new QVBoxLayout;
     addRemoveColumn->addStretch();
-    addRemoveColumn->addWidget(cmdAddRule);
-    addRemoveColumn->addWidget(cmdRemoveRule);
+    addRemoveColumn->addWidget(addRuleButton);
+    addRemoveColumn->addWidget(removeRuleButton);
     addRemoveColumn->addStretch();
 
     auto* upDownColumn = new QVBoxLayout;
     upDownColumn->addStretch();
-    upDownColumn->addWidget(cmdMoveUp);
-    upDownColumn->addWidget(cmdMoveDown);
+    upDownColumn->addWidget(moveUpButton);
+    upDownColumn->addWidget(moveDownButton);
     upDownColumn->addStretch();
 
     auto* rulesLayout = new QGridLayout;
-    rulesLayout->addWidget(Label7, 0, 0, 1, 4, Qt::AlignHCenter);
-    rulesLayout->addWidget(Label8, 1, 0);
-    rulesLayout->addWidget(Label9, 1, 2);
-    rulesLayout->addWidget(lstRuleList, 2, 0);
+    rulesLayout->addWidget(rulesHeadingLabel, 0, 0, 1, 4, Qt::AlignHCenter);
+    rulesLayout->addWidget(unselectedRulesLabel, 1, 0);
+    rulesLayout->addWidget(selectedRulesLabel, 1, 2);
+    rulesLayout->addWidget(m_unselectedRuleList, 2, 0);
     rulesLayout->addLayout(addRemoveColumn, 2, 1);
-    rulesLayout->addWidget(lstRules, 2, 2);
+    rulesLayout->addWidget(m_selectedRuleList, 2, 2);
     rulesLayout->addLayout(upDownColumn, 2, 3);
 
     auto* pointsRow = new QHBoxLayout;
-    pointsRow->addWidget(fraPoints);
-    pointsRow->addWidget(fraPointsForDraw);
+    pointsRow->addWidget(winPointsBox);
+    pointsRow->addWidget(drawPointsBox);
     pointsRow->addStretch();
 
     auto* buttonsRow = new QHBoxLayout;
     buttonsRow->addStretch();
-    buttonsRow->addWidget(cmdOK);
-    buttonsRow->addWidget(cmdCancel);
+    buttonsRow->addWidget(okButton);
+    buttonsRow->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(nameLayout);
@@ -267,90 +273,90 @@ void frmTournamentDetails::buildControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (int n = 1; n <= kMaxGroups; ++n)
-        connect(optGroups[n], &QRadioButton::toggled, this, [this, n](bool checked) {
+        connect(m_groupCountButtons[n], &QRadioButton::toggled, this, [this, n](bool checked) {
             if (checked)
-                optGroups_Click(n);
+                setGroupCount(n);
         });
-    connect(cmbGroupTitle, &QComboBox::activated, this, &frmTournamentDetails::cmbGroupTitle_Click);
-    connect(cmdAddRule, &QPushButton::clicked, this, &frmTournamentDetails::cmdAddRule_Click);
-    connect(cmdRemoveRule, &QPushButton::clicked, this, &frmTournamentDetails::cmdRemoveRule_Click);
-    connect(cmdMoveUp, &QPushButton::clicked, this, &frmTournamentDetails::cmdMoveUp_Click);
-    connect(cmdMoveDown, &QPushButton::clicked, this, &frmTournamentDetails::cmdMoveDown_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmTournamentDetails::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmTournamentDetails::cmdCancel_Click);
+    connect(m_groupTitleBox, &QComboBox::activated, this, &TournamentDetailsDialog::chooseGroupTitle);
+    connect(addRuleButton, &QPushButton::clicked, this, &TournamentDetailsDialog::addRule);
+    connect(removeRuleButton, &QPushButton::clicked, this, &TournamentDetailsDialog::removeRule);
+    connect(moveUpButton, &QPushButton::clicked, this, &TournamentDetailsDialog::moveRuleUp);
+    connect(moveDownButton, &QPushButton::clicked, this, &TournamentDetailsDialog::moveRuleDown);
+    connect(okButton, &QPushButton::clicked, this, &TournamentDetailsDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &TournamentDetailsDialog::cancel);
 }
 
-void frmTournamentDetails::Form_Load()
+void TournamentDetailsDialog::setDefaults()
 {
     Tournament.GroupCount = 1;
-    optGroups[1]->setChecked(true);
-    optPtsForWin[3]->setChecked(true);
-    optPtsForDraw[1]->setChecked(true);
+    m_groupCountButtons[1]->setChecked(true);
+    m_winPointsButtons[3]->setChecked(true);
+    m_drawPointsButtons[1]->setChecked(true);
     for (int n = 1; n <= kMaxGroups; ++n)
-        txtNoOfTeams[n]->setText(QStringLiteral("2"));
-    cmbGroupTitle->setCurrentIndex(0);
-    cmbIndicator->setCurrentIndex(0);
+        m_teamCountFields[n]->setText(QStringLiteral("2"));
+    m_groupTitleBox->setCurrentIndex(0);
+    m_indicatorBox->setCurrentIndex(0);
     for (int n = 2; n <= kMaxGroups; ++n) {
-        Label6[n]->hide();
-        txtNoOfTeams[n]->hide();
+        m_teamCountLabels[n]->hide();
+        m_teamCountFields[n]->hide();
     }
-    lstRules->addItems(defaultRuleOrder());
-    lstRuleList->addItems(defaultUnselectedRules());
+    m_selectedRuleList->addItems(defaultRuleOrder());
+    m_unselectedRuleList->addItems(defaultUnselectedRules());
     adjustSize();
     CenterForm(this);
 }
 
-void frmTournamentDetails::optGroups_Click(int Index)
+void TournamentDetailsDialog::setGroupCount(int count)
 {
-    Tournament.GroupCount = static_cast<qint16>(Index);
+    Tournament.GroupCount = static_cast<qint16>(count);
     for (int n = 1; n <= kMaxGroups; ++n) {
-        Label6[n]->setVisible(n <= Index);
-        txtNoOfTeams[n]->setVisible(n <= Index);
+        m_teamCountLabels[n]->setVisible(n <= count);
+        m_teamCountFields[n]->setVisible(n <= count);
     }
 }
 
-void frmTournamentDetails::cmbGroupTitle_Click()
+void TournamentDetailsDialog::chooseGroupTitle()
 {
-    if (cmbGroupTitle->currentText() != kOtherTitle)
+    if (m_groupTitleBox->currentText() != kOtherTitle)
         return;
     const QString title = Prompts::input(QStringLiteral("Enter New Group Title"), QStringLiteral("New Group Title"))
                               .value_or(QString());
     if (title.isEmpty())
         return;
-    cmbGroupTitle->removeItem(cmbGroupTitle->count() - 1);
-    cmbGroupTitle->addItem(title);
-    cmbGroupTitle->addItem(kOtherTitle);
-    cmbGroupTitle->setCurrentIndex(cmbGroupTitle->count() - 2);
+    m_groupTitleBox->removeItem(m_groupTitleBox->count() - 1);
+    m_groupTitleBox->addItem(title);
+    m_groupTitleBox->addItem(kOtherTitle);
+    m_groupTitleBox->setCurrentIndex(m_groupTitleBox->count() - 2);
 }
 
-void frmTournamentDetails::cmdAddRule_Click()
+void TournamentDetailsDialog::addRule()
 {
-    moveSelectedRule(lstRuleList, lstRules);
+    moveSelectedRule(m_unselectedRuleList, m_selectedRuleList);
 }
 
-void frmTournamentDetails::cmdRemoveRule_Click()
+void TournamentDetailsDialog::removeRule()
 {
-    moveSelectedRule(lstRules, lstRuleList);
+    moveSelectedRule(m_selectedRuleList, m_unselectedRuleList);
 }
 
-void frmTournamentDetails::cmdMoveUp_Click()
+void TournamentDetailsDialog::moveRuleUp()
 {
-    const int row = selectedRow(lstRules);
+    const int row = selectedRow(m_selectedRuleList);
     if (row >= 1)
-        swapRuleWithNeighbour(lstRules, row, row - 1);
+        swapRuleWithNeighbour(m_selectedRuleList, row, row - 1);
 }
 
-void frmTournamentDetails::cmdMoveDown_Click()
+void TournamentDetailsDialog::moveRuleDown()
 {
-    const int row = selectedRow(lstRules);
-    if (row >= 0 && row < lstRules->count() - 1)
-        swapRuleWithNeighbour(lstRules, row, row + 1);
+    const int row = selectedRow(m_selectedRuleList);
+    if (row >= 0 && row < m_selectedRuleList->count() - 1)
+        swapRuleWithNeighbour(m_selectedRuleList, row, row + 1);
 }
 
-bool frmTournamentDetails::storeTeamCounts()
+bool TournamentDetailsDialog::storeTeamCounts()
 {
     for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
-        const TeamCountReading reading = readTeamCount(txtNoOfTeams[n]->text());
+        const TeamCountReading reading = readTeamCount(m_teamCountFields[n]->text());
         switch (reading.status) {
         case TeamCountReading::Status::TooFew:
             Prompts::refuse(QStringLiteral("Must have at least 2 teams in group"), kErrorTitle);
@@ -367,10 +373,10 @@ bool frmTournamentDetails::storeTeamCounts()
     return true;
 }
 
-void frmTournamentDetails::cmdOK_Click()
+void TournamentDetailsDialog::confirm()
 {
-    const QString name = txtTournamentName->text();
-    const QString location = txtLocation->text();
+    const QString name = m_nameField->text();
+    const QString location = m_locationField->text();
     if (name.isEmpty()) {
         Prompts::refuse(QStringLiteral("Must Enter Name of Tournament"), kErrorTitle);
         return;
@@ -379,28 +385,28 @@ void frmTournamentDetails::cmdOK_Click()
         Prompts::refuse(QStringLiteral("Must Enter Tournament Location"), kErrorTitle);
         return;
     }
-    if (lstRules->count() == 0) {
+    if (m_selectedRuleList->count() == 0) {
         Prompts::refuse(QStringLiteral("Must Specify at least 1 Rule"), kErrorTitle);
         return;
     }
 
     QStringList rules;
-    for (int i = 0; i < lstRules->count(); ++i)
-        rules.append(lstRules->item(i)->text());
+    for (int i = 0; i < m_selectedRuleList->count(); ++i)
+        rules.append(m_selectedRuleList->item(i)->text());
     Tournament.RuleCount = static_cast<qint16>(rules.size());
     for (int i = 0; i < rules.size(); ++i)
         Tournament.RuleOrder[i + 1] = ruleCodeOf(rules[i]);
 
-    Tournament.Indicator = static_cast<qint16>(cmbIndicator->currentIndex());
-    Tournament.GroupTitle = cmbGroupTitle->currentText();
+    Tournament.Indicator = static_cast<qint16>(m_indicatorBox->currentIndex());
+    Tournament.GroupTitle = m_groupTitleBox->currentText();
 
     if (!storeTeamCounts())
         return;
 
-    Tournament.PointsForWin = optPtsForWin[2]->isChecked() ? 2 : 3;
-    if (optPtsForDraw[0]->isChecked())
+    Tournament.PointsForWin = m_winPointsButtons[2]->isChecked() ? 2 : 3;
+    if (m_drawPointsButtons[0]->isChecked())
         Tournament.PointsForDraw = 0;
-    else if (optPtsForDraw[1]->isChecked())
+    else if (m_drawPointsButtons[1]->isChecked())
         Tournament.PointsForDraw = 1;
     else
         Tournament.PointsForDraw = 2;
@@ -420,13 +426,13 @@ void frmTournamentDetails::cmdOK_Click()
     accept();
 }
 
-void frmTournamentDetails::cmdCancel_Click()
+void TournamentDetailsDialog::cancel()
 {
     Tournament.GroupCount = 0;
     QDialog::reject();
 }
 
-void frmTournamentDetails::reject()
+void TournamentDetailsDialog::reject()
 {
-    cmdCancel_Click();
+    cancel();
 }

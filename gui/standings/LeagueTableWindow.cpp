@@ -22,46 +22,49 @@ constexpr int kBottomMargin = 120;
 
 } // namespace
 
-frmLeagueTable::frmLeagueTable(const LeagueTable& table, QWidget* parent)
+LeagueTableWindow::LeagueTableWindow(const LeagueTable& table, QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmLeagueTable"));
+    setObjectName(QStringLiteral("leagueTableWindow"));
     setWindowTitle(QStringLiteral("League Table"));
     setModal(true);
     buildControls();
     fillGrid(table);
     fitGridToColumns();
-    Form_Load();
+    CenterForm(this);
+    // The hourglass of the computation ends as soon as the table is there to read.
+    if (QGuiApplication::overrideCursor())
+        QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
 }
 
-void frmLeagueTable::buildControls()
+void LeagueTableWindow::buildControls()
 {
     m_rows = new QStandardItemModel(this);
 
-    DBGrid1 = new QTableView(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setAccessibleName(QStringLiteral("League table"));
-    DBGrid1->setModel(m_rows);
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setWordWrap(false);
-    DBGrid1->setTextElideMode(Qt::ElideNone);
+    m_leagueTableView = new QTableView(this);
+    m_leagueTableView->setObjectName(QStringLiteral("leagueTableView"));
+    m_leagueTableView->setAccessibleName(QStringLiteral("League table"));
+    m_leagueTableView->setModel(m_rows);
+    m_leagueTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_leagueTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_leagueTableView->setWordWrap(false);
+    m_leagueTableView->setTextElideMode(Qt::ElideNone);
     // One line of text per row, so that a whole season's table is seen almost at once.
-    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->setGeometry(0, 0, twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
+    m_leagueTableView->verticalHeader()->setDefaultSectionSize(m_leagueTableView->fontMetrics().height() + 6);
+    m_leagueTableView->setGeometry(0, 0, twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
 
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setAccessibleName(QStringLiteral("Close"));
-    cmdClose->setGeometry(twipsToPixels(kCloseLeft), twipsToPixels(kCloseTop), twipsToPixels(kCloseWidth),
-                          twipsToPixels(kCloseHeight));
-    cmdClose->setDefault(true);
-    connect(cmdClose, &QPushButton::clicked, this, &frmLeagueTable::cmdClose_Click);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    m_closeButton->setGeometry(twipsToPixels(kCloseLeft), twipsToPixels(kCloseTop), twipsToPixels(kCloseWidth),
+                               twipsToPixels(kCloseHeight));
+    m_closeButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(twipsToPixels(kGridWidth), twipsToPixels(kCloseTop + kCloseHeight + kBottomMargin));
 }
 
-void frmLeagueTable::fillGrid(const LeagueTable& table)
+void LeagueTableWindow::fillGrid(const LeagueTable& table)
 {
     m_rows->setColumnCount(int(table.columns.size()));
     m_rows->setHorizontalHeaderLabels(table.columns);
@@ -87,35 +90,22 @@ void frmLeagueTable::fillGrid(const LeagueTable& table)
 
 // Every column as wide as its widest cell or heading, so that no team name is cut; the grid and
 // the window grow when the columns need more than the grid's usual width.
-void frmLeagueTable::fitGridToColumns()
+void LeagueTableWindow::fitGridToColumns()
 {
-    DBGrid1->resizeColumnsToContents();
-    int needed = 2 * DBGrid1->frameWidth() + DBGrid1->verticalHeader()->sizeHint().width();
+    m_leagueTableView->resizeColumnsToContents();
+    int needed = 2 * m_leagueTableView->frameWidth() + m_leagueTableView->verticalHeader()->sizeHint().width();
     for (int column = 0; column < m_rows->columnCount(); ++column)
-        needed += DBGrid1->columnWidth(column);
-    int rowsHeight = DBGrid1->horizontalHeader()->sizeHint().height() + 2 * DBGrid1->frameWidth();
+        needed += m_leagueTableView->columnWidth(column);
+    int rowsHeight = m_leagueTableView->horizontalHeader()->sizeHint().height() + 2 * m_leagueTableView->frameWidth();
     for (int row = 0; row < m_rows->rowCount(); ++row)
-        rowsHeight += DBGrid1->rowHeight(row);
-    if (rowsHeight > DBGrid1->height())
-        needed += DBGrid1->verticalScrollBar()->sizeHint().width();
+        rowsHeight += m_leagueTableView->rowHeight(row);
+    if (rowsHeight > m_leagueTableView->height())
+        needed += m_leagueTableView->verticalScrollBar()->sizeHint().width();
 
-    const int extra = qMax(0, needed - DBGrid1->width());
+    const int extra = qMax(0, needed - m_leagueTableView->width());
     if (extra == 0)
         return;
-    DBGrid1->resize(DBGrid1->width() + extra, DBGrid1->height());
-    cmdClose->move(cmdClose->x() + extra / 2, cmdClose->y());
+    m_leagueTableView->resize(m_leagueTableView->width() + extra, m_leagueTableView->height());
+    m_closeButton->move(m_closeButton->x() + extra / 2, m_closeButton->y());
     setFixedSize(width() + extra, height());
-}
-
-void frmLeagueTable::Form_Load()
-{
-    CenterForm(this);
-    // The hourglass of the computation ends as soon as the table is there to read.
-    if (QGuiApplication::overrideCursor())
-        QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
-}
-
-void frmLeagueTable::cmdClose_Click()
-{
-    accept();
 }

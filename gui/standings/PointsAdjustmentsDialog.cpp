@@ -24,13 +24,13 @@ constexpr int kTableHeight = 3000;
 
 } // namespace
 
-frmPointsAdjustments::frmPointsAdjustments(const QString& groupCaption, const QStringList& teams,
-                                           const PointsAdjustments& adjustments, QWidget* parent)
+PointsAdjustmentsDialog::PointsAdjustmentsDialog(const QString& groupCaption, const QStringList& teams,
+                                                 const PointsAdjustments& adjustments, QWidget* parent)
     : QDialog(parent)
     , m_teams(teams)
     , m_adjustments(adjustments)
 {
-    setObjectName(QStringLiteral("frmPointsAdjustments"));
+    setObjectName(QStringLiteral("pointsAdjustmentsDialog"));
     setWindowTitle(kTitle + QStringLiteral(" - ") + groupCaption);
     setModal(true);
     buildControls();
@@ -39,141 +39,143 @@ frmPointsAdjustments::frmPointsAdjustments(const QString& groupCaption, const QS
     CenterForm(this);
 }
 
-void frmPointsAdjustments::buildControls()
+void PointsAdjustmentsDialog::buildControls()
 {
-    grdAdjustments = new QTableWidget(0, 3, this);
-    grdAdjustments->setObjectName(QStringLiteral("grdAdjustments"));
-    grdAdjustments->setAccessibleName(QStringLiteral("Points adjustments of the group"));
-    grdAdjustments->setHorizontalHeaderLabels(
+    m_adjustmentTable = new QTableWidget(0, 3, this);
+    m_adjustmentTable->setObjectName(QStringLiteral("adjustmentTable"));
+    m_adjustmentTable->setAccessibleName(QStringLiteral("Points adjustments of the group"));
+    m_adjustmentTable->setHorizontalHeaderLabels(
         { QStringLiteral("Team"), QStringLiteral("Points"), QStringLiteral("Reason") });
-    grdAdjustments->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdAdjustments->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdAdjustments->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdAdjustments->horizontalHeader()->setStretchLastSection(true);
-    grdAdjustments->verticalHeader()->hide();
-    grdAdjustments->setMinimumSize(twipsToPixels(kTableWidth), twipsToPixels(kTableHeight));
-    connect(grdAdjustments, &QTableWidget::itemSelectionChanged, this, &frmPointsAdjustments::grdAdjustments_Click);
+    m_adjustmentTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_adjustmentTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_adjustmentTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_adjustmentTable->horizontalHeader()->setStretchLastSection(true);
+    m_adjustmentTable->verticalHeader()->hide();
+    m_adjustmentTable->setMinimumSize(twipsToPixels(kTableWidth), twipsToPixels(kTableHeight));
+    connect(m_adjustmentTable, &QTableWidget::itemSelectionChanged, this,
+            &PointsAdjustmentsDialog::showChosenAdjustment);
 
-    auto* lblTeam = makeLabel(this, QStringLiteral("lblTeam"), QStringLiteral("&Team"));
-    cmbTeam = new QComboBox(this);
-    cmbTeam->setObjectName(QStringLiteral("cmbTeam"));
-    cmbTeam->setAccessibleName(QStringLiteral("Team"));
-    cmbTeam->addItems(m_teams);
-    lblTeam->setBuddy(cmbTeam);
-    connect(cmbTeam, &QComboBox::currentIndexChanged, this, &frmPointsAdjustments::selectChosenTeam);
+    auto* teamLabel = makeLabel(this, QStringLiteral("teamLabel"), QStringLiteral("&Team"));
+    m_teamBox = new QComboBox(this);
+    m_teamBox->setObjectName(QStringLiteral("teamBox"));
+    m_teamBox->setAccessibleName(QStringLiteral("Team"));
+    m_teamBox->addItems(m_teams);
+    teamLabel->setBuddy(m_teamBox);
+    connect(m_teamBox, &QComboBox::currentIndexChanged, this, &PointsAdjustmentsDialog::selectChosenTeam);
 
-    auto* lblPoints = makeLabel(this, QStringLiteral("lblPoints"), QStringLiteral("&Points"));
-    txtPoints = new QSpinBox(this);
-    txtPoints->setObjectName(QStringLiteral("txtPoints"));
-    txtPoints->setAccessibleName(QStringLiteral("Points, negative for a deduction"));
-    txtPoints->setRange(-32768, 32767);
-    lblPoints->setBuddy(txtPoints);
+    auto* pointsLabel = makeLabel(this, QStringLiteral("pointsLabel"), QStringLiteral("&Points"));
+    m_pointsField = new QSpinBox(this);
+    m_pointsField->setObjectName(QStringLiteral("pointsField"));
+    m_pointsField->setAccessibleName(QStringLiteral("Points, negative for a deduction"));
+    m_pointsField->setRange(-32768, 32767);
+    pointsLabel->setBuddy(m_pointsField);
 
-    auto* lblReason = makeLabel(this, QStringLiteral("lblReason"), QStringLiteral("&Reason"));
-    txtReason = makeTextField(this, QStringLiteral("txtReason"), QString(), QStringLiteral("Reason"));
-    lblReason->setBuddy(txtReason);
+    auto* reasonLabel = makeLabel(this, QStringLiteral("reasonLabel"), QStringLiteral("&Reason"));
+    m_reasonField = makeTextField(this, QStringLiteral("reasonField"), QString(), QStringLiteral("Reason"));
+    reasonLabel->setBuddy(m_reasonField);
 
-    auto* cmdAdd = makeButton(this, QStringLiteral("cmdAdd"), QStringLiteral("&Add"), QStringLiteral("Add adjustment"));
-    auto* cmdChange
-        = makeButton(this, QStringLiteral("cmdChange"), QStringLiteral("C&hange"), QStringLiteral("Change adjustment"));
-    auto* cmdRemove
-        = makeButton(this, QStringLiteral("cmdRemove"), QStringLiteral("Re&move"), QStringLiteral("Remove adjustment"));
-    auto* cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"), QStringLiteral("OK"));
-    auto* cmdCancel
-        = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
-    cmdOK->setDefault(true);
+    auto* addButton
+        = makeButton(this, QStringLiteral("addButton"), QStringLiteral("&Add"), QStringLiteral("Add adjustment"));
+    auto* changeButton = makeButton(this, QStringLiteral("changeButton"), QStringLiteral("C&hange"),
+                                    QStringLiteral("Change adjustment"));
+    auto* removeButton = makeButton(this, QStringLiteral("removeButton"), QStringLiteral("Re&move"),
+                                    QStringLiteral("Remove adjustment"));
+    auto* okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    auto* cancelButton
+        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    okButton->setDefault(true);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(lblTeam, 0, 0);
-    fields->addWidget(cmbTeam, 0, 1);
-    fields->addWidget(lblPoints, 0, 2);
-    fields->addWidget(txtPoints, 0, 3);
-    fields->addWidget(lblReason, 1, 0);
-    fields->addWidget(txtReason, 1, 1, 1, 3);
+    fields->addWidget(teamLabel, 0, 0);
+    fields->addWidget(m_teamBox, 0, 1);
+    fields->addWidget(pointsLabel, 0, 2);
+    fields->addWidget(m_pointsField, 0, 3);
+    fields->addWidget(reasonLabel, 1, 0);
+    fields->addWidget(m_reasonField, 1, 1, 1, 3);
     fields->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : { cmdAdd, cmdChange, cmdRemove })
+    for (QPushButton* button : { addButton, changeButton, removeButton })
         buttons->addWidget(button);
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grdAdjustments);
+    layout->addWidget(m_adjustmentTable);
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    connect(cmdAdd, &QPushButton::clicked, this, &frmPointsAdjustments::cmdAdd_Click);
-    connect(cmdChange, &QPushButton::clicked, this, &frmPointsAdjustments::cmdChange_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmPointsAdjustments::cmdRemove_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(addButton, &QPushButton::clicked, this, &PointsAdjustmentsDialog::addAdjustment);
+    connect(changeButton, &QPushButton::clicked, this, &PointsAdjustmentsDialog::changeAdjustment);
+    connect(removeButton, &QPushButton::clicked, this, &PointsAdjustmentsDialog::removeAdjustment);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmPointsAdjustments::showAdjustments(int selected)
+void PointsAdjustmentsDialog::showAdjustments(int selected)
 {
-    const QSignalBlocker quiet(grdAdjustments);
-    grdAdjustments->clearSelection();
-    grdAdjustments->setRowCount(int(m_adjustments.size()));
+    const QSignalBlocker quiet(m_adjustmentTable);
+    m_adjustmentTable->clearSelection();
+    m_adjustmentTable->setRowCount(int(m_adjustments.size()));
     for (int row = 0; row < m_adjustments.size(); ++row) {
         const PointsAdjustment& adjustment = m_adjustments[row];
         auto* points = new QTableWidgetItem(QString::number(adjustment.points));
         points->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grdAdjustments->setItem(row, 0, new QTableWidgetItem(m_teams.value(adjustment.team)));
-        grdAdjustments->setItem(row, 1, points);
-        grdAdjustments->setItem(row, 2, new QTableWidgetItem(adjustment.reason));
+        m_adjustmentTable->setItem(row, 0, new QTableWidgetItem(m_teams.value(adjustment.team)));
+        m_adjustmentTable->setItem(row, 1, points);
+        m_adjustmentTable->setItem(row, 2, new QTableWidgetItem(adjustment.reason));
     }
     if (selected >= 0)
-        grdAdjustments->selectRow(selected);
-    grdAdjustments->resizeColumnToContents(0);
+        m_adjustmentTable->selectRow(selected);
+    m_adjustmentTable->resizeColumnToContents(0);
 }
 
-int frmPointsAdjustments::selectedRow() const
+int PointsAdjustmentsDialog::selectedRow() const
 {
-    const QList<QTableWidgetItem*> selected = grdAdjustments->selectedItems();
+    const QList<QTableWidgetItem*> selected = m_adjustmentTable->selectedItems();
     return selected.isEmpty() ? -1 : selected.first()->row();
 }
 
-void frmPointsAdjustments::selectChosenTeam()
+void PointsAdjustmentsDialog::selectChosenTeam()
 {
     int last = -1;
     for (int row = 0; row < m_adjustments.size(); ++row) {
-        if (m_adjustments[row].team == cmbTeam->currentIndex())
+        if (m_adjustments[row].team == m_teamBox->currentIndex())
             last = row;
     }
     showAdjustments(last);
 }
 
-void frmPointsAdjustments::grdAdjustments_Click()
+void PointsAdjustmentsDialog::showChosenAdjustment()
 {
     const int row = selectedRow();
     if (row < 0)
         return;
     const PointsAdjustment& adjustment = m_adjustments.at(row);
-    const QSignalBlocker quiet(cmbTeam);
-    cmbTeam->setCurrentIndex(adjustment.team);
-    txtPoints->setValue(adjustment.points);
-    txtReason->setText(adjustment.reason);
+    const QSignalBlocker quiet(m_teamBox);
+    m_teamBox->setCurrentIndex(adjustment.team);
+    m_pointsField->setValue(adjustment.points);
+    m_reasonField->setText(adjustment.reason);
 }
 
-std::optional<int> frmPointsAdjustments::typedPoints()
+std::optional<int> PointsAdjustmentsDialog::typedPoints()
 {
-    if (txtPoints->value() == 0) {
+    if (m_pointsField->value() == 0) {
         Prompts::refuse(QStringLiteral("An adjustment of 0 points is none: Remove takes one away."), kTitle);
         return std::nullopt;
     }
-    return txtPoints->value();
+    return m_pointsField->value();
 }
 
-QString frmPointsAdjustments::typedReason() const
+QString PointsAdjustmentsDialog::typedReason() const
 {
     // The file keeps a reason on one line.
-    QString reason = txtReason->text();
+    QString reason = m_reasonField->text();
     return reason.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
-int frmPointsAdjustments::rowToAlter()
+int PointsAdjustmentsDialog::rowToAlter()
 {
-    const int team = cmbTeam->currentIndex();
+    const int team = m_teamBox->currentIndex();
     const int row = selectedRow();
     if (row >= 0 && m_adjustments[row].team == team)
         return row;
@@ -181,39 +183,39 @@ int frmPointsAdjustments::rowToAlter()
                                     [team](const PointsAdjustment& a) { return a.team == team; });
     Prompts::refuse(
         hasAny ? QStringLiteral("Choose the adjustment of %1 to change or remove in the table.")
-                     .arg(cmbTeam->currentText())
-               : QStringLiteral("%1 has no points adjustment to change or remove.").arg(cmbTeam->currentText()),
+                     .arg(m_teamBox->currentText())
+               : QStringLiteral("%1 has no points adjustment to change or remove.").arg(m_teamBox->currentText()),
         kTitle);
     return -1;
 }
 
-bool frmPointsAdjustments::isEntryPending() const
+bool PointsAdjustmentsDialog::isEntryPending() const
 {
-    if (txtPoints->value() == 0 && txtReason->text().isEmpty())
+    if (m_pointsField->value() == 0 && m_reasonField->text().isEmpty())
         return false;
     const int row = selectedRow();
     if (row < 0)
         return true;
     const PointsAdjustment& shown = m_adjustments[row];
-    return !(shown.team == cmbTeam->currentIndex() && shown.points == txtPoints->value()
+    return !(shown.team == m_teamBox->currentIndex() && shown.points == m_pointsField->value()
              && shown.reason == typedReason());
 }
 
-bool frmPointsAdjustments::addTyped()
+bool PointsAdjustmentsDialog::addTyped()
 {
     const std::optional<int> points = typedPoints();
     if (!points)
         return false;
-    showAdjustments(addPointsAdjustment(m_adjustments, cmbTeam->currentIndex(), *points, typedReason()));
+    showAdjustments(addPointsAdjustment(m_adjustments, m_teamBox->currentIndex(), *points, typedReason()));
     return true;
 }
 
-void frmPointsAdjustments::cmdAdd_Click()
+void PointsAdjustmentsDialog::addAdjustment()
 {
     addTyped();
 }
 
-void frmPointsAdjustments::cmdChange_Click()
+void PointsAdjustmentsDialog::changeAdjustment()
 {
     const int row = rowToAlter();
     if (row < 0)
@@ -226,7 +228,7 @@ void frmPointsAdjustments::cmdChange_Click()
     showAdjustments(row);
 }
 
-void frmPointsAdjustments::cmdRemove_Click()
+void PointsAdjustmentsDialog::removeAdjustment()
 {
     const int row = rowToAlter();
     if (row < 0)
@@ -234,11 +236,11 @@ void frmPointsAdjustments::cmdRemove_Click()
     m_adjustments.removeAt(row);
     showAdjustments();
     // Cleared, so that OK does not take what was removed for an entry still to add.
-    txtPoints->setValue(0);
-    txtReason->clear();
+    m_pointsField->setValue(0);
+    m_reasonField->clear();
 }
 
-void frmPointsAdjustments::accept()
+void PointsAdjustmentsDialog::accept()
 {
     // Enter in a field presses OK: what was typed there is added first, not lost.
     if (isEntryPending() && !addTyped())
