@@ -2,7 +2,7 @@
 
 #include "core/records/RecordLines.h"
 #include "core/tournament/Tournament.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -67,7 +67,7 @@ DatePickerDialog::DatePickerDialog(QWidget* parent)
 
     if (CalendarDate.isValid())
         m_calendar->setSelectedDate(CalendarDate);
-    CenterForm(this);
+    centerWindow(this);
 }
 
 void DatePickerDialog::setMessage(const QString& message)

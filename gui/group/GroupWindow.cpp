@@ -160,7 +160,7 @@ void GroupWindow::buildControls()
 
 void GroupWindow::restoreHeightAndDate()
 {
-    const QString stored = ReadSetting(kCompany, kProduct, kFormHeightSetting, QString::number(kMinFormHeight));
+    const QString stored = readSetting(kCompany, kProduct, kFormHeightSetting, QString::number(kMinFormHeight));
     const double height = leadingNumericValue(stored);
     m_loadedHeight = std::isfinite(height) ? static_cast<int>(std::clamp(height, 0.0, double(kMaxFormHeight))) : 0;
     applySizeLimits();
@@ -297,7 +297,7 @@ void GroupWindow::keepOuterSize()
     // Every group window shares the one height; the last one resized wins. Sizes set while the
     // window is still being made are not the user's.
     if (m_shown && outer->isVisible())
-        WriteSetting(kCompany, kProduct, kFormHeightSetting, QString::number(formHeight));
+        writeSetting(kCompany, kProduct, kFormHeightSetting, QString::number(formHeight));
 }
 
 void GroupWindow::showEntryDate()

@@ -1,7 +1,7 @@
 #include "gui/group/ResultEditDialog.h"
 
 #include "core/tournament/Tournament.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 #include "gui/widgets/Twips.h"
@@ -43,7 +43,7 @@ ResultEditDialog::ResultEditDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("Edit Result"));
     setModal(true);
     buildControls();
-    CenterForm(this);
+    centerWindow(this);
 }
 
 QLineEdit* ResultEditDialog::addField(const QString& name, const QString& accessibleName, int left, int top, int width)

@@ -9,7 +9,7 @@
 #include "gui/group/GroupWindow.h"
 #include "gui/main/AboutText.h"
 #include "gui/main/HelpWindow.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Prompts.h"
 
 #include <QCloseEvent>
@@ -171,9 +171,9 @@ void MainWindow::buildMenus()
 void MainWindow::restoreWindowState()
 {
     // Centred first: placing a window would take it out of the maximised state again.
-    CenterForm(this);
+    centerWindow(this);
     bool isNumber = false;
-    const int state = ReadSetting(kCompany, kProduct, kWindowStateSetting, QStringLiteral("0")).toInt(&isNumber);
+    const int state = readSetting(kCompany, kProduct, kWindowStateSetting, QStringLiteral("0")).toInt(&isNumber);
     switch (isNumber ? state : 0) {
     case 1:
         setWindowState(Qt::WindowMinimized);
@@ -375,7 +375,7 @@ bool MainWindow::confirmClose()
 
 void MainWindow::saveWindowState()
 {
-    WriteSetting(kCompany, kProduct, kWindowStateSetting, QString::number(windowStateCode()));
+    writeSetting(kCompany, kProduct, kWindowStateSetting, QString::number(windowStateCode()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

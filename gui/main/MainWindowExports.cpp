@@ -67,7 +67,7 @@ void MainWindow::exportCalendar()
                         kCalendarTitle);
         return;
     }
-    const QString path = ShowSaveDialog(QStringLiteral("Export Calendar ..."),
+    const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
                                         fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
     if (path.isEmpty())
         return;
@@ -94,7 +94,7 @@ void MainWindow::publishWebSite()
         Prompts::refuse(kNoTournament, kPublishTitle);
         return;
     }
-    const QString folder = ShowFolderDialog(QStringLiteral("Publish Web Site ..."));
+    const QString folder = showFolderDialog(QStringLiteral("Publish Web Site ..."));
     if (folder.isEmpty())
         return;
     TournamentData data;

@@ -36,7 +36,7 @@ QString recentFileCaption(int n, const QString& path)
 
 void MainWindow::save()
 {
-    const QString path = ShowSaveDialog(QStringLiteral("Save Tournament ..."), tournamentFilter());
+    const QString path = showSaveDialog(QStringLiteral("Save Tournament ..."), tournamentFilter());
     if (path.isEmpty())
         return;
 
@@ -75,7 +75,7 @@ void MainWindow::save()
 
 void MainWindow::open()
 {
-    const QString path = ShowOpenDialog(tournamentFilter());
+    const QString path = showOpenDialog(tournamentFilter());
     if (!path.isEmpty())
         openTournamentFile(path);
 }

@@ -30,7 +30,7 @@ void MainWindow::importResults()
             kImportTitle);
         return;
     }
-    const QString path = ShowOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
+    const QString path = showOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
                                                      { QStringLiteral("All Files (*)"), QStringLiteral("*") } }),
                                         QStringLiteral("Import Results ..."));
     if (path.isEmpty())

@@ -7,7 +7,7 @@
 #include "core/reports/TaggedReportFile.h"
 #include "core/tournament/Tournament.h"
 #include "gui/widgets/BusyWindow.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
@@ -50,7 +50,7 @@ ReportWindow::ReportWindow(const QString& text, QWidget* parent)
     setWindowTitle(QStringLiteral("Report"));
     setModal(true);
     buildControls();
-    CenterForm(this);
+    centerWindow(this);
     m_reportText->moveCursor(QTextCursor::Start);
     m_closeButton->setFocus();
 }
@@ -94,7 +94,7 @@ void ReportWindow::buildControls()
 
 QString ReportWindow::askSavePath(const QString& description, const QString& pattern)
 {
-    const QString path = ShowSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
+    const QString path = showSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
     if (path.isEmpty())
         return QString();
     // Yes would replace the old file, so Enter answers No.

@@ -3,7 +3,7 @@
 #include "core/common/Limits.h"
 #include "core/setup/TournamentSetup.h"
 #include "core/tournament/Tournament.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 
@@ -303,7 +303,7 @@ void TournamentDetailsDialog::setDefaults()
     m_selectedRuleList->addItems(defaultRuleOrder());
     m_unselectedRuleList->addItems(defaultUnselectedRules());
     adjustSize();
-    CenterForm(this);
+    centerWindow(this);
 }
 
 void TournamentDetailsDialog::setGroupCount(int count)

@@ -1,6 +1,6 @@
 #include "gui/standings/LeagueTableWindow.h"
 
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Twips.h"
 
 #include <QGuiApplication>
@@ -31,7 +31,7 @@ LeagueTableWindow::LeagueTableWindow(const LeagueTable& table, QWidget* parent)
     buildControls();
     fillGrid(table);
     fitGridToColumns();
-    CenterForm(this);
+    centerWindow(this);
     // The hourglass of the computation ends as soon as the table is there to read.
     if (QGuiApplication::overrideCursor())
         QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);

@@ -1,6 +1,6 @@
 #include "gui/standings/PointsAdjustmentsDialog.h"
 
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 #include "gui/widgets/Twips.h"
@@ -36,7 +36,7 @@ PointsAdjustmentsDialog::PointsAdjustmentsDialog(const QString& groupCaption, co
     buildControls();
     selectChosenTeam();
     adjustSize(); // centred at its final size
-    CenterForm(this);
+    centerWindow(this);
 }
 
 void PointsAdjustmentsDialog::buildControls()

@@ -136,7 +136,7 @@ private slots:
     // control has a name for screen readers and lies inside the window.
     void sharesItsHeight()
     {
-        WriteSetting(kCompany, kProduct, "Form Height", "tall");
+        writeSetting(kCompany, kProduct, "Form Height", "tall");
         MainWindow main;
         main.show();
         const auto frame = [&main](int group) {
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(frame(2)->size(), twips(6435, 6000));
         frame(2)->resize(twips(6435, 3000));
         QCOMPARE(frame(2)->size(), twips(6435, 4890));
-        QCOMPARE(ReadSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
+        QCOMPARE(readSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
         GroupWindow* inner = main.groupWindow(2);
         for (const QWidget* control : inner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));

@@ -174,12 +174,12 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(bool, maximised);
-        WriteSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
+        writeSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
         MainWindow window;
         QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
         QVERIFY(window.close());
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
     }
 
     // A group window lives as long as its tournament; the window list activates one, and Cascade leaves
@@ -211,7 +211,7 @@ private slots:
     void startsReady()
     {
         const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
         QCOMPARE(DatabaseName, database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(!action("saveAction")->isEnabled());
@@ -349,7 +349,7 @@ private slots:
             QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
         const bool exited = command == QLatin1String("exitAction") && answer == Unsaved::Yes;
         QCOMPARE(m_window->isVisible(), !exited);
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
         if (closed)
             verifyState(0, false, true, 0, QStringLiteral("Tabulon"));
         else
