@@ -1,4 +1,4 @@
-#include "gui/main/frmMain.h"
+#include "gui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     describeArguments(parser);
     parser.process(app);
 
-    frmMain window;
+    MainWindow window;
     window.show();
     // A file opened from the desktop or the terminal takes File > Open's path; one that cannot be
     // read leaves the program running with no tournament.

@@ -1,7 +1,7 @@
 #include "WidgetBenchmarkMain.h"
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
-#include "gui/group/frmGroup.h"
+#include "gui/group/GroupWindow.h"
 
 #include <QApplication>
 #include <QListView>
@@ -41,7 +41,7 @@ QStringList fullGroupLines()
     return lines;
 }
 
-// RefreshList's work without the window: every display line rebuilt from its stored line.
+// refreshList's work without the window: every display line rebuilt from its stored line.
 void BM_BuildDisplayLines(benchmark::State& state)
 {
     const QStringList stored = fullGroupLines();
@@ -58,11 +58,11 @@ BENCHMARK(BM_BuildDisplayLines)->Unit(benchmark::kMillisecond);
 // where a newly added item appears.
 void BM_FillDisplayList(benchmark::State& state)
 {
-    frmGroup group;
+    GroupWindow group;
     group.setTeams(teamNames());
     group.show();
     QApplication::processEvents();
-    auto* view = group.findChild<QListView*>(QStringLiteral("lstResults"));
+    auto* view = group.findChild<QListView*>(QStringLiteral("resultList"));
     auto* model = qobject_cast<QStringListModel*>(view->model());
     const QStringList shown = buildDisplayLines(fullGroupLines(), teamNames());
     for (auto _ : state) {
@@ -76,17 +76,17 @@ void BM_FillDisplayList(benchmark::State& state)
 }
 BENCHMARK(BM_FillDisplayList)->Unit(benchmark::kMillisecond);
 
-// The whole of RefreshList on a shown window: rebuilding and filling, then painting.
+// The whole of refreshList on a shown window: rebuilding and filling, then painting.
 void BM_RefreshListShown(benchmark::State& state)
 {
-    frmGroup group;
+    GroupWindow group;
     group.setTeams(teamNames());
     group.setStoredLines(fullGroupLines());
     group.show();
     QApplication::processEvents();
-    auto* view = group.findChild<QListView*>(QStringLiteral("lstResults"));
+    auto* view = group.findChild<QListView*>(QStringLiteral("resultList"));
     for (auto _ : state) {
-        group.RefreshList();
+        group.refreshList();
         view->scrollToBottom();
         view->viewport()->repaint();
     }

@@ -5,7 +5,7 @@
 #include "core/records/RecordLines.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ResultsReport.h"
-#include "gui/reports/frmReport.h"
+#include "gui/reports/ReportWindow.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -68,7 +68,7 @@ void BM_ResultsReportShown(benchmark::State& state)
     const LeagueTable table = leagueTable();
     for (auto _ : state) {
         const Report report = buildResultsReport(kHeading, lines, table);
-        frmReport window(report.text);
+        ReportWindow window(report.text);
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());

@@ -15,7 +15,7 @@ QString trimBlanks(QStringView text)
 
 } // namespace
 
-QString ExtractField(const QString& line, int n)
+QString extractField(const QString& line, int n)
 {
     if (n < 1)
         return kNoData;

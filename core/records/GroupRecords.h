@@ -82,7 +82,7 @@ private:
     void appendItem(const QString& storedLine, const QString& displayLine);
 
     QStringList m_teams;   // team-number order: record lines refer to teams by position
-    QStringList m_stored;  // lstResultFile
-    QStringList m_display; // lstResults
+    QStringList m_stored;  // as the file holds them
+    QStringList m_display; // as the group window lists them
     PointsAdjustments m_adjustments;
 };

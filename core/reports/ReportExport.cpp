@@ -58,8 +58,8 @@ QString joinedFields(const QString& line, int from, int to)
 TaggedItem matchOf(const QString& line)
 {
     const int halfTime = qMax(3, int(line.count(u',')));
-    return { false, QString(), joinedFields(line, 2, halfTime - 1), ExtractField(line, halfTime),
-             ExtractField(line, halfTime + 1) };
+    return { false, QString(), joinedFields(line, 2, halfTime - 1), extractField(line, halfTime),
+             extractField(line, halfTime + 1) };
 }
 
 // The number of fields a league row's name spans: all but the seven figures at the end.
@@ -78,7 +78,7 @@ QStringList leagueRowOf(const QString& line)
     const int nameFields = leagueNameFields(line);
     QStringList fields { joinedFields(line, 1, nameFields) };
     for (int n = nameFields + 1; n <= nameFields + kLeagueFigures; ++n)
-        fields.append(ExtractField(line, n));
+        fields.append(extractField(line, n));
     return fields;
 }
 
@@ -104,7 +104,7 @@ TaggedReport readTagged(const QStringList& lines)
     while (next < lines.size() && !last.startsWith(QLatin1String("LEAGUE"))) {
         last = lines[next++];
         if (last.startsWith(QLatin1String("FIXDATE")))
-            report.items.append({ true, ExtractField(last, 2), {}, {}, {} });
+            report.items.append({ true, extractField(last, 2), {}, {}, {} });
         else if (last.startsWith(QLatin1String("RESULT")))
             report.items.append(matchOf(last));
     }
@@ -112,7 +112,7 @@ TaggedReport readTagged(const QStringList& lines)
         report.hasLeague = true;
         const QString header = lines[next++];
         for (int n = 2; n <= 8; ++n)
-            report.header.append(ExtractField(header, n));
+            report.header.append(extractField(header, n));
         for (; next < lines.size() && lines[next] != kAdjustmentsHeading; ++next) {
             report.rows.append(leagueRowOf(lines[next]));
             report.rowNames.append(leagueRowName(lines[next]));

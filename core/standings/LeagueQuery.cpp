@@ -1,17 +1,19 @@
 #include "core/standings/LeagueQuery.h"
 
+#include "core/tournament/TournamentSettings.h"
+
 namespace {
 
 QString orderClause(int ruleCode)
 {
-    switch (ruleCode) {
-    case 1:
+    switch (LeagueRule(ruleCode)) {
+    case LeagueRule::Points:
         return QStringLiteral("[Pts] DESC");
-    case 2:
+    case LeagueRule::GoalDifference:
         return QStringLiteral("[Diff] DESC");
-    case 3:
+    case LeagueRule::GoalsScored:
         return QStringLiteral("[For] DESC");
-    case 4:
+    case LeagueRule::GamesWon:
         return QStringLiteral("[Won] DESC");
     default:
         return QString();
@@ -35,13 +37,13 @@ LeagueQuery buildLeagueQuery(const QList<int>& ruleOrder)
     query.text = kLeagueQueryFixedText;
     bool anyClause = false;
     for (int code : ruleOrder) {
-        if (code == 5) {
+        if (LeagueRule(code) == LeagueRule::GamesBetweenTeams) {
             query.headToHead = true;
             continue;
         }
-        if (code == 6) {
+        if (LeagueRule(code) == LeagueRule::HeadToHeadTable) {
             query.headToHeadTable = true;
-            query.rulesBeforeTable = ruleOrder.mid(0, ruleOrder.indexOf(6));
+            query.rulesBeforeTable = ruleOrder.mid(0, ruleOrder.indexOf(int(LeagueRule::HeadToHeadTable)));
             continue;
         }
         const QString clause = orderClause(code);

@@ -1,5 +1,7 @@
 #include "core/standings/LeagueRow.h"
 
+#include "core/tournament/TournamentSettings.h"
+
 QVariant leagueRowValue(const LeagueRow& row, const QString& column)
 {
     if (column == QLatin1String("Competitors Name"))
@@ -23,14 +25,14 @@ QVariant leagueRowValue(const LeagueRow& row, const QString& column)
 
 std::optional<qint64> ruleFigure(const LeagueRow& row, int ruleCode)
 {
-    switch (ruleCode) {
-    case 1:
+    switch (LeagueRule(ruleCode)) {
+    case LeagueRule::Points:
         return row.pts;
-    case 2:
+    case LeagueRule::GoalDifference:
         return row.diff;
-    case 3:
+    case LeagueRule::GoalsScored:
         return row.goalsFor;
-    case 4:
+    case LeagueRule::GamesWon:
         return row.won;
     default:
         return std::nullopt;

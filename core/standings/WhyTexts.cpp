@@ -1,6 +1,7 @@
 #include "core/standings/WhyTexts.h"
 
 #include "core/standings/HeadToHead.h"
+#include "core/tournament/TournamentSettings.h"
 
 #include <limits>
 #include <optional>
@@ -22,12 +23,12 @@ QString counted(qint64 value, const QString& one, const QString& many)
 
 QString levelPhrase(int ruleCode, qint64 value)
 {
-    switch (ruleCode) {
-    case 1:
+    switch (LeagueRule(ruleCode)) {
+    case LeagueRule::Points:
         return counted(value, QStringLiteral("point"), QStringLiteral("points"));
-    case 2:
+    case LeagueRule::GoalDifference:
         return QStringLiteral("goal difference %1").arg(value);
-    case 3:
+    case LeagueRule::GoalsScored:
         return counted(value, QStringLiteral("goal scored"), QStringLiteral("goals scored"));
     default:
         return counted(value, QStringLiteral("game won"), QStringLiteral("games won"));
@@ -36,12 +37,12 @@ QString levelPhrase(int ruleCode, qint64 value)
 
 QString separatingRule(int ruleCode)
 {
-    switch (ruleCode) {
-    case 1:
+    switch (LeagueRule(ruleCode)) {
+    case LeagueRule::Points:
         return QStringLiteral("points");
-    case 2:
+    case LeagueRule::GoalDifference:
         return QStringLiteral("goal difference");
-    case 3:
+    case LeagueRule::GoalsScored:
         return QStringLiteral("goals scored");
     default:
         return QStringLiteral("games won");
@@ -102,12 +103,12 @@ QString whyBelow(const LeagueRow& upper, const LeagueRow& lower, const QList<int
                                : QStringLiteral("level on %1; %2").arg(level.join(QStringLiteral(", ")), separation);
     };
     for (const int code : ruleOrder) {
-        if (code == 5) {
+        if (LeagueRule(code) == LeagueRule::GamesBetweenTeams) {
             if (upperWonGame)
                 return withLevel(QStringLiteral("lost the last deciding game between them"));
             continue;
         }
-        if (code == 6) {
+        if (LeagueRule(code) == LeagueRule::HeadToHeadTable) {
             if (const std::optional<Separation> apart = tableSeparation(stages, upper.teamNumber, lower.teamNumber))
                 return withLevel(
                     QStringLiteral("%1 %2 against %3").arg(apart->rule).arg(apart->lower).arg(apart->upper));
@@ -131,7 +132,9 @@ QString whyBelow(const LeagueRow& upper, const LeagueRow& lower, const QList<int
 QStringList whyTexts(const QVector<LeagueRow>& rows, const QList<int>& ruleOrder, const HeadToHeadStages& stages,
                      const QStringList& displayLines)
 {
-    const QVector<bool> won = ruleOrder.contains(5) ? upperWonLastGame(rows, displayLines) : QVector<bool>(rows.size());
+    const QVector<bool> won = ruleOrder.contains(int(LeagueRule::GamesBetweenTeams))
+        ? upperWonLastGame(rows, displayLines)
+        : QVector<bool>(rows.size());
     QStringList texts;
     texts.reserve(rows.size());
     for (int i = 0; i < rows.size(); ++i)

@@ -29,7 +29,7 @@ QString defaultDatabasePath(const ProgramFolders& program, const QString& userDa
 
 QString settleDatabaseName(const ProgramFolders& program, const QString& userDataFolder)
 {
-    if (ReadSetting(kCompany, kProduct, kDatabaseNameSetting, QString()).isEmpty())
-        WriteSetting(kCompany, kProduct, kDatabaseNameSetting, defaultDatabasePath(program, userDataFolder));
-    return ReadSetting(kCompany, kProduct, kDatabaseNameSetting, QDir(program.data).filePath(kTempDatabaseFileName));
+    if (readSetting(kCompany, kProduct, kDatabaseNameSetting, QString()).isEmpty())
+        writeSetting(kCompany, kProduct, kDatabaseNameSetting, defaultDatabasePath(program, userDataFolder));
+    return readSetting(kCompany, kProduct, kDatabaseNameSetting, QDir(program.data).filePath(kTempDatabaseFileName));
 }

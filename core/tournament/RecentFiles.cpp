@@ -12,7 +12,7 @@ QString settingName(int n)
 void storeRecentFiles(const QStringList& paths)
 {
     for (int n = 1; n <= kRecentFileCount; ++n)
-        WriteSetting(kCompany, kProduct, settingName(n), paths.value(n - 1));
+        writeSetting(kCompany, kProduct, settingName(n), paths.value(n - 1));
 }
 
 } // namespace
@@ -21,7 +21,7 @@ QStringList recentFiles()
 {
     QStringList paths;
     for (int n = 1; n <= kRecentFileCount; ++n) {
-        const QString path = ReadSetting(kCompany, kProduct, settingName(n), QString());
+        const QString path = readSetting(kCompany, kProduct, settingName(n), QString());
         if (!path.isEmpty() && !paths.contains(path))
             paths.append(path);
     }

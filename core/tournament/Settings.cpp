@@ -27,7 +27,7 @@ QString cutAtNul(const QString& text)
     return result;
 }
 
-QString ReadSetting(const QString& company, const QString& product, const QString& valueName,
+QString readSetting(const QString& company, const QString& product, const QString& valueName,
                     const QString& defaultValue)
 {
     if (company.isEmpty() || product.isEmpty())
@@ -42,7 +42,7 @@ QString ReadSetting(const QString& company, const QString& product, const QStrin
     return cutAtNul(value.toString() + QChar(u'\0'));
 }
 
-void WriteSetting(const QString& company, const QString& product, const QString& valueName, const QString& text)
+void writeSetting(const QString& company, const QString& product, const QString& valueName, const QString& text)
 {
     if (company.isEmpty() || product.isEmpty())
         return;

@@ -6,9 +6,9 @@
 // `company` and the application `product` (on Linux ~/.config/<company>/<product>.conf).
 // Failures are silent: a value that cannot be read, or is not text, reads as `defaultValue`;
 // a write that fails is simply lost.
-QString ReadSetting(const QString& company, const QString& product, const QString& valueName,
+QString readSetting(const QString& company, const QString& product, const QString& valueName,
                     const QString& defaultValue);
-void WriteSetting(const QString& company, const QString& product, const QString& valueName, const QString& text);
+void writeSetting(const QString& company, const QString& product, const QString& valueName, const QString& text);
 
 // Blanks removed at both ends, then everything from the first NUL on dropped.
 QString cutAtNul(const QString& text);

@@ -6,6 +6,16 @@
 #include <QString>
 #include <array>
 
+// The league-order rules by the codes a tournament file stores for them.
+enum class LeagueRule {
+    Points = 1,
+    GoalDifference = 2,
+    GoalsScored = 3,
+    GamesWon = 4,
+    GamesBetweenTeams = 5,
+    HeadToHeadTable = 6,
+};
+
 // What a tournament is set up with, as the file holds it and the program keeps it while it is open.
 struct TournamentSettings
 {

@@ -10,18 +10,18 @@
 HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Tabulon Help"));
     resize(720, 640);
 
     m_browser = new QTextBrowser(this);
-    m_browser->setObjectName(QStringLiteral("txtHelp"));
+    m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setAccessibleName(QStringLiteral("User guide"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(QUrl::fromLocalFile(guidePath));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeButton"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 

@@ -65,29 +65,29 @@ QString runDialog(Prompts::FileRequest::Mode mode, const QString& title, const Q
     request.title = title;
     request.filter = qtFileFilter(filter);
     // An installed program's folder is a system folder: start where the user last kept a file.
-    request.startFolder = ReadSetting(kCompany, kProduct, kLastFolderSetting,
+    request.startFolder = readSetting(kCompany, kProduct, kLastFolderSetting,
                                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString path = Prompts::file(request);
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (!path.isEmpty() && folder.isDir())
-        WriteSetting(kCompany, kProduct, kLastFolderSetting, folder.absoluteFilePath());
+        writeSetting(kCompany, kProduct, kLastFolderSetting, folder.absoluteFilePath());
     return path;
 }
 
 } // namespace
 
-QString ShowOpenDialog(const QString& filter, const QString& title)
+QString showOpenDialog(const QString& filter, const QString& title)
 {
     return runDialog(Prompts::FileRequest::Mode::Open, title, filter);
 }
 
-QString ShowSaveDialog(const QString& title, const QString& filter)
+QString showSaveDialog(const QString& title, const QString& filter)
 {
     // A name typed without an extension gets the filter's, or the open dialog would hide the file.
     return withExtension(runDialog(Prompts::FileRequest::Mode::Save, title, filter), firstExtension(filter));
 }
 
-QString ShowFolderDialog(const QString& title)
+QString showFolderDialog(const QString& title)
 {
     return runDialog(Prompts::FileRequest::Mode::Folder, title, QString());
 }

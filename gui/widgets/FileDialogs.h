@@ -19,7 +19,7 @@ QString withExtension(const QString& path, const QString& extension);
 // documents folder the first time), never ask about overwriting (the callers do), and answer ""
 // on cancel. A name typed in the save dialog without an extension gets the filter's first one.
 inline const QString kOpenDialogTitle = QStringLiteral("Open Tournament ... ");
-QString ShowOpenDialog(const QString& filter, const QString& title = kOpenDialogTitle);
-QString ShowSaveDialog(const QString& title, const QString& filter);
+QString showOpenDialog(const QString& filter, const QString& title = kOpenDialogTitle);
+QString showSaveDialog(const QString& title, const QString& filter);
 // A folder, chosen or made in the dialog, from the same start; "" on cancel.
-QString ShowFolderDialog(const QString& title);
+QString showFolderDialog(const QString& title);

@@ -169,7 +169,7 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         const QStringList args = commandLine.split(u' ', Qt::SkipEmptyParts);
-        WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), database);
+        writeSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), database);
         QString outText;
         QString errText;
         QTextStream outStream(&outText);
@@ -233,7 +233,7 @@ private slots:
             QTextStream errStream(stderr);
             return runCli(args, outStream, errStream) == 0 ? (outStream.flush(), outText) : QString();
         };
-        WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), file("TempDB.mdb"));
+        writeSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), file("TempDB.mdb"));
         const QString trn = file("season.trn");
         QVERIFY(
             !run({ "new", trn, "--name", season, "--location", "home", "--rules", rules, base + ".csv" }).isEmpty());

@@ -223,7 +223,7 @@ private slots:
             QSettings store(QSettings::NativeFormat, QSettings::UserScope, kCompany, kProduct);
             store.setValue(QStringLiteral("Value"), stored);
         }
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Value"), QStringLiteral("fallback")), expected);
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Value"), QStringLiteral("fallback")), expected);
     }
 
     void unwritableStoreFailsSilently()
@@ -231,8 +231,8 @@ private slots:
         TemporarySettings settings;
         // The settings file's place is taken by a folder, so it can be neither read nor written.
         QVERIFY(QDir().mkpath(settings.file()));
-        WriteSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("6000"));
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("4890")),
+        writeSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("6000"));
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("4890")),
                  QStringLiteral("4890"));
     }
 
@@ -266,10 +266,10 @@ private slots:
         QVERIFY(QDir().mkpath(path("program")));
         QVERIFY(QFile(path("file")).open(QIODevice::WriteOnly)); // closed again at once
         if (settingStored)
-            WriteSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), storedName);
+            writeSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), storedName);
 
         QCOMPARE(settleDatabaseName({ programFolder, installed }, path("user/Tabulon")), expected);
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
         QCOMPARE(QFileInfo::exists(path("user/Tabulon")), expected.startsWith(path("user")));
     }
 
@@ -381,7 +381,7 @@ private slots:
         QFETCH(QString, line);
         QFETCH(int, n);
         QFETCH(QString, expected);
-        QCOMPARE(ExtractField(line, n), expected);
+        QCOMPARE(extractField(line, n), expected);
     }
 };
 

@@ -8,26 +8,24 @@ class QLabel;
 // Picks one date. The caller puts the starting date into CalendarDate and reads CalendarDate
 // once the dialog has closed: the chosen date after OK, calendarCancelDate() after Cancel
 // (also when the dialog is closed any other way).
-class frmCalendar : public QDialog
+class DatePickerDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmCalendar(QWidget* parent = nullptr);
+    explicit DatePickerDialog(QWidget* parent = nullptr);
 
-    // The text of lblMessage, for example "Select the start date".
+    // The text of m_messageLabel, for example "Select the start date".
     void setMessage(const QString& message);
 
 public slots:
-    void cmdOK_Click();
-    void cmdCancel_Click();
+    void confirm();
+    void cancel();
 
 protected:
     void reject() override;
 
 private:
-    void Form_Load();
-
-    QCalendarWidget* Cal = nullptr;
-    QLabel* lblMessage = nullptr;
+    QCalendarWidget* m_calendar = nullptr;
+    QLabel* m_messageLabel = nullptr;
 };

@@ -17,20 +17,20 @@ class QTimer;
 // One group of the open tournament: its team list, its stored record lines and their display
 // lines, the entry of fixtures and results, and the buttons that start the group's other work.
 // It lives as a child window of the main window; the user cannot close it alone.
-class frmGroup : public QWidget
+class GroupWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmGroup(QWidget* parent = nullptr);
-    ~frmGroup() override;
+    explicit GroupWindow(QWidget* parent = nullptr);
+    ~GroupWindow() override;
 
     // The group's number, 1..8, as decimal text.
     QString tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
 
-    // What the window holds and shows: the teams (lstTeams), the stored record lines
-    // (lstResultFile) and the display lines (lstResults).
+    // What the window holds and shows: the teams (m_teamList), the stored record lines and the
+    // display lines (m_resultList).
     const GroupRecords& records() const { return m_records; }
     const QStringList& teams() const { return m_records.teams(); }
     const QStringList& storedLines() const { return m_records.storedLines(); }
@@ -47,28 +47,28 @@ public:
     void selectResult(int position);
 
     // Rebuilds every display line from the stored lines; the selection is lost.
-    void RefreshList();
+    void refreshList();
 
     // Shows the group's league table.
-    void PopulateResults();
+    void showStandings();
 
 public slots:
-    void cmdHome_Click();
-    void cmdAway_Click();
-    void lstTeams_DblClick();
-    void cmdCalendar_Click();
-    void cmdAddFixture_Click();
-    void cmdAddResult_Click();
-    void cmdClear_Click();
-    void cmdDelete_Click();
-    void cmdEdit_Click();
-    void cmdEditResult_Click();
-    void cmdEditDate_Click();
-    void cmdSortFixtures_Click();
-    void cmdLeagueTable_Click();
-    void cmdReport_Click();
-    void cmdFixtureList_Click();
-    void lstResults_DblClick();
+    void chooseHomeTeam();
+    void chooseAwayTeam();
+    void chooseTeam();
+    void pickEntryDate();
+    void addFixture();
+    void addResult();
+    void clearEntry();
+    void deleteResult();
+    void editTeamName();
+    void editResult();
+    void editDate();
+    void sortFixtures();
+    void showLeagueTable();
+    void showResultsReport();
+    void showFixtureList();
+    void editChosenResult();
 
 protected:
     bool event(QEvent* event) override;
@@ -77,17 +77,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:
-    void Timer1_Timer();
+    void stepDate();
 
 private:
     void buildControls();
-    void Form_Load();
-    void Form_Resize();
+    void restoreHeightAndDate();
+    void keepOuterSize();
     void showEntryDate();
     void moveEntryDate(bool forward);
-    void cmdDateMinus_MouseDown();
-    void cmdDatePlus_MouseDown();
-    void cmdDate_MouseUp();
+    void startSteppingBack();
+    void startSteppingForward();
+    void stopStepping();
 
     // The window whose outer size the layout rules speak of: the subwindow frame inside the main
     // window, or this widget when it stands alone.
@@ -111,42 +111,42 @@ private:
 
     QStringListModel* m_teamsModel = nullptr;
     QStringListModel* m_resultsModel = nullptr;
-    QListView* lstTeams = nullptr;
-    QListView* lstResults = nullptr;
+    QListView* m_teamList = nullptr;
+    QListView* m_resultList = nullptr;
 
-    QLabel* Label2 = nullptr;
-    QLineEdit* txtDate = nullptr;
-    QPushButton* cmdCalendar = nullptr;
-    QPushButton* cmdDatePlus = nullptr;
-    QPushButton* cmdDateMinus = nullptr;
-    QPushButton* cmdEdit = nullptr;
-    QPushButton* cmdHome = nullptr;
-    QPushButton* cmdAway = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QLabel* lblTeams = nullptr;
-    QLabel* lblHT = nullptr;
-    QLabel* lblFT = nullptr;
-    QLineEdit* txtHome = nullptr;
-    QLineEdit* txtHomeHT = nullptr;
-    QLineEdit* txtHomeScore = nullptr;
-    QLabel* lblVersus = nullptr;
-    QLineEdit* txtAway = nullptr;
-    QLineEdit* txtAwayHT = nullptr;
-    QLineEdit* txtAwayScore = nullptr;
-    QPushButton* cmdAddFixture = nullptr;
-    QPushButton* cmdAddResult = nullptr;
-    QPushButton* cmdLeagueTable = nullptr;
-    QPushButton* cmdReport = nullptr;
-    QPushButton* cmdFixtureList = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdEditResult = nullptr;
-    QPushButton* cmdEditDate = nullptr;
-    QPushButton* cmdSortFixtures = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* m_dateLabel = nullptr;
+    QLineEdit* m_entryDateField = nullptr;
+    QPushButton* m_calendarButton = nullptr;
+    QPushButton* m_nextDateButton = nullptr;
+    QPushButton* m_previousDateButton = nullptr;
+    QPushButton* m_editNameButton = nullptr;
+    QPushButton* m_homeButton = nullptr;
+    QPushButton* m_awayButton = nullptr;
+    QPushButton* m_clearButton = nullptr;
+    QLabel* m_teamsLabel = nullptr;
+    QLabel* m_halfTimeLabel = nullptr;
+    QLabel* m_fullTimeLabel = nullptr;
+    QLineEdit* m_homeTeamField = nullptr;
+    QLineEdit* m_homeHalfTimeField = nullptr;
+    QLineEdit* m_homeFullTimeField = nullptr;
+    QLabel* m_versusLabel = nullptr;
+    QLineEdit* m_awayTeamField = nullptr;
+    QLineEdit* m_awayHalfTimeField = nullptr;
+    QLineEdit* m_awayFullTimeField = nullptr;
+    QPushButton* m_addFixtureButton = nullptr;
+    QPushButton* m_addResultButton = nullptr;
+    QPushButton* m_leagueTableButton = nullptr;
+    QPushButton* m_resultsReportButton = nullptr;
+    QPushButton* m_fixtureListButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_editResultButton = nullptr;
+    QPushButton* m_editDateButton = nullptr;
+    QPushButton* m_sortButton = nullptr;
+    QTimer* m_dateRepeatTimer = nullptr;
 
-    QDate dEntryDate;
-    qint16 iHomeTeam = 0;
-    qint16 iAwayTeam = 0;
+    QDate m_entryDate;
+    qint16 m_homeTeam = 0;
+    qint16 m_awayTeam = 0;
     int m_loadedHeight = 0; // twips, from the shared "Form Height" setting
     bool m_shown = false;
     bool m_placing = false;

@@ -6,9 +6,9 @@
 #include "core/schedule/BalancedSchedule.h"
 #include "core/schedule/FixtureGeneration.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 
@@ -30,7 +30,7 @@ void showFailure(const ScheduleFailure& failure)
 }
 
 // Both menu items ask the same questions and refuse the same groups; only the schedule differs.
-void generateFixturesIn(frmMain* window, ScheduleBuilder build)
+void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
 {
     // Seeded afresh from the time of day, so that runs at different moments shuffle differently.
     const RandomFraction nextFraction
@@ -40,7 +40,7 @@ void generateFixturesIn(frmMain* window, ScheduleBuilder build)
         Prompts::refuse(QStringLiteral("There is no open tournament!"), kRefusalTitle);
         return;
     }
-    frmGroup* group = window->activeGroupWindow();
+    GroupWindow* group = window->activeGroupWindow();
     if (!group) {
         // Also the state after a cancelled team entry: the tournament is open but has no group window.
         showFailure({ kNoGroupWindowFailure,
@@ -89,7 +89,7 @@ void generateFixturesIn(frmMain* window, ScheduleBuilder build)
     const QDate today = QDate::currentDate();
     CalendarDate = today;
     {
-        frmCalendar calendar(window);
+        DatePickerDialog calendar(window);
         calendar.setMessage(QStringLiteral("Select the start date"));
         calendar.exec();
     }
@@ -132,12 +132,12 @@ void generateFixturesIn(frmMain* window, ScheduleBuilder build)
 
 } // namespace
 
-void frmMain::mnuGenerateFixtures_Click()
+void MainWindow::generateFixtures()
 {
     generateFixturesIn(this, buildSchedule);
 }
 
-void frmMain::mnuGenerateBalancedFixtures_Click()
+void MainWindow::generateBalancedFixtures()
 {
     generateFixturesIn(this, buildBalancedSchedule);
 }

@@ -1,11 +1,11 @@
 // File > Points Adjustments: the adjustments of the active group window, as Generate Fixtures acts on it.
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/standings/frmPointsAdjustments.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/standings/PointsAdjustmentsDialog.h"
 #include "gui/widgets/Prompts.h"
 
-void frmMain::mnuPointsAdjustments_Click()
+void MainWindow::editPointsAdjustments()
 {
     // The menu item is greyed out without a group window; these refusals answer a call made anyway.
     const QString title = QStringLiteral("Points Adjustments");
@@ -13,12 +13,12 @@ void frmMain::mnuPointsAdjustments_Click()
         Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
         return;
     }
-    frmGroup* group = activeGroupWindow();
+    GroupWindow* group = activeGroupWindow();
     if (!group) {
         Prompts::refuse(QStringLiteral("No group window is active: choose the group from the Window menu."), title);
         return;
     }
-    frmPointsAdjustments dialog(group->windowTitle(), group->teams(), group->adjustments(), this);
+    PointsAdjustmentsDialog dialog(group->windowTitle(), group->teams(), group->adjustments(), this);
     if (dialog.exec() != QDialog::Accepted || dialog.adjustments() == group->adjustments())
         return;
     group->setAdjustments(dialog.adjustments());

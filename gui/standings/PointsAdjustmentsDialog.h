@@ -15,23 +15,23 @@ class QTableWidget;
 // (a team may have several), and fields below it that add one, or change or remove the one chosen
 // in the table. The group keeps the changes only when the dialog is accepted; OK or Enter adds an
 // adjustment typed in the fields and not added yet, and stays open when it is refused.
-class frmPointsAdjustments : public QDialog
+class PointsAdjustmentsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmPointsAdjustments(const QString& groupCaption, const QStringList& teams, const PointsAdjustments& adjustments,
-                         QWidget* parent = nullptr);
+    PointsAdjustmentsDialog(const QString& groupCaption, const QStringList& teams, const PointsAdjustments& adjustments,
+                            QWidget* parent = nullptr);
 
     const PointsAdjustments& adjustments() const { return m_adjustments; }
 
     void accept() override;
 
 public slots:
-    void grdAdjustments_Click();
-    void cmdAdd_Click();
-    void cmdChange_Click();
-    void cmdRemove_Click();
+    void showChosenAdjustment();
+    void addAdjustment();
+    void changeAdjustment();
+    void removeAdjustment();
 
 private:
     void buildControls();
@@ -51,8 +51,8 @@ private:
 
     QStringList m_teams;
     PointsAdjustments m_adjustments;
-    QTableWidget* grdAdjustments = nullptr;
-    QComboBox* cmbTeam = nullptr;
-    QSpinBox* txtPoints = nullptr;
-    QLineEdit* txtReason = nullptr;
+    QTableWidget* m_adjustmentTable = nullptr;
+    QComboBox* m_teamBox = nullptr;
+    QSpinBox* m_pointsField = nullptr;
+    QLineEdit* m_reasonField = nullptr;
 };

@@ -6,12 +6,12 @@
 #include "core/records/RecordLines.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmEditFixture.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/reports/frmReport.h"
-#include "gui/standings/frmLeagueTable.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/group/ResultEditDialog.h"
+#include "gui/main/MainWindow.h"
+#include "gui/reports/ReportWindow.h"
+#include "gui/standings/LeagueTableWindow.h"
 #include "gui/widgets/Twips.h"
 
 #include <QApplication>
@@ -35,8 +35,8 @@ namespace {
 
 using Answer = Prompts::Answer;
 const QStringList kTeams = { "Rovers", "United", "Wanderers" };
-const QStringList kScores = { "txtHomeHT", "txtAwayHT", "txtHomeScore", "txtAwayScore" };
-const QStringList kEditScores = { "txtHomeHT", "txtAwayHT", "txtHomeFT", "txtAwayFT" };
+const QStringList kScores = { "homeHalfTimeField", "awayHalfTimeField", "homeFullTimeField", "awayFullTimeField" };
+const QStringList kEditScores = { "homeHalfTimeField", "awayHalfTimeField", "homeFullTimeField", "awayFullTimeField" };
 const QString kFixture = QStringLiteral("F:07-Mar-2000:1:0"); // United v Rovers
 // An edited item sits between these two, so that a new date may put it out of date order.
 const QString kBefore = QStringLiteral("F:01-Jan-2000:0:1"), kAfter = QStringLiteral("F:01-Feb-2000:1:2");
@@ -53,7 +53,7 @@ class TestFrmGroup : public QObject
 
     std::unique_ptr<TemporarySettings> m_settings;
     std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<frmGroup> m_group; // three teams, nothing entered
+    std::unique_ptr<GroupWindow> m_group; // three teams, nothing entered
 
     template <typename T = QWidget>
     static T* ctl(const QWidget& window, const QString& name)
@@ -82,7 +82,7 @@ class TestFrmGroup : public QObject
     QStringList enabledButtons() const
     {
         QStringList enabled;
-        for (const char* name : { "cmdHome", "cmdAway", "cmdAddFixture", "cmdAddResult" })
+        for (const char* name : { "homeButton", "awayButton", "addFixtureButton", "addResultButton" })
             if (ctl(*m_group, name)->isEnabled())
                 enabled << name;
         return enabled;
@@ -91,7 +91,7 @@ class TestFrmGroup : public QObject
     // Selects a team (none for -1) and presses the button, or double-clicks the team without one.
     void choose(int team, const QString& button = QString())
     {
-        auto* teams = ctl<QListView>(*m_group, "lstTeams");
+        auto* teams = ctl<QListView>(*m_group, "teamList");
         teams->setCurrentIndex(teams->model()->index(team, 0));
         if (button.isEmpty())
             emit teams->doubleClicked(teams->currentIndex());
@@ -104,11 +104,11 @@ class TestFrmGroup : public QObject
         m_group->setStoredLines(lines);
         m_group->selectResult(selected);
     }
-    static frmCalendar* openCalendar()
+    static DatePickerDialog* openCalendar()
     {
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && qobject_cast<frmCalendar*>(window))
-                return static_cast<frmCalendar*>(window);
+            if (window->isVisible() && qobject_cast<DatePickerDialog*>(window))
+                return static_cast<DatePickerDialog*>(window);
         return nullptr;
     }
 private slots:
@@ -118,7 +118,7 @@ private slots:
         Tournament.Saved = true;
         m_settings = std::make_unique<TemporarySettings>();
         m_prompts = std::make_unique<ScriptedPrompts>();
-        m_group = std::make_unique<frmGroup>();
+        m_group = std::make_unique<GroupWindow>();
         m_group->setTeams(kTeams);
     }
 
@@ -136,8 +136,8 @@ private slots:
     // control has a name for screen readers and lies inside the window.
     void sharesItsHeight()
     {
-        WriteSetting(kCompany, kProduct, "Form Height", "tall");
-        frmMain main;
+        writeSetting(kCompany, kProduct, "Form Height", "tall");
+        MainWindow main;
         main.show();
         const auto frame = [&main](int group) {
             main.showGroupWindow(group);
@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(frame(2)->size(), twips(6435, 6000));
         frame(2)->resize(twips(6435, 3000));
         QCOMPARE(frame(2)->size(), twips(6435, 4890));
-        QCOMPARE(ReadSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
-        frmGroup* inner = main.groupWindow(2);
+        QCOMPARE(readSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
+        GroupWindow* inner = main.groupWindow(2);
         for (const QWidget* control : inner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
             QVERIFY2(inner->rect().contains(control->geometry()), qPrintable(control->objectName()));
@@ -161,21 +161,21 @@ private slots:
     // Home, then away, then the add buttons; a team cannot meet itself, and Clear starts again.
     void choosingTeamsStepsThroughTheEntryStates()
     {
-        const QStringList entry = QStringList { "txtHome", "txtAway" } + kScores;
-        choose(-1, "cmdHome"); // without a selection nothing happens
-        QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
-        choose(1, "cmdHome");
-        QCOMPARE(enabledButtons(), QStringList({ "cmdAway" }));
+        const QStringList entry = QStringList { "homeTeamField", "awayTeamField" } + kScores;
+        choose(-1, "homeButton"); // without a selection nothing happens
+        QCOMPARE(enabledButtons(), QStringList({ "homeButton" }));
+        choose(1, "homeButton");
+        QCOMPARE(enabledButtons(), QStringList({ "awayButton" }));
         m_prompts->expect("Unable to play same team home and away").answer(Answer::Ok);
-        choose(1, "cmdAway");
-        QCOMPARE(enabledButtons(), QStringList({ "cmdAway" }));
-        choose(2, "cmdAway");
-        QCOMPARE(enabledButtons(), QStringList({ "cmdHome", "cmdAddFixture", "cmdAddResult" }));
-        choose(0, "cmdHome"); // home again keeps the add buttons
-        QCOMPARE(enabledButtons(), QStringList({ "cmdAway", "cmdAddFixture", "cmdAddResult" }));
-        ctl<QLineEdit>(*m_group, "txtAwayHT")->setText("3");
-        click("cmdClear");
-        QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
+        choose(1, "awayButton");
+        QCOMPARE(enabledButtons(), QStringList({ "awayButton" }));
+        choose(2, "awayButton");
+        QCOMPARE(enabledButtons(), QStringList({ "homeButton", "addFixtureButton", "addResultButton" }));
+        choose(0, "homeButton"); // home again keeps the add buttons
+        QCOMPARE(enabledButtons(), QStringList({ "awayButton", "addFixtureButton", "addResultButton" }));
+        ctl<QLineEdit>(*m_group, "awayHalfTimeField")->setText("3");
+        click("clearButton");
+        QCOMPARE(enabledButtons(), QStringList({ "homeButton" }));
         QCOMPARE(texts(entry), QStringList({ "", "", "0", "0", "0", "0" }));
         choose(2); // a double click picks home, the next one away
         choose(0);
@@ -217,26 +217,26 @@ private slots:
         QFETCH(QString, stored);
         const QStringList lines(before, QStringLiteral("F:31-Dec-9999:1:2")); // later, yet new items go last
         storeLines(lines);
-        choose(0, "cmdHome");
-        choose(2, "cmdAway");
+        choose(0, "homeButton");
+        choose(2, "awayButton");
         for (int k = 0; k < 4; ++k)
             ctl<QLineEdit>(*m_group, kScores[k])->setText(scores[k]);
         if (!message.isEmpty())
             m_prompts->expect(message).answer(Answer::Ok);
-        click(item == Item::Fixture ? "cmdAddFixture" : "cmdAddResult");
+        click(item == Item::Fixture ? "addFixtureButton" : "addResultButton");
 
         const QString today = formatRecordDate(QDate::currentDate());
         QCOMPARE(m_group->storedLines(), stored.isEmpty() ? lines : lines + QStringList { stored.insert(2, today) });
         QCOMPARE(bool(Tournament.Saved), stored.isEmpty());
-        QCOMPARE(text("txtDate"), today);
+        QCOMPARE(text("entryDateField"), today);
         if (!message.isEmpty()) {
             QCOMPARE(texts(kScores), scores);
             return;
         }
         QCOMPARE(m_group->selectedResult(), before);
-        QCOMPARE(shownLine("lstResults", before), m_group->displayLines().last());
+        QCOMPARE(shownLine("resultList", before), m_group->displayLines().last());
         QCOMPARE(texts(kScores), QStringList({ "0", "0", "0", "0" }));
-        QCOMPARE(enabledButtons(), QStringList({ "cmdHome" }));
+        QCOMPARE(enabledButtons(), QStringList({ "homeButton" }));
     }
 
     // The name prompt starts with the current name, and after a refusal with the refused text; a
@@ -245,7 +245,7 @@ private slots:
     {
         const QString separator = teamNameProblem("a-v-b");
         m_prompts->expect("Enter New Name").answer("United");
-        choose(1, "cmdEdit");
+        choose(1, "editNameButton");
         QVERIFY(Tournament.Saved);
         m_group->setWindowTitle("1. Division A");
         m_prompts->expect("Enter New Name").answer("Un-v-ited");
@@ -254,7 +254,7 @@ private slots:
         m_prompts->expect("There is already a team called \"Rovers\" in 1. Division A.").answer(Answer::Ok);
         m_prompts->expect("Enter New Name").answer("City");
         m_prompts->expect("Are you sure you want to change\rUnited to City").answer(Answer::Yes);
-        click("cmdEdit");
+        click("editNameButton");
         QCOMPARE(m_prompts->calls().at(0).defaultText, QStringLiteral("United"));
         QCOMPARE(m_prompts->calls().at(3).defaultText, QStringLiteral("Un-v-ited"));
         QCOMPARE(m_prompts->calls().at(5).defaultText, QStringLiteral(" rovers"));
@@ -263,10 +263,10 @@ private slots:
 
         Tournament.Saved = true;
         storeLines({ kBefore, kAfter });
-        click("cmdSortFixtures");
+        click("sortButton");
         QVERIFY(Tournament.Saved);
         storeLines({ kAfter, kBefore });
-        click("cmdSortFixtures");
+        click("sortButton");
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
         QVERIFY(!Tournament.Saved);
     }
@@ -280,7 +280,7 @@ private slots:
         storeLines({ "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // rows are measured by the first
         m_group->resize(m_group->width(), 600);
         m_group->show();
-        auto* results = ctl<QListView>(*m_group, "lstResults");
+        auto* results = ctl<QListView>(*m_group, "resultList");
         const QRect row = results->visualRect(results->model()->index(1, 0));
         QCOMPARE(results->textElideMode(), Qt::ElideNone);
         QVERIFY(row.width() >= results->fontMetrics().horizontalAdvance(m_group->displayLines().at(1)));
@@ -292,21 +292,21 @@ private slots:
     // presses Away, and Alt+R in a score field presses Add Result instead of typing "r".
     void accessKeysPressTheGroupsButtons()
     {
-        frmMain main;
+        MainWindow main;
         main.show();
         main.activateGroupWindow(1);
-        frmGroup* group = main.groupWindow(1);
+        GroupWindow* group = main.groupWindow(1);
         group->setTeams(kTeams);
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        auto* teams = ctl<QListView>(*group, "lstTeams");
+        auto* teams = ctl<QListView>(*group, "teamList");
         teams->setFocus();
         teams->setCurrentIndex(teams->model()->index(2, 0));
         QTest::keyClick(teams, Qt::Key_H, Qt::AltModifier);
-        QTRY_COMPARE(ctl<QLineEdit>(*group, "txtHome")->text(), QStringLiteral("Wanderers"));
+        QTRY_COMPARE(ctl<QLineEdit>(*group, "homeTeamField")->text(), QStringLiteral("Wanderers"));
         teams->setCurrentIndex(teams->model()->index(0, 0));
         QTest::keyClick(teams, Qt::Key_A, Qt::AltModifier);
-        QTRY_COMPARE(ctl<QLineEdit>(*group, "txtAway")->text(), kTeams[0]);
-        auto* score = ctl<QLineEdit>(*group, "txtHomeScore");
+        QTRY_COMPARE(ctl<QLineEdit>(*group, "awayTeamField")->text(), kTeams[0]);
+        auto* score = ctl<QLineEdit>(*group, "homeFullTimeField");
         score->setFocus();
         score->setText("1");
         QTest::keyClick(score, Qt::Key_R, Qt::AltModifier);
@@ -340,21 +340,21 @@ private slots:
     {
         storeLines({ kBefore, "R:07-Mar-2000:1:0:2", kAfter });
         ModalDialog<QDialog> unexpected([](QDialog* dialog) { dialog->reject(); });
-        for (const char* button : { "cmdDelete", "cmdEditResult", "cmdEditDate" })
+        for (const char* button : { "deleteButton", "editResultButton", "editDateButton" })
             click(button);
         QVERIFY(!unexpected.wasShown());
         m_group->selectResult(1);
         m_prompts->expect("This item cannot be edited: the line has too few fields.").answer(Answer::Ok);
-        click("cmdEditResult");
+        click("editResultButton");
         m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::No);
-        click("cmdDelete");
+        click("deleteButton");
         QCOMPARE(m_group->storedLines().size(), 3);
         QVERIFY(Tournament.Saved);
         m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::Yes);
-        click("cmdDelete");
+        click("deleteButton");
         QCOMPARE(m_prompts->lastCall().defaultAnswer, Answer::No); // Enter deletes nothing
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
-        QCOMPARE(shownLine("lstResults", 1), displayLineFor(kAfter, kTeams));
+        QCOMPARE(shownLine("resultList", 1), displayLineFor(kAfter, kTeams));
         QCOMPARE(m_group->selectedResult(), -1);
         QVERIFY(!Tournament.Saved);
     }
@@ -364,40 +364,40 @@ private slots:
     void dateButtonsAndCalendar()
     {
         const QDate today = QDate::currentDate();
-        auto* timer = m_group->findChild<QTimer*>("Timer1");
-        QTest::mousePress(ctl(*m_group, "cmdDatePlus"), Qt::RightButton); // any mouse button
-        QCOMPARE(text("txtDate"), formatRecordDate(today.addDays(1)));
+        auto* timer = m_group->findChild<QTimer*>("dateRepeatTimer");
+        QTest::mousePress(ctl(*m_group, "nextDateButton"), Qt::RightButton); // any mouse button
+        QCOMPARE(text("entryDateField"), formatRecordDate(today.addDays(1)));
         QCOMPARE(timer->interval(), 250);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
         QCOMPARE(timer->interval(), 50);
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
-        QTest::mouseRelease(ctl(*m_group, "cmdDatePlus"), Qt::RightButton);
+        QTest::mouseRelease(ctl(*m_group, "nextDateButton"), Qt::RightButton);
         QVERIFY(!timer->isActive());
-        QCOMPARE(text("txtDate"), formatRecordDate(today.addDays(3)));
-        QTest::mouseClick(ctl(*m_group, "cmdDateMinus"), Qt::LeftButton);
+        QCOMPARE(text("entryDateField"), formatRecordDate(today.addDays(3)));
+        QTest::mouseClick(ctl(*m_group, "previousDateButton"), Qt::LeftButton);
         const QString entry = formatRecordDate(today.addDays(2));
-        QCOMPARE(text("txtDate"), entry);
+        QCOMPARE(text("entryDateField"), entry);
 
-        click("cmdCalendar");
+        click("calendarButton");
         QVERIFY(openCalendar());
         QVERIFY(!m_group->isEnabled());
-        auto* cal = ctl<QCalendarWidget>(*openCalendar(), "Cal");
+        auto* cal = ctl<QCalendarWidget>(*openCalendar(), "calendar");
         QCOMPARE(cal->selectedDate(), today.addDays(2));
         // A record date keeps a four-digit year; the dialog can be moved by its title and read aloud.
         QCOMPARE(cal->minimumDate(), QDate(100, 1, 1));
         QCOMPARE(cal->maximumDate(), QDate(9999, 12, 31));
         for (const char* part : { "qt_calendar_prevmonth", "qt_calendar_nextmonth", "qt_calendar_calendarview" })
             QVERIFY2(!ctl(*cal, part)->accessibleName().isEmpty(), part);
-        QTest::mouseClick(ctl(*m_group, "cmdDatePlus"), Qt::LeftButton);
+        QTest::mouseClick(ctl(*m_group, "nextDateButton"), Qt::LeftButton);
         cal->setSelectedDate(QDate(2010, 12, 24));
         QTest::keyClick(openCalendar(), Qt::Key_Escape);
-        QCOMPARE(text("txtDate"), entry);
+        QCOMPARE(text("entryDateField"), entry);
         QVERIFY(m_group->isEnabled());
         QTRY_VERIFY(!openCalendar());
-        click("cmdCalendar");
-        ctl<QCalendarWidget>(*openCalendar(), "Cal")->setSelectedDate(QDate(2010, 12, 24));
-        click(*openCalendar(), "cmdOK");
-        QCOMPARE(text("txtDate"), QStringLiteral("24-Dec-2010"));
+        click("calendarButton");
+        ctl<QCalendarWidget>(*openCalendar(), "calendar")->setSelectedDate(QDate(2010, 12, 24));
+        click(*openCalendar(), "okButton");
+        QCOMPARE(text("entryDateField"), QStringLiteral("24-Dec-2010"));
     }
 
     // The dialog shows the item; after OK and Yes it stores the scores as typed, and after No, Cancel, Escape
@@ -424,16 +424,16 @@ private slots:
             m_prompts->expect("Are you sure you want to make this change")
                 .answer(close == Close::No ? Answer::No : Answer::Yes);
         QStringList shown;
-        ModalDialog<frmEditFixture> driver([&](frmEditFixture* dialog) {
-            for (const QString& name : QStringList { "txtHome", "txtAway" } + kEditScores)
+        ModalDialog<ResultEditDialog> driver([&](ResultEditDialog* dialog) {
+            for (const QString& name : QStringList { "homeTeamField", "awayTeamField" } + kEditScores)
                 shown << ctl<QLineEdit>(*dialog, name)->text();
             const QStringList typed = { " 1", "0 ", "02", "3" };
             for (int k = 0; k < 4; ++k)
                 ctl<QLineEdit>(*dialog, kEditScores[k])->setText(typed[k]);
-            auto* awayScore = ctl<QLineEdit>(*dialog, "txtAwayFT");
+            auto* awayScore = ctl<QLineEdit>(*dialog, "awayFullTimeField");
             if (close == Close::Refused) {
                 awayScore->setText("1o");
-                click(*dialog, "cmdOK");
+                click(*dialog, "okButton");
                 QVERIFY(dialog->isVisible());
                 QCOMPARE(dialog->focusWidget(), awayScore);
                 QCOMPARE(m_group->storedLines()[1], kFixture);
@@ -444,20 +444,20 @@ private slots:
             else if (close == Close::CloseBox)
                 dialog->close();
             else
-                click(*dialog, close == Close::Cancel ? "cmdCancel" : "cmdOK");
+                click(*dialog, close == Close::Cancel ? "cancelButton" : "okButton");
             if (close == Close::No) { // back to the scores as typed, which only Cancel drops
                 QVERIFY(dialog->isVisible());
                 for (int k = 0; k < 4; ++k)
                     QCOMPARE(ctl<QLineEdit>(*dialog, kEditScores[k])->text(), typed[k]);
-                click(*dialog, "cmdCancel");
+                click(*dialog, "cancelButton");
             }
         });
-        auto* results = ctl<QListView>(*m_group, "lstResults");
+        auto* results = ctl<QListView>(*m_group, "resultList");
         emit results->doubleClicked(results->currentIndex()); // as the Edit button does
 
         QCOMPARE(shown, QStringList({ "United", "Rovers", "0", "0", "0", "0" }));
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, expected, kAfter }));
-        QCOMPARE(shownLine("lstResults", 1), displayLineFor(expected, kTeams));
+        QCOMPARE(shownLine("resultList", 1), displayLineFor(expected, kTeams));
         QCOMPARE(bool(Tournament.Saved), expected == kFixture);
     }
 
@@ -487,26 +487,26 @@ private slots:
         m_prompts->expect("File Exists.  Overwrite ?").answer(Prompts::Answer::Yes);
         m_prompts->expect("An Error has occurred\r\r" + link + " is a symbolic link.");
         QStringList shown;
-        const auto show = [&](const QString& button, const std::function<void(frmReport*)>& close) {
-            ModalDialog<frmReport> driver([&](frmReport* window) {
-                shown << ctl<QPlainTextEdit>(*window, "RText1")->toPlainText();
+        const auto show = [&](const QString& button, const std::function<void(ReportWindow*)>& close) {
+            ModalDialog<ReportWindow> driver([&](ReportWindow* window) {
+                shown << ctl<QPlainTextEdit>(*window, "reportText")->toPlainText();
                 QVERIFY(QFileInfo::exists(ReportTempPath));
                 close(window);
             });
             click(button);
         };
-        show("cmdFixtureList", [&](frmReport* window) {
-            click(*window, "cmdCopy");
-            click(*window, "cmdPrintReport");
-            click(*window, "cmdPrintReport");
-            click(*window, "cmdSave");
-            click(*window, "cmdSaveHTML");
-            click(*window, "cmdSaveExcel");
-            click(*window, "cmdSave");
+        show("fixtureListButton", [&](ReportWindow* window) {
+            click(*window, "copyButton");
+            click(*window, "printButton");
+            click(*window, "printButton");
+            click(*window, "saveRtfButton");
+            click(*window, "saveHtmlButton");
+            click(*window, "saveExcelButton");
+            click(*window, "saveRtfButton");
             QTest::keyClick(window, Qt::Key_Escape);
         });
         const QString taggedFixtureList = ReportTempPath;
-        show("cmdReport", [&](frmReport* window) { click(*window, "cmdClose"); });
+        show("resultsReportButton", [&](ReportWindow* window) { click(*window, "closeButton"); });
         QCOMPARE(shown.size(), 2);
         QVERIFY(shown[0].contains("\nUnited-v-Rovers                         \n"));
         QVERIFY(shown[1].contains("\nRovers-v-United                         (1-0)       2-1\n"));
@@ -537,8 +537,8 @@ private slots:
         m_group->show();
         QStringList seen;
         QStringList why; // each row's tooltip, which is also its accessible description
-        ModalDialog<frmLeagueTable> driver([&](frmLeagueTable* window) {
-            auto* grid = ctl<QTableView>(*window, "DBGrid1");
+        ModalDialog<LeagueTableWindow> driver([&](LeagueTableWindow* window) {
+            auto* grid = ctl<QTableView>(*window, "leagueTableView");
             for (int r = -1, width = 0; r < grid->model()->rowCount(); ++r, width = 0) {
                 QStringList cells;
                 for (int c = 0; c < grid->model()->columnCount(); width += grid->columnWidth(c++))
@@ -556,10 +556,10 @@ private slots:
             QVERIFY(!cursor || cursor->shape() != Qt::WaitCursor);
             QVERIFY(!m_group->isEnabled());
             QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-            QVERIFY(ctl(*window, "cmdClose")->y() > grid->geometry().bottom()); // however far the grid widens
-            click(*window, "cmdClose");
+            QVERIFY(ctl(*window, "closeButton")->y() > grid->geometry().bottom()); // however far the grid widens
+            click(*window, "closeButton");
         });
-        click("cmdLeagueTable");
+        click("leagueTableButton");
         QCOMPARE(seen,
                  (QStringList { "Competitors Name,Won,Drawn,Lost,For,Against,Diff,Pts", "United,1,0,1,2,2,0,3",
                                 "Rovers,1,0,1,2,2,0,3",
@@ -572,16 +572,16 @@ private slots:
         // A missing file is not created: the computation says why and shows no table.
         DatabaseName = folder.filePath("Absent.mdb");
         m_prompts->expect("Error 14 - unable to open database file").answer(Answer::Ok);
-        click("cmdLeagueTable");
+        click("leagueTableButton");
         QVERIFY(m_group->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!QFileInfo::exists(DatabaseName));
 
         // With no line the button does nothing, not even the computation that would fail on the missing file.
         storeLines({});
-        m_group->cmdLeagueTable_Click();
+        m_group->showLeagueTable();
     }
 };
 
 QTEST_MAIN(TestFrmGroup)
-#include "tst_frmgroup.moc"
+#include "tst_groupwindow.moc"

@@ -2,9 +2,9 @@
 #include "core/records/RecordLines.h"
 #include "core/setup/GroupCaption.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/setup/frmTournamentDetails.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/setup/TournamentDetailsDialog.h"
 #include "gui/widgets/Prompts.h"
 
 namespace {
@@ -13,7 +13,7 @@ const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel 
 const QString kCancelTitle = QStringLiteral("Cancel Tournament");
 
 // Asks for the group's team names one by one. False when the user cancels the tournament.
-bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
+bool enterTeams(GroupWindow* group, int teamCount, const QString& caption)
 {
     const QString title = QStringLiteral("Add Teams to ") + caption;
     for (int k = 1; k <= teamCount; ++k) {
@@ -47,13 +47,13 @@ bool enterTeams(frmGroup* group, int teamCount, const QString& caption)
 
 } // namespace
 
-void frmMain::mnuNew_Click()
+void MainWindow::newTournament()
 {
-    if (Tournament.GroupCount >= 1 && !CloseTournament())
+    if (Tournament.GroupCount >= 1 && !closeTournament())
         return;
 
     {
-        frmTournamentDetails details(this, this);
+        TournamentDetailsDialog details(this, this);
         details.exec();
     }
     if (Tournament.GroupCount == 0)
@@ -61,7 +61,7 @@ void frmMain::mnuNew_Click()
 
     for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
         const QString caption = groupCaption(n, Tournament.GroupTitle, Tournament.Indicator);
-        frmGroup* group = groupWindow(n);
+        GroupWindow* group = groupWindow(n);
         group->setWindowTitle(caption);
         showGroupWindow(n);
         group->setTag(QString::number(n));

@@ -1,10 +1,10 @@
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-void CenterForm(QWidget* window)
+void centerWindow(QWidget* window)
 {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)

@@ -1,4 +1,4 @@
-#include "gui/main/frmMain.h"
+#include "gui/main/MainWindow.h"
 
 #include "core/common/Limits.h"
 #include "core/standings/TempDatabase.h"
@@ -6,10 +6,10 @@
 #include "core/tournament/ProgramFolders.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
+#include "gui/group/GroupWindow.h"
 #include "gui/main/AboutText.h"
 #include "gui/main/HelpWindow.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Prompts.h"
 
 #include <QCloseEvent>
@@ -50,10 +50,10 @@ protected:
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(kProgramCaption);
     resize(1024, 720);
 
@@ -63,20 +63,20 @@ frmMain::frmMain(QWidget* parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updateActions);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateActions);
 
     buildMenus();
-    MDIForm_Load();
+    restoreWindowState();
     updateActions();
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
     // The group windows close after this window's own parts are gone; they must not update them.
     disconnect(m_mdiArea, nullptr, this, nullptr);
 }
 
-QAction* frmMain::addMenuItem(QMenu* menu, const char* objectName, const QString& caption)
+QAction* MainWindow::addMenuItem(QMenu* menu, const char* objectName, const QString& caption)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(objectName));
@@ -85,92 +85,95 @@ QAction* frmMain::addMenuItem(QMenu* menu, const char* objectName, const QString
     return action;
 }
 
-void frmMain::buildMenus()
+void MainWindow::buildMenus()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::mnuFile_Click);
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateFileMenu);
 
-    QAction* mnuNew = addMenuItem(mnuFile, "mnuNew", QStringLiteral("&New"));
-    mnuNew->setShortcut(QKeySequence::New);
-    connect(mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    QAction* newAction = addMenuItem(fileMenu, "newAction", QStringLiteral("&New"));
+    newAction->setShortcut(QKeySequence::New);
+    connect(newAction, &QAction::triggered, this, &MainWindow::newTournament);
 
-    QAction* mnuClose = addMenuItem(mnuFile, "mnuClose", QStringLiteral("&Close"));
-    connect(mnuClose, &QAction::triggered, this, &frmMain::mnuClose_Click);
+    QAction* closeAction = addMenuItem(fileMenu, "closeAction", QStringLiteral("&Close"));
+    connect(closeAction, &QAction::triggered, this, &MainWindow::closeTournament);
 
-    QAction* mnuOpen = addMenuItem(mnuFile, "mnuOpen", QStringLiteral("&Open"));
-    mnuOpen->setShortcut(QKeySequence::Open);
-    connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    QAction* openAction = addMenuItem(fileMenu, "openAction", QStringLiteral("&Open"));
+    openAction->setShortcut(QKeySequence::Open);
+    connect(openAction, &QAction::triggered, this, &MainWindow::open);
 
-    m_saveAction = addMenuItem(mnuFile, "mnuSave", QStringLiteral("&Save"));
+    m_saveAction = addMenuItem(fileMenu, "saveAction", QStringLiteral("&Save"));
     m_saveAction->setShortcut(QKeySequence::Save);
     m_saveAction->setEnabled(false);
     // A shortcut reaches the item without the menu being opened, so the same rule is checked here.
     connect(m_saveAction, &QAction::triggered, this, [this] {
         if (canSave())
-            mnuSave_Click();
+            save();
     });
 
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction* mnuGenerateFixtures = addMenuItem(mnuFile, "mnuGenerateFixtures", QStringLiteral("&Generate Fixtures"));
-    connect(mnuGenerateFixtures, &QAction::triggered, this, &frmMain::mnuGenerateFixtures_Click);
-    QAction* mnuGenerateBalancedFixtures
-        = addMenuItem(mnuFile, "mnuGenerateBalancedFixtures", QStringLiteral("Generate &Balanced Fixtures"));
-    connect(mnuGenerateBalancedFixtures, &QAction::triggered, this, &frmMain::mnuGenerateBalancedFixtures_Click);
-    QAction* mnuImportResults = addMenuItem(mnuFile, "mnuImportResults", QStringLiteral("&Import Results..."));
-    connect(mnuImportResults, &QAction::triggered, this, &frmMain::mnuImportResults_Click);
-    QAction* mnuExportCalendar = addMenuItem(mnuFile, "mnuExportCalendar", QStringLiteral("Export Ca&lendar..."));
-    connect(mnuExportCalendar, &QAction::triggered, this, &frmMain::mnuExportCalendar_Click);
-    QAction* mnuPublishWebSite = addMenuItem(mnuFile, "mnuPublishWebSite", QStringLiteral("Publish &Web Site..."));
-    connect(mnuPublishWebSite, &QAction::triggered, this, &frmMain::mnuPublishWebSite_Click);
-    QAction* mnuPointsAdjustments
-        = addMenuItem(mnuFile, "mnuPointsAdjustments", QStringLiteral("Points &Adjustments..."));
-    connect(mnuPointsAdjustments, &QAction::triggered, this, &frmMain::mnuPointsAdjustments_Click);
-    m_groupActions = { mnuGenerateFixtures, mnuGenerateBalancedFixtures, mnuImportResults, mnuExportCalendar,
-                       mnuPointsAdjustments };
-    m_publishAction = mnuPublishWebSite;
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    addRecentFileItems(mnuFile);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("groupCommandsSeparator"));
+    QAction* generateFixturesAction
+        = addMenuItem(fileMenu, "generateFixturesAction", QStringLiteral("&Generate Fixtures"));
+    connect(generateFixturesAction, &QAction::triggered, this, &MainWindow::generateFixtures);
+    QAction* generateBalancedFixturesAction
+        = addMenuItem(fileMenu, "generateBalancedFixturesAction", QStringLiteral("Generate &Balanced Fixtures"));
+    connect(generateBalancedFixturesAction, &QAction::triggered, this, &MainWindow::generateBalancedFixtures);
+    QAction* importResultsAction = addMenuItem(fileMenu, "importResultsAction", QStringLiteral("&Import Results..."));
+    connect(importResultsAction, &QAction::triggered, this, &MainWindow::importResults);
+    QAction* exportCalendarAction
+        = addMenuItem(fileMenu, "exportCalendarAction", QStringLiteral("Export Ca&lendar..."));
+    connect(exportCalendarAction, &QAction::triggered, this, &MainWindow::exportCalendar);
+    QAction* publishWebSiteAction
+        = addMenuItem(fileMenu, "publishWebSiteAction", QStringLiteral("Publish &Web Site..."));
+    connect(publishWebSiteAction, &QAction::triggered, this, &MainWindow::publishWebSite);
+    QAction* pointsAdjustmentsAction
+        = addMenuItem(fileMenu, "pointsAdjustmentsAction", QStringLiteral("Points &Adjustments..."));
+    connect(pointsAdjustmentsAction, &QAction::triggered, this, &MainWindow::editPointsAdjustments);
+    m_groupActions = { generateFixturesAction, generateBalancedFixturesAction, importResultsAction,
+                       exportCalendarAction, pointsAdjustmentsAction };
+    m_publishAction = publishWebSiteAction;
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("exitSeparator"));
+    addRecentFileItems(fileMenu);
 
-    QAction* mnuExit = addMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    mnuExit->setMenuRole(QAction::NoRole);
-    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    QAction* exitAction = addMenuItem(fileMenu, "exitAction", QStringLiteral("E&xit"));
+    exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exitAction->setMenuRole(QAction::NoRole);
+    connect(exitAction, &QAction::triggered, this, &MainWindow::quit);
 
     // F10 opens the File menu, as on other desktops; a group window's access keys leave it alone.
-    auto* openMenus = new QAction(this);
-    openMenus->setObjectName(QStringLiteral("mnuOpenMenus"));
-    openMenus->setShortcut(Qt::Key_F10);
-    addAction(openMenus);
-    connect(openMenus, &QAction::triggered, this,
-            [this, mnuFile] { menuBar()->setActiveAction(mnuFile->menuAction()); });
+    auto* openMenusAction = new QAction(this);
+    openMenusAction->setObjectName(QStringLiteral("openMenusAction"));
+    openMenusAction->setShortcut(Qt::Key_F10);
+    addAction(openMenusAction);
+    connect(openMenusAction, &QAction::triggered, this,
+            [this, fileMenu] { menuBar()->setActiveAction(fileMenu->menuAction()); });
 
-    QMenu* mnuWindow = menuBar()->addMenu(QStringLiteral("&Window"));
-    mnuWindow->setObjectName(QStringLiteral("mnuWindow"));
-    QAction* mnuCascade = addMenuItem(mnuWindow, "mnuCascade", QStringLiteral("&Cascade"));
-    connect(mnuCascade, &QAction::triggered, this, &frmMain::mnuCascade_Click);
-    mnuWindow->addSeparator()->setObjectName(QStringLiteral("sep2"));
-    m_windowList = mnuWindow->addMenu(QStringLiteral("&Windows"));
-    m_windowList->setObjectName(QStringLiteral("mnuWindows"));
-    m_windowList->menuAction()->setObjectName(QStringLiteral("mnuWindowsItem"));
-    connect(m_windowList, &QMenu::aboutToShow, this, &frmMain::fillWindowList);
+    QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    windowMenu->setObjectName(QStringLiteral("windowMenu"));
+    QAction* cascadeAction = addMenuItem(windowMenu, "cascadeAction", QStringLiteral("&Cascade"));
+    connect(cascadeAction, &QAction::triggered, this, &MainWindow::cascadeWindows);
+    windowMenu->addSeparator()->setObjectName(QStringLiteral("windowListSeparator"));
+    m_windowList = windowMenu->addMenu(QStringLiteral("&Windows"));
+    m_windowList->setObjectName(QStringLiteral("windowListMenu"));
+    m_windowList->menuAction()->setObjectName(QStringLiteral("windowListAction"));
+    connect(m_windowList, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuShowHelp = addMenuItem(mnuHelp, "mnuShowHelp", QStringLiteral("&Help"));
-    mnuShowHelp->setShortcut(QKeySequence::HelpContents);
-    connect(mnuShowHelp, &QAction::triggered, this, &frmMain::mnuShowHelp_Click);
-    QAction* mnuAbout = addMenuItem(mnuHelp, "mnuAbout", QStringLiteral("&About"));
-    mnuAbout->setMenuRole(QAction::NoRole);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    QAction* showHelpAction = addMenuItem(helpMenu, "showHelpAction", QStringLiteral("&Help"));
+    showHelpAction->setShortcut(QKeySequence::HelpContents);
+    connect(showHelpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    QAction* aboutAction = addMenuItem(helpMenu, "aboutAction", QStringLiteral("&About"));
+    aboutAction->setMenuRole(QAction::NoRole);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void frmMain::MDIForm_Load()
+void MainWindow::restoreWindowState()
 {
     // Centred first: placing a window would take it out of the maximised state again.
-    CenterForm(this);
+    centerWindow(this);
     bool isNumber = false;
-    const int state = ReadSetting(kCompany, kProduct, kWindowStateSetting, QStringLiteral("0")).toInt(&isNumber);
+    const int state = readSetting(kCompany, kProduct, kWindowStateSetting, QStringLiteral("0")).toInt(&isNumber);
     switch (isNumber ? state : 0) {
     case 1:
         setWindowState(Qt::WindowMinimized);
@@ -194,7 +197,7 @@ void frmMain::MDIForm_Load()
         createTempDatabase(DatabaseName);
 }
 
-int frmMain::windowStateCode() const
+int MainWindow::windowStateCode() const
 {
     if (isMinimized())
         return 1;
@@ -203,19 +206,19 @@ int frmMain::windowStateCode() const
     return 0;
 }
 
-bool frmMain::canSave() const
+bool MainWindow::canSave() const
 {
     // After a cancelled team entry the settings remain but no group window exists: nothing to save.
     return Tournament.GroupCount != 0 && loadedGroupWindow(1) != nullptr;
 }
 
-void frmMain::mnuFile_Click()
+void MainWindow::updateFileMenu()
 {
     updateActions();
     updateRecentFileItems();
 }
 
-void frmMain::updateActions()
+void MainWindow::updateActions()
 {
     m_saveAction->setEnabled(canSave());
     // Commands that need a tournament or a group are greyed out without one rather than refusing.
@@ -225,7 +228,7 @@ void frmMain::updateActions()
     m_publishAction->setEnabled(Tournament.IsOpen && canSave());
 }
 
-bool frmMain::CloseTournament()
+bool MainWindow::closeTournament()
 {
     if (!Tournament.Saved) {
         if (!Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No))
@@ -241,20 +244,20 @@ bool frmMain::CloseTournament()
     return true;
 }
 
-frmGroup* frmMain::loadedGroupWindow(int slot) const
+GroupWindow* MainWindow::loadedGroupWindow(int slot) const
 {
     if (slot < 1 || slot > kMaxGroups || !m_groupWindows[slot])
         return nullptr;
-    return qobject_cast<frmGroup*>(m_groupWindows[slot]->widget());
+    return qobject_cast<GroupWindow*>(m_groupWindows[slot]->widget());
 }
 
-frmGroup* frmMain::groupWindow(int slot)
+GroupWindow* MainWindow::groupWindow(int slot)
 {
     Q_ASSERT(slot >= 1 && slot <= kMaxGroups);
-    if (frmGroup* existing = loadedGroupWindow(slot))
+    if (GroupWindow* existing = loadedGroupWindow(slot))
         return existing;
 
-    auto* group = new frmGroup;
+    auto* group = new GroupWindow;
     // No close, minimise or maximise button: a group window lives as long as its tournament.
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     QMdiSubWindow* window = m_mdiArea->addSubWindow(group, flags);
@@ -267,20 +270,20 @@ frmGroup* frmMain::groupWindow(int slot)
     return group;
 }
 
-void frmMain::showGroupWindow(int slot)
+void MainWindow::showGroupWindow(int slot)
 {
     groupWindow(slot);
     m_groupWindows[slot]->show();
 }
 
-void frmMain::activateGroupWindow(int slot)
+void MainWindow::activateGroupWindow(int slot)
 {
     groupWindow(slot);
     m_groupWindows[slot]->show();
     m_mdiArea->setActiveSubWindow(m_groupWindows[slot]);
 }
 
-void frmMain::unloadGroupWindow(int slot)
+void MainWindow::unloadGroupWindow(int slot)
 {
     if (slot < 1 || slot > kMaxGroups || !m_groupWindows[slot])
         return;
@@ -292,13 +295,13 @@ void frmMain::unloadGroupWindow(int slot)
     updateActions();
 }
 
-frmGroup* frmMain::activeGroupWindow() const
+GroupWindow* MainWindow::activeGroupWindow() const
 {
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
-    return active ? qobject_cast<frmGroup*>(active->widget()) : nullptr;
+    return active ? qobject_cast<GroupWindow*>(active->widget()) : nullptr;
 }
 
-void frmMain::fillWindowList()
+void MainWindow::fillWindowList()
 {
     m_windowList->clear();
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
@@ -307,24 +310,19 @@ void frmMain::fillWindowList()
         if (!window || !window->isVisible())
             continue;
         QAction* item = m_windowList->addAction(window->windowTitle());
-        item->setObjectName(QStringLiteral("mnuWindowsGroup%1").arg(slot));
+        item->setObjectName(QStringLiteral("groupWindowAction%1").arg(slot));
         item->setCheckable(true);
         item->setChecked(window == active);
         connect(item, &QAction::triggered, this, [this, slot] { activateGroupWindow(slot); });
     }
 }
 
-void frmMain::mnuClose_Click()
-{
-    CloseTournament();
-}
-
-void frmMain::mnuExit_Click()
+void MainWindow::quit()
 {
     close();
 }
 
-void frmMain::mnuCascade_Click()
+void MainWindow::cascadeWindows()
 {
     // Each window stands one title bar lower and to the right of the one before it, keeping its
     // size, so that every group's title stays in sight; the last group comes to the front.
@@ -345,7 +343,7 @@ void frmMain::mnuCascade_Click()
         m_mdiArea->setActiveSubWindow(front);
 }
 
-void frmMain::mnuShowHelp_Click()
+void MainWindow::showHelp()
 {
     const QString guide = QDir(programFolders(QCoreApplication::applicationDirPath()).data).filePath(kHelpFileName);
     if (!QFileInfo::exists(guide)) {
@@ -361,31 +359,31 @@ void frmMain::mnuShowHelp_Click()
     m_help->activateWindow();
 }
 
-void frmMain::mnuAbout_Click()
+void MainWindow::showAbout()
 {
     const QString text = kProgramCaption + QStringLiteral("\r\r") + kAboutCredit + QStringLiteral("\r\r") + kAboutRights
         + QStringLiteral("\r\r") + kAboutWebAddress;
     Prompts::message(text, QStringLiteral("About Tabulon"), Prompts::Icon::Information, Prompts::Buttons::Ok);
 }
 
-bool frmMain::MDIForm_QueryUnload()
+bool MainWindow::confirmClose()
 {
     if (Tournament.Saved)
         return true;
     return Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No);
 }
 
-void frmMain::MDIForm_Unload()
+void MainWindow::saveWindowState()
 {
-    WriteSetting(kCompany, kProduct, kWindowStateSetting, QString::number(windowStateCode()));
+    writeSetting(kCompany, kProduct, kWindowStateSetting, QString::number(windowStateCode()));
 }
 
-void frmMain::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!MDIForm_QueryUnload()) {
+    if (!confirmClose()) {
         event->ignore();
         return;
     }
-    MDIForm_Unload();
+    saveWindowState();
     event->accept();
 }

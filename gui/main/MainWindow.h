@@ -11,20 +11,20 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class HelpWindow;
-class frmGroup;
+class GroupWindow;
 
 // The main window: a frame for the group windows, the menus, start-up and shut-down, and the
 // one place that closes a tournament. Its caption is the only store of the tournament title.
-class frmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Asks about unsaved changes, then closes every group window. False when the user declined.
-    bool CloseTournament();
+    bool closeTournament();
 
     // File > Open after its dialog: the unsaved question, then the file's checks and messages. The
     // start-up argument and the recent files open through it too. False when nothing was opened.
@@ -32,42 +32,41 @@ public:
 
     // Slot n (1..8) of the group window table. groupWindow creates the window the first time the
     // slot is used (without showing it); loadedGroupWindow answers nullptr for an empty slot.
-    frmGroup* groupWindow(int slot);
-    frmGroup* loadedGroupWindow(int slot) const;
+    GroupWindow* groupWindow(int slot);
+    GroupWindow* loadedGroupWindow(int slot) const;
     void showGroupWindow(int slot);
     void activateGroupWindow(int slot);
     void unloadGroupWindow(int slot);
-    frmGroup* activeGroupWindow() const;
+    GroupWindow* activeGroupWindow() const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
     // The window state kept under "Window State": 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
 
 public slots:
-    void mnuFile_Click();
-    void mnuNew_Click();
-    void mnuClose_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuGenerateFixtures_Click();
-    void mnuGenerateBalancedFixtures_Click();
-    void mnuImportResults_Click();
-    void mnuExportCalendar_Click();
-    void mnuPublishWebSite_Click();
-    void mnuPointsAdjustments_Click();
-    void mnuExit_Click();
-    void mnuCascade_Click();
-    void mnuShowHelp_Click();
-    void mnuAbout_Click();
+    void updateFileMenu();
+    void newTournament();
+    void open();
+    void save();
+    void generateFixtures();
+    void generateBalancedFixtures();
+    void importResults();
+    void exportCalendar();
+    void publishWebSite();
+    void editPointsAdjustments();
+    void quit();
+    void cascadeWindows();
+    void showHelp();
+    void showAbout();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
-    void MDIForm_Load();
-    bool MDIForm_QueryUnload();
-    void MDIForm_Unload();
+    void restoreWindowState();
+    bool confirmClose();
+    void saveWindowState();
     void fillWindowList();
     bool canSave() const;
     // Keeps every action's enabled state in step with the state it depends on.

@@ -3,8 +3,8 @@
 #include "core/common/BoundedFile.h"
 #include "core/records/ResultImport.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
@@ -17,20 +17,20 @@ const QString kImportTitle = QStringLiteral("Import Results");
 
 } // namespace
 
-void frmMain::mnuImportResults_Click()
+void MainWindow::importResults()
 {
     if (!Tournament.IsOpen) {
         Prompts::refuse(QStringLiteral("There is no open tournament!"), kImportTitle);
         return;
     }
-    frmGroup* group = activeGroupWindow();
+    GroupWindow* group = activeGroupWindow();
     if (!group) {
         Prompts::refuse(
             QStringLiteral("No group window is active: choose the group to import into from the Window menu."),
             kImportTitle);
         return;
     }
-    const QString path = ShowOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
+    const QString path = showOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
                                                      { QStringLiteral("All Files (*)"), QStringLiteral("*") } }),
                                         QStringLiteral("Import Results ..."));
     if (path.isEmpty())

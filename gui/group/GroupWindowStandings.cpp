@@ -1,14 +1,14 @@
 // The group window's League Table.
 #include "core/standings/Standings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/standings/frmLeagueTable.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/standings/LeagueTableWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 
 #include <QGuiApplication>
 
-void frmGroup::PopulateResults()
+void GroupWindow::showStandings()
 {
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), DatabaseName);
     if (!outcome.ok()) {
@@ -19,14 +19,14 @@ void frmGroup::PopulateResults()
     }
 
     // The table belongs to the main window: a child of this window would be disabled with it.
-    frmLeagueTable table(outcome.table, window() == this ? nullptr : window());
+    LeagueTableWindow table(outcome.table, window() == this ? nullptr : window());
     table.exec();
 }
 
-void frmGroup::cmdLeagueTable_Click()
+void GroupWindow::showLeagueTable()
 {
     if (displayLines().isEmpty())
         return;
     BusyWindow busy(this);
-    PopulateResults();
+    showStandings();
 }

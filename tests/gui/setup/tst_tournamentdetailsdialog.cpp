@@ -1,6 +1,6 @@
 #include "ScriptedPrompts.h"
 #include "core/tournament/Tournament.h"
-#include "gui/setup/frmTournamentDetails.h"
+#include "gui/setup/TournamentDetailsDialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -55,14 +55,14 @@ class TestFrmTournamentDetails : public QObject
     Q_OBJECT
 
     QWidget m_mainWindow; // stands in for the main window, whose caption the dialog sets
-    std::unique_ptr<frmTournamentDetails> m_dialog;
+    std::unique_ptr<TournamentDetailsDialog> m_dialog;
     QWidget* d = nullptr;
 
     void setText(const QString& name, const QString& text) { control<QLineEdit>(d, name)->setText(text); }
     void click(const QString& name) { control<QAbstractButton>(d, name)->click(); }
     void chooseOtherTitle()
     {
-        auto* title = control<QComboBox>(d, "cmbGroupTitle");
+        auto* title = control<QComboBox>(d, "groupTitleBox");
         title->setCurrentText("Other");
         emit title->activated(title->currentIndex()); // as the user's choice reports it
     }
@@ -76,7 +76,7 @@ private slots:
         Tournament.TeamsInGroup.fill(99);
         Tournament.FileName = QStringLiteral("old.trn");
         m_mainWindow.setWindowTitle(QStringLiteral("Tabulon"));
-        m_dialog = std::make_unique<frmTournamentDetails>(&m_mainWindow);
+        m_dialog = std::make_unique<TournamentDetailsDialog>(&m_mainWindow);
         d = m_dialog.get();
         d->show();
     }
@@ -98,53 +98,54 @@ private slots:
         QFETCH(bool, wasOpen);
         QFETCH(QString, draw);
         Tournament.IsOpen = wasOpen;
-        click("optGroups3");
-        click("optPtsForDraw" + draw);
-        setText("txtNoOfTeams1", "5");
-        setText("txtNoOfTeams2", "abc");
-        setText("txtNoOfTeams3", "32767.5");
-        control<QComboBox>(d, "cmbIndicator")->setCurrentIndex(2);
+        click("groupCountButton3");
+        click("drawPointsButton" + draw);
+        setText("teamCountField1", "5");
+        setText("teamCountField2", "abc");
+        setText("teamCountField3", "32767.5");
+        control<QComboBox>(d, "indicatorBox")->setCurrentIndex(2);
         for (int i = 0; i < 5; ++i)
-            control<QListWidget>(d, "lstRules")->setCurrentRow(0), click("cmdRemoveRule");
+            control<QListWidget>(d, "selectedRuleList")->setCurrentRow(0), click("removeRuleButton");
         ScriptedPrompts prompts;
         prompts.expect("Enter New Group Title"); // answered with nothing: "Other" stays chosen
         chooseOtherTitle();
-        QCOMPARE(entries(d, "cmbGroupTitle"), QStringLiteral("Division|Group|Pool|Other"));
+        QCOMPARE(entries(d, "groupTitleBox"), QStringLiteral("Division|Group|Pool|Other"));
         const QString open = QString::number(Tournament.IsOpen.value());
         const QString untouched
             = "groups 3, rules , indicator 99, title untouched, teams 99 99 99 99, win 99, draw 99, ";
         const QString teamsSoFar = "groups 3, rules 4, indicator 2, title Other, teams 5 %2 99 99, win 99, draw 99, ";
         const auto refused = [&](const QString& message, const QString& storedSoFar) {
             prompts.expect(message);
-            QTest::keyClick(control(d, "txtLocation"), Qt::Key_Return); // Enter presses OK
+            QTest::keyClick(control(d, "locationField"), Qt::Key_Return); // Enter presses OK
             QVERIFY(prompts.allAnswered());
             QVERIFY(d->isVisible());
             QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon"));
             QCOMPARE(stored(), storedSoFar + "open " + open + ", saved -1, file old.trn");
         };
         refused("Must Enter Name of Tournament", untouched);
-        setText("txtTournamentName", " ");
+        setText("nameField", " ");
         refused("Must Enter Tournament Location", untouched);
-        setText("txtLocation", " ");
+        setText("locationField", " ");
         refused("Must Specify at least 1 Rule", untouched);
-        control<QListWidget>(d, "lstRuleList")->setCurrentRow(2); // after the head-to-head table offered at the start
-        click("cmdAddRule");
+        control<QListWidget>(d, "unselectedRuleList")
+            ->setCurrentRow(2); // after the head-to-head table offered at the start
+        click("addRuleButton");
         refused("Must have at least 2 teams in group", teamsSoFar.arg(99));
-        setText("txtNoOfTeams2", "2");
+        setText("teamCountField2", "2");
         refused("Too many teams in group 3: a group holds at most 32767 teams", teamsSoFar.arg(2));
 
-        setText("txtNoOfTeams3", "2");
+        setText("teamCountField3", "2");
         prompts.expect(
             "Tournament Setup\r\rTournament Name =  \rLocation =  \rNumber of Groups = 3\rTeams in Group 1 = "
             "5\rTeams in Group 2 = 2\rTeams in Group 3 = 2\rRULES ORDER\r4. Games Won\r\rAre these settings "
             "correct");
-        click("cmdOK");
+        click("okButton");
         QVERIFY(prompts.allAnswered());
         QVERIFY(d->isVisible());
         if (way == QLatin1String("cancel"))
-            click("cmdCancel");
+            click("cancelButton");
         else if (way == QLatin1String("escape"))
-            QTest::keyClick(control(d, "txtLocation"), Qt::Key_Escape);
+            QTest::keyClick(control(d, "locationField"), Qt::Key_Escape);
         else
             d->close();
         QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
@@ -158,25 +159,25 @@ private slots:
     // store every setting and set the caption.
     void acceptedSettings()
     {
-        setText("txtTournamentName", "100% %1"); // no placeholders in the summary
-        setText("txtLocation", "%2");
-        click("optGroups4");
-        setText("txtNoOfTeams4", "abc"); // hidden next, so never read
-        click("optGroups3");
-        QVERIFY(control(d, "txtNoOfTeams3")->isVisible());
-        QVERIFY(!control(d, "txtNoOfTeams4")->isVisible());
-        setText("txtNoOfTeams1", "2.5");
-        setText("txtNoOfTeams2", "3.5");
-        setText("txtNoOfTeams3", "  32767 teams");
-        control<QComboBox>(d, "cmbIndicator")->setCurrentIndex(1);
+        setText("nameField", "100% %1"); // no placeholders in the summary
+        setText("locationField", "%2");
+        click("groupCountButton4");
+        setText("teamCountField4", "abc"); // hidden next, so never read
+        click("groupCountButton3");
+        QVERIFY(control(d, "teamCountField3")->isVisible());
+        QVERIFY(!control(d, "teamCountField4")->isVisible());
+        setText("teamCountField1", "2.5");
+        setText("teamCountField2", "3.5");
+        setText("teamCountField3", "  32767 teams");
+        control<QComboBox>(d, "indicatorBox")->setCurrentIndex(1);
         ScriptedPrompts prompts;
         prompts.expect("Enter New Group Title").answer("Conf");
         chooseOtherTitle();
-        QCOMPARE(entries(d, "cmbGroupTitle"), QStringLiteral("Division|Group|Pool|Conf|Other"));
-        QCOMPARE(control<QComboBox>(d, "cmbGroupTitle")->currentText(), QStringLiteral("Conf"));
-        click("optPtsForWin2");
-        control<QListWidget>(d, "lstRules")->setCurrentRow(4);
-        click("cmdMoveUp");
+        QCOMPARE(entries(d, "groupTitleBox"), QStringLiteral("Division|Group|Pool|Conf|Other"));
+        QCOMPARE(control<QComboBox>(d, "groupTitleBox")->currentText(), QStringLiteral("Conf"));
+        click("winPointsButton2");
+        control<QListWidget>(d, "selectedRuleList")->setCurrentRow(4);
+        click("moveUpButton");
 
         prompts
             .expect(
@@ -184,7 +185,7 @@ private slots:
                 "1 = 2\rTeams in Group 2 = 4\rTeams in Group 3 = 32767\rRULES ORDER\r1. Points Scored\r4. Games "
                 "Won\r2. Goal Difference\r5. Games Between Teams\r3. Goals Scored\r\rAre these settings correct")
             .answer(Prompts::Answer::Yes);
-        click("cmdOK");
+        click("okButton");
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QCOMPARE(m_mainWindow.windowTitle(), QStringLiteral("Tabulon - 100% %1 at %2"));
@@ -197,11 +198,11 @@ private slots:
     // there; Up and Down move it within the order and keep it selected. Without a selection nothing moves.
     void ruleButtons()
     {
-        auto* rules = control<QListWidget>(d, "lstRules");
-        auto* left = control<QListWidget>(d, "lstRuleList");
+        auto* rules = control<QListWidget>(d, "selectedRuleList");
+        auto* left = control<QListWidget>(d, "unselectedRuleList");
         // Both lists by their rule codes, the selected entry in brackets.
         const auto lists = [this] {
-            QStringList shown = { entries(d, "lstRules"), entries(d, "lstRuleList") };
+            QStringList shown = { entries(d, "selectedRuleList"), entries(d, "unselectedRuleList") };
             return shown
                 .replaceInStrings(QRegularExpression(QStringLiteral("(\\d)\\. [A-Za-z -]+")), QStringLiteral("\\1"))
                 .replaceInStrings(QStringLiteral("|"), QString());
@@ -211,26 +212,26 @@ private slots:
             click(button);
             return lists();
         };
-        QCOMPARE(press(rules, 1, "cmdMoveUp"), QStringList({ "[4]1235", "6" }));
-        QCOMPARE(press(rules, 0, "cmdMoveUp"), QStringList({ "[4]1235", "6" })); // already first
-        QCOMPARE(press(rules, 2, "cmdMoveDown"), QStringList({ "413[2]5", "6" }));
-        QCOMPARE(press(rules, 4, "cmdMoveDown"), QStringList({ "4132[5]", "6" })); // already last
-        QCOMPARE(press(rules, 1, "cmdRemoveRule"), QStringList({ "[4]325", "61" }));
-        QCOMPARE(press(rules, 0, "cmdRemoveRule"), QStringList({ "[3]25", "614" }));
+        QCOMPARE(press(rules, 1, "moveUpButton"), QStringList({ "[4]1235", "6" }));
+        QCOMPARE(press(rules, 0, "moveUpButton"), QStringList({ "[4]1235", "6" })); // already first
+        QCOMPARE(press(rules, 2, "moveDownButton"), QStringList({ "413[2]5", "6" }));
+        QCOMPARE(press(rules, 4, "moveDownButton"), QStringList({ "4132[5]", "6" })); // already last
+        QCOMPARE(press(rules, 1, "removeRuleButton"), QStringList({ "[4]325", "61" }));
+        QCOMPARE(press(rules, 0, "removeRuleButton"), QStringList({ "[3]25", "614" }));
         rules->clearSelection();
         left->clearSelection();
-        for (const char* button : { "cmdRemoveRule", "cmdAddRule", "cmdMoveUp", "cmdMoveDown" })
+        for (const char* button : { "removeRuleButton", "addRuleButton", "moveUpButton", "moveDownButton" })
             click(button);
         QCOMPARE(lists(), QStringList({ "325", "614" }));
-        QCOMPARE(press(left, 1, "cmdAddRule"), QStringList({ "3251", "[6]4" }));
-        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "32516", "[4]" }));
-        QCOMPARE(press(left, 0, "cmdAddRule"), QStringList({ "325164", "" })); // nothing left to select
+        QCOMPARE(press(left, 1, "addRuleButton"), QStringList({ "3251", "[6]4" }));
+        QCOMPARE(press(left, 0, "addRuleButton"), QStringList({ "32516", "[4]" }));
+        QCOMPARE(press(left, 0, "addRuleButton"), QStringList({ "325164", "" })); // nothing left to select
         rules->setCurrentRow(0);
         for (int i = 0; i < 6; ++i)
-            click("cmdRemoveRule");
+            click("removeRuleButton");
         QCOMPARE(lists(), QStringList({ "", "325164" }));
     }
 };
 
 QTEST_MAIN(TestFrmTournamentDetails)
-#include "tst_frmtournamentdetails.moc"
+#include "tst_tournamentdetailsdialog.moc"

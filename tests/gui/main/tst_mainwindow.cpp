@@ -8,11 +8,11 @@
 #include "core/setup/TournamentSetup.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
-#include "gui/setup/frmTournamentDetails.h"
-#include "gui/standings/frmPointsAdjustments.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/setup/TournamentDetailsDialog.h"
+#include "gui/standings/PointsAdjustmentsDialog.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -47,18 +47,18 @@ using Gap = std::optional<QString>;       // the answer to Generate Fixtures' ga
 
 // Fills in the details dialog for `groups` groups of two teams and presses OK; `prompts` answers
 // its summary with Yes.
-std::function<void(frmTournamentDetails*)> acceptDetails(ScriptedPrompts& prompts, int groups, int indicator = 0,
-                                                         const QString& title = QStringLiteral("Division"))
+std::function<void(TournamentDetailsDialog*)> acceptDetails(ScriptedPrompts& prompts, int groups, int indicator = 0,
+                                                            const QString& title = QStringLiteral("Division"))
 {
     prompts.expect(checkSettingsText("Spring Cup", "Leeds", groups, QList<qint16>(groups, 2), defaultRuleOrder()))
         .answer(Prompts::Answer::Yes);
-    return [=](frmTournamentDetails* d) {
-        d->findChild<QLineEdit*>("txtTournamentName")->setText(QStringLiteral("Spring Cup"));
-        d->findChild<QLineEdit*>("txtLocation")->setText(QStringLiteral("Leeds"));
-        d->findChild<QRadioButton*>(QStringLiteral("optGroups%1").arg(groups))->click();
-        d->findChild<QComboBox*>("cmbIndicator")->setCurrentIndex(indicator);
-        d->findChild<QComboBox*>("cmbGroupTitle")->setCurrentText(title);
-        d->findChild<QPushButton*>("cmdOK")->click();
+    return [=](TournamentDetailsDialog* d) {
+        d->findChild<QLineEdit*>("nameField")->setText(QStringLiteral("Spring Cup"));
+        d->findChild<QLineEdit*>("locationField")->setText(QStringLiteral("Leeds"));
+        d->findChild<QRadioButton*>(QStringLiteral("groupCountButton%1").arg(groups))->click();
+        d->findChild<QComboBox*>("indicatorBox")->setCurrentIndex(indicator);
+        d->findChild<QComboBox*>("groupTitleBox")->setCurrentText(title);
+        d->findChild<QPushButton*>("okButton")->click();
     };
 }
 
@@ -96,7 +96,7 @@ class TestFrmMain : public QObject
     Q_OBJECT
 
     std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_opened;
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
@@ -120,7 +120,7 @@ class TestFrmMain : public QObject
         QCOMPARE(bool(Tournament.IsOpen), open);
         QCOMPARE(bool(Tournament.Saved), saved);
         for (int slot = 1; slot <= 8; ++slot) {
-            const frmGroup* group = m_window->loadedGroupWindow(slot);
+            const GroupWindow* group = m_window->loadedGroupWindow(slot);
             QCOMPARE(group != nullptr, slot <= groupWindows);
             QVERIFY(!group || group->isVisible());
         }
@@ -136,7 +136,7 @@ class TestFrmMain : public QObject
         QVERIFY(writeFile(m_opened, kFile));
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
-        m_window->mnuOpen_Click();
+        m_window->open();
         QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
         QCOMPARE(prompts.lastCall().startFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QVERIFY(Tournament.IsOpen);
@@ -157,7 +157,7 @@ private slots:
         Tournament.FileName = QStringLiteral("/old.trn");
         m_window.reset();
         m_settings = std::make_unique<TemporarySettings>();
-        m_window = std::make_unique<frmMain>();
+        m_window = std::make_unique<MainWindow>();
         m_window->show();
     }
     void cleanup() { QVERIFY(!QGuiApplication::overrideCursor()); }
@@ -174,12 +174,12 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(bool, maximised);
-        WriteSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
-        frmMain window;
+        writeSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
+        MainWindow window;
         QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
         QVERIFY(window.close());
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
     }
 
     // A group window lives as long as its tournament; the window list activates one, and Cascade leaves
@@ -190,7 +190,7 @@ private slots:
         const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
         QVERIFY(!windows.first()->close());
         QVERIFY(windows.first()->isVisible());
-        QMenu* list = m_window->findChild<QMenu*>("mnuWindows");
+        QMenu* list = m_window->findChild<QMenu*>("windowListMenu");
         emit list->aboutToShow();
         QStringList captions;
         for (const QAction* item : list->actions())
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
         list->actions().at(1)->trigger();
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
-        action("mnuCascade")->trigger();
+        action("cascadeAction")->trigger();
         for (int i = 1; i < windows.size(); ++i) {
             const int titleBar = windows[i - 1]->widget()->geometry().top();
             QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
@@ -211,13 +211,14 @@ private slots:
     void startsReady()
     {
         const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
         QCOMPARE(DatabaseName, database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QVERIFY(!action("mnuSave")->isEnabled());
+        QVERIFY(!action("saveAction")->isEnabled());
         // Without a tournament or a group window these are greyed out, not refused.
-        const QStringList needing = { "mnuGenerateFixtures", "mnuGenerateBalancedFixtures", "mnuImportResults",
-                                      "mnuExportCalendar",   "mnuPublishWebSite",           "mnuPointsAdjustments" };
+        const QStringList needing
+            = { "generateFixturesAction", "generateBalancedFixturesAction", "importResultsAction",
+                "exportCalendarAction",   "publishWebSiteAction",           "pointsAdjustmentsAction" };
         const auto enabled = [&] {
             QStringList on;
             for (const QString& name : needing)
@@ -227,15 +228,15 @@ private slots:
         };
         QCOMPARE(enabled(), QStringList());
         openTournament(1);
-        QVERIFY(action("mnuSave")->isEnabled());
+        QVERIFY(action("saveAction")->isEnabled());
         QCOMPARE(enabled(), needing);
         Tournament.Saved = true;
-        QVERIFY(m_window->CloseTournament());
+        QVERIFY(m_window->closeTournament());
         QCOMPARE(enabled(), QStringList());
         {
             ScriptedPrompts noTournament;
             noTournament.expect(QStringLiteral("There is no open tournament!"));
-            m_window->mnuPointsAdjustments_Click();
+            m_window->editPointsAdjustments();
             QVERIFY(noTournament.allAnswered());
         }
         openTournament(1);
@@ -244,7 +245,7 @@ private slots:
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
         QVERIFY(prompts.allAnswered());
-        auto* file = m_window->findChild<QMenu*>("mnuFile");
+        auto* file = m_window->findChild<QMenu*>("fileMenu");
         QTest::keyClick(m_window.get(), Qt::Key_F10);
         QTRY_VERIFY(file->isVisible());
         file->close();
@@ -254,9 +255,9 @@ private slots:
     void helpStaysOpenBesideTheProgram()
     {
         ScriptedPrompts noPrompts; // a missing guide fails the test instead of waiting for an answer
-        action("mnuShowHelp")->trigger();
-        action("mnuShowHelp")->trigger();
-        const QList<QWidget*> help = m_window->findChildren<QWidget*>("frmHelp");
+        action("showHelpAction")->trigger();
+        action("showHelpAction")->trigger();
+        const QList<QWidget*> help = m_window->findChildren<QWidget*>("helpWindow");
         QCOMPARE(help.size(), 1);
         QVERIFY(help.first()->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
@@ -270,7 +271,7 @@ private slots:
     {
         const QStringList labels = { "Premier", "1", "2", "3", "4", "5", "6", "7" };
         ScriptedPrompts prompts;
-        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 8, 2, QStringLiteral("Group")));
+        ModalDialog<TournamentDetailsDialog> details(acceptDetails(prompts, 8, 2, QStringLiteral("Group")));
         prompts.expect("Enter Team 1").answer(QString());
         prompts.expect(kCancelQuestion).answer(Prompts::Answer::No);
         prompts.expect("Enter Team 1").answer("A-v-B");
@@ -283,7 +284,7 @@ private slots:
             prompts.expect("Enter Team 1").answer(QStringLiteral("T%1 - v - 1").arg(n));
             prompts.expect("Enter Team 2").answer(QStringLiteral("x-V-%1").arg(n));
         }
-        action("mnuNew")->trigger();
+        action("newAction")->trigger();
         QVERIFY(prompts.allAnswered());
         verifyState(8, true, false, 8, QStringLiteral("Tabulon - Spring Cup at Leeds"));
         const QList<ScriptedPrompts::Call> calls = prompts.calls(); // the summary, then group 1's seven
@@ -293,7 +294,7 @@ private slots:
         QCOMPARE(m_window->loadedGroupWindow(1)->teams(), (QStringList { " Smith,  J. ", "Jones" }));
         for (int n = 1; n <= 8; ++n) {
             const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
-            const frmGroup* group = m_window->loadedGroupWindow(n);
+            const GroupWindow* group = m_window->loadedGroupWindow(n);
             QCOMPARE(m_window->mdiArea()->subWindowList()[n - 1]->windowTitle(), caption);
             QCOMPARE(group->tag(), QString::number(n));
             if (n > 1)
@@ -309,13 +310,13 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<Unsaved>("answer"); // NotAsked: saved
         QTest::addColumn<bool>("closed");    // the tournament closed, rather than kept as it was
-        QTest::newRow("Close after Yes") << "mnuClose" << Unsaved::Yes << true;
-        QTest::newRow("New after Yes, details cancelled") << "mnuNew" << Unsaved::Yes << true;
-        QTest::newRow("New when saved asks nothing") << "mnuNew" << Unsaved::NotAsked << true;
-        QTest::newRow("New, No keeps the tournament") << "mnuNew" << Unsaved::No << false;
-        QTest::newRow("Close, No keeps the tournament") << "mnuClose" << Unsaved::No << false;
-        QTest::newRow("Exit after Yes") << "mnuExit" << Unsaved::Yes << false;
-        QTest::newRow("Exit, No cancels the shut-down") << "mnuExit" << Unsaved::No << false;
+        QTest::newRow("Close after Yes") << "closeAction" << Unsaved::Yes << true;
+        QTest::newRow("New after Yes, details cancelled") << "newAction" << Unsaved::Yes << true;
+        QTest::newRow("New when saved asks nothing") << "newAction" << Unsaved::NotAsked << true;
+        QTest::newRow("New, No keeps the tournament") << "newAction" << Unsaved::No << false;
+        QTest::newRow("Close, No keeps the tournament") << "closeAction" << Unsaved::No << false;
+        QTest::newRow("Exit after Yes") << "exitAction" << Unsaved::Yes << false;
+        QTest::newRow("Exit, No cancels the shut-down") << "exitAction" << Unsaved::No << false;
     }
     void cancelledTeamEntry()
     {
@@ -323,32 +324,32 @@ private slots:
         QFETCH(Unsaved, answer);
         QFETCH(bool, closed);
         ScriptedPrompts prompts;
-        ModalDialog<frmTournamentDetails> details(acceptDetails(prompts, 3));
+        ModalDialog<TournamentDetailsDialog> details(acceptDetails(prompts, 3));
         const QStringList names = { "Rovers", "United", "City", "" };
         for (int i = 0; i < names.size(); ++i)
             prompts.expect(QStringLiteral("Enter Team %1").arg(i % 2 + 1)).answer(names[i]);
         prompts.expect(kCancelQuestion).answer(Prompts::Answer::Yes);
-        action("mnuNew")->trigger();
+        action("newAction")->trigger();
         QVERIFY(prompts.allAnswered());
         const QString caption = QStringLiteral("Tabulon - Spring Cup at Leeds");
         verifyState(3, true, false, 0, caption);
-        QVERIFY(!action("mnuSave")->isEnabled());
+        QVERIFY(!action("saveAction")->isEnabled());
 
         Tournament.Saved = answer == Unsaved::NotAsked;
         if (answer != Unsaved::NotAsked)
             prompts.expect("Tournament not saved.  Are you sure you want to exit")
                 .answer(answer == Unsaved::Yes ? Prompts::Answer::Yes : Prompts::Answer::No);
-        std::optional<ModalDialog<frmTournamentDetails>> again; // a wrong dialog is closed by the first one's guard
-        if (command == QLatin1String("mnuNew") && answer != Unsaved::No)
-            again.emplace([](frmTournamentDetails* d) { d->findChild<QPushButton*>("cmdCancel")->click(); });
+        std::optional<ModalDialog<TournamentDetailsDialog>> again; // a wrong dialog is closed by the first one's guard
+        if (command == QLatin1String("newAction") && answer != Unsaved::No)
+            again.emplace([](TournamentDetailsDialog* d) { d->findChild<QPushButton*>("cancelButton")->click(); });
         action(qPrintable(command))->trigger();
         QVERIFY(prompts.allAnswered());
         QVERIFY(!again || again->wasShown());
         if (answer != Unsaved::NotAsked)
             QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
-        const bool exited = command == QLatin1String("mnuExit") && answer == Unsaved::Yes;
+        const bool exited = command == QLatin1String("exitAction") && answer == Unsaved::Yes;
         QCOMPARE(m_window->isVisible(), !exited);
-        QCOMPARE(ReadSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
         if (closed)
             verifyState(0, false, true, 0, QStringLiteral("Tabulon"));
         else
@@ -400,18 +401,18 @@ private slots:
         QFETCH(QStringList, lines);
         Tournament.IsOpen = teams > 0;
         Tournament.TeamsInGroup[1] = static_cast<qint16>(teams);
-        frmGroup* group = m_window->groupWindow(1);
+        GroupWindow* group = m_window->groupWindow(1);
         group->setTag(QStringLiteral("1"));
         group->setTeams(QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams));
         group->setStoredLines(message.isEmpty() ? QStringList() : lines);
         if (active)
             m_window->activateGroupWindow(1);
-        std::optional<ModalDialog<frmCalendar>> calendar;
+        std::optional<ModalDialog<DatePickerDialog>> calendar;
         ScriptedPrompts prompts;
         if (legs != 0) // also after Cancel, so that a calendar shown by mistake cannot hang the test
-            calendar.emplace([&](frmCalendar* dialog) {
-                dialog->findChild<QCalendarWidget*>("Cal")->setSelectedDate(start);
-                dialog->findChild<QPushButton*>(start.isValid() ? "cmdOK" : "cmdCancel")->click();
+            calendar.emplace([&](DatePickerDialog* dialog) {
+                dialog->findChild<QCalendarWidget*>("calendar")->setSelectedDate(start);
+                dialog->findChild<QPushButton*>(start.isValid() ? "okButton" : "cancelButton")->click();
             });
         if (legs != 0)
             prompts.expect("Do you want home and away fixtures")
@@ -422,7 +423,7 @@ private slots:
             prompts.expect("Enter the default number of days between fixtures (e.g. 7)").answer(gap);
         if (!message.isEmpty())
             prompts.expect(message);
-        m_window->mnuGenerateFixtures_Click();
+        m_window->generateFixtures();
 
         QVERIFY(prompts.allAnswered());
         QCOMPARE(calendar && calendar->wasShown(), legs > 0);
@@ -476,7 +477,7 @@ private slots:
             if (!reason.isEmpty())
                 prompts.expect(QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason));
             setrlimit(RLIMIT_FSIZE, &full);
-            m_window->mnuSave_Click();
+            m_window->save();
             setrlimit(RLIMIT_FSIZE, &normal);
             QVERIFY(prompts.allAnswered());
             QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
@@ -496,7 +497,7 @@ private slots:
         QTest::addColumn<int>("team"); // of the opened cup's group 1, whose Łódź has -3 points
         QTest::addColumn<int>("points");
         QTest::addColumn<QString>("button");    // "" for none
-        QTest::addColumn<QString>("close");     // cmdOK, cmdCancel or Enter (in the reason)
+        QTest::addColumn<QString>("close");     // m_okButton, m_cancelButton or Enter (in the reason)
         QTest::addColumn<QString>("message");   // the refusal, "" when none
         QTest::addColumn<QStringList>("shown"); // the table's points before closing
         QTest::addColumn<PointsAdjustments>("kept");
@@ -507,15 +508,15 @@ private slots:
                             const QString& message, const QStringList& shown, const PointsAdjustments& kept) {
             QTest::newRow(name) << team << points << button << close << message << shown << kept;
         };
-        row("added for Old Boys, kept by OK", 2, 2, "cmdAdd", "cmdOK", "", { "-3", "2" }, { lodz, typed });
-        row("changed for Łódź, dropped by Cancel", 1, -5, "cmdChange", "cmdCancel", "", { "-5" }, { lodz });
-        row("removed from Łódź", 1, 0, "cmdRemove", "cmdOK", "", {}, {});
-        row("a second one for Łódź, after the first", 1, -1, "cmdAdd", "cmdOK", "", { "-3", "-1" },
+        row("added for Old Boys, kept by OK", 2, 2, "addButton", "okButton", "", { "-3", "2" }, { lodz, typed });
+        row("changed for Łódź, dropped by Cancel", 1, -5, "changeButton", "cancelButton", "", { "-5" }, { lodz });
+        row("removed from Łódź", 1, 0, "removeButton", "okButton", "", {}, {});
+        row("a second one for Łódź, after the first", 1, -1, "addButton", "okButton", "", { "-3", "-1" },
             { lodz, { 1, -1, "appeal, won" } });
-        row("none to change for Rovers", 3, 1, "cmdChange", "cmdCancel",
+        row("none to change for Rovers", 3, 1, "changeButton", "cancelButton",
             "Rovers has no points adjustment to change or remove.", { "-3" }, { lodz });
-        row("0 points refused", 2, 0, "cmdAdd", "cmdCancel", zero, { "-3" }, { lodz });
-        row("typed, not added, kept by OK", 2, 2, "", "cmdOK", "", { "-3" }, { lodz, typed });
+        row("0 points refused", 2, 0, "addButton", "cancelButton", zero, { "-3" }, { lodz });
+        row("typed, not added, kept by OK", 2, 2, "", "okButton", "", { "-3" }, { lodz, typed });
         row("typed, not added, kept by Enter", 2, 2, "", "Enter", "", { "-3" }, { lodz, typed });
         row("typed with 0 points: Enter refuses it and the dialog stays", 2, 0, "", "Enter", zero, { "-3" }, { lodz });
     }
@@ -532,23 +533,23 @@ private slots:
         QFETCH(PointsAdjustments, kept);
         openCup();
         Tournament.Saved = true;
-        frmGroup* group = m_window->loadedGroupWindow(1);
+        GroupWindow* group = m_window->loadedGroupWindow(1);
         group->setAdjustments({ { 1, -3, "late kick-off" } });
         m_window->activateGroupWindow(1);
         ScriptedPrompts prompts;
         if (!message.isEmpty())
             prompts.expect(message);
-        ModalDialog<frmPointsAdjustments> dialog([&](frmPointsAdjustments* d) {
+        ModalDialog<PointsAdjustmentsDialog> dialog([&](PointsAdjustmentsDialog* d) {
             for (QWidget* control : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty(),
                          qPrintable(control->objectName()));
-            d->findChild<QComboBox*>("cmbTeam")->setCurrentIndex(team);
-            d->findChild<QSpinBox*>("txtPoints")->setValue(points);
-            auto* reason = d->findChild<QLineEdit*>("txtReason");
+            d->findChild<QComboBox*>("teamBox")->setCurrentIndex(team);
+            d->findChild<QSpinBox*>("pointsField")->setValue(points);
+            auto* reason = d->findChild<QLineEdit*>("reasonField");
             reason->setText("appeal, won");
             if (!button.isEmpty())
                 d->findChild<QPushButton*>(button)->click();
-            const auto* table = d->findChild<QTableWidget*>("grdAdjustments");
+            const auto* table = d->findChild<QTableWidget*>("adjustmentTable");
             QStringList points;
             for (int row = 0; row < table->rowCount(); ++row)
                 points.append(table->item(row, 1)->text());
@@ -561,15 +562,15 @@ private slots:
             if (d->isVisible())
                 d->reject();
         });
-        m_window->mnuPointsAdjustments_Click();
+        m_window->editPointsAdjustments();
         QVERIFY(dialog.wasShown());
         QVERIFY(prompts.allAnswered());
         QCOMPARE(group->adjustments(), kept);
         QCOMPARE(bool(Tournament.Saved), kept.size() == 1); // unchanged
         prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
-        m_window->mnuSave_Click();
+        m_window->save();
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
-        m_window->mnuOpen_Click();
+        m_window->open();
         QCOMPARE(m_window->loadedGroupWindow(1)->adjustments(), kept);
     }
 
@@ -623,10 +624,10 @@ private slots:
             prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
         if (atStart) {
             Tournament.Saved = true;
-            QVERIFY(m_window->CloseTournament());
+            QVERIFY(m_window->closeTournament());
             QCOMPARE(m_window->openTournamentFile(path), message.isEmpty());
         } else {
-            m_window->mnuOpen_Click();
+            m_window->open();
         }
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_window->windowTitle(), title);
@@ -635,10 +636,10 @@ private slots:
         const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
         // Ctrl+S works without the File menu ever having been opened.
-        QCOMPARE(m_window->findChild<QAction*>("mnuSave")->isEnabled(), windows > 0);
+        QCOMPARE(m_window->findChild<QAction*>("saveAction")->isEnabled(), windows > 0);
         QCOMPARE(Tournament.IsOpen, windows > 0);
         QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
-        const frmGroup* group = m_window->loadedGroupWindow(1);
+        const GroupWindow* group = m_window->loadedGroupWindow(1);
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
     }
 
@@ -671,7 +672,7 @@ private slots:
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Import Results ...")).answer(folder.filePath(QStringLiteral("season.csv")));
         prompts.expect(message);
-        action("mnuImportResults")->trigger();
+        action("importResultsAction")->trigger();
         QVERIFY(prompts.allAnswered());
         QCOMPARE(m_window->groupWindow(1)->storedLines(), lines);
         QCOMPARE(Tournament.Saved, lines.isEmpty());
@@ -685,11 +686,11 @@ private slots:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("target"); // within a fresh folder
         QTest::addColumn<QString>("status"); // %1: the target
-        QTest::newRow("publish into a folder not there yet") << "mnuPublishWebSite"
+        QTest::newRow("publish into a folder not there yet") << "publishWebSiteAction"
                                                              << "Publish Web Site ..."
                                                              << "new/site"
                                                              << "Published 3 pages to %1";
-        QTest::newRow("calendar of the active group") << "mnuExportCalendar"
+        QTest::newRow("calendar of the active group") << "exportCalendarAction"
                                                       << "Export Calendar ..."
                                                       << "cup.ics"
                                                       << "Exported 3 games to %1";
@@ -706,7 +707,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(target);
         // The folder is typed into the program's own folder dialog, which takes a name not there yet.
-        const bool publish = menu == QLatin1String("mnuPublishWebSite");
+        const bool publish = menu == QLatin1String("publishWebSiteAction");
         ModalDialog<QFileDialog> folderDialog([&](QFileDialog* d) {
             QCOMPARE(d->windowTitle(), dialog);
             auto* name = d->findChild<QLineEdit*>("fileNameEdit");
@@ -741,14 +742,14 @@ private slots:
         }
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_folder->filePath(QStringLiteral("saved.trn")));
-        m_window->mnuSave_Click();
+        m_window->save();
         QVERIFY(m_window->openTournamentFile(opened[2])); // c.trn comes first again
         const auto listed = [this] {
-            QMenu* file = m_window->findChild<QMenu*>("mnuFile");
+            QMenu* file = m_window->findChild<QMenu*>("fileMenu");
             emit file->aboutToShow();
             QStringList captions;
             for (const QAction* item : file->actions())
-                if (item->objectName().startsWith(u"mnuRecentFile") && item->isVisible())
+                if (item->objectName().startsWith(u"recentFileAction") && item->isVisible())
                     captions << item->text();
             return captions;
         };
@@ -766,7 +767,7 @@ private slots:
             .answer(Prompts::Answer::Yes);
         prompts.expect(opened[0]
                        + QStringLiteral(" no longer exists, so it has been taken off the list of recent tournaments."));
-        action("mnuRecentFile3")->trigger();
+        action("recentFileAction3")->trigger();
         QVERIFY(prompts.allAnswered());
         QVERIFY(!Tournament.IsOpen);
         QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "d.trn", "b.trn" }));
@@ -774,4 +775,4 @@ private slots:
 };
 
 QTEST_MAIN(TestFrmMain)
-#include "tst_frmmain.moc"
+#include "tst_mainwindow.moc"

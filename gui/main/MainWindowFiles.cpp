@@ -4,8 +4,8 @@
 #include "core/tournament/RecentFiles.h"
 #include "core/tournament/Tournament.h"
 #include "core/tournament/TournamentFile.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
 
@@ -34,9 +34,9 @@ QString recentFileCaption(int n, const QString& path)
 
 } // namespace
 
-void frmMain::mnuSave_Click()
+void MainWindow::save()
 {
-    const QString path = ShowSaveDialog(QStringLiteral("Save Tournament ..."), tournamentFilter());
+    const QString path = showSaveDialog(QStringLiteral("Save Tournament ..."), tournamentFilter());
     if (path.isEmpty())
         return;
 
@@ -59,7 +59,7 @@ void frmMain::mnuSave_Click()
     for (int g = 1; g <= Tournament.GroupCount; ++g) {
         // Each group's window comes to the front as its block is taken; the last one stays active.
         activateGroupWindow(g);
-        const frmGroup* group = groupWindow(g);
+        const GroupWindow* group = groupWindow(g);
         data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
 
@@ -73,16 +73,16 @@ void frmMain::mnuSave_Click()
     rememberRecentFile(QFileInfo(path).absoluteFilePath());
 }
 
-void frmMain::mnuOpen_Click()
+void MainWindow::open()
 {
-    const QString path = ShowOpenDialog(tournamentFilter());
+    const QString path = showOpenDialog(tournamentFilter());
     if (!path.isEmpty())
         openTournamentFile(path);
 }
 
-bool frmMain::openTournamentFile(const QString& path)
+bool MainWindow::openTournamentFile(const QString& path)
 {
-    if (Tournament.IsOpen && !CloseTournament())
+    if (Tournament.IsOpen && !closeTournament())
         return false;
 
     if (!QFileInfo::exists(path)) {
@@ -105,7 +105,7 @@ bool frmMain::openTournamentFile(const QString& path)
         unloadGroupWindow(slot);
     for (int g = 1; g <= data.GroupCount; ++g) {
         const TournamentGroupData& block = data.groups[g - 1];
-        frmGroup* group = groupWindow(g);
+        GroupWindow* group = groupWindow(g);
         group->setTag(QString::number(g));
         group->setWindowTitle(block.caption);
         group->setTeams(block.teams);
@@ -124,20 +124,20 @@ bool frmMain::openTournamentFile(const QString& path)
     return true;
 }
 
-void frmMain::addRecentFileItems(QMenu* file)
+void MainWindow::addRecentFileItems(QMenu* file)
 {
     for (int n = 1; n <= kRecentFileCount; ++n) {
         QAction* item = file->addAction(QString());
-        item->setObjectName(QStringLiteral("mnuRecentFile%1").arg(n));
+        item->setObjectName(QStringLiteral("recentFileAction%1").arg(n));
         connect(item, &QAction::triggered, this, [this, n] { openRecentFile(n); });
         m_recentFileItems.append(item);
     }
     m_recentFileSeparator = file->addSeparator();
-    m_recentFileSeparator->setObjectName(QStringLiteral("mnuSepRecent"));
+    m_recentFileSeparator->setObjectName(QStringLiteral("recentFileSeparator"));
     updateRecentFileItems();
 }
 
-void frmMain::updateRecentFileItems()
+void MainWindow::updateRecentFileItems()
 {
     const QStringList paths = recentFiles();
     for (int n = 1; n <= m_recentFileItems.size(); ++n) {
@@ -149,10 +149,10 @@ void frmMain::updateRecentFileItems()
     m_recentFileSeparator->setVisible(!paths.isEmpty());
 }
 
-void frmMain::openRecentFile(int n)
+void MainWindow::openRecentFile(int n)
 {
     const QString path = m_recentFileItems.value(n - 1)->data().toString();
-    if (Tournament.IsOpen && !CloseTournament())
+    if (Tournament.IsOpen && !closeTournament())
         return;
     if (!QFileInfo::exists(path)) {
         forgetRecentFile(path);

@@ -3,22 +3,22 @@
 #include "core/reports/ResultsReport.h"
 #include "core/reports/TaggedReportFile.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmGroup.h"
-#include "gui/reports/frmReport.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/reports/ReportWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 
-void frmGroup::cmdReport_Click()
+void GroupWindow::showResultsReport()
 {
     showReport(ReportKind::Results);
 }
 
-void frmGroup::cmdFixtureList_Click()
+void GroupWindow::showFixtureList()
 {
     showReport(ReportKind::FixtureList);
 }
 
-void frmGroup::showReport(ReportKind kind)
+void GroupWindow::showReport(ReportKind kind)
 {
     if (displayLines().isEmpty())
         return;
@@ -43,7 +43,7 @@ void frmGroup::showReport(ReportKind kind)
             return;
         }
     }
-    frmReport reportWindow(report.text, owner);
+    ReportWindow reportWindow(report.text, owner);
     reportWindow.exec();
     if (QWidget* frame = parentWidget())
         frame->raise();

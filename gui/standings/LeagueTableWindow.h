@@ -12,23 +12,19 @@ class QTableView;
 // the field's name, one row per team in league order. It shows a copy of the rows; nothing typed
 // here could reach the database, so the table cannot be edited. Each row but the first says why it
 // stands below the one above, as its tooltip and its accessible description.
-class frmLeagueTable : public QDialog
+class LeagueTableWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmLeagueTable(const LeagueTable& table, QWidget* parent = nullptr);
-
-public slots:
-    void cmdClose_Click();
+    explicit LeagueTableWindow(const LeagueTable& table, QWidget* parent = nullptr);
 
 private:
     void buildControls();
     void fillGrid(const LeagueTable& table);
     void fitGridToColumns();
-    void Form_Load();
 
     QStandardItemModel* m_rows = nullptr;
-    QTableView* DBGrid1 = nullptr;
-    QPushButton* cmdClose = nullptr;
+    QTableView* m_leagueTableView = nullptr;
+    QPushButton* m_closeButton = nullptr;
 };

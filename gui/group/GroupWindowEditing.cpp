@@ -2,13 +2,13 @@
 #include "core/common/FailureText.h"
 #include "core/records/FixtureSort.h"
 #include "core/tournament/Tournament.h"
-#include "gui/group/frmCalendar.h"
-#include "gui/group/frmEditFixture.h"
-#include "gui/group/frmGroup.h"
+#include "gui/group/DatePickerDialog.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/group/ResultEditDialog.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Prompts.h"
 
-void frmGroup::cmdEditResult_Click()
+void GroupWindow::editResult()
 {
     const int i = selectedResult();
     QString error;
@@ -20,7 +20,7 @@ void frmGroup::cmdEditResult_Click()
         return;
     }
 
-    frmEditFixture dialog(this);
+    ResultEditDialog dialog(this);
     dialog.setItem(*item);
     EditedRecord = QStringLiteral("R:") + item->dateText;
     dialog.exec();
@@ -32,7 +32,7 @@ void frmGroup::cmdEditResult_Click()
     selectResult(i);
 }
 
-void frmGroup::cmdEditDate_Click()
+void GroupWindow::editDate()
 {
     const int i = selectedResult();
     if (!m_records.isRecordLine(i))
@@ -40,7 +40,7 @@ void frmGroup::cmdEditDate_Click()
 
     const QDate current = m_records.recordDate(i);
     CalendarDate = current.isValid() ? current : QDate::currentDate();
-    frmCalendar calendar(this);
+    DatePickerDialog calendar(this);
     calendar.exec();
     if (CalendarDate == calendarCancelDate() || !CalendarDate.isValid() || !m_records.redate(i, CalendarDate))
         return;
@@ -49,7 +49,7 @@ void frmGroup::cmdEditDate_Click()
     Tournament.Saved = false;
 }
 
-void frmGroup::cmdSortFixtures_Click()
+void GroupWindow::sortFixtures()
 {
     BusyWindow busy(this);
     QStringList lines = storedLines();
@@ -62,7 +62,7 @@ void frmGroup::cmdSortFixtures_Click()
         return;
     }
     // The display lines are rebuilt in either case, as after a sort.
-    RefreshList();
+    refreshList();
     busy.done();
     Prompts::refuse(failureText(kSortFailureNumber, error), QStringLiteral("Error during sort"));
 }

@@ -3,4 +3,4 @@
 class QWidget;
 
 // Places a window in the middle of its screen.
-void CenterForm(QWidget* window);
+void centerWindow(QWidget* window);

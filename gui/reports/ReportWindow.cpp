@@ -1,4 +1,4 @@
-#include "gui/reports/frmReport.h"
+#include "gui/reports/ReportWindow.h"
 
 #include "core/common/FullStop.h"
 #include "core/reports/ReportExport.h"
@@ -7,7 +7,7 @@
 #include "core/reports/TaggedReportFile.h"
 #include "core/tournament/Tournament.h"
 #include "gui/widgets/BusyWindow.h"
-#include "gui/widgets/CenterForm.h"
+#include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
@@ -42,64 +42,59 @@ QFont reportFont()
 
 } // namespace
 
-frmReport::frmReport(const QString& text, QWidget* parent)
+ReportWindow::ReportWindow(const QString& text, QWidget* parent)
     : QDialog(parent)
     , m_text(text)
 {
-    setObjectName(QStringLiteral("frmReport"));
+    setObjectName(QStringLiteral("reportWindow"));
     setWindowTitle(QStringLiteral("Report"));
     setModal(true);
     buildControls();
-    Form_Load();
+    centerWindow(this);
+    m_reportText->moveCursor(QTextCursor::Start);
+    m_closeButton->setFocus();
 }
 
-void frmReport::buildControls()
+void ReportWindow::buildControls()
 {
-    RText1 = new QPlainTextEdit(this);
-    RText1->setObjectName(QStringLiteral("RText1"));
-    RText1->setAccessibleName(QStringLiteral("Report"));
-    RText1->setReadOnly(true);
-    RText1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    RText1->setFont(reportFont());
-    RText1->setPlainText(QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    placeInTwips(RText1, 135, 105, 7935, 5430);
+    m_reportText = new QPlainTextEdit(this);
+    m_reportText->setObjectName(QStringLiteral("reportText"));
+    m_reportText->setAccessibleName(QStringLiteral("Report"));
+    m_reportText->setReadOnly(true);
+    m_reportText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_reportText->setFont(reportFont());
+    m_reportText->setPlainText(QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    placeInTwips(m_reportText, 135, 105, 7935, 5430);
 
     // Made in the order the Tab key visits them.
-    cmdSave = makeButton(this, QStringLiteral("cmdSave"), QStringLiteral("&Save RTF"), QStringLiteral("Save RTF"));
-    cmdClose = makeButton(this, QStringLiteral("cmdClose"), QStringLiteral("C&lose"), QStringLiteral("Close"));
-    cmdCopy = makeButton(this, QStringLiteral("cmdCopy"), QStringLiteral("&Copy"), QStringLiteral("Copy"));
-    cmdSaveExcel
-        = makeButton(this, QStringLiteral("cmdSaveExcel"), QStringLiteral("Save E&xcel"), QStringLiteral("Save Excel"));
-    cmdSaveHTML
-        = makeButton(this, QStringLiteral("cmdSaveHTML"), QStringLiteral("Save &HTML"), QStringLiteral("Save HTML"));
-    cmdPrintReport
-        = makeButton(this, QStringLiteral("cmdPrintReport"), QStringLiteral("&Print"), QStringLiteral("Print"));
-    placeInTwips(cmdSave, 150, kButtonTop, 1185, kButtonHeight);
-    placeInTwips(cmdCopy, 1440, kButtonTop, 1215, kButtonHeight);
-    placeInTwips(cmdSaveExcel, 2760, kButtonTop, 1215, kButtonHeight);
-    placeInTwips(cmdSaveHTML, 4080, kButtonTop, 1215, kButtonHeight);
-    placeInTwips(cmdPrintReport, 5400, kButtonTop, 1095, kButtonHeight);
-    placeInTwips(cmdClose, 6960, kButtonTop, 1095, kButtonHeight);
+    m_saveRtfButton
+        = makeButton(this, QStringLiteral("saveRtfButton"), QStringLiteral("&Save RTF"), QStringLiteral("Save RTF"));
+    m_closeButton = makeButton(this, QStringLiteral("closeButton"), QStringLiteral("C&lose"), QStringLiteral("Close"));
+    m_copyButton = makeButton(this, QStringLiteral("copyButton"), QStringLiteral("&Copy"), QStringLiteral("Copy"));
+    m_saveExcelButton = makeButton(this, QStringLiteral("saveExcelButton"), QStringLiteral("Save E&xcel"),
+                                   QStringLiteral("Save Excel"));
+    m_saveHtmlButton
+        = makeButton(this, QStringLiteral("saveHtmlButton"), QStringLiteral("Save &HTML"), QStringLiteral("Save HTML"));
+    m_printButton = makeButton(this, QStringLiteral("printButton"), QStringLiteral("&Print"), QStringLiteral("Print"));
+    placeInTwips(m_saveRtfButton, 150, kButtonTop, 1185, kButtonHeight);
+    placeInTwips(m_copyButton, 1440, kButtonTop, 1215, kButtonHeight);
+    placeInTwips(m_saveExcelButton, 2760, kButtonTop, 1215, kButtonHeight);
+    placeInTwips(m_saveHtmlButton, 4080, kButtonTop, 1215, kButtonHeight);
+    placeInTwips(m_printButton, 5400, kButtonTop, 1095, kButtonHeight);
+    placeInTwips(m_closeButton, 6960, kButtonTop, 1095, kButtonHeight);
 
-    connect(cmdSave, &QPushButton::clicked, this, &frmReport::cmdSave_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, &frmReport::cmdCopy_Click);
-    connect(cmdSaveExcel, &QPushButton::clicked, this, &frmReport::cmdSaveExcel_Click);
-    connect(cmdSaveHTML, &QPushButton::clicked, this, &frmReport::cmdSaveHTML_Click);
-    connect(cmdPrintReport, &QPushButton::clicked, this, &frmReport::cmdPrintReport_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmReport::cmdClose_Click);
+    connect(m_saveRtfButton, &QPushButton::clicked, this, &ReportWindow::saveRtf);
+    connect(m_copyButton, &QPushButton::clicked, this, &ReportWindow::copy);
+    connect(m_saveExcelButton, &QPushButton::clicked, this, &ReportWindow::saveExcel);
+    connect(m_saveHtmlButton, &QPushButton::clicked, this, &ReportWindow::saveHtml);
+    connect(m_printButton, &QPushButton::clicked, this, &ReportWindow::print);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 }
 
-void frmReport::Form_Load()
+QString ReportWindow::askSavePath(const QString& description, const QString& pattern)
 {
-    CenterForm(this);
-    RText1->moveCursor(QTextCursor::Start);
-    cmdClose->setFocus();
-}
-
-QString frmReport::askSavePath(const QString& description, const QString& pattern)
-{
-    const QString path = ShowSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
+    const QString path = showSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
     if (path.isEmpty())
         return QString();
     // Yes would replace the old file, so Enter answers No.
@@ -109,12 +104,12 @@ QString frmReport::askSavePath(const QString& description, const QString& patter
     return path;
 }
 
-void frmReport::refuseSave(const QString& reason)
+void ReportWindow::refuseSave(const QString& reason)
 {
     Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
 }
 
-void frmReport::cmdSave_Click()
+void ReportWindow::saveRtf()
 {
     const QString path = askSavePath(QStringLiteral("RTF Files (*.rtf)"), QStringLiteral("*.rtf"));
     QString error;
@@ -123,7 +118,7 @@ void frmReport::cmdSave_Click()
 }
 
 // The exports read the tagged file the report was built with, not the view.
-void frmReport::cmdSaveExcel_Click()
+void ReportWindow::saveExcel()
 {
     const QString path = askSavePath(kWorkbookFilter, QStringLiteral("*.xlsx"));
     if (path.isEmpty())
@@ -137,7 +132,7 @@ void frmReport::cmdSaveExcel_Click()
     }
 }
 
-void frmReport::cmdSaveHTML_Click()
+void ReportWindow::saveHtml()
 {
     const QString path = askSavePath(kHtmlFilter, QStringLiteral("*.htm"));
     QStringList lines;
@@ -147,12 +142,12 @@ void frmReport::cmdSaveHTML_Click()
         refuseSave(error);
 }
 
-void frmReport::cmdCopy_Click()
+void ReportWindow::copy()
 {
-    QGuiApplication::clipboard()->setText(RText1->toPlainText());
+    QGuiApplication::clipboard()->setText(m_reportText->toPlainText());
 }
 
-void frmReport::cmdPrintReport_Click()
+void ReportWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!Prompts::choosePrinter(&printer))
@@ -162,7 +157,7 @@ void frmReport::cmdPrintReport_Click()
     // Two empty lines above the report, in the report's own face, on whatever paper was chosen.
     QTextDocument document;
     document.setDefaultFont(reportFont());
-    document.setPlainText(QStringLiteral("\n\n") + RText1->toPlainText());
+    document.setPlainText(QStringLiteral("\n\n") + m_reportText->toPlainText());
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
@@ -170,12 +165,7 @@ void frmReport::cmdPrintReport_Click()
     }
 }
 
-void frmReport::cmdClose_Click()
-{
-    accept();
-}
-
-void frmReport::done(int result)
+void ReportWindow::done(int result)
 {
     // Close, Escape and the close box alike: the tagged file holds tournament data and serves no one
     // once the report is gone.

@@ -8,8 +8,8 @@
 #include "core/reports/WebSite.h"
 #include "core/tournament/Tournament.h"
 #include "core/tournament/TournamentFile.h"
-#include "gui/group/frmGroup.h"
-#include "gui/main/frmMain.h"
+#include "gui/group/GroupWindow.h"
+#include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
@@ -43,13 +43,13 @@ QString shownPath(const QString& path)
 
 } // namespace
 
-void frmMain::mnuExportCalendar_Click()
+void MainWindow::exportCalendar()
 {
     if (!Tournament.IsOpen) {
         Prompts::refuse(kNoTournament, kCalendarTitle);
         return;
     }
-    const frmGroup* group = activeGroupWindow();
+    const GroupWindow* group = activeGroupWindow();
     if (!group) {
         Prompts::refuse(
             failureText(kNoGroupWindowFailure,
@@ -67,7 +67,7 @@ void frmMain::mnuExportCalendar_Click()
                         kCalendarTitle);
         return;
     }
-    const QString path = ShowSaveDialog(QStringLiteral("Export Calendar ..."),
+    const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
                                         fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
     if (path.isEmpty())
         return;
@@ -88,25 +88,25 @@ void frmMain::mnuExportCalendar_Click()
                                       shownPath(path)));
 }
 
-void frmMain::mnuPublishWebSite_Click()
+void MainWindow::publishWebSite()
 {
     if (!Tournament.IsOpen) {
         Prompts::refuse(kNoTournament, kPublishTitle);
         return;
     }
-    const QString folder = ShowFolderDialog(QStringLiteral("Publish Web Site ..."));
+    const QString folder = showFolderDialog(QStringLiteral("Publish Web Site ..."));
     if (folder.isEmpty())
         return;
     TournamentData data;
     data.title = windowTitle();
     static_cast<TournamentSettings&>(data) = Tournament;
     for (int g = 1; g <= Tournament.GroupCount; ++g) {
-        const frmGroup* group = groupWindow(g);
+        const GroupWindow* group = groupWindow(g);
         data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
     BusyWindow busy(this);
     // A folder typed in the dialog that is not there yet is made, as tabulon-cli publish makes it.
-    const PublishOutcome published = publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
+    const PublishOutcome published = ::publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
     busy.done();
     if (!published.ok()) {
         refuseWrite(published.error);

@@ -1,0 +1,438 @@
+#include "gui/setup/TournamentDetailsDialog.h"
+
+#include "core/common/Limits.h"
+#include "core/setup/TournamentSetup.h"
+#include "core/tournament/Tournament.h"
+#include "gui/widgets/CenterWindow.h"
+#include "gui/widgets/Controls.h"
+#include "gui/widgets/Prompts.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("ERROR");
+const QString kOtherTitle = QStringLiteral("Other");
+
+// The position of the selected entry of a list, or -1 when none is selected (a current entry
+// without a selection does not count).
+int selectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void selectRow(QListWidget* list, int row)
+{
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+// Moves the selected entry of `from` to the end of `to`, then selects the first entry left in `from`.
+void moveSelectedRule(QListWidget* from, QListWidget* to)
+{
+    const int row = selectedRow(from);
+    if (row < 0)
+        return;
+    to->addItem(from->item(row)->text());
+    delete from->takeItem(row);
+    if (from->count() > 0)
+        selectRow(from, 0);
+}
+
+// Exchanges the texts of two entries and selects the moved one at its new place.
+void swapRuleWithNeighbour(QListWidget* list, int row, int neighbour)
+{
+    QListWidgetItem* moved = list->item(row);
+    QListWidgetItem* other = list->item(neighbour);
+    const QString movedText = moved->text();
+    moved->setText(other->text());
+    other->setText(movedText);
+    selectRow(list, neighbour);
+}
+
+void keepSpaceWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+TournamentDetailsDialog::TournamentDetailsDialog(QWidget* captionWindow, QWidget* parent)
+    : QDialog(parent)
+    , m_captionWindow(captionWindow)
+{
+    setObjectName(QStringLiteral("tournamentDetailsDialog"));
+    setWindowTitle(QStringLiteral("Tournament Details"));
+    setModal(true);
+    buildControls();
+    setDefaults();
+}
+
+void TournamentDetailsDialog::buildControls()
+{
+    // Controls are created in tab order: name, location, groups, title, indicator, team counts,
+    // rules, points, then OK and Cancel.
+    auto* nameLabel = makeLabel(this, QStringLiteral("nameLabel"), QStringLiteral("Tournament Name"));
+    m_nameField = new QLineEdit(this);
+    m_nameField->setObjectName(QStringLiteral("nameField"));
+    m_nameField->setAccessibleName(QStringLiteral("Tournament name"));
+    nameLabel->setBuddy(m_nameField);
+
+    auto* atLabel = makeLabel(this, QStringLiteral("atLabel"), QStringLiteral("AT"));
+    atLabel->setAlignment(Qt::AlignCenter);
+
+    auto* locationLabel = makeLabel(this, QStringLiteral("locationLabel"), QStringLiteral("Tournament Location"));
+    m_locationField = new QLineEdit(this);
+    m_locationField->setObjectName(QStringLiteral("locationField"));
+    m_locationField->setAccessibleName(QStringLiteral("Tournament location"));
+    locationLabel->setBuddy(m_locationField);
+
+    auto* groupCountBox = new QGroupBox(QStringLiteral("# Groups"), this);
+    groupCountBox->setObjectName(QStringLiteral("groupCountBox"));
+    groupCountBox->setAccessibleName(QStringLiteral("Number of groups"));
+    auto* groupsLayout = new QGridLayout(groupCountBox);
+    for (int n = 1; n <= kMaxGroups; ++n) {
+        m_groupCountButtons[n]
+            = makeOption(groupCountBox, QStringLiteral("groupCountButton%1").arg(n), QString::number(n),
+                         n == 1 ? QStringLiteral("1 group") : QStringLiteral("%1 groups").arg(n));
+        groupsLayout->addWidget(m_groupCountButtons[n], (n - 1) / 4, (n - 1) % 4);
+    }
+
+    auto* groupTitleLabel = makeLabel(this, QStringLiteral("groupTitleLabel"), QStringLiteral("Group Title"));
+    m_groupTitleBox = new QComboBox(this);
+    m_groupTitleBox->setObjectName(QStringLiteral("groupTitleBox"));
+    m_groupTitleBox->setAccessibleName(QStringLiteral("Group title"));
+    m_groupTitleBox->addItems(
+        { QStringLiteral("Division"), QStringLiteral("Group"), QStringLiteral("Pool"), kOtherTitle });
+    groupTitleLabel->setBuddy(m_groupTitleBox);
+
+    auto* indicatorLabel = makeLabel(this, QStringLiteral("indicatorLabel"), QStringLiteral("Indicator"));
+    m_indicatorBox = new QComboBox(this);
+    m_indicatorBox->setObjectName(QStringLiteral("indicatorBox"));
+    m_indicatorBox->setAccessibleName(QStringLiteral("Group labels"));
+    m_indicatorBox->addItems(
+        { QStringLiteral("A, B, C, etc."), QStringLiteral("1, 2, 3, etc."), QStringLiteral("Premier, 1, 2, etc.") });
+    indicatorLabel->setBuddy(m_indicatorBox);
+
+    auto* teamsLayout = new QGridLayout;
+    for (int n = 1; n <= kMaxGroups; ++n) {
+        m_teamCountLabels[n]
+            = makeLabel(this, QStringLiteral("teamCountLabel%1").arg(n), QStringLiteral("# Teams in Group %1").arg(n));
+        m_teamCountFields[n] = new QLineEdit(this);
+        m_teamCountFields[n]->setObjectName(QStringLiteral("teamCountField%1").arg(n));
+        m_teamCountFields[n]->setAccessibleName(QStringLiteral("Number of teams in group %1").arg(n));
+        m_teamCountFields[n]->setMaximumWidth(m_teamCountFields[n]->fontMetrics().horizontalAdvance(u'0') * 8 + 12);
+        m_teamCountLabels[n]->setBuddy(m_teamCountFields[n]);
+        // Hidden groups keep their place so that the dialog does not jump when the count changes.
+        keepSpaceWhenHidden(m_teamCountLabels[n]);
+        keepSpaceWhenHidden(m_teamCountFields[n]);
+        const int row = (n - 1) % 4;
+        const int column = (n - 1) / 4 * 3;
+        teamsLayout->addWidget(m_teamCountLabels[n], row, column);
+        teamsLayout->addWidget(m_teamCountFields[n], row, column + 1);
+    }
+
+    // Groups 1-4 on the left, 5-8 on the right, kept close together.
+    teamsLayout->setColumnMinimumWidth(2, 24);
+    teamsLayout->setColumnStretch(5, 1);
+
+    auto* rulesHeadingLabel
+        = makeLabel(this, QStringLiteral("rulesHeadingLabel"), QStringLiteral("SELECT LEAGUE ORDER RULES"));
+    QFont headingFont = rulesHeadingLabel->font();
+    headingFont.setBold(true);
+    rulesHeadingLabel->setFont(headingFont);
+
+    auto* unselectedRulesLabel
+        = makeLabel(this, QStringLiteral("unselectedRulesLabel"), QStringLiteral("Not Selected"));
+    m_unselectedRuleList = new QListWidget(this);
+    m_unselectedRuleList->setObjectName(QStringLiteral("unselectedRuleList"));
+    m_unselectedRuleList->setAccessibleName(QStringLiteral("Rules not selected"));
+    unselectedRulesLabel->setBuddy(m_unselectedRuleList);
+
+    auto* addRuleButton
+        = makeButton(this, QStringLiteral("addRuleButton"), QStringLiteral("->"), QStringLiteral("Add rule"));
+    auto* removeRuleButton
+        = makeButton(this, QStringLiteral("removeRuleButton"), QStringLiteral("<-"), QStringLiteral("Remove rule"));
+
+    auto* selectedRulesLabel = makeLabel(this, QStringLiteral("selectedRulesLabel"), QStringLiteral("Selected"));
+    m_selectedRuleList = new QListWidget(this);
+    m_selectedRuleList->setObjectName(QStringLiteral("selectedRuleList"));
+    m_selectedRuleList->setAccessibleName(QStringLiteral("Selected rules, most significant first"));
+    selectedRulesLabel->setBuddy(m_selectedRuleList);
+
+    auto* moveUpButton
+        = makeButton(this, QStringLiteral("moveUpButton"), QStringLiteral("Up"), QStringLiteral("Move rule up"));
+    auto* moveDownButton
+        = makeButton(this, QStringLiteral("moveDownButton"), QStringLiteral("Dn"), QStringLiteral("Move rule down"));
+
+    // Five entries at most: the lists need no more room than that.
+    for (QListWidget* list : { m_unselectedRuleList, m_selectedRuleList }) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QStringLiteral("5. Games Between Teams")) + 30);
+        list->setFixedHeight(list->fontMetrics().height() * 6 + 10);
+    }
+
+    auto* winPointsBox = new QGroupBox(QStringLiteral("Points for Win"), this);
+    winPointsBox->setObjectName(QStringLiteral("winPointsBox"));
+    winPointsBox->setAccessibleName(QStringLiteral("Points for win"));
+    auto* winLayout = new QHBoxLayout(winPointsBox);
+    for (int points = 2; points <= 3; ++points) {
+        m_winPointsButtons[points]
+            = makeOption(winPointsBox, QStringLiteral("winPointsButton%1").arg(points), QString::number(points),
+                         QStringLiteral("%1 points for a win").arg(points));
+        winLayout->addWidget(m_winPointsButtons[points]);
+    }
+
+    auto* drawPointsBox = new QGroupBox(QStringLiteral("Points for Draw"), this);
+    drawPointsBox->setObjectName(QStringLiteral("drawPointsBox"));
+    drawPointsBox->setAccessibleName(QStringLiteral("Points for draw"));
+    auto* drawLayout = new QHBoxLayout(drawPointsBox);
+    for (int points = 0; points <= 2; ++points) {
+        m_drawPointsButtons[points] = makeOption(
+            drawPointsBox, QStringLiteral("drawPointsButton%1").arg(points), QString::number(points),
+            points == 1 ? QStringLiteral("1 point for a draw") : QStringLiteral("%1 points for a draw").arg(points));
+        drawLayout->addWidget(m_drawPointsButtons[points]);
+    }
+
+    auto* okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    okButton->setDefault(true);
+    auto* cancelButton
+        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+
+    // Layout: the tournament's name and location on top, groups beside their team counts, the
+    // rules with their buttons, the points, and the dialog's buttons at the bottom right.
+    auto* nameLayout = new QGridLayout;
+    nameLayout->addWidget(nameLabel, 0, 0);
+    nameLayout->addWidget(m_nameField, 0, 1);
+    nameLayout->addWidget(atLabel, 1, 1);
+    nameLayout->addWidget(locationLabel, 2, 0);
+    nameLayout->addWidget(m_locationField, 2, 1);
+
+    auto* titleLayout = new QGridLayout;
+    titleLayout->addWidget(groupTitleLabel, 0, 0);
+    titleLayout->addWidget(m_groupTitleBox, 0, 1);
+    titleLayout->addWidget(indicatorLabel, 1, 0);
+    titleLayout->addWidget(m_indicatorBox, 1, 1);
+    titleLayout->setRowStretch(2, 1);
+
+    auto* groupsRow = new QHBoxLayout;
+    groupsRow->addWidget(groupCountBox);
+    groupsRow->addLayout(titleLayout);
+    groupsRow->addStretch();
+
+    auto* addRemoveColumn = new QVBoxLayout;
+    addRemoveColumn->addStretch();
+    addRemoveColumn->addWidget(addRuleButton);
+    addRemoveColumn->addWidget(removeRuleButton);
+    addRemoveColumn->addStretch();
+
+    auto* upDownColumn = new QVBoxLayout;
+    upDownColumn->addStretch();
+    upDownColumn->addWidget(moveUpButton);
+    upDownColumn->addWidget(moveDownButton);
+    upDownColumn->addStretch();
+
+    auto* rulesLayout = new QGridLayout;
+    rulesLayout->addWidget(rulesHeadingLabel, 0, 0, 1, 4, Qt::AlignHCenter);
+    rulesLayout->addWidget(unselectedRulesLabel, 1, 0);
+    rulesLayout->addWidget(selectedRulesLabel, 1, 2);
+    rulesLayout->addWidget(m_unselectedRuleList, 2, 0);
+    rulesLayout->addLayout(addRemoveColumn, 2, 1);
+    rulesLayout->addWidget(m_selectedRuleList, 2, 2);
+    rulesLayout->addLayout(upDownColumn, 2, 3);
+
+    auto* pointsRow = new QHBoxLayout;
+    pointsRow->addWidget(winPointsBox);
+    pointsRow->addWidget(drawPointsBox);
+    pointsRow->addStretch();
+
+    auto* buttonsRow = new QHBoxLayout;
+    buttonsRow->addStretch();
+    buttonsRow->addWidget(okButton);
+    buttonsRow->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(nameLayout);
+    layout->addLayout(groupsRow);
+    layout->addLayout(teamsLayout);
+    layout->addLayout(rulesLayout);
+    layout->addLayout(pointsRow);
+    layout->addLayout(buttonsRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int n = 1; n <= kMaxGroups; ++n)
+        connect(m_groupCountButtons[n], &QRadioButton::toggled, this, [this, n](bool checked) {
+            if (checked)
+                setGroupCount(n);
+        });
+    connect(m_groupTitleBox, &QComboBox::activated, this, &TournamentDetailsDialog::chooseGroupTitle);
+    connect(addRuleButton, &QPushButton::clicked, this, &TournamentDetailsDialog::addRule);
+    connect(removeRuleButton, &QPushButton::clicked, this, &TournamentDetailsDialog::removeRule);
+    connect(moveUpButton, &QPushButton::clicked, this, &TournamentDetailsDialog::moveRuleUp);
+    connect(moveDownButton, &QPushButton::clicked, this, &TournamentDetailsDialog::moveRuleDown);
+    connect(okButton, &QPushButton::clicked, this, &TournamentDetailsDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &TournamentDetailsDialog::cancel);
+}
+
+void TournamentDetailsDialog::setDefaults()
+{
+    Tournament.GroupCount = 1;
+    m_groupCountButtons[1]->setChecked(true);
+    m_winPointsButtons[3]->setChecked(true);
+    m_drawPointsButtons[1]->setChecked(true);
+    for (int n = 1; n <= kMaxGroups; ++n)
+        m_teamCountFields[n]->setText(QStringLiteral("2"));
+    m_groupTitleBox->setCurrentIndex(0);
+    m_indicatorBox->setCurrentIndex(0);
+    for (int n = 2; n <= kMaxGroups; ++n) {
+        m_teamCountLabels[n]->hide();
+        m_teamCountFields[n]->hide();
+    }
+    m_selectedRuleList->addItems(defaultRuleOrder());
+    m_unselectedRuleList->addItems(defaultUnselectedRules());
+    adjustSize();
+    centerWindow(this);
+}
+
+void TournamentDetailsDialog::setGroupCount(int count)
+{
+    Tournament.GroupCount = static_cast<qint16>(count);
+    for (int n = 1; n <= kMaxGroups; ++n) {
+        m_teamCountLabels[n]->setVisible(n <= count);
+        m_teamCountFields[n]->setVisible(n <= count);
+    }
+}
+
+void TournamentDetailsDialog::chooseGroupTitle()
+{
+    if (m_groupTitleBox->currentText() != kOtherTitle)
+        return;
+    const QString title = Prompts::input(QStringLiteral("Enter New Group Title"), QStringLiteral("New Group Title"))
+                              .value_or(QString());
+    if (title.isEmpty())
+        return;
+    m_groupTitleBox->removeItem(m_groupTitleBox->count() - 1);
+    m_groupTitleBox->addItem(title);
+    m_groupTitleBox->addItem(kOtherTitle);
+    m_groupTitleBox->setCurrentIndex(m_groupTitleBox->count() - 2);
+}
+
+void TournamentDetailsDialog::addRule()
+{
+    moveSelectedRule(m_unselectedRuleList, m_selectedRuleList);
+}
+
+void TournamentDetailsDialog::removeRule()
+{
+    moveSelectedRule(m_selectedRuleList, m_unselectedRuleList);
+}
+
+void TournamentDetailsDialog::moveRuleUp()
+{
+    const int row = selectedRow(m_selectedRuleList);
+    if (row >= 1)
+        swapRuleWithNeighbour(m_selectedRuleList, row, row - 1);
+}
+
+void TournamentDetailsDialog::moveRuleDown()
+{
+    const int row = selectedRow(m_selectedRuleList);
+    if (row >= 0 && row < m_selectedRuleList->count() - 1)
+        swapRuleWithNeighbour(m_selectedRuleList, row, row + 1);
+}
+
+bool TournamentDetailsDialog::storeTeamCounts()
+{
+    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
+        const TeamCountReading reading = readTeamCount(m_teamCountFields[n]->text());
+        switch (reading.status) {
+        case TeamCountReading::Status::TooFew:
+            Prompts::refuse(QStringLiteral("Must have at least 2 teams in group"), kErrorTitle);
+            return false;
+        case TeamCountReading::Status::TooLarge:
+            Prompts::refuse(teamCountTooLargeMessage(n), kErrorTitle);
+            return false;
+        case TeamCountReading::Status::Accepted:
+            // Stored at once: a later group's refusal leaves the groups before it stored.
+            Tournament.TeamsInGroup[n] = reading.count;
+            break;
+        }
+    }
+    return true;
+}
+
+void TournamentDetailsDialog::confirm()
+{
+    const QString name = m_nameField->text();
+    const QString location = m_locationField->text();
+    if (name.isEmpty()) {
+        Prompts::refuse(QStringLiteral("Must Enter Name of Tournament"), kErrorTitle);
+        return;
+    }
+    if (location.isEmpty()) {
+        Prompts::refuse(QStringLiteral("Must Enter Tournament Location"), kErrorTitle);
+        return;
+    }
+    if (m_selectedRuleList->count() == 0) {
+        Prompts::refuse(QStringLiteral("Must Specify at least 1 Rule"), kErrorTitle);
+        return;
+    }
+
+    QStringList rules;
+    for (int i = 0; i < m_selectedRuleList->count(); ++i)
+        rules.append(m_selectedRuleList->item(i)->text());
+    Tournament.RuleCount = static_cast<qint16>(rules.size());
+    for (int i = 0; i < rules.size(); ++i)
+        Tournament.RuleOrder[i + 1] = ruleCodeOf(rules[i]);
+
+    Tournament.Indicator = static_cast<qint16>(m_indicatorBox->currentIndex());
+    Tournament.GroupTitle = m_groupTitleBox->currentText();
+
+    if (!storeTeamCounts())
+        return;
+
+    Tournament.PointsForWin = m_winPointsButtons[2]->isChecked() ? 2 : 3;
+    if (m_drawPointsButtons[0]->isChecked())
+        Tournament.PointsForDraw = 0;
+    else if (m_drawPointsButtons[1]->isChecked())
+        Tournament.PointsForDraw = 1;
+    else
+        Tournament.PointsForDraw = 2;
+
+    QList<qint16> teamCounts;
+    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n)
+        teamCounts.append(Tournament.TeamsInGroup[n]);
+    const QString summary = checkSettingsText(name, location, Tournament.GroupCount, teamCounts, rules);
+    if (!Prompts::ask(summary, QStringLiteral("Check Settings")))
+        return;
+
+    if (m_captionWindow)
+        m_captionWindow->setWindowTitle(tournamentTitle(name, location));
+    Tournament.IsOpen = true;
+    Tournament.Saved = false;
+    Tournament.FileName.clear();
+    accept();
+}
+
+void TournamentDetailsDialog::cancel()
+{
+    Tournament.GroupCount = 0;
+    QDialog::reject();
+}
+
+void TournamentDetailsDialog::reject()
+{
+    cancel();
+}

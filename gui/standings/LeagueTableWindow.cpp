@@ -1,0 +1,111 @@
+#include "gui/standings/LeagueTableWindow.h"
+
+#include "gui/widgets/CenterWindow.h"
+#include "gui/widgets/Twips.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace {
+
+constexpr int kGridWidth = 6495;
+constexpr int kGridHeight = 5310;
+constexpr int kCloseLeft = 2640;
+constexpr int kCloseTop = 5520;
+constexpr int kCloseWidth = 1455;
+constexpr int kCloseHeight = 375;
+constexpr int kBottomMargin = 120;
+
+} // namespace
+
+LeagueTableWindow::LeagueTableWindow(const LeagueTable& table, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("leagueTableWindow"));
+    setWindowTitle(QStringLiteral("League Table"));
+    setModal(true);
+    buildControls();
+    fillGrid(table);
+    fitGridToColumns();
+    centerWindow(this);
+    // The hourglass of the computation ends as soon as the table is there to read.
+    if (QGuiApplication::overrideCursor())
+        QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
+}
+
+void LeagueTableWindow::buildControls()
+{
+    m_rows = new QStandardItemModel(this);
+
+    m_leagueTableView = new QTableView(this);
+    m_leagueTableView->setObjectName(QStringLiteral("leagueTableView"));
+    m_leagueTableView->setAccessibleName(QStringLiteral("League table"));
+    m_leagueTableView->setModel(m_rows);
+    m_leagueTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_leagueTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_leagueTableView->setWordWrap(false);
+    m_leagueTableView->setTextElideMode(Qt::ElideNone);
+    // One line of text per row, so that a whole season's table is seen almost at once.
+    m_leagueTableView->verticalHeader()->setDefaultSectionSize(m_leagueTableView->fontMetrics().height() + 6);
+    m_leagueTableView->setGeometry(0, 0, twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
+
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    m_closeButton->setGeometry(twipsToPixels(kCloseLeft), twipsToPixels(kCloseTop), twipsToPixels(kCloseWidth),
+                               twipsToPixels(kCloseHeight));
+    m_closeButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(twipsToPixels(kGridWidth), twipsToPixels(kCloseTop + kCloseHeight + kBottomMargin));
+}
+
+void LeagueTableWindow::fillGrid(const LeagueTable& table)
+{
+    m_rows->setColumnCount(int(table.columns.size()));
+    m_rows->setHorizontalHeaderLabels(table.columns);
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const LeagueRow& row = table.rows[r];
+        const QString why = table.why.value(r);
+        QList<QStandardItem*> cells;
+        for (const QString& column : table.columns) {
+            auto* cell = new QStandardItem;
+            const QVariant value = leagueRowValue(row, column);
+            cell->setData(value, Qt::DisplayRole);
+            if (!why.isEmpty()) {
+                cell->setToolTip(why);
+                cell->setData(why, Qt::AccessibleDescriptionRole);
+            }
+            if (value.typeId() != QMetaType::QString)
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            cells.append(cell);
+        }
+        m_rows->appendRow(cells);
+    }
+}
+
+// Every column as wide as its widest cell or heading, so that no team name is cut; the grid and
+// the window grow when the columns need more than the grid's usual width.
+void LeagueTableWindow::fitGridToColumns()
+{
+    m_leagueTableView->resizeColumnsToContents();
+    int needed = 2 * m_leagueTableView->frameWidth() + m_leagueTableView->verticalHeader()->sizeHint().width();
+    for (int column = 0; column < m_rows->columnCount(); ++column)
+        needed += m_leagueTableView->columnWidth(column);
+    int rowsHeight = m_leagueTableView->horizontalHeader()->sizeHint().height() + 2 * m_leagueTableView->frameWidth();
+    for (int row = 0; row < m_rows->rowCount(); ++row)
+        rowsHeight += m_leagueTableView->rowHeight(row);
+    if (rowsHeight > m_leagueTableView->height())
+        needed += m_leagueTableView->verticalScrollBar()->sizeHint().width();
+
+    const int extra = qMax(0, needed - m_leagueTableView->width());
+    if (extra == 0)
+        return;
+    m_leagueTableView->resize(m_leagueTableView->width() + extra, m_leagueTableView->height());
+    m_closeButton->move(m_closeButton->x() + extra / 2, m_closeButton->y());
+    setFixedSize(width() + extra, height());
+}
