@@ -4,8 +4,7 @@
 
 TournamentDocument::TournamentDocument(QObject* parent)
     : QObject(parent)
-{
-}
+{ }
 
 void TournamentDocument::reset(const TournamentData& data, const QString& fileName)
 {
