@@ -51,7 +51,8 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         return refuse(
             QStringLiteral("--today needs a date such as 07-Mar-2000, not \"%1\".").arg(parser.value(todayOption)), 2);
     const QString format = parser.value(formatOption);
-    const QStringList formats { "text", "tagged", "rtf", "html", "xlsx" };
+    const QStringList formats { QStringLiteral("text"), QStringLiteral("tagged"), QStringLiteral("rtf"),
+                                QStringLiteral("html"), QStringLiteral("xlsx") };
     if (!formats.contains(format))
         return refuse(QStringLiteral("--format needs text, tagged, rtf, html or xlsx, not \"%1\".").arg(format), 2);
     if (format == QLatin1String("xlsx") && !parser.isSet(outputOption))

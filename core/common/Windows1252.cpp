@@ -20,7 +20,7 @@ QString decodeWindows1252(const QByteArray& bytes)
     QChar* out = text.data();
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(kWindows1252High[value - 0x80]) : QChar(value);
+        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(kWindows1252High[value - 0x80]) : QChar(char16_t(value));
     }
     return text;
 }

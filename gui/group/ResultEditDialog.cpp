@@ -46,21 +46,22 @@ ResultEditDialog::ResultEditDialog(QWidget* parent)
     centerWindow(this);
 }
 
-QLineEdit* ResultEditDialog::addField(const QString& name, const QString& accessibleName, int left, int top, int width)
+QLineEdit* ResultEditDialog::addField(QAnyStringView objectName, const QString& accessibleName, int left, int top,
+                                      int width)
 {
-    QLineEdit* field = makeTextField(this, name, QString(), accessibleName);
+    QLineEdit* field = makeTextField(this, objectName, QString(), accessibleName);
     placeInTwips(field, left, top, width, kFieldHeight);
     return field;
 }
 
 void ResultEditDialog::buildControls()
 {
-    const auto addLabel
-        = [this](const QString& name, const QString& caption, const QString& accessibleName, int left, int width) {
-              QLabel* label = makeLabel(this, name, caption, accessibleName);
-              placeInTwips(label, left, kLabelTop, width, kLabelHeight);
-              return label;
-          };
+    const auto addLabel = [this](QAnyStringView objectName, const QString& caption, const QString& accessibleName,
+                                 int left, int width) {
+        QLabel* label = makeLabel(this, objectName, caption, accessibleName);
+        placeInTwips(label, left, kLabelTop, width, kLabelHeight);
+        return label;
+    };
     m_teamsLabel = addLabel("teamsLabel", QStringLiteral("Teams"), QStringLiteral("Teams column"), kNameLeft, 735);
     m_halfTimeLabel = addLabel("halfTimeLabel", QStringLiteral("HT"), QStringLiteral("Half-time column"), kHalfTimeLeft,
                                kScoreWidth);

@@ -31,7 +31,7 @@ protected:
 
 private:
     void buildControls();
-    QLineEdit* addField(const QString& name, const QString& accessibleName, int left, int top, int width);
+    QLineEdit* addField(QAnyStringView objectName, const QString& accessibleName, int left, int top, int width);
 
     QLabel* m_teamsLabel = nullptr;
     QLabel* m_halfTimeLabel = nullptr;

@@ -109,51 +109,52 @@ void applyWidth(QListView* list, LineRowDelegate* delegate, int width)
 
 // Every control carries the name tests find it by and the name a screen reader announces.
 template <typename Control>
-Control* named(Control* control, const QString& name, const QString& accessibleName)
+Control* named(Control* control, QAnyStringView objectName, const QString& accessibleName)
 {
-    control->setObjectName(name);
+    control->setObjectName(objectName);
     control->setAccessibleName(accessibleName);
     return control;
 }
 
 } // namespace
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName,
-                        ButtonText text)
+QPushButton* makeButton(QWidget* parent, QAnyStringView objectName, const QString& caption,
+                        const QString& accessibleName, ButtonText text)
 {
     auto* button
         = named(text == ButtonText::Wrapped ? new WrappedTextButton(caption, parent) : new QPushButton(caption, parent),
-                name, accessibleName);
+                objectName, accessibleName);
     button->setAutoDefault(false);
     return button;
 }
 
-QLineEdit* makeTextField(QWidget* parent, const QString& name, const QString& text, const QString& accessibleName)
+QLineEdit* makeTextField(QWidget* parent, QAnyStringView objectName, const QString& text, const QString& accessibleName)
 {
-    return named(new TextField(text, parent), name, accessibleName);
+    return named(new TextField(text, parent), objectName, accessibleName);
 }
 
-QLineEdit* makeShownField(QWidget* parent, const QString& name, const QString& accessibleName)
+QLineEdit* makeShownField(QWidget* parent, QAnyStringView objectName, const QString& accessibleName)
 {
-    QLineEdit* field = makeTextField(parent, name, QString(), accessibleName);
+    QLineEdit* field = makeTextField(parent, objectName, QString(), accessibleName);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
     return field;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName)
+QLabel* makeLabel(QWidget* parent, QAnyStringView objectName, const QString& caption, const QString& accessibleName)
 {
-    return named(new QLabel(caption, parent), name, accessibleName.isEmpty() ? caption : accessibleName);
+    return named(new QLabel(caption, parent), objectName, accessibleName.isEmpty() ? caption : accessibleName);
 }
 
-QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& caption, const QString& accessibleName)
+QRadioButton* makeOption(QWidget* parent, QAnyStringView objectName, const QString& caption,
+                         const QString& accessibleName)
 {
-    return named(new QRadioButton(caption, parent), name, accessibleName);
+    return named(new QRadioButton(caption, parent), objectName, accessibleName);
 }
 
-QListView* makeList(QWidget* parent, const QString& name, QStringListModel* model, const QString& accessibleName)
+QListView* makeList(QWidget* parent, QAnyStringView objectName, QStringListModel* model, const QString& accessibleName)
 {
-    QListView* list = named(new QListView(parent), name, accessibleName);
+    QListView* list = named(new QListView(parent), objectName, accessibleName);
     list->setModel(model);
     // Uniform rows let the view skip measuring every line: a full list of 32767 shows at once.
     list->setUniformItemSizes(true);
