@@ -392,10 +392,7 @@ void GroupWindow::pickEntryDate()
 
 int GroupWindow::selectedTeam() const
 {
-    const QModelIndex current = m_teamList->selectionModel()->currentIndex();
-    if (!current.isValid() || !m_teamList->selectionModel()->isSelected(current))
-        return -1;
-    return current.row();
+    return selectedRow(m_teamList);
 }
 
 void GroupWindow::chooseHomeTeam()
@@ -588,10 +585,7 @@ void GroupWindow::showResults()
 
 int GroupWindow::selectedResult() const
 {
-    const QModelIndex current = m_resultList->selectionModel()->currentIndex();
-    if (!current.isValid() || !m_resultList->selectionModel()->isSelected(current))
-        return -1;
-    return current.row();
+    return selectedRow(m_resultList);
 }
 
 void GroupWindow::selectResult(int position)

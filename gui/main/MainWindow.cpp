@@ -1,5 +1,6 @@
 #include "gui/main/MainWindow.h"
 
+#include "core/common/FailureText.h"
 #include "core/common/Limits.h"
 #include "core/standings/TempDatabase.h"
 #include "core/tournament/DatabaseLocation.h"
@@ -299,6 +300,34 @@ GroupWindow* MainWindow::activeGroupWindow() const
 {
     QMdiSubWindow* active = m_mdiArea->activeSubWindow();
     return active ? qobject_cast<GroupWindow*>(active->widget()) : nullptr;
+}
+
+std::optional<MainWindow::ActiveGroup> MainWindow::activeGroupFor(const QString& title) const
+{
+    if (!Tournament.IsOpen) {
+        Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
+        return std::nullopt;
+    }
+    GroupWindow* group = activeGroupWindow();
+    if (!group) {
+        // Also the state after a cancelled team entry: the tournament is open but has no group window.
+        Prompts::refuse(
+            failureText(kNoGroupWindowFailure,
+                        QStringLiteral("No group window is active: choose the group from the Window menu.")),
+            title);
+        return std::nullopt;
+    }
+    bool isNumber = false;
+    const int number = group->tag().toInt(&isNumber);
+    if (!isNumber || number < 1 || number > kMaxGroups) {
+        Prompts::refuse(failureText(kGroupNumberFailure,
+                                    QStringLiteral("The active window's group number \"%1\" is not a group of "
+                                                   "this tournament.")
+                                        .arg(group->tag())),
+                        title);
+        return std::nullopt;
+    }
+    return ActiveGroup { group, number };
 }
 
 void MainWindow::fillWindowList()

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QAction;
 class QMdiArea;
@@ -38,6 +39,14 @@ public:
     void activateGroupWindow(int slot);
     void unloadGroupWindow(int slot);
     GroupWindow* activeGroupWindow() const;
+    // The active group window and its group number, for a command that acts on one group; nothing,
+    // after one refusal titled `title`, without an open tournament or an active group window.
+    struct ActiveGroup
+    {
+        GroupWindow* window = nullptr;
+        int number = 0;
+    };
+    std::optional<ActiveGroup> activeGroupFor(const QString& title) const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
     // The window state kept under "Window State": 0 normal, 1 minimised, 2 maximised.

@@ -9,15 +9,10 @@ void MainWindow::editPointsAdjustments()
 {
     // The menu item is greyed out without a group window; these refusals answer a call made anyway.
     const QString title = QStringLiteral("Points Adjustments");
-    if (!Tournament.IsOpen) {
-        Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
+    const std::optional<ActiveGroup> active = activeGroupFor(title);
+    if (!active)
         return;
-    }
-    GroupWindow* group = activeGroupWindow();
-    if (!group) {
-        Prompts::refuse(QStringLiteral("No group window is active: choose the group from the Window menu."), title);
-        return;
-    }
+    GroupWindow* group = active->window;
     PointsAdjustmentsDialog dialog(group->windowTitle(), group->teams(), group->adjustments(), this);
     if (dialog.exec() != QDialog::Accepted || dialog.adjustments() == group->adjustments())
         return;

@@ -24,9 +24,6 @@ const QString kCalendarTitle = QStringLiteral("Export Calendar");
 const QString kPublishTitle = QStringLiteral("Publish Web Site");
 const QString kNoTournament = QStringLiteral("There is no open tournament!");
 
-constexpr int kNoGroupWindowFailure = 91;
-constexpr int kGroupNumberFailure = 9;
-
 // As the report window's saves report a failure; every message ends with its full stop.
 void refuseWrite(const QString& reason)
 {
@@ -45,35 +42,16 @@ QString shownPath(const QString& path)
 
 void MainWindow::exportCalendar()
 {
-    if (!Tournament.IsOpen) {
-        Prompts::refuse(kNoTournament, kCalendarTitle);
+    const std::optional<ActiveGroup> active = activeGroupFor(kCalendarTitle);
+    if (!active)
         return;
-    }
-    const GroupWindow* group = activeGroupWindow();
-    if (!group) {
-        Prompts::refuse(
-            failureText(kNoGroupWindowFailure,
-                        QStringLiteral("No group window is active: choose the group to export from the Window menu.")),
-            kCalendarTitle);
-        return;
-    }
-    bool isNumber = false;
-    const int groupNumber = group->tag().toInt(&isNumber);
-    if (!isNumber || groupNumber < 1 || groupNumber > kMaxGroups) {
-        Prompts::refuse(failureText(kGroupNumberFailure,
-                                    QStringLiteral("The active window's group number \"%1\" is not a group of "
-                                                   "this tournament.")
-                                        .arg(group->tag())),
-                        kCalendarTitle);
-        return;
-    }
+    const GroupWindow* group = active->window;
+    const int groupNumber = active->number;
     const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
                                         fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
     if (path.isEmpty())
         return;
-    // Yes would replace the old file, so Enter answers No.
-    if (QFileInfo::exists(path)
-        && !Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Prompts::Answer::No))
+    if (!Prompts::mayOverwrite(path))
         return;
     const Calendar calendar
         = buildCalendar({ windowTitle(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });

@@ -44,13 +44,11 @@ void MainWindow::save()
     // before asks again every time; saving to the remembered name never asks.
     QString fileName = Tournament.FileName;
     if (path != Tournament.FileName) {
-        if (QFileInfo::exists(path)) {
-            if (!Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"),
-                              Prompts::Answer::No))
-                return;
-        } else {
+        const bool isNew = !QFileInfo::exists(path);
+        if (!Prompts::mayOverwrite(path))
+            return;
+        if (isNew)
             fileName = path;
-        }
     }
 
     TournamentData data;

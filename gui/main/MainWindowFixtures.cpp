@@ -21,9 +21,6 @@ namespace {
 const QString kRefusalTitle = QStringLiteral("Generation Error");
 const QString kFailureTitle = QStringLiteral("Error Generating Fixtures");
 
-constexpr int kNoGroupWindowFailure = 91;
-constexpr int kGroupNumberFailure = 9;
-
 void showFailure(const ScheduleFailure& failure)
 {
     Prompts::refuse(failureText(failure.number, failure.description), kFailureTitle);
@@ -36,25 +33,11 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
     const RandomFraction nextFraction
         = seededFractions(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
 
-    if (!Tournament.IsOpen) {
-        Prompts::refuse(QStringLiteral("There is no open tournament!"), kRefusalTitle);
+    const std::optional<MainWindow::ActiveGroup> active = window->activeGroupFor(kRefusalTitle);
+    if (!active)
         return;
-    }
-    GroupWindow* group = window->activeGroupWindow();
-    if (!group) {
-        // Also the state after a cancelled team entry: the tournament is open but has no group window.
-        showFailure({ kNoGroupWindowFailure,
-                      QStringLiteral("No group window is active: choose the group to fill from the Window menu.") });
-        return;
-    }
-    bool isNumber = false;
-    const int groupNumber = group->tag().toInt(&isNumber);
-    if (!isNumber || groupNumber < 1 || groupNumber > kMaxGroups) {
-        showFailure({ kGroupNumberFailure,
-                      QStringLiteral("The active window's group number \"%1\" is not a group of this tournament.")
-                          .arg(group->tag()) });
-        return;
-    }
+    GroupWindow* group = active->window;
+    const int groupNumber = active->number;
     const int n = Tournament.TeamsInGroup[groupNumber];
     switch (fixtureRefusal(n, group->teams(), group->storedLines())) {
     case FixtureRefusal::None:

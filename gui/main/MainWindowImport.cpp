@@ -19,17 +19,10 @@ const QString kImportTitle = QStringLiteral("Import Results");
 
 void MainWindow::importResults()
 {
-    if (!Tournament.IsOpen) {
-        Prompts::refuse(QStringLiteral("There is no open tournament!"), kImportTitle);
+    const std::optional<ActiveGroup> active = activeGroupFor(kImportTitle);
+    if (!active)
         return;
-    }
-    GroupWindow* group = activeGroupWindow();
-    if (!group) {
-        Prompts::refuse(
-            QStringLiteral("No group window is active: choose the group to import into from the Window menu."),
-            kImportTitle);
-        return;
-    }
+    GroupWindow* group = active->window;
     const QString path = showOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
                                                      { QStringLiteral("All Files (*)"), QStringLiteral("*") } }),
                                         QStringLiteral("Import Results ..."));

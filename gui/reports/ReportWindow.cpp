@@ -97,9 +97,7 @@ QString ReportWindow::askSavePath(const QString& description, const QString& pat
     const QString path = showSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
     if (path.isEmpty())
         return QString();
-    // Yes would replace the old file, so Enter answers No.
-    if (QFileInfo::exists(path)
-        && !Prompts::ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Prompts::Answer::No))
+    if (!Prompts::mayOverwrite(path))
         return QString();
     return path;
 }

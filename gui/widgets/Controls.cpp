@@ -2,6 +2,7 @@
 
 #include "gui/widgets/Twips.h"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,4 +214,10 @@ void placeInTwips(QWidget* control, double left, double top, double width, doubl
 {
     control->setGeometry(twipsToPixels(qRound(left)), twipsToPixels(qRound(top)), twipsToPixels(qRound(width)),
                          twipsToPixels(qRound(height)));
+}
+
+int selectedRow(const QAbstractItemView* list)
+{
+    const QModelIndex current = list->selectionModel()->currentIndex();
+    return current.isValid() && list->selectionModel()->isSelected(current) ? current.row() : -1;
 }

@@ -3,6 +3,7 @@
 #include <QAnyStringView>
 #include <QString>
 
+class QAbstractItemView;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -47,3 +48,6 @@ void fitListToLine(QListView* list, const QString& line);
 
 // Places a control by a position and size given in twips.
 void placeInTwips(QWidget* control, double left, double top, double width, double height);
+
+// The list's selected row: its current row while that is selected, else -1.
+int selectedRow(const QAbstractItemView* list);

@@ -151,6 +151,12 @@ Answer askOrCancel(const QString& text, const QString& title, Answer defaultAnsw
     return message(MessageRequest { text, title, Icon::Question, Buttons::YesNoCancel, defaultAnswer });
 }
 
+bool mayOverwrite(const QString& path)
+{
+    return !QFileInfo::exists(path)
+        || ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Answer::No);
+}
+
 std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText)
 {
     const InputRequest request { prompt, title, defaultText };

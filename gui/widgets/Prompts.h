@@ -64,6 +64,10 @@ Answer message(const QString& text, const QString& title, Icon icon, Buttons but
 void refuse(const QString& text, const QString& title);
 bool ask(const QString& text, const QString& title, Answer defaultAnswer = Answer::Yes);
 
+// True when nothing is at `path` or the user agrees to replace it. Yes would replace the old file,
+// so Enter answers No.
+bool mayOverwrite(const QString& path);
+
 // A question within a command that Cancel or Escape ends: Yes, No or Cancel.
 Answer askOrCancel(const QString& text, const QString& title, Answer defaultAnswer = Answer::Yes);
 

@@ -47,7 +47,7 @@ enum class Close { Yes, No, Cancel, Escape, CloseBox, Refused };
 
 } // namespace
 
-class TestFrmGroup : public QObject
+class TestGroupWindow : public QObject
 {
     Q_OBJECT
 
@@ -583,5 +583,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmGroup)
+QTEST_MAIN(TestGroupWindow)
 #include "tst_groupwindow.moc"

@@ -91,7 +91,7 @@ Prompts::Answer answerOf(const QString& answer)
 } // namespace
 
 // Each test starts with a fresh settings store and a shown main window.
-class TestFrmMain : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -108,6 +108,7 @@ class TestFrmMain : public QObject
         Tournament.IsOpen = true;
         for (int slot = 1; slot <= groups; ++slot) {
             m_window->groupWindow(slot)->setWindowTitle(QStringLiteral("%1. Division %1").arg(slot));
+            m_window->groupWindow(slot)->setTag(QString::number(slot)); // as opening a file does
             m_window->showGroupWindow(slot);
         }
     }
@@ -377,7 +378,7 @@ private slots:
         row("a single team", 1, 0, start, Gap(), "Cannot create fixtures for a group\rwith fewer than two teams.",
             none);
         row("no group window after a cancelled team entry", 4, 0, start, Gap(),
-            "Error 91 - No group window is active: choose the group to fill from the Window menu.", none, false);
+            "Error 91 - No group window is active: choose the group from the Window menu.", none, false);
         // Two teams keep their order through the shuffle, so their schedule is known exactly.
         row("one leg", 2, 1, start, Gap("7"), "", { "F:01-Mar-2000:1:0" });
         row("gap left empty: gap 0", 2, 2, start, Gap(""), "", { "F:01-Mar-2000:1:0", "F:01-Mar-2000:0:1" });
@@ -774,5 +775,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmMain)
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -50,7 +50,7 @@ QString stored()
 
 } // namespace
 
-class TestFrmTournamentDetails : public QObject
+class TestTournamentDetailsDialog : public QObject
 {
     Q_OBJECT
 
@@ -233,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmTournamentDetails)
+QTEST_MAIN(TestTournamentDetailsDialog)
 #include "tst_tournamentdetailsdialog.moc"
