@@ -1,7 +1,6 @@
 #include "gui/group/DatePickerDialog.h"
 
 #include "core/records/RecordLines.h"
-#include "core/tournament/Tournament.h"
 #include "gui/widgets/CenterWindow.h"
 
 #include <QCalendarWidget>
@@ -10,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DatePickerDialog::DatePickerDialog(QWidget* parent)
+DatePickerDialog::DatePickerDialog(const QDate& start, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("datePickerDialog"));
@@ -65,9 +64,17 @@ DatePickerDialog::DatePickerDialog(QWidget* parent)
     layout->addWidget(m_calendar);
     layout->addLayout(buttons);
 
-    if (CalendarDate.isValid())
-        m_calendar->setSelectedDate(CalendarDate);
+    m_calendar->setSelectedDate(start.isValid() ? start : QDate::currentDate());
     centerWindow(this);
+}
+
+std::optional<QDate> DatePickerDialog::pick(const QDate& start, const QString& message, QWidget* parent)
+{
+    DatePickerDialog dialog(start, parent);
+    if (!message.isEmpty())
+        dialog.setMessage(message);
+    dialog.exec();
+    return dialog.pickedDate();
 }
 
 void DatePickerDialog::setMessage(const QString& message)
@@ -77,13 +84,13 @@ void DatePickerDialog::setMessage(const QString& message)
 
 void DatePickerDialog::confirm()
 {
-    CalendarDate = m_calendar->selectedDate();
+    m_picked = m_calendar->selectedDate();
     accept();
 }
 
 void DatePickerDialog::cancel()
 {
-    CalendarDate = calendarCancelDate();
+    m_picked.reset();
     QDialog::reject();
 }
 

@@ -1,19 +1,23 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
+#include <optional>
 
 class QCalendarWidget;
 class QLabel;
 
-// Picks one date. The caller puts the starting date into CalendarDate and reads CalendarDate
-// once the dialog has closed: the chosen date after OK, calendarCancelDate() after Cancel
-// (also when the dialog is closed any other way).
+// Picks one date, starting at `start` (today when it is invalid). pickedDate() answers the chosen
+// date after OK, and nothing after Cancel or when the dialog is closed any other way.
 class DatePickerDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DatePickerDialog(QWidget* parent = nullptr);
+    explicit DatePickerDialog(const QDate& start, QWidget* parent = nullptr);
+
+    // Shows the dialog modally and answers the date picked, or nothing when it was cancelled.
+    static std::optional<QDate> pick(const QDate& start, const QString& message, QWidget* parent);
 
     // The text of m_messageLabel, for example "Select the start date".
     void setMessage(const QString& message);
@@ -22,10 +26,13 @@ public slots:
     void confirm();
     void cancel();
 
+    std::optional<QDate> pickedDate() const { return m_picked; }
+
 protected:
     void reject() override;
 
 private:
     QCalendarWidget* m_calendar = nullptr;
     QLabel* m_messageLabel = nullptr;
+    std::optional<QDate> m_picked;
 };

@@ -345,14 +345,14 @@ bool GroupWindow::eventFilter(QObject* watched, QEvent* event)
 void GroupWindow::startSteppingBack()
 {
     moveEntryDate(false);
-    bDateUp = false;
+    m_steppingForward = false;
     m_dateRepeatTimer->start();
 }
 
 void GroupWindow::startSteppingForward()
 {
     moveEntryDate(true);
-    bDateUp = true;
+    m_steppingForward = true;
     m_dateRepeatTimer->start();
 }
 
@@ -364,25 +364,24 @@ void GroupWindow::stopStepping()
 
 void GroupWindow::stepDate()
 {
-    moveEntryDate(bDateUp);
+    moveEntryDate(m_steppingForward);
     m_dateRepeatTimer->setInterval(kNextRepeatMs);
 }
 
 void GroupWindow::pickEntryDate()
 {
     setEnabled(false);
-    CalendarDate = parseRecordDate(m_entryDateField->text());
 
     // The dialog waits without blocking the main window and the other groups. It belongs to the
     // main window, not to this disabled one, whose children would be disabled with it.
     QWidget* owner = window() == this ? nullptr : window();
-    auto* calendar = new DatePickerDialog(owner);
+    auto* calendar = new DatePickerDialog(parseRecordDate(m_entryDateField->text()), owner);
     calendar->setAttribute(Qt::WA_DeleteOnClose);
     calendar->setWindowModality(Qt::NonModal);
     connect(this, &QObject::destroyed, calendar, &QObject::deleteLater);
-    connect(calendar, &QDialog::finished, this, [this] {
-        if (CalendarDate.isValid() && CalendarDate != calendarCancelDate()) {
-            m_entryDate = CalendarDate;
+    connect(calendar, &QDialog::finished, this, [this, calendar] {
+        if (const std::optional<QDate> picked = calendar->pickedDate()) {
+            m_entryDate = *picked;
             showEntryDate();
         }
         setEnabled(true);

@@ -143,6 +143,7 @@ private:
     QPushButton* m_editDateButton = nullptr;
     QPushButton* m_sortButton = nullptr;
     QTimer* m_dateRepeatTimer = nullptr;
+    bool m_steppingForward = true; // the direction the held date button repeats in
 
     QDate m_entryDate;
     qint16 m_homeTeam = 0;

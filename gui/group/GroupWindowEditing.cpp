@@ -20,14 +20,13 @@ void GroupWindow::editResult()
         return;
     }
 
-    ResultEditDialog dialog(this);
-    dialog.setItem(*item);
-    EditedRecord = QStringLiteral("R:") + item->dateText;
+    ResultEditDialog dialog(*item, this);
     dialog.exec();
-
-    if (EditedRecord.isEmpty() || i >= m_records.size())
+    const std::optional<QString> edited = dialog.result();
+    if (!edited || i >= m_records.size())
         return;
-    m_records.replace(i, EditedRecord);
+    m_records.replace(i, *edited);
+    Tournament.Saved = false;
     showResults();
     selectResult(i);
 }
@@ -38,11 +37,8 @@ void GroupWindow::editDate()
     if (!m_records.isRecordLine(i))
         return;
 
-    const QDate current = m_records.recordDate(i);
-    CalendarDate = current.isValid() ? current : QDate::currentDate();
-    DatePickerDialog calendar(this);
-    calendar.exec();
-    if (CalendarDate == calendarCancelDate() || !CalendarDate.isValid() || !m_records.redate(i, CalendarDate))
+    const std::optional<QDate> picked = DatePickerDialog::pick(m_records.recordDate(i), QString(), this);
+    if (!picked || !m_records.redate(i, *picked))
         return;
     showResults();
     selectResult(i);

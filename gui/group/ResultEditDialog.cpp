@@ -1,6 +1,5 @@
 #include "gui/group/ResultEditDialog.h"
 
-#include "core/tournament/Tournament.h"
 #include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
@@ -36,13 +35,15 @@ constexpr int kFormHeight = kCancelTop + kButtonHeight + 240;
 
 } // namespace
 
-ResultEditDialog::ResultEditDialog(QWidget* parent)
+ResultEditDialog::ResultEditDialog(const GroupRecords::ResultEdit& item, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_lineStart(QStringLiteral("R:") + item.dateText)
 {
     setObjectName(QStringLiteral("resultEditDialog"));
     setWindowTitle(QStringLiteral("Edit Result"));
     setModal(true);
     buildControls();
+    showItem(item);
     centerWindow(this);
 }
 
@@ -105,7 +106,7 @@ void ResultEditDialog::buildControls()
     setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
 }
 
-void ResultEditDialog::setItem(const GroupRecords::ResultEdit& item)
+void ResultEditDialog::showItem(const GroupRecords::ResultEdit& item)
 {
     m_homeTeamNumberField->setText(item.homeNumber);
     m_awayTeamNumberField->setText(item.awayNumber);
@@ -137,21 +138,20 @@ void ResultEditDialog::confirm()
     }
 
     // The texts go in as typed: blanks around a score are kept.
-    const QString record = completedResultLine(EditedRecord,
+    const QString record = completedResultLine(m_lineStart,
                                                { m_homeHalfTimeField->text(), m_awayHalfTimeField->text(),
                                                  m_homeFullTimeField->text(), m_awayFullTimeField->text() },
                                                m_homeTeamNumberField->text(), m_awayTeamNumberField->text());
     // No returns to the scores as typed; only Cancel leaves the item as it was.
     if (!Prompts::ask(QStringLiteral("Are you sure you want to make this change"), QStringLiteral("Change Result")))
         return;
-    EditedRecord = record;
-    Tournament.Saved = false;
+    m_result = record;
     accept();
 }
 
 void ResultEditDialog::cancel()
 {
-    EditedRecord.clear();
+    m_result.reset();
     QDialog::reject();
 }
 

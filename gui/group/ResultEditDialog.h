@@ -3,24 +3,24 @@
 #include "core/records/GroupRecords.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Edits the scores of one fixture or result. The caller puts "R:" + the item's date into
-// EditedRecord and fills the dialog; once it has closed, EditedRecord holds the complete result
-// line to store, or is empty when nothing is to change.
+// Edits the scores of one fixture or result. Once the dialog has closed, result() holds the
+// complete result line to store, or nothing when the item is to stay as it was.
 class ResultEditDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit ResultEditDialog(QWidget* parent = nullptr);
-
     // The item to edit. Its team numbers travel through the dialog as the texts they are stored
     // with; its score texts are shown as given.
-    void setItem(const GroupRecords::ResultEdit& item);
+    explicit ResultEditDialog(const GroupRecords::ResultEdit& item, QWidget* parent = nullptr);
+
+    std::optional<QString> result() const { return m_result; }
 
 public slots:
     void confirm();
@@ -31,8 +31,11 @@ protected:
 
 private:
     void buildControls();
+    void showItem(const GroupRecords::ResultEdit& item);
     QLineEdit* addField(QAnyStringView objectName, const QString& accessibleName, int left, int top, int width);
 
+    QString m_lineStart; // "R:" and the item's date as stored
+    std::optional<QString> m_result;
     QLabel* m_teamsLabel = nullptr;
     QLabel* m_halfTimeLabel = nullptr;
     QLabel* m_fullTimeLabel = nullptr;

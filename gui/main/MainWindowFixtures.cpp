@@ -70,17 +70,12 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
     const QVector<qint16> teamOrder = shuffledTeamOrder(n, nextFraction);
 
     const QDate today = QDate::currentDate();
-    CalendarDate = today;
-    {
-        DatePickerDialog calendar(window);
-        calendar.setMessage(QStringLiteral("Select the start date"));
-        calendar.exec();
-    }
+    const std::optional<QDate> picked = DatePickerDialog::pick(today, QStringLiteral("Select the start date"), window);
     window->raise();
     window->activateWindow();
-    if (CalendarDate == calendarCancelDate() || !CalendarDate.isValid())
+    if (!picked)
         return;
-    const QDate start = CalendarDate;
+    const QDate start = *picked;
 
     const std::optional<QString> gapAnswer
         = Prompts::input(QStringLiteral("Enter the default number of days between fixtures (e.g. 7)"),
