@@ -68,7 +68,7 @@ void BM_ResultsReportShown(benchmark::State& state)
     const LeagueTable table = leagueTable();
     for (auto _ : state) {
         const Report report = buildResultsReport(kHeading, lines, table);
-        ReportWindow window(report.text);
+        ReportWindow window(report.text, QString());
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());

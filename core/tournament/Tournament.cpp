@@ -2,11 +2,9 @@
 
 TournamentState Tournament;
 QString DatabaseName;
-QString ReportTempPath;
 
 void resetProgramState()
 {
     Tournament = TournamentState();
     DatabaseName.clear();
-    ReportTempPath.clear();
 }

@@ -17,8 +17,7 @@ struct TournamentState : TournamentSettings
 extern TournamentState Tournament;
 
 // The other program-wide values that windows exchange.
-extern QString DatabaseName;   // path of the temporary database file
-extern QString ReportTempPath; // the tagged file of the report last built
+extern QString DatabaseName; // path of the temporary database file
 
 // Puts the program-wide state back to what it is when the program starts.
 void resetProgramState();

@@ -27,13 +27,14 @@ void GroupWindow::showReport(ReportKind kind)
     const ReportHeading heading { shortTitleOf(owner ? owner->windowTitle() : QString()), windowTitle(),
                                   QDate::currentDate() };
     Report report;
+    QString taggedFile;
     {
         BusyWindow busy(this);
         report = kind == ReportKind::Results ? makeResultsReport(heading, m_records, Tournament, DatabaseName)
                                              : buildFixtureList(heading, m_records.readableDisplayLines());
         if (report.ok()) {
             const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
-            ReportTempPath = tagged.path;
+            taggedFile = tagged.path;
             if (!tagged.ok())
                 report.error = tagged.error;
         }
@@ -43,7 +44,7 @@ void GroupWindow::showReport(ReportKind kind)
             return;
         }
     }
-    ReportWindow reportWindow(report.text, owner);
+    ReportWindow reportWindow(report.text, taggedFile, owner);
     reportWindow.exec();
     if (QWidget* frame = parentWidget())
         frame->raise();

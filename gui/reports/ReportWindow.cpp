@@ -5,7 +5,6 @@
 #include "core/reports/ReportFile.h"
 #include "core/reports/ReportRtf.h"
 #include "core/reports/TaggedReportFile.h"
-#include "core/tournament/Tournament.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
@@ -42,9 +41,10 @@ QFont reportFont()
 
 } // namespace
 
-ReportWindow::ReportWindow(const QString& text, QWidget* parent)
+ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent)
     : QDialog(parent)
     , m_text(text)
+    , m_taggedFile(taggedFile)
 {
     setObjectName(QStringLiteral("reportWindow"));
     setWindowTitle(QStringLiteral("Report"));
@@ -124,7 +124,7 @@ void ReportWindow::saveExcel()
     BusyWindow busy(this);
     QStringList lines;
     QString error;
-    if (!readTaggedReportFile(ReportTempPath, &lines, &error) || !saveWorkbook(lines, path, &error)) {
+    if (!readTaggedReportFile(m_taggedFile, &lines, &error) || !saveWorkbook(lines, path, &error)) {
         busy.done();
         refuseSave(error);
     }
@@ -136,7 +136,7 @@ void ReportWindow::saveHtml()
     QStringList lines;
     QString error;
     if (!path.isEmpty()
-        && (!readTaggedReportFile(ReportTempPath, &lines, &error) || !saveReportFile(exportHtml(lines), path, &error)))
+        && (!readTaggedReportFile(m_taggedFile, &lines, &error) || !saveReportFile(exportHtml(lines), path, &error)))
         refuseSave(error);
 }
 
@@ -167,6 +167,6 @@ void ReportWindow::done(int result)
 {
     // Close, Escape and the close box alike: the tagged file holds tournament data and serves no one
     // once the report is gone.
-    deleteTaggedReportFile(ReportTempPath);
+    deleteTaggedReportFile(m_taggedFile);
     QDialog::done(result);
 }

@@ -6,15 +6,18 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Shows one report, a results report or a fixture list, modally: the fixed-column text in a
-// fixed-pitch face, ready to be printed, copied or saved as RTF. ReportTempPath names the report's
-// tagged file; however the window closes, the file goes with it.
+// fixed-pitch face, ready to be printed, copied or saved as RTF, HTML or a workbook. The HTML and
+// workbook exports read the report's tagged file, which the window is handed; however the window
+// closes, the file goes with it.
 class ReportWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `text` is the report text with CR LF between its lines.
-    explicit ReportWindow(const QString& text, QWidget* parent = nullptr);
+    // `text` is the report text with CR LF between its lines; `taggedFile` the path of its tagged file.
+    ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent = nullptr);
+
+    QString taggedFile() const { return m_taggedFile; }
 
 public slots:
     void saveRtf();
@@ -33,6 +36,7 @@ private:
     void refuseSave(const QString& reason);
 
     QString m_text;
+    QString m_taggedFile;
     QPlainTextEdit* m_reportText = nullptr;
     QPushButton* m_saveRtfButton = nullptr;
     QPushButton* m_copyButton = nullptr;

@@ -487,10 +487,12 @@ private slots:
         m_prompts->expect("File Exists.  Overwrite ?").answer(Prompts::Answer::Yes);
         m_prompts->expect("An Error has occurred\r\r" + link + " is a symbolic link.");
         QStringList shown;
+        QStringList taggedFiles;
         const auto show = [&](const QString& button, const std::function<void(ReportWindow*)>& close) {
             ModalDialog<ReportWindow> driver([&](ReportWindow* window) {
                 shown << ctl<QPlainTextEdit>(*window, "reportText")->toPlainText();
-                QVERIFY(QFileInfo::exists(ReportTempPath));
+                taggedFiles << window->taggedFile();
+                QVERIFY(QFileInfo::exists(window->taggedFile()));
                 close(window);
             });
             click(button);
@@ -505,7 +507,6 @@ private slots:
             click(*window, "saveRtfButton");
             QTest::keyClick(window, Qt::Key_Escape);
         });
-        const QString taggedFixtureList = ReportTempPath;
         show("resultsReportButton", [&](ReportWindow* window) { click(*window, "closeButton"); });
         QCOMPARE(shown.size(), 2);
         QVERIFY(shown[0].contains("\nUnited-v-Rovers                         \n"));
@@ -517,8 +518,9 @@ private slots:
         QVERIFY(page.open(QIODevice::ReadOnly));
         QVERIFY(page.readAll().contains("<H1>Fixtures For </H1>")); // from the tagged file, not the view
         QVERIFY(QFileInfo(folder.filePath("report.xlsx")).size() > 0);
-        QVERIFY(!QFileInfo::exists(taggedFixtureList));
-        QVERIFY(!QFileInfo::exists(ReportTempPath));
+        QCOMPARE(taggedFiles.size(), 2);
+        for (const QString& tagged : std::as_const(taggedFiles))
+            QVERIFY(!QFileInfo::exists(tagged));
         QVERIFY(m_group->isEnabled());
     }
 
