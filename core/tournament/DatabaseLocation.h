@@ -12,5 +12,6 @@ inline const QString kTempDatabaseFileName = QStringLiteral("TempDB.mdb");
 // on every league table, and an installed program leaves its own folders alone).
 QString defaultDatabasePath(const ProgramFolders& program, const QString& userDataFolder);
 
-// Settles `DatabaseName` at start-up from the settings store, writing the default on first start.
+// Settles the temporary database's path at start-up from the "DatabaseName" setting, writing the
+// default on first start.
 QString settleDatabaseName(const ProgramFolders& program, const QString& userDataFolder);

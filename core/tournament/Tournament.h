@@ -16,8 +16,5 @@ struct TournamentState : TournamentSettings
 
 extern TournamentState Tournament;
 
-// The other program-wide values that windows exchange.
-extern QString DatabaseName; // path of the temporary database file
-
 // Puts the program-wide state back to what it is when the program starts.
 void resetProgramState();

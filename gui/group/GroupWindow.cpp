@@ -44,8 +44,9 @@ const QString kErrorTitle = QStringLiteral("ERROR");
 
 } // namespace
 
-GroupWindow::GroupWindow(QWidget* parent)
+GroupWindow::GroupWindow(const QString& databaseName, QWidget* parent)
     : QWidget(parent)
+    , m_databaseName(databaseName)
 {
     setObjectName(QStringLiteral("groupWindow"));
     buildControls();

@@ -22,8 +22,12 @@ class GroupWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit GroupWindow(QWidget* parent = nullptr);
+    // League tables and the results report are computed in the temporary database at `databaseName`.
+    explicit GroupWindow(const QString& databaseName = QString(), QWidget* parent = nullptr);
     ~GroupWindow() override;
+
+    QString databaseName() const { return m_databaseName; }
+    void setDatabaseName(const QString& databaseName) { m_databaseName = databaseName; }
 
     // The group's number, 1..8, as decimal text.
     QString tag() const { return m_tag; }
@@ -108,6 +112,7 @@ private:
 
     QString m_tag;
     GroupRecords m_records;
+    QString m_databaseName;
 
     QStringListModel* m_teamsModel = nullptr;
     QStringListModel* m_resultsModel = nullptr;

@@ -30,7 +30,7 @@ void GroupWindow::showReport(ReportKind kind)
     QString taggedFile;
     {
         BusyWindow busy(this);
-        report = kind == ReportKind::Results ? makeResultsReport(heading, m_records, Tournament, DatabaseName)
+        report = kind == ReportKind::Results ? makeResultsReport(heading, m_records, Tournament, m_databaseName)
                                              : buildFixtureList(heading, m_records.readableDisplayLines());
         if (report.ok()) {
             const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);

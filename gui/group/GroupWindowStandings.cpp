@@ -10,7 +10,7 @@
 
 void GroupWindow::showStandings()
 {
-    const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), DatabaseName);
+    const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), m_databaseName);
     if (!outcome.ok()) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);

@@ -192,10 +192,10 @@ void MainWindow::restoreWindowState()
     Tournament.FileName.clear();
 
     const QString userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    DatabaseName = settleDatabaseName(programFolders(QCoreApplication::applicationDirPath()), userDataFolder);
+    m_databaseName = settleDatabaseName(programFolders(QCoreApplication::applicationDirPath()), userDataFolder);
     // A temporary database deleted because it was damaged is made anew.
-    if (!QFileInfo::exists(DatabaseName))
-        createTempDatabase(DatabaseName);
+    if (!QFileInfo::exists(m_databaseName))
+        createTempDatabase(m_databaseName);
 }
 
 int MainWindow::windowStateCode() const
@@ -258,7 +258,7 @@ GroupWindow* MainWindow::groupWindow(int slot)
     if (GroupWindow* existing = loadedGroupWindow(slot))
         return existing;
 
-    auto* group = new GroupWindow;
+    auto* group = new GroupWindow(m_databaseName);
     // No close, minimise or maximise button: a group window lives as long as its tournament.
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     QMdiSubWindow* window = m_mdiArea->addSubWindow(group, flags);

@@ -52,6 +52,9 @@ public:
     // The window state kept under "Window State": 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
 
+    // The temporary database every league table of this window's tournament is computed in.
+    QString databaseName() const { return m_databaseName; }
+
 public slots:
     void updateFileMenu();
     void newTournament();
@@ -85,6 +88,7 @@ private:
     void updateRecentFileItems();
     void openRecentFile(int n);
 
+    QString m_databaseName;
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_windowList = nullptr;
     QPointer<HelpWindow> m_help;

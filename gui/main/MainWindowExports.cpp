@@ -84,7 +84,7 @@ void MainWindow::publishWebSite()
     }
     BusyWindow busy(this);
     // A folder typed in the dialog that is not there yet is made, as tabulon-cli publish makes it.
-    const PublishOutcome published = ::publishWebSite(data, folder, QDate::currentDate(), DatabaseName);
+    const PublishOutcome published = ::publishWebSite(data, folder, QDate::currentDate(), m_databaseName);
     busy.done();
     if (!published.ok()) {
         refuseWrite(published.error);

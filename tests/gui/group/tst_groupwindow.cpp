@@ -468,9 +468,10 @@ private slots:
         QTemporaryDir folder;
         Tournament.RuleCount = 1;
         Tournament.RuleOrder = { 0, 1 };
-        DatabaseName = folder.filePath("TempDB.mdb");
-        QVERIFY(QFile::copy(TABULON_TEMPDB, DatabaseName));
-        QFile::setPermissions(DatabaseName, QFile::ReadOwner | QFile::WriteOwner);
+        const QString database = folder.filePath("TempDB.mdb");
+        m_group->setDatabaseName(database);
+        QVERIFY(QFile::copy(TABULON_TEMPDB, database));
+        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
         storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
         const QString pdf = folder.filePath("report.pdf"), rtf = folder.filePath("report.rtf");
         m_prompts->expect("Print").answer(pdf);
@@ -531,9 +532,10 @@ private slots:
         QTemporaryDir folder;
         Tournament.RuleCount = 2;
         Tournament.RuleOrder = { 0, 1, 5 };
-        DatabaseName = folder.filePath("TempDB.mdb");
-        QVERIFY(QFile::copy(TABULON_TEMPDB, DatabaseName));
-        QFile::setPermissions(DatabaseName, QFile::ReadOwner | QFile::WriteOwner);
+        const QString database = folder.filePath("TempDB.mdb");
+        m_group->setDatabaseName(database);
+        QVERIFY(QFile::copy(TABULON_TEMPDB, database));
+        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
         m_group->setTeams({ "Rovers", "United", "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V." });
         storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", "R:14-Mar-2000:0:0:1:0:1:0", "F:21-Mar-2000:2:0" });
         m_group->show();
@@ -572,12 +574,13 @@ private slots:
         QVERIFY(m_group->isEnabled());
 
         // A missing file is not created: the computation says why and shows no table.
-        DatabaseName = folder.filePath("Absent.mdb");
+        const QString absent = folder.filePath("Absent.mdb");
+        m_group->setDatabaseName(absent);
         m_prompts->expect("Error 14 - unable to open database file").answer(Answer::Ok);
         click("leagueTableButton");
         QVERIFY(m_group->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QVERIFY(!QFileInfo::exists(DatabaseName));
+        QVERIFY(!QFileInfo::exists(absent));
 
         // With no line the button does nothing, not even the computation that would fail on the missing file.
         storeLines({});

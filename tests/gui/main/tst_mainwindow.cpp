@@ -213,7 +213,7 @@ private slots:
     {
         const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
         QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), database);
-        QCOMPARE(DatabaseName, database);
+        QCOMPARE(m_window->databaseName(), database);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QVERIFY(!action("saveAction")->isEnabled());
         // Without a tournament or a group window these are greyed out, not refused.
@@ -229,6 +229,7 @@ private slots:
         };
         QCOMPARE(enabled(), QStringList());
         openTournament(1);
+        QCOMPARE(m_window->loadedGroupWindow(1)->databaseName(), database); // where its tables are computed
         QVERIFY(action("saveAction")->isEnabled());
         QCOMPARE(enabled(), needing);
         Tournament.Saved = true;
