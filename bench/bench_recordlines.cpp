@@ -1,6 +1,7 @@
 #include "WidgetBenchmarkMain.h"
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 
 #include <QApplication>
@@ -41,7 +42,16 @@ QStringList fullGroupLines()
     return lines;
 }
 
-// refreshList's work without the window: every display line rebuilt from its stored line.
+// A tournament of one group holding `lines` between the 20 teams.
+void openGroup(TournamentDocument& document, const QStringList& lines)
+{
+    TournamentData data;
+    data.GroupCount = 1;
+    data.groups.append({ QStringLiteral("1. Division 1"), teamNames(), lines, {} });
+    document.reset(data);
+}
+
+// A rename's work without the window: every display line rebuilt from its stored line.
 void BM_BuildDisplayLines(benchmark::State& state)
 {
     const QStringList stored = fullGroupLines();
@@ -58,8 +68,9 @@ BENCHMARK(BM_BuildDisplayLines)->Unit(benchmark::kMillisecond);
 // where a newly added item appears.
 void BM_FillDisplayList(benchmark::State& state)
 {
-    GroupWindow group;
-    group.setTeams(teamNames());
+    TournamentDocument document;
+    openGroup(document, {});
+    GroupWindow group(&document, 1, QString());
     group.show();
     QApplication::processEvents();
     auto* view = group.findChild<QListView*>(QStringLiteral("resultList"));
@@ -76,23 +87,47 @@ void BM_FillDisplayList(benchmark::State& state)
 }
 BENCHMARK(BM_FillDisplayList)->Unit(benchmark::kMillisecond);
 
-// The whole of refreshList on a shown window: rebuilding and filling, then painting.
-void BM_RefreshListShown(benchmark::State& state)
+// A team renamed in a full group on a shown window: every display line rebuilt, shown and painted.
+void BM_RenameShown(benchmark::State& state)
 {
-    GroupWindow group;
-    group.setTeams(teamNames());
-    group.setStoredLines(fullGroupLines());
+    TournamentDocument document;
+    openGroup(document, fullGroupLines());
+    GroupWindow group(&document, 1, QString());
     group.show();
     QApplication::processEvents();
     auto* view = group.findChild<QListView*>(QStringLiteral("resultList"));
+    int round = 0;
     for (auto _ : state) {
-        group.refreshList();
+        document.renameTeam(1, 0, QStringLiteral("Renamed %1").arg(++round));
         view->scrollToBottom();
         view->viewport()->repaint();
     }
     state.SetItemsProcessed(state.iterations() * kMaxListLines);
 }
-BENCHMARK(BM_RefreshListShown)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenameShown)->Unit(benchmark::kMillisecond);
+
+// One fixture added to a group one short of full, on a shown window: the new line joins the list
+// alone and is painted at the end.
+void BM_AddToFullGroupShown(benchmark::State& state)
+{
+    TournamentDocument document;
+    const QStringList lines = fullGroupLines().mid(1);
+    openGroup(document, lines);
+    GroupWindow group(&document, 1, QString());
+    group.show();
+    QApplication::processEvents();
+    auto* view = group.findChild<QListView*>(QStringLiteral("resultList"));
+    for (auto _ : state) {
+        document.addFixture(1, QStringLiteral("07-Mar-2000"), 0, 1);
+        view->scrollToBottom();
+        view->viewport()->repaint();
+        state.PauseTiming();
+        document.removeItem(1, kMaxListLines - 1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddToFullGroupShown)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

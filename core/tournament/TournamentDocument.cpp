@@ -24,6 +24,36 @@ void TournamentDocument::reset(const TournamentData& data, const QString& fileNa
     setModified(false);
 }
 
+void TournamentDocument::start(const QString& title, const TournamentSettings& settings)
+{
+    TournamentData data;
+    data.title = title;
+    static_cast<TournamentSettings&>(data) = settings;
+    reset(data);
+    setModified(true);
+}
+
+void TournamentDocument::addGroup(const QString& caption)
+{
+    m_captions.append(caption);
+    m_groups.append(GroupRecords());
+    emit groupAdded(groupCount());
+    setModified(true);
+}
+
+void TournamentDocument::addTeam(int group, const QString& name)
+{
+    m_groups[group - 1].appendTeam(name);
+    changed(group);
+}
+
+void TournamentDocument::dropGroups()
+{
+    m_captions.clear();
+    m_groups.clear();
+    emit tournamentReset();
+}
+
 TournamentReadResult TournamentDocument::open(const QString& path)
 {
     TournamentReadResult read = readTournamentFile(path);
@@ -32,11 +62,11 @@ TournamentReadResult TournamentDocument::open(const QString& path)
     return read;
 }
 
-bool TournamentDocument::save(const QString& path, QString* error)
+bool TournamentDocument::save(const QString& path, QString* error, FileNameAfterSave fileNameAfterSave)
 {
     if (!saveTournamentFile(data(), path, error))
         return false;
-    if (path != m_fileName) {
+    if (fileNameAfterSave == FileNameAfterSave::Adopt && path != m_fileName) {
         m_fileName = path;
         emit fileNameChanged(m_fileName);
     }

@@ -19,14 +19,27 @@ class TournamentDocument : public QObject
 public:
     explicit TournamentDocument(QObject* parent = nullptr);
 
-    // Replaces the whole tournament: a new one (no file yet) or one just read. It counts as saved.
+    // Replaces the whole tournament: one just read, or none (an empty `data`). It counts as saved.
     void reset(const TournamentData& data, const QString& fileName = QString());
+    // A new tournament, defined but not yet saved anywhere: its groups follow one by one, each
+    // with its teams, as they are entered.
+    void start(const QString& title, const TournamentSettings& settings);
+    void addGroup(const QString& caption);
+    void addTeam(int group, const QString& name);
+    // Team entry was given up: the groups entered so far go, the title and settings stay. Such a
+    // tournament has nothing to save and waits to be closed.
+    void dropGroups();
     // Reads `path` with File > Open's checks. When the file is refused the document is unchanged.
     TournamentReadResult open(const QString& path);
-    // Writes the tournament to `path` as a whole; on success that is its file and it counts as saved.
-    bool save(const QString& path, QString* error = nullptr);
+    // Writes the tournament to `path` as a whole; on success it counts as saved, and `path` becomes
+    // its file unless it is told to keep the one it has.
+    enum class FileNameAfterSave { Adopt, Keep };
+    bool save(const QString& path, QString* error = nullptr,
+              FileNameAfterSave fileNameAfterSave = FileNameAfterSave::Adopt);
 
     bool isOpen() const { return m_settings.GroupCount > 0; }
+    // Open and holding its groups: what Save and Publish need.
+    bool hasGroups() const { return isOpen() && !m_groups.isEmpty(); }
     bool isModified() const { return m_modified; }
     QString fileName() const { return m_fileName; }
     QString title() const { return m_title; }
@@ -50,8 +63,9 @@ public:
     void setAdjustments(int group, const PointsAdjustments& adjustments);
 
 signals:
-    // The whole tournament was replaced (reset or opened).
+    // The whole tournament was replaced (reset, opened, started or its groups dropped).
     void tournamentReset();
+    void groupAdded(int group);
     void groupChanged(int group);
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString& fileName);

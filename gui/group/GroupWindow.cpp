@@ -3,7 +3,7 @@
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
 #include "core/tournament/Settings.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
@@ -42,18 +42,47 @@ constexpr int kNextRepeatMs = 50;
 const QString kFormHeightSetting = QStringLiteral("Form Height");
 const QString kErrorTitle = QStringLiteral("ERROR");
 
+// Shows `lines` in `list`: a line appended to what it shows is added alone, since a group holds
+// thousands of lines; any other change replaces them all, which loses the selection.
+void showLines(QListView* list, QStringListModel* model, const QStringList& lines)
+{
+    const QStringList shown = model->stringList();
+    if (lines.size() == shown.size() + 1 && std::equal(shown.begin(), shown.end(), lines.begin())) {
+        const int row = int(shown.size());
+        model->insertRows(row, 1);
+        model->setData(model->index(row), lines.last());
+        fitListToLine(list, lines.last());
+    } else if (lines != shown) {
+        model->setStringList(lines);
+        fitListToLines(list, lines);
+    }
+}
+
 } // namespace
 
-GroupWindow::GroupWindow(const QString& databaseName, QWidget* parent)
+GroupWindow::GroupWindow(TournamentDocument* document, int group, const QString& databaseName, QWidget* parent)
     : QWidget(parent)
+    , m_document(document)
+    , m_group(group)
     , m_databaseName(databaseName)
 {
     setObjectName(QStringLiteral("groupWindow"));
+    setWindowTitle(m_document->groupCaption(m_group));
     buildControls();
     restoreHeightAndDate();
+    showGroup();
+    connect(m_document, &TournamentDocument::groupChanged, this, [this](int changed) {
+        if (changed == m_group)
+            showGroup();
+    });
 }
 
 GroupWindow::~GroupWindow() = default;
+
+const GroupRecords& GroupWindow::records() const
+{
+    return m_document->group(m_group);
+}
 
 void GroupWindow::buildControls()
 {
@@ -439,7 +468,7 @@ void GroupWindow::editChosenResult()
 
 bool GroupWindow::refuseFullList()
 {
-    if (!m_records.isFull())
+    if (!records().isFull())
         return false;
     Prompts::refuse(QStringLiteral("This group already holds %1 fixtures and results, as many as a group can hold.\r"
                                    "Delete an item before adding another.")
@@ -448,24 +477,19 @@ bool GroupWindow::refuseFullList()
     return true;
 }
 
-// The item just appended joins the list without rebuilding the others.
 void GroupWindow::showAppendedItem()
 {
-    const int row = m_resultsModel->rowCount();
-    m_resultsModel->insertRows(row, 1);
-    m_resultsModel->setData(m_resultsModel->index(row), m_records.displayLines().last());
-    fitListToLine(m_resultList, m_records.displayLines().last());
+    const int row = m_resultsModel->rowCount() - 1;
     selectResult(row);
     m_resultList->scrollTo(m_resultsModel->index(row));
     clearEntry();
-    Tournament.Saved = false;
 }
 
 void GroupWindow::addFixture()
 {
     if (m_awayTeamField->text().isEmpty() || refuseFullList())
         return;
-    m_records.appendFixture(m_entryDateField->text().trimmed(), m_homeTeam, m_awayTeam);
+    m_document->addFixture(m_group, m_entryDateField->text().trimmed(), m_homeTeam, m_awayTeam);
     showAppendedItem();
 }
 
@@ -488,7 +512,7 @@ void GroupWindow::addResult()
         fields[problems.first().field]->selectAll();
         return;
     }
-    m_records.appendResult(m_entryDateField->text().trimmed(), scores, m_homeTeam, m_awayTeam);
+    m_document->addResult(m_group, m_entryDateField->text().trimmed(), scores, m_homeTeam, m_awayTeam);
     showAppendedItem();
 }
 
@@ -512,10 +536,8 @@ void GroupWindow::deleteResult()
     if (!Prompts::ask(QStringLiteral("Are you sure you want to delete this item ?"), QStringLiteral("Confirm Delete"),
                       Prompts::Answer::No))
         return;
-    m_records.remove(row);
-    m_resultsModel->removeRows(row, 1);
+    m_document->removeItem(m_group, row);
     m_resultList->selectionModel()->clear();
-    Tournament.Saved = false;
 }
 
 void GroupWindow::editTeamName()
@@ -545,42 +567,14 @@ void GroupWindow::editTeamName()
                           + newName,
                       title))
         return;
-    m_records.renameTeam(team, newName);
-    m_teamsModel->setData(m_teamsModel->index(team), newName);
-    fitListToLines(m_teamList, teams());
-    showResults();
-    // The file records the names, so a rename is a change to save like any other.
-    Tournament.Saved = false;
+    m_document->renameTeam(m_group, team, newName);
+    m_teamList->setCurrentIndex(m_teamsModel->index(team));
 }
 
-void GroupWindow::setTeams(const QStringList& teams)
+void GroupWindow::showGroup()
 {
-    m_records.setTeams(teams);
-    m_teamsModel->setStringList(teams);
-    fitListToLines(m_teamList, teams);
-    showResults();
-}
-
-void GroupWindow::appendTeam(const QString& name)
-{
-    m_records.appendTeam(name);
-    const int row = m_teamsModel->rowCount();
-    m_teamsModel->insertRows(row, 1);
-    m_teamsModel->setData(m_teamsModel->index(row), name);
-    fitListToLine(m_teamList, name);
-    showResults();
-}
-
-void GroupWindow::setStoredLines(const QStringList& lines)
-{
-    m_records.setStoredLines(lines);
-    showResults();
-}
-
-void GroupWindow::showResults()
-{
-    m_resultsModel->setStringList(m_records.displayLines());
-    fitListToLines(m_resultList, m_records.displayLines());
+    showLines(m_teamList, m_teamsModel, teams());
+    showLines(m_resultList, m_resultsModel, displayLines());
 }
 
 int GroupWindow::selectedResult() const
@@ -592,10 +586,4 @@ void GroupWindow::selectResult(int position)
 {
     const QModelIndex index = m_resultsModel->index(position);
     m_resultList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-}
-
-void GroupWindow::refreshList()
-{
-    m_records.rebuildDisplayLines();
-    showResults();
 }

@@ -13,45 +13,34 @@ class QListView;
 class QPushButton;
 class QStringListModel;
 class QTimer;
+class TournamentDocument;
 
-// One group of the open tournament: its team list, its stored record lines and their display
-// lines, the entry of fixtures and results, and the buttons that start the group's other work.
-// It lives as a child window of the main window; the user cannot close it alone.
+// One group of the open tournament, as the document holds it: its team list and its fixtures and
+// results, the entry of fixtures and results, and the buttons that start the group's other work.
+// Every change goes to the document, and the window shows whatever the document then holds. It
+// lives as a child window of the main window; the user cannot close it alone.
 class GroupWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    // League tables and the results report are computed in the temporary database at `databaseName`.
-    explicit GroupWindow(const QString& databaseName = QString(), QWidget* parent = nullptr);
+    // Shows group `group` (1..8) of `document`. League tables and the results report are computed
+    // in the temporary database at `databaseName`.
+    GroupWindow(TournamentDocument* document, int group, const QString& databaseName, QWidget* parent = nullptr);
     ~GroupWindow() override;
 
     QString databaseName() const { return m_databaseName; }
-    void setDatabaseName(const QString& databaseName) { m_databaseName = databaseName; }
+    int group() const { return m_group; }
 
-    // The group's number, 1..8, as decimal text.
-    QString tag() const { return m_tag; }
-    void setTag(const QString& tag) { m_tag = tag; }
-
-    // What the window holds and shows: the teams (m_teamList), the stored record lines and the
-    // display lines (m_resultList).
-    const GroupRecords& records() const { return m_records; }
-    const QStringList& teams() const { return m_records.teams(); }
-    const QStringList& storedLines() const { return m_records.storedLines(); }
-    const QStringList& displayLines() const { return m_records.displayLines(); }
-
-    // Each shows its change at once; the selection of fixtures and results is lost.
-    void setTeams(const QStringList& teams);
-    void appendTeam(const QString& name);
-    void setStoredLines(const QStringList& lines);
-    const PointsAdjustments& adjustments() const { return m_records.adjustments(); }
-    void setAdjustments(const PointsAdjustments& adjustments) { m_records.setAdjustments(adjustments); }
+    // What the window shows: the teams (m_teamList), the stored record lines and the display lines
+    // (m_resultList).
+    const GroupRecords& records() const;
+    const QStringList& teams() const { return records().teams(); }
+    const QStringList& storedLines() const { return records().storedLines(); }
+    const QStringList& displayLines() const { return records().displayLines(); }
 
     int selectedResult() const; // -1 without a selection
     void selectResult(int position);
-
-    // Rebuilds every display line from the stored lines; the selection is lost.
-    void refreshList();
 
     // Shows the group's league table.
     void showStandings();
@@ -108,10 +97,12 @@ private:
     int selectedTeam() const; // -1 without a selection
     bool refuseFullList();
     void showAppendedItem();
-    void showResults();
+    // Brings both lists in step with the document; an item or team just appended joins its list
+    // without the others being rebuilt.
+    void showGroup();
 
-    QString m_tag;
-    GroupRecords m_records;
+    TournamentDocument* m_document = nullptr;
+    int m_group = 0;
     QString m_databaseName;
 
     QStringListModel* m_teamsModel = nullptr;

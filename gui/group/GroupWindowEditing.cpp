@@ -1,7 +1,7 @@
 // The group window's corrections: Edit (scores), Edit Date and Sort.
 #include "core/common/FailureText.h"
 #include "core/records/FixtureSort.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/group/ResultEditDialog.h"
@@ -12,7 +12,7 @@ void GroupWindow::editResult()
 {
     const int i = selectedResult();
     QString error;
-    const std::optional<GroupRecords::ResultEdit> item = m_records.resultEdit(i, &error);
+    const std::optional<GroupRecords::ResultEdit> item = records().resultEdit(i, &error);
     if (!item) {
         if (!error.isEmpty())
             Prompts::refuse(QStringLiteral("This item cannot be edited: %1.").arg(error),
@@ -23,26 +23,22 @@ void GroupWindow::editResult()
     ResultEditDialog dialog(*item, this);
     dialog.exec();
     const std::optional<QString> edited = dialog.result();
-    if (!edited || i >= m_records.size())
+    if (!edited || i >= records().size())
         return;
-    m_records.replace(i, *edited);
-    Tournament.Saved = false;
-    showResults();
+    m_document->replaceItem(m_group, i, *edited);
     selectResult(i);
 }
 
 void GroupWindow::editDate()
 {
     const int i = selectedResult();
-    if (!m_records.isRecordLine(i))
+    if (!records().isRecordLine(i))
         return;
 
-    const std::optional<QDate> picked = DatePickerDialog::pick(m_records.recordDate(i), QString(), this);
-    if (!picked || !m_records.redate(i, *picked))
+    const std::optional<QDate> picked = DatePickerDialog::pick(records().recordDate(i), QString(), this);
+    if (!picked || !m_document->redateItem(m_group, i, *picked))
         return;
-    showResults();
     selectResult(i);
-    Tournament.Saved = false;
 }
 
 void GroupWindow::sortFixtures()
@@ -53,12 +49,9 @@ void GroupWindow::sortFixtures()
     if (sortByRecordDate(lines, &error)) {
         // The file records the order; a sort that moved nothing leaves nothing to save.
         if (lines != storedLines())
-            Tournament.Saved = false;
-        setStoredLines(lines);
+            m_document->setItems(m_group, lines);
         return;
     }
-    // The display lines are rebuilt in either case, as after a sort.
-    refreshList();
     busy.done();
     Prompts::refuse(failureText(kSortFailureNumber, error), QStringLiteral("Error during sort"));
 }

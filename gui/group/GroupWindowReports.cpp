@@ -2,7 +2,7 @@
 #include "core/reports/FixtureListReport.h"
 #include "core/reports/ResultsReport.h"
 #include "core/reports/TaggedReportFile.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/reports/ReportWindow.h"
 #include "gui/widgets/BusyWindow.h"
@@ -22,16 +22,15 @@ void GroupWindow::showReport(ReportKind kind)
 {
     if (displayLines().isEmpty())
         return;
-    // The tournament's title lives in the main window's caption.
     QWidget* owner = window() == this ? nullptr : window();
-    const ReportHeading heading { shortTitleOf(owner ? owner->windowTitle() : QString()), windowTitle(),
-                                  QDate::currentDate() };
+    const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
     Report report;
     QString taggedFile;
     {
         BusyWindow busy(this);
-        report = kind == ReportKind::Results ? makeResultsReport(heading, m_records, Tournament, m_databaseName)
-                                             : buildFixtureList(heading, m_records.readableDisplayLines());
+        report = kind == ReportKind::Results
+            ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName)
+            : buildFixtureList(heading, records().readableDisplayLines());
         if (report.ok()) {
             const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
             taggedFile = tagged.path;

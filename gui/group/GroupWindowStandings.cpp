@@ -1,6 +1,6 @@
 // The group window's League Table.
 #include "core/standings/Standings.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/standings/LeagueTableWindow.h"
 #include "gui/widgets/BusyWindow.h"
@@ -10,7 +10,8 @@
 
 void GroupWindow::showStandings()
 {
-    const StandingsOutcome outcome = computeStandings(standingsRequestFor(m_records, Tournament), m_databaseName);
+    const StandingsOutcome outcome
+        = computeStandings(standingsRequestFor(records(), m_document->settings()), m_databaseName);
     if (!outcome.ok()) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);

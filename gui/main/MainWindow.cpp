@@ -6,7 +6,7 @@
 #include "core/tournament/DatabaseLocation.h"
 #include "core/tournament/ProgramFolders.h"
 #include "core/tournament/Settings.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/AboutText.h"
 #include "gui/main/HelpWindow.h"
@@ -65,6 +65,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateActions);
+
+    m_document = new TournamentDocument(this);
+    connect(m_document, &TournamentDocument::tournamentReset, this, &MainWindow::showTournament);
+    connect(m_document, &TournamentDocument::groupAdded, this, &MainWindow::addGroupWindow);
 
     buildMenus();
     restoreWindowState();
@@ -188,9 +192,6 @@ void MainWindow::restoreWindowState()
         break;
     }
 
-    Tournament.Saved = true;
-    Tournament.FileName.clear();
-
     const QString userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     m_databaseName = settleDatabaseName(programFolders(QCoreApplication::applicationDirPath()), userDataFolder);
     // A temporary database deleted because it was damaged is made anew.
@@ -209,8 +210,8 @@ int MainWindow::windowStateCode() const
 
 bool MainWindow::canSave() const
 {
-    // After a cancelled team entry the settings remain but no group window exists: nothing to save.
-    return Tournament.GroupCount != 0 && loadedGroupWindow(1) != nullptr;
+    // After a cancelled team entry the settings remain but no group does: nothing to save.
+    return m_document->hasGroups();
 }
 
 void MainWindow::updateFileMenu()
@@ -223,26 +224,28 @@ void MainWindow::updateActions()
 {
     m_saveAction->setEnabled(canSave());
     // Commands that need a tournament or a group are greyed out without one rather than refusing.
-    const bool hasGroup = Tournament.IsOpen && activeGroupWindow();
+    const bool hasGroup = m_document->isOpen() && activeGroupWindow();
     for (QAction* action : std::as_const(m_groupActions))
         action->setEnabled(hasGroup);
-    m_publishAction->setEnabled(Tournament.IsOpen && canSave());
+    m_publishAction->setEnabled(canSave());
 }
 
 bool MainWindow::closeTournament()
 {
-    if (!Tournament.Saved) {
-        if (!Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No))
-            return false;
-        Tournament.Saved = true;
-    }
-    for (int slot = 1; slot <= Tournament.GroupCount && slot <= kMaxGroups; ++slot)
-        unloadGroupWindow(slot);
-    Tournament.GroupCount = 0;
-    setWindowTitle(kProgramCaption);
-    Tournament.IsOpen = false;
-    updateActions();
+    if (m_document->isModified() && !Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No))
+        return false;
+    m_document->reset(TournamentData());
     return true;
+}
+
+void MainWindow::showTournament()
+{
+    for (int slot = 1; slot <= kMaxGroups; ++slot)
+        unloadGroupWindow(slot);
+    for (int slot = 1; slot <= m_document->groupCount() && slot <= kMaxGroups; ++slot)
+        addGroupWindow(slot);
+    setWindowTitle(m_document->isOpen() ? m_document->title() : kProgramCaption);
+    updateActions();
 }
 
 GroupWindow* MainWindow::loadedGroupWindow(int slot) const
@@ -252,36 +255,27 @@ GroupWindow* MainWindow::loadedGroupWindow(int slot) const
     return qobject_cast<GroupWindow*>(m_groupWindows[slot]->widget());
 }
 
-GroupWindow* MainWindow::groupWindow(int slot)
+void MainWindow::addGroupWindow(int slot)
 {
-    Q_ASSERT(slot >= 1 && slot <= kMaxGroups);
-    if (GroupWindow* existing = loadedGroupWindow(slot))
-        return existing;
-
-    auto* group = new GroupWindow(m_databaseName);
+    if (slot < 1 || slot > kMaxGroups)
+        return;
+    unloadGroupWindow(slot);
+    auto* group = new GroupWindow(m_document, slot, m_databaseName);
     // No close, minimise or maximise button: a group window lives as long as its tournament.
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     QMdiSubWindow* window = m_mdiArea->addSubWindow(group, flags);
     window->setObjectName(QStringLiteral("groupWindow%1").arg(slot));
     window->setOption(QMdiSubWindow::RubberBandResize, false);
     window->installEventFilter(new GroupSubWindowGuard(window));
-    window->hide();
     m_groupWindows[slot] = window;
+    window->show();
     updateActions();
-    return group;
-}
-
-void MainWindow::showGroupWindow(int slot)
-{
-    groupWindow(slot);
-    m_groupWindows[slot]->show();
 }
 
 void MainWindow::activateGroupWindow(int slot)
 {
-    groupWindow(slot);
-    m_groupWindows[slot]->show();
-    m_mdiArea->setActiveSubWindow(m_groupWindows[slot]);
+    if (slot >= 1 && slot <= kMaxGroups && m_groupWindows[slot])
+        m_mdiArea->setActiveSubWindow(m_groupWindows[slot]);
 }
 
 void MainWindow::unloadGroupWindow(int slot)
@@ -304,7 +298,7 @@ GroupWindow* MainWindow::activeGroupWindow() const
 
 std::optional<MainWindow::ActiveGroup> MainWindow::activeGroupFor(const QString& title) const
 {
-    if (!Tournament.IsOpen) {
+    if (!m_document->isOpen()) {
         Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
         return std::nullopt;
     }
@@ -317,17 +311,7 @@ std::optional<MainWindow::ActiveGroup> MainWindow::activeGroupFor(const QString&
             title);
         return std::nullopt;
     }
-    bool isNumber = false;
-    const int number = group->tag().toInt(&isNumber);
-    if (!isNumber || number < 1 || number > kMaxGroups) {
-        Prompts::refuse(failureText(kGroupNumberFailure,
-                                    QStringLiteral("The active window's group number \"%1\" is not a group of "
-                                                   "this tournament.")
-                                        .arg(group->tag())),
-                        title);
-        return std::nullopt;
-    }
-    return ActiveGroup { group, number };
+    return ActiveGroup { group, group->group() };
 }
 
 void MainWindow::fillWindowList()
@@ -397,7 +381,7 @@ void MainWindow::showAbout()
 
 bool MainWindow::confirmClose()
 {
-    if (Tournament.Saved)
+    if (!m_document->isModified())
         return true;
     return Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No);
 }

@@ -13,9 +13,11 @@ class QMdiSubWindow;
 class QMenu;
 class HelpWindow;
 class GroupWindow;
+class TournamentDocument;
 
-// The main window: a frame for the group windows, the menus, start-up and shut-down, and the
-// one place that closes a tournament. Its caption is the only store of the tournament title.
+// The main window: it owns the open tournament's document and shows each of its groups in a group
+// window inside its frame; the menus, start-up and shut-down; the one place that closes a
+// tournament. Its caption is the tournament's title.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -24,20 +26,18 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Asks about unsaved changes, then closes every group window. False when the user declined.
+    TournamentDocument* document() const { return m_document; }
+
+    // Asks about unsaved changes, then closes the tournament. False when the user declined.
     bool closeTournament();
 
     // File > Open after its dialog: the unsaved question, then the file's checks and messages. The
     // start-up argument and the recent files open through it too. False when nothing was opened.
     bool openTournamentFile(const QString& path);
 
-    // Slot n (1..8) of the group window table. groupWindow creates the window the first time the
-    // slot is used (without showing it); loadedGroupWindow answers nullptr for an empty slot.
-    GroupWindow* groupWindow(int slot);
+    // The window of group n (1..8) of the document; nullptr while there is none.
     GroupWindow* loadedGroupWindow(int slot) const;
-    void showGroupWindow(int slot);
     void activateGroupWindow(int slot);
-    void unloadGroupWindow(int slot);
     GroupWindow* activeGroupWindow() const;
     // The active group window and its group number, for a command that acts on one group; nothing,
     // after one refusal titled `title`, without an open tournament or an active group window.
@@ -76,6 +76,10 @@ protected:
 
 private:
     void buildMenus();
+    // A window for every group of the document, and the caption; after the tournament was replaced.
+    void showTournament();
+    void addGroupWindow(int slot);
+    void unloadGroupWindow(int slot);
     void restoreWindowState();
     bool confirmClose();
     void saveWindowState();
@@ -88,6 +92,7 @@ private:
     void updateRecentFileItems();
     void openRecentFile(int n);
 
+    TournamentDocument* m_document = nullptr;
     QString m_databaseName;
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_windowList = nullptr;

@@ -1,5 +1,5 @@
 // File > Points Adjustments: the adjustments of the active group window, as Generate Fixtures acts on it.
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/MainWindow.h"
 #include "gui/standings/PointsAdjustmentsDialog.h"
@@ -12,10 +12,9 @@ void MainWindow::editPointsAdjustments()
     const std::optional<ActiveGroup> active = activeGroupFor(title);
     if (!active)
         return;
-    GroupWindow* group = active->window;
-    PointsAdjustmentsDialog dialog(group->windowTitle(), group->teams(), group->adjustments(), this);
-    if (dialog.exec() != QDialog::Accepted || dialog.adjustments() == group->adjustments())
+    const GroupRecords& group = m_document->group(active->number);
+    PointsAdjustmentsDialog dialog(active->window->windowTitle(), group.teams(), group.adjustments(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.adjustments() == group.adjustments())
         return;
-    group->setAdjustments(dialog.adjustments());
-    Tournament.Saved = false;
+    m_document->setAdjustments(active->number, dialog.adjustments());
 }

@@ -6,8 +6,7 @@
 #include "core/reports/CalendarExport.h"
 #include "core/reports/ReportFile.h"
 #include "core/reports/WebSite.h"
-#include "core/tournament/Tournament.h"
-#include "core/tournament/TournamentFile.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
@@ -53,8 +52,8 @@ void MainWindow::exportCalendar()
         return;
     if (!Prompts::mayOverwrite(path))
         return;
-    const Calendar calendar
-        = buildCalendar({ windowTitle(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+    const Calendar calendar = buildCalendar(
+        { m_document->title(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
     QString error;
     if (!saveReportFile(calendar.text, path, &error)) {
         refuseWrite(error);
@@ -68,20 +67,14 @@ void MainWindow::exportCalendar()
 
 void MainWindow::publishWebSite()
 {
-    if (!Tournament.IsOpen) {
+    if (!m_document->isOpen()) {
         Prompts::refuse(kNoTournament, kPublishTitle);
         return;
     }
     const QString folder = showFolderDialog(QStringLiteral("Publish Web Site ..."));
     if (folder.isEmpty())
         return;
-    TournamentData data;
-    data.title = windowTitle();
-    static_cast<TournamentSettings&>(data) = Tournament;
-    for (int g = 1; g <= Tournament.GroupCount; ++g) {
-        const GroupWindow* group = groupWindow(g);
-        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
-    }
+    const TournamentData data = m_document->data();
     BusyWindow busy(this);
     // A folder typed in the dialog that is not there yet is made, as tabulon-cli publish makes it.
     const PublishOutcome published = ::publishWebSite(data, folder, QDate::currentDate(), m_databaseName);

@@ -1,10 +1,8 @@
-// File > Save, File > Open and the recent files: the windows' side of the tournament file. The file
-// itself is read, checked and written by model/TournamentFile.
+// File > Save, File > Open and the recent files: the windows' side of the tournament file. The
+// document reads, checks and writes the file itself.
 #include "core/common/Limits.h"
 #include "core/tournament/RecentFiles.h"
-#include "core/tournament/Tournament.h"
-#include "core/tournament/TournamentFile.h"
-#include "gui/group/GroupWindow.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/main/MainWindow.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
@@ -42,32 +40,19 @@ void MainWindow::save()
 
     // The name is remembered only when the file is new, so saving again over a file that existed
     // before asks again every time; saving to the remembered name never asks.
-    QString fileName = Tournament.FileName;
-    if (path != Tournament.FileName) {
-        const bool isNew = !QFileInfo::exists(path);
+    auto fileName = TournamentDocument::FileNameAfterSave::Adopt;
+    if (path != m_document->fileName()) {
+        if (QFileInfo::exists(path))
+            fileName = TournamentDocument::FileNameAfterSave::Keep;
         if (!Prompts::mayOverwrite(path))
             return;
-        if (isNew)
-            fileName = path;
-    }
-
-    TournamentData data;
-    data.title = windowTitle();
-    static_cast<TournamentSettings&>(data) = Tournament;
-    for (int g = 1; g <= Tournament.GroupCount; ++g) {
-        // Each group's window comes to the front as its block is taken; the last one stays active.
-        activateGroupWindow(g);
-        const GroupWindow* group = groupWindow(g);
-        data.groups.append({ group->windowTitle(), group->teams(), group->storedLines(), group->adjustments() });
     }
 
     QString error;
-    if (!saveTournamentFile(data, path, &error)) {
+    if (!m_document->save(path, &error, fileName)) {
         Prompts::refuse(error, kFileErrorTitle);
         return;
     }
-    Tournament.FileName = fileName;
-    Tournament.Saved = true;
     rememberRecentFile(QFileInfo(path).absoluteFilePath());
 }
 
@@ -80,43 +65,20 @@ void MainWindow::open()
 
 bool MainWindow::openTournamentFile(const QString& path)
 {
-    if (Tournament.IsOpen && !closeTournament())
+    if (m_document->isOpen() && !closeTournament())
         return false;
 
     if (!QFileInfo::exists(path)) {
         Prompts::refuse(QStringLiteral("File Does Not Exist"), QStringLiteral("ERROR"));
         return false;
     }
-    // Everything is read and checked before a window is made, so a refused file leaves none behind.
-    const TournamentReadResult read = readTournamentFile(path);
+    // Everything is read and checked before the document takes it, so a refused file changes nothing.
+    const TournamentReadResult read = m_document->open(path);
     if (!read.ok()) {
         Prompts::refuse(read.error, kFileErrorTitle);
         return false;
     }
-    const TournamentData& data = *read.data;
-
-    setWindowTitle(data.title);
-    static_cast<TournamentSettings&>(Tournament) = data;
-
-    // Windows left by a New whose team entry was abandoned belong to no tournament: start afresh.
-    for (int slot = 1; slot <= kMaxGroups; ++slot)
-        unloadGroupWindow(slot);
-    for (int g = 1; g <= data.GroupCount; ++g) {
-        const TournamentGroupData& block = data.groups[g - 1];
-        GroupWindow* group = groupWindow(g);
-        group->setTag(QString::number(g));
-        group->setWindowTitle(block.caption);
-        group->setTeams(block.teams);
-        group->setStoredLines(block.recordLines);
-        group->setAdjustments(block.adjustments);
-        showGroupWindow(g);
-    }
-
-    Tournament.Saved = true;
-    Tournament.IsOpen = true;
-    Tournament.FileName = path;
     rememberRecentFile(QFileInfo(path).absoluteFilePath());
-    updateActions();
     if (!read.unreadable.isEmpty())
         Prompts::refuse(unreadableLinesMessage(read.unreadable), kFileErrorTitle);
     return true;
@@ -150,7 +112,7 @@ void MainWindow::updateRecentFileItems()
 void MainWindow::openRecentFile(int n)
 {
     const QString path = m_recentFileItems.value(n - 1)->data().toString();
-    if (Tournament.IsOpen && !closeTournament())
+    if (m_document->isOpen() && !closeTournament())
         return;
     if (!QFileInfo::exists(path)) {
         forgetRecentFile(path);

@@ -5,7 +5,7 @@
 #include "core/records/RecordLines.h"
 #include "core/schedule/BalancedSchedule.h"
 #include "core/schedule/FixtureGeneration.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/MainWindow.h"
@@ -38,7 +38,7 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
         return;
     GroupWindow* group = active->window;
     const int groupNumber = active->number;
-    const int n = Tournament.TeamsInGroup[groupNumber];
+    const int n = window->document()->settings().TeamsInGroup[groupNumber];
     switch (fixtureRefusal(n, group->teams(), group->storedLines())) {
     case FixtureRefusal::None:
         break;
@@ -104,8 +104,7 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
         showFailure(generation.failure);
         return;
     }
-    group->setStoredLines(generation.lines);
-    Tournament.Saved = false;
+    window->document()->setItems(groupNumber, generation.lines);
 }
 
 } // namespace

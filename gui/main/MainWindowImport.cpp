@@ -2,7 +2,7 @@
 // The rows are read and checked by group/ResultImport, which `tabulon-cli import` uses too.
 #include "core/common/BoundedFile.h"
 #include "core/records/ResultImport.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
@@ -44,7 +44,6 @@ void MainWindow::importResults()
                         kImportTitle);
         return;
     }
-    group->setStoredLines(import.lines);
-    Tournament.Saved = false;
+    m_document->setItems(active->number, import.lines);
     Prompts::message(import.summary(group->windowTitle()), kImportTitle, Prompts::Icon::Information);
 }

@@ -1,8 +1,7 @@
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
 #include "core/setup/GroupCaption.h"
-#include "core/tournament/Tournament.h"
-#include "gui/group/GroupWindow.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/main/MainWindow.h"
 #include "gui/setup/TournamentDetailsDialog.h"
 #include "gui/widgets/Prompts.h"
@@ -12,8 +11,8 @@ namespace {
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
 const QString kCancelTitle = QStringLiteral("Cancel Tournament");
 
-// Asks for the group's team names one by one. False when the user cancels the tournament.
-bool enterTeams(GroupWindow* group, int teamCount, const QString& caption)
+// Asks for the team names of `group` one by one. False when the user cancels the tournament.
+bool enterTeams(TournamentDocument* document, int group, int teamCount, const QString& caption)
 {
     const QString title = QStringLiteral("Add Teams to ") + caption;
     for (int k = 1; k <= teamCount; ++k) {
@@ -31,14 +30,14 @@ bool enterTeams(GroupWindow* group, int teamCount, const QString& caption)
             }
             // "-v-" separates the two teams of a display line, and two teams of one name would
             // merge in reports: such a name is refused.
-            const QString problem = teamNameProblem(name, group->teams(), caption);
+            const QString problem = teamNameProblem(name, document->group(group).teams(), caption);
             if (!problem.isEmpty()) {
                 Prompts::refuse(problem, QStringLiteral("ERROR"));
                 refused = name;
                 continue;
             }
             // Kept exactly as typed: blanks and commas belong to the name.
-            group->appendTeam(name);
+            document->addTeam(group, name);
             break;
         }
     }
@@ -49,26 +48,22 @@ bool enterTeams(GroupWindow* group, int teamCount, const QString& caption)
 
 void MainWindow::newTournament()
 {
-    if (Tournament.GroupCount >= 1 && !closeTournament())
+    if (m_document->isOpen() && !closeTournament())
         return;
 
-    {
-        TournamentDetailsDialog details(this, this);
-        details.exec();
-    }
-    if (Tournament.GroupCount == 0)
+    TournamentDetailsDialog details(this);
+    if (details.exec() != QDialog::Accepted)
         return;
+    const TournamentSettings settings = details.settings();
+    m_document->start(details.title(), settings);
 
-    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
-        const QString caption = groupCaption(n, Tournament.GroupTitle, Tournament.Indicator);
-        GroupWindow* group = groupWindow(n);
-        group->setWindowTitle(caption);
-        showGroupWindow(n);
-        group->setTag(QString::number(n));
-        if (!enterTeams(group, Tournament.TeamsInGroup[n], caption)) {
-            // Only the windows made so far exist; the settings and the caption stay as they are.
-            for (int slot = 1; slot <= n; ++slot)
-                unloadGroupWindow(slot);
+    // Each group's window opens as its teams are asked for.
+    for (int n = 1; n <= settings.GroupCount && n <= kMaxGroups; ++n) {
+        const QString caption = groupCaption(n, settings.GroupTitle, settings.Indicator);
+        m_document->addGroup(caption);
+        if (!enterTeams(m_document, n, settings.TeamsInGroup[n], caption)) {
+            // The windows made so far go; the settings and the caption stay as they are.
+            m_document->dropGroups();
             return;
         }
     }

@@ -2,7 +2,6 @@
 
 #include "core/common/Limits.h"
 #include "core/setup/TournamentSetup.h"
-#include "core/tournament/Tournament.h"
 #include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
@@ -69,9 +68,8 @@ void keepSpaceWhenHidden(QWidget* widget)
 
 } // namespace
 
-TournamentDetailsDialog::TournamentDetailsDialog(QWidget* captionWindow, QWidget* parent)
+TournamentDetailsDialog::TournamentDetailsDialog(QWidget* parent)
     : QDialog(parent)
-    , m_captionWindow(captionWindow)
 {
     setObjectName(QStringLiteral("tournamentDetailsDialog"));
     setWindowTitle(QStringLiteral("Tournament Details"));
@@ -288,7 +286,7 @@ void TournamentDetailsDialog::buildControls()
 
 void TournamentDetailsDialog::setDefaults()
 {
-    Tournament.GroupCount = 1;
+    m_settings.GroupCount = 1;
     m_groupCountButtons[1]->setChecked(true);
     m_winPointsButtons[3]->setChecked(true);
     m_drawPointsButtons[1]->setChecked(true);
@@ -308,7 +306,7 @@ void TournamentDetailsDialog::setDefaults()
 
 void TournamentDetailsDialog::setGroupCount(int count)
 {
-    Tournament.GroupCount = static_cast<qint16>(count);
+    m_settings.GroupCount = static_cast<qint16>(count);
     for (int n = 1; n <= kMaxGroups; ++n) {
         m_teamCountLabels[n]->setVisible(n <= count);
         m_teamCountFields[n]->setVisible(n <= count);
@@ -355,7 +353,7 @@ void TournamentDetailsDialog::moveRuleDown()
 
 bool TournamentDetailsDialog::storeTeamCounts()
 {
-    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n) {
+    for (int n = 1; n <= m_settings.GroupCount && n <= kMaxGroups; ++n) {
         const TeamCountReading reading = readTeamCount(m_teamCountFields[n]->text());
         switch (reading.status) {
         case TeamCountReading::Status::TooFew:
@@ -366,7 +364,7 @@ bool TournamentDetailsDialog::storeTeamCounts()
             return false;
         case TeamCountReading::Status::Accepted:
             // Stored at once: a later group's refusal leaves the groups before it stored.
-            Tournament.TeamsInGroup[n] = reading.count;
+            m_settings.TeamsInGroup[n] = reading.count;
             break;
         }
     }
@@ -393,42 +391,37 @@ void TournamentDetailsDialog::confirm()
     QStringList rules;
     for (int i = 0; i < m_selectedRuleList->count(); ++i)
         rules.append(m_selectedRuleList->item(i)->text());
-    Tournament.RuleCount = static_cast<qint16>(rules.size());
+    m_settings.RuleCount = static_cast<qint16>(rules.size());
     for (int i = 0; i < rules.size(); ++i)
-        Tournament.RuleOrder[i + 1] = ruleCodeOf(rules[i]);
+        m_settings.RuleOrder[i + 1] = ruleCodeOf(rules[i]);
 
-    Tournament.Indicator = static_cast<qint16>(m_indicatorBox->currentIndex());
-    Tournament.GroupTitle = m_groupTitleBox->currentText();
+    m_settings.Indicator = static_cast<qint16>(m_indicatorBox->currentIndex());
+    m_settings.GroupTitle = m_groupTitleBox->currentText();
 
     if (!storeTeamCounts())
         return;
 
-    Tournament.PointsForWin = m_winPointsButtons[2]->isChecked() ? 2 : 3;
+    m_settings.PointsForWin = m_winPointsButtons[2]->isChecked() ? 2 : 3;
     if (m_drawPointsButtons[0]->isChecked())
-        Tournament.PointsForDraw = 0;
+        m_settings.PointsForDraw = 0;
     else if (m_drawPointsButtons[1]->isChecked())
-        Tournament.PointsForDraw = 1;
+        m_settings.PointsForDraw = 1;
     else
-        Tournament.PointsForDraw = 2;
+        m_settings.PointsForDraw = 2;
 
     QList<qint16> teamCounts;
-    for (int n = 1; n <= Tournament.GroupCount && n <= kMaxGroups; ++n)
-        teamCounts.append(Tournament.TeamsInGroup[n]);
-    const QString summary = checkSettingsText(name, location, Tournament.GroupCount, teamCounts, rules);
+    for (int n = 1; n <= m_settings.GroupCount && n <= kMaxGroups; ++n)
+        teamCounts.append(m_settings.TeamsInGroup[n]);
+    const QString summary = checkSettingsText(name, location, m_settings.GroupCount, teamCounts, rules);
     if (!Prompts::ask(summary, QStringLiteral("Check Settings")))
         return;
 
-    if (m_captionWindow)
-        m_captionWindow->setWindowTitle(tournamentTitle(name, location));
-    Tournament.IsOpen = true;
-    Tournament.Saved = false;
-    Tournament.FileName.clear();
+    m_title = tournamentTitle(name, location);
     accept();
 }
 
 void TournamentDetailsDialog::cancel()
 {
-    Tournament.GroupCount = 0;
     QDialog::reject();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/Limits.h"
+#include "core/tournament/TournamentSettings.h"
 
 #include <QDialog>
 #include <array>
@@ -12,15 +13,18 @@ class QListWidget;
 class QRadioButton;
 
 // Defines a new tournament: name and location, groups and their team counts, how groups are
-// titled and labelled, the league-order rules and the points for a win and a draw. It writes
-// straight into Tournament; Tournament.GroupCount tells the caller the outcome (0 = cancelled).
-// On acceptance the tournament title becomes the caption of `captionWindow`, the main window.
+// titled and labelled, the league-order rules and the points for a win and a draw. Once it is
+// accepted, title() and settings() are the new tournament's.
 class TournamentDetailsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TournamentDetailsDialog(QWidget* captionWindow, QWidget* parent = nullptr);
+    explicit TournamentDetailsDialog(QWidget* parent = nullptr);
+
+    // "Tabulon - <name> at <location>".
+    QString title() const { return m_title; }
+    const TournamentSettings& settings() const { return m_settings; }
 
 public slots:
     void setGroupCount(int count);
@@ -41,7 +45,8 @@ private:
     void setDefaults();
     bool storeTeamCounts();
 
-    QWidget* m_captionWindow = nullptr;
+    QString m_title;
+    TournamentSettings m_settings;
 
     QLineEdit* m_nameField = nullptr;
     QLineEdit* m_locationField = nullptr;

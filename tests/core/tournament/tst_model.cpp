@@ -290,6 +290,7 @@ private slots:
         QTest::newRow("rename") << 5 << lines << QStringList { teams[0], teams[1], "Old Boys" };
         QTest::newRow("sort, generate or import") << 6 << lines.mid(0, 1) << teams;
         QTest::newRow("adjustments") << 7 << lines << teams;
+        QTest::newRow("a team entered") << 8 << lines << (teams + QStringList { "Rovers" });
     }
     void documentChanges()
     {
@@ -328,6 +329,9 @@ private slots:
         case 7:
             document.setAdjustments(1, adjustments);
             break;
+        case 8:
+            document.addTeam(1, QStringLiteral("Rovers"));
+            break;
         }
         QCOMPARE(groups.count(), 1);
         QCOMPARE(groups.first().first().toInt(), 1);
@@ -341,6 +345,38 @@ private slots:
         QVERIFY(document.save(file));
         QVERIFY(!document.isModified());
         QCOMPARE(readTournamentFile(file).data->groups.first().recordLines, lines);
+    }
+
+    // A new tournament is unsaved from the start and gains its groups one by one; saved over a file that
+    // was there before, it keeps no name, and a team entry given up keeps only the title and settings.
+    void documentGrowsAsANewTournamentIsEntered()
+    {
+        TournamentSettings settings;
+        settings.GroupCount = 1;
+        settings.TeamsInGroup[1] = 2;
+        settings.RuleCount = 1;
+        settings.RuleOrder[1] = 1;
+        TournamentDocument document;
+        QSignalSpy added(&document, &TournamentDocument::groupAdded);
+        document.start(QStringLiteral("Tabulon - Cup at Leeds"), settings);
+        QVERIFY(document.isOpen() && document.isModified() && !document.hasGroups());
+        document.addGroup(QStringLiteral("1. Division 1"));
+        document.addTeam(1, QStringLiteral("Rovers"));
+        document.addTeam(1, QStringLiteral("United"));
+        QCOMPARE(added.count(), 1);
+        QVERIFY(document.hasGroups());
+
+        const QString existing = path("existing.trn");
+        QVERIFY(writeFile(existing, "older\r\n"));
+        QString error;
+        QVERIFY2(document.save(existing, &error, TournamentDocument::FileNameAfterSave::Keep), qPrintable(error));
+        QVERIFY(!document.isModified());
+        QCOMPARE(document.fileName(), QString());
+        QCOMPARE(readTournamentFile(existing).data->groups.first().teams, (QStringList { "Rovers", "United" }));
+
+        document.dropGroups();
+        QVERIFY(document.isOpen() && !document.hasGroups());
+        QCOMPARE(document.title(), QStringLiteral("Tabulon - Cup at Leeds"));
     }
 
     // A refused file leaves the open tournament as it was, file name and unsaved changes included.

@@ -5,7 +5,7 @@
 #include "TemporarySettings.h"
 #include "core/records/RecordLines.h"
 #include "core/tournament/Settings.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/group/ResultEditDialog.h"
@@ -53,7 +53,10 @@ class TestGroupWindow : public QObject
 
     std::unique_ptr<TemporarySettings> m_settings;
     std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<TournamentDocument> m_document;
     std::unique_ptr<GroupWindow> m_group; // three teams, nothing entered
+    QString m_database;                   // where the next window computes its tables
+    TournamentSettings m_tournament;      // the next opened tournament's settings
 
     template <typename T = QWidget>
     static T* ctl(const QWidget& window, const QString& name)
@@ -99,9 +102,20 @@ class TestGroupWindow : public QObject
             click(button);
     }
 
+    // A new window on group 1 of a freshly opened, saved tournament, holding `teams` and `lines`.
+    void open(const QStringList& teams, const QStringList& lines = {})
+    {
+        m_group.reset();
+        TournamentData data;
+        static_cast<TournamentSettings&>(data) = m_tournament;
+        data.GroupCount = 1;
+        data.groups.append({ QString(), teams, lines, {} });
+        m_document->reset(data);
+        m_group = std::make_unique<GroupWindow>(m_document.get(), 1, m_database);
+    }
     void storeLines(const QStringList& lines, int selected = -1)
     {
-        m_group->setStoredLines(lines);
+        open(m_group->teams(), lines);
         m_group->selectResult(selected);
     }
     static DatePickerDialog* openCalendar()
@@ -114,12 +128,12 @@ class TestGroupWindow : public QObject
 private slots:
     void init()
     {
-        resetProgramState();
-        Tournament.Saved = true;
         m_settings = std::make_unique<TemporarySettings>();
         m_prompts = std::make_unique<ScriptedPrompts>();
-        m_group = std::make_unique<GroupWindow>();
-        m_group->setTeams(kTeams);
+        m_document = std::make_unique<TournamentDocument>();
+        m_database.clear();
+        m_tournament = TournamentSettings();
+        open(kTeams);
     }
 
     void cleanup()
@@ -127,6 +141,7 @@ private slots:
         // An unexpected prompt has failed the test already.
         const bool answered = m_prompts->allAnswered();
         m_group.reset();
+        m_document.reset();
         m_prompts.reset(); // even after a failure: the next test installs its own
         QVERIFY(answered);
     }
@@ -139,9 +154,11 @@ private slots:
         writeSetting(kCompany, kProduct, "Form Height", "tall");
         MainWindow main;
         main.show();
+        main.document()->start(QStringLiteral("Tabulon - Cup at Leeds"), TournamentSettings());
         const auto frame = [&main](int group) {
-            main.showGroupWindow(group);
-            return qobject_cast<QMdiSubWindow*>(main.groupWindow(group)->parentWidget());
+            if (!main.loadedGroupWindow(group)) // each window opens as its group is added
+                main.document()->addGroup(QStringLiteral("%1. Division %1").arg(group));
+            return qobject_cast<QMdiSubWindow*>(main.loadedGroupWindow(group)->parentWidget());
         };
         const auto twips = [](int width, int height) { return QSize(twipsToPixels(width), twipsToPixels(height)); };
         QCOMPARE(frame(1)->size(), twips(6435, 4890));
@@ -151,7 +168,7 @@ private slots:
         frame(2)->resize(twips(6435, 3000));
         QCOMPARE(frame(2)->size(), twips(6435, 4890));
         QCOMPARE(readSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
-        GroupWindow* inner = main.groupWindow(2);
+        GroupWindow* inner = main.loadedGroupWindow(2);
         for (const QWidget* control : inner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
             QVERIFY2(inner->rect().contains(control->geometry()), qPrintable(control->objectName()));
@@ -227,7 +244,7 @@ private slots:
 
         const QString today = formatRecordDate(QDate::currentDate());
         QCOMPARE(m_group->storedLines(), stored.isEmpty() ? lines : lines + QStringList { stored.insert(2, today) });
-        QCOMPARE(bool(Tournament.Saved), stored.isEmpty());
+        QCOMPARE(!m_document->isModified(), stored.isEmpty());
         QCOMPARE(text("entryDateField"), today);
         if (!message.isEmpty()) {
             QCOMPARE(texts(kScores), scores);
@@ -246,7 +263,7 @@ private slots:
         const QString separator = teamNameProblem("a-v-b");
         m_prompts->expect("Enter New Name").answer("United");
         choose(1, "editNameButton");
-        QVERIFY(Tournament.Saved);
+        QVERIFY(!m_document->isModified());
         m_group->setWindowTitle("1. Division A");
         m_prompts->expect("Enter New Name").answer("Un-v-ited");
         m_prompts->expect(separator).answer(Answer::Ok);
@@ -259,16 +276,17 @@ private slots:
         QCOMPARE(m_prompts->calls().at(3).defaultText, QStringLiteral("Un-v-ited"));
         QCOMPARE(m_prompts->calls().at(5).defaultText, QStringLiteral(" rovers"));
         QCOMPARE(m_group->teams().at(1), QStringLiteral("City"));
-        QVERIFY(!Tournament.Saved);
+        QCOMPARE(shownLine("teamList", 1), QStringLiteral("City"));
+        QVERIFY(m_document->isModified());
 
-        Tournament.Saved = true;
         storeLines({ kBefore, kAfter });
         click("sortButton");
-        QVERIFY(Tournament.Saved);
+        QVERIFY(!m_document->isModified());
         storeLines({ kAfter, kBefore });
         click("sortButton");
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
-        QVERIFY(!Tournament.Saved);
+        QCOMPARE(shownLine("resultList", 0), displayLineFor(kBefore, m_group->teams()));
+        QVERIFY(m_document->isModified());
     }
 
     // No line is ever cut short (the list scrolls sideways), and a row is tall enough for the
@@ -276,8 +294,7 @@ private slots:
     void listsShowWholeLines()
     {
         const QString longName = QStringLiteral("Östersunds Fotbollsklubb Ungdomsakademi och Damlag");
-        m_group->setTeams({ "A", longName });
-        storeLines({ "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // rows are measured by the first
+        open({ "A", longName }, { "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // rows are measured by the first
         m_group->resize(m_group->width(), 600);
         m_group->show();
         auto* results = ctl<QListView>(*m_group, "resultList");
@@ -294,9 +311,12 @@ private slots:
     {
         MainWindow main;
         main.show();
+        TournamentData data;
+        data.GroupCount = 1;
+        data.groups.append({ QStringLiteral("1. Division 1"), kTeams, {}, {} });
+        main.document()->reset(data);
         main.activateGroupWindow(1);
-        GroupWindow* group = main.groupWindow(1);
-        group->setTeams(kTeams);
+        GroupWindow* group = main.loadedGroupWindow(1);
         QVERIFY(QTest::qWaitForWindowActive(&main));
         auto* teams = ctl<QListView>(*group, "teamList");
         teams->setFocus();
@@ -349,14 +369,14 @@ private slots:
         m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::No);
         click("deleteButton");
         QCOMPARE(m_group->storedLines().size(), 3);
-        QVERIFY(Tournament.Saved);
+        QVERIFY(!m_document->isModified());
         m_prompts->expect("Are you sure you want to delete this item ?").answer(Answer::Yes);
         click("deleteButton");
         QCOMPARE(m_prompts->lastCall().defaultAnswer, Answer::No); // Enter deletes nothing
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
         QCOMPARE(shownLine("resultList", 1), displayLineFor(kAfter, kTeams));
         QCOMPARE(m_group->selectedResult(), -1);
-        QVERIFY(!Tournament.Saved);
+        QVERIFY(m_document->isModified());
     }
 
     // A press moves the date one day, a held button once more after 250 ms, then every 50 ms. The calendar
@@ -458,7 +478,7 @@ private slots:
         QCOMPARE(shown, QStringList({ "United", "Rovers", "0", "0", "0", "0" }));
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, expected, kAfter }));
         QCOMPARE(shownLine("resultList", 1), displayLineFor(expected, kTeams));
-        QCOMPARE(bool(Tournament.Saved), expected == kFixture);
+        QCOMPARE(!m_document->isModified(), expected == kFixture);
     }
 
     // Both reports show in their window, which copies, prints (here to a PDF file) and saves as RTF
@@ -466,12 +486,11 @@ private slots:
     void reportsShowInTheirWindow()
     {
         QTemporaryDir folder;
-        Tournament.RuleCount = 1;
-        Tournament.RuleOrder = { 0, 1 };
-        const QString database = folder.filePath("TempDB.mdb");
-        m_group->setDatabaseName(database);
-        QVERIFY(QFile::copy(TABULON_TEMPDB, database));
-        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
+        m_tournament.RuleCount = 1;
+        m_tournament.RuleOrder = { 0, 1 };
+        m_database = folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
         storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
         const QString pdf = folder.filePath("report.pdf"), rtf = folder.filePath("report.rtf");
         m_prompts->expect("Print").answer(pdf);
@@ -530,14 +549,13 @@ private slots:
     void leagueTableButton()
     {
         QTemporaryDir folder;
-        Tournament.RuleCount = 2;
-        Tournament.RuleOrder = { 0, 1, 5 };
-        const QString database = folder.filePath("TempDB.mdb");
-        m_group->setDatabaseName(database);
-        QVERIFY(QFile::copy(TABULON_TEMPDB, database));
-        QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
-        m_group->setTeams({ "Rovers", "United", "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V." });
-        storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", "R:14-Mar-2000:0:0:1:0:1:0", "F:21-Mar-2000:2:0" });
+        m_tournament.RuleCount = 2;
+        m_tournament.RuleOrder = { 0, 1, 5 };
+        m_database = folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        open({ "Rovers", "United", "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V." },
+             { "R:07-Mar-2000:1:0:2:1:0:1", "R:14-Mar-2000:0:0:1:0:1:0", "F:21-Mar-2000:2:0" });
         m_group->show();
         QStringList seen;
         QStringList why; // each row's tooltip, which is also its accessible description
@@ -575,7 +593,8 @@ private slots:
 
         // A missing file is not created: the computation says why and shows no table.
         const QString absent = folder.filePath("Absent.mdb");
-        m_group->setDatabaseName(absent);
+        m_database = absent;
+        storeLines(m_group->storedLines());
         m_prompts->expect("Error 14 - unable to open database file").answer(Answer::Ok);
         click("leagueTableButton");
         QVERIFY(m_group->isEnabled());

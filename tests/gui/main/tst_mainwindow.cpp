@@ -7,7 +7,7 @@
 #include "core/records/RecordLines.h"
 #include "core/setup/TournamentSetup.h"
 #include "core/tournament/Settings.h"
-#include "core/tournament/Tournament.h"
+#include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/MainWindow.h"
@@ -42,8 +42,8 @@ Q_DECLARE_METATYPE(PointsAdjustments)
 namespace {
 
 const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
-enum class Unsaved { NotAsked, Yes, No }; // the answer to the unsaved question
-using Gap = std::optional<QString>;       // the answer to Generate Fixtures' gap prompt
+enum class Unsaved { Yes, No };     // the answer to the unsaved question
+using Gap = std::optional<QString>; // the answer to Generate Fixtures' gap prompt
 
 // Fills in the details dialog for `groups` groups of two teams and presses OK; `prompts` answers
 // its summary with Yes.
@@ -100,26 +100,32 @@ class TestMainWindow : public QObject
     std::unique_ptr<QTemporaryDir> m_folder;
     QString m_opened;
     QAction* action(const char* name) const { return m_window->findChild<QAction*>(QLatin1String(name)); }
+    TournamentDocument* document() const { return m_window->document(); }
 
-    // An open tournament of `groups` group windows, as New or Open leave it.
-    void openTournament(int groups)
+    // An open, saved tournament of `groups` groups, as Open leaves it; group 1 holds `teams` and `lines`.
+    void openTournament(int groups, const QStringList& teams = {}, const QStringList& lines = {})
     {
-        Tournament.GroupCount = groups;
-        Tournament.IsOpen = true;
-        for (int slot = 1; slot <= groups; ++slot) {
-            m_window->groupWindow(slot)->setWindowTitle(QStringLiteral("%1. Division %1").arg(slot));
-            m_window->groupWindow(slot)->setTag(QString::number(slot)); // as opening a file does
-            m_window->showGroupWindow(slot);
-        }
+        TournamentData data;
+        data.title = QStringLiteral("Tabulon - Cup at Leeds");
+        data.GroupCount = static_cast<qint16>(groups);
+        data.TeamsInGroup[1] = static_cast<qint16>(teams.size());
+        for (int slot = 1; slot <= groups; ++slot)
+            data.groups.append({ QStringLiteral("%1. Division %1").arg(slot),
+                                 slot == 1 ? teams : QStringList(),
+                                 slot == 1 ? lines : QStringList(),
+                                 {} });
+        document()->reset(data);
     }
+    // A change of the kind every command makes: the tournament is now unsaved.
+    void markUnsaved() { document()->setAdjustments(1, document()->group(1).adjustments()); }
 
     // After team entry, kept or cancelled: every group window is loaded and shown inside the main
     // window, or none is.
     void verifyState(int groupCount, bool open, bool saved, int groupWindows, const QString& caption) const
     {
-        QCOMPARE(int(Tournament.GroupCount), groupCount);
-        QCOMPARE(bool(Tournament.IsOpen), open);
-        QCOMPARE(bool(Tournament.Saved), saved);
+        QCOMPARE(int(document()->settings().GroupCount), groupCount);
+        QCOMPARE(document()->isOpen(), open);
+        QCOMPARE(!document()->isModified(), saved);
         for (int slot = 1; slot <= 8; ++slot) {
             const GroupWindow* group = m_window->loadedGroupWindow(slot);
             QCOMPARE(group != nullptr, slot <= groupWindows);
@@ -140,11 +146,11 @@ class TestMainWindow : public QObject
         m_window->open();
         QCOMPARE(prompts.lastCall().filter, QStringLiteral("Tournament Files (*.trn)"));
         QCOMPARE(prompts.lastCall().startFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-        QVERIFY(Tournament.IsOpen);
-        QVERIFY(Tournament.Saved);
-        Tournament.Saved = false;
+        QVERIFY(document()->isOpen());
+        QVERIFY(!document()->isModified());
+        markUnsaved();
         // Saved again, the file comes back byte for byte (the save table); these are read by other windows.
-        const auto& t = Tournament;
+        const TournamentSettings& t = document()->settings();
         QCOMPARE(QList<int>({ t.GroupCount, t.Indicator, t.TeamsInGroup[1], t.TeamsInGroup[2], t.RuleCount,
                               t.RuleOrder[1], t.RuleOrder[2], t.PointsForWin, t.PointsForDraw }),
                  QList<int>({ 2, 2, 4, 3, 2, 5, 3, 2, 0 }));
@@ -153,9 +159,6 @@ class TestMainWindow : public QObject
 private slots:
     void init()
     {
-        resetProgramState();
-        Tournament.Saved = false;
-        Tournament.FileName = QStringLiteral("/old.trn");
         m_window.reset();
         m_settings = std::make_unique<TemporarySettings>();
         m_window = std::make_unique<MainWindow>();
@@ -232,8 +235,7 @@ private slots:
         QCOMPARE(m_window->loadedGroupWindow(1)->databaseName(), database); // where its tables are computed
         QVERIFY(action("saveAction")->isEnabled());
         QCOMPARE(enabled(), needing);
-        Tournament.Saved = true;
-        QVERIFY(m_window->closeTournament());
+        QVERIFY(m_window->closeTournament()); // saved: nothing asked
         QCOMPARE(enabled(), QStringList());
         {
             ScriptedPrompts noTournament;
@@ -242,7 +244,7 @@ private slots:
             QVERIFY(noTournament.allAnswered());
         }
         openTournament(1);
-        Tournament.Saved = false;
+        markUnsaved();
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
         QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
@@ -298,7 +300,7 @@ private slots:
             const QString caption = QStringLiteral("%1. Group %2").arg(n).arg(labels[n - 1]);
             const GroupWindow* group = m_window->loadedGroupWindow(n);
             QCOMPARE(m_window->mdiArea()->subWindowList()[n - 1]->windowTitle(), caption);
-            QCOMPARE(group->tag(), QString::number(n));
+            QCOMPARE(group->group(), n);
             if (n > 1)
                 QCOMPARE(group->teams(),
                          (QStringList { QStringLiteral("T%1 - v - 1").arg(n), QStringLiteral("x-V-%1").arg(n) }));
@@ -310,11 +312,10 @@ private slots:
     void cancelledTeamEntry_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<Unsaved>("answer"); // NotAsked: saved
-        QTest::addColumn<bool>("closed");    // the tournament closed, rather than kept as it was
+        QTest::addColumn<Unsaved>("answer");
+        QTest::addColumn<bool>("closed"); // the tournament closed, rather than kept as it was
         QTest::newRow("Close after Yes") << "closeAction" << Unsaved::Yes << true;
         QTest::newRow("New after Yes, details cancelled") << "newAction" << Unsaved::Yes << true;
-        QTest::newRow("New when saved asks nothing") << "newAction" << Unsaved::NotAsked << true;
         QTest::newRow("New, No keeps the tournament") << "newAction" << Unsaved::No << false;
         QTest::newRow("Close, No keeps the tournament") << "closeAction" << Unsaved::No << false;
         QTest::newRow("Exit after Yes") << "exitAction" << Unsaved::Yes << false;
@@ -337,18 +338,15 @@ private slots:
         verifyState(3, true, false, 0, caption);
         QVERIFY(!action("saveAction")->isEnabled());
 
-        Tournament.Saved = answer == Unsaved::NotAsked;
-        if (answer != Unsaved::NotAsked)
-            prompts.expect("Tournament not saved.  Are you sure you want to exit")
-                .answer(answer == Unsaved::Yes ? Prompts::Answer::Yes : Prompts::Answer::No);
+        prompts.expect("Tournament not saved.  Are you sure you want to exit")
+            .answer(answer == Unsaved::Yes ? Prompts::Answer::Yes : Prompts::Answer::No);
         std::optional<ModalDialog<TournamentDetailsDialog>> again; // a wrong dialog is closed by the first one's guard
         if (command == QLatin1String("newAction") && answer != Unsaved::No)
             again.emplace([](TournamentDetailsDialog* d) { d->findChild<QPushButton*>("cancelButton")->click(); });
         action(qPrintable(command))->trigger();
         QVERIFY(prompts.allAnswered());
         QVERIFY(!again || again->wasShown());
-        if (answer != Unsaved::NotAsked)
-            QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
+        QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No); // Enter keeps the tournament
         const bool exited = command == QLatin1String("exitAction") && answer == Unsaved::Yes;
         QCOMPARE(m_window->isVisible(), !exited);
         QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()).isEmpty(), !exited);
@@ -401,14 +399,13 @@ private slots:
         QFETCH(Gap, gap);
         QFETCH(QString, message);
         QFETCH(QStringList, lines);
-        Tournament.IsOpen = teams > 0;
-        Tournament.TeamsInGroup[1] = static_cast<qint16>(teams);
-        GroupWindow* group = m_window->groupWindow(1);
-        group->setTag(QStringLiteral("1"));
-        group->setTeams(QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams));
-        group->setStoredLines(message.isEmpty() ? QStringList() : lines);
+        if (teams > 0)
+            openTournament(1, QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams),
+                           message.isEmpty() ? QStringList() : lines);
         if (active)
             m_window->activateGroupWindow(1);
+        else
+            m_window->mdiArea()->setActiveSubWindow(nullptr);
         std::optional<ModalDialog<DatePickerDialog>> calendar;
         ScriptedPrompts prompts;
         if (legs != 0) // also after Cancel, so that a calendar shown by mistake cannot hang the test
@@ -429,8 +426,8 @@ private slots:
 
         QVERIFY(prompts.allAnswered());
         QCOMPARE(calendar && calendar->wasShown(), legs > 0);
-        QCOMPARE(group->storedLines(), lines);
-        QCOMPARE(bool(Tournament.Saved), !message.isEmpty() || !gap);
+        QCOMPARE(teams > 0 ? document()->group(1).storedLines() : QStringList(), lines);
+        QCOMPARE(!document()->isModified(), !message.isEmpty() || !gap);
         QVERIFY(m_window->isEnabled());
         if (legs > 0 && start.isValid())
             QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
@@ -472,7 +469,7 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN); // writes beyond 64 bytes then fail, as on a full disk, for root too
         ScriptedPrompts prompts;
         for (int save = 1; save <= 2; ++save) {
-            Tournament.Saved = false;
+            markUnsaved();
             prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
             if (!overwrite.isEmpty())
                 prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
@@ -485,11 +482,11 @@ private slots:
             QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
             if (!overwrite.isEmpty())                                        // Enter must not destroy the old file
                 QCOMPARE(prompts.calls().at(1).defaultAnswer, Prompts::Answer::No);
-            QCOMPARE(Tournament.Saved, written);
-            QCOMPARE(Tournament.FileName, written && !existed ? path : m_opened);
+            QCOMPARE(!document()->isModified(), written);
+            QCOMPARE(document()->fileName(), written && !existed ? path : m_opened);
         }
         QCOMPARE(contentsOf(path), written ? kFile : existed ? QByteArray("older\r\n") : QByteArray("(none)"));
-        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(proceeds ? 2 : 1));
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(1)); // where the user was
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(),
                  target.startsWith(QLatin1String("other")) ? 2 : 1);
     }
@@ -534,9 +531,8 @@ private slots:
         QFETCH(QStringList, shown);
         QFETCH(PointsAdjustments, kept);
         openCup();
-        Tournament.Saved = true;
-        GroupWindow* group = m_window->loadedGroupWindow(1);
-        group->setAdjustments({ { 1, -3, "late kick-off" } });
+        document()->setAdjustments(1, { { 1, -3, "late kick-off" } });
+        QVERIFY(document()->save(m_opened));
         m_window->activateGroupWindow(1);
         ScriptedPrompts prompts;
         if (!message.isEmpty())
@@ -567,13 +563,13 @@ private slots:
         m_window->editPointsAdjustments();
         QVERIFY(dialog.wasShown());
         QVERIFY(prompts.allAnswered());
-        QCOMPARE(group->adjustments(), kept);
-        QCOMPARE(bool(Tournament.Saved), kept.size() == 1); // unchanged
+        QCOMPARE(document()->group(1).adjustments(), kept);
+        QCOMPARE(!document()->isModified(), kept.size() == 1); // unchanged
         prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
         m_window->save();
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
         m_window->open();
-        QCOMPARE(m_window->loadedGroupWindow(1)->adjustments(), kept);
+        QCOMPARE(document()->group(1).adjustments(), kept);
     }
 
     void open_data()
@@ -592,7 +588,7 @@ private slots:
         QTest::newRow("No to the unsaved question") << kWindowsFile << "No" << "" << kTitle << cup << false;
         QTest::newRow("file does not exist") << "missing.trn" << "Yes" << "File Does Not Exist" << "Tabulon" << "" << false;
         QTest::newRow("faulty file") << "bad.trn" << "Yes" << faulty << "Tabulon" << "" << false;
-        QTest::newRow("Windows edition over an abandoned New") << kWindowsFile << "" << "" << kWindowsTitle << windows << false;
+        QTest::newRow("Windows edition, nothing open") << kWindowsFile << "" << "" << kWindowsTitle << windows << false;
         QTest::newRow("a line that cannot be read: shown as stored, named after the open") << "old.trn" << "Yes"
             << "1 record line could not be read. They are kept as they are and saved back unchanged, but league tables and reports leave them out:\rGroup 1, record line 1: \"R:14-Mar-2000:1:0:0:2:2:1:2\" (the line has too many fields)"
             << kTitle << "R:14-Mar-2000:1:0:0:2:2:1:2" << false;
@@ -615,7 +611,7 @@ private slots:
         QVERIFY(writeFile(m_folder->filePath(QStringLiteral("old.trn")),
                           QByteArray(kFile).replace("R:14-Mar-2000:1:0:02:2:1:2", "R:14-Mar-2000:1:0:0:2:2:1:2")));
         if (file == kWindowsFile && unsaved.isEmpty())
-            Tournament.IsOpen = false; // team entry abandoned: the windows remain, no tournament is open
+            document()->reset(TournamentData()); // closed already
         ScriptedPrompts prompts;
         if (!atStart)
             prompts.expect(QStringLiteral("Open Tournament ... ")).answer(path);
@@ -625,8 +621,7 @@ private slots:
         if (!message.isEmpty())
             prompts.expect(QString(message).replace(QStringLiteral("%1"), path));
         if (atStart) {
-            Tournament.Saved = true;
-            QVERIFY(m_window->closeTournament());
+            document()->reset(TournamentData()); // a fresh start
             QCOMPARE(m_window->openTournamentFile(path), message.isEmpty());
         } else {
             m_window->open();
@@ -639,8 +634,8 @@ private slots:
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
         // Ctrl+S works without the File menu ever having been opened.
         QCOMPARE(m_window->findChild<QAction*>("saveAction")->isEnabled(), windows > 0);
-        QCOMPARE(Tournament.IsOpen, windows > 0);
-        QCOMPARE(Tournament.Saved, title != kTitle || file == QLatin1String("old.trn"));
+        QCOMPARE(document()->isOpen(), windows > 0);
+        QCOMPARE(!document()->isModified(), title != kTitle || file == QLatin1String("old.trn"));
         const GroupWindow* group = m_window->loadedGroupWindow(1);
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
     }
@@ -667,17 +662,15 @@ private slots:
         QFETCH(QStringList, lines);
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath(QStringLiteral("season.csv")), csv));
-        openTournament(2);
-        m_window->groupWindow(1)->setTeams({ "Rovers", "United" });
+        openTournament(2, { "Rovers", "United" });
         m_window->activateGroupWindow(1);
-        Tournament.Saved = true;
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Import Results ...")).answer(folder.filePath(QStringLiteral("season.csv")));
         prompts.expect(message);
         action("importResultsAction")->trigger();
         QVERIFY(prompts.allAnswered());
-        QCOMPARE(m_window->groupWindow(1)->storedLines(), lines);
-        QCOMPARE(Tournament.Saved, lines.isEmpty());
+        QCOMPARE(document()->group(1).storedLines(), lines);
+        QCOMPARE(!document()->isModified(), lines.isEmpty());
     }
 
     // Publish Web Site and Export Calendar say on the status bar what they wrote. A folder not there yet is made;
@@ -704,7 +697,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, status);
         openCup();
-        m_window->loadedGroupWindow(1)->setAdjustments({ { 1, -3, "late kick-off" } });
+        document()->setAdjustments(1, { { 1, -3, "late kick-off" } });
         m_window->activateGroupWindow(1);
         QTemporaryDir folder;
         const QString path = folder.filePath(target);
@@ -735,7 +728,7 @@ private slots:
     void listsRecentFiles()
     {
         openCup();
-        Tournament.Saved = true;
+        QVERIFY(document()->save(m_opened));
         QStringList opened;
         for (const char* name : { "a.trn", "b.trn", "c.trn", "d.trn", "e.trn" }) {
             opened.prepend(m_folder->filePath(QLatin1String(name)));
@@ -764,14 +757,14 @@ private slots:
         QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "e.trn", "d.trn", "b.trn" }));
 
         QVERIFY(QFile::remove(opened[0]));
-        Tournament.Saved = false;
+        markUnsaved();
         prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
             .answer(Prompts::Answer::Yes);
         prompts.expect(opened[0]
                        + QStringLiteral(" no longer exists, so it has been taken off the list of recent tournaments."));
         action("recentFileAction3")->trigger();
         QVERIFY(prompts.allAnswered());
-        QVERIFY(!Tournament.IsOpen);
+        QVERIFY(!document()->isOpen());
         QCOMPARE(listed(), numbered({ "c.trn", "saved.trn", "d.trn", "b.trn" }));
     }
 };

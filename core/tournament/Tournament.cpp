@@ -1,8 +1,0 @@
-#include "core/tournament/Tournament.h"
-
-TournamentState Tournament;
-
-void resetProgramState()
-{
-    Tournament = TournamentState();
-}
