@@ -58,6 +58,7 @@ int main(int argc, char* argv[])
 
     MainWindow window;
     window.show();
+    window.offerRecovery();
     // A file opened from the desktop or the terminal takes File > Open's path; one that cannot be
     // read leaves the program running with no tournament.
     if (!parser.positionalArguments().isEmpty())

@@ -113,7 +113,9 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
                            parser.isSet(balancedOption) ? buildBalancedSchedule : buildSchedule);
     if (!generation.ok())
         return refuse(err, failureText(generation.failure.number, generation.failure.description));
-    document.setItems(groupNumber, generation.lines);
+    document.setItems(groupNumber, generation.lines,
+                      parser.isSet(balancedOption) ? TournamentDocument::ItemsChange::GenerateBalancedFixtures
+                                                   : TournamentDocument::ItemsChange::GenerateFixtures);
 
     QString error;
     if (!document.save(path, &error))

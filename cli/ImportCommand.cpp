@@ -56,7 +56,7 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return refuse(err,
                       QStringLiteral("%1 cannot be imported; nothing was added:\n").arg(csvPath)
                           + import.refusal.join(u'\n'));
-    document.setItems(groupNumber, import.lines);
+    document.setItems(groupNumber, import.lines, TournamentDocument::ItemsChange::ImportResults);
     if (!document.save(path, &error))
         return refuse(err, error);
     out << import.summary(document.groupCaption(groupNumber)) << '\n';

@@ -127,6 +127,14 @@ void GroupRecords::remove(int position)
     m_display.removeAt(position);
 }
 
+void GroupRecords::insert(int position, const QString& storedLine)
+{
+    if (position < 0 || position > m_stored.size())
+        return;
+    m_stored.insert(position, storedLine);
+    m_display.insert(position, displayLineFor(storedLine, m_teams));
+}
+
 void GroupRecords::replace(int position, const QString& storedLine)
 {
     if (position < 0 || position >= m_stored.size())

@@ -49,6 +49,8 @@ public:
     void appendResult(const QString& dateText, const ScoreTexts& scores, int home, int away);
 
     void remove(int position);
+    // Puts `storedLine` back at `position`, as it was before its removal.
+    void insert(int position, const QString& storedLine);
 
     // Puts `storedLine` in place of the line at `position` and rebuilds every display line.
     void replace(int position, const QString& storedLine);

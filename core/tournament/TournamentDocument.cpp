@@ -1,10 +1,63 @@
 #include "core/tournament/TournamentDocument.h"
 
+#include "core/records/LinesChange.h"
 #include "core/tournament/FileGroupRecords.h"
+
+#include <QUndoStack>
+
+namespace {
+
+// Far more than a session's work; each step holds only what its change touched.
+constexpr int kHistorySteps = 1000;
+
+// One change of the tournament. It was made before it was pushed, so the push's redo does nothing.
+class DocumentStep : public QUndoCommand
+{
+public:
+    DocumentStep(const QString& name, std::function<void()> undo, std::function<void()> redo)
+        : QUndoCommand(name)
+        , m_undo(std::move(undo))
+        , m_redo(std::move(redo))
+    { }
+
+    void undo() override { m_undo(); }
+    void redo() override
+    {
+        if (m_pushed)
+            m_redo();
+        m_pushed = true;
+    }
+
+private:
+    std::function<void()> m_undo;
+    std::function<void()> m_redo;
+    bool m_pushed = false;
+};
+
+QString itemsChangeName(TournamentDocument::ItemsChange kind)
+{
+    switch (kind) {
+    case TournamentDocument::ItemsChange::Sort:
+        return QStringLiteral("Sort");
+    case TournamentDocument::ItemsChange::GenerateFixtures:
+        return QStringLiteral("Generate Fixtures");
+    case TournamentDocument::ItemsChange::GenerateBalancedFixtures:
+        return QStringLiteral("Generate Balanced Fixtures");
+    case TournamentDocument::ItemsChange::ImportResults:
+        return QStringLiteral("Import Results");
+    }
+    return QString();
+}
+
+} // namespace
 
 TournamentDocument::TournamentDocument(QObject* parent)
     : QObject(parent)
-{ }
+    , m_history(new QUndoStack(this))
+{
+    m_history->setUndoLimit(kHistorySteps);
+    connect(m_history, &QUndoStack::cleanChanged, this, &TournamentDocument::updateModified);
+}
 
 void TournamentDocument::reset(const TournamentData& data, const QString& fileName)
 {
@@ -18,10 +71,19 @@ void TournamentDocument::reset(const TournamentData& data, const QString& fileNa
     }
     const bool fileNameChanges = fileName != m_fileName;
     m_fileName = fileName;
+    m_unsavedOutsideHistory = false;
+    m_history->clear();
     emit tournamentReset();
     if (fileNameChanges)
         emit fileNameChanged(m_fileName);
-    setModified(false);
+    updateModified();
+}
+
+void TournamentDocument::recover(const TournamentData& data, const QString& fileName)
+{
+    reset(data, fileName);
+    m_unsavedOutsideHistory = true;
+    updateModified();
 }
 
 void TournamentDocument::start(const QString& title, const TournamentSettings& settings)
@@ -30,7 +92,8 @@ void TournamentDocument::start(const QString& title, const TournamentSettings& s
     data.title = title;
     static_cast<TournamentSettings&>(data) = settings;
     reset(data);
-    setModified(true);
+    m_unsavedOutsideHistory = true;
+    updateModified();
 }
 
 void TournamentDocument::addGroup(const QString& caption)
@@ -38,7 +101,6 @@ void TournamentDocument::addGroup(const QString& caption)
     m_captions.append(caption);
     m_groups.append(GroupRecords());
     emit groupAdded(groupCount());
-    setModified(true);
 }
 
 void TournamentDocument::addTeam(int group, const QString& name)
@@ -70,7 +132,9 @@ bool TournamentDocument::save(const QString& path, QString* error, FileNameAfter
         m_fileName = path;
         emit fileNameChanged(m_fileName);
     }
-    setModified(false);
+    m_unsavedOutsideHistory = false;
+    m_history->setClean();
+    updateModified();
     return true;
 }
 
@@ -86,65 +150,160 @@ TournamentData TournamentDocument::data() const
     return data;
 }
 
+void TournamentDocument::record(const QString& name, int group, std::function<int()> undo, std::function<int()> redo)
+{
+    changed(group);
+    const auto replay = [this, group](const std::function<int()>& change) {
+        const int position = change();
+        changed(group);
+        emit stepReplayed(group, position);
+    };
+    m_history->push(new DocumentStep(
+        name, [replay, undo = std::move(undo)] { replay(undo); }, [replay, redo = std::move(redo)] { replay(redo); }));
+}
+
 void TournamentDocument::addFixture(int group, const QString& dateText, int home, int away)
 {
     m_groups[group - 1].appendFixture(dateText, home, away);
-    changed(group);
+    recordAppended(QStringLiteral("Add Fixture"), group);
 }
 
 void TournamentDocument::addResult(int group, const QString& dateText, const ScoreTexts& scores, int home, int away)
 {
     m_groups[group - 1].appendResult(dateText, scores, home, away);
-    changed(group);
+    recordAppended(QStringLiteral("Add Result"), group);
+}
+
+void TournamentDocument::recordAppended(const QString& name, int group)
+{
+    const int position = m_groups[group - 1].size() - 1;
+    const QString line = m_groups[group - 1].storedLines().last();
+    record(
+        name, group,
+        [this, group, position] {
+            m_groups[group - 1].remove(position);
+            return -1;
+        },
+        [this, group, position, line] {
+            m_groups[group - 1].insert(position, line);
+            return position;
+        });
 }
 
 void TournamentDocument::removeItem(int group, int position)
 {
-    m_groups[group - 1].remove(position);
-    changed(group);
+    GroupRecords& records = m_groups[group - 1];
+    const QString line = records.storedLines().at(position);
+    records.remove(position);
+    record(
+        QStringLiteral("Delete"), group,
+        [this, group, position, line] {
+            m_groups[group - 1].insert(position, line);
+            return position;
+        },
+        [this, group, position] {
+            m_groups[group - 1].remove(position);
+            return -1;
+        });
 }
 
 void TournamentDocument::replaceItem(int group, int position, const QString& storedLine)
 {
-    m_groups[group - 1].replace(position, storedLine);
-    changed(group);
+    GroupRecords& records = m_groups[group - 1];
+    const QString before = records.storedLines().at(position);
+    records.replace(position, storedLine);
+    record(
+        QStringLiteral("Edit Result"), group,
+        [this, group, position, before] {
+            m_groups[group - 1].replace(position, before);
+            return position;
+        },
+        [this, group, position, storedLine] {
+            m_groups[group - 1].replace(position, storedLine);
+            return position;
+        });
 }
 
 bool TournamentDocument::redateItem(int group, int position, const QDate& date)
 {
-    if (!m_groups[group - 1].redate(position, date))
+    GroupRecords& records = m_groups[group - 1];
+    const QString before = records.storedLines().value(position);
+    if (!records.redate(position, date))
         return false;
     // The same date again still counts as a change, as every other confirmed edit does.
-    changed(group);
+    const QString after = records.storedLines().at(position);
+    record(
+        QStringLiteral("Edit Date"), group,
+        [this, group, position, before] {
+            m_groups[group - 1].replace(position, before);
+            return position;
+        },
+        [this, group, position, after] {
+            m_groups[group - 1].replace(position, after);
+            return position;
+        });
     return true;
 }
 
 void TournamentDocument::renameTeam(int group, int team, const QString& name)
 {
-    m_groups[group - 1].renameTeam(team, name);
-    changed(group);
+    GroupRecords& records = m_groups[group - 1];
+    const QString before = records.teams().at(team);
+    records.renameTeam(team, name);
+    record(
+        QStringLiteral("Rename Team"), group,
+        [this, group, team, before] {
+            m_groups[group - 1].renameTeam(team, before);
+            return -1;
+        },
+        [this, group, team, name] {
+            m_groups[group - 1].renameTeam(team, name);
+            return -1;
+        });
 }
 
-void TournamentDocument::setItems(int group, const QStringList& storedLines)
+void TournamentDocument::setItems(int group, const QStringList& storedLines, ItemsChange kind)
 {
-    m_groups[group - 1].setStoredLines(storedLines);
-    changed(group);
+    GroupRecords& records = m_groups[group - 1];
+    const LinesChange change(records.storedLines(), storedLines);
+    records.setStoredLines(storedLines);
+    record(
+        itemsChangeName(kind), group,
+        [this, group, change] {
+            m_groups[group - 1].setStoredLines(change.revert(m_groups[group - 1].storedLines()));
+            return -1;
+        },
+        [this, group, change] {
+            m_groups[group - 1].setStoredLines(change.apply(m_groups[group - 1].storedLines()));
+            return -1;
+        });
 }
 
 void TournamentDocument::setAdjustments(int group, const PointsAdjustments& adjustments)
 {
-    m_groups[group - 1].setAdjustments(adjustments);
-    changed(group);
+    GroupRecords& records = m_groups[group - 1];
+    const PointsAdjustments before = records.adjustments();
+    records.setAdjustments(adjustments);
+    record(
+        QStringLiteral("Points Adjustments"), group,
+        [this, group, before] {
+            m_groups[group - 1].setAdjustments(before);
+            return -1;
+        },
+        [this, group, adjustments] {
+            m_groups[group - 1].setAdjustments(adjustments);
+            return -1;
+        });
 }
 
 void TournamentDocument::changed(int group)
 {
     emit groupChanged(group);
-    setModified(true);
 }
 
-void TournamentDocument::setModified(bool modified)
+void TournamentDocument::updateModified()
 {
+    const bool modified = m_unsavedOutsideHistory || !m_history->isClean();
     if (modified == m_modified)
         return;
     m_modified = modified;

@@ -6,12 +6,16 @@
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <functional>
+
+class QUndoStack;
 
 // The open tournament: everything a .trn file holds (title, settings, each group's caption, teams,
 // record lines and adjustments), the file it belongs to, and whether it has changed since it was
 // last opened or saved. Every change goes through one of the methods below, each a single complete
-// change that leaves the document consistent, so that a history of changes can be kept on them and
-// every view learns of a change from the signals alone. Groups are numbered from 1, as in the file.
+// change that leaves the document consistent and becomes one step of its history, which undoes and
+// redoes it. Every view learns of a change from the signals alone. Groups are numbered from 1, as
+// in the file.
 class TournamentDocument : public QObject
 {
     Q_OBJECT
@@ -19,10 +23,14 @@ class TournamentDocument : public QObject
 public:
     explicit TournamentDocument(QObject* parent = nullptr);
 
-    // Replaces the whole tournament: one just read, or none (an empty `data`). It counts as saved.
+    // Replaces the whole tournament: one just read, or none (an empty `data`). It counts as saved,
+    // and its history starts empty.
     void reset(const TournamentData& data, const QString& fileName = QString());
+    // The tournament a program that died left unsaved, taken back: as reset(), but not saved.
+    void recover(const TournamentData& data, const QString& fileName);
     // A new tournament, defined but not yet saved anywhere: its groups follow one by one, each
-    // with its teams, as they are entered.
+    // with its teams, as they are entered. Entering them is part of making the tournament, not a
+    // step of its history.
     void start(const QString& title, const TournamentSettings& settings);
     void addGroup(const QString& caption);
     void addTeam(int group, const QString& name);
@@ -40,6 +48,8 @@ public:
     bool isOpen() const { return m_settings.GroupCount > 0; }
     // Open and holding its groups: what Save and Publish need.
     bool hasGroups() const { return isOpen() && !m_groups.isEmpty(); }
+    // Unsaved: changed since it was opened or last saved, or never saved at all. Undoing and redoing
+    // back to the state last saved makes it saved again.
     bool isModified() const { return m_modified; }
     QString fileName() const { return m_fileName; }
     QString title() const { return m_title; }
@@ -59,8 +69,12 @@ public:
     bool redateItem(int group, int position, const QDate& date);
     void renameTeam(int group, int team, const QString& name);
     // A group's whole list of lines at once: what a sort, a generation or an import leaves.
-    void setItems(int group, const QStringList& storedLines);
+    enum class ItemsChange { Sort, GenerateFixtures, GenerateBalancedFixtures, ImportResults };
+    void setItems(int group, const QStringList& storedLines, ItemsChange kind);
     void setAdjustments(int group, const PointsAdjustments& adjustments);
+
+    // The history of the changes above, one step each, named for the Edit menu ("Add Result").
+    QUndoStack* history() const { return m_history; }
 
 signals:
     // The whole tournament was replaced (reset, opened, started or its groups dropped).
@@ -69,12 +83,23 @@ signals:
     void groupChanged(int group);
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString& fileName);
+    // A step was undone or redone in `group`; `position` is the line it changed, -1 when there is
+    // none left to show.
+    void stepReplayed(int group, int position);
 
 private:
-    // After every change: the group's views are told, and the tournament is unsaved.
+    // Makes a change that has been made once already in the way it was asked for: `undo` and `redo`
+    // replay it, each returning the line to show.
+    void record(const QString& name, int group, std::function<int()> undo, std::function<int()> redo);
+    // Records the item just appended to `group`.
+    void recordAppended(const QString& name, int group);
+    // After every change: the group's views are told.
     void changed(int group);
-    void setModified(bool modified);
+    void updateModified();
 
+    QUndoStack* m_history = nullptr;
+    // Unsaved whatever the history says: a new tournament or a recovered one, until it is saved.
+    bool m_unsavedOutsideHistory = false;
     QString m_title;
     TournamentSettings m_settings;
     QStringList m_captions;

@@ -479,10 +479,18 @@ bool GroupWindow::refuseFullList()
 
 void GroupWindow::showAppendedItem()
 {
-    const int row = m_resultsModel->rowCount() - 1;
-    selectResult(row);
-    m_resultList->scrollTo(m_resultsModel->index(row));
+    showItem(m_resultsModel->rowCount() - 1);
     clearEntry();
+}
+
+void GroupWindow::showItem(int position)
+{
+    if (position < 0) {
+        m_resultList->selectionModel()->clear();
+        return;
+    }
+    selectResult(position);
+    m_resultList->scrollTo(m_resultsModel->index(position));
 }
 
 void GroupWindow::addFixture()

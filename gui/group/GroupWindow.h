@@ -41,6 +41,8 @@ public:
 
     int selectedResult() const; // -1 without a selection
     void selectResult(int position);
+    // Selects the item at `position` and scrolls to it; -1 selects none.
+    void showItem(int position);
 
     // Shows the group's league table.
     void showStandings();

@@ -49,7 +49,7 @@ void GroupWindow::sortFixtures()
     if (sortByRecordDate(lines, &error)) {
         // The file records the order; a sort that moved nothing leaves nothing to save.
         if (lines != storedLines())
-            m_document->setItems(m_group, lines);
+            m_document->setItems(m_group, lines, TournamentDocument::ItemsChange::Sort);
         return;
     }
     busy.done();

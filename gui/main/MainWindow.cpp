@@ -5,6 +5,7 @@
 #include "core/standings/TempDatabase.h"
 #include "core/tournament/DatabaseLocation.h"
 #include "core/tournament/ProgramFolders.h"
+#include "core/tournament/RecoveryCopy.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
@@ -21,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QUndoStack>
 
 namespace {
 
@@ -69,6 +71,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_document = new TournamentDocument(this);
     connect(m_document, &TournamentDocument::tournamentReset, this, &MainWindow::showTournament);
     connect(m_document, &TournamentDocument::groupAdded, this, &MainWindow::addGroupWindow);
+    connect(m_document, &TournamentDocument::modifiedChanged, this,
+            [this](bool modified) { setWindowModified(modified && m_document->isOpen()); });
+    connect(m_document, &TournamentDocument::stepReplayed, this, &MainWindow::showReplayedStep);
+    m_recovery = new RecoveryCopy(m_document, recoveryFolder(), this);
 
     buildMenus();
     restoreWindowState();
@@ -144,6 +150,20 @@ void MainWindow::buildMenus()
     exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exitAction->setMenuRole(QAction::NoRole);
     connect(exitAction, &QAction::triggered, this, &MainWindow::quit);
+
+    // The captions name the step: "&Undo Add Result", "&Redo Delete".
+    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu->setObjectName(QStringLiteral("editMenu"));
+    QAction* undoAction = m_document->history()->createUndoAction(this, QStringLiteral("&Undo"));
+    undoAction->setObjectName(QStringLiteral("undoAction"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    QAction* redoAction = m_document->history()->createRedoAction(this, QStringLiteral("&Redo"));
+    redoAction->setObjectName(QStringLiteral("redoAction"));
+    redoAction->setShortcuts({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    for (QAction* action : { undoAction, redoAction }) {
+        editMenu->addAction(action);
+        addAction(action); // the keys work before the menu was ever opened
+    }
 
     // F10 opens the File menu, as on other desktops; a group window's access keys leave it alone.
     auto* openMenusAction = new QAction(this);
@@ -244,8 +264,20 @@ void MainWindow::showTournament()
         unloadGroupWindow(slot);
     for (int slot = 1; slot <= m_document->groupCount() && slot <= kMaxGroups; ++slot)
         addGroupWindow(slot);
-    setWindowTitle(m_document->isOpen() ? m_document->title() : kProgramCaption);
+    // "[*]" marks where the caption shows "*" while the tournament is unsaved; one in a title is its own.
+    setWindowTitle(m_document->isOpen()
+                       ? QString(m_document->title()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))
+                           + QStringLiteral("[*]")
+                       : kProgramCaption);
+    setWindowModified(m_document->isModified() && m_document->isOpen());
     updateActions();
+}
+
+void MainWindow::showReplayedStep(int group, int position)
+{
+    activateGroupWindow(group);
+    if (GroupWindow* window = loadedGroupWindow(group))
+        window->showItem(position);
 }
 
 GroupWindow* MainWindow::loadedGroupWindow(int slot) const

@@ -13,6 +13,7 @@ class QMdiSubWindow;
 class QMenu;
 class HelpWindow;
 class GroupWindow;
+class RecoveryCopy;
 class TournamentDocument;
 
 // The main window: it owns the open tournament's document and shows each of its groups in a group
@@ -30,6 +31,12 @@ public:
 
     // Asks about unsaved changes, then closes the tournament. False when the user declined.
     bool closeTournament();
+
+    // At start-up, before anything else: offers the unsaved work a Tabulon that died left behind.
+    void offerRecovery();
+    // Where the unsaved work is kept while it is unsaved.
+    static QString recoveryFolder();
+    RecoveryCopy* recoveryCopy() const { return m_recovery; }
 
     // File > Open after its dialog: the unsaved question, then the file's checks and messages. The
     // start-up argument and the recent files open through it too. False when nothing was opened.
@@ -80,6 +87,8 @@ private:
     void showTournament();
     void addGroupWindow(int slot);
     void unloadGroupWindow(int slot);
+    // An undone or redone step: its group comes to the front with the line it changed selected.
+    void showReplayedStep(int group, int position);
     void restoreWindowState();
     bool confirmClose();
     void saveWindowState();
@@ -93,6 +102,7 @@ private:
     void openRecentFile(int n);
 
     TournamentDocument* m_document = nullptr;
+    RecoveryCopy* m_recovery = nullptr;
     QString m_databaseName;
     QMdiArea* m_mdiArea = nullptr;
     QMenu* m_windowList = nullptr;

@@ -9,6 +9,7 @@
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/main/MainWindow.h"
+#include "gui/main/ShownPath.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
@@ -27,14 +28,6 @@ const QString kNoTournament = QStringLiteral("There is no open tournament!");
 void refuseWrite(const QString& reason)
 {
     Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
-}
-
-// A path as the status bar shows it: the home folder as "~".
-QString shownPath(const QString& path)
-{
-    const QString home = QDir::homePath() + u'/';
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    return QDir::toNativeSeparators(absolute.startsWith(home) ? u'~' + absolute.mid(home.size() - 1) : absolute);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/tournament/RecentFiles.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/main/MainWindow.h"
+#include "gui/main/ShownPath.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
 
@@ -23,11 +24,7 @@ QString tournamentFilter()
 // "&1 ~/leagues/spring.trn": numbered for its access key, the home folder shortened.
 QString recentFileCaption(int n, const QString& path)
 {
-    QString shown = QDir::toNativeSeparators(path);
-    const QString home = QDir::toNativeSeparators(QDir::homePath()) + QDir::separator();
-    if (shown.startsWith(home))
-        shown = QStringLiteral("~") + QDir::separator() + shown.mid(home.size());
-    return QStringLiteral("&%1 %2").arg(n).arg(shown.replace(u'&', QStringLiteral("&&")));
+    return QStringLiteral("&%1 %2").arg(n).arg(shownPath(path).replace(u'&', QStringLiteral("&&")));
 }
 
 } // namespace

@@ -27,7 +27,7 @@ void showFailure(const ScheduleFailure& failure)
 }
 
 // Both menu items ask the same questions and refuse the same groups; only the schedule differs.
-void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
+void generateFixturesIn(MainWindow* window, ScheduleBuilder build, TournamentDocument::ItemsChange kind)
 {
     // Seeded afresh from the time of day, so that runs at different moments shuffle differently.
     const RandomFraction nextFraction
@@ -104,17 +104,17 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build)
         showFailure(generation.failure);
         return;
     }
-    window->document()->setItems(groupNumber, generation.lines);
+    window->document()->setItems(groupNumber, generation.lines, kind);
 }
 
 } // namespace
 
 void MainWindow::generateFixtures()
 {
-    generateFixturesIn(this, buildSchedule);
+    generateFixturesIn(this, buildSchedule, TournamentDocument::ItemsChange::GenerateFixtures);
 }
 
 void MainWindow::generateBalancedFixtures()
 {
-    generateFixturesIn(this, buildBalancedSchedule);
+    generateFixturesIn(this, buildBalancedSchedule, TournamentDocument::ItemsChange::GenerateBalancedFixtures);
 }

@@ -44,6 +44,6 @@ void MainWindow::importResults()
                         kImportTitle);
         return;
     }
-    m_document->setItems(active->number, import.lines);
+    m_document->setItems(active->number, import.lines, TournamentDocument::ItemsChange::ImportResults);
     Prompts::message(import.summary(group->windowTitle()), kImportTitle, Prompts::Icon::Information);
 }

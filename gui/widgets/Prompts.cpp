@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace Prompts {
 namespace {
@@ -52,10 +53,19 @@ Answer showMessageBox(const MessageRequest& request)
             | (request.buttons == Buttons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::NoButton));
         box.setDefaultButton(request.defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         break;
+    case Buttons::RecoverDiscard: {
+        QPushButton* recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(request.defaultAnswer == Answer::No ? discard : recover);
+        box.setEscapeButton(recover);
+        box.exec();
+        return box.clickedButton() == discard ? Answer::No : Answer::Yes;
+    }
     }
     const int result = box.exec();
     switch (request.buttons) {
     case Buttons::Ok:
+    case Buttons::RecoverDiscard:
         return Answer::Ok;
     case Buttons::YesNo:
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -12,8 +12,9 @@ class QWidget;
 namespace Prompts {
 
 enum class Icon { None, Information, Exclamation, Question };
-// Escape answers No to a Yes/No question, and Cancel to a Yes/No/Cancel one.
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// Escape answers No to a Yes/No question, and Cancel to a Yes/No/Cancel one. RecoverDiscard shows
+// "&Recover" (Yes) and "&Discard" (No); Escape there recovers, as that loses nothing.
+enum class Buttons { Ok, YesNo, YesNoCancel, RecoverDiscard };
 enum class Answer { Ok, Yes, No, Cancel };
 
 struct MessageRequest

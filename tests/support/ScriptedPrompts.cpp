@@ -33,6 +33,9 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
         return Prompts::Answer::Yes;
     if (scripted->m_answer == Prompts::Answer::Yes)
         return Prompts::Answer::Yes;
+    // Escape keeps the work where Recover is offered.
+    if (scripted->m_answer == Prompts::Answer::Cancel && request.buttons == Prompts::Buttons::RecoverDiscard)
+        return Prompts::Answer::Yes;
     // Only a question with a Cancel button can answer Cancel (or Escape, scripted as Cancel).
     if (scripted->m_answer == Prompts::Answer::Cancel && request.buttons == Prompts::Buttons::YesNoCancel)
         return Prompts::Answer::Cancel;

@@ -1,4 +1,5 @@
 #include "core/records/GroupRecords.h"
+#include "core/records/LinesChange.h"
 
 #include <QLocale>
 #include <QTest>
@@ -14,6 +15,33 @@ class TestRecordLines : public QObject
     Q_OBJECT
 
 private slots:
+    // A change between two lists of lines makes either list again from the other, equal lines
+    // included, and keeps no line that both lists share in their order.
+    void linesChangeGoesBothWays_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<bool>("empty");
+        const QStringList abc { "a", "b", "c" };
+        QTest::newRow("unchanged") << abc << abc << true;
+        QTest::newRow("into an empty list") << QStringList() << abc << false;
+        QTest::newRow("emptied") << abc << QStringList() << false;
+        QTest::newRow("equal lines reordered")
+            << QStringList { "x", "a", "x", "b" } << QStringList { "a", "x", "b", "x" } << false;
+        QTest::newRow("some gone, some new, ends kept")
+            << QStringList { "s", "a", "b", "c", "e" } << QStringList { "s", "c", "n", "a", "e" } << false;
+    }
+    void linesChangeGoesBothWays()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(bool, empty);
+        const LinesChange change(before, after);
+        QCOMPARE(change.apply(before), after);
+        QCOMPARE(change.revert(after), before);
+        QCOMPARE(change.isEmpty(), empty);
+    }
+
     // Every reader and writer must ignore the user's locale: run them all under a German one.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 

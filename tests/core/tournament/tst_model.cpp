@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 namespace {
 
@@ -274,36 +275,47 @@ private slots:
     }
 
     // Every change is one call on the document: its group is told, the tournament becomes unsaved
-    // once, and what it would write holds the change; a save makes it saved again.
+    // once, and what it would write holds the change. It is one step of the history, named for the
+    // Edit menu: undone and redone, the bytes are those before and after it exactly, and the
+    // tournament is saved exactly when it is back where it was last saved, before a save or after.
     void documentChanges_data()
     {
         QTest::addColumn<int>("change");
+        QTest::addColumn<QString>("step"); // "" for a change that is no step of the history
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QStringList>("teams");
         const QStringList teams { "Beşiktaş", "Łódź, \"ŁKS\"", "  Old  Boys " };
         const QStringList lines { "F:07-Mar-2000:0:2", "R:14-Mar-2000: 1:02:2:3 :1:0" };
-        QTest::newRow("add a fixture") << 0 << (lines + QStringList { "F:21-Mar-2000:2:1" }) << teams;
-        QTest::newRow("add a result") << 1 << (lines + QStringList { "R:21-Mar-2000:0:0:1:0:2:1" }) << teams;
-        QTest::newRow("delete") << 2 << lines.mid(1) << teams;
-        QTest::newRow("edit a result") << 3 << QStringList { "R:07-Mar-2000:1:0:2:0:0:2", lines[1] } << teams;
-        QTest::newRow("edit a date") << 4 << QStringList { "F:28-Mar-2000:0:2", lines[1] } << teams;
-        QTest::newRow("rename") << 5 << lines << QStringList { teams[0], teams[1], "Old Boys" };
-        QTest::newRow("sort, generate or import") << 6 << lines.mid(0, 1) << teams;
-        QTest::newRow("adjustments") << 7 << lines << teams;
-        QTest::newRow("a team entered") << 8 << lines << (teams + QStringList { "Rovers" });
+        const QStringList imported { "F:01-Mar-2000:1:2", lines[0], "F:08-Mar-2000:2:1", lines[1] };
+        // clang-format off
+        QTest::newRow("add a fixture") << 0 << "Add Fixture" << (lines + QStringList { "F:21-Mar-2000:2:1" }) << teams;
+        QTest::newRow("add a result") << 1 << "Add Result" << (lines + QStringList { "R:21-Mar-2000:0:0:1:0:2:1" }) << teams;
+        QTest::newRow("delete") << 2 << "Delete" << lines.mid(1) << teams;
+        QTest::newRow("edit a result") << 3 << "Edit Result" << QStringList { "R:07-Mar-2000:1:0:2:0:0:2", lines[1] } << teams;
+        QTest::newRow("edit a date") << 4 << "Edit Date" << QStringList { "F:28-Mar-2000:0:2", lines[1] } << teams;
+        QTest::newRow("rename") << 5 << "Rename Team" << lines << QStringList { teams[0], teams[1], "Old Boys" };
+        QTest::newRow("sort") << 6 << "Sort" << QStringList { lines[1], lines[0] } << teams;
+        QTest::newRow("import between the lines") << 7 << "Import Results" << imported << teams;
+        QTest::newRow("generate") << 8 << "Generate Balanced Fixtures" << (lines + QStringList { "F:21-Mar-2000:2:1", "F:21-Mar-2000:1:0" }) << teams;
+        QTest::newRow("adjustments") << 9 << "Points Adjustments" << lines << teams;
+        QTest::newRow("a team entered") << 10 << "" << lines << (teams + QStringList { "Rovers" });
+        // clang-format on
     }
     void documentChanges()
     {
         QFETCH(int, change);
+        QFETCH(QString, step);
         QFETCH(QStringList, lines);
         QFETCH(QStringList, teams);
         const QString file = path("document.trn");
         QVERIFY(writeFile(file, kValidFile));
         TournamentDocument document;
         QVERIFY(document.open(file).ok());
+        const QByteArray before = *formatTournament(document.data());
         QSignalSpy modified(&document, &TournamentDocument::modifiedChanged);
         QSignalSpy groups(&document, &TournamentDocument::groupChanged);
         const PointsAdjustments adjustments { { 2, -3, QStringLiteral("PSR breach") } };
+        using ItemsChange = TournamentDocument::ItemsChange;
         switch (change) {
         case 0:
             document.addFixture(1, QStringLiteral("21-Mar-2000"), 2, 1);
@@ -324,27 +336,52 @@ private slots:
             document.renameTeam(1, 2, QStringLiteral("Old Boys"));
             break;
         case 6:
-            document.setItems(1, lines);
+            document.setItems(1, lines, ItemsChange::Sort);
             break;
         case 7:
-            document.setAdjustments(1, adjustments);
+            document.setItems(1, lines, ItemsChange::ImportResults);
             break;
         case 8:
+            document.setItems(1, lines, ItemsChange::GenerateBalancedFixtures);
+            break;
+        case 9:
+            document.setAdjustments(1, adjustments);
+            break;
+        case 10:
             document.addTeam(1, QStringLiteral("Rovers"));
             break;
         }
-        QCOMPARE(groups.count(), 1);
         QCOMPARE(groups.first().first().toInt(), 1);
-        QCOMPARE(modified.count(), 1);
-        QVERIFY(document.isModified());
+        QVERIFY(document.isModified() || step.isEmpty());
         const TournamentGroupData written = document.data().groups.first();
         QCOMPARE(written.recordLines, lines);
         QCOMPARE(written.teams, teams);
-        QCOMPARE(written.adjustments, change == 7 ? adjustments : PointsAdjustments());
+        QCOMPARE(written.adjustments, change == 9 ? adjustments : PointsAdjustments());
+        const QByteArray after = *formatTournament(document.data());
+        QCOMPARE(document.history()->undoText(), step);
+        if (step.isEmpty())
+            return;
+        QCOMPARE(modified.count(), 1);
+
+        QSignalSpy replayed(&document, &TournamentDocument::stepReplayed);
+        document.history()->undo();
+        QCOMPARE(*formatTournament(document.data()), before);
+        QVERIFY(!document.isModified());
+        QCOMPARE(replayed.count(), 1);
+        QCOMPARE(groups.last().first().toInt(), 1);
+        document.history()->redo();
+        QCOMPARE(*formatTournament(document.data()), after);
+        QVERIFY(document.isModified());
 
         QVERIFY(document.save(file));
         QVERIFY(!document.isModified());
         QCOMPARE(readTournamentFile(file).data->groups.first().recordLines, lines);
+        document.history()->undo(); // past the save
+        QVERIFY(document.isModified());
+        QCOMPARE(*formatTournament(document.data()), before);
+        document.history()->redo(); // back to what the file holds
+        QVERIFY(!document.isModified());
+        QCOMPARE(*formatTournament(document.data()), after);
     }
 
     // A new tournament is unsaved from the start and gains its groups one by one; saved over a file that

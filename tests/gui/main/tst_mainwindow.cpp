@@ -116,6 +116,12 @@ class TestMainWindow : public QObject
                                  {} });
         document()->reset(data);
     }
+    // The caption as the window manager shows it: "*" after the title of an unsaved tournament.
+    QString shownCaption() const
+    {
+        return m_window->windowTitle().replace(QStringLiteral("[*]"),
+                                               m_window->isWindowModified() ? QStringLiteral("*") : QString());
+    }
     // A change of the kind every command makes: the tournament is now unsaved.
     void markUnsaved() { document()->setAdjustments(1, document()->group(1).adjustments()); }
 
@@ -132,7 +138,7 @@ class TestMainWindow : public QObject
             QVERIFY(!group || group->isVisible());
         }
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), groupWindows);
-        QCOMPARE(m_window->windowTitle(), caption);
+        QCOMPARE(shownCaption(), saved ? caption : caption + u'*');
     }
 
     // kFile opened from cup.trn through File > Open and then changed (unsaved).
@@ -627,7 +633,7 @@ private slots:
             m_window->open();
         }
         QVERIFY(prompts.allAnswered());
-        QCOMPARE(m_window->windowTitle(), title);
+        QCOMPARE(shownCaption(), document()->isModified() ? title + u'*' : title);
         if (!unsaved.isEmpty()) // Yes would drop the unsaved changes, so Enter answers No
             QCOMPARE(prompts.calls().value(1).defaultAnswer, Prompts::Answer::No);
         const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
@@ -721,6 +727,41 @@ private slots:
         QCOMPARE(m_window->statusBar()->currentMessage(), status.arg(QDir::toNativeSeparators(path)));
         if (publish)
             QVERIFY(contentsOf(path + "/group-1-results.htm").contains("late kick-off"));
+    }
+
+    // Delete in group 1, then Ctrl+Z while group 2 is in front: group 1 comes back to the front with the line
+    // at its place, selected, and the caption's "*" goes, the tournament being as it was opened; Ctrl+Y
+    // deletes the line again. The Edit menu names each step.
+    void undoAndRedo()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_opened = m_folder->filePath(QStringLiteral("cup.trn"));
+        QVERIFY(writeFile(m_opened, kFile));
+        QVERIFY(m_window->openTournamentFile(m_opened));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        GroupWindow* group = m_window->loadedGroupWindow(1);
+        const QStringList lines = group->storedLines();
+        QCOMPARE(shownCaption(), kTitle);
+        QVERIFY(!action("undoAction")->isEnabled());
+        group->selectResult(1);
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Are you sure you want to delete this item ?")).answer(Prompts::Answer::Yes);
+        group->findChild<QPushButton*>(QStringLiteral("deleteButton"))->click();
+        QCOMPARE(group->storedLines().size(), lines.size() - 1);
+        QCOMPARE(shownCaption(), kTitle + u'*');
+        QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Delete"));
+
+        m_window->activateGroupWindow(2);
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(group->storedLines(), lines);
+        QCOMPARE(m_window->activeGroupWindow(), group);
+        QCOMPARE(group->selectedResult(), 1);
+        QCOMPARE(shownCaption(), kTitle);
+        QCOMPARE(action("redoAction")->text(), QStringLiteral("&Redo Delete"));
+        QTest::keyClick(m_window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(group->storedLines().size(), lines.size() - 1);
+        QCOMPARE(shownCaption(), kTitle + u'*');
+        QVERIFY(prompts.allAnswered());
     }
 
     // Files opened or saved are listed newest first, five at most. One that has gone since is taken off
