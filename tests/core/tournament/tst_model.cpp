@@ -265,6 +265,7 @@ private slots:
         QFETCH(QString, expected);
         TemporarySettings settings;
         QVERIFY(QDir().mkpath(path("program")));
+        QVERIFY(writeFile(path("program/TempDB.mdb"), "supplied"));
         QVERIFY(QFile(path("file")).open(QIODevice::WriteOnly)); // closed again at once
         if (settingStored)
             writeSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), storedName);
@@ -272,6 +273,8 @@ private slots:
         QCOMPARE(settleDatabaseName({ programFolder, installed }, path("user/Tabulon")), expected);
         QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), QString()), expected);
         QCOMPARE(QFileInfo::exists(path("user/Tabulon")), expected.startsWith(path("user")));
+        if (installed) // the supplied database is copied for the user
+            QCOMPARE(QFileInfo(expected).size(), qint64(8));
     }
 
     // Every change is one call on the document: its group is told, the tournament becomes unsaved

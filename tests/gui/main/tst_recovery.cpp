@@ -1,0 +1,152 @@
+// A Tabulon killed with unsaved work: the copy it leaves, and the next start offering it back. The
+// killed program is this executable started again as a child (see main), running the main window.
+#include "ScriptedPrompts.h"
+#include "TemporarySettings.h"
+#include "core/tournament/TournamentDocument.h"
+#include "gui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kFile = QStringLiteral(TABULON_TEST_DATA "/two_groups.trn");
+const char* const kChildOption = "--leave-unsaved-work";
+
+// The unsaved change: a result added to group 1 of the opened file.
+void addResult(TournamentDocument* document)
+{
+    document->addResult(1, QStringLiteral("21-Mar-2000"), { "0", "1", "2", "1" }, 2, 0);
+}
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Veltrix"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tabulon"));
+}
+
+// The child: Tabulon with `path` open and a result added, left running until it is killed.
+int leaveUnsavedWork(const QString& path)
+{
+    MainWindow window;
+    window.show();
+    if (!window.openTournamentFile(path))
+        return 1;
+    addResult(window.document());
+    return QApplication::exec();
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+QStringList copiesIn(const QString& folder, const QString& pattern)
+{
+    return QDir(folder).entryList({ pattern }, QDir::Files);
+}
+
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recoversWhatAKilledTabulonLeft_data()
+    {
+        // Recover, Discard, Damaged for a copy that cannot be read, Running for a Tabulon not killed
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Recover, then Save") << "Recover";
+        QTest::newRow("Discard") << "Discard";
+        QTest::newRow("a damaged copy is kept aside") << "Damaged";
+        QTest::newRow("a Tabulon still running keeps its work") << "Running";
+    }
+    void recoversWhatAKilledTabulonLeft()
+    {
+        QFETCH(QString, answer);
+        TemporarySettings settings; // the child inherits the data folder
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cup.trn"));
+        QVERIFY(QFile::copy(kFile, path));
+        const QByteArray original = contentsOf(path);
+        TournamentDocument expected;
+        QVERIFY(expected.open(path).ok());
+        addResult(&expected);
+        const QByteArray unsaved = *formatTournament(expected.data());
+
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), { QLatin1String(kChildOption), path });
+        QVERIFY(child.waitForStarted());
+        QTest::qWait(3000);
+        const bool running = answer == QLatin1String("Running");
+        if (!running) {
+            child.kill(); // SIGKILL: nothing of the program's own runs on the way out
+            QVERIFY(child.waitForFinished());
+        }
+        const QString recovery = MainWindow::recoveryFolder();
+        const QStringList copies = copiesIn(recovery, QStringLiteral("*.trn"));
+        QCOMPARE(copies.size(), 1);
+        const QString copy = QDir(recovery).filePath(copies.first());
+        QCOMPARE(contentsOf(copy), unsaved);
+        if (answer == QLatin1String("Damaged")) {
+            QFile damaged(copy);
+            QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("Tabulon - Cup at Leeds\r\n 9 \r\n") > 0);
+        }
+
+        MainWindow window;
+        ScriptedPrompts prompts;
+        if (answer == QLatin1String("Damaged"))
+            prompts.expect(
+                QStringLiteral("Unsaved changes left by a Tabulon that was not closed properly cannot be "
+                               "recovered:\rLine 2 of %1: the group count is 9; it must be 1 to 8.\rThe copy is "
+                               "kept as %1.damaged.")
+                    .arg(copy));
+        else if (!running)
+            prompts
+                .expect(
+                    QStringLiteral("Tabulon was not closed properly. Recover the unsaved changes to Cup at Leeds (%1)?")
+                        .arg(path))
+                .answer(answer == QLatin1String("Recover") ? Prompts::Answer::Yes : Prompts::Answer::No);
+        window.offerRecovery();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(copiesIn(recovery, QStringLiteral("*.trn.damaged")).size(),
+                 answer == QLatin1String("Damaged") ? 1 : 0);
+        QCOMPARE(window.document()->isOpen(), answer == QLatin1String("Recover"));
+        if (running) {
+            QCOMPARE(copiesIn(recovery, QStringLiteral("*.trn")), copies);
+            child.kill();
+            QVERIFY(child.waitForFinished());
+            return;
+        }
+        if (answer != QLatin1String("Recover")) {
+            QCOMPARE(copiesIn(recovery, QStringLiteral("*.trn")), QStringList());
+            QCOMPARE(contentsOf(path), original);
+            return;
+        }
+        QVERIFY(window.document()->isModified());
+        QCOMPARE(window.document()->fileName(), path);
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(path);
+        window.save();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(contentsOf(path), unsaved);
+        QCOMPARE(copiesIn(recovery, QStringLiteral("*.trn")), QStringList());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    nameApplication();
+    if (argc == 3 && QByteArray(argv[1]) == kChildOption)
+        return leaveUnsavedWork(QFile::decodeName(argv[2]));
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recovery.moc"
