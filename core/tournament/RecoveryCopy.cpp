@@ -48,7 +48,9 @@ RecoveryCopy::RecoveryCopy(TournamentDocument* document, const QString& folder, 
 {
     // The lock lasts as long as the program: only a dead program's lock is ever taken over.
     m_lock.setStaleLockTime(0);
-    if (QDir().mkpath(folder))
+    // The copies hold the tournament's data: for the user's eyes alone.
+    if (QDir().mkpath(folder)
+        && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
         m_lock.tryLock(0);
     m_delay.setSingleShot(true);
     m_delay.setInterval(kWriteDelayMs);

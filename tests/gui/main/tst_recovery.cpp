@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +91,7 @@ private slots:
             QVERIFY(child.waitForFinished());
         }
         const QString recovery = MainWindow::recoveryFolder();
+        QCOMPARE(QFileInfo(recovery).permissions() & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
         const QStringList copies = copiesIn(recovery, QStringLiteral("*.trn"));
         QCOMPARE(copies.size(), 1);
         const QString copy = QDir(recovery).filePath(copies.first());
