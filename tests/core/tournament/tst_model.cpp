@@ -385,6 +385,8 @@ private slots:
         document.history()->redo(); // back to what the file holds
         QVERIFY(!document.isModified());
         QCOMPARE(*formatTournament(document.data()), after);
+        document.reset(TournamentData()); // closed: nothing left to undo
+        QVERIFY(!document.history()->canUndo() && !document.history()->canRedo());
     }
 
     // A new tournament is unsaved from the start and gains its groups one by one; saved over a file that
