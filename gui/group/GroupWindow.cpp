@@ -2,21 +2,30 @@
 
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
+#include "core/standings/Standings.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
+#include "gui/group/LeagueTablePanel.h"
+#include "gui/group/ResultsTableModel.h"
+#include "gui/group/ScoreDelegate.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 #include "gui/widgets/Twips.h"
 
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStringListModel>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -24,20 +33,21 @@
 
 namespace {
 
-// The window's outer size in twips: the width never changes, the height never goes below this.
+// The window's outer size in twips never goes below this.
 constexpr int kFormWidth = 6435;
 constexpr int kMinFormHeight = 4890;
 // Far beyond any screen; keeps a damaged "Form Height" value from making a window of absurd size.
 constexpr int kMaxFormHeight = 144000;
 
-constexpr int kButtonHeight = 375;
-constexpr int kTextHeight = 285;
-constexpr int kLabelHeight = 255;
 constexpr int kDateButtonSize = 255;
 
 // The first repeat of a held date button waits longer than the following ones, as a key does.
 constexpr int kFirstRepeatMs = 250;
 constexpr int kNextRepeatMs = 50;
+
+// A new window's size, with room for a results table of ordinary names; within a 1366x768 screen.
+constexpr int kDefaultFormWidth = 9600;
+constexpr int kDefaultFormHeight = 8100;
 
 const QString kFormHeightSetting = QStringLiteral("Form Height");
 const QString kErrorTitle = QStringLiteral("ERROR");
@@ -70,6 +80,8 @@ GroupWindow::GroupWindow(TournamentDocument* document, int group, const QString&
     setWindowTitle(m_document->groupCaption(m_group));
     buildControls();
     restoreHeightAndDate();
+    m_resultTable->viewport()->installEventFilter(this);
+    spanUnreadableRows();
     showGroup();
     connect(m_document, &TournamentDocument::groupChanged, this, [this](int changed) {
         if (changed == m_group)
@@ -87,79 +99,84 @@ const GroupRecords& GroupWindow::records() const
 void GroupWindow::buildControls()
 {
     m_teamsModel = new QStringListModel(this);
-    m_resultsModel = new QStringListModel(this);
+    m_resultsModel = new ResultsTableModel(m_document, m_group, this);
 
-    // Created in the order the Tab key visits them.
-    m_dateLabel = makeLabel(this, "dateLabel", QStringLiteral("Date"));
-    m_entryDateField = makeShownField(this, "entryDateField", QStringLiteral("Entry date"));
-    m_calendarButton = makeButton(this, "calendarButton", QStringLiteral("..."), QStringLiteral("Select Date"));
+    // The controls live left of the splitter, the league table panel right of it. They are made in
+    // the order the Tab key visits them.
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("groupSplitter"));
+    splitter->setChildrenCollapsible(false);
+    auto* entry = new QWidget(splitter);
+    entry->setObjectName(QStringLiteral("entryArea"));
+
+    m_dateLabel = makeLabel(entry, "dateLabel", QStringLiteral("Date"));
+    m_entryDateField = makeShownField(entry, "entryDateField", QStringLiteral("Entry date"));
+    m_calendarButton = makeButton(entry, "calendarButton", QStringLiteral("..."), QStringLiteral("Select Date"));
     m_calendarButton->setToolTip(QStringLiteral("Select Date"));
-    m_nextDateButton = makeButton(this, "nextDateButton", QStringLiteral("+"), QStringLiteral("Increment Date"));
+    m_nextDateButton = makeButton(entry, "nextDateButton", QStringLiteral("+"), QStringLiteral("Increment Date"));
     m_nextDateButton->setToolTip(QStringLiteral("Increment Date"));
-    m_previousDateButton = makeButton(this, "previousDateButton", QStringLiteral("-"), QStringLiteral("Decrease Date"));
+    m_previousDateButton
+        = makeButton(entry, "previousDateButton", QStringLiteral("-"), QStringLiteral("Decrease Date"));
     m_previousDateButton->setToolTip(QStringLiteral("Decrease Date"));
-    m_editNameButton = makeButton(this, "editNameButton", QStringLiteral("&Edit Name"), QStringLiteral("Edit Name"));
+    m_editNameButton = makeButton(entry, "editNameButton", QStringLiteral("&Edit Name"), QStringLiteral("Edit Name"));
 
-    m_teamList = makeList(this, "teamList", m_teamsModel, QStringLiteral("Teams"));
-    m_homeButton = makeButton(this, "homeButton", QStringLiteral("&Home"), QStringLiteral("Home"));
-    m_awayButton = makeButton(this, "awayButton", QStringLiteral("&Away"), QStringLiteral("Away"));
+    m_teamList = makeList(entry, "teamList", m_teamsModel, QStringLiteral("Teams"));
+    m_homeButton = makeButton(entry, "homeButton", QStringLiteral("&Home"), QStringLiteral("Home"));
+    m_awayButton = makeButton(entry, "awayButton", QStringLiteral("&Away"), QStringLiteral("Away"));
     m_awayButton->setEnabled(false);
-    m_clearButton = makeButton(this, "clearButton", QStringLiteral("&Clear"), QStringLiteral("Clear"));
+    m_clearButton = makeButton(entry, "clearButton", QStringLiteral("&Clear"), QStringLiteral("Clear"));
 
-    m_teamsLabel = makeLabel(this, "teamsLabel", QStringLiteral("Teams"));
-    m_halfTimeLabel = makeLabel(this, "halfTimeLabel", QStringLiteral("HT"));
+    m_teamsLabel = makeLabel(entry, "teamsLabel", QStringLiteral("Teams"));
+    m_halfTimeLabel = makeLabel(entry, "halfTimeLabel", QStringLiteral("HT"));
     m_halfTimeLabel->setAccessibleName(QStringLiteral("Half-time"));
-    m_fullTimeLabel = makeLabel(this, "fullTimeLabel", QStringLiteral("FT"));
+    m_fullTimeLabel = makeLabel(entry, "fullTimeLabel", QStringLiteral("FT"));
     m_fullTimeLabel->setAccessibleName(QStringLiteral("Full-time"));
-    m_homeTeamField = makeShownField(this, "homeTeamField", QStringLiteral("Home team"));
+    m_homeTeamField = makeShownField(entry, "homeTeamField", QStringLiteral("Home team"));
     m_homeHalfTimeField
-        = makeTextField(this, "homeHalfTimeField", QStringLiteral("0"), QStringLiteral("Home half-time score"));
+        = makeTextField(entry, "homeHalfTimeField", QStringLiteral("0"), QStringLiteral("Home half-time score"));
     m_homeFullTimeField
-        = makeTextField(this, "homeFullTimeField", QStringLiteral("0"), QStringLiteral("Home full-time score"));
-    m_versusLabel = makeLabel(this, "versusLabel", QStringLiteral("--V--"));
+        = makeTextField(entry, "homeFullTimeField", QStringLiteral("0"), QStringLiteral("Home full-time score"));
+    m_versusLabel = makeLabel(entry, "versusLabel", QStringLiteral("--V--"));
     m_versusLabel->setAccessibleName(QStringLiteral("versus"));
-    m_awayTeamField = makeShownField(this, "awayTeamField", QStringLiteral("Away team"));
+    m_awayTeamField = makeShownField(entry, "awayTeamField", QStringLiteral("Away team"));
     m_awayHalfTimeField
-        = makeTextField(this, "awayHalfTimeField", QStringLiteral("0"), QStringLiteral("Away half-time score"));
+        = makeTextField(entry, "awayHalfTimeField", QStringLiteral("0"), QStringLiteral("Away half-time score"));
     m_awayFullTimeField
-        = makeTextField(this, "awayFullTimeField", QStringLiteral("0"), QStringLiteral("Away full-time score"));
+        = makeTextField(entry, "awayFullTimeField", QStringLiteral("0"), QStringLiteral("Away full-time score"));
     m_addFixtureButton
-        = makeButton(this, "addFixtureButton", QStringLiteral("Add &Fixture"), QStringLiteral("Add Fixture"));
+        = makeButton(entry, "addFixtureButton", QStringLiteral("Add &Fixture"), QStringLiteral("Add Fixture"));
     m_addFixtureButton->setEnabled(false);
     m_addResultButton
-        = makeButton(this, "addResultButton", QStringLiteral("Add &Result"), QStringLiteral("Add Result"));
+        = makeButton(entry, "addResultButton", QStringLiteral("Add &Result"), QStringLiteral("Add Result"));
     m_addResultButton->setEnabled(false);
 
-    m_resultList = makeList(this, "resultList", m_resultsModel, QStringLiteral("Fixtures and results"));
+    m_resultTable = makeResultsTable(entry);
 
-    m_leagueTableButton = makeButton(this, "leagueTableButton", QStringLiteral("&League Table"),
+    m_leagueTableButton = makeButton(entry, "leagueTableButton", QStringLiteral("&League Table"),
                                      QStringLiteral("League Table"), ButtonText::Wrapped);
-    m_resultsReportButton = makeButton(this, "resultsReportButton", QStringLiteral("Results Re&port"),
+    m_resultsReportButton = makeButton(entry, "resultsReportButton", QStringLiteral("Results Re&port"),
                                        QStringLiteral("Results Report"), ButtonText::Wrapped);
-    m_fixtureListButton = makeButton(this, "fixtureListButton", QStringLiteral("Fi&xture List"),
+    m_fixtureListButton = makeButton(entry, "fixtureListButton", QStringLiteral("Fi&xture List"),
                                      QStringLiteral("Fixture List"), ButtonText::Wrapped);
-    m_deleteButton = makeButton(this, "deleteButton", QStringLiteral("&Delete"), QStringLiteral("Delete"));
-    m_editResultButton = makeButton(this, "editResultButton", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
-    m_editDateButton = makeButton(this, "editDateButton", QStringLiteral("Edit Da&te"), QStringLiteral("Edit Date"));
-    m_sortButton = makeButton(this, "sortButton", QStringLiteral("&Sort"), QStringLiteral("Sort"));
+    m_deleteButton = makeButton(entry, "deleteButton", QStringLiteral("&Delete"), QStringLiteral("Delete"));
+    m_editResultButton = makeButton(entry, "editResultButton", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
+    m_editDateButton = makeButton(entry, "editDateButton", QStringLiteral("Edit Da&te"), QStringLiteral("Edit Date"));
+    m_sortButton = makeButton(entry, "sortButton", QStringLiteral("&Sort"), QStringLiteral("Sort"));
+
+    m_leagueTablePanel = new LeagueTablePanel(splitter);
+    m_leagueTablePanel->setAccessibleName(QStringLiteral("League table of ") + windowTitle());
+    m_leagueTablePanel->setVisible(false);
 
     m_dateRepeatTimer = new QTimer(this);
     m_dateRepeatTimer->setObjectName(QStringLiteral("dateRepeatTimer"));
     m_dateRepeatTimer->setInterval(kFirstRepeatMs);
 
-    // Places that do not follow the window's height.
-    placeInTwips(m_dateLabel, 360, 120, 615, kLabelHeight);
-    placeInTwips(m_entryDateField, 1080, 120, 1335, kTextHeight);
-    placeInTwips(m_calendarButton, 2400, 120, kDateButtonSize, kDateButtonSize);
-    placeInTwips(m_nextDateButton, 2760, 120, kDateButtonSize, kDateButtonSize);
-    placeInTwips(m_previousDateButton, 3120, 120, kDateButtonSize, kDateButtonSize);
-    placeInTwips(m_editNameButton, 4200, 120, 1095, kButtonHeight);
-    placeInTwips(m_homeButton, 4200, 600, 1095, kButtonHeight);
-    placeInTwips(m_awayButton, 4200, 1080, 1095, kButtonHeight);
-    placeInTwips(m_clearButton, 4200, 1560, 1095, kButtonHeight);
-    placeInTwips(m_leagueTableButton, 5400, 90, 855, 615);
-    placeInTwips(m_resultsReportButton, 5400, 840, 855, 615);
-    placeInTwips(m_fixtureListButton, 5400, 1560, 855, 615);
+    layOut(entry);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(splitter);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
 
     connect(m_homeButton, &QPushButton::clicked, this, &GroupWindow::chooseHomeTeam);
     connect(m_awayButton, &QPushButton::clicked, this, &GroupWindow::chooseAwayTeam);
@@ -176,7 +193,7 @@ void GroupWindow::buildControls()
     connect(m_editResultButton, &QPushButton::clicked, this, &GroupWindow::editResult);
     connect(m_editDateButton, &QPushButton::clicked, this, &GroupWindow::editDate);
     connect(m_teamList, &QListView::doubleClicked, this, &GroupWindow::chooseTeam);
-    connect(m_resultList, &QListView::doubleClicked, this, &GroupWindow::editChosenResult);
+    connect(m_resultTable, &QTableView::doubleClicked, this, &GroupWindow::editChosenResult);
 
     // The date buttons act on the press of any mouse button and repeat while it is held, which
     // QPushButton's own clicked() cannot express: the filter takes their mouse events, and
@@ -188,10 +205,93 @@ void GroupWindow::buildControls()
     connect(m_dateRepeatTimer, &QTimer::timeout, this, &GroupWindow::stepDate);
 }
 
+QTableView* GroupWindow::makeResultsTable(QWidget* parent)
+{
+    auto* table = new QTableView(parent);
+    table->setObjectName(QStringLiteral("resultTable"));
+    table->setAccessibleName(QStringLiteral("Fixtures and results"));
+    table->setModel(m_resultsModel);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double click opens the result editor, as it did on the list; typing starts a score.
+    table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    table->setTextElideMode(Qt::ElideNone);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    // Thousands of rows: every row as tall as the first.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setHighlightSections(false);
+    auto* scores = new ScoreDelegate(m_resultsModel, table);
+    table->setItemDelegateForColumn(ResultsTableModel::Score, scores);
+    table->setItemDelegateForColumn(ResultsTableModel::HalfTime, scores);
+    connect(scores, &ScoreDelegate::scoreEntered, this, &GroupWindow::editNextScore);
+    connect(m_resultsModel, &ResultsTableModel::rowsReset, this, &GroupWindow::spanUnreadableRows);
+    return table;
+}
+
+void GroupWindow::layOut(QWidget* entry)
+{
+    auto* grid = new QGridLayout(entry);
+    grid->setHorizontalSpacing(twipsToPixels(105));
+    grid->setVerticalSpacing(twipsToPixels(60));
+    grid->setContentsMargins(twipsToPixels(240), twipsToPixels(90), twipsToPixels(150), twipsToPixels(120));
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_dateLabel);
+    m_entryDateField->setFixedWidth(m_entryDateField->fontMetrics().horizontalAdvance(QStringLiteral("00-Mmm-00000"))
+                                    + 12);
+    dateRow->addWidget(m_entryDateField);
+    for (QPushButton* button : { m_calendarButton, m_nextDateButton, m_previousDateButton }) {
+        button->setFixedSize(twipsToPixels(kDateButtonSize), twipsToPixels(kDateButtonSize));
+        dateRow->addWidget(button);
+    }
+    dateRow->addStretch(1);
+    const int scoreWidth = m_homeHalfTimeField->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8;
+    for (QLineEdit* score : { m_homeHalfTimeField, m_homeFullTimeField, m_awayHalfTimeField, m_awayFullTimeField })
+        score->setFixedWidth(scoreWidth);
+    for (QLabel* label : { m_halfTimeLabel, m_fullTimeLabel })
+        label->setAlignment(Qt::AlignCenter);
+    m_versusLabel->setAlignment(Qt::AlignCenter);
+
+    // Columns: the team list, fields and results (growing), HT, FT, the entry buttons, the rest.
+    grid->addLayout(dateRow, 0, 0, 1, 3);
+    grid->addWidget(m_editNameButton, 0, 3);
+    grid->addWidget(m_leagueTableButton, 0, 4);
+    grid->addWidget(m_teamList, 1, 0, 3, 3);
+    grid->addWidget(m_homeButton, 1, 3);
+    grid->addWidget(m_awayButton, 2, 3);
+    grid->addWidget(m_resultsReportButton, 1, 4, 2, 1);
+    grid->addWidget(m_clearButton, 3, 3);
+    grid->addWidget(m_fixtureListButton, 3, 4, 2, 1);
+    grid->addWidget(m_teamsLabel, 4, 0);
+    grid->addWidget(m_halfTimeLabel, 4, 1);
+    grid->addWidget(m_fullTimeLabel, 4, 2);
+    grid->addWidget(m_homeTeamField, 5, 0);
+    grid->addWidget(m_homeHalfTimeField, 5, 1);
+    grid->addWidget(m_homeFullTimeField, 5, 2);
+    grid->addWidget(m_addFixtureButton, 5, 3);
+    grid->addWidget(m_versusLabel, 6, 0);
+    grid->addWidget(m_awayTeamField, 7, 0);
+    grid->addWidget(m_awayHalfTimeField, 7, 1);
+    grid->addWidget(m_awayFullTimeField, 7, 2);
+    grid->addWidget(m_addResultButton, 7, 3);
+    grid->addWidget(m_deleteButton, 5, 4);
+    grid->addWidget(m_editResultButton, 7, 4);
+    grid->addWidget(m_resultTable, 8, 0, 2, 4);
+    grid->addWidget(m_editDateButton, 8, 4);
+    grid->addWidget(m_sortButton, 9, 4, Qt::AlignTop);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(3, 1);
+    grid->setRowStretch(9, 4);
+}
+
 void GroupWindow::restoreHeightAndDate()
 {
-    const QString stored = readSetting(kCompany, kProduct, kFormHeightSetting, QString::number(kMinFormHeight));
-    const double height = leadingNumericValue(stored);
+    const QString stored = readSetting(kCompany, kProduct, kFormHeightSetting, QString::number(kDefaultFormHeight));
+    // A damaged value counts as none.
+    const double height = beginsWithNumber(stored) ? leadingNumericValue(stored) : double(kDefaultFormHeight);
     m_loadedHeight = std::isfinite(height) ? static_cast<int>(std::clamp(height, 0.0, double(kMaxFormHeight))) : 0;
     applySizeLimits();
     applyFormHeight(m_loadedHeight);
@@ -209,22 +309,22 @@ QWidget* GroupWindow::outerWindow()
 
 void GroupWindow::applySizeLimits()
 {
+    // The window never gets smaller than it always was, nor than its controls need.
+    // The controls' own needs, known once the layout has been worked out.
+    layout()->activate();
+    setMinimumSize(layout()->minimumSize());
     QWidget* outer = outerWindow();
-    if (outer != this) {
-        // The frame around this widget carries the limits now; the widget follows the frame.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
-    outer->setMinimumHeight(twipsToPixels(kMinFormHeight));
-    outer->setFixedWidth(twipsToPixels(kFormWidth));
+    const QSize needed = outer->minimumSizeHint().expandedTo(minimumSize());
+    outer->setMinimumSize(std::max(needed.width(), twipsToPixels(kFormWidth)),
+                          std::max(needed.height(), twipsToPixels(kMinFormHeight)));
 }
 
 void GroupWindow::applyFormHeight(int heightTwips)
 {
+    QWidget* outer = outerWindow();
     const int height = std::clamp(heightTwips, kMinFormHeight, kMaxFormHeight);
-    outerWindow()->resize(twipsToPixels(kFormWidth), twipsToPixels(height));
-    // A hidden window hears of its new size only when it is shown; its controls are placed now.
-    keepOuterSize();
+    const int width = std::max(outer->width(), twipsToPixels(kDefaultFormWidth));
+    outer->resize(std::max(width, outer->minimumWidth()), std::max(twipsToPixels(height), outer->minimumHeight()));
 }
 
 QPushButton* GroupWindow::accessKeyButton(const QKeyEvent* key) const
@@ -278,56 +378,84 @@ bool GroupWindow::event(QEvent* event)
 void GroupWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    keepOuterSize();
-}
-
-void GroupWindow::keepOuterSize()
-{
-    // Correcting the outer size below resizes this widget again; that inner pass has nothing to add.
-    if (m_placing)
-        return;
-    m_placing = true;
-    QWidget* outer = outerWindow();
-    int formHeight = pixelsToTwips(outer->height());
-    if (formHeight < kMinFormHeight || outer->width() != twipsToPixels(kFormWidth)) {
-        formHeight = std::max(formHeight, kMinFormHeight);
-        outer->resize(twipsToPixels(kFormWidth), twipsToPixels(formHeight));
-    }
-    m_placing = false;
-
-    const double h = formHeight;
-    const double teamsTop = 0.1 * h;
-    const double teamsHeight = 0.3 * h;
-    const double labelsTop = teamsTop + teamsHeight + 0.03 * h;
-    const double homeTop = labelsTop + 0.05 * h;
-    const double versusTop = homeTop + 0.07 * h;
-    const double awayTop = versusTop + 0.05 * h;
-    const double addResultTop = homeTop + 600;
-    const double resultsTop = awayTop + 0.1 * h;
-
-    placeInTwips(m_teamList, 360, teamsTop, 3735, teamsHeight);
-    placeInTwips(m_teamsLabel, 360, labelsTop, 735, kLabelHeight);
-    placeInTwips(m_halfTimeLabel, 3120, labelsTop, 375, kLabelHeight);
-    placeInTwips(m_fullTimeLabel, 3720, labelsTop, 375, kLabelHeight);
-    placeInTwips(m_homeTeamField, 360, homeTop, 2655, kTextHeight);
-    placeInTwips(m_homeHalfTimeField, 3120, homeTop, 375, kTextHeight);
-    placeInTwips(m_homeFullTimeField, 3720, homeTop, 375, kTextHeight);
-    placeInTwips(m_addFixtureButton, 4200, homeTop, 1095, kButtonHeight);
-    placeInTwips(m_deleteButton, 5400, homeTop, 855, kButtonHeight);
-    placeInTwips(m_versusLabel, 1560, versusTop, 375, kLabelHeight);
-    placeInTwips(m_awayTeamField, 360, awayTop, 2655, kTextHeight);
-    placeInTwips(m_awayHalfTimeField, 3120, awayTop, 375, kTextHeight);
-    placeInTwips(m_awayFullTimeField, 3720, awayTop, 375, kTextHeight);
-    placeInTwips(m_addResultButton, 4200, addResultTop, 1095, kButtonHeight);
-    placeInTwips(m_editResultButton, 5400, addResultTop, 855, kButtonHeight);
-    placeInTwips(m_resultList, 360, resultsTop, 5055, 0.2 * h);
-    placeInTwips(m_editDateButton, 5400, resultsTop, 855, kButtonHeight);
-    placeInTwips(m_sortButton, 5400, resultsTop + 480, 855, 315);
-
     // Every group window shares the one height; the last one resized wins. Sizes set while the
     // window is still being made are not the user's.
+    QWidget* outer = outerWindow();
     if (m_shown && outer->isVisible())
-        writeSetting(kCompany, kProduct, kFormHeightSetting, QString::number(formHeight));
+        writeSetting(kCompany, kProduct, kFormHeightSetting, QString::number(pixelsToTwips(outer->height())));
+}
+
+void GroupWindow::fitResultColumns()
+{
+    const QFontMetrics metrics = m_resultTable->fontMetrics();
+    const int padding = 2 * metrics.horizontalAdvance(u'0');
+    const auto widthOf = [&](const QString& text) { return metrics.horizontalAdvance(text) + padding; };
+    const int date = widthOf(QStringLiteral("00-Mmm-0000"));
+    const int score = std::max(widthOf(QStringLiteral("000-000")), widthOf(QStringLiteral("Score")));
+    int name = widthOf(QStringLiteral("Away"));
+    for (const QString& team : teams())
+        name = std::max(name, widthOf(team));
+    // Names are never cut: what the viewport has beyond them goes to both teams alike.
+    const int extra = std::max(0, m_resultTable->viewport()->width() - date - 2 * score - 2 * name);
+    QHeaderView* header = m_resultTable->horizontalHeader();
+    header->resizeSection(ResultsTableModel::Date, date);
+    header->resizeSection(ResultsTableModel::Home, name + extra / 2);
+    header->resizeSection(ResultsTableModel::Score, score);
+    header->resizeSection(ResultsTableModel::Away, name + extra - extra / 2);
+    header->resizeSection(ResultsTableModel::HalfTime, score);
+}
+
+void GroupWindow::spanUnreadableRows()
+{
+    m_resultTable->clearSpans();
+    for (int row = 0; row < m_resultsModel->rowCount(); ++row)
+        if (!m_resultsModel->isReadable(row))
+            m_resultTable->setSpan(row, 0, 1, ResultsTableModel::ColumnCount);
+}
+
+void GroupWindow::editNextScore(int row)
+{
+    for (int next = row + 1; next < m_resultsModel->rowCount(); ++next) {
+        if (m_resultsModel->isFixture(next)) {
+            const QModelIndex score = m_resultsModel->index(next, ResultsTableModel::Score);
+            m_resultTable->setCurrentIndex(score);
+            m_resultTable->edit(score);
+            return;
+        }
+    }
+    showItem(row);
+}
+
+void GroupWindow::setLeagueTablePanelShown(bool shown)
+{
+    if (shown == isLeagueTablePanelShown())
+        return;
+    m_leagueTablePanel->setVisible(shown);
+    refreshPanel();
+    // The panel takes room beside the results rather than from them.
+    QWidget* outer = outerWindow();
+    const int panelWidth = m_leagueTablePanel->sizeHint().width();
+    outer->setMinimumSize(0, 0);
+    applySizeLimits();
+    outer->resize(std::max(outer->width() + (shown ? panelWidth : -panelWidth), outer->minimumWidth()),
+                  outer->height());
+}
+
+bool GroupWindow::isLeagueTablePanelShown() const
+{
+    return !m_leagueTablePanel->isHidden();
+}
+
+void GroupWindow::refreshPanel()
+{
+    if (m_leagueTablePanel->isHidden())
+        return;
+    const StandingsOutcome outcome
+        = computeStandings(standingsRequestFor(records(), m_document->settings()), m_databaseName);
+    if (outcome.ok())
+        m_leagueTablePanel->showTable(outcome.table);
+    else
+        m_leagueTablePanel->showFailure(outcome.error);
 }
 
 void GroupWindow::showEntryDate()
@@ -347,6 +475,8 @@ void GroupWindow::moveEntryDate(bool forward)
 
 bool GroupWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_resultTable->viewport() && event->type() == QEvent::Resize)
+        fitResultColumns();
     auto* dateButton = qobject_cast<QPushButton*>(watched);
     if (!dateButton || (dateButton != m_nextDateButton && dateButton != m_previousDateButton))
         return QWidget::eventFilter(watched, event);
@@ -486,11 +616,11 @@ void GroupWindow::showAppendedItem()
 void GroupWindow::showItem(int position)
 {
     if (position < 0) {
-        m_resultList->selectionModel()->clear();
+        m_resultTable->selectionModel()->clear();
         return;
     }
     selectResult(position);
-    m_resultList->scrollTo(m_resultsModel->index(position));
+    m_resultTable->scrollTo(m_resultsModel->index(position, 0));
 }
 
 void GroupWindow::addFixture()
@@ -545,7 +675,7 @@ void GroupWindow::deleteResult()
                       Prompts::Answer::No))
         return;
     m_document->removeItem(m_group, row);
-    m_resultList->selectionModel()->clear();
+    m_resultTable->selectionModel()->clear();
 }
 
 void GroupWindow::editTeamName()
@@ -581,17 +711,22 @@ void GroupWindow::editTeamName()
 
 void GroupWindow::showGroup()
 {
+    const bool teamsChange = m_teamsModel->stringList() != teams();
     showLines(m_teamList, m_teamsModel, teams());
-    showLines(m_resultList, m_resultsModel, displayLines());
+    m_resultsModel->refresh();
+    if (teamsChange)
+        fitResultColumns();
+    refreshPanel();
 }
 
 int GroupWindow::selectedResult() const
 {
-    return selectedRow(m_resultList);
+    return selectedRow(m_resultTable);
 }
 
 void GroupWindow::selectResult(int position)
 {
-    const QModelIndex index = m_resultsModel->index(position);
-    m_resultList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    const QModelIndex index = m_resultsModel->index(position, 0);
+    m_resultTable->selectionModel()->setCurrentIndex(index,
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }

@@ -12,7 +12,10 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QStringListModel;
+class QTableView;
 class QTimer;
+class LeagueTablePanel;
+class ResultsTableModel;
 class TournamentDocument;
 
 // One group of the open tournament, as the document holds it: its team list and its fixtures and
@@ -47,6 +50,10 @@ public:
     // Shows the group's league table.
     void showStandings();
 
+    // The league table beside the results, kept up to date while it is shown.
+    void setLeagueTablePanelShown(bool shown);
+    bool isLeagueTablePanelShown() const;
+
 public slots:
     void chooseHomeTeam();
     void chooseAwayTeam();
@@ -73,11 +80,17 @@ protected:
 
 private slots:
     void stepDate();
+    // After a score was typed into row `row`: the next fixture's score cell, ready for typing.
+    void editNextScore(int row);
+    void spanUnreadableRows();
 
 private:
     void buildControls();
+    QTableView* makeResultsTable(QWidget* parent);
+    void layOut(QWidget* entry);
+    void fitResultColumns();
+    void refreshPanel();
     void restoreHeightAndDate();
-    void keepOuterSize();
     void showEntryDate();
     void moveEntryDate(bool forward);
     void startSteppingBack();
@@ -108,9 +121,10 @@ private:
     QString m_databaseName;
 
     QStringListModel* m_teamsModel = nullptr;
-    QStringListModel* m_resultsModel = nullptr;
+    ResultsTableModel* m_resultsModel = nullptr;
     QListView* m_teamList = nullptr;
-    QListView* m_resultList = nullptr;
+    QTableView* m_resultTable = nullptr;
+    LeagueTablePanel* m_leagueTablePanel = nullptr;
 
     QLabel* m_dateLabel = nullptr;
     QLineEdit* m_entryDateField = nullptr;
@@ -148,5 +162,4 @@ private:
     qint16 m_awayTeam = 0;
     int m_loadedHeight = 0; // twips, from the shared "Form Height" setting
     bool m_shown = false;
-    bool m_placing = false;
 };

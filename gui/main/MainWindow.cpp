@@ -28,6 +28,7 @@ namespace {
 
 const QString kProgramCaption = QStringLiteral("Tabulon");
 const QString kWindowStateSetting = QStringLiteral("Window State");
+const QString kPanelSetting = QStringLiteral("League Table Panel");
 const QString kUnsavedQuestion = QStringLiteral("Tournament not saved.  Are you sure you want to exit");
 const QString kCloseTitle = QStringLiteral("Close Tournament");
 
@@ -173,6 +174,15 @@ void MainWindow::buildMenus()
     connect(openMenusAction, &QAction::triggered, this,
             [this, fileMenu] { menuBar()->setActiveAction(fileMenu->menuAction()); });
 
+    // Every group window shows the panel or none does; the choice is kept for the next start.
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    m_leagueTablePanelAction = addMenuItem(viewMenu, "leagueTablePanelAction", QStringLiteral("&League Table Panel"));
+    m_leagueTablePanelAction->setCheckable(true);
+    m_leagueTablePanelAction->setChecked(readSetting(kCompany, kProduct, kPanelSetting, QStringLiteral("0"))
+                                         == QLatin1String("1"));
+    connect(m_leagueTablePanelAction, &QAction::toggled, this, &MainWindow::showLeagueTablePanels);
+
     QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     windowMenu->setObjectName(QStringLiteral("windowMenu"));
     QAction* cascadeAction = addMenuItem(windowMenu, "cascadeAction", QStringLiteral("&Cascade"));
@@ -273,6 +283,14 @@ void MainWindow::showTournament()
     updateActions();
 }
 
+void MainWindow::showLeagueTablePanels(bool shown)
+{
+    writeSetting(kCompany, kProduct, kPanelSetting, shown ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int slot = 1; slot <= kMaxGroups; ++slot)
+        if (GroupWindow* group = loadedGroupWindow(slot))
+            group->setLeagueTablePanelShown(shown);
+}
+
 void MainWindow::showReplayedStep(int group, int position)
 {
     activateGroupWindow(group);
@@ -293,6 +311,7 @@ void MainWindow::addGroupWindow(int slot)
         return;
     unloadGroupWindow(slot);
     auto* group = new GroupWindow(m_document, slot, m_databaseName);
+    group->setLeagueTablePanelShown(m_leagueTablePanelAction->isChecked());
     // No close, minimise or maximise button: a group window lives as long as its tournament.
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     QMdiSubWindow* window = m_mdiArea->addSubWindow(group, flags);

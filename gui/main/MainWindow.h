@@ -89,6 +89,7 @@ private:
     void unloadGroupWindow(int slot);
     // An undone or redone step: its group comes to the front with the line it changed selected.
     void showReplayedStep(int group, int position);
+    void showLeagueTablePanels(bool shown);
     void restoreWindowState();
     bool confirmClose();
     void saveWindowState();
@@ -110,6 +111,7 @@ private:
     QAction* m_saveAction = nullptr;
     QList<QAction*> m_groupActions; // act on the active group window
     QAction* m_publishAction = nullptr;
+    QAction* m_leagueTablePanelAction = nullptr;
     QList<QAction*> m_recentFileItems;
     QAction* m_recentFileSeparator = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups

@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -79,6 +80,15 @@ class TestGroupWindow : public QObject
     QString shownLine(const QString& list, int row) const
     {
         return ctl<QListView>(*m_group, list)->model()->index(row, 0).data().toString();
+    }
+    // A row of the results table, its cells joined by "|".
+    QString shownRow(int row) const
+    {
+        const QAbstractItemModel* results = ctl<QTableView>(*m_group, "resultTable")->model();
+        QStringList cells;
+        for (int column = 0; column < results->columnCount(); ++column)
+            cells << results->index(row, column).data().toString();
+        return cells.join(u'|');
     }
 
     // The entry buttons that can be pressed.
@@ -161,18 +171,33 @@ private slots:
             return qobject_cast<QMdiSubWindow*>(main.loadedGroupWindow(group)->parentWidget());
         };
         const auto twips = [](int width, int height) { return QSize(twipsToPixels(width), twipsToPixels(height)); };
-        QCOMPARE(frame(1)->size(), twips(6435, 4890));
-        frame(1)->resize(twips(9000, 6000));
-        QCOMPARE(frame(1)->size(), twips(6435, 6000));
-        QCOMPARE(frame(2)->size(), twips(6435, 6000));
-        frame(2)->resize(twips(6435, 3000));
-        QCOMPARE(frame(2)->size(), twips(6435, 4890));
+        // Every control has a name for screen readers, lies inside the window and overlaps no other.
+        const auto laidOut = [](GroupWindow* group) {
+            const QWidget* entry = group->findChild<QWidget*>("entryArea");
+            const QList<QWidget*> controls = entry->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            for (const QWidget* control : controls) {
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+                QVERIFY2(entry->rect().contains(control->geometry()), qPrintable(control->objectName()));
+                for (const QWidget* other : controls)
+                    QVERIFY2(other == control || !other->geometry().intersects(control->geometry()),
+                             qPrintable(control->objectName() + " " + other->objectName()));
+            }
+        };
+        QCOMPARE(frame(1)->size(), twips(9600, 8100)); // a damaged height counts as none
+        frame(1)->resize(twips(12000, 6000));
+        QCOMPARE(frame(1)->size(), twips(12000, 6000));
+        QCOMPARE(frame(2)->size(), twips(9600, 6000)); // the height last used
+        frame(2)->resize(twips(3000, 3000));
+        QCOMPARE(frame(2)->size(), twips(6435, 4890)); // never smaller than it always was
         QCOMPARE(readSetting(kCompany, kProduct, "Form Height", QString()), QStringLiteral("4890"));
-        GroupWindow* inner = main.loadedGroupWindow(2);
-        for (const QWidget* control : inner->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-            QVERIFY2(inner->rect().contains(control->geometry()), qPrintable(control->objectName()));
-        }
+        laidOut(main.loadedGroupWindow(2));
+        // At 1400x900, with the league table beside them, the results take at least half the width.
+        GroupWindow* group = main.loadedGroupWindow(1);
+        group->setLeagueTablePanelShown(true);
+        frame(1)->resize(1400, 900);
+        QTRY_VERIFY(ctl(*group, "resultTable")->width() >= 700);
+        QVERIFY(ctl(*group, "leagueTablePanel")->isVisible());
+        laidOut(group);
     }
 
     // Home, then away, then the add buttons; a team cannot meet itself, and Clear starts again.
@@ -209,21 +234,28 @@ private slots:
         QTest::addColumn<int>("before"); // lines already stored
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("stored"); // the new line, dated today
+        QTest::addColumn<QString>("shown");  // its row in the table, %1 for today
         const QString full = "This group already holds 32767 fixtures and results, as many as a group can hold.\r"
                              "Delete an item before adding another.";
         const QString typo = "The home full-time score is not valid.\rThe score \"1o\" is not a number.";
         const QString halfTime = "The home half-time score (5) is more than the full-time score (1).";
         const QStringList zeros = { "0", "0", "0", "0" };
         QTest::newRow("fixture ignores the scores") << Item::Fixture << QStringList { "5", "x", "5", "5" } << 1 << ""
-                                                    << "F::0:2";
+                                                    << "F::0:2"
+                                                    << "%1|Rovers||Wanderers|";
         QTest::newRow("result, blanks trimmed") << Item::Result << QStringList { " 1", "1 ", "  2  ", "\t1" } << 1 << ""
-                                                << "R::1:1:2:1:0:2";
+                                                << "R::1:1:2:1:0:2"
+                                                << "%1|Rovers|2-1|Wanderers|1-1";
         QTest::newRow("1o typed for 10 refused")
-            << Item::Result << QStringList { "0", "0", "1o", "2" } << 1 << typo << "";
+            << Item::Result << QStringList { "0", "0", "1o", "2" } << 1 << typo << ""
+            << "";
         QTest::newRow("half-time above full-time refused")
-            << Item::Result << QStringList { "5", "0", "1", "0" } << 1 << halfTime << "";
-        QTest::newRow("full list refuses a fixture") << Item::Fixture << zeros << 32767 << full << "";
-        QTest::newRow("full list refuses a result") << Item::Result << zeros << 32767 << full << "";
+            << Item::Result << QStringList { "5", "0", "1", "0" } << 1 << halfTime << ""
+            << "";
+        QTest::newRow("full list refuses a fixture") << Item::Fixture << zeros << 32767 << full << ""
+                                                     << "";
+        QTest::newRow("full list refuses a result") << Item::Result << zeros << 32767 << full << ""
+                                                    << "";
     }
     void addingStoresTheItemLast()
     {
@@ -232,6 +264,7 @@ private slots:
         QFETCH(int, before);
         QFETCH(QString, message);
         QFETCH(QString, stored);
+        QFETCH(QString, shown);
         const QStringList lines(before, QStringLiteral("F:31-Dec-9999:1:2")); // later, yet new items go last
         storeLines(lines);
         choose(0, "homeButton");
@@ -251,7 +284,7 @@ private slots:
             return;
         }
         QCOMPARE(m_group->selectedResult(), before);
-        QCOMPARE(shownLine("resultList", before), m_group->displayLines().last());
+        QCOMPARE(shownRow(before), shown.arg(today));
         QCOMPARE(texts(kScores), QStringList({ "0", "0", "0", "0" }));
         QCOMPARE(enabledButtons(), QStringList({ "homeButton" }));
     }
@@ -285,7 +318,7 @@ private slots:
         storeLines({ kAfter, kBefore });
         click("sortButton");
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
-        QCOMPARE(shownLine("resultList", 0), displayLineFor(kBefore, m_group->teams()));
+        QCOMPARE(shownRow(0), QStringLiteral("01-Jan-2000|Rovers||City|"));
         QVERIFY(m_document->isModified());
     }
 
@@ -294,14 +327,15 @@ private slots:
     void listsShowWholeLines()
     {
         const QString longName = QStringLiteral("Östersunds Fotbollsklubb Ungdomsakademi och Damlag");
-        open({ "A", longName }, { "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // rows are measured by the first
-        m_group->resize(m_group->width(), 600);
+        open({ "A", longName }, { "F:07-Mar-2000:0:0", "F:07-Mar-2000:0:1" }); // a team cannot play itself
+        m_group->resize(m_group->minimumSize());
         m_group->show();
-        auto* results = ctl<QListView>(*m_group, "resultList");
-        const QRect row = results->visualRect(results->model()->index(1, 0));
+        auto* results = ctl<QTableView>(*m_group, "resultTable");
         QCOMPARE(results->textElideMode(), Qt::ElideNone);
-        QVERIFY(row.width() >= results->fontMetrics().horizontalAdvance(m_group->displayLines().at(1)));
-        QVERIFY(row.height() > results->fontMetrics().height()); // room for the margins around the text
+        QCOMPARE(results->columnSpan(0, 0), 5); // the line that cannot be read, across the row
+        QCOMPARE(shownRow(0), QStringLiteral("F:07-Mar-2000:0:0||||"));
+        QVERIFY(results->columnWidth(3) >= results->fontMetrics().horizontalAdvance(longName));
+        QVERIFY(results->rowHeight(1) > results->fontMetrics().height()); // room for the margins around the text
         QVERIFY(results->horizontalScrollBar()->maximum() > 0);
     }
 
@@ -374,7 +408,7 @@ private slots:
         click("deleteButton");
         QCOMPARE(m_prompts->lastCall().defaultAnswer, Answer::No); // Enter deletes nothing
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, kAfter }));
-        QCOMPARE(shownLine("resultList", 1), displayLineFor(kAfter, kTeams));
+        QCOMPARE(shownRow(1), QStringLiteral("01-Feb-2000|United||Wanderers|"));
         QCOMPARE(m_group->selectedResult(), -1);
         QVERIFY(m_document->isModified());
     }
@@ -472,13 +506,89 @@ private slots:
                 click(*dialog, "cancelButton");
             }
         });
-        auto* results = ctl<QListView>(*m_group, "resultList");
+        auto* results = ctl<QTableView>(*m_group, "resultTable");
         emit results->doubleClicked(results->currentIndex()); // as the Edit button does
 
         QCOMPARE(shown, QStringList({ "United", "Rovers", "0", "0", "0", "0" }));
         QCOMPARE(m_group->storedLines(), QStringList({ kBefore, expected, kAfter }));
-        QCOMPARE(shownLine("resultList", 1), displayLineFor(expected, kTeams));
+        QCOMPARE(shownRow(1),
+                 expected == kFixture ? "07-Mar-2000|United||Rovers|" : "07-Mar-2000|United|2-3|Rovers|1-0");
         QCOMPARE(!m_document->isModified(), expected == kFixture);
+    }
+
+    // A score typed into a fixture's Score cell and Enter make it a result, one step to undo, and open the next
+    // fixture's Score cell; a text that is no score is refused and stays to be corrected. HT is typed the same way.
+    // After each entry the panel beside the results shows what the League Table window shows.
+    void typedScoresMakeResults()
+    {
+        QTemporaryDir folder;
+        m_tournament.RuleCount = 1;
+        m_tournament.RuleOrder = { 0, 1 };
+        m_database = folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, m_database));
+        QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
+        open(kTeams, { kFixture, "F:14-Mar-2000:0:2", "F:21-Mar-2000:2:1" });
+        m_group->setLeagueTablePanelShown(true);
+        m_group->show();
+        auto* results = ctl<QTableView>(*m_group, "resultTable");
+        const auto panelMatchesTheWindow = [&] {
+            const QAbstractItemModel* panel = ctl<QTableView>(*m_group, "leagueTablePanel")->model();
+            QStringList fromPanel, fromWindow;
+            for (int row = 0; row < panel->rowCount(); ++row) {
+                QStringList cells; // Team, W, D, L, F, A, GD, Pts
+                for (int column : { 1, 3, 4, 5, 6, 7, 8, 9 })
+                    cells << panel->index(row, column).data().toString();
+                fromPanel << cells.join(u',');
+            }
+            ModalDialog<LeagueTableWindow> driver([&](LeagueTableWindow* window) {
+                const QAbstractItemModel* grid = ctl<QTableView>(*window, "leagueTableView")->model();
+                QStringList order; // the window's columns, by the panel's names
+                for (const char* heading :
+                     { "Competitors Name", "Won", "Drawn", "Lost", "For", "Against", "Diff", "Pts" })
+                    for (int column = 0; column < grid->columnCount(); ++column)
+                        if (grid->headerData(column, Qt::Horizontal).toString() == QLatin1String(heading))
+                            order << QString::number(column);
+                for (int row = 0; row < grid->rowCount(); ++row) {
+                    QStringList cells;
+                    for (const QString& column : order)
+                        cells << grid->index(row, column.toInt()).data().toString();
+                    fromWindow << cells.join(u',');
+                }
+                window->accept();
+            });
+            click("leagueTableButton");
+            QCOMPARE(fromPanel, fromWindow);
+        };
+        const auto type = [&](const QString& text) {
+            auto* editor = qobject_cast<QLineEdit*>(results->indexWidget(results->currentIndex()));
+            QVERIFY(editor);
+            editor->clear();
+            QTest::keyClicks(editor, text);
+            QTest::keyClick(editor, Qt::Key_Return);
+        };
+        results->setCurrentIndex(results->model()->index(0, 2));
+        results->edit(results->currentIndex());
+        type("2-1");
+        QCOMPARE(m_group->storedLines()[0], QStringLiteral("R:07-Mar-2000:::2:1:1:0"));
+        QCOMPARE(m_document->history()->count(), 1);
+        QCOMPARE(results->currentIndex(), results->model()->index(1, 2));
+        panelMatchesTheWindow();
+        m_prompts->expect("\"x\" is not a score: type the two teams' goals, such as 2-1.");
+        type("x");
+        QCOMPARE(qobject_cast<QLineEdit*>(results->indexWidget(results->currentIndex()))->text(), QStringLiteral("x"));
+        type("1 1");
+        panelMatchesTheWindow();
+        type("0:3");
+        panelMatchesTheWindow();
+        QCOMPARE(m_group->storedLines()[2], QStringLiteral("R:21-Mar-2000:::0:3:2:1"));
+        m_document->history()->undo();
+        QCOMPARE(m_group->storedLines()[2], QStringLiteral("F:21-Mar-2000:2:1"));
+        m_prompts->expect("The home half-time score (3) is more than the full-time score (2).");
+        results->setCurrentIndex(results->model()->index(0, 4));
+        results->edit(results->currentIndex());
+        type("3-0");
+        type("1-0");
+        QCOMPARE(m_group->storedLines()[0], QStringLiteral("R:07-Mar-2000:1:0:2:1:1:0"));
     }
 
     // Both reports show in their window, which copies, prints (here to a PDF file) and saves as RTF
