@@ -18,11 +18,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUndoStack>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -116,11 +120,17 @@ void MainWindow::buildMenus()
 
     m_saveAction = addMenuItem(fileMenu, "saveAction", QStringLiteral("&Save"));
     m_saveAction->setShortcut(QKeySequence::Save);
-    m_saveAction->setEnabled(false);
-    // A shortcut reaches the item without the menu being opened, so the same rule is checked here.
+    m_saveAsAction = addMenuItem(fileMenu, "saveAsAction", QStringLiteral("Save &As..."));
+    // Spelled out: some desktops bind no key to the standard Save As.
+    m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    // A shortcut reaches an item without the menu being opened, so the same rule is checked here.
     connect(m_saveAction, &QAction::triggered, this, [this] {
         if (canSave())
             save();
+    });
+    connect(m_saveAsAction, &QAction::triggered, this, [this] {
+        if (canSave())
+            saveAs();
     });
 
     fileMenu->addSeparator()->setObjectName(QStringLiteral("groupCommandsSeparator"));
@@ -139,7 +149,7 @@ void MainWindow::buildMenus()
         = addMenuItem(fileMenu, "publishWebSiteAction", QStringLiteral("Publish &Web Site..."));
     connect(publishWebSiteAction, &QAction::triggered, this, &MainWindow::publishWebSite);
     QAction* pointsAdjustmentsAction
-        = addMenuItem(fileMenu, "pointsAdjustmentsAction", QStringLiteral("Points &Adjustments..."));
+        = addMenuItem(fileMenu, "pointsAdjustmentsAction", QStringLiteral("&Points Adjustments..."));
     connect(pointsAdjustmentsAction, &QAction::triggered, this, &MainWindow::editPointsAdjustments);
     m_groupActions = { generateFixturesAction, generateBalancedFixturesAction, importResultsAction,
                        exportCalendarAction, pointsAdjustmentsAction };
@@ -187,6 +197,8 @@ void MainWindow::buildMenus()
     windowMenu->setObjectName(QStringLiteral("windowMenu"));
     QAction* cascadeAction = addMenuItem(windowMenu, "cascadeAction", QStringLiteral("&Cascade"));
     connect(cascadeAction, &QAction::triggered, this, &MainWindow::cascadeWindows);
+    QAction* tileAction = addMenuItem(windowMenu, "tileAction", QStringLiteral("&Tile"));
+    connect(tileAction, &QAction::triggered, this, &MainWindow::tileWindows);
     windowMenu->addSeparator()->setObjectName(QStringLiteral("windowListSeparator"));
     m_windowList = windowMenu->addMenu(QStringLiteral("&Windows"));
     m_windowList->setObjectName(QStringLiteral("windowListMenu"));
@@ -205,11 +217,18 @@ void MainWindow::buildMenus()
 
 void MainWindow::restoreWindowState()
 {
+    // The desktop's frame is not known before the window is shown; this leaves room for it on a
+    // small screen, so that no part of the window lies off it.
+    const QSize frameAllowance(16, 64);
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        resize(size().boundedTo(screen->availableGeometry().size() - frameAllowance));
     // Centred first: placing a window would take it out of the maximised state again.
     centerWindow(this);
+    const QString stored = readSetting(kCompany, kProduct, kWindowStateSetting, QString());
     bool isNumber = false;
-    const int state = readSetting(kCompany, kProduct, kWindowStateSetting, QStringLiteral("0")).toInt(&isNumber);
-    switch (isNumber ? state : 0) {
+    const int state = stored.toInt(&isNumber);
+    // The first start, with nothing stored, takes the whole of the screen's free area.
+    switch (stored.isEmpty() ? 2 : isNumber ? state : 0) {
     case 1:
         setWindowState(Qt::WindowMinimized);
         break;
@@ -253,6 +272,7 @@ void MainWindow::updateFileMenu()
 void MainWindow::updateActions()
 {
     m_saveAction->setEnabled(canSave());
+    m_saveAsAction->setEnabled(canSave());
     // Commands that need a tournament or a group are greyed out without one rather than refusing.
     const bool hasGroup = m_document->isOpen() && activeGroupWindow();
     for (QAction* action : std::as_const(m_groupActions))
@@ -274,6 +294,8 @@ void MainWindow::showTournament()
         unloadGroupWindow(slot);
     for (int slot = 1; slot <= m_document->groupCount() && slot <= kMaxGroups; ++slot)
         addGroupWindow(slot);
+    // Each new window came to the front; the first group is where work starts.
+    activateGroupWindow(1);
     // "[*]" marks where the caption shows "*" while the tournament is unsaved; one in a title is its own.
     setWindowTitle(m_document->isOpen()
                        ? QString(m_document->title()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))
@@ -386,25 +408,67 @@ void MainWindow::quit()
     close();
 }
 
+QList<QMdiSubWindow*> MainWindow::shownGroupWindows() const
+{
+    QList<QMdiSubWindow*> shown;
+    for (int slot = 1; slot <= kMaxGroups; ++slot)
+        if (m_groupWindows[slot] && m_groupWindows[slot]->isVisible())
+            shown.append(m_groupWindows[slot]);
+    return shown;
+}
+
 void MainWindow::cascadeWindows()
 {
     // Each window stands one title bar lower and to the right of the one before it, keeping its
-    // size, so that every group's title stays in sight; the last group comes to the front.
+    // size, so that every group's title stays in sight; the last group comes to the front. A window
+    // that would reach beyond the area starts again at the top, one step further right.
+    const QSize area = m_mdiArea->viewport()->size();
     QMdiSubWindow* front = nullptr;
     QPoint corner(0, 0);
-    for (int slot = 1; slot <= kMaxGroups; ++slot) {
-        QMdiSubWindow* window = m_groupWindows[slot];
-        if (!window || !window->isVisible())
-            continue;
+    int restarts = 0;
+    for (QMdiSubWindow* window : shownGroupWindows()) {
         window->showNormal();
-        window->move(corner);
-        window->raise();
         const int titleBar = window->widget() ? window->widget()->geometry().top() : 24;
+        const bool fits
+            = corner.y() + window->height() <= area.height() && corner.x() + window->width() <= area.width();
+        if (!fits && corner.y() > 0)
+            corner = QPoint(++restarts * titleBar, 0);
+        // One larger than the area keeps its top left corner in it.
+        window->move(std::max(0, std::min(corner.x(), area.width() - window->width())),
+                     std::max(0, std::min(corner.y(), area.height() - window->height())));
+        window->raise();
         corner += QPoint(titleBar, titleBar);
         front = window;
     }
     if (front)
         m_mdiArea->setActiveSubWindow(front);
+}
+
+void MainWindow::tileWindows()
+{
+    // A grid in group order, group 1 at the top left, as many columns as fit side by side and rows
+    // enough for the rest. No window shrinks below its minimum size; when they cannot all fit so,
+    // the area scrolls to the rest rather than letting them overlap.
+    const QList<QMdiSubWindow*> windows = shownGroupWindows();
+    if (windows.isEmpty())
+        return;
+    QSize smallest(1, 1);
+    for (QMdiSubWindow* window : windows) {
+        window->showNormal();
+        smallest = smallest.expandedTo(window->minimumSize());
+    }
+    const QSize area = m_mdiArea->viewport()->size();
+    const int count = int(windows.size());
+    const auto rowsFor = [count](int columns) { return (count + columns - 1) / columns; };
+    int columns = int(std::ceil(std::sqrt(double(count))));
+    while (columns > 1 && columns * smallest.width() > area.width())
+        --columns;
+    while (columns < count && rowsFor(columns) * smallest.height() > area.height()
+           && (columns + 1) * smallest.width() <= area.width())
+        ++columns;
+    const QSize cell = QSize(area.width() / columns, area.height() / rowsFor(columns)).expandedTo(smallest);
+    for (int i = 0; i < count; ++i)
+        windows[i]->setGeometry(QRect(QPoint(i % columns * cell.width(), i / columns * cell.height()), cell));
 }
 
 void MainWindow::showHelp()

@@ -67,6 +67,7 @@ public slots:
     void newTournament();
     void open();
     void save();
+    void saveAs();
     void generateFixtures();
     void generateBalancedFixtures();
     void importResults();
@@ -75,6 +76,7 @@ public slots:
     void editPointsAdjustments();
     void quit();
     void cascadeWindows();
+    void tileWindows();
     void showHelp();
     void showAbout();
 
@@ -90,6 +92,9 @@ private:
     // An undone or redone step: its group comes to the front with the line it changed selected.
     void showReplayedStep(int group, int position);
     void showLeagueTablePanels(bool shown);
+    void saveTo(const QString& path);
+    // The shown group windows in group order.
+    QList<QMdiSubWindow*> shownGroupWindows() const;
     void restoreWindowState();
     bool confirmClose();
     void saveWindowState();
@@ -109,6 +114,7 @@ private:
     QMenu* m_windowList = nullptr;
     QPointer<HelpWindow> m_help;
     QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
     QList<QAction*> m_groupActions; // act on the active group window
     QAction* m_publishAction = nullptr;
     QAction* m_leagueTablePanelAction = nullptr;

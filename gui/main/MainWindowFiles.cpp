@@ -1,4 +1,4 @@
-// File > Save, File > Open and the recent files: the windows' side of the tournament file. The
+// File > Save, Save As, File > Open and the recent files: the windows' side of the tournament file. The
 // document reads, checks and writes the file itself.
 #include "core/common/Limits.h"
 #include "core/tournament/RecentFiles.h"
@@ -31,22 +31,26 @@ QString recentFileCaption(int n, const QString& path)
 
 void MainWindow::save()
 {
+    // A tournament that has a file is written back to it; only a new one asks where.
+    if (m_document->fileName().isEmpty())
+        saveAs();
+    else
+        saveTo(m_document->fileName());
+}
+
+void MainWindow::saveAs()
+{
     const QString path = showSaveDialog(QStringLiteral("Save Tournament ..."), tournamentFilter());
-    if (path.isEmpty())
+    if (path.isEmpty() || (path != m_document->fileName() && !Prompts::mayOverwrite(path)))
         return;
+    saveTo(path);
+}
 
-    // The name is remembered only when the file is new, so saving again over a file that existed
-    // before asks again every time; saving to the remembered name never asks.
-    auto fileName = TournamentDocument::FileNameAfterSave::Adopt;
-    if (path != m_document->fileName()) {
-        if (QFileInfo::exists(path))
-            fileName = TournamentDocument::FileNameAfterSave::Keep;
-        if (!Prompts::mayOverwrite(path))
-            return;
-    }
-
+void MainWindow::saveTo(const QString& path)
+{
+    // The file saved to becomes the tournament's file, which the next Save writes without asking.
     QString error;
-    if (!m_document->save(path, &error, fileName)) {
+    if (!m_document->save(path, &error, TournamentDocument::FileNameAfterSave::Adopt)) {
         Prompts::refuse(error, kFileErrorTitle);
         return;
     }

@@ -67,4 +67,5 @@ void MainWindow::newTournament()
             return;
         }
     }
+    activateGroupWindow(1);
 }

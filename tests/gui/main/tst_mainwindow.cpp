@@ -1,5 +1,5 @@
-// The main window: its start, window state and group windows, File > New's team entry, File > Open and Save, the
-// file named at start-up, the recent files, File > Generate Fixtures (its questions, refusals and busy pointer; the
+// The main window: its start, window state and group windows, File > New's team entry, File > Open, Save and Save As,
+// the file named at start-up, the recent files, File > Generate Fixtures (its questions, refusals and busy pointer; the
 // schedule is tested in tst_schedule), File > Import Results and File > Points Adjustments.
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -138,6 +139,7 @@ class TestMainWindow : public QObject
             QVERIFY(!group || group->isVisible());
         }
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), groupWindows);
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(1));
         QCOMPARE(shownCaption(), saved ? caption : caption + u'*');
     }
 
@@ -179,24 +181,31 @@ private slots:
         QTest::addColumn<bool>("maximised");
         QTest::newRow("maximised") << "2" << true;
         QTest::newRow("not a number") << "wide" << false;
+        QTest::newRow("first start: the screen's free area") << "" << true;
     }
     void restoresWindowState()
     {
         QFETCH(QString, stored);
         QFETCH(bool, maximised);
-        writeSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
+        if (!stored.isEmpty())
+            writeSetting(kCompany, kProduct, QStringLiteral("Window State"), stored);
         MainWindow window;
         QCOMPARE(bool(window.windowState() & Qt::WindowMaximized), maximised);
+        QVERIFY(window.screen()->availableGeometry().contains(window.geometry())); // restored, it stays on screen
         QVERIFY(!(window.windowState() & Qt::WindowMinimized));
         QVERIFY(window.close());
         QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Window State"), QString()), maximised ? "2" : "0");
     }
 
-    // A group window lives as long as its tournament; the window list activates one, and Cascade leaves
-    // every group's title in sight with the last in front.
+    // A group window lives as long as its tournament, group 1 in front after opening; the window list activates
+    // one. Tile lays eight side by side; Cascade leaves every group's title in sight, inside a smaller area too,
+    // with the last in front.
     void groupWindowsStayListedAndCascade()
     {
-        openTournament(3);
+        m_window->showNormal();
+        m_window->resize(1800, 900);
+        openTournament(8);
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(1));
         const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
         QVERIFY(!windows.first()->close());
         QVERIFY(windows.first()->isVisible());
@@ -205,19 +214,29 @@ private slots:
         QStringList captions;
         for (const QAction* item : list->actions())
             captions << item->text();
-        QCOMPARE(captions, (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
+        QCOMPARE(captions.mid(0, 3), (QStringList { "1. Division 1", "2. Division 2", "3. Division 3" }));
+        QCOMPARE(captions.size(), 8);
         list->actions().at(1)->trigger();
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(2));
-        action("cascadeAction")->trigger();
-        for (int i = 1; i < windows.size(); ++i) {
-            const int titleBar = windows[i - 1]->widget()->geometry().top();
-            QVERIFY(windows[i]->y() - windows[i - 1]->y() >= titleBar);
+        action("tileAction")->trigger();
+        for (int i = 0; i < windows.size(); ++i) {
+            QVERIFY(m_window->mdiArea()->viewport()->rect().contains(windows[i]->geometry()));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!windows[i]->geometry().intersects(windows[j]->geometry()));
         }
-        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(3));
+        m_window->resize(800, 500);
+        action("cascadeAction")->trigger();
+        for (int i = 0; i < windows.size(); ++i) {
+            QVERIFY(m_window->mdiArea()->viewport()->rect().contains(windows[i]->geometry()));
+            const int titleBar = windows[i]->widget()->geometry().top();
+            QVERIFY(i == 0 || windows[i]->y() == 0 || windows[i]->y() - windows[i - 1]->y() >= titleBar);
+        }
+        QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(8));
     }
 
     // The first start stores the database beside the program. Shortcuts work before their menu was ever
-    // opened, and F10 opens the File menu; Save and the commands that need a group follow the tournament at once.
+    // opened, and F10 opens the File menu, each item with an access key of its own; Save and the commands that need a
+    // group follow the tournament at once.
     void startsReady()
     {
         const QString database = QCoreApplication::applicationDirPath() + QStringLiteral("/TempDB.mdb");
@@ -259,6 +278,11 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_F10);
         QTRY_VERIFY(file->isVisible());
         file->close();
+        QStringList keys; // each item of the File menu has an access key of its own
+        for (const QAction* item : file->actions())
+            if (!item->isSeparator() && item->isVisible())
+                keys << QKeySequence::mnemonic(item->text()).toString();
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
     }
 
     // Help is a window of its own beside the program, opened once however often it is asked for.
@@ -439,29 +463,35 @@ private slots:
             QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
     }
 
-    // Each row saves twice to `target`, which first holds "older" when it is cup.trn or the question is asked.
+    // Each row saves twice with `keys` to `target`, which first holds "older" when it is cup.trn or the question is
+    // asked. Save writes the tournament's file without a question; the file Save As writes becomes the tournament's.
     void save_data()
     {
+        QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("overwrite"); // the answer to "File Exists.  Overwrite ?", "" when not asked
         QTest::addColumn<QString>("reason");    // of the failure, "" when the save succeeds
+        const QKeySequence save(Qt::CTRL | Qt::Key_S), saveAs(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
         // clang-format off
-        QTest::newRow("dialog cancelled") << "" << "" << "";
-        QTest::newRow("to the opened file: never asked") << "cup.trn" << "" << "";
-        QTest::newRow("to a new path: remembered, then never asked") << "other.trn" << "" << "";
-        QTest::newRow("typed without an extension: .trn added") << "other" << "" << "";
-        QTest::newRow("to an existing path: asked on every save") << "other.trn" << "Yes" << "";
-        QTest::newRow("No to the overwrite question") << "other.trn" << "No" << "";
-        QTest::newRow("disk full: old file kept") << "cup.trn" << "" << "File too large.";
-        QTest::newRow("folder that does not exist") << "gone/cup.trn" << "" << "No such file or directory.";
+        QTest::newRow("Save As, dialog cancelled") << saveAs << "" << "" << "";
+        QTest::newRow("Save: to the opened file, never asked") << save << "cup.trn" << "" << "";
+        QTest::newRow("Save As the opened file: no question") << saveAs << "cup.trn" << "" << "";
+        QTest::newRow("Save As a new path: the tournament's file now") << saveAs << "other.trn" << "" << "";
+        QTest::newRow("typed without an extension: .trn added") << saveAs << "other" << "" << "";
+        QTest::newRow("Save As an existing path: asked once, then its file") << saveAs << "other.trn" << "Yes" << "";
+        QTest::newRow("No to the overwrite question") << saveAs << "other.trn" << "No" << "";
+        QTest::newRow("disk full: old file kept") << save << "cup.trn" << "" << "File too large.";
+        QTest::newRow("folder that does not exist") << saveAs << "gone/cup.trn" << "" << "No such file or directory.";
         // clang-format on
     }
     void save()
     {
+        QFETCH(QKeySequence, keys);
         QFETCH(QString, target);
         QFETCH(QString, overwrite);
         QFETCH(QString, reason);
         openCup();
+        const bool asks = keys != QKeySequence(Qt::CTRL | Qt::Key_S);
         const QString typed = target.isEmpty() ? target : m_folder->filePath(target);
         const QString path = target == QLatin1String("other") ? typed + QStringLiteral(".trn") : typed;
         const bool proceeds = !target.isEmpty() && overwrite != QLatin1String("No");
@@ -469,6 +499,7 @@ private slots:
         const bool existed = target == QStringLiteral("cup.trn") || !overwrite.isEmpty();
         QVERIFY(!existed || writeFile(path, "older\r\n"));
         m_window->activateGroupWindow(1);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         rlimit normal {};
         getrlimit(RLIMIT_FSIZE, &normal);
         const rlimit full { reason.startsWith(u"File too large") ? 64 : normal.rlim_cur, normal.rlim_max };
@@ -476,20 +507,22 @@ private slots:
         ScriptedPrompts prompts;
         for (int save = 1; save <= 2; ++save) {
             markUnsaved();
-            prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
-            if (!overwrite.isEmpty())
+            if (asks)
+                prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
+            if (!overwrite.isEmpty() && (save == 1 || !written)) // not again once it is the tournament's file
                 prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
             if (!reason.isEmpty())
                 prompts.expect(QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason));
             setrlimit(RLIMIT_FSIZE, &full);
-            m_window->save();
+            QTest::keySequence(m_window.get(), keys);
             setrlimit(RLIMIT_FSIZE, &normal);
             QVERIFY(prompts.allAnswered());
-            QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
-            if (!overwrite.isEmpty())                                        // Enter must not destroy the old file
+            if (asks)
+                QCOMPARE(prompts.calls().first().startFolder, m_folder->path()); // where the opened file lies
+            if (!overwrite.isEmpty())                                            // Enter must not destroy the old file
                 QCOMPARE(prompts.calls().at(1).defaultAnswer, Prompts::Answer::No);
             QCOMPARE(!document()->isModified(), written);
-            QCOMPARE(document()->fileName(), written && !existed ? path : m_opened);
+            QCOMPARE(document()->fileName(), written ? path : m_opened);
         }
         QCOMPARE(contentsOf(path), written ? kFile : existed ? QByteArray("older\r\n") : QByteArray("(none)"));
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(1)); // where the user was
@@ -571,7 +604,6 @@ private slots:
         QVERIFY(prompts.allAnswered());
         QCOMPARE(document()->group(1).adjustments(), kept);
         QCOMPARE(!document()->isModified(), kept.size() == 1); // unchanged
-        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
         m_window->save();
         prompts.expect(QStringLiteral("Open Tournament ... ")).answer(m_opened);
         m_window->open();
@@ -778,7 +810,7 @@ private slots:
         }
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_folder->filePath(QStringLiteral("saved.trn")));
-        m_window->save();
+        m_window->saveAs();
         QVERIFY(m_window->openTournamentFile(opened[2])); // c.trn comes first again
         const auto listed = [this] {
             QMenu* file = m_window->findChild<QMenu*>("fileMenu");
