@@ -24,6 +24,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSplitter>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStringListModel>
 #include <QTableView>
 #include <QTimer>
@@ -106,8 +108,10 @@ void GroupWindow::buildControls()
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("groupSplitter"));
     splitter->setChildrenCollapsible(false);
+    m_splitter = splitter;
     auto* entry = new QWidget(splitter);
     entry->setObjectName(QStringLiteral("entryArea"));
+    m_entryArea = entry;
 
     m_dateLabel = makeLabel(entry, "dateLabel", QStringLiteral("Date"));
     m_entryDateField = makeShownField(entry, "entryDateField", QStringLiteral("Entry date"));
@@ -175,8 +179,9 @@ void GroupWindow::buildControls()
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(splitter);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    // Room beyond what the panel needs goes to the results.
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
 
     connect(m_homeButton, &QPushButton::clicked, this, &GroupWindow::chooseHomeTeam);
     connect(m_awayButton, &QPushButton::clicked, this, &GroupWindow::chooseAwayTeam);
@@ -309,12 +314,19 @@ QWidget* GroupWindow::outerWindow()
 
 void GroupWindow::applySizeLimits()
 {
-    // The window never gets smaller than it always was, nor than its controls need.
-    // The controls' own needs, known once the layout has been worked out.
-    layout()->activate();
-    setMinimumSize(layout()->minimumSize());
+    // The window never gets smaller than it always was, nor than its controls need: the entry
+    // area's, and the panel's when it is shown (the splitter learns of a shown panel only once it
+    // is on screen itself).
+    QSize needed = m_entryArea->minimumSizeHint();
+    if (isLeagueTablePanelShown())
+        needed.rwidth() += m_leagueTablePanel->minimumWidth() + m_splitter->handleWidth();
+    setMinimumSize(needed);
     QWidget* outer = outerWindow();
-    const QSize needed = outer->minimumSizeHint().expandedTo(minimumSize());
+    if (outer != this) {
+        const int border = outer->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, outer);
+        const int titleBar = outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, outer);
+        needed += QSize(2 * border, titleBar + border);
+    }
     outer->setMinimumSize(std::max(needed.width(), twipsToPixels(kFormWidth)),
                           std::max(needed.height(), twipsToPixels(kMinFormHeight)));
 }
@@ -323,7 +335,11 @@ void GroupWindow::applyFormHeight(int heightTwips)
 {
     QWidget* outer = outerWindow();
     const int height = std::clamp(heightTwips, kMinFormHeight, kMaxFormHeight);
-    const int width = std::max(outer->width(), twipsToPixels(kDefaultFormWidth));
+    // Wide enough for the results' names without scrolling, as far as the main window has room.
+    const int tableShortfall = std::max(0, naturalResultsWidth() - m_resultTable->minimumSizeHint().width());
+    int width = std::max({ outer->width(), twipsToPixels(kDefaultFormWidth), outer->minimumWidth() + tableShortfall });
+    if (outer != this && outer->parentWidget())
+        width = std::min(width, outer->parentWidget()->width());
     outer->resize(std::max(width, outer->minimumWidth()), std::max(twipsToPixels(height), outer->minimumHeight()));
 }
 
@@ -371,6 +387,7 @@ bool GroupWindow::event(QEvent* event)
         // shown; the window opens at the shared height all the same.
         m_shown = true;
         applyFormHeight(m_loadedHeight);
+        givePanelItsWidth();
     }
     return QWidget::event(event);
 }
@@ -385,24 +402,38 @@ void GroupWindow::resizeEvent(QResizeEvent* event)
         writeSetting(kCompany, kProduct, kFormHeightSetting, QString::number(pixelsToTwips(outer->height())));
 }
 
-void GroupWindow::fitResultColumns()
+GroupWindow::ResultColumns GroupWindow::naturalResultColumns() const
 {
     const QFontMetrics metrics = m_resultTable->fontMetrics();
     const int padding = 2 * metrics.horizontalAdvance(u'0');
     const auto widthOf = [&](const QString& text) { return metrics.horizontalAdvance(text) + padding; };
-    const int date = widthOf(QStringLiteral("00-Mmm-0000"));
-    const int score = std::max(widthOf(QStringLiteral("000-000")), widthOf(QStringLiteral("Score")));
-    int name = widthOf(QStringLiteral("Away"));
+    ResultColumns columns;
+    columns.date = widthOf(QStringLiteral("00-Mmm-0000"));
+    columns.score = std::max(widthOf(QStringLiteral("000-000")), widthOf(QStringLiteral("Score")));
+    columns.name = widthOf(QStringLiteral("Away"));
     for (const QString& team : teams())
-        name = std::max(name, widthOf(team));
+        columns.name = std::max(columns.name, widthOf(team));
+    return columns;
+}
+
+int GroupWindow::naturalResultsWidth() const
+{
+    const ResultColumns columns = naturalResultColumns();
+    return columns.date + 2 * columns.score + 2 * columns.name + 2 * m_resultTable->frameWidth()
+        + m_resultTable->verticalScrollBar()->sizeHint().width();
+}
+
+void GroupWindow::fitResultColumns()
+{
+    const ResultColumns columns = naturalResultColumns();
     // Names are never cut: what the viewport has beyond them goes to both teams alike.
-    const int extra = std::max(0, m_resultTable->viewport()->width() - date - 2 * score - 2 * name);
+    const int extra = std::max(0, m_resultTable->viewport()->width() - columns.date - 2 * columns.score - 2 * columns.name);
     QHeaderView* header = m_resultTable->horizontalHeader();
-    header->resizeSection(ResultsTableModel::Date, date);
-    header->resizeSection(ResultsTableModel::Home, name + extra / 2);
-    header->resizeSection(ResultsTableModel::Score, score);
-    header->resizeSection(ResultsTableModel::Away, name + extra - extra / 2);
-    header->resizeSection(ResultsTableModel::HalfTime, score);
+    header->resizeSection(ResultsTableModel::Date, columns.date);
+    header->resizeSection(ResultsTableModel::Home, columns.name + extra / 2);
+    header->resizeSection(ResultsTableModel::Score, columns.score);
+    header->resizeSection(ResultsTableModel::Away, columns.name + extra - extra / 2);
+    header->resizeSection(ResultsTableModel::HalfTime, columns.score);
 }
 
 void GroupWindow::spanUnreadableRows()
@@ -439,6 +470,15 @@ void GroupWindow::setLeagueTablePanelShown(bool shown)
     applySizeLimits();
     outer->resize(std::max(outer->width() + (shown ? panelWidth : -panelWidth), outer->minimumWidth()),
                   outer->height());
+    givePanelItsWidth();
+}
+
+void GroupWindow::givePanelItsWidth()
+{
+    if (!isLeagueTablePanelShown())
+        return;
+    const int panel = m_leagueTablePanel->minimumWidth();
+    m_splitter->setSizes({ std::max(0, m_splitter->width() - panel - m_splitter->handleWidth()), panel });
 }
 
 bool GroupWindow::isLeagueTablePanelShown() const

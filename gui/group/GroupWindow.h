@@ -12,6 +12,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class QStringListModel;
+class QSplitter;
 class QTableView;
 class QTimer;
 class LeagueTablePanel;
@@ -88,8 +89,19 @@ private:
     void buildControls();
     QTableView* makeResultsTable(QWidget* parent);
     void layOut(QWidget* entry);
+    // The results' columns as wide as their widest text, and the table that shows them so.
+    struct ResultColumns
+    {
+        int date = 0;
+        int score = 0;
+        int name = 0;
+    };
+    ResultColumns naturalResultColumns() const;
+    int naturalResultsWidth() const;
     void fitResultColumns();
     void refreshPanel();
+    // The panel as wide as its table, the results the rest.
+    void givePanelItsWidth();
     void restoreHeightAndDate();
     void showEntryDate();
     void moveEntryDate(bool forward);
@@ -125,6 +137,8 @@ private:
     QListView* m_teamList = nullptr;
     QTableView* m_resultTable = nullptr;
     LeagueTablePanel* m_leagueTablePanel = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_entryArea = nullptr;
 
     QLabel* m_dateLabel = nullptr;
     QLineEdit* m_entryDateField = nullptr;
