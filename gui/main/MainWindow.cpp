@@ -334,8 +334,10 @@ void MainWindow::addGroupWindow(int slot)
     unloadGroupWindow(slot);
     auto* group = new GroupWindow(m_document, slot, m_databaseName);
     group->setLeagueTablePanelShown(m_leagueTablePanelAction->isChecked());
-    // No close, minimise or maximise button: a group window lives as long as its tournament.
-    const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // No close or minimise button, as a group window lives as long as its tournament; it may take
+    // the whole area, though.
+    const Qt::WindowFlags flags
+        = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint;
     QMdiSubWindow* window = m_mdiArea->addSubWindow(group, flags);
     window->setObjectName(QStringLiteral("groupWindow%1").arg(slot));
     window->setOption(QMdiSubWindow::RubberBandResize, false);

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -198,6 +199,9 @@ private slots:
         frame(1)->resize(1400, 900);
         QTRY_VERIFY(ctl(*group, "resultTable")->width() >= 700);
         QVERIFY(ctl(*group, "leagueTablePanel")->isVisible());
+        laidOut(group);
+        frame(1)->showMaximized(); // the window takes the whole area
+        QTRY_COMPARE(frame(1)->size(), main.mdiArea()->viewport()->size());
         laidOut(group);
     }
 
