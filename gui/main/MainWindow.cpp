@@ -220,11 +220,14 @@ void MainWindow::restoreWindowState()
     // The desktop's frame is not known before the window is shown; this leaves room for it on a
     // small screen, so that no part of the window lies off it.
     const QSize frameAllowance(16, 64);
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        resize(size().boundedTo(screen->availableGeometry().size() - frameAllowance));
+    const QString stored = readSetting(kCompany, kProduct, kWindowStateSetting, QString());
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const QSize available = screen->availableGeometry().size() - frameAllowance;
+        // The first start fills the screen even where nothing maximises windows.
+        resize(stored.isEmpty() ? available : size().boundedTo(available));
+    }
     // Centred first: placing a window would take it out of the maximised state again.
     centerWindow(this);
-    const QString stored = readSetting(kCompany, kProduct, kWindowStateSetting, QString());
     bool isNumber = false;
     const int state = stored.toInt(&isNumber);
     // The first start, with nothing stored, takes the whole of the screen's free area.
