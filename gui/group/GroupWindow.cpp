@@ -23,10 +23,10 @@
 #include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSplitter>
 #include <QScrollBar>
-#include <QStyle>
+#include <QSplitter>
 #include <QStringListModel>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -338,8 +338,9 @@ void GroupWindow::applyFormHeight(int heightTwips)
     // Wide enough for the results' names without scrolling, as far as the main window has room.
     const int tableShortfall = std::max(0, naturalResultsWidth() - m_resultTable->minimumSizeHint().width());
     int width = std::max({ outer->width(), twipsToPixels(kDefaultFormWidth), outer->minimumWidth() + tableShortfall });
+    // Within the main window's area, leaving room for the scroll bar a second window may bring.
     if (outer != this && outer->parentWidget())
-        width = std::min(width, outer->parentWidget()->width());
+        width = std::min(width, outer->parentWidget()->width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     outer->resize(std::max(width, outer->minimumWidth()), std::max(twipsToPixels(height), outer->minimumHeight()));
 }
 
@@ -427,7 +428,8 @@ void GroupWindow::fitResultColumns()
 {
     const ResultColumns columns = naturalResultColumns();
     // Names are never cut: what the viewport has beyond them goes to both teams alike.
-    const int extra = std::max(0, m_resultTable->viewport()->width() - columns.date - 2 * columns.score - 2 * columns.name);
+    const int extra
+        = std::max(0, m_resultTable->viewport()->width() - columns.date - 2 * columns.score - 2 * columns.name);
     QHeaderView* header = m_resultTable->horizontalHeader();
     header->resizeSection(ResultsTableModel::Date, columns.date);
     header->resizeSection(ResultsTableModel::Home, columns.name + extra / 2);
