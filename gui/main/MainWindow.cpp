@@ -76,8 +76,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_document = new TournamentDocument(this);
     connect(m_document, &TournamentDocument::tournamentReset, this, &MainWindow::showTournament);
     connect(m_document, &TournamentDocument::groupAdded, this, &MainWindow::addGroupWindow);
-    connect(m_document, &TournamentDocument::modifiedChanged, this,
-            [this](bool modified) { setWindowModified(modified && m_document->isOpen()); });
+    connect(m_document, &TournamentDocument::modifiedChanged, this, [this](bool modified) {
+        setWindowModified(modified && m_document->isOpen());
+        updateActions();
+    });
     connect(m_document, &TournamentDocument::stepReplayed, this, &MainWindow::showReplayedStep);
     m_recovery = new RecoveryCopy(m_document, recoveryFolder(), this);
 
@@ -125,7 +127,7 @@ void MainWindow::buildMenus()
     m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // A shortcut reaches an item without the menu being opened, so the same rule is checked here.
     connect(m_saveAction, &QAction::triggered, this, [this] {
-        if (canSave())
+        if (hasChangesToSave())
             save();
     });
     connect(m_saveAsAction, &QAction::triggered, this, [this] {
@@ -260,6 +262,12 @@ int MainWindow::windowStateCode() const
     return 0;
 }
 
+bool MainWindow::hasChangesToSave() const
+{
+    // As after a save, Save has nothing to do until something changes; Save As can still copy.
+    return canSave() && (m_document->isModified() || m_document->fileName().isEmpty());
+}
+
 bool MainWindow::canSave() const
 {
     // After a cancelled team entry the settings remain but no group does: nothing to save.
@@ -274,7 +282,7 @@ void MainWindow::updateFileMenu()
 
 void MainWindow::updateActions()
 {
-    m_saveAction->setEnabled(canSave());
+    m_saveAction->setEnabled(hasChangesToSave());
     m_saveAsAction->setEnabled(canSave());
     // Commands that need a tournament or a group are greyed out without one rather than refusing.
     const bool hasGroup = m_document->isOpen() && activeGroupWindow();

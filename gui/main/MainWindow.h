@@ -100,6 +100,7 @@ private:
     void saveWindowState();
     void fillWindowList();
     bool canSave() const;
+    bool hasChangesToSave() const;
     // Keeps every action's enabled state in step with the state it depends on.
     void updateActions();
     QAction* addMenuItem(QMenu* menu, const char* objectName, const QString& caption);

@@ -671,7 +671,8 @@ private slots:
         const int windows = title == kTitle ? 2 : title == kWindowsTitle ? 1 : 0;
         QCOMPARE(m_window->mdiArea()->subWindowList().size(), windows);
         // Ctrl+S works without the File menu ever having been opened.
-        QCOMPARE(m_window->findChild<QAction*>("saveAction")->isEnabled(), windows > 0);
+        QCOMPARE(action("saveAsAction")->isEnabled(), windows > 0);
+        QCOMPARE(action("saveAction")->isEnabled(), windows > 0 && document()->isModified());
         QCOMPARE(document()->isOpen(), windows > 0);
         QCOMPARE(!document()->isModified(), title != kTitle || file == QLatin1String("old.trn"));
         const GroupWindow* group = m_window->loadedGroupWindow(1);
@@ -781,6 +782,7 @@ private slots:
         group->findChild<QPushButton*>(QStringLiteral("deleteButton"))->click();
         QCOMPARE(group->storedLines().size(), lines.size() - 1);
         QCOMPARE(shownCaption(), kTitle + u'*');
+        QVERIFY(action("saveAction")->isEnabled());
         QCOMPARE(action("undoAction")->text(), QStringLiteral("&Undo Delete"));
 
         m_window->activateGroupWindow(2);
@@ -789,6 +791,7 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), group);
         QCOMPARE(group->selectedResult(), 1);
         QCOMPARE(shownCaption(), kTitle);
+        QVERIFY(!action("saveAction")->isEnabled()); // as after a save
         QCOMPARE(action("redoAction")->text(), QStringLiteral("&Redo Delete"));
         QTest::keyClick(m_window.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(group->storedLines().size(), lines.size() - 1);
