@@ -63,6 +63,18 @@ QStringList GroupRecords::readableDisplayLines() const
     return readable;
 }
 
+bool GroupRecords::hasResults() const
+{
+    const QStringList readable = readableDisplayLines();
+    return std::any_of(readable.cbegin(), readable.cend(),
+                       [](const QString& line) { return line.startsWith(QLatin1String("R:")); });
+}
+
+bool GroupRecords::hasMatches() const
+{
+    return !readableDisplayLines().isEmpty();
+}
+
 bool GroupRecords::isFull() const
 {
     return m_stored.size() >= kMaxListLines;

@@ -29,6 +29,11 @@ public:
     // that cannot be read is shown as stored but counts for nothing.
     QStringList readableDisplayLines() const;
 
+    // Whether there is anything to report: a result that can be read, for a league table or a results
+    // report; a fixture or result that can be read, for the fixture list, which lists both.
+    bool hasResults() const;
+    bool hasMatches() const;
+
     // True when the line at `position` is a fixture or result line ("F:" or "R:"), the only
     // lines that can be edited or given a new date.
     bool isRecordLine(int position) const;

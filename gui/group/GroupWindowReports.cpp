@@ -20,17 +20,23 @@ void GroupWindow::showFixtureList()
 
 void GroupWindow::showReport(ReportKind kind)
 {
-    if (displayLines().isEmpty())
+    // The fixture list lists results as well, so only a group with neither has nothing for it.
+    const bool results = kind == ReportKind::Results;
+    if (results ? !records().hasResults() : !records().hasMatches()) {
+        const QString missing
+            = results ? QStringLiteral(" has no results yet.") : QStringLiteral(" has no fixtures yet.");
+        const QString title = results ? QStringLiteral("Results Report") : QStringLiteral("Fixture List");
+        Prompts::message(windowTitle() + missing, title, Prompts::Icon::Information);
         return;
+    }
     QWidget* owner = window() == this ? nullptr : window();
     const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
     Report report;
     QString taggedFile;
     {
         BusyWindow busy(this);
-        report = kind == ReportKind::Results
-            ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName)
-            : buildFixtureList(heading, records().readableDisplayLines());
+        report = results ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName)
+                         : buildFixtureList(heading, records().readableDisplayLines());
         if (report.ok()) {
             const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
             taggedFile = tagged.path;

@@ -20,14 +20,17 @@ void GroupWindow::showStandings()
     }
 
     // The table belongs to the main window: a child of this window would be disabled with it.
-    LeagueTableWindow table(outcome.table, window() == this ? nullptr : window());
+    LeagueTableWindow table(outcome.table, windowTitle(), window() == this ? nullptr : window());
     table.exec();
 }
 
 void GroupWindow::showLeagueTable()
 {
-    if (displayLines().isEmpty())
+    if (!records().hasResults()) {
+        Prompts::message(windowTitle() + QStringLiteral(" has no results yet."), QStringLiteral("League Table"),
+                         Prompts::Icon::Information);
         return;
+    }
     BusyWindow busy(this);
     showStandings();
 }

@@ -15,16 +15,24 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QVBoxLayout>
 
 namespace {
 
-constexpr int kClientWidth = 8175;
-constexpr int kClientHeight = 6240;
-constexpr int kButtonTop = 5640;
+// The window's first and smallest size, in twips: the text above a row of buttons.
+constexpr int kTextWidth = 7935;
+constexpr int kTextHeight = 5430;
+constexpr int kLeftMargin = 135;
+constexpr int kTopMargin = 105;
+constexpr int kRightMargin = 105;
+constexpr int kBottomMargin = 225;
+constexpr int kGap = 105;
 constexpr int kButtonHeight = 375;
 constexpr double kPrintMarginMm = 25.0;
 
@@ -39,6 +47,24 @@ QFont reportFont()
     return font;
 }
 
+// The report on paper, as Print prints it and Print Preview shows it: two empty lines above the
+// report, in the report's own face, within margins of 25 mm on whatever paper was chosen.
+void printReport(const QString& text, QPrinter* printer)
+{
+    printer->setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+                            QPageLayout::Millimeter);
+    QTextDocument document;
+    document.setDefaultFont(reportFont());
+    document.setPlainText(QStringLiteral("\n\n") + text);
+    document.print(printer);
+}
+
+// No control is ever smaller than it was when the window had one size only, nor too small for its text.
+void setMinimumTwips(QWidget* control, int width, int height)
+{
+    control->setMinimumSize(QSize(twipsToPixels(width), twipsToPixels(height)).expandedTo(control->sizeHint()));
+}
+
 } // namespace
 
 ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent)
@@ -48,8 +74,10 @@ ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidg
 {
     setObjectName(QStringLiteral("reportWindow"));
     setWindowTitle(QStringLiteral("Report"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(true);
     buildControls();
+    resize(minimumSizeHint());
     centerWindow(this);
     m_reportText->moveCursor(QTextCursor::Start);
     m_closeButton->setFocus();
@@ -64,7 +92,7 @@ void ReportWindow::buildControls()
     m_reportText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_reportText->setFont(reportFont());
     m_reportText->setPlainText(QString(m_text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    placeInTwips(m_reportText, 135, 105, 7935, 5430);
+    setMinimumTwips(m_reportText, kTextWidth, kTextHeight);
 
     // Made in the order the Tab key visits them.
     m_saveRtfButton
@@ -76,20 +104,38 @@ void ReportWindow::buildControls()
     m_saveHtmlButton
         = makeButton(this, QStringLiteral("saveHtmlButton"), QStringLiteral("Save &HTML"), QStringLiteral("Save HTML"));
     m_printButton = makeButton(this, QStringLiteral("printButton"), QStringLiteral("&Print"), QStringLiteral("Print"));
-    placeInTwips(m_saveRtfButton, 150, kButtonTop, 1185, kButtonHeight);
-    placeInTwips(m_copyButton, 1440, kButtonTop, 1215, kButtonHeight);
-    placeInTwips(m_saveExcelButton, 2760, kButtonTop, 1215, kButtonHeight);
-    placeInTwips(m_saveHtmlButton, 4080, kButtonTop, 1215, kButtonHeight);
-    placeInTwips(m_printButton, 5400, kButtonTop, 1095, kButtonHeight);
-    placeInTwips(m_closeButton, 6960, kButtonTop, 1095, kButtonHeight);
+    m_printPreviewButton = makeButton(this, QStringLiteral("printPreviewButton"), QStringLiteral("Print Pre&view"),
+                                      QStringLiteral("Print Preview"));
+    setMinimumTwips(m_saveRtfButton, 1185, kButtonHeight);
+    setMinimumTwips(m_copyButton, 1215, kButtonHeight);
+    setMinimumTwips(m_saveExcelButton, 1215, kButtonHeight);
+    setMinimumTwips(m_saveHtmlButton, 1215, kButtonHeight);
+    setMinimumTwips(m_printButton, 1095, kButtonHeight);
+    setMinimumTwips(m_printPreviewButton, 1095, kButtonHeight);
+    setMinimumTwips(m_closeButton, 1095, kButtonHeight);
+
+    // Close stands apart at the right; the text takes whatever room the window is given.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(twipsToPixels(kGap));
+    for (QPushButton* button :
+         { m_saveRtfButton, m_copyButton, m_saveExcelButton, m_saveHtmlButton, m_printButton, m_printPreviewButton })
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(m_closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twipsToPixels(kLeftMargin), twipsToPixels(kTopMargin), twipsToPixels(kRightMargin),
+                               twipsToPixels(kBottomMargin));
+    layout->setSpacing(twipsToPixels(kGap));
+    layout->addWidget(m_reportText, 1);
+    layout->addLayout(buttons);
 
     connect(m_saveRtfButton, &QPushButton::clicked, this, &ReportWindow::saveRtf);
     connect(m_copyButton, &QPushButton::clicked, this, &ReportWindow::copy);
     connect(m_saveExcelButton, &QPushButton::clicked, this, &ReportWindow::saveExcel);
     connect(m_saveHtmlButton, &QPushButton::clicked, this, &ReportWindow::saveHtml);
     connect(m_printButton, &QPushButton::clicked, this, &ReportWindow::print);
+    connect(m_printPreviewButton, &QPushButton::clicked, this, &ReportWindow::printPreview);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 }
 
 QString ReportWindow::askSavePath(const QString& description, const QString& pattern)
@@ -150,17 +196,21 @@ void ReportWindow::print()
     QPrinter printer(QPrinter::HighResolution);
     if (!Prompts::choosePrinter(&printer))
         return;
-    printer.setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
-                           QPageLayout::Millimeter);
-    // Two empty lines above the report, in the report's own face, on whatever paper was chosen.
-    QTextDocument document;
-    document.setDefaultFont(reportFont());
-    document.setPlainText(QStringLiteral("\n\n") + m_reportText->toPlainText());
-    document.print(&printer);
+    printReport(m_reportText->toPlainText(), &printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         Prompts::refuse(QStringLiteral("The report could not be printed on %1.").arg(where), QStringLiteral("ERROR!"));
     }
+}
+
+void ReportWindow::printPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowFlag(Qt::WindowMaximizeButtonHint);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* pages) { printReport(m_reportText->toPlainText(), pages); });
+    preview.exec();
 }
 
 void ReportWindow::done(int result)

@@ -6,7 +6,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Shows one report, a results report or a fixture list, modally: the fixed-column text in a
-// fixed-pitch face, ready to be printed, copied or saved as RTF, HTML or a workbook. The HTML and
+// fixed-pitch face, as large as the window is made, ready to be previewed, printed, copied or saved
+// as RTF, HTML or a workbook. The HTML and
 // workbook exports read the report's tagged file, which the window is handed; however the window
 // closes, the file goes with it.
 class ReportWindow : public QDialog
@@ -25,6 +26,8 @@ public slots:
     void saveExcel();
     void saveHtml();
     void print();
+    // Shows the pages as print() would print them.
+    void printPreview();
 
 protected:
     void done(int result) override;
@@ -43,5 +46,6 @@ private:
     QPushButton* m_saveExcelButton = nullptr;
     QPushButton* m_saveHtmlButton = nullptr;
     QPushButton* m_printButton = nullptr;
+    QPushButton* m_printPreviewButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 };

@@ -9,28 +9,31 @@
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace {
 
+// The window's first and smallest size: the grid above the button, with these gaps.
 constexpr int kGridWidth = 6495;
 constexpr int kGridHeight = 5310;
-constexpr int kCloseLeft = 2640;
-constexpr int kCloseTop = 5520;
+constexpr int kCloseGap = 210;
 constexpr int kCloseWidth = 1455;
 constexpr int kCloseHeight = 375;
 constexpr int kBottomMargin = 120;
 
 } // namespace
 
-LeagueTableWindow::LeagueTableWindow(const LeagueTable& table, QWidget* parent)
+LeagueTableWindow::LeagueTableWindow(const LeagueTable& table, const QString& groupCaption, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("leagueTableWindow"));
-    setWindowTitle(QStringLiteral("League Table"));
+    setWindowTitle(QStringLiteral("League Table - ") + groupCaption);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(true);
     buildControls();
     fillGrid(table);
     fitGridToColumns();
+    resize(minimumSizeHint());
     centerWindow(this);
     // The hourglass of the computation ends as soon as the table is there to read.
     if (QGuiApplication::overrideCursor())
@@ -51,17 +54,21 @@ void LeagueTableWindow::buildControls()
     m_leagueTableView->setTextElideMode(Qt::ElideNone);
     // One line of text per row, so that a whole season's table is seen almost at once.
     m_leagueTableView->verticalHeader()->setDefaultSectionSize(m_leagueTableView->fontMetrics().height() + 6);
-    m_leagueTableView->setGeometry(0, 0, twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
+    m_leagueTableView->setMinimumSize(twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
 
     m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAccessibleName(QStringLiteral("Close"));
-    m_closeButton->setGeometry(twipsToPixels(kCloseLeft), twipsToPixels(kCloseTop), twipsToPixels(kCloseWidth),
-                               twipsToPixels(kCloseHeight));
+    m_closeButton->setMinimumSize(
+        QSize(twipsToPixels(kCloseWidth), twipsToPixels(kCloseHeight)).expandedTo(m_closeButton->sizeHint()));
     m_closeButton->setDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(twipsToPixels(kGridWidth), twipsToPixels(kCloseTop + kCloseHeight + kBottomMargin));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, twipsToPixels(kBottomMargin));
+    layout->setSpacing(twipsToPixels(kCloseGap));
+    layout->addWidget(m_leagueTableView, 1);
+    layout->addWidget(m_closeButton, 0, Qt::AlignHCenter);
 }
 
 void LeagueTableWindow::fillGrid(const LeagueTable& table)
@@ -89,7 +96,8 @@ void LeagueTableWindow::fillGrid(const LeagueTable& table)
 }
 
 // Every column as wide as its widest cell or heading, so that no team name is cut; the grid and
-// the window grow when the columns need more than the grid's usual width.
+// the window start wider, and can be made no narrower, when the columns need more than the grid's
+// usual width.
 void LeagueTableWindow::fitGridToColumns()
 {
     m_leagueTableView->resizeColumnsToContents();
@@ -99,13 +107,7 @@ void LeagueTableWindow::fitGridToColumns()
     int rowsHeight = m_leagueTableView->horizontalHeader()->sizeHint().height() + 2 * m_leagueTableView->frameWidth();
     for (int row = 0; row < m_rows->rowCount(); ++row)
         rowsHeight += m_leagueTableView->rowHeight(row);
-    if (rowsHeight > m_leagueTableView->height())
+    if (rowsHeight > m_leagueTableView->minimumHeight())
         needed += m_leagueTableView->verticalScrollBar()->sizeHint().width();
-
-    const int extra = qMax(0, needed - m_leagueTableView->width());
-    if (extra == 0)
-        return;
-    m_leagueTableView->resize(m_leagueTableView->width() + extra, m_leagueTableView->height());
-    m_closeButton->move(m_closeButton->x() + extra / 2, m_closeButton->y());
-    setFixedSize(width() + extra, height());
+    m_leagueTableView->setMinimumWidth(qMax(needed, m_leagueTableView->minimumWidth()));
 }

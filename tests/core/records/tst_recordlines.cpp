@@ -99,6 +99,9 @@ private slots:
         QCOMPARE(readRecordLine(line).has_value(), shown != line);
         const QStringList teams = { "Rovers", "United", "Wanderers" };
         QCOMPARE(buildDisplayLines({ line, line }, teams), QStringList({ shown, shown }));
+        // Only what can be read gives a league table, a results report or a fixture list something to show.
+        QCOMPARE(GroupRecords(teams, { line }).hasResults(), shown != line && line.startsWith(u'R'));
+        QCOMPARE(GroupRecords(teams, { line }).hasMatches(), shown != line);
     }
 
     // A new item goes last and shows the names without their blanks and the scores as typed

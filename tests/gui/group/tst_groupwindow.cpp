@@ -25,6 +25,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -120,7 +122,7 @@ class TestGroupWindow : public QObject
         TournamentData data;
         static_cast<TournamentSettings&>(data) = m_tournament;
         data.GroupCount = 1;
-        data.groups.append({ QString(), teams, lines, {} });
+        data.groups.append({ "1. Group A", teams, lines, {} });
         m_document->reset(data);
         m_group = std::make_unique<GroupWindow>(m_document.get(), 1, m_database);
     }
@@ -128,6 +130,19 @@ class TestGroupWindow : public QObject
     {
         open(m_group->teams(), lines);
         m_group->selectResult(selected);
+    }
+    // Made large, the window gives `main` at least 80% of each way; made as small as it goes, it still
+    // shows every button whole, below `main`.
+    static void growsWithItsWindow(QWidget* window, const QWidget* main)
+    {
+        QVERIFY(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+        window->resize(1, 1);
+        QTRY_COMPARE(window->size(), window->minimumSize());
+        for (const QPushButton* button : window->findChildren<QPushButton*>())
+            QVERIFY(window->rect().contains(button->geometry()) && button->width() >= button->sizeHint().width()
+                    && button->y() > main->geometry().bottom());
+        window->resize(1400, 900);
+        QTRY_VERIFY(main->width() >= 1120 && main->height() >= 720);
     }
     static DatePickerDialog* openCalendar()
     {
@@ -606,7 +621,13 @@ private slots:
         m_database = folder.filePath("TempDB.mdb");
         QVERIFY(QFile::copy(TABULON_TEMPDB, m_database));
         QFile::setPermissions(m_database, QFile::ReadOwner | QFile::WriteOwner);
-        storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
+        storeLines({ kFixture, "f:07-Mar-2000:0:1" }); // a fixture, and a line that cannot be read
+        m_prompts->expect("1. Group A has no results yet.");
+        click("resultsReportButton");
+        storeLines({ "f:07-Mar-2000:0:1" });
+        m_prompts->expect("1. Group A has no fixtures yet.");
+        click("fixtureListButton");
+        storeLines({ kFixture }); // a fixture list needs no result
         const QString pdf = folder.filePath("report.pdf"), rtf = folder.filePath("report.rtf");
         m_prompts->expect("Print").answer(pdf);
         m_prompts->expect("Print").answer(folder.filePath("gone/report.pdf"));
@@ -633,6 +654,14 @@ private slots:
             click(button);
         };
         show("fixtureListButton", [&](ReportWindow* window) {
+            growsWithItsWindow(window, ctl(*window, "reportText"));
+            ModalDialog<QPrintPreviewDialog> preview([](QPrintPreviewDialog* dialog) {
+                QCOMPARE(dialog->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+                dialog->reject();
+            });
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key_V, Qt::AltModifier); // no other button of the window answers Alt+V
+            QTRY_VERIFY(preview.wasShown());
             click(*window, "copyButton");
             click(*window, "printButton");
             click(*window, "printButton");
@@ -642,6 +671,7 @@ private slots:
             click(*window, "saveRtfButton");
             QTest::keyClick(window, Qt::Key_Escape);
         });
+        storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
         show("resultsReportButton", [&](ReportWindow* window) { click(*window, "closeButton"); });
         QCOMPARE(shown.size(), 2);
         QVERIFY(shown[0].contains("\nUnited-v-Rovers                         \n"));
@@ -693,7 +723,8 @@ private slots:
             QVERIFY(!cursor || cursor->shape() != Qt::WaitCursor);
             QVERIFY(!m_group->isEnabled());
             QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-            QVERIFY(ctl(*window, "closeButton")->y() > grid->geometry().bottom()); // however far the grid widens
+            QCOMPARE(window->windowTitle(), QStringLiteral("League Table - 1. Group A"));
+            growsWithItsWindow(window, grid);
             click(*window, "closeButton");
         });
         click("leagueTableButton");
@@ -716,9 +747,10 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!QFileInfo::exists(absent));
 
-        // With no line the button does nothing, not even the computation that would fail on the missing file.
-        storeLines({});
-        m_group->showLeagueTable();
+        // Without a result the group says so, and computes nothing that would fail on the missing file.
+        storeLines({ kFixture });
+        m_prompts->expect("1. Group A has no results yet.");
+        click("leagueTableButton");
     }
 };
 
