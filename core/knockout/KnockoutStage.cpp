@@ -193,22 +193,15 @@ QStringList KnockoutStage::laterResultsChangedBy(const QString& code, const std:
         changed.m_results[code] = *result;
     else
         changed.m_results.remove(code);
-    // A later result whose teams change goes, and taking it away may change who plays after it.
-    QStringList codes;
-    for (bool more = true; more;) {
-        more = false;
-        for (const QString& later : tieCodes()) {
-            if (later == code || !changed.m_results.contains(later))
-                continue;
-            for (TieSide side : { TieSide::First, TieSide::Second }) {
-                if (team(later, side) != changed.team(later, side)) {
-                    changed.m_results.remove(later);
-                    more = true;
-                    break;
-                }
-            }
-        }
+    // Round by round, so that a result taken away is taken into account for the ties after it.
+    for (const QString& later : tieCodes()) {
+        if (later == code || !changed.m_results.contains(later))
+            continue;
+        if (team(later, TieSide::First) != changed.team(later, TieSide::First)
+            || team(later, TieSide::Second) != changed.team(later, TieSide::Second))
+            changed.m_results.remove(later);
     }
+    QStringList codes;
     for (const QString& later : tieCodes())
         if (later != code && m_results.contains(later) && !changed.m_results.contains(later))
             codes.append(later);
