@@ -47,6 +47,8 @@ public:
     bool setLegs(int roundSize, int legs, QString* refusal);
     bool thirdPlaceMatch() const { return m_thirdPlaceMatch && size() >= 4; }
     void setThirdPlaceMatch(bool played) { m_thirdPlaceMatch = played; }
+    // Turning away goals on or off keeps the results entered; one that no longer decides its tie
+    // leaves the tie undecided until it is entered again.
     bool awayGoals() const { return m_awayGoals; }
     void setAwayGoals(bool count) { m_awayGoals = count; }
 
