@@ -2,6 +2,9 @@
 
 namespace {
 
+const QString kShootOutOnlyWhenLevel
+    = QStringLiteral("A penalty shoot-out is held only when the tie is level after extra time.");
+
 struct Tally
 {
     int first = 0;
@@ -66,8 +69,7 @@ std::optional<TieSide> decideTie(const TieResult& result, bool awayGoals, QStrin
         if (result.extraTime)
             return refuse(refusal, QStringLiteral("Extra time is played only when the tie is level after full time."));
         if (result.penalties)
-            return refuse(refusal,
-                          QStringLiteral("A penalty shoot-out is held only when the tie is level after extra time."));
+            return refuse(refusal, kShootOutOnlyWhenLevel);
         return winner;
     }
     if (!result.extraTime)
@@ -82,8 +84,7 @@ std::optional<TieSide> decideTie(const TieResult& result, bool awayGoals, QStrin
                          aggregate.second - lastFullTime.second + lastExtraTime.second });
     if (winner) {
         if (result.penalties)
-            return refuse(refusal,
-                          QStringLiteral("A penalty shoot-out is held only when the tie is level after extra time."));
+            return refuse(refusal, kShootOutOnlyWhenLevel);
         return winner;
     }
     if (!result.penalties)
