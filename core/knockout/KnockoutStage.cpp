@@ -1,0 +1,215 @@
+#include "KnockoutStage.h"
+
+#include "core/knockout/BracketSeeding.h"
+
+#include <algorithm>
+
+namespace {
+
+bool refuse(QString* refusal, const QString& text)
+{
+    if (refusal)
+        *refusal = text;
+    return false;
+}
+
+int placeOf(int number, TieSide side)
+{
+    return 2 * (number - 1) + (side == TieSide::First ? 0 : 1);
+}
+
+QString entrantsRefusal()
+{
+    return QStringLiteral("A knockout stage has %1 to %2 entrants.").arg(kMinimumEntrants).arg(kMaximumEntrants);
+}
+
+// "Semi-final 1, which already has a result"; "Semi-final 1 and Final, which already have results".
+QString laterResultsRefusal(QStringList names)
+{
+    const QString last = names.takeLast();
+    const QString listed = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return QStringLiteral("Changing this result changes who plays in %1, which already %2.")
+        .arg(listed, names.isEmpty() ? QStringLiteral("has a result") : QStringLiteral("have results"));
+}
+
+} // namespace
+
+bool operator==(const KnockoutTeam& a, const KnockoutTeam& b)
+{
+    return a.group == b.group && a.number == b.number && a.name == b.name;
+}
+
+KnockoutStage::KnockoutStage(const QVector<Place>& places)
+    : m_places(places)
+{ }
+
+std::optional<KnockoutStage> KnockoutStage::fromPlaces(const QVector<Place>& places, QString* refusal)
+{
+    const int entrants = int(std::count_if(places.begin(), places.end(), [](const Place& p) { return p.has_value(); }));
+    if (entrants < kMinimumEntrants || bracketSize(places.size()) != places.size()) {
+        refuse(refusal, entrantsRefusal());
+        return std::nullopt;
+    }
+    for (int number = 1; number <= places.size() / 2; ++number) {
+        if (!places[placeOf(number, TieSide::First)] && !places[placeOf(number, TieSide::Second)]) {
+            refuse(refusal, QStringLiteral("%1 has no team.").arg(tieName({ int(places.size()), number })));
+            return std::nullopt;
+        }
+    }
+    return KnockoutStage(places);
+}
+
+std::optional<KnockoutStage> KnockoutStage::fromSeeds(const QVector<KnockoutTeam>& seeds, QString* refusal)
+{
+    const int size = bracketSize(seeds.size());
+    if (size == 0) {
+        refuse(refusal, entrantsRefusal());
+        return std::nullopt;
+    }
+    QVector<Place> places;
+    for (int seed : seedOrder(size))
+        places.append(seed <= seeds.size() ? Place(seeds[seed - 1]) : std::nullopt);
+    return fromPlaces(places, refusal);
+}
+
+QStringList KnockoutStage::tieCodes() const
+{
+    QStringList codes;
+    for (int roundSize = size(); roundSize >= 2; roundSize /= 2) {
+        if (roundSize == 2 && thirdPlaceMatch())
+            codes.append(tieCode({ 2, 1, true }));
+        for (int number = 1; number <= roundSize / 2; ++number)
+            codes.append(tieCode({ roundSize, number }));
+    }
+    return codes;
+}
+
+bool KnockoutStage::setLegs(int roundSize, int legs, QString* refusal)
+{
+    if (legs < 1 || legs > 2 || roundSize < 2 || roundSize > size() || bracketSize(roundSize) != roundSize)
+        return refuse(refusal, QStringLiteral("A round is played in one game or in two legs."));
+    for (const QString& code : codesWithResults()) {
+        const TieId tie = *readTieCode(code);
+        if (tie.roundSize == roundSize)
+            return refuse(refusal,
+                          QStringLiteral("Results have been entered in the %1: clear them before changing "
+                                         "the number of legs.")
+                              .arg(roundName(roundSize)));
+    }
+    m_legs[roundSize] = legs;
+    return true;
+}
+
+std::optional<TieId> KnockoutStage::tieOf(const QString& code) const
+{
+    const std::optional<TieId> tie = readTieCode(code);
+    if (!tie || tie->roundSize > size() || (tie->thirdPlace && !thirdPlaceMatch()))
+        return std::nullopt;
+    return tie;
+}
+
+std::optional<KnockoutTeam> KnockoutStage::team(const QString& code, TieSide side) const
+{
+    const std::optional<TieId> tie = tieOf(code);
+    return tie ? team(*tie, side) : std::nullopt;
+}
+
+std::optional<KnockoutTeam> KnockoutStage::team(const TieId& tie, TieSide side) const
+{
+    // The loser of the first semi-final is listed first in the third-place match.
+    if (tie.thirdPlace)
+        return winner(TieId { 4, side == TieSide::First ? 1 : 2 }, false);
+    if (tie.roundSize == size())
+        return m_places[placeOf(tie.number, side)];
+    return winner(TieId { tie.roundSize * 2, placeOf(tie.number, side) + 1 }, true);
+}
+
+bool KnockoutStage::isBye(const QString& code) const
+{
+    const std::optional<TieId> tie = tieOf(code);
+    return tie && !tie->thirdPlace && tie->roundSize == size()
+        && (!m_places[placeOf(tie->number, TieSide::First)] || !m_places[placeOf(tie->number, TieSide::Second)]);
+}
+
+std::optional<KnockoutTeam> KnockoutStage::winner(const QString& code) const
+{
+    const std::optional<TieId> tie = tieOf(code);
+    return tie ? winner(*tie, true) : std::nullopt;
+}
+
+// The winner of a tie, or its loser when `winning` is false; nothing while the tie is undecided.
+std::optional<KnockoutTeam> KnockoutStage::winner(const TieId& tie, bool winning) const
+{
+    const std::optional<KnockoutTeam> first = team(tie, TieSide::First);
+    const std::optional<KnockoutTeam> second = team(tie, TieSide::Second);
+    if (isBye(tieCode(tie)))
+        return winning ? (first ? first : second) : std::nullopt;
+    const auto found = m_results.constFind(tieCode(tie));
+    if (!first || !second || found == m_results.cend())
+        return std::nullopt;
+    const std::optional<TieSide> side = decideTie(*found, m_awayGoals, nullptr);
+    if (!side)
+        return std::nullopt;
+    return (*side == TieSide::First) == winning ? first : second;
+}
+
+std::optional<TieResult> KnockoutStage::result(const QString& code) const
+{
+    const auto found = m_results.constFind(code);
+    return found == m_results.cend() ? std::nullopt : std::optional<TieResult>(*found);
+}
+
+bool KnockoutStage::setResult(const QString& code, const TieResult& result, QString* refusal)
+{
+    const std::optional<TieId> tie = tieOf(code);
+    if (!tie)
+        return refuse(refusal, QStringLiteral("This knockout stage has no tie %1.").arg(code));
+    const QString name = tieName(*tie);
+    if (isBye(code))
+        return refuse(refusal, QStringLiteral("%1 is a bye: it has no result.").arg(name));
+    if (!team(*tie, TieSide::First) || !team(*tie, TieSide::Second))
+        return refuse(refusal, QStringLiteral("Who plays in %1 is not known yet.").arg(name));
+    const int games = legs(tie->thirdPlace ? 2 : tie->roundSize);
+    if (result.legs.size() != games)
+        return refuse(
+            refusal,
+            games == 1 ? QStringLiteral("%1 is played in one game: enter one full-time score.").arg(name)
+                       : QStringLiteral("%1 is played in two legs: enter the full-time score of each leg.").arg(name));
+    if (!decideTie(result, m_awayGoals, refusal))
+        return false;
+    QStringList changed;
+    for (const QString& later : laterResultsChangedBy(code, result))
+        changed.append(tieName(*readTieCode(later)));
+    if (!changed.isEmpty())
+        return refuse(refusal, laterResultsRefusal(changed));
+    m_results[code] = result;
+    return true;
+}
+
+QStringList KnockoutStage::laterResultsChangedBy(const QString& code, const std::optional<TieResult>& result) const
+{
+    KnockoutStage changed = *this;
+    if (result)
+        changed.m_results[code] = *result;
+    else
+        changed.m_results.remove(code);
+    // Round by round, so that a result taken away is taken into account for the ties after it.
+    for (const QString& later : tieCodes()) {
+        if (later == code || !changed.m_results.contains(later))
+            continue;
+        if (team(later, TieSide::First) != changed.team(later, TieSide::First)
+            || team(later, TieSide::Second) != changed.team(later, TieSide::Second))
+            changed.m_results.remove(later);
+    }
+    QStringList codes;
+    for (const QString& later : tieCodes())
+        if (later != code && m_results.contains(later) && !changed.m_results.contains(later))
+            codes.append(later);
+    return codes;
+}
+
+void KnockoutStage::clearResults(const QStringList& codes)
+{
+    for (const QString& code : codes)
+        m_results.remove(code);
+}
