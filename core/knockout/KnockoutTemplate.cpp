@@ -218,7 +218,7 @@ std::optional<QVector<KnockoutStage::Place>> templatePlaces(const KnockoutTempla
             thirdSlots.append(slot);
     }
     if (thirdsByRank.size() < thirdSlots.size()) {
-        *refusal = QStringLiteral("The template takes %1 third-placed teams, but only %2 groups have one.")
+        *refusal = QStringLiteral("The template takes %1 third-placed teams; the groups have %2.")
                        .arg(thirdSlots.size())
                        .arg(thirdsByRank.size());
         return std::nullopt;
