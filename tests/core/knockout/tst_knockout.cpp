@@ -1,5 +1,7 @@
 #include "core/knockout/BracketSeeding.h"
+#include "core/knockout/CrossGroupRanking.h"
 #include "core/knockout/KnockoutStage.h"
+#include "core/knockout/KnockoutTemplate.h"
 
 #include <QFile>
 #include <QSet>
@@ -29,6 +31,23 @@ TieResult tie(const QString& legs, const QString& extraTime = {}, const QString&
 QString nameOf(const std::optional<KnockoutTeam>& team)
 {
     return team ? team->name : QStringLiteral("?");
+}
+
+// Groups split by "|", rows by ";", each row "won drawn lost for against", three points a win.
+QVector<QVector<LeagueRow>> tables(const QString& text)
+{
+    QVector<QVector<LeagueRow>> groups;
+    for (const QString& group : text.split('|')) {
+        groups.append(QVector<LeagueRow>());
+        for (const QString& line : group.split(';')) {
+            const QStringList f = line.split(' ', Qt::SkipEmptyParts);
+            LeagueRow row { {}, f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt() };
+            row.diff = row.goalsFor - row.against;
+            row.pts = 3 * row.won + row.drawn;
+            groups.last().append(row);
+        }
+    }
+    return groups;
 }
 
 } // namespace
@@ -130,6 +149,108 @@ private slots:
         }
     }
 
+    void crossGroupRanking_data()
+    {
+        QTest::addColumn<QString>("groups");
+        QTest::addColumn<int>("rules"); // rule codes as digits
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("ranking"); // group letters, best first
+
+        QTest::newRow("points") << "2 0 1 3 2 | 2 1 0 3 2" << 1234 << 1 << "BA";
+        QTest::newRow("difference first") << "3 0 0 3 2 | 1 1 1 6 1" << 2134 << 1 << "BA";
+        QTest::newRow("head-to-head left out") << "1 1 1 3 3 | 1 1 1 5 5" << 5613 << 1 << "BA";
+        QTest::newRow("then wins, then group order") << "0 3 0 2 2 | 1 0 2 2 2 | 1 0 2 2 2" << 1 << 1 << "BCA";
+        QTest::newRow("per game") << "2 1 1 5 3 | 2 0 0 2 0" << 1 << 1 << "BA";
+        QTest::newRow("per game, level on points") << "2 2 0 4 2 | 1 1 0 3 1" << 123 << 1 << "BA";
+        QTest::newRow("groups with that place")
+            << "2 0 0 2 0; 1 0 1 2 2 | 2 0 0 2 0 | 2 0 0 2 0; 1 1 0 2 1" << 1 << 2 << "CA";
+    }
+    void crossGroupRanking()
+    {
+        QFETCH(QString, groups);
+        QFETCH(int, rules);
+        QFETCH(int, position);
+        QFETCH(QString, ranking);
+        QVector<int> codes;
+        for (const QChar digit : QString::number(rules))
+            codes.append(digit.digitValue());
+        QString letters;
+        for (const RankedTeam& team : rankAcrossGroups(tables(groups), codes, position))
+            letters += QChar('A' + team.group);
+        QCOMPARE(letters, ranking);
+    }
+
+    void knockoutTemplate_data()
+    {
+        QTest::addColumn<QString>("csv");
+        QTest::addColumn<QString>("thirdsByRank"); // group letters, best first
+        QTest::addColumn<QString>("outcome");      // the places ("B3" the third of group B, "-" a bye) or the refusal
+
+        const auto row = [](const char* tag, const QString& csv, const char* thirdsByRank, const QString& outcome) {
+            QTest::newRow(tag) << csv << QString(thirdsByRank) << outcome;
+        };
+        const QString head = "tie,home,away\n";
+        // The best two thirds fill QF1 (A, B or D) and QF3 (A or D).
+        const QString quarters = head + "QF1,1A,3ABD\nQF2,1B,2C\nQF3,1C,3AD\nQF4,1D,bye\n";
+        const QString published = quarters + "thirds,DA,QF3=D QF1=A\n";
+        row("best-ranked first", quarters, "DABC", "A1 D3 B1 C2 C1 A3 D1 -");
+        row("published", published, "DABC", "A1 A3 B1 C2 C1 D3 D1 -");
+        // The best third, A, in QF1 would leave none for QF3.
+        row("not published", published, "ABCD", "A1 B3 B1 C2 C1 A3 D1 -");
+        row("no fit", published, "BCAD",
+            "The thirds of groups BC cannot all be given a place the template allows them.");
+        row("too few thirds", quarters, "A", "The template takes 2 third-placed teams; the groups have 1.");
+        row("no such team", head + "SF1,1A,4B\nSF2,1B,2A", "",
+            "The template names \"4B\", but group B has no team in that place.");
+        row("header", "tie,first,second\nF,1A,1B", "", "Line 1: the header must be \"tie,home,away\".");
+        row("not a slot", head + "SF1,1A,2B\nSF2,1B,A1", "",
+            "Line 3: \"A1\" is not a slot: write 1A for the winner of group A, 2C for the "
+            "runner-up of group C, 3ADEF for one of the best third-placed teams of groups A, "
+            "D, E or F, or bye.");
+        row("among groups", head + "F,1A,2AB", "",
+            "Line 2: \"2AB\" is not a slot: only third-placed teams are chosen among groups.");
+        row("twice", head + "SF1,1A,2B\nSF2,1B,1A", "", "Line 3: \"1A\" is already in the template.");
+        row("two byes", head + "SF1,1A,bye\nSF2,bye,bye", "", "Line 3: a tie cannot have two byes.");
+        row("three ties", head + "QF1,1A,2B\nQF2,1B,2A\nQF3,1C,2C", "",
+            "A template has 1, 2, 4, 8, 16 or 32 ties; this one has 3.");
+        row("order", head + "SF2,1A,2B\nSF1,1B,2A", "",
+            "Line 2: \"SF2\" should be tie \"SF1\": the first round's ties are listed in order.");
+        row("thirds' groups", quarters + "thirds,ABD,QF1=A QF3=D", "",
+            "Line 6: \"ABD\" is not a set of groups: write the letters of the 2 groups "
+            "whose thirds qualify.");
+        row("thirds' tie", quarters + "thirds,AD,QF2=A QF3=D", "",
+            "Line 6: \"QF2=A\" is not a tie and a group, as R16-3=F for a tie with a "
+            "third's place.");
+        row("third not allowed", quarters + "thirds,AB,QF1=A QF3=B", "",
+            "Line 6: the third of group B cannot play in QF3.");
+        row("third twice", quarters + "thirds,AD,QF1=A QF1=D", "",
+            "Line 6: each of the 2 thirds needs a tie of its own.");
+        row("thirds again", published + "thirds,AD,QF1=D QF3=A", "",
+            "Line 7: the thirds of groups AD are already placed on line 6.");
+    }
+    void knockoutTemplate()
+    {
+        QFETCH(QString, csv);
+        QFETCH(QString, thirdsByRank);
+        QFETCH(QString, outcome);
+        QString refusal;
+        const std::optional<KnockoutTemplate> read = readKnockoutTemplate(csv.toUtf8(), &refusal);
+        QVector<QVector<KnockoutTeam>> groups(4);
+        for (int group = 0; group < 4; ++group) {
+            for (int number = 1; number <= 3; ++number)
+                groups[group].append({ group + 1, number, QChar('A' + group) + QString::number(number) });
+        }
+        QVector<int> ranking;
+        for (const QChar group : thirdsByRank)
+            ranking.append(group.unicode() - 'A');
+        const std::optional<QVector<KnockoutStage::Place>> placed
+            = read ? templatePlaces(*read, groups, ranking, &refusal) : std::nullopt;
+        QStringList names;
+        for (const KnockoutStage::Place& place : placed ? *placed : QVector<KnockoutStage::Place>())
+            names << (place ? place->name : "-");
+        QCOMPARE(placed ? names.join(' ') : refusal, outcome);
+    }
+
     // Eight seeds: winners move on, the semi-final losers meet for third place, and a changed
     // result that changes who plays a later tie with a result is refused until that result is cleared.
     void progression()
@@ -173,21 +294,31 @@ private slots:
         QVERIFY(!stage.result("F") && stage.result("SF2"));
     }
 
-    // The 2018 World Cup from its round of 16, the pairs placed as played; every team and winner as reported.
+    // The 2018 World Cup from its group winners and runners-up placed by its template; every team
+    // and winner as reported.
     void worldCup2018()
     {
+        QFile templateFile(TABULON_TEST_DATA "/world_cup_2018/template.csv");
+        QVERIFY(templateFile.open(QIODevice::ReadOnly));
+        QString refusal;
+        const std::optional<KnockoutTemplate> knockoutTemplate = readKnockoutTemplate(templateFile.readAll(), &refusal);
+        QVERIFY2(knockoutTemplate, qPrintable(refusal));
+        QVector<QVector<KnockoutTeam>> groups;
+        for (const char* group : { "Uruguay Russia", "Spain Portugal", "France Denmark", "Croatia Argentina",
+                                   "Brazil Switzerland", "Sweden Mexico", "Belgium England", "Colombia Japan" }) {
+            groups.append(QVector<KnockoutTeam>());
+            for (const QString& name : QString(group).split(' '))
+                groups.last().append({ int(groups.size()), int(groups.last().size() + 1), name });
+        }
         QFile file(TABULON_TEST_DATA "/world_cup_2018/knockout.csv");
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QVector<QStringList> rows;
         for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts).mid(1))
             rows.append(line.split(','));
-        QVector<KnockoutStage::Place> places;
-        for (const QStringList& row : rows.mid(0, 8))
-            places << KnockoutTeam { 0, 0, row[1] } << KnockoutTeam { 0, 0, row[2] };
-        KnockoutStage stage = *KnockoutStage::fromPlaces(places, nullptr);
+        KnockoutStage stage
+            = *KnockoutStage::fromPlaces(*templatePlaces(*knockoutTemplate, groups, {}, nullptr), nullptr);
         stage.setThirdPlaceMatch(true);
         for (const QStringList& row : rows) {
-            QString refusal;
             QCOMPARE(nameOf(stage.team(row[0], TieSide::First)) + '-' + nameOf(stage.team(row[0], TieSide::Second)),
                      row[1] + '-' + row[2]);
             QVERIFY2(stage.setResult(row[0], tie(row[3], row[4], row[5]), &refusal), qPrintable(refusal));
