@@ -212,14 +212,20 @@ void TournamentDocument::replaceItem(int group, int position, const QString& sto
     GroupRecords& records = m_groups[group - 1];
     const QString before = records.storedLines().at(position);
     records.replace(position, storedLine);
+    recordReplaced(QStringLiteral("Edit Result"), group, position, before);
+}
+
+void TournamentDocument::recordReplaced(const QString& name, int group, int position, const QString& before)
+{
+    const QString after = m_groups[group - 1].storedLines().at(position);
     record(
-        QStringLiteral("Edit Result"), group,
+        name, group,
         [this, group, position, before] {
             m_groups[group - 1].replace(position, before);
             return position;
         },
-        [this, group, position, storedLine] {
-            m_groups[group - 1].replace(position, storedLine);
+        [this, group, position, after] {
+            m_groups[group - 1].replace(position, after);
             return position;
         });
 }
@@ -231,17 +237,7 @@ bool TournamentDocument::redateItem(int group, int position, const QDate& date)
     if (!records.redate(position, date))
         return false;
     // The same date again still counts as a change, as every other confirmed edit does.
-    const QString after = records.storedLines().at(position);
-    record(
-        QStringLiteral("Edit Date"), group,
-        [this, group, position, before] {
-            m_groups[group - 1].replace(position, before);
-            return position;
-        },
-        [this, group, position, after] {
-            m_groups[group - 1].replace(position, after);
-            return position;
-        });
+    recordReplaced(QStringLiteral("Edit Date"), group, position, before);
     return true;
 }
 

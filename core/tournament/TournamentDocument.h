@@ -93,6 +93,8 @@ private:
     void record(const QString& name, int group, std::function<int()> undo, std::function<int()> redo);
     // Records the item just appended to `group`.
     void recordAppended(const QString& name, int group);
+    // Records the line at `position` of `group`, which was `before`.
+    void recordReplaced(const QString& name, int group, int position, const QString& before);
     // After every change: the group's views are told.
     void changed(int group);
     void updateModified();
