@@ -23,16 +23,18 @@ QString entrantsRefusal()
     return QStringLiteral("A knockout stage has %1 to %2 entrants.").arg(kMinimumEntrants).arg(kMaximumEntrants);
 }
 
-// "Semi-final 1, which already has a result"; "Semi-final 1 and Final, which already have results".
-QString laterResultsRefusal(QStringList names)
+} // namespace
+
+QString laterResultsNotice(const QStringList& codes)
 {
+    QStringList names;
+    for (const QString& code : codes)
+        names.append(tieName(*readTieCode(code)));
     const QString last = names.takeLast();
     const QString listed = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
     return QStringLiteral("Changing this result changes who plays in %1, which already %2.")
         .arg(listed, names.isEmpty() ? QStringLiteral("has a result") : QStringLiteral("have results"));
 }
-
-} // namespace
 
 bool operator==(const KnockoutTeam& a, const KnockoutTeam& b)
 {
@@ -177,11 +179,9 @@ bool KnockoutStage::setResult(const QString& code, const TieResult& result, QStr
                        : QStringLiteral("%1 is played in two legs: enter the full-time score of each leg.").arg(name));
     if (!decideTie(result, m_awayGoals, refusal))
         return false;
-    QStringList changed;
-    for (const QString& later : laterResultsChangedBy(code, result))
-        changed.append(tieName(*readTieCode(later)));
-    if (!changed.isEmpty())
-        return refuse(refusal, laterResultsRefusal(changed));
+    const QStringList later = laterResultsChangedBy(code, result);
+    if (!later.isEmpty())
+        return refuse(refusal, laterResultsNotice(later));
     m_results[code] = result;
     return true;
 }
@@ -212,4 +212,29 @@ void KnockoutStage::clearResults(const QStringList& codes)
 {
     for (const QString& code : codes)
         m_results.remove(code);
+}
+
+void KnockoutStage::setSchedule(const QDate& startDate, int daysBetweenRounds)
+{
+    m_startDate = startDate;
+    m_daysBetweenRounds = daysBetweenRounds;
+}
+
+QDate KnockoutStage::gameDate(const QString& code, int leg) const
+{
+    const std::optional<TieId> tie = tieOf(code);
+    if (!tie || !m_startDate.isValid())
+        return QDate();
+    int slot = leg - 1;
+    for (int roundSize = size(); roundSize > tie->roundSize; roundSize /= 2)
+        slot += legs(roundSize);
+    return m_startDate.addDays(qint64(slot) * m_daysBetweenRounds);
+}
+
+void KnockoutStage::renameTeam(int group, int number, const QString& name)
+{
+    for (Place& place : m_places) {
+        if (place && place->group == group && place->number == number)
+            place->name = name;
+    }
 }

@@ -3,6 +3,7 @@
 #include "core/knockout/KnockoutRounds.h"
 #include "core/knockout/TieResult.h"
 
+#include <QDate>
 #include <QMap>
 #include <QStringList>
 #include <QVector>
@@ -22,6 +23,10 @@ inline bool operator!=(const KnockoutTeam& a, const KnockoutTeam& b)
 {
     return !(a == b);
 }
+
+// What changing a result does to the later ties `codes`, which have results: "Changing this result
+// changes who plays in Semi-final 1, which already has a result."
+QString laterResultsNotice(const QStringList& codes);
 
 // A knockout stage: the entrants in the places of the first round, how each round is played and
 // the results entered so far. Who plays each later tie follows from the results: the winners of
@@ -58,7 +63,23 @@ public:
     std::optional<KnockoutTeam> winner(const QString& code) const;
     std::optional<KnockoutTeam> champion() const { return winner(QStringLiteral("F")); }
 
+    // When the games are played: the first round's first leg on the start date, and every later
+    // date slot (a round's second leg, the next round) the gap after the one before. The
+    // third-place match is played on the final's day. No dates without a start date.
+    QDate startDate() const { return m_startDate; }
+    int daysBetweenRounds() const { return m_daysBetweenRounds; }
+    void setSchedule(const QDate& startDate, int daysBetweenRounds);
+    // The day of leg `leg` (from 1) of a tie; an invalid date when the stage has no dates.
+    QDate gameDate(const QString& code, int leg) const;
+
+    // The first round's places, two per tie in tie order; an empty place gives its partner a bye.
+    const QVector<Place>& places() const { return m_places; }
+    // Renamed wherever a group team stands in the bracket.
+    void renameTeam(int group, int number, const QString& name);
+
     std::optional<TieResult> result(const QString& code) const;
+    // Every result entered, by tie code.
+    const QMap<QString, TieResult>& results() const { return m_results; }
     // Refused, with the reason, when the tie is not one of this stage's or not ready to be played,
     // the result has the wrong number of legs or does not decide the tie, or when it would change
     // who plays a later tie that already has a result (see laterResultsChangedBy()).
@@ -79,5 +100,7 @@ private:
     QMap<int, int> m_legs;
     bool m_thirdPlaceMatch = false;
     bool m_awayGoals = false;
+    QDate m_startDate;
+    int m_daysBetweenRounds = 0;
     QMap<QString, TieResult> m_results;
 };

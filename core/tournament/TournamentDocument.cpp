@@ -69,6 +69,7 @@ void TournamentDocument::reset(const TournamentData& data, const QString& fileNa
         m_captions.append(group.caption);
         m_groups.append(recordsOfGroup(group));
     }
+    m_knockout = data.knockout;
     const bool fileNameChanges = fileName != m_fileName;
     m_fileName = fileName;
     m_unsavedOutsideHistory = false;
@@ -113,6 +114,7 @@ void TournamentDocument::dropGroups()
 {
     m_captions.clear();
     m_groups.clear();
+    m_knockout.reset();
     emit tournamentReset();
 }
 
@@ -147,6 +149,7 @@ TournamentData TournamentDocument::data() const
         const GroupRecords& records = m_groups[g];
         data.groups.append({ m_captions[g], records.teams(), records.storedLines(), records.adjustments() });
     }
+    data.knockout = m_knockout;
     return data;
 }
 
@@ -156,7 +159,8 @@ void TournamentDocument::record(const QString& name, int group, std::function<in
     const auto replay = [this, group](const std::function<int()>& change) {
         const int position = change();
         changed(group);
-        emit stepReplayed(group, position);
+        if (group != kKnockoutStage)
+            emit stepReplayed(group, position);
     };
     m_history->push(new DocumentStep(
         name, [replay, undo = std::move(undo)] { replay(undo); }, [replay, redo = std::move(redo)] { replay(redo); }));
@@ -245,17 +249,27 @@ void TournamentDocument::renameTeam(int group, int team, const QString& name)
 {
     GroupRecords& records = m_groups[group - 1];
     const QString before = records.teams().at(team);
-    records.renameTeam(team, name);
+    renameEverywhere(group, team, name);
     record(
         QStringLiteral("Rename Team"), group,
         [this, group, team, before] {
-            m_groups[group - 1].renameTeam(team, before);
+            renameEverywhere(group, team, before);
             return -1;
         },
         [this, group, team, name] {
-            m_groups[group - 1].renameTeam(team, name);
+            renameEverywhere(group, team, name);
             return -1;
         });
+}
+
+// The bracket shows group teams by name, so a new name reaches it too.
+void TournamentDocument::renameEverywhere(int group, int team, const QString& name)
+{
+    m_groups[group - 1].renameTeam(team, name);
+    if (m_knockout) {
+        m_knockout->renameTeam(group, team, name);
+        emit knockoutChanged();
+    }
 }
 
 void TournamentDocument::setItems(int group, const QStringList& storedLines, ItemsChange kind)
@@ -292,9 +306,64 @@ void TournamentDocument::setAdjustments(int group, const PointsAdjustments& adju
         });
 }
 
+void TournamentDocument::setKnockoutStage(const std::optional<KnockoutStage>& stage)
+{
+    const std::optional<KnockoutStage> before = m_knockout;
+    m_knockout = stage;
+    recordKnockout(stage ? QStringLiteral("Set Up Knockout Stage") : QStringLiteral("Remove Knockout Stage"), before);
+}
+
+bool TournamentDocument::setTieResult(const QString& code, const std::optional<TieResult>& result,
+                                      LaterResults laterResults, QString* refusal)
+{
+    if (!m_knockout) {
+        if (refusal)
+            *refusal = QStringLiteral("The tournament has no knockout stage.");
+        return false;
+    }
+    KnockoutStage changed = *m_knockout;
+    if (laterResults == LaterResults::Clear)
+        changed.clearResults(changed.laterResultsChangedBy(code, result));
+    if (result) {
+        if (!changed.setResult(code, *result, refusal))
+            return false;
+    } else {
+        const QStringList later = changed.laterResultsChangedBy(code, result);
+        if (!later.isEmpty()) {
+            if (refusal)
+                *refusal = laterResultsNotice(later);
+            return false;
+        }
+        changed.clearResults({ code });
+    }
+    const std::optional<KnockoutStage> before = m_knockout;
+    m_knockout = changed;
+    recordKnockout(result ? QStringLiteral("Enter Knockout Result") : QStringLiteral("Clear Knockout Result"), before);
+    return true;
+}
+
+// The stage is small (at most 64 teams and 64 results), so each step keeps it whole.
+void TournamentDocument::recordKnockout(const QString& name, const std::optional<KnockoutStage>& before)
+{
+    const std::optional<KnockoutStage> after = m_knockout;
+    record(
+        name, kKnockoutStage,
+        [this, before] {
+            m_knockout = before;
+            return -1;
+        },
+        [this, after] {
+            m_knockout = after;
+            return -1;
+        });
+}
+
 void TournamentDocument::changed(int group)
 {
-    emit groupChanged(group);
+    if (group == kKnockoutStage)
+        emit knockoutChanged();
+    else
+        emit groupChanged(group);
 }
 
 void TournamentDocument::updateModified()

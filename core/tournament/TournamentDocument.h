@@ -73,6 +73,18 @@ public:
     void setItems(int group, const QStringList& storedLines, ItemsChange kind);
     void setAdjustments(int group, const PointsAdjustments& adjustments);
 
+    // The knockout stage after the groups, when one is set up.
+    const std::optional<KnockoutStage>& knockout() const { return m_knockout; }
+    // Sets up a knockout stage in place of any other, or removes it (an empty `stage`).
+    void setKnockoutStage(const std::optional<KnockoutStage>& stage);
+    // Enters the result of a tie, or clears it (an empty `result`). When that changes who plays a
+    // later tie that has a result, the later results are cleared with it if asked, and otherwise the
+    // change is refused; refused, with the reason in `refusal` and nothing changed, as
+    // KnockoutStage::setResult() refuses.
+    enum class LaterResults { Keep, Clear };
+    bool setTieResult(const QString& code, const std::optional<TieResult>& result, LaterResults laterResults,
+                      QString* refusal = nullptr);
+
     // The history of the changes above, one step each, named for the Edit menu ("Add Result").
     QUndoStack* history() const { return m_history; }
 
@@ -81,6 +93,8 @@ signals:
     void tournamentReset();
     void groupAdded(int group);
     void groupChanged(int group);
+    // The knockout stage was set up, removed, or one of its results or team names changed.
+    void knockoutChanged();
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString& fileName);
     // A step was undone or redone in `group`; `position` is the line it changed, -1 when there is
@@ -89,14 +103,17 @@ signals:
 
 private:
     // Makes a change that has been made once already in the way it was asked for: `undo` and `redo`
-    // replay it, each returning the line to show.
+    // replay it, each returning the line to show. `group` is kKnockoutStage for the knockout stage.
     void record(const QString& name, int group, std::function<int()> undo, std::function<int()> redo);
     // Records the item just appended to `group`.
     void recordAppended(const QString& name, int group);
     // Records the line at `position` of `group`, which was `before`.
     void recordReplaced(const QString& name, int group, int position, const QString& before);
-    // After every change: the group's views are told.
+    // After every change: the group's views, or the knockout stage's, are told.
     void changed(int group);
+    static constexpr int kKnockoutStage = 0;
+    void recordKnockout(const QString& name, const std::optional<KnockoutStage>& before);
+    void renameEverywhere(int group, int team, const QString& name);
     void updateModified();
 
     QUndoStack* m_history = nullptr;
@@ -106,6 +123,7 @@ private:
     TournamentSettings m_settings;
     QStringList m_captions;
     QVector<GroupRecords> m_groups;
+    std::optional<KnockoutStage> m_knockout;
     QString m_fileName;
     bool m_modified = false;
 };

@@ -3,6 +3,7 @@
 #include "core/common/BoundedFile.h"
 #include "core/common/Limits.h"
 #include "core/common/Windows1252.h"
+#include "core/knockout/TieResultText.h"
 #include "core/records/RecordLines.h"
 
 #include <QFileInfo>
@@ -14,6 +15,9 @@ namespace {
 
 // Heads the points adjustments after the last group's block.
 const QString kAdjustmentsHeading = QStringLiteral("POINTS ADJUSTMENTS");
+// Heads the knockout stage, after the adjustments.
+const QString kKnockoutHeading = QStringLiteral("KNOCKOUT STAGE");
+constexpr int kNoGroupBye = -1;
 
 // The offending text quoted in a message, cut short so a binary file cannot flood the message box.
 QString quoted(QStringView text)
@@ -100,6 +104,9 @@ private:
     bool readNumber(const Expected& what, int min, int max, const char* range, qint16& out);
     bool checkRecordLine(const QString& line, int number, int group, int teamCount);
     bool readAdjustments(TournamentData& data);
+    bool readKnockout(TournamentData& data);
+    bool readKnockoutPlace(const TournamentData& data, int place, KnockoutStage::Place& out);
+    bool readKnockoutResults(KnockoutStage& stage);
     bool fail(int line, const QString& reason)
     {
         m_faultLine = line;
@@ -263,23 +270,153 @@ bool TournamentParser::parse(TournamentData& data)
         }
     }
 
-    // Empty lines after the last block are harmless; anything else but the adjustments means the
-    // counts above do not describe the file, and a save would silently drop what they leave out.
+    // Empty lines after the last block are harmless; anything else but the adjustments and then the
+    // knockout stage means the counts above do not describe the file, and a save would silently
+    // drop what they leave out.
+    QString lastSection = QStringLiteral("last group's record lines");
     bool adjustmentsRead = false;
     while (const std::optional<QStringView> line = nextLine()) {
         if (line->trimmed().isEmpty())
             continue;
-        if (!adjustmentsRead && *line == kAdjustmentsHeading) {
+        if (!adjustmentsRead && !data.knockout && *line == kAdjustmentsHeading) {
             adjustmentsRead = true;
+            lastSection = QStringLiteral("points adjustments");
             if (!readAdjustments(data))
                 return false;
             continue;
         }
+        if (!data.knockout && *line == kKnockoutHeading) {
+            lastSection = QStringLiteral("knockout stage");
+            if (!readKnockout(data))
+                return false;
+            continue;
+        }
+        return fail(m_lineNumber, QStringLiteral("text follows the %1: %2.").arg(lastSection, quoted(*line)));
+    }
+    return true;
+}
+
+bool TournamentParser::readKnockoutPlace(const TournamentData& data, int place, KnockoutStage::Place& out)
+{
+    qint16 group = 0;
+    qint16 number = 0;
+    QString name;
+    if (!readNumber({ "the group of knockout place %1", place }, -1, kMaxGroups, "-1 to 8", group))
+        return false;
+    if (group > data.GroupCount)
         return fail(m_lineNumber,
-                    QStringLiteral("text follows the %1: %2.")
-                        .arg(adjustmentsRead ? QStringLiteral("points adjustments")
-                                             : QStringLiteral("last group's record lines"),
-                             quoted(*line)));
+                    QStringLiteral("knockout place %1 names group %2, but the tournament has %3.")
+                        .arg(place)
+                        .arg(group)
+                        .arg(data.GroupCount));
+    if (!readNumber({ "the team of knockout place %1", place }, 0, kMaxListLines, "0 to 32767", number))
+        return false;
+    const QStringList* teams = group > 0 ? &data.groups[group - 1].teams : nullptr;
+    if ((group == kNoGroupBye && number != 0) || (group == 0 && (number < 1 || number > kMaximumEntrants))
+        || (teams && number >= teams->size()))
+        return fail(m_lineNumber,
+                    QStringLiteral("knockout place %1 names team %2, which %3 does not have.")
+                        .arg(place)
+                        .arg(number)
+                        .arg(group == kNoGroupBye ? QStringLiteral("a bye")
+                                 : group == 0     ? QStringLiteral("a seeded list")
+                                                  : QStringLiteral("group %1").arg(group)));
+    if (!readText({ "the name of the team in knockout place %1", place }, name))
+        return false;
+    if (teams && name != teams->at(number))
+        return fail(m_lineNumber,
+                    QStringLiteral("knockout place %1 names %2, but team %3 of group %4 is %5.")
+                        .arg(place)
+                        .arg(quoted(name))
+                        .arg(number)
+                        .arg(group)
+                        .arg(quoted(teams->at(number))));
+    if ((group == kNoGroupBye) != name.isEmpty())
+        return fail(m_lineNumber,
+                    group == kNoGroupBye
+                        ? QStringLiteral("knockout place %1 is a bye, but it names %2.").arg(place).arg(quoted(name))
+                        : QStringLiteral("the team in knockout place %1 has no name.").arg(place));
+    if (group == kNoGroupBye)
+        out.reset();
+    else
+        out = KnockoutTeam { group, number, name };
+    return true;
+}
+
+bool TournamentParser::readKnockout(TournamentData& data)
+{
+    qint16 placeCount = 0;
+    if (!readNumber({ "the number of knockout places" }, kMinimumEntrants, kMaximumEntrants, "2 to 64", placeCount))
+        return false;
+    if (bracketSize(placeCount) != placeCount)
+        return fail(
+            m_lineNumber,
+            QStringLiteral("the knockout stage has %1 places; a bracket has 2, 4, 8, 16, 32 or 64.").arg(placeCount));
+    QVector<KnockoutStage::Place> places(placeCount);
+    for (int p = 1; p <= placeCount; ++p) {
+        if (!readKnockoutPlace(data, p, places[p - 1]))
+            return false;
+    }
+    QString refusal;
+    std::optional<KnockoutStage> stage = KnockoutStage::fromPlaces(places, &refusal);
+    if (!stage)
+        return fail(m_lineNumber, refusal);
+    for (int roundSize = placeCount; roundSize >= 2; roundSize /= 2) {
+        qint16 legs = 0;
+        if (!readNumber({ "the number of legs of the round of %1", roundSize }, 1, 2, "1 or 2", legs))
+            return false;
+        stage->setLegs(roundSize, legs, nullptr);
+    }
+    qint16 thirdPlace = 0;
+    qint16 awayGoals = 0;
+    if (!readNumber({ "whether a third-place match is played" }, 0, 1, "0 or 1", thirdPlace)
+        || !readNumber({ "whether away goals count" }, 0, 1, "0 or 1", awayGoals))
+        return false;
+    stage->setThirdPlaceMatch(thirdPlace == 1);
+    stage->setAwayGoals(awayGoals == 1);
+    QString startText;
+    if (!readText({ "the knockout stage's start date" }, startText))
+        return false;
+    const QDate start = QDate::fromString(startText, Qt::ISODate);
+    if (!startText.isEmpty() && !start.isValid())
+        return fail(m_lineNumber,
+                    QStringLiteral("%1 is no date; this line should hold the knockout stage's start date as "
+                                   "YYYY-MM-DD, or nothing.")
+                        .arg(quoted(startText)));
+    qint16 gap = 0;
+    if (!readNumber({ "the days between knockout rounds" }, 0, 366, "0 to 366", gap))
+        return false;
+    stage->setSchedule(start, gap);
+    if (!readKnockoutResults(*stage))
+        return false;
+    data.knockout = std::move(stage);
+    return true;
+}
+
+bool TournamentParser::readKnockoutResults(KnockoutStage& stage)
+{
+    qint16 count = 0;
+    if (!readNumber({ "the number of knockout results" }, 0, kMaximumEntrants, "0 to 64", count))
+        return false;
+    for (int r = 1; r <= count; ++r) {
+        QString line;
+        if (!readText({ "knockout result %1", r }, line))
+            return false;
+        const qsizetype blank = line.indexOf(u' ');
+        const QString code = line.left(blank);
+        QString refusal;
+        const std::optional<TieResult> result
+            = blank < 0 ? std::nullopt : readTieResultText(QStringView(line).mid(blank + 1), &refusal);
+        if (!result)
+            return fail(m_lineNumber,
+                        QStringLiteral("knockout result %1, %2, is no tie code and result: %3")
+                            .arg(r)
+                            .arg(quoted(line), refusal.isEmpty() ? QStringLiteral("the result is missing.") : refusal));
+        if (stage.result(code))
+            return fail(m_lineNumber, QStringLiteral("knockout result %1 is a second result for %2.").arg(r).arg(code));
+        // Entered as the window enters it, so a file cannot hold a result the program would refuse.
+        if (!stage.setResult(code, *result, &refusal))
+            return fail(m_lineNumber, QStringLiteral("knockout result %1, %2: %3").arg(r).arg(quoted(line), refusal));
     }
     return true;
 }
@@ -372,6 +509,29 @@ void appendNumberLine(QByteArray& out, int value)
 bool holdsLineBreak(const QString& text)
 {
     return text.contains(u'\n') || text.contains(u'\r');
+}
+
+// Results in the order the ties are played, so that reading enters each one after those it needs.
+void appendKnockoutSection(QByteArray& out, const KnockoutStage& stage)
+{
+    appendTextLine(out, kKnockoutHeading);
+    appendNumberLine(out, stage.size());
+    for (const KnockoutStage::Place& place : stage.places()) {
+        appendNumberLine(out, place ? place->group : kNoGroupBye);
+        appendNumberLine(out, place ? place->number : 0);
+        appendTextLine(out, place ? place->name : QString());
+    }
+    for (int roundSize = stage.size(); roundSize >= 2; roundSize /= 2)
+        appendNumberLine(out, stage.legs(roundSize));
+    appendNumberLine(out, stage.thirdPlaceMatch() ? 1 : 0);
+    appendNumberLine(out, stage.awayGoals() ? 1 : 0);
+    appendTextLine(out, stage.startDate().isValid() ? stage.startDate().toString(Qt::ISODate) : QString());
+    appendNumberLine(out, stage.daysBetweenRounds());
+    appendNumberLine(out, int(stage.results().size()));
+    for (const QString& code : stage.tieCodes()) {
+        if (const std::optional<TieResult> result = stage.result(code))
+            appendTextLine(out, code + u' ' + tieResultText(*result));
+    }
 }
 
 } // namespace
@@ -482,6 +642,12 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
             }
         }
     }
+    if (data.knockout) {
+        for (const KnockoutStage::Place& place : data.knockout->places()) {
+            if (place && holdsLineBreak(place->name))
+                return fail(QStringLiteral("The knockout team %1 holds a line break.").arg(quoted(place->name)));
+        }
+    }
     if (adjustmentCount > kMaxListLines)
         return fail(QStringLiteral("The tournament holds more than %1 points adjustments.").arg(kMaxListLines));
 
@@ -528,6 +694,8 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
             }
         }
     }
+    if (data.knockout)
+        appendKnockoutSection(out, *data.knockout);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/knockout/KnockoutStage.h"
 #include "core/records/PointsAdjustment.h"
 #include "core/tournament/TournamentSettings.h"
 
@@ -17,7 +18,13 @@
 //   points for a win; points for a draw;
 //   per group: caption; T; T team names; K; K record lines;
 //   only when some group has points adjustments: "POINTS ADJUSTMENTS"; their count A; per
-//   adjustment its group, team number, points and reason (a text line).
+//   adjustment its group, team number, points and reason (a text line);
+//   only when the tournament has a knockout stage: "KNOCKOUT STAGE"; its place count P; per place
+//   its group (0 for a seeded list, -1 for a bye), team number (the seed in a seeded list, 0 for a
+//   bye) and name (a text line); the legs of each round, first round to final; the third-place
+//   match and away goals (1 or 0); the start date (a text line, YYYY-MM-DD, empty for none); the
+//   days between rounds; the result count; per result a text line: the tie's code and its result
+//   ("QF1 1-1 aet 2-1").
 // The Windows edition stops reading after the last group's block, so it still opens such a file.
 // Lines end in CR LF; the text is UTF-8 without a byte-order mark.
 struct TournamentGroupData
@@ -32,6 +39,7 @@ struct TournamentData : TournamentSettings
 {
     QString title;                       // "Tabulon - " + name + " at " + location
     QVector<TournamentGroupData> groups; // group g at index g - 1; GroupCount entries
+    std::optional<KnockoutStage> knockout;
 };
 
 // A record line an older edition could write, or a damaged one, that cannot be read: a score typed

@@ -1,0 +1,160 @@
+#include "KnockoutSetup.h"
+
+#include "core/knockout/KnockoutTemplate.h"
+#include "core/records/CsvRows.h"
+#include "core/standings/Standings.h"
+
+#include <QSet>
+
+namespace {
+
+template <typename T>
+std::optional<T> refuse(QString* refusal, const QString& text)
+{
+    if (refusal)
+        *refusal = text;
+    return std::nullopt;
+}
+
+// "A and C" in a message: the groups' captions.
+QString listed(const QStringList& names)
+{
+    if (names.size() < 2)
+        return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+}
+
+// The groups that still have fixtures to play, among `groups` (indices from 0).
+QStringList groupsWithFixtures(const TournamentData& tournament, const QSet<int>& groups)
+{
+    QStringList captions;
+    for (int g = 0; g < tournament.groups.size(); ++g) {
+        if (!groups.contains(g))
+            continue;
+        const QStringList& lines = tournament.groups[g].recordLines;
+        if (std::any_of(lines.begin(), lines.end(), [](const QString& line) { return line.startsWith(u"F:"); }))
+            captions.append(tournament.groups[g].caption);
+    }
+    return captions;
+}
+
+int teamNumberOf(const LeagueRow& row, const QStringList& teams)
+{
+    return row.teamNumber >= 0 ? row.teamNumber : int(teams.indexOf(row.name));
+}
+
+std::optional<QVector<KnockoutStage::Place>> placesFromTemplate(const TournamentData& tournament,
+                                                                const KnockoutSetup& setup, const QString& databaseName,
+                                                                QString* refusal)
+{
+    const std::optional<KnockoutTemplate> knockoutTemplate = readKnockoutTemplate(setup.file, refusal);
+    if (!knockoutTemplate)
+        return std::nullopt;
+    QSet<int> named;
+    for (const TemplateSlot& slot : knockoutTemplate->places) {
+        for (const int group : slot.groups)
+            named.insert(group);
+    }
+    for (const int group : std::as_const(named)) {
+        if (group >= tournament.groups.size())
+            return refuse<QVector<KnockoutStage::Place>>(
+                refusal,
+                QStringLiteral("The template names group %1, but the tournament has %2 groups.")
+                    .arg(QChar(char16_t(u'A' + group)))
+                    .arg(tournament.groups.size()));
+    }
+    const QStringList unfinished = groupsWithFixtures(tournament, named);
+    if (!unfinished.isEmpty())
+        return refuse<QVector<KnockoutStage::Place>>(
+            refusal,
+            QStringLiteral("%1 %2 still games to play: enter every result before the knockout stage is set up.")
+                .arg(listed(unfinished), unfinished.size() == 1 ? QStringLiteral("has") : QStringLiteral("have")));
+
+    QString error;
+    const std::optional<QVector<QVector<LeagueRow>>> tables = leagueTables(tournament, databaseName, &error);
+    if (!tables)
+        return refuse<QVector<KnockoutStage::Place>>(refusal, error);
+    QVector<QVector<KnockoutTeam>> groups;
+    for (int g = 0; g < tables->size(); ++g) {
+        QVector<KnockoutTeam> teams;
+        for (const LeagueRow& row : tables->at(g))
+            teams.append({ g + 1, teamNumberOf(row, tournament.groups[g].teams), row.name });
+        groups.append(teams);
+    }
+    QVector<int> thirdsByRank;
+    for (const RankedTeam& third : rankAcrossGroups(*tables, tournament.rulesInOrder(), 3))
+        thirdsByRank.append(third.group);
+    return templatePlaces(*knockoutTemplate, groups, thirdsByRank, refusal);
+}
+
+} // namespace
+
+std::optional<QVector<QVector<LeagueRow>>> leagueTables(const TournamentData& tournament, const QString& databaseName,
+                                                        QString* error)
+{
+    QVector<QVector<LeagueRow>> tables;
+    for (const TournamentGroupData& group : tournament.groups) {
+        const GroupRecords records(group.teams, group.recordLines, group.adjustments);
+        const StandingsOutcome outcome = computeStandings(standingsRequestFor(records, tournament), databaseName);
+        if (!outcome.ok())
+            return refuse<QVector<QVector<LeagueRow>>>(error, outcome.error);
+        tables.append(outcome.table.rows);
+    }
+    return tables;
+}
+
+std::optional<QVector<KnockoutTeam>> readSeededList(const QByteArray& bytes, QString* refusal)
+{
+    const CsvReading reading = readCsv(bytes);
+    if (!reading.ok())
+        return refuse<QVector<KnockoutTeam>>(refusal, reading.error);
+    if (reading.rows.isEmpty() || reading.rows.first().cells.size() != 1
+        || reading.rows.first().cells.first().trimmed().compare(QLatin1String("team"), Qt::CaseInsensitive) != 0)
+        return refuse<QVector<KnockoutTeam>>(refusal, QStringLiteral("Line 1: the header must be \"team\"."));
+    QVector<KnockoutTeam> teams;
+    QSet<QString> seen;
+    for (const CsvRow& row : reading.rows.mid(1)) {
+        const QString name = row.cells.first().trimmed();
+        if (row.cells.size() != 1 || name.isEmpty())
+            return refuse<QVector<KnockoutTeam>>(refusal,
+                                                 QStringLiteral("Line %1: a row holds one team's name.").arg(row.line));
+        if (seen.contains(name))
+            return refuse<QVector<KnockoutTeam>>(
+                refusal, QStringLiteral("Line %1: %2 is listed twice.").arg(row.line).arg(name));
+        seen.insert(name);
+        teams.append({ 0, int(teams.size()) + 1, name });
+    }
+    return teams;
+}
+
+std::optional<KnockoutStage> setUpKnockoutStage(const TournamentData& tournament, const KnockoutSetup& setup,
+                                                const QString& databaseName, QString* refusal)
+{
+    std::optional<KnockoutStage> stage;
+    if (setup.entrants == KnockoutSetup::Entrants::SeededList) {
+        const std::optional<QVector<KnockoutTeam>> seeds = readSeededList(setup.file, refusal);
+        if (!seeds)
+            return std::nullopt;
+        stage = KnockoutStage::fromSeeds(*seeds, refusal);
+    } else {
+        const std::optional<QVector<KnockoutStage::Place>> places
+            = placesFromTemplate(tournament, setup, databaseName, refusal);
+        if (!places)
+            return std::nullopt;
+        stage = KnockoutStage::fromPlaces(*places, refusal);
+    }
+    if (!stage)
+        return std::nullopt;
+    for (auto round = setup.legs.cbegin(); round != setup.legs.cend(); ++round) {
+        if (round.key() > stage->size())
+            return refuse<KnockoutStage>(refusal,
+                                         QStringLiteral("The knockout stage has no %1: it starts with the %2.")
+                                             .arg(roundName(round.key()), roundName(stage->size())));
+        if (!stage->setLegs(round.key(), round.value(), refusal))
+            return std::nullopt;
+    }
+    stage->setThirdPlaceMatch(setup.thirdPlaceMatch);
+    stage->setAwayGoals(setup.awayGoals);
+    stage->setSchedule(setup.startDate, setup.daysBetweenRounds);
+    return stage;
+}
