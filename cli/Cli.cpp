@@ -47,6 +47,26 @@ Commands:
       Writes the whole tournament as a web site: index.html links every group's results page,
       fixture list page and calendar. OUTDIR is made when missing; a folder holding other files
       is refused unless it holds a site published earlier, which is replaced.
+  knockout FILE.trn (--template T.csv | --seeds TEAMS.csv) [--legs R16=1,QF=1,SF=1,F=1]
+      [--third-place] [--away-goals] [--start YYYY-MM-DD --gap DAYS] [--replace]
+      Sets up the knockout stage after the groups and writes the file back. A template (header
+      tie,home,away) places the group teams in the first round: 1A is the winner of the first
+      group, 2C the runner-up of the third, 3ADEF one of the best thirds of groups A, D, E or F,
+      bye a bye; rows "thirds,CDEF,R16-3=F R16-4=E ..." say where the thirds of exactly those
+      groups go. Every group it names must have played all its games. A seeded list (header
+      team, best seed first) is drawn 1 v 16, 8 v 9, ..., the top seeds given any byes. --legs
+      plays rounds in two legs; --away-goals counts away goals in them. --start and --gap date
+      the games. A stage with results is replaced only with --replace.
+  knockout-result FILE.trn --tie CODE --score H-A [--leg 2] [--extra-time H-A] [--penalties H-A]
+      [--clear-later]
+      Enters the result of a tie (R16-3, QF1, SF2, 3P, F), its home team's goals first as the
+      bracket lists the game, and writes the file back. --extra-time is that game's score after
+      extra time; --penalties the shoot-out. A result that changes who plays a later tie that
+      has a result is refused unless --clear-later clears those results.
+  ranking FILE.trn --position N [--template T.csv]
+      Prints, as CSV, the teams placed N-th in each group, ranked across the groups as the
+      knockout stage ranks them, and whether each one qualified for the knockout stage (by the
+      stage set up, or by the template named).
 
   --help  Shows this text.
 )";
@@ -86,6 +106,12 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runPublishCommand(args, out, err);
     if (command == QLatin1String("adjust"))
         return runAdjustCommand(args, out, err);
+    if (command == QLatin1String("knockout"))
+        return runKnockoutCommand(args, out, err);
+    if (command == QLatin1String("knockout-result"))
+        return runKnockoutResultCommand(args, out, err);
+    if (command == QLatin1String("ranking"))
+        return runRankingCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

@@ -19,6 +19,9 @@ int runFixturesCommand(const QStringList& args, QTextStream& out, QTextStream& e
 int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runNewCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runKnockoutCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runKnockoutResultCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runRankingCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& err);

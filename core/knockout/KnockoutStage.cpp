@@ -147,7 +147,7 @@ std::optional<KnockoutTeam> KnockoutStage::winner(const TieId& tie, bool winning
     if (isBye(tieCode(tie)))
         return winning ? (first ? first : second) : std::nullopt;
     const auto found = m_results.constFind(tieCode(tie));
-    if (!first || !second || found == m_results.cend())
+    if (!first || !second || found == m_results.cend() || found->legs.size() < gamesOf(tie))
         return std::nullopt;
     const std::optional<TieSide> side = decideTie(*found, m_awayGoals, nullptr);
     if (!side)
@@ -171,13 +171,19 @@ bool KnockoutStage::setResult(const QString& code, const TieResult& result, QStr
         return refuse(refusal, QStringLiteral("%1 is a bye: it has no result.").arg(name));
     if (!team(*tie, TieSide::First) || !team(*tie, TieSide::Second))
         return refuse(refusal, QStringLiteral("Who plays in %1 is not known yet.").arg(name));
-    const int games = legs(tie->thirdPlace ? 2 : tie->roundSize);
-    if (result.legs.size() != games)
+    const int games = gamesOf(*tie);
+    // The first leg of a two-legged tie is entered once it is played; the tie is decided in the second.
+    const bool firstLegOnly = games == 2 && result.legs.size() == 1;
+    if (result.legs.size() != games && !firstLegOnly)
         return refuse(
             refusal,
             games == 1 ? QStringLiteral("%1 is played in one game: enter one full-time score.").arg(name)
                        : QStringLiteral("%1 is played in two legs: enter the full-time score of each leg.").arg(name));
-    if (!decideTie(result, m_awayGoals, refusal))
+    if (firstLegOnly && (result.extraTime || result.penalties))
+        return refuse(refusal, QStringLiteral("Extra time and penalties belong to the second leg of %1.").arg(name));
+    if (firstLegOnly && (result.legs[0].home < 0 || result.legs[0].away < 0))
+        return refuse(refusal, QStringLiteral("A score cannot be negative."));
+    if (!firstLegOnly && !decideTie(result, m_awayGoals, refusal))
         return false;
     const QStringList later = laterResultsChangedBy(code, result);
     if (!later.isEmpty())

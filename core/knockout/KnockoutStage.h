@@ -80,6 +80,7 @@ public:
     std::optional<TieResult> result(const QString& code) const;
     // Every result entered, by tie code.
     const QMap<QString, TieResult>& results() const { return m_results; }
+    // A two-legged tie may hold its first leg alone: it is undecided until the second is entered.
     // Refused, with the reason, when the tie is not one of this stage's or not ready to be played,
     // the result has the wrong number of legs or does not decide the tie, or when it would change
     // who plays a later tie that already has a result (see laterResultsChangedBy()).
@@ -92,6 +93,7 @@ public:
 private:
     explicit KnockoutStage(const QVector<Place>& places);
     std::optional<TieId> tieOf(const QString& code) const;
+    int gamesOf(const TieId& tie) const { return legs(tie.thirdPlace ? 2 : tie.roundSize); }
     std::optional<KnockoutTeam> team(const TieId& tie, TieSide side) const;
     std::optional<KnockoutTeam> winner(const TieId& tie, bool winning) const;
     QStringList codesWithResults() const { return m_results.keys(); }

@@ -66,7 +66,7 @@ std::optional<TieResult> readTieResultText(QStringView text, QString* refusal)
         result.legs.append(*score);
     }
     if (result.legs.isEmpty())
-        return refuse(QStringLiteral("the result has no full-time score; %1.").arg(scoreForm));
+        return refuse(QStringLiteral("\"%1\" is no full-time score; %2.").arg(words.first(), scoreForm));
     for (const QString& label : { QStringLiteral("aet"), QStringLiteral("pens") }) {
         if (i >= words.size() || words[i] != label)
             continue;

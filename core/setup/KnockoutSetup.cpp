@@ -67,7 +67,7 @@ std::optional<QVector<KnockoutStage::Place>> placesFromTemplate(const Tournament
     if (!unfinished.isEmpty())
         return refuse<QVector<KnockoutStage::Place>>(
             refusal,
-            QStringLiteral("%1 %2 still games to play: enter every result before the knockout stage is set up.")
+            QStringLiteral("%1 still %2 games to play: enter every result before the knockout stage is set up.")
                 .arg(listed(unfinished), unfinished.size() == 1 ? QStringLiteral("has") : QStringLiteral("have")));
 
     QString error;

@@ -74,6 +74,7 @@ private slots:
              { std::pair { "season.csv",
                            "date,home,away,home_ft,away_ft\n2000-03-14,Rovers,United,2,1\n2000-03-21,City,Town,,\n" },
                std::pair { "bad.csv", "date,home,away\n2000-03-14,Rovers,Rovers\n" },
+               std::pair { "one_team.csv", "team\nRovers\n" },
                std::pair { "clash.csv", "date,home,away\n2000-03-14,Alpha,Beta\n2000-03-21,Beta,alpha\n" } }) {
             QFile csv(file(name));
             QVERIFY(csv.open(QIODevice::WriteOnly));
@@ -159,6 +160,13 @@ private slots:
         row("adjust, 0 points refused", adjust + "Rangers --points 0", 2, "", "tabulon-cli adjust: --points 0 is no adjustment; --clear removes a team's adjustments.\n");
         row("adjust, a team of another group", adjust + "Rovers --points -3", 1, "", "tabulon-cli adjust: 2. Division B has no team \"Rovers\".\n");
         row("adjust, points beyond 16 bits", adjust + "Rangers --points 40000", 2, "", "tabulon-cli adjust: --points needs a whole number from -32768 to 32767, not \"40000\".\n");
+        const QString cupFile = file("cup.trn");
+        row("knockout from both a template and seeds", "knockout " + cupFile + " --template a.csv --seeds b.csv", 2, "", "Usage: tabulon-cli knockout FILE.trn (--template T.csv | --seeds TEAMS.csv)");
+        row("knockout, three legs", "knockout " + cupFile + " --seeds b.csv --legs QF=3", 2, "", "tabulon-cli knockout: --legs takes rounds and their legs, as \"R16=1,QF=2,SF=2,F=1\" (1 or 2 legs each), not \"QF=3\".\n");
+        row("knockout, seeded list of one team", "knockout " + cupFile + " --seeds " + file("one_team.csv"), 1, "", "tabulon-cli knockout: A knockout stage has 2 to 64 entrants.\n");
+        row("knockout result without a stage", "knockout-result " + cupFile + " --tie F --score 1-0", 1, "", "tabulon-cli knockout-result: " + cupFile + " has no knockout stage; tabulon-cli knockout sets one up.\n");
+        row("knockout result typed 1:0", "knockout-result " + cupFile + " --tie F --score 1:0", 2, "", "tabulon-cli knockout-result: --score needs a score as \"2-1\" (the home team's goals first, at most 999), not \"1:0\".\n");
+        row("ranking without a stage or template", "ranking " + cupFile + " --position 3", 1, "", "tabulon-cli ranking: " + cupFile + " has no knockout stage to say who qualifies");
         // clang-format on
     }
     void commands()
@@ -294,6 +302,75 @@ private slots:
                     + QStringList { figures[0], figures[1], figures[2], figures[3], figures[4], figures[6] }.join(' ');
         }
         QCOMPARE(published, official);
+    }
+
+    // The 2018 World Cup through tabulon-cli alone: its eight groups made from their games, the round
+    // of 16 set up from the official slots (refused while a group has a game to play), every knockout
+    // game entered as reported, three shoot-outs among them: each pairing and winner is the real one.
+    void worldCup2018()
+    {
+        writeSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), file("TempDB.mdb"));
+        const QString data = QStringLiteral(TABULON_TEST_DATA "/world_cup_2018/");
+        const auto run = [](const QStringList& args, int status = 0) {
+            QString outText;
+            QString errText;
+            QTextStream outStream(&outText);
+            QTextStream errStream(&errText);
+            const int exitCode = runCli(args, outStream, errStream);
+            outStream.flush();
+            errStream.flush();
+            return exitCode == status ? outText + errText : QStringLiteral("exit %1: %2").arg(exitCode).arg(errText);
+        };
+        QStringList groups;
+        for (const char g : QByteArray("abcdefgh"))
+            groups << data + "group_" + g + ".csv";
+        const QStringList newTournament { "new",     "--name",  "World Cup",     "--location", "Russia",
+                                          "--rules", "1,2,3,6", "--group-title", "Group" };
+        QFile lastGameUnplayed(file("group_h.csv"));
+        QVERIFY(lastGameUnplayed.open(QIODevice::WriteOnly));
+        lastGameUnplayed.write(contentsOf(groups.last())
+                                   .replace("2018-06-28,Senegal,Colombia,0,0,0,1", "2018-06-28,Senegal,Colombia,,,,"));
+        lastGameUnplayed.close();
+        const QString unfinished = file("unfinished.trn");
+        const QString trn = file("world_cup.trn");
+        const QStringList setUp { "--template", data + "template.csv", "--third-place" };
+        QVERIFY(
+            !run(newTournament + QStringList { unfinished } + groups.mid(0, 7) + QStringList { file("group_h.csv") })
+                 .startsWith("exit"));
+        QCOMPARE(run(QStringList { "knockout", unfinished } + setUp, 1),
+                 "tabulon-cli knockout: 8. Group H still has games to play: enter every result before the "
+                 "knockout stage is set up.\n");
+        QVERIFY(!run(newTournament + QStringList { trn } + groups).startsWith("exit"));
+
+        QList<CsvRow> games
+            = readCsv(contentsOf(data + "knockout.csv")).rows.mid(1); // tie,first,second,ft,aet,pens,winner
+        QStringList pairs { "Set up a knockout stage from the Round of 16:" };
+        for (const CsvRow& game : games.mid(0, 8))
+            pairs << game.cells[0] + ": " + game.cells[1] + " v " + game.cells[2];
+        QCOMPARE(run(QStringList { "knockout", trn } + setUp).split('\n', Qt::SkipEmptyParts), pairs);
+        for (const auto& [position, qualified] : { std::pair { "2", ",yes" }, std::pair { "3", ",no" } }) {
+            const QStringList ranking = run({ "ranking", trn, "--position", position }).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(ranking.size(), 9);
+            QCOMPARE(ranking.filter(qualified).size(), 8);
+        }
+
+        for (const CsvRow& game : games) {
+            const QStringList& cells = game.cells;
+            QStringList args { "knockout-result", trn, "--tie", cells[0], "--score", cells[3] };
+            if (!cells[4].isEmpty())
+                args << "--extra-time" << cells[4];
+            if (!cells[5].isEmpty())
+                args << "--penalties" << cells[5];
+            const QString said = run(args);
+            QVERIFY2(said.endsWith(cells[6]
+                                   + (cells[0] == "F"        ? " win the Final.\n"
+                                          : cells[0] == "3P" ? " take third place.\n"
+                                                             : " go through.\n")),
+                     qPrintable(said));
+        }
+        const KnockoutStage stage = *readTournamentFile(trn).data->knockout;
+        QCOMPARE(stage.results().size(), 16);
+        QCOMPARE(stage.winner("3P")->name + ' ' + stage.champion()->name, "Belgium France");
     }
 
     // The executable itself: its arguments, its standard output in UTF-8 and the database beside it.

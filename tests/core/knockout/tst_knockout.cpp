@@ -267,8 +267,12 @@ private slots:
         QCOMPARE(refusal, "Who plays in Semi-final 1 is not known yet.");
         for (const QString& code : QStringList { "QF1", "QF2", "QF3", "QF4" })
             QVERIFY(stage.setResult(code, tie("1-0"), &refusal));
-        QVERIFY(!stage.setResult("SF1", tie("1-0"), &refusal));
+        QVERIFY(!stage.setResult("SF1", tie("1-0 0-1 2-2"), &refusal));
         QCOMPARE(refusal, "Semi-final 1 is played in two legs: enter the full-time score of each leg.");
+        QVERIFY(stage.setResult("SF1", tie("0-0"), &refusal)); // the first leg alone decides nothing yet
+        QVERIFY(!stage.winner("SF1"));
+        QVERIFY(!stage.setResult("SF1", tie("1-0", "1-0"), &refusal));
+        QCOMPARE(refusal, "Extra time and penalties belong to the second leg of Semi-final 1.");
         QVERIFY(stage.setResult("SF1", tie("0-0 1-0"), &refusal)); // D beats A
         QVERIFY(!stage.setLegs(4, 1, &refusal));
         QCOMPARE(refusal,

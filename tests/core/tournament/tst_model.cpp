@@ -35,6 +35,11 @@ QByteArray crlf(const QByteArray& text)
 const QByteArray kAdjustedFile
     = QByteArray(kValidFile) + "POINTS ADJUSTMENTS\n 2 \n 1 \n 0 \n 1 \n\n 1 \n 2 \n-3 \nPSR breach, \"appeal\"\n";
 
+// Lines 29 to 51: a knockout stage of the three teams, the first given a bye, a two-legged final.
+const QByteArray kKnockoutFile = kAdjustedFile
+    + "KNOCKOUT STAGE\n 4 \n 1 \n 0 \nBeşiktaş\n-1 \n 0 \n\n 1 \n 1 \nŁódź, \"ŁKS\"\n 1 \n 2 \n  Old  Boys \n"
+      " 1 \n 2 \n 0 \n 1 \n2000-04-01\n 7 \n 2 \nSF2 1-1 aet 1-1 pens 5-4\nF 2-0 0-1\n";
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -144,6 +149,14 @@ private slots:
         accepted("adjustments out of team order, written back as read", team2BeforeTeam0, team2BeforeTeam0);
         refusal("adjustment beyond 16 bits", withLine(27, "-32769 ", kAdjustedFile), 27, "the points of points adjustment 2 is -32769; it must be -32768 to 32767.");
         refusal("text after the adjustments", kAdjustedFile + "junk\n", 29, "text follows the points adjustments: \"junk\".");
+        accepted("a knockout stage after the adjustments", kKnockoutFile, kKnockoutFile);
+        refusal("knockout stage of 5 places", withLine(30, " 5 ", kKnockoutFile), 30, "the knockout stage has 5 places; a bracket has 2, 4, 8, 16, 32 or 64.");
+        refusal("knockout place in a group the tournament lacks", withLine(31, " 2 ", kKnockoutFile), 31, "knockout place 1 names group 2, but the tournament has 1.");
+        refusal("knockout team renamed behind the program's back", withLine(33, "Besiktas", kKnockoutFile), 33, "knockout place 1 names \"Besiktas\", but team 0 of group 1 is \"Beşiktaş\".");
+        refusal("knockout result that decides nothing", withLine(50, "SF2 1-1", kKnockoutFile), 50, "knockout result 1, \"SF2 1-1\": The tie is level after full time: enter the score after extra time.");
+        refusal("knockout result before its teams are known", withLine(50, "F 2-0 0-1", kKnockoutFile), 50, "knockout result 1, \"F 2-0 0-1\": Who plays in Final is not known yet.");
+        refusal("knockout result typed 2:0", withLine(51, "F 2:0 0-1", kKnockoutFile), 51, "knockout result 2, \"F 2:0 0-1\", is no tie code and result: \"2:0\" is no full-time score; a score is two whole numbers from 0 to 999, as \"2-1\".");
+        refusal("adjustments after the knockout stage", kKnockoutFile + "POINTS ADJUSTMENTS\n", 52, "text follows the knockout stage: \"POINTS ADJUSTMENTS\".");
         // clang-format on
     }
     void readsOrRefuses()
@@ -387,6 +400,49 @@ private slots:
         QCOMPARE(*formatTournament(document.data()), after);
         document.reset(TournamentData()); // closed: nothing left to undo
         QVERIFY(!document.history()->canUndo() && !document.history()->canRedo());
+    }
+
+    // Every knockout change is one step: the stage set up, results entered, a changed result refused
+    // while it would change who plays a tie with a result and clearing that result when asked, a team
+    // renamed in its group and so in the bracket. Undone, each step leaves the bytes it found.
+    void documentKnockoutSteps()
+    {
+        TournamentDocument document;
+        document.reset(*parseTournament(kValidFile).data);
+        KnockoutStage stage = *parseTournament(kKnockoutFile).data->knockout;
+        stage.clearResults(stage.tieCodes());
+        QSignalSpy knockoutChanged(&document, &TournamentDocument::knockoutChanged);
+        QVector<QByteArray> states { *formatTournament(document.data()) };
+        const auto step = [&](bool done, const char* name) {
+            QVERIFY(done);
+            QCOMPARE(document.history()->undoText(), QString::fromUtf8(name));
+            states.append(*formatTournament(document.data()));
+        };
+        using Later = TournamentDocument::LaterResults;
+        const TieResult oldBoysLose { { { 1, 0 } }, {}, {} };
+        const TieResult oldBoysWin { { { 0, 1 } }, {}, {} };
+        QString refusal;
+        step((document.setKnockoutStage(stage), true), "Set Up Knockout Stage");
+        step(document.setTieResult("SF2", oldBoysLose, Later::Keep, &refusal), "Enter Knockout Result");
+        step(document.setTieResult("F", TieResult { { { 2, 0 }, { 0, 1 } }, {}, {} }, Later::Keep),
+             "Enter Knockout Result");
+        for (const std::optional<TieResult>& change :
+             { std::optional<TieResult>(oldBoysWin), std::optional<TieResult>() }) {
+            QVERIFY(!document.setTieResult("SF2", change, Later::Keep, &refusal));
+            QCOMPARE(refusal, "Changing this result changes who plays in Final, which already has a result.");
+            QCOMPARE(*formatTournament(document.data()), states.last());
+        }
+        step(document.setTieResult("SF2", oldBoysWin, Later::Clear), "Enter Knockout Result");
+        QVERIFY(!document.knockout()->result("F"));
+        step((document.renameTeam(1, 2, "Old Boys"), true), "Rename Team");
+        QCOMPARE(document.knockout()->winner("SF2")->name, "Old Boys");
+        QCOMPARE(knockoutChanged.count(), 5);
+        while (states.size() > 1) {
+            states.removeLast();
+            document.history()->undo();
+            QCOMPARE(*formatTournament(document.data()), states.last());
+        }
+        QVERIFY(!document.knockout());
     }
 
     // A new tournament is unsaved from the start and gains its groups one by one; saved over a file that
