@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/knockout/CrossGroupRanking.h"
 #include "core/knockout/KnockoutStage.h"
+#include "core/standings/CrossGroupRanking.h"
 #include "core/tournament/TournamentFile.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "core/knockout/BracketSeeding.h"
-#include "core/knockout/CrossGroupRanking.h"
 #include "core/knockout/KnockoutStage.h"
 #include "core/knockout/KnockoutTemplate.h"
+#include "core/standings/CrossGroupRanking.h"
 
 #include <QFile>
 #include <QSet>
