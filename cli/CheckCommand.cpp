@@ -32,5 +32,13 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             << counted(group.recordLines.size() - results, "fixture", "fixtures") << ", "
             << counted(results, "result", "results") << '\n';
     }
+    if (const std::optional<KnockoutStage>& stage = read.data->knockout) {
+        const int ties = int(stage->tieCodes().size());
+        out << "Knockout stage: " << roundName(stage->size()) << " to Final, "
+            << counted(stage->results().size(), "result", "results") << " of " << ties;
+        if (stage->champion())
+            out << ", champion " << stage->champion()->name;
+        out << '\n';
+    }
     return 0;
 }
