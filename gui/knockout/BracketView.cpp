@@ -2,6 +2,7 @@
 
 #include "core/knockout/KnockoutStage.h"
 #include "gui/knockout/TieBox.h"
+#include "gui/knockout/TieDescription.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -71,11 +72,14 @@ void BracketView::showStage(const KnockoutStage& stage)
     }
     m_thirdPlace = m_boxes.contains(thirdPlaceCode());
 
-    QStringList names;
+    // Every box as wide as the longest name or note needs.
+    QStringList texts;
     int games = 1;
     for (const KnockoutStage::Place& place : stage.places())
         if (place)
-            names.append(place->name);
+            texts.append(place->name);
+    for (const QString& code : std::as_const(codes))
+        texts.append(tieNoteText(stage, code));
     for (const int size : roundSizes())
         games = std::max(games, stage.legs(size));
     for (TieBox* box : std::as_const(m_boxes))
@@ -87,7 +91,7 @@ void BracketView::showStage(const KnockoutStage& stage)
                                        + (m_champion.isEmpty() ? QStringLiteral("not known yet") : m_champion));
     m_championLabel->adjustSize();
 
-    m_box = TieBox::boxSize(fontMetrics(), names, games);
+    m_box = TieBox::boxSize(font(), texts, games);
     const int heading = fontMetrics().lineSpacing() + 8;
     const int columns = int(roundSizes().size()) + 1;
     const int championWidth = std::max(m_championLabel->width(), fontMetrics().horizontalAdvance(kChampionHeading));
@@ -115,8 +119,11 @@ void BracketView::placeTies()
     const QList<int> sizes = roundSizes();
     const int heading = fontMetrics().lineSpacing() + 8;
     const int columns = int(sizes.size()) + 1;
-    // Any room beyond what is needed goes between the columns and the rows.
-    const int column = m_box.width() + kColumnGap + std::max(0, width() - m_needed.width()) / columns;
+    // Any room beyond what is needed goes between the columns and the rows, and up to as much again
+    // to the boxes' width.
+    const int extraColumn = std::max(0, width() - m_needed.width()) / columns;
+    const QSize shown(m_box.width() + std::min(m_box.width(), extraColumn / 2), m_box.height());
+    const int column = m_box.width() + kColumnGap + extraColumn;
     const int extraHeight = std::max(0, height() - m_needed.height());
     const int firstTies = m_size / 2;
     const double row = m_box.height() + kRowGap + double(extraHeight) / firstTies;
@@ -134,12 +141,12 @@ void BracketView::placeTies()
         }
         for (int number = 1; number <= centres.size(); ++number)
             if (TieBox* box = m_boxes.value(tieCode({ sizes[round], number })))
-                box->setGeometry(QRect(QPoint(kMargin + round * column, int(centres[number - 1]) - m_box.height() / 2),
-                                       m_box));
+                box->setGeometry(
+                    QRect(QPoint(kMargin + round * column, int(centres[number - 1]) - shown.height() / 2), shown));
     }
     const QRect final = boxRect(tieCode({ 2, 1 }));
     if (TieBox* third = m_boxes.value(thirdPlaceCode()))
-        third->setGeometry(QRect(QPoint(final.left(), final.bottom() + kRowGap + heading), m_box));
+        third->setGeometry(QRect(QPoint(final.left(), final.bottom() + kRowGap + heading), shown));
     m_championLabel->move(kMargin + (columns - 1) * column, final.center().y() - m_championLabel->height() / 2);
 }
 
@@ -161,12 +168,14 @@ void BracketView::paintEvent(QPaintEvent*)
     };
     const QList<int> sizes = roundSizes();
     const int top = kMargin + heading + 8;
-    for (const int size : sizes)
-        drawHeading(roundName(size), boxRect(tieCode({ size, 1 })).left(), top, m_box.width());
+    for (const int size : sizes) {
+        const QRect first = boxRect(tieCode({ size, 1 }));
+        drawHeading(roundName(size), first.left(), top, first.width());
+    }
     const QRect final = boxRect(tieCode({ 2, 1 }));
     if (m_thirdPlace) {
         const QRect third = boxRect(thirdPlaceCode());
-        drawHeading(kThirdPlaceHeading, third.left(), third.top(), m_box.width());
+        drawHeading(kThirdPlaceHeading, third.left(), third.top(), third.width());
     }
     const QRect champion = m_championLabel->geometry();
     drawHeading(kChampionHeading, champion.left(), champion.top(),

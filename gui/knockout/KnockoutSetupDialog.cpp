@@ -58,8 +58,9 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     auto* entrants = new QGroupBox(QStringLiteral("Entrants"), this);
     entrants->setObjectName(QStringLiteral("entrantsGroup"));
     auto* entrantsLayout = new QGridLayout(entrants);
-    m_templateButton = makeOption(entrants, "templateButton", QStringLiteral("&Template of the first round (tie,home,away)"),
-                                  QStringLiteral("Template of the first round"));
+    m_templateButton
+        = makeOption(entrants, "templateButton", QStringLiteral("&Template of the first round (tie,home,away)"),
+                     QStringLiteral("Template of the first round"));
     m_seededListButton = makeOption(entrants, "seededListButton", QStringLiteral("Seeded &list of teams (team)"),
                                     QStringLiteral("Seeded list of teams"));
     m_templateButton->setChecked(true);
@@ -92,9 +93,9 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     }
     m_thirdPlaceBox = makeCheckBox(rounds, QStringLiteral("thirdPlaceBox"), QStringLiteral("T&hird-place match"),
                                    QStringLiteral("Third-place match"));
-    m_awayGoalsBox = makeCheckBox(rounds, QStringLiteral("awayGoalsBox"),
-                                  QStringLiteral("&Away goals count in two-legged ties"),
-                                  QStringLiteral("Away goals count in two-legged ties"));
+    m_awayGoalsBox
+        = makeCheckBox(rounds, QStringLiteral("awayGoalsBox"), QStringLiteral("&Away goals count in two-legged ties"),
+                       QStringLiteral("Away goals count in two-legged ties"));
     roundsLayout->addWidget(m_thirdPlaceBox, row++, 0, 1, 2);
     roundsLayout->addWidget(m_awayGoalsBox, row, 0, 1, 2);
     layout->addWidget(rounds);
@@ -182,8 +183,8 @@ void KnockoutSetupDialog::accept()
         return;
     }
     KnockoutSetup setup;
-    setup.entrants = m_templateButton->isChecked() ? KnockoutSetup::Entrants::Template
-                                                   : KnockoutSetup::Entrants::SeededList;
+    setup.entrants
+        = m_templateButton->isChecked() ? KnockoutSetup::Entrants::Template : KnockoutSetup::Entrants::SeededList;
     setup.file = file.readAll();
     for (auto round = m_twoLegsBoxes.cbegin(); round != m_twoLegsBoxes.cend(); ++round)
         if (round.value()->isChecked() && !round.value()->isHidden())

@@ -66,8 +66,9 @@ void KnockoutWindow::enterResult(const QString& code)
     const std::optional<KnockoutTeam> first = stage.team(code, TieSide::First);
     const std::optional<KnockoutTeam> second = stage.team(code, TieSide::Second);
     if (!first || !second) {
-        Prompts::refuse(QStringLiteral("Who plays in %1 is not known yet: enter the results before it first.").arg(name),
-                        kResultTitle);
+        Prompts::refuse(
+            QStringLiteral("Who plays in %1 is not known yet: enter the results of the ties before it first.").arg(name),
+            kResultTitle);
         return;
     }
     TieResultDialog dialog(name, first->name, second->name, stage.legs(tie->thirdPlace ? 2 : tie->roundSize),

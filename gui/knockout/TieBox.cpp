@@ -33,10 +33,11 @@ TieBox::TieBox(const QString& code, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize TieBox::boxSize(const QFontMetrics& metrics, const QStringList& names, int games)
+QSize TieBox::boxSize(const QFont& font, const QStringList& names, int games)
 {
+    const QFontMetrics metrics(font);
+    const QFontMetrics bold(boldOf(font));
     int widest = metrics.horizontalAdvance(QStringLiteral("Winner R64-32"));
-    const QFontMetrics bold(boldOf(QFont()));
     for (const QString& name : names)
         widest = std::max(widest, bold.horizontalAdvance(name) + 2);
     return { 3 * kPadding + widest + games * scoreWidth(metrics), 3 * metrics.lineSpacing() + 2 * kPadding };
@@ -69,8 +70,7 @@ void TieBox::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font());
     const int lineHeight = metrics.lineSpacing();
     const int scores = scoreWidth(metrics);
-    const int nameWidth
-        = width() - 3 * kPadding - int(std::max(m_first.goals.size(), m_second.goals.size())) * scores;
+    const int nameWidth = width() - 3 * kPadding - int(std::max(m_first.goals.size(), m_second.goals.size())) * scores;
     int top = kPadding;
     for (const Line* line : { &m_first, &m_second }) {
         painter.setFont(line->winner ? boldOf(font()) : font());

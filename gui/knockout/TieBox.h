@@ -20,7 +20,7 @@ public:
     QString code() const { return m_code; }
     void showTie(const KnockoutStage& stage);
     // The size every box of a bracket takes: room for the longest of `names` and `games` scores.
-    static QSize boxSize(const QFontMetrics& metrics, const QStringList& names, int games);
+    static QSize boxSize(const QFont& font, const QStringList& names, int games);
 
 signals:
     void opened(const QString& code);

@@ -54,8 +54,7 @@ TieResultDialog::TieResultDialog(const QString& tieName, const QString& first, c
     } else {
         const QString firstGame = QStringLiteral("%1 v %2").arg(first, second);
         const QString secondGame = QStringLiteral("%1 v %2").arg(second, first);
-        m_legFields.append(addScoreField(this, form, "firstLegField",
-                                         QStringLiteral("&First leg, %1:").arg(firstGame),
+        m_legFields.append(addScoreField(this, form, "firstLegField", QStringLiteral("&First leg, %1:").arg(firstGame),
                                          QStringLiteral("First leg score, %1").arg(firstGame), scoreOf(0)));
         m_legFields.append(addScoreField(this, form, "secondLegField",
                                          QStringLiteral("&Second leg, %1:").arg(secondGame),
@@ -122,7 +121,8 @@ void TieResultDialog::accept()
             return;
         result.legs.append(*score);
     }
-    if (!readScore(m_extraTimeField, false, &result.extraTime) || !readScore(m_penaltiesField, false, &result.penalties))
+    if (!readScore(m_extraTimeField, false, &result.extraTime)
+        || !readScore(m_penaltiesField, false, &result.penalties))
         return;
     QString refusal;
     if (!decideTie(result, m_awayGoals, &refusal)) {

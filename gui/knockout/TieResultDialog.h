@@ -31,8 +31,8 @@ public slots:
     void clearResult();
 
 private:
-    // The score typed in `field`; nothing, after refusing it, for a typing slip. An empty optional
-    // field gives `empty`.
+    // Reads the score typed in `field` into `score`; false, after refusing it, for a typing slip.
+    // An optional field left empty gives no score.
     bool readScore(QLineEdit* field, bool required, std::optional<GameScore>* score);
 
     bool m_awayGoals = false;

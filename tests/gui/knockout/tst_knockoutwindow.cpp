@@ -78,18 +78,19 @@ private slots:
         QTest::addColumn<QString>("results");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
-        QTest::newRow("won") << 8 << 1 << "QF1=2-1" << "QF1" << "Quarter-final 1: Spain 2, Chile 1";
-        QTest::newRow("after extra time") << 8 << 1 << "QF1=1-1 aet 2-1" << "QF1"
-                                          << "Quarter-final 1: Spain 2, Chile 1 after extra time";
-        QTest::newRow("on penalties") << 8 << 1 << "QF1=1-1 aet 1-1 pens 3-4" << "QF1"
-                                      << "Quarter-final 1: Spain 1, Chile 1 after extra time, Chile won on penalties 4-3";
-        QTest::newRow("two legs, second leg listed the other way") << 8 << 2 << "QF1=1-0 2-2" << "QF1"
-                                                                 << "Quarter-final 1: Spain 3, Chile 2 on aggregate";
-        QTest::newRow("to be played, teams not known") << 8 << 1 << "QF1=0-3" << "SF1"
-                                                       << "Semi-final 1: Chile, Winner QF2, to be played";
-        QTest::newRow("third place, not known") << 8 << 1 << "" << "3P"
-                                                << "Third-place match: Loser SF1, Loser SF2, to be played";
-        QTest::newRow("bye") << 3 << 1 << "" << "SF1" << "Semi-final 1: Spain, bye";
+        const auto row
+            = [](const char* name, int entrants, int legs, const char* results, const char* code, const char* spoken) {
+                  QTest::newRow(name) << entrants << legs << results << code << spoken;
+              };
+        row("won", 8, 1, "QF1=2-1", "QF1", "Quarter-final 1: Spain 2, Chile 1");
+        row("after extra time", 8, 1, "QF1=1-1 aet 2-1", "QF1", "Quarter-final 1: Spain 2, Chile 1 after extra time");
+        row("on penalties", 8, 1, "QF1=1-1 aet 1-1 pens 3-4", "QF1",
+            "Quarter-final 1: Spain 1, Chile 1 after extra time, Chile won on penalties 4-3");
+        row("two legs, the second listed the other way", 8, 2, "QF1=1-0 2-2", "QF1",
+            "Quarter-final 1: Spain 3, Chile 2 on aggregate");
+        row("to be played, a team not known", 8, 1, "QF1=0-3", "SF1", "Semi-final 1: Chile, Winner QF2, to be played");
+        row("third place, not known", 8, 1, "", "3P", "Third-place match: Loser SF1, Loser SF2, to be played");
+        row("bye", 3, 1, "", "SF1", "Semi-final 1: Spain, bye");
     }
     // Each tie's box says who plays, the score from the first-listed team's side and how it was decided.
     void spokenNames()
@@ -105,23 +106,31 @@ private slots:
 
     void entersResult_data()
     {
-        QTest::addColumn<QStringList>("typed"); // full time, extra time, penalties
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("typed"); // full time, extra time, penalties; none for no dialog
         QTest::addColumn<QString>("refusal");   // "" when taken
         QTest::addColumn<QString>("semiFinal"); // SF1 afterwards
         const QString notKnown = "Semi-final 1: Winner QF1, Winner QF2, to be played";
-        QTest::newRow("won") << QStringList { "2-1", "", "" } << "" << "Semi-final 1: Spain, Winner QF2, to be played";
-        QTest::newRow("on penalties") << QStringList { "0-0", "1-1", "2-4" } << ""
+        QTest::newRow("won") << "QF1" << QStringList { "2-1", "", "" } << ""
+                             << "Semi-final 1: Spain, Winner QF2, to be played";
+        QTest::newRow("on penalties") << "QF1" << QStringList { "0-0", "1-1", "2-4" } << ""
                                       << "Semi-final 1: Chile, Winner QF2, to be played";
-        QTest::newRow("no score") << QStringList { "2:1", "", "" }
+        QTest::newRow("no score") << "QF1" << QStringList { "2:1", "", "" }
                                   << "\"2:1\" is no score: type the home team's goals, a dash and the away team's "
                                      "goals, such as 2-1."
                                   << notKnown;
-        QTest::newRow("level") << QStringList { "1-1", "", "" }
+        QTest::newRow("level") << "QF1" << QStringList { "1-1", "", "" }
                                << "The tie is level after full time: enter the score after extra time." << notKnown;
+        QTest::newRow("teams not known") << "SF1" << QStringList()
+                                         << "Who plays in Semi-final 1 is not known yet: enter the results of the "
+                                            "ties before it first."
+                                         << notKnown;
     }
-    // A refused result keeps the dialog open with what was typed; one taken moves the winner on.
+    // A refused result keeps the dialog open with what was typed; one taken moves the winner on. A tie
+    // not ready to be played says so instead.
     void entersResult()
     {
+        QFETCH(QString, code);
         QFETCH(QStringList, typed);
         QFETCH(QString, refusal);
         QFETCH(QString, semiFinal);
@@ -140,9 +149,8 @@ private slots:
             if (d->isVisible())
                 d->reject();
         });
-        box("QF1")->setFocus();
-        QTest::keyClick(box("QF1"), Qt::Key_Return);
-        QVERIFY(dialog.wasShown());
+        QTest::keyClick(box(code), Qt::Key_Return);
+        QCOMPARE(dialog.wasShown(), !typed.isEmpty());
         QVERIFY(prompts.allAnswered());
         QCOMPARE(spoken("SF1"), semiFinal);
     }
@@ -165,8 +173,9 @@ private slots:
         QFETCH(QString, semiFinal);
         showStage(8, 1, "QF1=2-1;QF2=0-1;SF1=1-0");
         ScriptedPrompts prompts;
-        prompts.expect("Changing this result changes who plays in Semi-final 1, which already has a result. Clear "
-                       "the later results?")
+        prompts
+            .expect("Changing this result changes who plays in Semi-final 1, which already has a result. Clear "
+                    "the later results?")
             .answer(answer);
         ModalDialog<TieResultDialog> dialog([&](TieResultDialog* d) {
             QVERIFY(!d->findChild<QPushButton*>("clearButton")->isHidden());
@@ -220,7 +229,8 @@ private slots:
         const QByteArray firstRound = "tie,home,away\nSF1,1A,2B\nSF2,1B,2A\n";
         QTest::newRow("set up") << firstRound << true << "";
         QTest::newRow("group B unfinished")
-            << firstRound << false << "2. Group 2 has still games to play: enter every result before the knockout stage is set up.";
+            << firstRound << false
+            << "2. Group 2 has still games to play: enter every result before the knockout stage is set up.";
         QTest::newRow("no file") << QByteArray() << true << "";
     }
     // Refused set-ups keep the dialog open; a stage set up opens the Knockout window, listed with the groups.
@@ -240,8 +250,8 @@ private slots:
         data.PointsForWin = 3;
         data.PointsForDraw = 1;
         data.groups.append({ "1. Group 1", { "Spain", "Chile" }, { "R:01-Jun-2024:0:0:2:0:0:1" }, {} });
-        data.groups.append({ "2. Group 2", { "Japan", "Italy" },
-                             { played ? "R:01-Jun-2024:0:0:1:0:0:1" : "F:01-Jun-2024:0:1" }, {} });
+        data.groups.append(
+            { "2. Group 2", { "Japan", "Italy" }, { played ? "R:01-Jun-2024:0:0:1:0:0:1" : "F:01-Jun-2024:0:1" }, {} });
         data.TeamsInGroup[1] = data.TeamsInGroup[2] = 2;
         main.document()->reset(data);
         QTemporaryDir folder;
