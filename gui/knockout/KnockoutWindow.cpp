@@ -67,7 +67,8 @@ void KnockoutWindow::enterResult(const QString& code)
     const std::optional<KnockoutTeam> second = stage.team(code, TieSide::Second);
     if (!first || !second) {
         Prompts::refuse(
-            QStringLiteral("Who plays in %1 is not known yet: enter the results of the ties before it first.").arg(name),
+            QStringLiteral("Who plays in %1 is not known yet: enter the results of the ties before it first.")
+                .arg(name),
             kResultTitle);
         return;
     }

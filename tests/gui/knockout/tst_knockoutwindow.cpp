@@ -86,8 +86,8 @@ private slots:
         row("after extra time", 8, 1, "QF1=1-1 aet 2-1", "QF1", "Quarter-final 1: Spain 2, Chile 1 after extra time");
         row("on penalties", 8, 1, "QF1=1-1 aet 1-1 pens 3-4", "QF1",
             "Quarter-final 1: Spain 1, Chile 1 after extra time, Chile won on penalties 4-3");
-        row("two legs, the second listed the other way", 8, 2, "QF1=1-0 2-2", "QF1",
-            "Quarter-final 1: Spain 3, Chile 2 on aggregate");
+        row("two legs, the second listed the other way", 8, 2, "QF1=3-0 2-1", "QF1",
+            "Quarter-final 1: Spain 4, Chile 2 on aggregate");
         row("to be played, a team not known", 8, 1, "QF1=0-3", "SF1", "Semi-final 1: Chile, Winner QF2, to be played");
         row("third place, not known", 8, 1, "", "3P", "Third-place match: Loser SF1, Loser SF2, to be played");
         row("bye", 3, 1, "", "SF1", "Semi-final 1: Spain, bye");
