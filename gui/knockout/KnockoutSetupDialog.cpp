@@ -79,25 +79,26 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     connect(m_fileField, &QLineEdit::editingFinished, this, &KnockoutSetupDialog::showRounds);
     connect(m_templateButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
 
-    auto* rounds = new QGroupBox(QStringLiteral("Rounds"), this);
+    // Two columns of rounds keep the dialog short enough for a small screen.
+    auto* rounds = new QGroupBox(QStringLiteral("Rounds played in two legs"), this);
     rounds->setObjectName(QStringLiteral("roundsGroup"));
     auto* roundsLayout = new QGridLayout(rounds);
     int row = 0;
-    for (int size = kMaximumEntrants; size >= 2; size /= 2, ++row) {
-        QCheckBox* box = makeCheckBox(rounds, QStringLiteral("twoLegsBox%1").arg(size), QStringLiteral("Two legs"),
+    for (int size = kMaximumEntrants, index = 0; size >= 2; size /= 2, ++index) {
+        QCheckBox* box = makeCheckBox(rounds, QStringLiteral("twoLegsBox%1").arg(size), roundName(size),
                                       roundName(size) + QStringLiteral(": two legs"));
-        QLabel* name = makeLabel(rounds, QStringLiteral("roundLabel%1").arg(size), roundName(size));
-        roundsLayout->addWidget(name, row, 0);
-        roundsLayout->addWidget(box, row, 1);
+        row = index / 2;
+        roundsLayout->addWidget(box, row, index % 2);
         m_twoLegsBoxes.insert(size, box);
     }
+    ++row;
     m_thirdPlaceBox = makeCheckBox(rounds, QStringLiteral("thirdPlaceBox"), QStringLiteral("T&hird-place match"),
                                    QStringLiteral("Third-place match"));
     m_awayGoalsBox
         = makeCheckBox(rounds, QStringLiteral("awayGoalsBox"), QStringLiteral("&Away goals count in two-legged ties"),
                        QStringLiteral("Away goals count in two-legged ties"));
-    roundsLayout->addWidget(m_thirdPlaceBox, row++, 0, 1, 2);
-    roundsLayout->addWidget(m_awayGoalsBox, row, 0, 1, 2);
+    roundsLayout->addWidget(m_thirdPlaceBox, row, 0);
+    roundsLayout->addWidget(m_awayGoalsBox, row + 1, 0, 1, 2);
     layout->addWidget(rounds);
 
     auto* dates = new QGroupBox(QStringLiteral("Dates"), this);
@@ -119,8 +120,8 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     gapLabel->setBuddy(m_gapField);
     datesLayout->addWidget(m_datedBox, 0, 0);
     datesLayout->addWidget(m_startDateField, 0, 1);
-    datesLayout->addWidget(gapLabel, 1, 0);
-    datesLayout->addWidget(m_gapField, 1, 1);
+    datesLayout->addWidget(gapLabel, 0, 2);
+    datesLayout->addWidget(m_gapField, 0, 3);
     layout->addWidget(dates);
     const auto enableDates = [this, gapLabel](bool dated) {
         m_startDateField->setEnabled(dated);
@@ -140,6 +141,7 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &KnockoutSetupDialog::reject);
     layout->addWidget(buttons);
     showRounds();
+    adjustSize();
     centerWindow(this);
 }
 
@@ -160,12 +162,8 @@ void KnockoutSetupDialog::showRounds()
     const int size = !file.fileName().isEmpty() && file.open(QIODevice::ReadOnly)
         ? bracketSizeOf(file.readAll(), m_templateButton->isChecked())
         : 0;
-    for (auto round = m_twoLegsBoxes.cbegin(); round != m_twoLegsBoxes.cend(); ++round) {
-        const bool shown = size == 0 || round.key() <= size;
-        round.value()->setVisible(shown);
-        if (QWidget* label = findChild<QLabel*>(QStringLiteral("roundLabel%1").arg(round.key())))
-            label->setVisible(shown);
-    }
+    for (auto round = m_twoLegsBoxes.cbegin(); round != m_twoLegsBoxes.cend(); ++round)
+        round.value()->setVisible(size == 0 || round.key() <= size);
 }
 
 void KnockoutSetupDialog::accept()

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -84,8 +85,9 @@ TieResultDialog::TieResultDialog(const QString& tieName, const QString& first, c
     connect(buttons, &QDialogButtonBox::rejected, this, &TieResultDialog::reject);
     connect(m_clearButton, &QPushButton::clicked, this, &TieResultDialog::clearResult);
     layout->addWidget(buttons);
-    setMinimumWidth(sizeHint().width());
+    setMinimumWidth(std::max(sizeHint().width(), hint->fontMetrics().horizontalAdvance(hint->text()) / 2));
     heading->setWordWrap(true);
+    adjustSize();
     centerWindow(this);
 }
 
