@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -281,6 +282,9 @@ private slots:
         QVERIFY2(prompts.allAnswered(), qPrintable(prompts.calls().isEmpty() ? "" : prompts.lastCall().text));
         QCOMPARE(main.knockoutWindow() != nullptr, refusal.isEmpty());
         QCOMPARE(main.mdiArea()->subWindowList().size(), refusal.isEmpty() ? 3 : 2);
+        auto* windows = main.findChild<QMenu*>("windowListMenu");
+        emit windows->aboutToShow();
+        QCOMPARE(windows->findChild<QAction*>("knockoutWindowAction") != nullptr, refusal.isEmpty());
         if (main.knockoutWindow())
             QCOMPARE(main.knockoutWindow()->bracket()->tieBox("SF1")->accessibleName(),
                      "Semi-final 1: Spain, Italy, to be played");
