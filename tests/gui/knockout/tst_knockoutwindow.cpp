@@ -288,9 +288,14 @@ private slots:
         if (main.knockoutWindow())
             QCOMPARE(main.knockoutWindow()->bracket()->tieBox("SF1")->accessibleName(),
                      "Semi-final 1: Spain, Italy, to be played");
-        // Undone, the stage and its window go.
+        // Undone, the stage and its window go; a file opened with a stage brings its window, one closed takes it.
         main.document()->history()->undo();
         QVERIFY(!main.knockoutWindow());
+        main.document()->history()->redo();
+        main.document()->reset(main.document()->data());
+        QCOMPARE(main.knockoutWindow() != nullptr, refusal.isEmpty());
+        QVERIFY(main.closeTournament());
+        QVERIFY(main.mdiArea()->subWindowList().isEmpty());
     }
 };
 
