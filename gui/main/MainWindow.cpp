@@ -9,6 +9,7 @@
 #include "core/tournament/Settings.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
+#include "gui/knockout/KnockoutWindow.h"
 #include "gui/main/AboutText.h"
 #include "gui/main/HelpWindow.h"
 #include "gui/widgets/CenterWindow.h"
@@ -38,8 +39,8 @@ const QString kCloseTitle = QStringLiteral("Close Tournament");
 
 const char* const kUnloadingProperty = "tabulonUnloading";
 
-// Group windows have no close box; this keeps the system's close key from closing one too.
-// Only unloadGroupWindow, which marks the window first, closes one.
+// Group windows and the Knockout window have no close box; this keeps the system's close key from
+// closing one too. Only removeLastingSubWindow, which marks the window first, closes one.
 class GroupSubWindowGuard : public QObject
 {
 public:
@@ -81,6 +82,7 @@ MainWindow::MainWindow(QWidget* parent)
         updateActions();
     });
     connect(m_document, &TournamentDocument::stepReplayed, this, &MainWindow::showReplayedStep);
+    connect(m_document, &TournamentDocument::knockoutChanged, this, &MainWindow::updateKnockoutWindow);
     m_recovery = new RecoveryCopy(m_document, recoveryFolder(), this);
 
     buildMenus();
@@ -153,6 +155,8 @@ void MainWindow::buildMenus()
     QAction* pointsAdjustmentsAction
         = addMenuItem(fileMenu, "pointsAdjustmentsAction", QStringLiteral("&Points Adjustments..."));
     connect(pointsAdjustmentsAction, &QAction::triggered, this, &MainWindow::editPointsAdjustments);
+    m_knockoutAction = addMenuItem(fileMenu, "setUpKnockoutAction", QStringLiteral("Set Up &Knockout Stage..."));
+    connect(m_knockoutAction, &QAction::triggered, this, &MainWindow::setUpKnockoutStage);
     m_groupActions = { generateFixturesAction, generateBalancedFixturesAction, importResultsAction,
                        exportCalendarAction, pointsAdjustmentsAction };
     m_publishAction = publishWebSiteAction;
@@ -289,6 +293,7 @@ void MainWindow::updateActions()
     for (QAction* action : std::as_const(m_groupActions))
         action->setEnabled(hasGroup);
     m_publishAction->setEnabled(canSave());
+    m_knockoutAction->setEnabled(canSave());
 }
 
 bool MainWindow::closeTournament()
@@ -303,8 +308,10 @@ void MainWindow::showTournament()
 {
     for (int slot = 1; slot <= kMaxGroups; ++slot)
         unloadGroupWindow(slot);
+    unloadKnockoutWindow();
     for (int slot = 1; slot <= m_document->groupCount() && slot <= kMaxGroups; ++slot)
         addGroupWindow(slot);
+    updateKnockoutWindow();
     // Each new window came to the front; the first group is where work starts.
     activateGroupWindow(1);
     // "[*]" marks where the caption shows "*" while the tournament is unsaved; one in a title is its own.
@@ -345,17 +352,65 @@ void MainWindow::addGroupWindow(int slot)
     unloadGroupWindow(slot);
     auto* group = new GroupWindow(m_document, slot, m_databaseName);
     group->setLeagueTablePanelShown(m_leagueTablePanelAction->isChecked());
-    // No close or minimise button, as a group window lives as long as its tournament; it may take
-    // the whole area, though.
+    m_groupWindows[slot] = addLastingSubWindow(group, QStringLiteral("groupWindow%1").arg(slot));
+    updateActions();
+}
+
+QMdiSubWindow* MainWindow::addLastingSubWindow(QWidget* content, const QString& objectName)
+{
+    // No close or minimise button, as a group window lives as long as its tournament (the Knockout
+    // window as long as its stage); it may take the whole area, though.
     const Qt::WindowFlags flags
         = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint;
-    QMdiSubWindow* window = m_mdiArea->addSubWindow(group, flags);
-    window->setObjectName(QStringLiteral("groupWindow%1").arg(slot));
+    QMdiSubWindow* window = m_mdiArea->addSubWindow(content, flags);
+    window->setObjectName(objectName);
     window->setOption(QMdiSubWindow::RubberBandResize, false);
     window->installEventFilter(new GroupSubWindowGuard(window));
-    m_groupWindows[slot] = window;
     window->show();
+    return window;
+}
+
+void MainWindow::removeLastingSubWindow(QMdiSubWindow* window)
+{
+    window->setProperty(kUnloadingProperty, true);
+    m_mdiArea->removeSubWindow(window);
+    delete window;
+}
+
+KnockoutWindow* MainWindow::knockoutWindow() const
+{
+    return m_knockoutWindow ? qobject_cast<KnockoutWindow*>(m_knockoutWindow->widget()) : nullptr;
+}
+
+void MainWindow::activateKnockoutWindow()
+{
+    if (m_knockoutWindow)
+        m_mdiArea->setActiveSubWindow(m_knockoutWindow);
+}
+
+void MainWindow::updateKnockoutWindow()
+{
+    if (!m_document->knockout()) {
+        unloadKnockoutWindow();
+    } else if (!m_knockoutWindow) {
+        // A bracket is wide: the window takes the whole area, behind the group that has the keyboard
+        // until it is chosen from the Window menu.
+        QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+        m_knockoutWindow = addLastingSubWindow(new KnockoutWindow(m_document), QStringLiteral("knockoutSubWindow"));
+        m_knockoutWindow->setGeometry(QRect(QPoint(0, 0), m_mdiArea->viewport()->size()));
+        if (active)
+            m_mdiArea->setActiveSubWindow(active);
+    }
     updateActions();
+}
+
+void MainWindow::unloadKnockoutWindow()
+{
+    if (!m_knockoutWindow)
+        return;
+    QMdiSubWindow* window = m_knockoutWindow;
+    m_knockoutWindow = nullptr;
+    removeLastingSubWindow(window);
 }
 
 void MainWindow::activateGroupWindow(int slot)
@@ -370,9 +425,7 @@ void MainWindow::unloadGroupWindow(int slot)
         return;
     QMdiSubWindow* window = m_groupWindows[slot];
     m_groupWindows[slot] = nullptr;
-    window->setProperty(kUnloadingProperty, true);
-    m_mdiArea->removeSubWindow(window);
-    delete window;
+    removeLastingSubWindow(window);
     updateActions();
 }
 
@@ -414,6 +467,13 @@ void MainWindow::fillWindowList()
         item->setChecked(window == active);
         connect(item, &QAction::triggered, this, [this, slot] { activateGroupWindow(slot); });
     }
+    if (m_knockoutWindow && m_knockoutWindow->isVisible()) {
+        QAction* item = m_windowList->addAction(m_knockoutWindow->windowTitle());
+        item->setObjectName(QStringLiteral("knockoutWindowAction"));
+        item->setCheckable(true);
+        item->setChecked(m_knockoutWindow == active);
+        connect(item, &QAction::triggered, this, &MainWindow::activateKnockoutWindow);
+    }
 }
 
 void MainWindow::quit()
@@ -427,6 +487,8 @@ QList<QMdiSubWindow*> MainWindow::shownGroupWindows() const
     for (int slot = 1; slot <= kMaxGroups; ++slot)
         if (m_groupWindows[slot] && m_groupWindows[slot]->isVisible())
             shown.append(m_groupWindows[slot]);
+    if (m_knockoutWindow && m_knockoutWindow->isVisible())
+        shown.append(m_knockoutWindow);
     return shown;
 }
 

@@ -13,6 +13,7 @@ class QMdiSubWindow;
 class QMenu;
 class HelpWindow;
 class GroupWindow;
+class KnockoutWindow;
 class RecoveryCopy;
 class TournamentDocument;
 
@@ -55,6 +56,9 @@ public:
     };
     std::optional<ActiveGroup> activeGroupFor(const QString& title) const;
     QMdiArea* mdiArea() const { return m_mdiArea; }
+    // The Knockout window, there while the tournament has a knockout stage; nullptr otherwise.
+    KnockoutWindow* knockoutWindow() const;
+    void activateKnockoutWindow();
 
     // The window state kept under "Window State": 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
@@ -74,6 +78,7 @@ public slots:
     void exportCalendar();
     void publishWebSite();
     void editPointsAdjustments();
+    void setUpKnockoutStage();
     void quit();
     void cascadeWindows();
     void tileWindows();
@@ -89,11 +94,17 @@ private:
     void showTournament();
     void addGroupWindow(int slot);
     void unloadGroupWindow(int slot);
+    // Opens the Knockout window when the document has a stage and closes it when it has none.
+    void updateKnockoutWindow();
+    void unloadKnockoutWindow();
+    // A window that lives as long as what it shows: no close or minimise button.
+    QMdiSubWindow* addLastingSubWindow(QWidget* content, const QString& objectName);
+    void removeLastingSubWindow(QMdiSubWindow* window);
     // An undone or redone step: its group comes to the front with the line it changed selected.
     void showReplayedStep(int group, int position);
     void showLeagueTablePanels(bool shown);
     void saveTo(const QString& path);
-    // The shown group windows in group order.
+    // The shown group windows in group order, then the Knockout window.
     QList<QMdiSubWindow*> shownGroupWindows() const;
     void restoreWindowState();
     bool confirmClose();
@@ -118,8 +129,10 @@ private:
     QAction* m_saveAsAction = nullptr;
     QList<QAction*> m_groupActions; // act on the active group window
     QAction* m_publishAction = nullptr;
+    QAction* m_knockoutAction = nullptr;
     QAction* m_leagueTablePanelAction = nullptr;
     QList<QAction*> m_recentFileItems;
     QAction* m_recentFileSeparator = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups
+    QPointer<QMdiSubWindow> m_knockoutWindow;
 };

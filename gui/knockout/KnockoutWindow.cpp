@@ -1,0 +1,93 @@
+#include "gui/knockout/KnockoutWindow.h"
+
+#include "core/tournament/TournamentDocument.h"
+#include "gui/knockout/BracketView.h"
+#include "gui/knockout/TieBox.h"
+#include "gui/knockout/TieDescription.h"
+#include "gui/knockout/TieResultDialog.h"
+#include "gui/widgets/Prompts.h"
+
+#include <QApplication>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kResultTitle = QStringLiteral("Knockout Result");
+
+} // namespace
+
+KnockoutWindow::KnockoutWindow(TournamentDocument* document, QWidget* parent)
+    : QWidget(parent)
+    , m_document(document)
+{
+    setObjectName(QStringLiteral("knockoutWindow"));
+    setWindowTitle(QStringLiteral("Knockout"));
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setAccessibleName(QStringLiteral("Bracket"));
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_bracket = new BracketView;
+    m_scrollArea->setWidget(m_bracket);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
+    // The tie that takes the focus comes into sight.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (auto* box = qobject_cast<TieBox*>(now); box && box->parentWidget() == m_bracket)
+            m_scrollArea->ensureWidgetVisible(box);
+    });
+    connect(m_bracket, &BracketView::tieOpened, this, &KnockoutWindow::enterResult);
+    connect(m_document, &TournamentDocument::knockoutChanged, this, &KnockoutWindow::showStage);
+    showStage();
+    resize(m_bracket->sizeHint().boundedTo(QSize(900, 600)) + QSize(24, 24));
+}
+
+void KnockoutWindow::showStage()
+{
+    if (m_document->knockout())
+        m_bracket->showStage(*m_document->knockout());
+}
+
+void KnockoutWindow::enterResult(const QString& code)
+{
+    if (!m_document->knockout())
+        return;
+    const KnockoutStage& stage = *m_document->knockout();
+    const std::optional<TieId> tie = readTieCode(code);
+    if (!tie)
+        return;
+    const QString name = tieName(*tie);
+    if (stage.isBye(code)) {
+        Prompts::refuse(QStringLiteral("%1 is a bye: it has no result to enter.").arg(name), kResultTitle);
+        return;
+    }
+    const std::optional<KnockoutTeam> first = stage.team(code, TieSide::First);
+    const std::optional<KnockoutTeam> second = stage.team(code, TieSide::Second);
+    if (!first || !second) {
+        Prompts::refuse(
+            QStringLiteral("Who plays in %1 is not known yet: enter the results of the ties before it first.")
+                .arg(name),
+            kResultTitle);
+        return;
+    }
+    TieResultDialog dialog(name, first->name, second->name, stage.legs(tie->thirdPlace ? 2 : tie->roundSize),
+                           stage.awayGoals(), stage.result(code), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::optional<TieResult> result = dialog.result();
+    auto later = TournamentDocument::LaterResults::Keep;
+    const QStringList changed = stage.laterResultsChangedBy(code, result);
+    if (!changed.isEmpty()) {
+        if (!Prompts::ask(laterResultsNotice(changed) + QStringLiteral(" Clear the later results?"), kResultTitle,
+                          Prompts::Answer::No))
+            return;
+        later = TournamentDocument::LaterResults::Clear;
+    }
+    QString refusal;
+    if (!m_document->setTieResult(code, result, later, &refusal))
+        Prompts::refuse(refusal, kResultTitle);
+    else if (TieBox* box = m_bracket->tieBox(code))
+        box->setFocus(Qt::OtherFocusReason);
+}

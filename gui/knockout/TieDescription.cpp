@@ -1,0 +1,113 @@
+#include "gui/knockout/TieDescription.h"
+
+#include "core/knockout/TieResultText.h"
+
+namespace {
+
+// The goals of `side` in game `game` (from 0): the first-listed team is at home in the first
+// leg and away in the second.
+int goalsOf(const GameScore& score, int game, TieSide side)
+{
+    const bool home = (game == 0) == (side == TieSide::First);
+    return home ? score.home : score.away;
+}
+
+// The side's goals over the tie; with `extraTime` the deciding game counts as it ended after it.
+int aggregateOf(const TieResult& result, TieSide side, bool extraTime)
+{
+    int goals = 0;
+    for (int game = 0; game < result.legs.size(); ++game) {
+        const bool decided = extraTime && result.extraTime && game == result.legs.size() - 1;
+        goals += goalsOf(decided ? *result.extraTime : result.legs[game], game, side);
+    }
+    return goals;
+}
+
+// A score of the deciding game turned to the first-listed team's side.
+QString firstSideScore(const TieResult& result, const GameScore& score)
+{
+    const int game = int(result.legs.size()) - 1;
+    return gameScoreText({ goalsOf(score, game, TieSide::First), goalsOf(score, game, TieSide::Second) });
+}
+
+QString nameOf(const std::optional<KnockoutTeam>& team)
+{
+    return team ? team->name : QString();
+}
+
+} // namespace
+
+QString tieTeamText(const KnockoutStage& stage, const QString& code, TieSide side)
+{
+    if (const std::optional<KnockoutTeam> team = stage.team(code, side))
+        return team->name;
+    const std::optional<TieId> tie = readTieCode(code);
+    if (!tie || tie->roundSize >= stage.size())
+        return QStringLiteral("bye"); // a first-round place without a team
+    const int feeder = 2 * tie->number - (side == TieSide::First ? 1 : 0);
+    if (tie->thirdPlace)
+        return QStringLiteral("Loser ") + tieCode({ 4, side == TieSide::First ? 1 : 2 });
+    return QStringLiteral("Winner ") + tieCode({ 2 * tie->roundSize, feeder });
+}
+
+QStringList tieGoalTexts(const KnockoutStage& stage, const QString& code, TieSide side)
+{
+    QStringList goals;
+    if (const std::optional<TieResult> result = stage.result(code))
+        for (int game = 0; game < result->legs.size(); ++game)
+            goals.append(QString::number(goalsOf(result->legs[game], game, side)));
+    return goals;
+}
+
+QString tieNoteText(const KnockoutStage& stage, const QString& code)
+{
+    const std::optional<TieResult> result = stage.result(code);
+    if (!result)
+        return QString();
+    QStringList notes;
+    if (result->legs.size() > 1)
+        notes.append(QStringLiteral("agg. %1-%2")
+                         .arg(aggregateOf(*result, TieSide::First, true))
+                         .arg(aggregateOf(*result, TieSide::Second, true)));
+    if (result->extraTime)
+        notes.append(QStringLiteral("a.e.t. ") + firstSideScore(*result, *result->extraTime));
+    if (result->penalties)
+        notes.append(QStringLiteral("pens ") + firstSideScore(*result, *result->penalties));
+    return notes.join(QStringLiteral("  "));
+}
+
+QString tieSpokenName(const KnockoutStage& stage, const QString& code)
+{
+    const std::optional<TieId> tie = readTieCode(code);
+    const QString name = (tie ? tieName(*tie) : code) + QStringLiteral(": ");
+    const QString first = tieTeamText(stage, code, TieSide::First);
+    const QString second = tieTeamText(stage, code, TieSide::Second);
+    if (stage.isBye(code))
+        return name + nameOf(stage.team(code, stage.team(code, TieSide::First) ? TieSide::First : TieSide::Second))
+            + QStringLiteral(", bye");
+    const std::optional<TieResult> result = stage.result(code);
+    if (!result)
+        return name + first + QStringLiteral(", ") + second + QStringLiteral(", to be played");
+    const int firstGoals = aggregateOf(*result, TieSide::First, true);
+    const int secondGoals = aggregateOf(*result, TieSide::Second, true);
+    QString spoken = name + QStringLiteral("%1 %2, %3 %4").arg(first).arg(firstGoals).arg(second).arg(secondGoals);
+    if (result->legs.size() > 1)
+        spoken += QStringLiteral(" on aggregate");
+    if (result->extraTime)
+        spoken += QStringLiteral(" after extra time");
+    const QString winner = nameOf(stage.winner(code));
+    if (result->penalties) {
+        const bool firstWon = winner == first;
+        const GameScore& shootOut = *result->penalties;
+        const int game = int(result->legs.size()) - 1;
+        const int firstPens = goalsOf(shootOut, game, TieSide::First);
+        const int secondPens = goalsOf(shootOut, game, TieSide::Second);
+        spoken += QStringLiteral(", %1 won on penalties %2-%3")
+                      .arg(winner)
+                      .arg(firstWon ? firstPens : secondPens)
+                      .arg(firstWon ? secondPens : firstPens);
+    } else if (firstGoals == secondGoals && !winner.isEmpty()) {
+        spoken += QStringLiteral(", %1 won on away goals").arg(winner);
+    }
+    return spoken;
+}
