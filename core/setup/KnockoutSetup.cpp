@@ -59,7 +59,9 @@ std::optional<QVector<KnockoutStage::Place>> placesFromTemplate(const Tournament
         if (group >= tournament.groups.size())
             return refuse<QVector<KnockoutStage::Place>>(
                 refusal,
-                QStringLiteral("The template names group %1, but the tournament has %2 groups.")
+                (tournament.groups.size() == 1
+                     ? QStringLiteral("The template names group %1, but the tournament has %2 group.")
+                     : QStringLiteral("The template names group %1, but the tournament has %2 groups."))
                     .arg(QChar(char16_t(u'A' + group)))
                     .arg(tournament.groups.size()));
     }

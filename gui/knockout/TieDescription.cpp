@@ -93,6 +93,8 @@ QString tieSpokenName(const KnockoutStage& stage, const QString& code)
     QString spoken = name + QStringLiteral("%1 %2, %3 %4").arg(first).arg(firstGoals).arg(second).arg(secondGoals);
     if (result->legs.size() > 1)
         spoken += QStringLiteral(" on aggregate");
+    else if (stage.legs(tie && !tie->thirdPlace ? tie->roundSize : 2) == 2)
+        spoken += QStringLiteral(" in the first leg, second leg to be played");
     if (result->extraTime)
         spoken += QStringLiteral(" after extra time");
     const QString winner = nameOf(stage.winner(code));

@@ -117,8 +117,12 @@ bool TieResultDialog::readScore(QLineEdit* field, bool required, std::optional<G
 void TieResultDialog::accept()
 {
     TieResult result;
+    // The first leg of a two-legged tie is entered once it is played, the second left empty.
+    const bool firstLegOnly = m_legFields.size() == 2 && m_legFields[1]->text().trimmed().isEmpty();
     for (QLineEdit* field : std::as_const(m_legFields)) {
         std::optional<GameScore> score;
+        if (firstLegOnly && field == m_legFields[1])
+            break;
         if (!readScore(field, true, &score))
             return;
         result.legs.append(*score);
@@ -127,7 +131,13 @@ void TieResultDialog::accept()
         || !readScore(m_penaltiesField, false, &result.penalties))
         return;
     QString refusal;
-    if (!decideTie(result, m_awayGoals, &refusal)) {
+    if (firstLegOnly && (result.extraTime || result.penalties)) {
+        Prompts::refuse(QStringLiteral("Extra time and penalties belong to the second leg: enter its score too."),
+                        kTitle);
+        m_legFields[1]->setFocus();
+        return;
+    }
+    if (!firstLegOnly && !decideTie(result, m_awayGoals, &refusal)) {
         Prompts::refuse(refusal, kTitle);
         return;
     }

@@ -84,6 +84,8 @@ private slots:
                   QTest::newRow(name) << entrants << legs << results << code << spoken;
               };
         row("won", 8, 1, "QF1=2-1", "QF1", "Quarter-final 1: Spain 2, Chile 1");
+        row("first leg alone", 8, 2, "QF1=2-1", "QF1",
+            "Quarter-final 1: Spain 2, Chile 1 in the first leg, second leg to be played");
         row("after extra time", 8, 1, "QF1=1-1 aet 2-1", "QF1", "Quarter-final 1: Spain 2, Chile 1 after extra time");
         row("on penalties", 8, 1, "QF1=1-1 aet 1-1 pens 3-4", "QF1",
             "Quarter-final 1: Spain 1, Chile 1 after extra time, Chile won on penalties 4-3");
@@ -231,7 +233,7 @@ private slots:
         QTest::newRow("set up") << firstRound << true << "";
         QTest::newRow("group B unfinished")
             << firstRound << false
-            << "2. Group 2 has still games to play: enter every result before the knockout stage is set up.";
+            << "2. Group 2 still has games to play: enter every result before the knockout stage is set up.";
         QTest::newRow("no file") << QByteArray() << true << "";
     }
     // Refused set-ups keep the dialog open; a stage set up opens the Knockout window, listed with the groups.
