@@ -82,15 +82,6 @@ QStringList scoreMarks(const KnockoutGame& game)
     return marks;
 }
 
-QString scoreSummary(const KnockoutGame& game)
-{
-    if (game.bye)
-        return QStringLiteral("bye");
-    if (!game.fullTime)
-        return QStringLiteral("to be played");
-    return (QStringList { finalScoreText(game) } + scoreMarks(game)).join(u' ');
-}
-
 QString roundDates(const QVector<KnockoutGame>& games, const QString& round)
 {
     QStringList dates;

@@ -38,7 +38,5 @@ QVector<KnockoutGame> knockoutGames(const KnockoutStage& stage);
 QString finalScoreText(const KnockoutGame& game);
 // What decided the game beyond its score: "a.e.t." and the shoot-out "3-4 pens", as played.
 QStringList scoreMarks(const KnockoutGame& game);
-// The score with its marks, "1-1 a.e.t. 3-4 pens"; "to be played" without a result, "bye" for a bye.
-QString scoreSummary(const KnockoutGame& game);
 // The days the games of `round` are played on, in order: "01-Apr-2000 and 08-Apr-2000"; "" without dates.
 QString roundDates(const QVector<KnockoutGame>& games, const QString& round);

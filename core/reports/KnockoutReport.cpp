@@ -1,5 +1,6 @@
 #include "core/reports/KnockoutReport.h"
 
+#include "core/knockout/TieResultText.h"
 #include "core/reports/KnockoutGames.h"
 #include "core/reports/ReportLayout.h"
 
@@ -7,8 +8,9 @@ namespace {
 
 constexpr int kCodeColumnWidth = 7;
 
-// One line of the listing in both forms; the tagged RESULT line keeps the score and marks in the
-// two fields the exporters read as scores.
+// One line of the listing in both forms; the tagged RESULT line keeps the score and "a.e.t." in the
+// two narrow fields the exporters read as scores, and everything longer in the match field, which
+// alone may hold blanks and commas.
 void appendLine(Report& report, const QString& code, const QString& text, const QString& score = QString(),
                 const QString& marks = QString())
 {
@@ -37,16 +39,21 @@ void appendListing(Report& report, const KnockoutStage& stage)
             report.taggedLines.append(QStringLiteral("RESULT, %1, , ").arg(heading));
         }
         if (game.bye) {
-            appendLine(report, game.code, game.homeName, scoreSummary(game));
+            appendLine(report, game.code, game.homeName, QStringLiteral("bye"));
             continue;
         }
         QString match = game.homeName + QStringLiteral(" v ") + game.awayName;
         if (game.legs == 2)
             match += game.leg == 1 ? QStringLiteral(" (1st leg)") : QStringLiteral(" (2nd leg)");
-        appendLine(report, game.leg == 1 ? game.code : QString(), match,
-                   game.fullTime ? finalScoreText(game) : scoreSummary(game), scoreMarks(game).join(u' '));
+        if (!game.fullTime)
+            match += QStringLiteral(" - to be played");
+        appendLine(report, game.leg == 1 ? game.code : QString(), match, finalScoreText(game),
+                   game.extraTime ? QStringLiteral("a.e.t.") : QString());
         if (game.winner)
-            appendLine(report, QString(), QStringLiteral("Winner: ") + game.winner->name);
+            appendLine(report, QString(),
+                       QStringLiteral("Winner: ") + game.winner->name
+                           + (game.penalties ? QStringLiteral(" on penalties (%1)").arg(gameScoreText(*game.penalties))
+                                             : QString()));
     }
     if (const std::optional<KnockoutTeam> champion = stage.champion()) {
         const QString line = QStringLiteral("Champion: ") + champion->name;

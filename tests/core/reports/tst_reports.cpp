@@ -268,14 +268,14 @@ private slots:
         const QStringList listed { "Semi-finals (01-Apr-2000 and 08-Apr-2000)",
             "SF1    Rovers                                           bye",
             "SF2    United v City (1st leg)                          1-0",
-            "       City v United (2nd leg)                          2-1  a.e.t. 5-4 pens",
-            "       Winner: City", "", "Final (15-Apr-2000)" };
+            "       City v United (2nd leg)                          2-1  a.e.t.",
+            "       Winner: City on penalties (5-4)", "", "Final (15-Apr-2000)" };
         const QStringList tagged { "RESULT, Semi-finals (01-Apr-2000 and 08-Apr-2000), , ", "RESULT, SF1 Rovers, bye, ",
-            "RESULT, SF2 United v City (1st leg), 1-0, ", "RESULT, City v United (2nd leg), 2-1, a.e.t. 5-4 pens",
-            "RESULT, Winner: City, , ", "RESULT, Final (15-Apr-2000), , " };
+            "RESULT, SF2 United v City (1st leg), 1-0, ", "RESULT, City v United (2nd leg), 2-1, a.e.t.",
+            "RESULT, Winner: City on penalties (5-4), , ", "RESULT, Final (15-Apr-2000), , " };
         QTest::newRow("final to be played") << semiFinals
-            << listed + QStringList { "F      Rovers v City                           to be played" }
-            << tagged + QStringList { "RESULT, F Rovers v City, to be played, " };
+            << listed + QStringList { "F      Rovers v City - to be played" }
+            << tagged + QStringList { "RESULT, F Rovers v City - to be played, , " };
         QTest::newRow("final played, the champion") << semiFinals + QStringList { "F 2-1" }
             << listed + QStringList { "F      Rovers v City                                    2-1", "       Winner: Rovers", "",
                                       "Champion: Rovers" }
@@ -296,7 +296,7 @@ private slots:
         QCOMPARE(report.taggedLines, QStringList({ heading[1], "Knockout", "Date : 15-Mar-2000" }) + tagged);
         QVERIFY(exportHtml(report.taggedLines)
                     .contains("<TR><TD>City v United (2nd leg)</TD>\r\n<TD Width=50 Align=Right>2-1</TD>\r\n"
-                              "<TD Width=50 Align=Right>a.e.t. 5-4 pens</TD></TR>"));
+                              "<TD Width=50 Align=Right>a.e.t.</TD></TR>"));
     }
 
     // One row per game; home and away as the game lists them, cells not known yet empty.
