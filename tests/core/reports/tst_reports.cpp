@@ -2,8 +2,8 @@
 #include "core/knockout/TieResultText.h"
 #include "core/reports/BracketExport.h"
 #include "core/reports/CalendarExport.h"
-#include "core/reports/KnockoutReport.h"
 #include "core/reports/FixtureListReport.h"
+#include "core/reports/KnockoutReport.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ReportFile.h"
 #include "core/reports/ReportRtf.h"
@@ -287,10 +287,12 @@ private slots:
         QFETCH(QStringList, results);
         QFETCH(QStringList, listing);
         QFETCH(QStringList, tagged);
-        const Report report = ::knockoutReport({ "Spring Cup at Riverside", "Knockout", QDate(2000, 3, 15) },
-                                             knockoutStage({ "Rovers", "United", "City" }, "legs:4=2 dates", results));
-        const QStringList heading { "", "Knockout Stage of Spring Cup at Riverside", "", "Knockout", "", "Date : 15-Mar-2000",
-                                    "", "", "" };
+        const Report report
+            = ::knockoutReport({ "Spring Cup at Riverside", "Knockout", QDate(2000, 3, 15) },
+                               knockoutStage({ "Rovers", "United", "City" }, "legs:4=2 dates", results));
+        const QStringList heading {
+            "", "Knockout Stage of Spring Cup at Riverside", "", "Knockout", "", "Date : 15-Mar-2000", "", "", ""
+        };
         const QStringList footer { "", "", "", "Report created by Tabulon", "https://www.veltrix.example/tabulon" };
         QCOMPARE(report.text, (heading + listing + footer).join("\r\n"));
         QCOMPARE(report.taggedLines, QStringList({ heading[1], "Knockout", "Date : 15-Mar-2000" }) + tagged);
@@ -306,6 +308,7 @@ private slots:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QStringList>("results");
         QTest::addColumn<QStringList>("rows");
+        // clang-format off
         QTest::newRow("one game") << QStringList { "Rovers", "City" } << "" << QStringList { "F 2-1" }
                                   << QStringList { "F,Final,1,Rovers,City,2,1,,,,,Rovers" };
         QTest::newRow("two legs, the second with the second-listed team at home, the winner on it alone")
@@ -321,6 +324,7 @@ private slots:
                                                             "3P,Third-place match,1,D,,,,,,,,", "F,Final,1,A,,,,,,,," };
         QTest::newRow("names with a comma and quotes") << QStringList { "Smith, Jones", "\"Reds\"" } << "" << QStringList { "F 0-1" }
                                                        << QStringList { "F,Final,1,\"Smith, Jones\",\"\"\"Reds\"\"\",0,1,,,,,\"\"\"Reds\"\"\"" };
+        // clang-format on
     }
     void bracketCsv()
     {
@@ -328,8 +332,10 @@ private slots:
         QFETCH(QString, setup);
         QFETCH(QStringList, results);
         QFETCH(QStringList, rows);
-        const QByteArray header = "tie,round,leg,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner\n";
-        QCOMPARE(QString::fromUtf8(::bracketCsv(knockoutStage(seeds, setup, results))), header + rows.join(u'\n') + u'\n');
+        const QByteArray header
+            = "tie,round,leg,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner\n";
+        QCOMPARE(QString::fromUtf8(::bracketCsv(knockoutStage(seeds, setup, results))),
+                 header + rows.join(u'\n') + u'\n');
     }
 
     // A game whose teams are not known yet has its event; entering results keeps every UID.
@@ -342,14 +348,16 @@ private slots:
         const Calendar calendar = buildKnockoutCalendar("Tabulon - Cup", knockoutStage(seeds, setup, results), stamp);
         const CalendarRead before = readCalendar(calendar.text);
         QCOMPARE(before.dates, QStringList({ "20000401", "20000408", "20000401", "20000408", "20000415", "20000415" }));
-        QCOMPARE(before.summaries, QStringList({ "Rovers 2-0 Town", "Town 1-1 Rovers", "United v City", "City v United",
-                                                 "Town v Loser SF2", "Rovers v Winner SF2" }));
+        QCOMPARE(before.summaries,
+                 QStringList({ "Rovers 2-0 Town", "Town 1-1 Rovers", "United v City", "City v United",
+                               "Town v Loser SF2", "Rovers v Winner SF2" }));
         QCOMPARE(before.descriptions.first(), "Semi-final 1, leg 1\nCup");
         const QStringList later { "SF2 1-1 2-1", "3P 1-1 aet 1-1 pens 4-2" };
         const CalendarRead after = readCalendar(
             buildKnockoutCalendar("Tabulon - Cup", knockoutStage(seeds, setup, results + later), stamp).text);
         QCOMPARE(after.uids, before.uids);
-        QCOMPARE(after.summaries.mid(3), QStringList({ "City 2-1 United", "Town 1-1 United (a.e.t., 4-2 pens)", "Rovers v City" }));
+        QCOMPARE(after.summaries.mid(3),
+                 QStringList({ "City 2-1 United", "Town 1-1 United (a.e.t., 4-2 pens)", "Rovers v City" }));
         QCOMPARE(QSet<QString>(before.uids.begin(), before.uids.end()).size(), before.uids.size());
         QCOMPARE(buildKnockoutCalendar("Tabulon - Cup", knockoutStage(seeds, "")).events, 0);
     }
@@ -784,24 +792,17 @@ private slots:
         QTest::addColumn<QString>("error");     // its start, "" when published
         QTest::addColumn<QString>("knockout");  // "now": the tournament has a knockout stage; "before": only
                                                 // the earlier site had one
-        QTest::newRow("missing folder made") << ""
-                                             << "" << false << "" << "";
-        QTest::newRow("earlier site replaced beside a file of the user's, group 2's pages gone")
-            << "site"
-            << "notes.txt" << false << "" << "";
-        QTest::newRow("a publish cut short repeated") << "cut short"
-                                                      << "" << false << "" << "";
-        QTest::newRow("folder of other files refused") << ""
-                                                       << "notes.txt" << false << "%1 holds other files" << "";
-        QTest::newRow("another program's index refused") << ""
-                                                         << "index.html" << false << "%1 holds other files" << "";
+        // clang-format off
+        QTest::newRow("missing folder made") << "" << "" << false << "" << "";
+        QTest::newRow("earlier site replaced beside a file of the user's, group 2's pages gone") << "site" << "notes.txt" << false << "" << "";
+        QTest::newRow("a publish cut short repeated") << "cut short" << "" << false << "" << "";
+        QTest::newRow("folder of other files refused") << "" << "notes.txt" << false << "%1 holds other files" << "";
+        QTest::newRow("another program's index refused") << "" << "index.html" << false << "%1 holds other files" << "";
         QTest::newRow("a link in the site refused, its target untouched")
-            << "site"
-            << "" << true << "Cannot write %1/group-1.ics: %1/group-1.ics is a symbolic link." << "";
-        QTest::newRow("a knockout stage: its bracket page and calendar") << ""
-                                                                        << "" << false << "" << "now";
-        QTest::newRow("the earlier site's knockout pages gone with the stage") << "site"
-                                                                               << "" << false << "" << "before";
+            << "site" << "" << true << "Cannot write %1/group-1.ics: %1/group-1.ics is a symbolic link." << "";
+        QTest::newRow("a knockout stage: its bracket page and calendar") << "" << "" << false << "" << "now";
+        QTest::newRow("the earlier site's knockout pages gone with the stage") << "site" << "" << false << "" << "before";
+        // clang-format on
     }
     void webSite()
     {
@@ -857,7 +858,8 @@ private slots:
             QCOMPARE(contentsOf(otherFile.isEmpty() ? elsewhere : site + '/' + otherFile), "mine");
             return;
         }
-        const QStringList knockoutPages = data.knockout ? QStringList { "knockout.htm", "knockout.ics" } : QStringList();
+        const QStringList knockoutPages
+            = data.knockout ? QStringList { "knockout.htm", "knockout.ics" } : QStringList();
         QCOMPARE(published.pages, data.knockout ? 4 : 3);
         QStringList pages = QStringList { "group-1-fixtures.htm", "group-1-results.htm", "group-1.ics", "index.html" }
             + knockoutPages;
