@@ -334,8 +334,12 @@ private slots:
         QFETCH(QStringList, rows);
         const QByteArray header
             = "tie,round,leg,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner\n";
-        QCOMPARE(QString::fromUtf8(::bracketCsv(knockoutStage(seeds, setup, results))),
-                 header + rows.join(u'\n') + u'\n');
+        const KnockoutStage stage = knockoutStage(seeds, setup, results);
+        QCOMPARE(QString::fromUtf8(::bracketCsv(stage)), header + rows.join(u'\n') + u'\n');
+        // The bracket page shows every team, escaped.
+        const QByteArray page = bracketHtml("Cup", stage);
+        for (const QString& team : seeds)
+            QVERIFY(page.contains("<td>" + team.toHtmlEscaped().toUtf8() + "</td>"));
     }
 
     // A game whose teams are not known yet has its event; entering results keeps every UID.
