@@ -1,4 +1,4 @@
-// tabulon-cli calendar: a group's games, or one team's, as an iCalendar file.
+// tabulon-cli calendar: a group's games, or one team's, or the knockout games, as an iCalendar file.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
 #include "core/common/FullStop.h"
@@ -11,11 +11,34 @@
 namespace {
 
 const char* const kUsage = "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n";
+const char* const kKnockoutUsage = "Usage: tabulon-cli calendar FILE.trn --knockout --output OUT.ics\n";
 
 int refuse(QTextStream& err, const QString& message, int status)
 {
     err << "tabulon-cli calendar: " << withFullStop(message) << '\n';
     return status;
+}
+
+int writeCalendar(const Calendar& calendar, const QString& path, QTextStream& out, QTextStream& err)
+{
+    QString error;
+    if (!saveReportFile(calendar.text, path, &error))
+        return refuse(err, QStringLiteral("Cannot write %1: %2").arg(path, error), 1);
+    out << "Wrote " << calendar.events << (calendar.events == 1 ? " event to " : " events to ") << path << '\n';
+    return 0;
+}
+
+int writeKnockoutCalendar(const QString& file, const QString& path, QTextStream& out, QTextStream& err)
+{
+    const TournamentReadResult read = readTournamentFile(file);
+    if (!read.ok())
+        return refuse(err, read.error, 1);
+    if (!read.data->knockout)
+        return refuse(err, QStringLiteral("%1 has no knockout stage.").arg(file), 1);
+    if (!read.data->knockout->startDate().isValid())
+        return refuse(
+            err, QStringLiteral("The knockout stage of %1 has no dates: set it up with a start date.").arg(file), 1);
+    return writeCalendar(buildKnockoutCalendar(read.data->title, *read.data->knockout), path, out, err);
 }
 
 } // namespace
@@ -26,16 +49,21 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
     const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
     const QCommandLineOption teamOption(QStringLiteral("team"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("OUT.ics"));
-    parser.addOptions({ groupOption, teamOption, outputOption });
+    const QCommandLineOption knockoutOption(QStringLiteral("knockout"));
+    parser.addOptions({ groupOption, teamOption, outputOption, knockoutOption });
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList { QStringLiteral("calendar") } + args)) {
         err << "tabulon-cli calendar: " << parser.errorText() << '\n' << kUsage;
         return 2;
     }
-    if (parser.positionalArguments().size() != 1 || !parser.isSet(groupOption) || !parser.isSet(outputOption)) {
-        err << kUsage;
+    const bool knockout = parser.isSet(knockoutOption);
+    if (parser.positionalArguments().size() != 1 || parser.isSet(groupOption) == knockout
+        || (knockout && parser.isSet(teamOption)) || !parser.isSet(outputOption)) {
+        err << (knockout ? kKnockoutUsage : kUsage);
         return 2;
     }
+    if (knockout)
+        return writeKnockoutCalendar(parser.positionalArguments().first(), parser.value(outputOption), out, err);
     QString groupError;
     const std::optional<int> typedGroup = readGroupOption(parser.value(groupOption), &groupError);
     if (!typedGroup)
@@ -55,10 +83,5 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
 
     const Calendar calendar
         = buildCalendar({ tournament.title, groupNumber, group.caption, group.teams, group.recordLines, team });
-    const QString path = parser.value(outputOption);
-    QString error;
-    if (!saveReportFile(calendar.text, path, &error))
-        return refuse(err, QStringLiteral("Cannot write %1: %2").arg(path, error), 1);
-    out << "Wrote " << calendar.events << (calendar.events == 1 ? " event to " : " events to ") << path << '\n';
-    return 0;
+    return writeCalendar(calendar, parser.value(outputOption), out, err);
 }

@@ -43,10 +43,19 @@ Commands:
       Writes a group's fixtures and results, or one team's, as an iCalendar file: an all-day
       event per game, which keeps its identity across exports so that a subscribed calendar
       updates it instead of adding a copy.
+  calendar FILE.trn --knockout --output OUT.ics
+      Writes the knockout stage's games (of a stage with dates) as such a file, a game whose
+      teams are not known yet as "Winner QF1 v Winner QF2".
   publish FILE.trn OUTDIR [--today DD-MMM-YYYY]
       Writes the whole tournament as a web site: index.html links every group's results page,
       fixture list page and calendar. OUTDIR is made when missing; a folder holding other files
-      is refused unless it holds a site published earlier, which is replaced.
+      is refused unless it holds a site published earlier, which is replaced. A tournament
+      with a knockout stage also gets its bracket page and, with dates, its calendar.
+  bracket FILE.trn [--format text|csv|html]
+      Prints the knockout stage: text (the default) lists each round's ties, results and
+      winners and the champion; csv has one row per game (tie,round,leg,home,away,home_ft,
+      away_ft,home_aet,away_aet,home_pens,away_pens,winner; the winner on the deciding game's
+      row; empty cells for what is not known yet); html is the site's bracket page.
   knockout FILE.trn (--template T.csv | --seeds TEAMS.csv) [--legs R16=1,QF=1,SF=1,F=1]
       [--third-place] [--away-goals] [--start YYYY-MM-DD --gap DAYS] [--replace]
       Sets up the knockout stage after the groups and writes the file back. A template (header
@@ -112,6 +121,8 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runKnockoutResultCommand(args, out, err);
     if (command == QLatin1String("ranking"))
         return runRankingCommand(args, out, err);
+    if (command == QLatin1String("bracket"))
+        return runBracketCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

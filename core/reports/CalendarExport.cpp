@@ -1,6 +1,7 @@
 #include "core/reports/CalendarExport.h"
 
 #include "core/records/RecordLines.h"
+#include "core/reports/KnockoutGames.h"
 #include "core/reports/Report.h"
 
 #include <QCryptographicHash>
@@ -44,16 +45,47 @@ icaltimetype icalDate(const QDate& date)
     return day;
 }
 
+icalcomponent* newCalendar()
+{
+    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
+    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+    return calendar;
+}
+
+// An all-day event whose UID comes from `identity`, so that it stays the same game's event
+// whatever the file says about it later.
+void addEvent(icalcomponent* calendar, const QStringList& identity, const QDateTime& stamp, const QDate& date,
+              const QString& summary, const QByteArray& description)
+{
+    const QByteArray uid
+        = QCryptographicHash::hash(identity.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex() + "@tabulon";
+    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
+    icalcomponent_add_property(event,
+                               icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
+                                   stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
+    icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_description(description.constData()));
+    icalcomponent_add_component(calendar, event);
+}
+
+Calendar finished(icalcomponent* calendar, int events)
+{
+    char* text = icalcomponent_as_ical_string_r(calendar);
+    Calendar result { QByteArray(text), events };
+    free(text);
+    icalcomponent_free(calendar);
+    return result;
+}
+
 } // namespace
 
 Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
 {
     const QString shortTitle = shortTitleOf(request.title);
-    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
-    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-    const icaltimetype stampTime
-        = icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    icalcomponent* calendar = newCalendar();
     const QByteArray description = (request.groupCaption + u'\n' + shortTitle).toUtf8();
     int events = 0;
     for (const Game& game : readableGames(request.storedLines)) {
@@ -65,22 +97,34 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
             ? QStringLiteral("%1 %2-%3 %4")
                   .arg(home, QString::number(game.record.homeFullTime), QString::number(game.record.awayFullTime), away)
             : QStringLiteral("%1 v %2").arg(home, away);
-        const QStringList identity { request.title, QString::number(request.groupNumber), home, away,
-                                     QString::number(game.leg) };
-        const QByteArray uid
-            = QCryptographicHash::hash(identity.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex() + "@tabulon";
-        icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
-        icalcomponent_add_property(event, icalproperty_new_dtstamp(stampTime));
-        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(game.date)));
-        icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
-        icalcomponent_add_property(event, icalproperty_new_description(description.constData()));
-        icalcomponent_add_component(calendar, event);
+        addEvent(calendar,
+                 { request.title, QString::number(request.groupNumber), home, away, QString::number(game.leg) }, stamp,
+                 game.date, summary, description);
         ++events;
     }
-    char* text = icalcomponent_as_ical_string_r(calendar);
-    Calendar result { QByteArray(text), events };
-    free(text);
-    icalcomponent_free(calendar);
-    return result;
+    return finished(calendar, events);
+}
+
+Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage, const QDateTime& stamp)
+{
+    const QString shortTitle = shortTitleOf(title);
+    icalcomponent* calendar = newCalendar();
+    int events = 0;
+    for (const KnockoutGame& game : knockoutGames(stage)) {
+        if (game.bye || !game.date.isValid())
+            continue;
+        const QString summary = game.fullTime
+            ? QStringLiteral("%1 %2 %3").arg(game.homeName, finalScoreText(game), game.awayName)
+                + (game.extraTime ? QStringLiteral(" (%1)").arg(scoreMarks(game).join(QStringLiteral(", ")))
+                                  : QString())
+            : QStringLiteral("%1 v %2").arg(game.homeName, game.awayName);
+        const QString tie
+            = game.legs == 2 ? QStringLiteral("%1, leg %2").arg(game.tie, QString::number(game.leg)) : game.tie;
+        // The tie and leg name the game, whoever turns out to play it, so that "Winner QF1 v Winner
+        // QF2" becomes the semi-final between the two winners in a calendar that reads the file again.
+        addEvent(calendar, { title, QStringLiteral("knockout"), game.code, QString::number(game.leg) }, stamp,
+                 game.date, summary, (tie + u'\n' + shortTitle).toUtf8());
+        ++events;
+    }
+    return finished(calendar, events);
 }

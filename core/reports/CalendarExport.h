@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/knockout/KnockoutStage.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -31,3 +33,10 @@ struct Calendar
 // games between the same two teams in date order), so that a calendar that reads the file again
 // updates its events, a fixture that became a result included, instead of adding copies.
 Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp = QDateTime::currentDateTimeUtc());
+
+// The knockout games of a stage with dates, one all-day event each (byes are no games): "Home v
+// Away" until the result, with "Winner QF1" or "Loser SF1" for a team not known yet, then "Home
+// 2-1 Away" with the score after extra time and "(a.e.t., 4-3 pens)" when the game needed them.
+// Each event's UID comes from the title, the tie and the leg. A stage without dates has no events.
+Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage,
+                               const QDateTime& stamp = QDateTime::currentDateTimeUtc());

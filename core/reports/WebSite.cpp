@@ -1,6 +1,7 @@
 #include "core/reports/WebSite.h"
 
 #include "core/records/RecordLines.h"
+#include "core/reports/BracketExport.h"
 #include "core/reports/CalendarExport.h"
 #include "core/reports/ExportTarget.h"
 #include "core/reports/FixtureListReport.h"
@@ -20,15 +21,17 @@
 namespace {
 
 const QString kIndexName = QStringLiteral("index.html");
+const QString kBracketPage = QStringLiteral("knockout.htm");
+const QString kKnockoutCalendar = QStringLiteral("knockout.ics");
 // Marks an index as one this program wrote, so that publishing again may replace the folder's files.
 const QByteArray kGeneratorMarker = "<meta name=\"generator\" content=\"Tabulon\" />";
 
-// The names of the site's pages besides its index: "group-3-results.htm", "group-3-fixtures.htm"
-// and "group-3.ics".
-bool isGroupPageName(const QString& name)
+// The names of the site's pages besides its index: "group-3-results.htm", "group-3-fixtures.htm",
+// "group-3.ics", and the knockout stage's "knockout.htm" and "knockout.ics".
+bool isSitePageName(const QString& name)
 {
     static const QRegularExpression pageName(
-        QStringLiteral("^group-[1-9][0-9]*(-results\\.htm|-fixtures\\.htm|\\.ics)$"));
+        QStringLiteral("^(group-[1-9][0-9]*(-results\\.htm|-fixtures\\.htm|\\.ics)|knockout\\.(htm|ics))$"));
     return pageName.match(name).hasMatch();
 }
 
@@ -45,7 +48,7 @@ QString folderProblem(const QString& folder)
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     QFile index(dir.filePath(kIndexName));
     if (entries.isEmpty() || (index.open(QIODevice::ReadOnly) && index.readAll().contains(kGeneratorMarker))
-        || std::all_of(entries.cbegin(), entries.cend(), isGroupPageName))
+        || std::all_of(entries.cbegin(), entries.cend(), isSitePageName))
         return QString();
     return QStringLiteral("%1 holds other files and no site published by Tabulon; choose an empty folder.").arg(folder);
 }
@@ -106,6 +109,16 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
                              link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
                              link(name + QStringLiteral(".ics"), QStringLiteral("Calendar"))));
     }
+    if (tournament.knockout) {
+        files.insert(kBracketPage, bracketHtml(shortTitle, *tournament.knockout));
+        // A stage without dates has no games to put in a calendar.
+        const bool dated = tournament.knockout->startDate().isValid();
+        if (dated)
+            files.insert(kKnockoutCalendar, buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp).text);
+        rows.append(QStringLiteral("<tr><td>Knockout stage</td><td colspan=\"2\">%1</td><td>%2</td></tr>")
+                        .arg(link(kBracketPage, QStringLiteral("Bracket")),
+                             dated ? link(kKnockoutCalendar, QStringLiteral("Calendar")) : QString()));
+    }
     const QString title = shortTitle.toHtmlEscaped();
     // Well-formed XML as well as HTML, so that any reader takes it.
     const QStringList index {
@@ -159,7 +172,7 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
     // files under the site's own names go; a link under such a name was not made here and stays.
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QFileInfo page(dir.filePath(name));
-        if (!isGroupPageName(name) || files.contains(name) || page.isSymLink())
+        if (!isSitePageName(name) || files.contains(name) || page.isSymLink())
             continue;
         QFile stale(page.filePath());
         if (!stale.remove())

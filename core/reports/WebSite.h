@@ -8,7 +8,8 @@
 
 // The whole tournament as a folder of web pages: an index naming the tournament and listing every
 // group with links to its results page and fixture list (the HTML exports of the two reports) and
-// its calendar.
+// its calendar, and when the tournament has a knockout stage, its bracket page and (for a stage
+// with dates) its calendar.
 
 struct PublishOutcome
 {

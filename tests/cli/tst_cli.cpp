@@ -20,6 +20,8 @@
 namespace {
 
 const QString kTwoGroups = QStringLiteral(TABULON_TEST_DATA "/two_groups.trn");
+// Rovers, "Town, Leeds", United and City seeded; the semi-finals in two legs played, the final not.
+const QString kKnockoutCup = QStringLiteral(TABULON_TEST_DATA "/knockout_cup.trn");
 const QString kWindowsFile = QStringLiteral(TABULON_TEST_DATA "/windows1252.trn");
 const QString kHeader = QStringLiteral("Competitors Name\tWon\tLost\tDrawn\tFor\tAgainst\tDiff\tPts\n");
 const QString kGroupB = kHeader + QStringLiteral("Beşiktaş\t1\t0\t0\t3\t2\t1\t3\nŁódź\t0\t1\t0\t2\t3\t-1\t0\n");
@@ -151,6 +153,14 @@ private slots:
         row("calendar, one team's games", calendar + file("city.ics") + " --team City", 0, "Wrote 1 event to " + file("city.ics") + "\n", "");
         row("calendar, team not in the group", calendar + file("town.ics") + " --team Town", 1, "", "tabulon-cli calendar: group 1 has no team \"Town\".\n");
         row("calendar without --output", "calendar " + kTwoGroups + " --group 1", 2, "", "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n");
+        row("calendar, the knockout games", "calendar " + kKnockoutCup + " --knockout --output " + file("cup.ics"), 0, "Wrote 5 events to " + file("cup.ics") + "\n", "");
+        row("calendar, no knockout stage", "calendar " + kTwoGroups + " --knockout --output " + file("town.ics"), 1, "", "tabulon-cli calendar: " + kTwoGroups + " has no knockout stage.\n");
+        row("calendar, --knockout with --group", "calendar " + kKnockoutCup + " --knockout --group 1 --output " + file("town.ics"), 2, "", "Usage: tabulon-cli calendar FILE.trn --knockout --output OUT.ics\n");
+        row("bracket, text", "bracket " + kKnockoutCup, 0, "Semi-finals (01-Apr-2000 and 08-Apr-2000)\nSF1    Rovers v Town, Leeds (1st leg)                   2-0\n       Town, Leeds v Rovers (2nd leg)                   1-1\n       Winner: Rovers\nSF2    United v City (1st leg)                          1-1\n       City v United (2nd leg)                          1-1  a.e.t.\n       Winner: City on penalties (4-3)\n\nFinal (15-Apr-2000)\nF      Rovers v City - to be played\n", "");
+        row("bracket, csv", "bracket " + kKnockoutCup + " --format csv", 0, "tie,round,leg,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner\nSF1,Semi-finals,1,Rovers,\"Town, Leeds\",2,0,,,,,\n", "");
+        row("bracket, html", "bracket " + kKnockoutCup + " --format html", 0, "<!DOCTYPE html>\n", "");
+        row("bracket, no knockout stage", "bracket " + kTwoGroups, 1, "", "tabulon-cli bracket: " + kTwoGroups + " has no knockout stage.\n");
+        row("bracket, format not known", "bracket " + kKnockoutCup + " --format pdf", 2, "", "tabulon-cli bracket: --format needs text, csv or html, not \"pdf\".\n");
         row("publish", "publish " + kTwoGroups + ' ' + file("site") + " --today 15-Mar-2000", 0, "Published 2 groups to " + file("site") + "\n", "");
         row("publish, folder of other files", "publish " + kTwoGroups + ' ' + m_folder.path(), 1, "", "tabulon-cli publish: " + m_folder.path() + " holds other files");
         row("publish, folder under a file", "publish " + kTwoGroups + ' ' + file("cup.trn/site"), 1, "", "tabulon-cli publish: Cannot make the folder " + file("cup.trn/site") + ": Not a directory.\n");

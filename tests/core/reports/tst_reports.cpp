@@ -1,6 +1,9 @@
 // The reports' text and tagged lines, byte for byte, and the files they are written to.
+#include "core/knockout/TieResultText.h"
+#include "core/reports/BracketExport.h"
 #include "core/reports/CalendarExport.h"
 #include "core/reports/FixtureListReport.h"
+#include "core/reports/KnockoutReport.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ReportFile.h"
 #include "core/reports/ReportRtf.h"
@@ -175,6 +178,30 @@ CalendarRead readCalendar(const QByteArray& text)
     return read;
 }
 
+// A seeded stage: `setup` may hold "third" (a third-place match), "dates" (from 01-Apr-2000, a
+// week apart) and "legs:4=2" (round size = legs); `results` are "CODE result" lines as the file holds them.
+KnockoutStage knockoutStage(const QStringList& seeds, const QString& setup, const QStringList& results = {})
+{
+    QVector<KnockoutTeam> teams;
+    for (const QString& name : seeds)
+        teams.append({ 0, int(teams.size()) + 1, name });
+    KnockoutStage stage = *KnockoutStage::fromSeeds(teams, nullptr);
+    for (const QString& word : setup.split(u' ', Qt::SkipEmptyParts)) {
+        if (word == "third")
+            stage.setThirdPlaceMatch(true);
+        else if (word == "dates")
+            stage.setSchedule(QDate(2000, 4, 1), 7);
+        else if (word.startsWith("legs:"))
+            stage.setLegs(word.section(u':', 1).section(u'=', 0, 0).toInt(), word.section(u'=', 1).toInt(), nullptr);
+    }
+    for (const QString& line : results) {
+        QString refusal;
+        if (!stage.setResult(line.section(u' ', 0, 0), *readTieResultText(line.section(u' ', 1), nullptr), &refusal))
+            qWarning("%s: %s", qPrintable(line), qPrintable(refusal));
+    }
+    return stage;
+}
+
 } // namespace
 
 class TestReports : public QObject
@@ -228,6 +255,115 @@ private slots:
         QCOMPARE(report.error, QString());
         QCOMPARE(report.text, text);
         QCOMPARE(report.taggedLines, tagged);
+    }
+
+    // Semi-finals in two legs, one a bye and one decided on penalties; the final to be played, then played.
+    void knockoutReport_data()
+    {
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QStringList>("listing"); // the text between the heading and the footer
+        QTest::addColumn<QStringList>("tagged");  // the tagged lines after the heading
+        const QStringList semiFinals { "SF2 1-0 1-0 aet 2-1 pens 5-4" };
+        // clang-format off
+        const QStringList listed { "Semi-finals (01-Apr-2000 and 08-Apr-2000)",
+            "SF1    Rovers                                           bye",
+            "SF2    United v City (1st leg)                          1-0",
+            "       City v United (2nd leg)                          2-1  a.e.t.",
+            "       Winner: City on penalties (5-4)", "", "Final (15-Apr-2000)" };
+        const QStringList tagged { "RESULT, Semi-finals (01-Apr-2000 and 08-Apr-2000), , ", "RESULT, SF1 Rovers, bye, ",
+            "RESULT, SF2 United v City (1st leg), 1-0, ", "RESULT, City v United (2nd leg), 2-1, a.e.t.",
+            "RESULT, Winner: City on penalties (5-4), , ", "RESULT, Final (15-Apr-2000), , " };
+        QTest::newRow("final to be played") << semiFinals
+            << listed + QStringList { "F      Rovers v City - to be played" }
+            << tagged + QStringList { "RESULT, F Rovers v City - to be played, , " };
+        QTest::newRow("final played, the champion") << semiFinals + QStringList { "F 2-1" }
+            << listed + QStringList { "F      Rovers v City                                    2-1", "       Winner: Rovers", "",
+                                      "Champion: Rovers" }
+            << tagged + QStringList { "RESULT, F Rovers v City, 2-1, ", "RESULT, Winner: Rovers, , ", "RESULT, Champion: Rovers, , " };
+        // clang-format on
+    }
+    void knockoutReport()
+    {
+        QFETCH(QStringList, results);
+        QFETCH(QStringList, listing);
+        QFETCH(QStringList, tagged);
+        const Report report
+            = ::knockoutReport({ "Spring Cup at Riverside", "Knockout", QDate(2000, 3, 15) },
+                               knockoutStage({ "Rovers", "United", "City" }, "legs:4=2 dates", results));
+        const QStringList heading {
+            "", "Knockout Stage of Spring Cup at Riverside", "", "Knockout", "", "Date : 15-Mar-2000", "", "", ""
+        };
+        const QStringList footer { "", "", "", "Report created by Tabulon", "https://www.veltrix.example/tabulon" };
+        QCOMPARE(report.text, (heading + listing + footer).join("\r\n"));
+        QCOMPARE(report.taggedLines, QStringList({ heading[1], "Knockout", "Date : 15-Mar-2000" }) + tagged);
+        QVERIFY(exportHtml(report.taggedLines)
+                    .contains("<TR><TD>City v United (2nd leg)</TD>\r\n<TD Width=50 Align=Right>2-1</TD>\r\n"
+                              "<TD Width=50 Align=Right>a.e.t.</TD></TR>"));
+    }
+
+    // One row per game; home and away as the game lists them, cells not known yet empty.
+    void bracketCsv_data()
+    {
+        QTest::addColumn<QStringList>("seeds");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QStringList>("rows");
+        // clang-format off
+        QTest::newRow("one game") << QStringList { "Rovers", "City" } << "" << QStringList { "F 2-1" }
+                                  << QStringList { "F,Final,1,Rovers,City,2,1,,,,,Rovers" };
+        QTest::newRow("two legs, the second with the second-listed team at home, the winner on it alone")
+            << QStringList { "Rovers", "City" } << "legs:2=2" << QStringList { "F 2-0 1-1" }
+            << QStringList { "F,Final,1,Rovers,City,2,0,,,,,", "F,Final,2,City,Rovers,1,1,,,,,Rovers" };
+        QTest::newRow("extra time and penalties") << QStringList { "Rovers", "City" } << "" << QStringList { "F 1-1 aet 2-2 pens 3-4" }
+                                                  << QStringList { "F,Final,1,Rovers,City,1,1,2,2,3,4,City" };
+        QTest::newRow("a bye, teams not known yet") << QStringList { "Rovers", "United", "City" } << "" << QStringList()
+                                                    << QStringList { "SF1,Semi-finals,1,Rovers,,,,,,,,Rovers",
+                                                                     "SF2,Semi-finals,1,United,City,,,,,,,", "F,Final,1,Rovers,,,,,,,," };
+        QTest::newRow("third-place match") << QStringList { "A", "B", "C", "D" } << "third" << QStringList { "SF1 1-0" }
+                                           << QStringList { "SF1,Semi-finals,1,A,D,1,0,,,,,A", "SF2,Semi-finals,1,B,C,,,,,,,",
+                                                            "3P,Third-place match,1,D,,,,,,,,", "F,Final,1,A,,,,,,,," };
+        QTest::newRow("names with a comma and quotes") << QStringList { "Smith, Jones", "\"Reds\"" } << "" << QStringList { "F 0-1" }
+                                                       << QStringList { "F,Final,1,\"Smith, Jones\",\"\"\"Reds\"\"\",0,1,,,,,\"\"\"Reds\"\"\"" };
+        // clang-format on
+    }
+    void bracketCsv()
+    {
+        QFETCH(QStringList, seeds);
+        QFETCH(QString, setup);
+        QFETCH(QStringList, results);
+        QFETCH(QStringList, rows);
+        const QByteArray header
+            = "tie,round,leg,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner\n";
+        const KnockoutStage stage = knockoutStage(seeds, setup, results);
+        QCOMPARE(QString::fromUtf8(::bracketCsv(stage)), header + rows.join(u'\n') + u'\n');
+        // The bracket page shows every team, escaped.
+        const QByteArray page = bracketHtml("Cup", stage);
+        for (const QString& team : seeds)
+            QVERIFY(page.contains("<td>" + team.toHtmlEscaped().toUtf8() + "</td>"));
+    }
+
+    // A game whose teams are not known yet has its event; entering results keeps every UID.
+    void knockoutCalendar()
+    {
+        const QStringList seeds { "Rovers", "United", "City", "Town" };
+        const QString setup = "third dates legs:4=2";
+        const QDateTime stamp(QDate(2000, 3, 15), QTime(12, 0), Qt::UTC);
+        const QStringList results { "SF1 2-0 1-1" };
+        const Calendar calendar = buildKnockoutCalendar("Tabulon - Cup", knockoutStage(seeds, setup, results), stamp);
+        const CalendarRead before = readCalendar(calendar.text);
+        QCOMPARE(before.dates, QStringList({ "20000401", "20000408", "20000401", "20000408", "20000415", "20000415" }));
+        QCOMPARE(before.summaries,
+                 QStringList({ "Rovers 2-0 Town", "Town 1-1 Rovers", "United v City", "City v United",
+                               "Town v Loser SF2", "Rovers v Winner SF2" }));
+        QCOMPARE(before.descriptions.first(), "Semi-final 1, leg 1\nCup");
+        const QStringList later { "SF2 1-1 2-1", "3P 1-1 aet 1-1 pens 4-2" };
+        const CalendarRead after = readCalendar(
+            buildKnockoutCalendar("Tabulon - Cup", knockoutStage(seeds, setup, results + later), stamp).text);
+        QCOMPARE(after.uids, before.uids);
+        QCOMPARE(after.summaries.mid(3),
+                 QStringList({ "City 2-1 United", "Town 1-1 United (a.e.t., 4-2 pens)", "Rovers v City" }));
+        QCOMPARE(QSet<QString>(before.uids.begin(), before.uids.end()).size(), before.uids.size());
+        QCOMPARE(buildKnockoutCalendar("Tabulon - Cup", knockoutStage(seeds, "")).events, 0);
     }
 
     // Entries of one date in text order without regard to case, equal ones in list order; every
@@ -658,20 +794,19 @@ private slots:
         QTest::addColumn<QString>("otherFile"); // put there by the user, "" for none
         QTest::addColumn<bool>("link");         // group-1.ics a link to a file elsewhere
         QTest::addColumn<QString>("error");     // its start, "" when published
-        QTest::newRow("missing folder made") << ""
-                                             << "" << false << "";
-        QTest::newRow("earlier site replaced beside a file of the user's, group 2's pages gone")
-            << "site"
-            << "notes.txt" << false << "";
-        QTest::newRow("a publish cut short repeated") << "cut short"
-                                                      << "" << false << "";
-        QTest::newRow("folder of other files refused") << ""
-                                                       << "notes.txt" << false << "%1 holds other files";
-        QTest::newRow("another program's index refused") << ""
-                                                         << "index.html" << false << "%1 holds other files";
+        QTest::addColumn<QString>("knockout");  // "now": the tournament has a knockout stage; "before": only
+                                                // the earlier site had one
+        // clang-format off
+        QTest::newRow("missing folder made") << "" << "" << false << "" << "";
+        QTest::newRow("earlier site replaced beside a file of the user's, group 2's pages gone") << "site" << "notes.txt" << false << "" << "";
+        QTest::newRow("a publish cut short repeated") << "cut short" << "" << false << "" << "";
+        QTest::newRow("folder of other files refused") << "" << "notes.txt" << false << "%1 holds other files" << "";
+        QTest::newRow("another program's index refused") << "" << "index.html" << false << "%1 holds other files" << "";
         QTest::newRow("a link in the site refused, its target untouched")
-            << "site"
-            << "" << true << "Cannot write %1/group-1.ics: %1/group-1.ics is a symbolic link.";
+            << "site" << "" << true << "Cannot write %1/group-1.ics: %1/group-1.ics is a symbolic link." << "";
+        QTest::newRow("a knockout stage: its bracket page and calendar") << "" << "" << false << "" << "now";
+        QTest::newRow("the earlier site's knockout pages gone with the stage") << "site" << "" << false << "" << "before";
+        // clang-format on
     }
     void webSite()
     {
@@ -679,6 +814,7 @@ private slots:
         QFETCH(QString, otherFile);
         QFETCH(bool, link);
         QFETCH(QString, error);
+        QFETCH(QString, knockout);
         QTemporaryDir temp;
         const QString db = temp.filePath("TempDB.mdb"), site = temp.filePath("site");
         QVERIFY(QFile::copy(TABULON_TEMPDB, db));
@@ -687,6 +823,8 @@ private slots:
         const QDate today(2000, 3, 15);
         if (!earlier.isEmpty()) {
             TournamentData before = data;
+            if (knockout == "before")
+                before.knockout = knockoutStage({ "Rovers", "City" }, "dates");
             // A fixture list beyond the 64 KiB a file may take when the disk fills up (the temporary
             // database stays below it).
             for (int copy = 0; earlier == "cut short" && copy < 3000; ++copy)
@@ -703,6 +841,8 @@ private slots:
             QCOMPARE(QFile::exists(site + "/index.html"), earlier == "site");
         }
         data.groups[1].recordLines.clear();
+        if (knockout == "now")
+            data.knockout = knockoutStage({ "Rovers", "City" }, "dates", { "F 1-0" });
         if (!otherFile.isEmpty()) {
             QVERIFY(QDir().mkpath(site));
             QVERIFY(writeFile(site + '/' + otherFile, "mine"));
@@ -722,8 +862,11 @@ private slots:
             QCOMPARE(contentsOf(otherFile.isEmpty() ? elsewhere : site + '/' + otherFile), "mine");
             return;
         }
-        QCOMPARE(published.pages, 3);
-        QStringList pages { "group-1-fixtures.htm", "group-1-results.htm", "group-1.ics", "index.html" };
+        const QStringList knockoutPages
+            = data.knockout ? QStringList { "knockout.htm", "knockout.ics" } : QStringList();
+        QCOMPARE(published.pages, data.knockout ? 4 : 3);
+        QStringList pages = QStringList { "group-1-fixtures.htm", "group-1-results.htm", "group-1.ics", "index.html" }
+            + knockoutPages;
         if (!otherFile.isEmpty())
             pages.append(otherFile);
         pages.sort();
@@ -733,7 +876,9 @@ private slots:
             if (index.readNext() == QXmlStreamReader::StartElement && index.name() == u"a")
                 links << index.attributes().value("href").toString();
         }
-        QCOMPARE(links, QStringList({ "group-1-results.htm", "group-1-fixtures.htm", "group-1.ics" }));
+        QCOMPARE(links, QStringList({ "group-1-results.htm", "group-1-fixtures.htm", "group-1.ics" }) + knockoutPages);
+        if (data.knockout)
+            QCOMPARE(contentsOf(site + "/knockout.htm"), bracketHtml("Cup at Leeds", *data.knockout));
         QVERIFY(contentsOf(site + "/index.html").contains("<td>2. Division B</td><td colspan=\"3\">no fixtures yet"));
         // As Save HTML writes the group's report, its points adjustment included.
         const GroupRecords group = recordsOfGroup(data.groups[0]);
@@ -744,6 +889,8 @@ private slots:
         QCOMPARE(contentsOf(site + "/group-1-fixtures.htm"),
                  exportHtml(buildFixtureList(heading, group.readableDisplayLines()).taggedLines));
         QCOMPARE(readCalendar(contentsOf(site + "/group-1.ics")).summaries.size(), 2);
+        if (data.knockout)
+            QCOMPARE(readCalendar(contentsOf(site + "/knockout.ics")).summaries, QStringList { "Rovers 1-0 City" });
     }
 };
 
