@@ -1,13 +1,20 @@
 #include "gui/knockout/KnockoutWindow.h"
 
+#include "core/reports/KnockoutReport.h"
+#include "core/reports/TaggedReportFile.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/knockout/BracketView.h"
 #include "gui/knockout/TieBox.h"
 #include "gui/knockout/TieDescription.h"
 #include "gui/knockout/TieResultDialog.h"
+#include "gui/reports/ReportWindow.h"
+#include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -30,9 +37,21 @@ KnockoutWindow::KnockoutWindow(TournamentDocument* document, QWidget* parent)
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_bracket = new BracketView;
     m_scrollArea->setWidget(m_bracket);
+    m_reportButton
+        = makeButton(this, "reportButton", QStringLiteral("Knockout &Report"), QStringLiteral("Knockout report"));
+    m_calendarButton = makeButton(this, "calendarButton", QStringLiteral("Export Ca&lendar..."),
+                                  QStringLiteral("Export the knockout calendar"));
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 6);
+    buttons->addWidget(m_reportButton);
+    buttons->addWidget(m_calendarButton);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scrollArea);
+    layout->addLayout(buttons);
+    connect(m_reportButton, &QPushButton::clicked, this, &KnockoutWindow::showReport);
+    connect(m_calendarButton, &QPushButton::clicked, this, &KnockoutWindow::calendarExportRequested);
     // The tie that takes the focus comes into sight.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (auto* box = qobject_cast<TieBox*>(now); box && box->parentWidget() == m_bracket)
@@ -90,4 +109,29 @@ void KnockoutWindow::enterResult(const QString& code)
         Prompts::refuse(refusal, kResultTitle);
     else if (TieBox* box = m_bracket->tieBox(code))
         box->setFocus(Qt::OtherFocusReason);
+}
+
+void KnockoutWindow::showReport()
+{
+    if (!m_document->knockout())
+        return;
+    QWidget* owner = window() == this ? nullptr : window();
+    const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
+    Report report;
+    QString taggedFile;
+    {
+        BusyWindow busy(this);
+        report = knockoutReport(heading, *m_document->knockout());
+        const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
+        taggedFile = tagged.path;
+        if (!tagged.ok()) {
+            busy.done();
+            Prompts::refuse(tagged.error, kReportFailureTitle);
+            return;
+        }
+    }
+    ReportWindow reportWindow(report.text, taggedFile, owner);
+    reportWindow.exec();
+    if (QWidget* frame = parentWidget())
+        frame->raise();
 }

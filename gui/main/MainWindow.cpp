@@ -396,7 +396,9 @@ void MainWindow::updateKnockoutWindow()
         // A bracket is wide: the window takes the whole area, behind the group that has the keyboard
         // until it is chosen from the Window menu.
         QMdiSubWindow* active = m_mdiArea->activeSubWindow();
-        m_knockoutWindow = addLastingSubWindow(new KnockoutWindow(m_document), QStringLiteral("knockoutSubWindow"));
+        auto* window = new KnockoutWindow(m_document);
+        connect(window, &KnockoutWindow::calendarExportRequested, this, &MainWindow::exportKnockoutCalendar);
+        m_knockoutWindow = addLastingSubWindow(window, QStringLiteral("knockoutSubWindow"));
         m_knockoutWindow->setGeometry(QRect(QPoint(0, 0), m_mdiArea->viewport()->size()));
         if (active)
             m_mdiArea->setActiveSubWindow(active);

@@ -76,6 +76,8 @@ public slots:
     void generateBalancedFixtures();
     void importResults();
     void exportCalendar();
+    // The Knockout window's games as a calendar file.
+    void exportKnockoutCalendar();
     void publishWebSite();
     void editPointsAdjustments();
     void setUpKnockoutStage();

@@ -16,6 +16,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 
 namespace {
@@ -34,6 +36,11 @@ void refuseWrite(const QString& reason)
 
 void MainWindow::exportCalendar()
 {
+    // With the Knockout window in front, its games are what the calendar is wanted for.
+    if (m_knockoutWindow && m_mdiArea->activeSubWindow() == m_knockoutWindow) {
+        exportKnockoutCalendar();
+        return;
+    }
     const std::optional<ActiveGroup> active = activeGroupFor(kCalendarTitle);
     if (!active)
         return;
@@ -47,6 +54,32 @@ void MainWindow::exportCalendar()
         return;
     const Calendar calendar = buildCalendar(
         { m_document->title(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+    QString error;
+    if (!saveReportFile(calendar.text, path, &error)) {
+        refuseWrite(error);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Exported %1 %2 to %3")
+                                 .arg(QString::number(calendar.events),
+                                      calendar.events == 1 ? QStringLiteral("game") : QStringLiteral("games"),
+                                      shownPath(path)));
+}
+
+void MainWindow::exportKnockoutCalendar()
+{
+    if (!m_document->knockout())
+        return;
+    if (!m_document->knockout()->startDate().isValid()) {
+        Prompts::refuse(QStringLiteral("The knockout stage has no dates: set it up again with the date of its "
+                                       "first games to export its calendar."),
+                        kCalendarTitle);
+        return;
+    }
+    const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
+                                        fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
+    if (path.isEmpty() || !Prompts::mayOverwrite(path))
+        return;
+    const Calendar calendar = buildKnockoutCalendar(m_document->title(), *m_document->knockout());
     QString error;
     if (!saveReportFile(calendar.text, path, &error)) {
         refuseWrite(error);

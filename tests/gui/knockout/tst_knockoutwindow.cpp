@@ -11,11 +11,13 @@
 #include "gui/knockout/TieBox.h"
 #include "gui/knockout/TieResultDialog.h"
 #include "gui/main/MainWindow.h"
+#include "gui/reports/ReportWindow.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,6 +197,19 @@ private slots:
         QCOMPARE(m_document.history()->index(), steps + (answer == Prompts::Answer::Yes ? 1 : 0));
         m_document.history()->setIndex(steps);
         QCOMPARE(spoken("SF1"), "Semi-final 1: Spain 1, Italy 0");
+    }
+
+    // The report button shows the stage's report, the champion at its end.
+    void showsReport()
+    {
+        showStage(4, 1, "SF1=1-0;SF2=0-2;F=1-1 aet 1-1 pens 5-4");
+        ModalDialog<ReportWindow> report([](ReportWindow* window) {
+            const QString text = window->findChild<QPlainTextEdit*>("reportText")->toPlainText();
+            QVERIFY2(text.contains("\nChampion: Spain\n"), qPrintable(text));
+            window->reject();
+        });
+        m_window->findChild<QPushButton*>("reportButton")->click();
+        QVERIFY(report.wasShown());
     }
 
     void arrowKeys_data()
