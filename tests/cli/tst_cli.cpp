@@ -378,6 +378,22 @@ private slots:
                                                              : " go through.\n")),
                      qPrintable(said));
         }
+        // The bracket, a row per game, holds every score as reported.
+        QStringList reported { "tie,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner" };
+        for (const CsvRow& game : games) {
+            const QStringList& c = game.cells;
+            const auto goals = [](const QString& score) {
+                return score.isEmpty() ? QString(",") : QString(score).replace('-', ',');
+            };
+            reported << QStringList { c[0], c[1], c[2], goals(c[3]), goals(c[4]), goals(c[5]), c[6] }.join(',');
+        }
+        QStringList bracket;
+        for (const CsvRow& row : readCsv(run({ "bracket", trn, "--format", "csv" }).toUtf8()).rows) {
+            QStringList cells = row.cells;
+            cells.remove(1, 2); // round, leg
+            bracket << cells.join(',');
+        }
+        QCOMPARE(bracket, reported);
         QCOMPARE(run({ "check", trn }).section('\n', -2),
                  "Knockout stage: Round of 16 to Final, 16 results of 16, champion France\n");
     }
