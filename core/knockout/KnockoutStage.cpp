@@ -28,8 +28,14 @@ QString entrantsRefusal()
 QString laterResultsNotice(const QStringList& codes)
 {
     QStringList names;
-    for (const QString& code : codes)
-        names.append(tieName(*readTieCode(code)));
+    for (const QString& code : codes) {
+        const TieId tie = *readTieCode(code);
+        // "who plays in the Final", as one says it; a numbered tie goes without the article.
+        const bool named = tie.thirdPlace || tie.roundSize == 2;
+        names.append(named ? QStringLiteral("the ")
+                             + tieName(tie).replace(QStringLiteral("Third"), QStringLiteral("third"))
+                           : tieName(tie));
+    }
     const QString last = names.takeLast();
     const QString listed = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
     return QStringLiteral("Changing this result changes who plays in %1, which already %2.")

@@ -130,6 +130,9 @@ bool assignThirds(const QVector<int>& thirdSlots, int next, const QVector<Templa
 
 std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QString* refusal)
 {
+    QString unwanted; // a caller that only asks whether the file is a template
+    if (!refusal)
+        refusal = &unwanted;
     const CsvReading reading = readCsv(bytes);
     if (!reading.ok()) {
         *refusal = reading.error;
@@ -211,6 +214,9 @@ std::optional<QVector<KnockoutStage::Place>> templatePlaces(const KnockoutTempla
                                                             const QVector<QVector<KnockoutTeam>>& groups,
                                                             const QVector<int>& thirdsByRank, QString* refusal)
 {
+    QString unwanted;
+    if (!refusal)
+        refusal = &unwanted;
     const QVector<TemplateSlot>& templateSlots = knockoutTemplate.places;
     QVector<int> thirdSlots;
     for (int slot = 0; slot < templateSlots.size(); ++slot) {

@@ -23,6 +23,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUndoStack>
@@ -55,6 +56,34 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+};
+
+// Keeps a sub-window that fills the area filling it while the area changes size (the main window
+// taking its size on start, scroll bars coming and going), until the user gives it another size.
+class AreaFill : public QObject
+{
+public:
+    AreaFill(QMdiSubWindow* window, QWidget* area)
+        : QObject(window)
+        , m_window(window)
+    {
+        m_window->setGeometry(QRect(QPoint(0, 0), area->size()));
+        area->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            const auto* resize = static_cast<QResizeEvent*>(event);
+            if (m_window->geometry() == QRect(QPoint(0, 0), resize->oldSize()))
+                m_window->setGeometry(QRect(QPoint(0, 0), resize->size()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMdiSubWindow* m_window;
 };
 
 } // namespace
@@ -399,7 +428,7 @@ void MainWindow::updateKnockoutWindow()
         auto* window = new KnockoutWindow(m_document);
         connect(window, &KnockoutWindow::calendarExportRequested, this, &MainWindow::exportKnockoutCalendar);
         m_knockoutWindow = addLastingSubWindow(window, QStringLiteral("knockoutSubWindow"));
-        m_knockoutWindow->setGeometry(QRect(QPoint(0, 0), m_mdiArea->viewport()->size()));
+        new AreaFill(m_knockoutWindow, m_mdiArea->viewport());
         if (active)
             m_mdiArea->setActiveSubWindow(active);
     }

@@ -249,6 +249,10 @@ private slots:
         for (const KnockoutStage::Place& place : placed ? *placed : QVector<KnockoutStage::Place>())
             names << (place ? place->name : "-");
         QCOMPARE(placed ? names.join(' ') : refusal, outcome);
+        // Asked only whether it reads, without the reason: the same answer.
+        const std::optional<KnockoutTemplate> asked = readKnockoutTemplate(csv.toUtf8(), nullptr);
+        QCOMPARE(asked.has_value(), read.has_value());
+        QCOMPARE(asked && templatePlaces(*asked, groups, ranking, nullptr).has_value(), placed.has_value());
     }
 
     // Eight seeds: winners move on, the semi-final losers meet for third place, and a changed
@@ -289,7 +293,7 @@ private slots:
         QCOMPARE(stage.laterResultsChangedBy("QF4", std::nullopt), QStringList({ "SF2", "3P", "F" }));
         QVERIFY(!stage.setResult("QF1", tie("0-1"), &refusal));
         QCOMPARE(refusal,
-                 "Changing this result changes who plays in Semi-final 1, Third-place match and Final, "
+                 "Changing this result changes who plays in Semi-final 1, the third-place match and the Final, "
                  "which already have results.");
         QCOMPARE(nameOf(stage.team("SF1", TieSide::First)), "A");
         stage.clearResults(stage.laterResultsChangedBy("QF1", tie("0-1")));

@@ -429,7 +429,7 @@ private slots:
         for (const std::optional<TieResult>& change :
              { std::optional<TieResult>(oldBoysWin), std::optional<TieResult>() }) {
             QVERIFY(!document.setTieResult("SF2", change, Later::Keep, &refusal));
-            QCOMPARE(refusal, "Changing this result changes who plays in Final, which already has a result.");
+            QCOMPARE(refusal, "Changing this result changes who plays in the Final, which already has a result.");
             QCOMPARE(*formatTournament(document.data()), states.last());
         }
         step(document.setTieResult("SF2", oldBoysWin, Later::Clear), "Enter Knockout Result");
