@@ -1,7 +1,6 @@
 // The group window's reports: Results Report and Fixture List.
 #include "core/reports/FixtureListReport.h"
 #include "core/reports/ResultsReport.h"
-#include "core/reports/TaggedReportFile.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/reports/ReportWindow.h"
@@ -29,28 +28,12 @@ void GroupWindow::showReport(ReportKind kind)
         Prompts::message(windowTitle() + missing, title, Prompts::Icon::Information);
         return;
     }
-    QWidget* owner = window() == this ? nullptr : window();
     const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
     Report report;
-    QString taggedFile;
     {
         BusyWindow busy(this);
         report = results ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName)
                          : buildFixtureList(heading, records().readableDisplayLines());
-        if (report.ok()) {
-            const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
-            taggedFile = tagged.path;
-            if (!tagged.ok())
-                report.error = tagged.error;
-        }
-        if (!report.ok()) {
-            busy.done();
-            Prompts::refuse(report.error, kReportFailureTitle);
-            return;
-        }
     }
-    ReportWindow reportWindow(report.text, taggedFile, owner);
-    reportWindow.exec();
-    if (QWidget* frame = parentWidget())
-        frame->raise();
+    showReportWindow(report, this);
 }

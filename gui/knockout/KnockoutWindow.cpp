@@ -1,14 +1,12 @@
 #include "gui/knockout/KnockoutWindow.h"
 
 #include "core/reports/KnockoutReport.h"
-#include "core/reports/TaggedReportFile.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/knockout/BracketView.h"
 #include "gui/knockout/TieBox.h"
 #include "gui/knockout/TieDescription.h"
 #include "gui/knockout/TieResultDialog.h"
 #include "gui/reports/ReportWindow.h"
-#include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/Controls.h"
 #include "gui/widgets/Prompts.h"
 
@@ -115,23 +113,6 @@ void KnockoutWindow::showReport()
 {
     if (!m_document->knockout())
         return;
-    QWidget* owner = window() == this ? nullptr : window();
     const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
-    Report report;
-    QString taggedFile;
-    {
-        BusyWindow busy(this);
-        report = knockoutReport(heading, *m_document->knockout());
-        const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
-        taggedFile = tagged.path;
-        if (!tagged.ok()) {
-            busy.done();
-            Prompts::refuse(tagged.error, kReportFailureTitle);
-            return;
-        }
-    }
-    ReportWindow reportWindow(report.text, taggedFile, owner);
-    reportWindow.exec();
-    if (QWidget* frame = parentWidget())
-        frame->raise();
+    showReportWindow(knockoutReport(heading, *m_document->knockout()), this);
 }

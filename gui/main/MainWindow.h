@@ -5,8 +5,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <optional>
 
+struct Calendar;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -91,6 +93,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void saveCalendar(const std::function<Calendar()>& build);
     void buildMenus();
     // A window for every group of the document, and the caption; after the tournament was replaced.
     void showTournament();

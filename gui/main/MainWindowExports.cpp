@@ -46,14 +46,20 @@ void MainWindow::exportCalendar()
         return;
     const GroupWindow* group = active->window;
     const int groupNumber = active->number;
+    saveCalendar([&] {
+        return buildCalendar(
+            { m_document->title(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+    });
+}
+
+// Asks where the calendar goes, makes it and writes it there, and says how many games it holds.
+void MainWindow::saveCalendar(const std::function<Calendar()>& build)
+{
     const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
                                         fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
-    if (path.isEmpty())
+    if (path.isEmpty() || !Prompts::mayOverwrite(path))
         return;
-    if (!Prompts::mayOverwrite(path))
-        return;
-    const Calendar calendar = buildCalendar(
-        { m_document->title(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+    const Calendar calendar = build();
     QString error;
     if (!saveReportFile(calendar.text, path, &error)) {
         refuseWrite(error);
@@ -75,20 +81,7 @@ void MainWindow::exportKnockoutCalendar()
                         kCalendarTitle);
         return;
     }
-    const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
-                                        fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
-    if (path.isEmpty() || !Prompts::mayOverwrite(path))
-        return;
-    const Calendar calendar = buildKnockoutCalendar(m_document->title(), *m_document->knockout());
-    QString error;
-    if (!saveReportFile(calendar.text, path, &error)) {
-        refuseWrite(error);
-        return;
-    }
-    statusBar()->showMessage(QStringLiteral("Exported %1 %2 to %3")
-                                 .arg(QString::number(calendar.events),
-                                      calendar.events == 1 ? QStringLiteral("game") : QStringLiteral("games"),
-                                      shownPath(path)));
+    saveCalendar([this] { return buildKnockoutCalendar(m_document->title(), *m_document->knockout()); });
 }
 
 void MainWindow::publishWebSite()

@@ -1,6 +1,7 @@
 #include "gui/reports/ReportWindow.h"
 
 #include "core/common/FullStop.h"
+#include "core/reports/Report.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ReportFile.h"
 #include "core/reports/ReportRtf.h"
@@ -219,4 +220,28 @@ void ReportWindow::done(int result)
     // once the report is gone.
     deleteTaggedReportFile(m_taggedFile);
     QDialog::done(result);
+}
+
+void showReportWindow(Report report, QWidget* over)
+{
+    QString taggedFile;
+    {
+        BusyWindow busy(over);
+        if (report.ok()) {
+            const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
+            taggedFile = tagged.path;
+            if (!tagged.ok())
+                report.error = tagged.error;
+        }
+        if (!report.ok()) {
+            busy.done();
+            Prompts::refuse(report.error, kReportFailureTitle);
+            return;
+        }
+    }
+    QWidget* owner = over->window() == over ? nullptr : over->window();
+    ReportWindow reportWindow(report.text, taggedFile, owner);
+    reportWindow.exec();
+    if (QWidget* frame = over->parentWidget())
+        frame->raise();
 }

@@ -49,3 +49,10 @@ private:
     QPushButton* m_printPreviewButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 };
+
+struct Report;
+
+// Writes the report's tagged file and shows the report in a report window, modally, over `over`'s
+// window; the busy pointer shows while the file is written. A report that failed, or a tagged file
+// that cannot be written, is refused with its message instead.
+void showReportWindow(Report report, QWidget* over);
