@@ -193,7 +193,7 @@ int runKnockoutResultCommand(const QStringList& args, QTextStream& out, QTextStr
     TieResult result;
     const std::optional<TieResult> before = stage.result(code);
     if (leg == QLatin1String("2")) {
-        if (stage.legs(tie->thirdPlace ? 2 : tie->roundSize) != 2)
+        if (stage.games(code) != 2)
             return refuse(err, name, QStringLiteral("%1 is played in one game: leave out --leg.").arg(tieName(*tie)));
         if (!before)
             return refuse(err, name, QStringLiteral("Enter the first leg of %1 before the second.").arg(tieName(*tie)));

@@ -108,6 +108,12 @@ bool KnockoutStage::setLegs(int roundSize, int legs, QString* refusal)
     return true;
 }
 
+int KnockoutStage::games(const QString& code) const
+{
+    const std::optional<TieId> tie = tieOf(code);
+    return tie ? gamesOf(*tie) : 0;
+}
+
 std::optional<TieId> KnockoutStage::tieOf(const QString& code) const
 {
     const std::optional<TieId> tie = readTieCode(code);

@@ -49,6 +49,8 @@ public:
 
     // Each round is played in one game (the default) or two legs; the third-place match as the final.
     int legs(int roundSize) const { return m_legs.value(roundSize, 1); }
+    // The games tie `code` is played in, by its round: 1 or 2; 0 for no tie of this stage.
+    int games(const QString& code) const;
     bool setLegs(int roundSize, int legs, QString* refusal);
     bool thirdPlaceMatch() const { return m_thirdPlaceMatch && size() >= 4; }
     void setThirdPlaceMatch(bool played) { m_thirdPlaceMatch = played; }

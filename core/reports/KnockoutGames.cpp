@@ -40,7 +40,7 @@ QVector<KnockoutGame> knockoutGames(const KnockoutStage& stage)
         }
         const QString firstName = first ? first->name : placeholderName(tie, TieSide::First);
         const QString secondName = second ? second->name : placeholderName(tie, TieSide::Second);
-        game.legs = stage.legs(tie.thirdPlace ? 2 : tie.roundSize);
+        game.legs = stage.games(code);
         for (int leg = 1; leg <= game.legs; ++leg) {
             KnockoutGame played = game;
             const bool firstAtHome = leg % 2 == 1;

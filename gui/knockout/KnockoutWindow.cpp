@@ -89,8 +89,8 @@ void KnockoutWindow::enterResult(const QString& code)
             kResultTitle);
         return;
     }
-    TieResultDialog dialog(name, first->name, second->name, stage.legs(tie->thirdPlace ? 2 : tie->roundSize),
-                           stage.awayGoals(), stage.result(code), this);
+    TieResultDialog dialog(name, first->name, second->name, stage.games(code), stage.awayGoals(), stage.result(code),
+                           this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::optional<TieResult> result = dialog.result();

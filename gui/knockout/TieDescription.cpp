@@ -93,7 +93,7 @@ QString tieSpokenName(const KnockoutStage& stage, const QString& code)
     QString spoken = name + QStringLiteral("%1 %2, %3 %4").arg(first).arg(firstGoals).arg(second).arg(secondGoals);
     if (result->legs.size() > 1)
         spoken += QStringLiteral(" on aggregate");
-    else if (stage.legs(tie && !tie->thirdPlace ? tie->roundSize : 2) == 2)
+    else if (stage.games(code) == 2)
         spoken += QStringLiteral(" in the first leg, second leg to be played");
     if (result->extraTime)
         spoken += QStringLiteral(" after extra time");
