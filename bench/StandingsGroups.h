@@ -36,7 +36,6 @@ inline StandingsRequest season()
             if (home != away)
                 request.storedLines.append(
                     resultLine(start.addDays(day++ / 10), random.bounded(5), random.bounded(4), home, away));
-    request.displayLines = buildDisplayLines(request.storedLines, request.teams);
     request.ruleOrder = { 1, 4, 2, 3, 5 };
     return request;
 }
@@ -62,7 +61,6 @@ inline StandingsRequest allLevel()
                 request.storedLines.append(resultLine(date, 0, 1, i, j)); // j beats i
         }
     }
-    request.displayLines = buildDisplayLines(request.storedLines, request.teams);
     request.ruleOrder = { 1, 4, 2, 3, 5 };
     return request;
 }

@@ -21,8 +21,6 @@ StandingsRequest standingsRequestFor(const GroupRecords& group, const Tournament
     StandingsRequest request;
     request.teams = group.teams();
     request.storedLines = group.storedLines();
-    // A line that cannot be read is shown as stored; the head-to-head rule must not read it either.
-    request.displayLines = group.readableDisplayLines();
     request.pointsForWin = settings.PointsForWin;
     request.pointsForDraw = settings.PointsForDraw;
     request.ruleOrder = settings.rulesInOrder();
@@ -65,7 +63,7 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
         orderByHeadToHeadTable(table->rows, query.rulesBeforeTable, tally.games, request.pointsForWin,
                                request.pointsForDraw, &stages);
     if (query.headToHead)
-        separateLevelPairs(table->rows, request.displayLines);
+        separateLevelPairs(table->rows, tally.games);
     if (reordered) {
         if (!database.replaceTempTable(table->rows))
             return failed();
@@ -81,7 +79,7 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
 
     outcome.table = *table;
     outcome.table.adjustments = adjustments;
-    outcome.table.why = whyTexts(outcome.table.rows, request.ruleOrder, stages, request.displayLines);
+    outcome.table.why = whyTexts(outcome.table.rows, request.ruleOrder, stages, tally.games);
     outcome.reportQuery = reordered ? kTempTableQuery : query.text;
     return outcome;
 }

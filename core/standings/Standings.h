@@ -11,17 +11,15 @@
 // Everything a group's league table is computed from.
 struct StandingsRequest
 {
-    QStringList teams;        // team names in team-number order
-    QStringList storedLines;  // the group's stored record lines
-    QStringList displayLines; // the display lines built from them (read by the head-to-head rule)
+    QStringList teams;       // team names in team-number order
+    QStringList storedLines; // the group's stored record lines
     int pointsForWin = 3;
     int pointsForDraw = 1;
     QList<int> ruleOrder; // rule codes, most significant first
     PointsAdjustments adjustments;
 };
 
-// The request for one group's table under the tournament's points and rules; the head-to-head
-// rule reads the display lines the group shows.
+// The request for one group's table under the tournament's points and rules.
 StandingsRequest standingsRequestFor(const GroupRecords& group, const TournamentSettings& settings);
 
 struct StandingsOutcome

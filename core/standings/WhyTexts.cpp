@@ -71,7 +71,7 @@ std::optional<Separation> tableSeparation(const HeadToHeadStages& stages, int up
 // Whether the upper row of each level pair won the last decisive game between the two, as the
 // games-between-teams rule reads the games: the rule itself, run once on every such pair turned
 // upside down, each pair kept apart from the next by a row level with nothing.
-QVector<bool> upperWonLastGame(const QVector<LeagueRow>& rows, const QStringList& displayLines)
+QVector<bool> upperWonLastGame(const QVector<LeagueRow>& rows, const QVector<GameResult>& games)
 {
     QVector<bool> won(rows.size(), false);
     QVector<LeagueRow> pairs;
@@ -86,7 +86,7 @@ QVector<bool> upperWonLastGame(const QVector<LeagueRow>& rows, const QStringList
     }
     if (pairs.isEmpty())
         return won;
-    separateLevelPairs(pairs, displayLines);
+    separateLevelPairs(pairs, games);
     for (int i = 1; i < rows.size(); ++i) {
         const LeagueRow& top = pairs.value(pairAt[i]);
         won[i] = pairAt[i] >= 0 && top == rows[i - 1] && top.teamNumber == rows[i - 1].teamNumber;
@@ -130,11 +130,10 @@ QString whyBelow(const LeagueRow& upper, const LeagueRow& lower, const QList<int
 } // namespace
 
 QStringList whyTexts(const QVector<LeagueRow>& rows, const QList<int>& ruleOrder, const HeadToHeadStages& stages,
-                     const QStringList& displayLines)
+                     const QVector<GameResult>& games)
 {
-    const QVector<bool> won = ruleOrder.contains(int(LeagueRule::GamesBetweenTeams))
-        ? upperWonLastGame(rows, displayLines)
-        : QVector<bool>(rows.size());
+    const QVector<bool> won = ruleOrder.contains(int(LeagueRule::GamesBetweenTeams)) ? upperWonLastGame(rows, games)
+                                                                                     : QVector<bool>(rows.size());
     QStringList texts;
     texts.reserve(rows.size());
     for (int i = 0; i < rows.size(); ++i)

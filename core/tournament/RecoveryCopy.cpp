@@ -55,8 +55,7 @@ RecoveryCopy::RecoveryCopy(TournamentDocument* document, const QString& folder, 
     m_delay.setSingleShot(true);
     m_delay.setInterval(kWriteDelayMs);
     connect(&m_delay, &QTimer::timeout, this, &RecoveryCopy::update);
-    connect(m_document, &TournamentDocument::groupChanged, this, &RecoveryCopy::changed);
-    connect(m_document, &TournamentDocument::tournamentReset, this, &RecoveryCopy::changed);
+    connect(m_document, &TournamentDocument::contentChanged, this, &RecoveryCopy::changed);
     connect(m_document, &TournamentDocument::fileNameChanged, this, &RecoveryCopy::changed);
     connect(m_document, &TournamentDocument::modifiedChanged, this, &RecoveryCopy::changed);
 }

@@ -75,6 +75,7 @@ void TournamentDocument::reset(const TournamentData& data, const QString& fileNa
     m_unsavedOutsideHistory = false;
     m_history->clear();
     emit tournamentReset();
+    emit contentChanged();
     if (fileNameChanges)
         emit fileNameChanged(m_fileName);
     updateModified();
@@ -102,6 +103,7 @@ void TournamentDocument::addGroup(const QString& caption)
     m_captions.append(caption);
     m_groups.append(GroupRecords());
     emit groupAdded(groupCount());
+    emit contentChanged();
 }
 
 void TournamentDocument::addTeam(int group, const QString& name)
@@ -116,6 +118,7 @@ void TournamentDocument::dropGroups()
     m_groups.clear();
     m_knockout.reset();
     emit tournamentReset();
+    emit contentChanged();
 }
 
 TournamentReadResult TournamentDocument::open(const QString& path)
@@ -364,6 +367,7 @@ void TournamentDocument::changed(int group)
         emit knockoutChanged();
     else
         emit groupChanged(group);
+    emit contentChanged();
 }
 
 void TournamentDocument::updateModified()

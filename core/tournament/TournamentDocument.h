@@ -96,6 +96,8 @@ signals:
     // The knockout stage was set up, removed, or one of its results or team names changed.
     void knockoutChanged();
     void modifiedChanged(bool modified);
+    // Anything the file holds changed, whatever it was: what a copy of the whole tournament follows.
+    void contentChanged();
     void fileNameChanged(const QString& fileName);
     // A step was undone or redone in `group`; `position` is the line it changed, -1 when there is
     // none left to show.

@@ -12,16 +12,32 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
 const QString kFile = QStringLiteral(TABULON_TEST_DATA "/two_groups.trn");
+const QString kKnockoutFile = QStringLiteral(TABULON_TEST_DATA "/knockout_cup.trn");
 const char* const kChildOption = "--leave-unsaved-work";
+// Far enough apart that the copy of each state is written before the next change comes.
+constexpr int kStepGapMs = 1500;
 
-// The unsaved change: a result added to group 1 of the opened file.
-void addResult(TournamentDocument* document)
+// The unsaved changes, by name: a result added to group 1, and the final entered, corrected or
+// cleared. False when the change was refused.
+bool makeChange(TournamentDocument* document, const QString& change)
 {
-    document->addResult(1, QStringLiteral("21-Mar-2000"), { "0", "1", "2", "1" }, 2, 0);
+    const auto final = [document](std::optional<TieResult> result) {
+        return document->setTieResult(QStringLiteral("F"), result, TournamentDocument::LaterResults::Keep);
+    };
+    if (change == QLatin1String("group")) {
+        document->addResult(1, QStringLiteral("21-Mar-2000"), { "0", "1", "2", "1" }, 2, 0);
+        return true;
+    }
+    if (change == QLatin1String("final 1-0"))
+        return final(TieResult { { { 1, 0 } } });
+    if (change == QLatin1String("final 0-3"))
+        return final(TieResult { { { 0, 3 } } });
+    return change == QLatin1String("final cleared") && final(std::nullopt);
 }
 
 void nameApplication()
@@ -30,14 +46,16 @@ void nameApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Tabulon"));
 }
 
-// The child: Tabulon with `path` open and a result added, left running until it is killed.
-int leaveUnsavedWork(const QString& path)
+// The child: Tabulon with `path` open and the changes made one by one, left running until it is killed.
+int leaveUnsavedWork(const QString& path, const QStringList& changes)
 {
     MainWindow window;
     window.show();
     if (!window.openTournamentFile(path))
         return 1;
-    addResult(window.document());
+    for (int n = 0; n < changes.size(); ++n)
+        QTimer::singleShot(n * kStepGapMs, &window,
+                           [&window, change = changes[n]] { makeChange(window.document(), change); });
     return QApplication::exec();
 }
 
@@ -63,28 +81,39 @@ private slots:
     {
         // Recover, Discard, Damaged for a copy that cannot be read, Running for a Tabulon not killed
         QTest::addColumn<QString>("answer");
-        QTest::newRow("Recover, then Save") << "Recover";
-        QTest::newRow("Discard") << "Discard";
-        QTest::newRow("a damaged copy is kept aside") << "Damaged";
-        QTest::newRow("a Tabulon still running keeps its work") << "Running";
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("changes");
+        const QStringList group { "group" };
+        QTest::newRow("Recover, then Save") << "Recover" << kFile << group;
+        QTest::newRow("Discard") << "Discard" << kFile << group;
+        QTest::newRow("a damaged copy is kept aside") << "Damaged" << kFile << group;
+        QTest::newRow("a Tabulon still running keeps its work") << "Running" << kFile << group;
+        QTest::newRow("the final entered and corrected after a group change")
+            << "Recover" << kKnockoutFile << QStringList { "group", "final 1-0", "final 0-3" };
+        QTest::newRow("the final entered, then a group change, then the final cleared")
+            << "Recover" << kKnockoutFile << QStringList { "final 1-0", "group", "final cleared" };
     }
     void recoversWhatAKilledTabulonLeft()
     {
         QFETCH(QString, answer);
+        QFETCH(QString, file);
+        QFETCH(QStringList, changes);
         TemporarySettings settings; // the child inherits the data folder
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("cup.trn"));
-        QVERIFY(QFile::copy(kFile, path));
+        QVERIFY(QFile::copy(file, path));
         const QByteArray original = contentsOf(path);
         TournamentDocument expected;
         QVERIFY(expected.open(path).ok());
-        addResult(&expected);
+        for (const QString& change : changes)
+            QVERIFY2(makeChange(&expected, change), qPrintable(change));
         const QByteArray unsaved = *formatTournament(expected.data());
 
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), { QLatin1String(kChildOption), path });
+        child.start(QCoreApplication::applicationFilePath(),
+                    { QLatin1String(kChildOption), path, changes.join(QLatin1Char(',')) });
         QVERIFY(child.waitForStarted());
-        QTest::qWait(3000);
+        QTest::qWait(int(changes.size() - 1) * kStepGapMs + 3000);
         const bool running = answer == QLatin1String("Running");
         if (!running) {
             child.kill(); // SIGKILL: nothing of the program's own runs on the way out
@@ -143,8 +172,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     nameApplication();
-    if (argc == 3 && QByteArray(argv[1]) == kChildOption)
-        return leaveUnsavedWork(QFile::decodeName(argv[2]));
+    if (argc == 4 && QByteArray(argv[1]) == kChildOption)
+        return leaveUnsavedWork(QFile::decodeName(argv[2]), QString::fromUtf8(argv[3]).split(QLatin1Char(',')));
     TestRecovery test;
     return QTest::qExec(&test, argc, argv);
 }
