@@ -1,15 +1,15 @@
 #include "core/reports/ReportExport.h"
 
 #include "core/common/ExtractField.h"
+#include "core/common/SafeWrite.h"
 #include "core/records/RecordLines.h"
 #include "core/reports/ExportTarget.h"
 #include "core/reports/ReportLayout.h"
 #include "core/tournament/ProgramInfo.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <QVector>
 #include <cerrno>
 #include <cstdio>
@@ -403,28 +403,24 @@ bool saveWorkbook(const QStringList& taggedLines, const QString& path, QString* 
     const QString problem = exportTargetProblem(path);
     if (!problem.isEmpty())
         return fail(problem);
-    const QFileInfo target(path);
-    // Written beside the old file and renamed over it once whole, so a failure leaves it as it was.
-    QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!temporary.open())
-        return fail(temporary.errorString());
-    temporary.close();
+    // The library writes only to a named file: the workbook is made in a folder of the user's own,
+    // then written over the old file as any other export is.
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return fail(scratch.errorString());
+    const QString made = scratch.filePath(QStringLiteral("report.xlsx"));
     QString reason;
     {
         const SilencedStandardError silenced;
-        Workbook book(temporary.fileName());
+        Workbook book(made);
         reason = book.fill(readTagged(taggedLines));
         if (reason.isEmpty())
             reason = book.close();
     }
     if (!reason.isEmpty())
         return fail(reason);
-    QFile::setPermissions(temporary.fileName(),
-                          target.exists() ? target.permissions()
-                                          : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                                  | QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return fail(qt_error_string(errno));
-    temporary.setAutoRemove(false);
-    return true;
+    QFile workbook(made);
+    if (!workbook.open(QIODevice::ReadOnly))
+        return fail(workbook.errorString());
+    return writeFileSafely(path, workbook.readAll(), error);
 }

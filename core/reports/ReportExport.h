@@ -20,7 +20,7 @@ QByteArray exportHtml(const QStringList& taggedLines);
 // A chosen workbook path, with ".xlsx" added when it has no extension; a folder's path as it is.
 QString withWorkbookExtension(const QString& path);
 
-// Writes the report as a workbook at `path`: beside it first, then renamed over it once whole, so
+// Writes the report as a workbook at `path`, replacing any old file only once it is whole, so
 // that on failure any old file stays as it was and `error` holds the reason. Refused with nothing
 // written: a link, a folder or a file the user may not write (exportTargetProblem), and a report
 // with a text longer than a cell holds, naming the cell. The library's own error lines are not

@@ -1,5 +1,6 @@
 #include "core/tournament/RecoveryCopy.h"
 
+#include "core/common/SafeWrite.h"
 #include "core/tournament/TournamentDocument.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -30,12 +30,6 @@ QString newCopyBase(const QString& folder)
 QString baseOf(const QString& copyPath)
 {
     return copyPath.chopped(kCopySuffix.size());
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace
@@ -88,8 +82,8 @@ void RecoveryCopy::update()
     const std::optional<QByteArray> bytes = formatTournament(m_document->data());
     if (!bytes || !m_lock.isLocked())
         return;
-    writeWhole(m_base + kSourceSuffix, m_document->fileName().toUtf8());
-    writeWhole(path(), *bytes);
+    writeFileSafely(m_base + kSourceSuffix, m_document->fileName().toUtf8());
+    writeFileSafely(path(), *bytes);
 }
 
 void RecoveryCopy::remove()

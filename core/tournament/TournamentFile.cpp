@@ -2,14 +2,13 @@
 
 #include "core/common/BoundedFile.h"
 #include "core/common/Limits.h"
+#include "core/common/SafeWrite.h"
 #include "core/common/Windows1252.h"
 #include "core/knockout/TieResultText.h"
 #include "core/records/RecordLines.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
-#include <cerrno>
 
 namespace {
 
@@ -711,21 +710,8 @@ bool saveTournamentFile(const TournamentData& data, const QString& path, QString
     if (!bytes)
         return fail(problem);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString() + u'.');
-    // QSaveFile::commit() can rename a short file into place when its own flush fails (a write
-    // cut off by a size limit), so the flush is done and checked here first. The device's own
-    // text for that failure is "Unknown error"; the system's reason is kept instead.
-    errno = 0;
-    const bool written = file.write(*bytes) == bytes->size() && file.flush();
-    if (!written) {
-        const int systemError = errno;
-        const QString reason = systemError != 0 ? qt_error_string(systemError) : file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!writeFileSafely(path, *bytes, &reason))
         return fail(reason + u'.');
-    }
-    if (!file.commit())
-        return fail(file.errorString() + u'.');
     return true;
 }

@@ -68,10 +68,12 @@ void setMinimumTwips(QWidget* control, int width, int height)
 
 } // namespace
 
-ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent)
+ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent,
+                           const QString& taggedFileError)
     : QDialog(parent)
     , m_text(text)
     , m_taggedFile(taggedFile)
+    , m_taggedFileError(taggedFileError)
 {
     setObjectName(QStringLiteral("reportWindow"));
     setWindowTitle(QStringLiteral("Report"));
@@ -163,15 +165,28 @@ void ReportWindow::saveRtf()
 }
 
 // The exports read the tagged file the report was built with, not the view.
+std::optional<QStringList> ReportWindow::taggedLines()
+{
+    QStringList lines;
+    QString error = m_taggedFileError;
+    if (m_taggedFile.isEmpty() || !readTaggedReportFile(m_taggedFile, &lines, &error)) {
+        refuseSave(error);
+        return std::nullopt;
+    }
+    return lines;
+}
+
 void ReportWindow::saveExcel()
 {
+    const std::optional<QStringList> lines = taggedLines();
+    if (!lines)
+        return;
     const QString path = askSavePath(kWorkbookFilter, QStringLiteral("*.xlsx"));
     if (path.isEmpty())
         return;
     BusyWindow busy(this);
-    QStringList lines;
     QString error;
-    if (!readTaggedReportFile(m_taggedFile, &lines, &error) || !saveWorkbook(lines, path, &error)) {
+    if (!saveWorkbook(*lines, path, &error)) {
         busy.done();
         refuseSave(error);
     }
@@ -179,11 +194,12 @@ void ReportWindow::saveExcel()
 
 void ReportWindow::saveHtml()
 {
+    const std::optional<QStringList> lines = taggedLines();
+    if (!lines)
+        return;
     const QString path = askSavePath(kHtmlFilter, QStringLiteral("*.htm"));
-    QStringList lines;
     QString error;
-    if (!path.isEmpty()
-        && (!readTaggedReportFile(m_taggedFile, &lines, &error) || !saveReportFile(exportHtml(lines), path, &error)))
+    if (!path.isEmpty() && !saveReportFile(exportHtml(*lines), path, &error))
         refuseSave(error);
 }
 
@@ -224,23 +240,17 @@ void ReportWindow::done(int result)
 
 void showReportWindow(Report report, QWidget* over)
 {
-    QString taggedFile;
+    if (!report.ok()) {
+        Prompts::refuse(report.error, kReportFailureTitle);
+        return;
+    }
+    TaggedFileOutcome tagged;
     {
         BusyWindow busy(over);
-        if (report.ok()) {
-            const TaggedFileOutcome tagged = writeTaggedReportFile(report.taggedLines);
-            taggedFile = tagged.path;
-            if (!tagged.ok())
-                report.error = tagged.error;
-        }
-        if (!report.ok()) {
-            busy.done();
-            Prompts::refuse(report.error, kReportFailureTitle);
-            return;
-        }
+        tagged = writeTaggedReportFile(report.taggedLines);
     }
     QWidget* owner = over->window() == over ? nullptr : over->window();
-    ReportWindow reportWindow(report.text, taggedFile, owner);
+    ReportWindow reportWindow(report.text, tagged.path, owner, tagged.error);
     reportWindow.exec();
     if (QWidget* frame = over->parentWidget())
         frame->raise();

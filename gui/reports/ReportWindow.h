@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -9,16 +11,20 @@ class QPushButton;
 // fixed-pitch face, as large as the window is made, ready to be previewed, printed, copied or saved
 // as RTF, HTML or a workbook. The HTML and
 // workbook exports read the report's tagged file, which the window is handed; however the window
-// closes, the file goes with it.
+// closes, the file goes with it. A report whose tagged file could not be written is shown all the
+// same, and those two exports say why they cannot run.
 class ReportWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `text` is the report text with CR LF between its lines; `taggedFile` the path of its tagged file.
-    ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent = nullptr);
+    // `text` is the report text with CR LF between its lines; `taggedFile` the path of its tagged file,
+    // or empty with the reason it could not be written in `taggedFileError`.
+    ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent = nullptr,
+                 const QString& taggedFileError = QString());
 
     QString taggedFile() const { return m_taggedFile; }
+    QString taggedFileError() const { return m_taggedFileError; }
 
 public slots:
     void saveRtf();
@@ -37,9 +43,12 @@ private:
     // The question every saver asks first: the path chosen, or "" when the user cancels or keeps the old file.
     QString askSavePath(const QString& description, const QString& pattern);
     void refuseSave(const QString& reason);
+    // The report's tagged lines for an export; nothing, after a refusal, when they cannot be had.
+    std::optional<QStringList> taggedLines();
 
     QString m_text;
     QString m_taggedFile;
+    QString m_taggedFileError;
     QPlainTextEdit* m_reportText = nullptr;
     QPushButton* m_saveRtfButton = nullptr;
     QPushButton* m_copyButton = nullptr;
@@ -53,6 +62,6 @@ private:
 struct Report;
 
 // Writes the report's tagged file and shows the report in a report window, modally, over `over`'s
-// window; the busy pointer shows while the file is written. A report that failed, or a tagged file
-// that cannot be written, is refused with its message instead.
+// window; the busy pointer shows while the file is written. A report that failed is refused with its
+// message instead.
 void showReportWindow(Report report, QWidget* over);

@@ -673,6 +673,25 @@ private slots:
         });
         storeLines({ "R:07-Mar-2000:1:0:2:1:0:1", kFixture });
         show("resultsReportButton", [&](ReportWindow* window) { click(*window, "closeButton"); });
+        // A tagged file that cannot be written (the temporary folder is a file) does not hide the report;
+        // the exports that need it say why instead of asking where to save.
+        const QString notAFolder = folder.filePath("not-a-folder");
+        QVERIFY(QFile(notAFolder).open(QIODevice::WriteOnly));
+        const std::optional<QByteArray> temporaryFolder
+            = qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        qputenv("TMPDIR", QFile::encodeName(notAFolder));
+        ModalDialog<ReportWindow> untagged([&](ReportWindow* window) {
+            QVERIFY(window->taggedFile().isEmpty());
+            QVERIFY(window->taggedFileError().startsWith("Cannot write the report file " + notAFolder));
+            m_prompts->expect("An Error has occurred\r\r" + window->taggedFileError());
+            m_prompts->expect("An Error has occurred\r\r" + window->taggedFileError());
+            click(*window, "saveHtmlButton");
+            click(*window, "saveExcelButton");
+            click(*window, "closeButton");
+        });
+        click("resultsReportButton");
+        temporaryFolder ? qputenv("TMPDIR", *temporaryFolder) : qunsetenv("TMPDIR");
+        QVERIFY(untagged.wasShown());
         QCOMPARE(shown.size(), 2);
         QVERIFY(shown[0].contains("\nUnited-v-Rovers                         \n"));
         QVERIFY(shown[1].contains("\nRovers-v-United                         (1-0)       2-1\n"));
