@@ -111,26 +111,6 @@ void GroupRecords::rebuildDisplayLines()
     m_display = buildDisplayLines(m_stored, m_teams);
 }
 
-void GroupRecords::appendItem(const QString& storedLine, const QString& displayLine)
-{
-    m_stored.append(storedLine);
-    m_display.append(displayLine);
-}
-
-void GroupRecords::appendFixture(const QString& dateText, int home, int away)
-{
-    appendItem(fixtureStoredLine(dateText, home, away),
-               fixtureDisplayLine(dateText, teamNameOrPlaceholder(m_teams, home).trimmed(),
-                                  teamNameOrPlaceholder(m_teams, away).trimmed()));
-}
-
-void GroupRecords::appendResult(const QString& dateText, const ScoreTexts& scores, int home, int away)
-{
-    appendItem(resultStoredLine(dateText, scores, home, away),
-               resultDisplayLine(dateText, scores, teamNameOrPlaceholder(m_teams, home).trimmed(),
-                                 teamNameOrPlaceholder(m_teams, away).trimmed()));
-}
-
 void GroupRecords::remove(int position)
 {
     if (position < 0 || position >= m_stored.size())

@@ -48,13 +48,8 @@ public:
     void setStoredLines(const QStringList& lines);
     void rebuildDisplayLines();
 
-    // A new item goes last. Its display line shows the names without blanks around them and the
-    // scores as typed ("02" stays "02" until the next rebuild).
-    void appendFixture(const QString& dateText, int home, int away);
-    void appendResult(const QString& dateText, const ScoreTexts& scores, int home, int away);
-
     void remove(int position);
-    // Puts `storedLine` back at `position`, as it was before its removal.
+    // Puts `storedLine` at `position`: a new item at the end, or one put back where it was removed.
     void insert(int position, const QString& storedLine);
 
     // Puts `storedLine` in place of the line at `position` and rebuilds every display line.
@@ -86,8 +81,6 @@ public:
     std::optional<ResultEdit> resultEdit(int position, QString* error = nullptr) const;
 
 private:
-    void appendItem(const QString& storedLine, const QString& displayLine);
-
     QStringList m_teams;   // team-number order: record lines refer to teams by position
     QStringList m_stored;  // as the file holds them
     QStringList m_display; // as the group window lists them

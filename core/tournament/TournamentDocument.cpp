@@ -10,7 +10,7 @@ namespace {
 // Far more than a session's work; each step holds only what its change touched.
 constexpr int kHistorySteps = 1000;
 
-// One change of the tournament. It was made before it was pushed, so the push's redo does nothing.
+// One change of the tournament: pushing it makes the change, as every later redo does.
 class DocumentStep : public QUndoCommand
 {
 public:
@@ -21,30 +21,24 @@ public:
     { }
 
     void undo() override { m_undo(); }
-    void redo() override
-    {
-        if (m_pushed)
-            m_redo();
-        m_pushed = true;
-    }
+    void redo() override { m_redo(); }
 
 private:
     std::function<void()> m_undo;
     std::function<void()> m_redo;
-    bool m_pushed = false;
 };
 
 QString itemsChangeName(TournamentDocument::ItemsChange kind)
 {
     switch (kind) {
     case TournamentDocument::ItemsChange::Sort:
-        return QStringLiteral("Sort");
+        return TournamentDocument::tr("Sort");
     case TournamentDocument::ItemsChange::GenerateFixtures:
-        return QStringLiteral("Generate Fixtures");
+        return TournamentDocument::tr("Generate Fixtures");
     case TournamentDocument::ItemsChange::GenerateBalancedFixtures:
-        return QStringLiteral("Generate Balanced Fixtures");
+        return TournamentDocument::tr("Generate Balanced Fixtures");
     case TournamentDocument::ItemsChange::ImportResults:
-        return QStringLiteral("Import Results");
+        return TournamentDocument::tr("Import Results");
     }
     return QString();
 }
@@ -158,103 +152,113 @@ TournamentData TournamentDocument::data() const
 
 void TournamentDocument::record(const QString& name, int group, std::function<int()> undo, std::function<int()> redo)
 {
-    changed(group);
+    // The push makes the change through the step's redo; only an undo or redo the user asks for
+    // later is a replay that views show by selecting its line.
     const auto replay = [this, group](const std::function<int()>& change) {
         const int position = change();
         changed(group);
-        if (group != kKnockoutStage)
+        if (group != kKnockoutStage && !m_pushing)
             emit stepReplayed(group, position);
     };
+    m_pushing = true;
     m_history->push(new DocumentStep(
         name, [replay, undo = std::move(undo)] { replay(undo); }, [replay, redo = std::move(redo)] { replay(redo); }));
+    m_pushing = false;
+}
+
+void TournamentDocument::insertLine(int group, int position, const QString& storedLine)
+{
+    m_groups[group - 1].insert(position, storedLine);
+    emit itemsInserted(group, position, 1);
+}
+
+void TournamentDocument::removeLine(int group, int position)
+{
+    m_groups[group - 1].remove(position);
+    emit itemsRemoved(group, position, 1);
+}
+
+void TournamentDocument::replaceLine(int group, int position, const QString& storedLine)
+{
+    m_groups[group - 1].replace(position, storedLine);
+    emit itemChanged(group, position);
 }
 
 void TournamentDocument::addFixture(int group, const QString& dateText, int home, int away)
 {
-    m_groups[group - 1].appendFixture(dateText, home, away);
-    recordAppended(QStringLiteral("Add Fixture"), group);
+    recordInserted(tr("Add Fixture"), group, fixtureStoredLine(dateText, home, away));
 }
 
 void TournamentDocument::addResult(int group, const QString& dateText, const ScoreTexts& scores, int home, int away)
 {
-    m_groups[group - 1].appendResult(dateText, scores, home, away);
-    recordAppended(QStringLiteral("Add Result"), group);
+    recordInserted(tr("Add Result"), group, resultStoredLine(dateText, scores, home, away));
 }
 
-void TournamentDocument::recordAppended(const QString& name, int group)
+void TournamentDocument::recordInserted(const QString& name, int group, const QString& storedLine)
 {
-    const int position = m_groups[group - 1].size() - 1;
-    const QString line = m_groups[group - 1].storedLines().last();
+    const int position = m_groups[group - 1].size();
     record(
         name, group,
         [this, group, position] {
-            m_groups[group - 1].remove(position);
+            removeLine(group, position);
             return -1;
         },
-        [this, group, position, line] {
-            m_groups[group - 1].insert(position, line);
+        [this, group, position, storedLine] {
+            insertLine(group, position, storedLine);
             return position;
         });
 }
 
 void TournamentDocument::removeItem(int group, int position)
 {
-    GroupRecords& records = m_groups[group - 1];
-    const QString line = records.storedLines().at(position);
-    records.remove(position);
+    const QString line = m_groups[group - 1].storedLines().at(position);
     record(
-        QStringLiteral("Delete"), group,
+        tr("Delete"), group,
         [this, group, position, line] {
-            m_groups[group - 1].insert(position, line);
+            insertLine(group, position, line);
             return position;
         },
         [this, group, position] {
-            m_groups[group - 1].remove(position);
+            removeLine(group, position);
             return -1;
         });
 }
 
 void TournamentDocument::replaceItem(int group, int position, const QString& storedLine)
 {
-    GroupRecords& records = m_groups[group - 1];
-    const QString before = records.storedLines().at(position);
-    records.replace(position, storedLine);
-    recordReplaced(QStringLiteral("Edit Result"), group, position, before);
+    recordReplaced(tr("Edit Result"), group, position, storedLine);
 }
 
-void TournamentDocument::recordReplaced(const QString& name, int group, int position, const QString& before)
+void TournamentDocument::recordReplaced(const QString& name, int group, int position, const QString& after)
 {
-    const QString after = m_groups[group - 1].storedLines().at(position);
+    const QString before = m_groups[group - 1].storedLines().at(position);
     record(
         name, group,
         [this, group, position, before] {
-            m_groups[group - 1].replace(position, before);
+            replaceLine(group, position, before);
             return position;
         },
         [this, group, position, after] {
-            m_groups[group - 1].replace(position, after);
+            replaceLine(group, position, after);
             return position;
         });
 }
 
 bool TournamentDocument::redateItem(int group, int position, const QDate& date)
 {
-    GroupRecords& records = m_groups[group - 1];
-    const QString before = records.storedLines().value(position);
-    if (!records.redate(position, date))
+    GroupRecords redated = m_groups[group - 1];
+    if (!redated.redate(position, date))
         return false;
     // The same date again still counts as a change, as every other confirmed edit does.
-    recordReplaced(QStringLiteral("Edit Date"), group, position, before);
+    recordReplaced(tr("Edit Date"), group, position, redated.storedLines().at(position));
     return true;
 }
 
 void TournamentDocument::renameTeam(int group, int team, const QString& name)
 {
-    GroupRecords& records = m_groups[group - 1];
-    const QString before = records.teams().at(team);
-    renameEverywhere(group, team, name);
+    const QString before = m_groups[group - 1].teams().at(team);
     record(
-        QStringLiteral("Rename Team"), group,
+        tr("Rename Team"), group,
         [this, group, team, before] {
             renameEverywhere(group, team, before);
             return -1;
@@ -269,6 +273,7 @@ void TournamentDocument::renameTeam(int group, int team, const QString& name)
 void TournamentDocument::renameEverywhere(int group, int team, const QString& name)
 {
     m_groups[group - 1].renameTeam(team, name);
+    emit itemsReset(group);
     if (m_knockout) {
         m_knockout->renameTeam(group, team, name);
         emit knockoutChanged();
@@ -277,28 +282,23 @@ void TournamentDocument::renameEverywhere(int group, int team, const QString& na
 
 void TournamentDocument::setItems(int group, const QStringList& storedLines, ItemsChange kind)
 {
-    GroupRecords& records = m_groups[group - 1];
-    const LinesChange change(records.storedLines(), storedLines);
-    records.setStoredLines(storedLines);
+    const LinesChange change(m_groups[group - 1].storedLines(), storedLines);
+    const auto setLines = [this, group](const QStringList& lines) {
+        m_groups[group - 1].setStoredLines(lines);
+        emit itemsReset(group);
+        return -1;
+    };
     record(
         itemsChangeName(kind), group,
-        [this, group, change] {
-            m_groups[group - 1].setStoredLines(change.revert(m_groups[group - 1].storedLines()));
-            return -1;
-        },
-        [this, group, change] {
-            m_groups[group - 1].setStoredLines(change.apply(m_groups[group - 1].storedLines()));
-            return -1;
-        });
+        [this, group, change, setLines] { return setLines(change.revert(m_groups[group - 1].storedLines())); },
+        [this, group, change, setLines] { return setLines(change.apply(m_groups[group - 1].storedLines())); });
 }
 
 void TournamentDocument::setAdjustments(int group, const PointsAdjustments& adjustments)
 {
-    GroupRecords& records = m_groups[group - 1];
-    const PointsAdjustments before = records.adjustments();
-    records.setAdjustments(adjustments);
+    const PointsAdjustments before = m_groups[group - 1].adjustments();
     record(
-        QStringLiteral("Points Adjustments"), group,
+        tr("Points Adjustments"), group,
         [this, group, before] {
             m_groups[group - 1].setAdjustments(before);
             return -1;
@@ -311,9 +311,7 @@ void TournamentDocument::setAdjustments(int group, const PointsAdjustments& adju
 
 void TournamentDocument::setKnockoutStage(const std::optional<KnockoutStage>& stage)
 {
-    const std::optional<KnockoutStage> before = m_knockout;
-    m_knockout = stage;
-    recordKnockout(stage ? QStringLiteral("Set Up Knockout Stage") : QStringLiteral("Remove Knockout Stage"), before);
+    recordKnockout(stage ? tr("Set Up Knockout Stage") : tr("Remove Knockout Stage"), stage);
 }
 
 bool TournamentDocument::setTieResult(const QString& code, const std::optional<TieResult>& result,
@@ -321,7 +319,7 @@ bool TournamentDocument::setTieResult(const QString& code, const std::optional<T
 {
     if (!m_knockout) {
         if (refusal)
-            *refusal = QStringLiteral("The tournament has no knockout stage.");
+            *refusal = tr("The tournament has no knockout stage.");
         return false;
     }
     KnockoutStage changed = *m_knockout;
@@ -339,16 +337,14 @@ bool TournamentDocument::setTieResult(const QString& code, const std::optional<T
         }
         changed.clearResults({ code });
     }
-    const std::optional<KnockoutStage> before = m_knockout;
-    m_knockout = changed;
-    recordKnockout(result ? QStringLiteral("Enter Knockout Result") : QStringLiteral("Clear Knockout Result"), before);
+    recordKnockout(result ? tr("Enter Knockout Result") : tr("Clear Knockout Result"), changed);
     return true;
 }
 
 // The stage is small (at most 64 teams and 64 results), so each step keeps it whole.
-void TournamentDocument::recordKnockout(const QString& name, const std::optional<KnockoutStage>& before)
+void TournamentDocument::recordKnockout(const QString& name, const std::optional<KnockoutStage>& after)
 {
-    const std::optional<KnockoutStage> after = m_knockout;
+    const std::optional<KnockoutStage> before = m_knockout;
     record(
         name, kKnockoutStage,
         [this, before] {

@@ -92,7 +92,15 @@ signals:
     // The whole tournament was replaced (reset, opened, started or its groups dropped).
     void tournamentReset();
     void groupAdded(int group);
+    // After every change of a group: its lines, its teams or its adjustments.
     void groupChanged(int group);
+    // Which of a group's items changed, for views that show them one by one; emitted before
+    // groupChanged. itemsReset: the whole list may differ (a sort, a generation, an import, a team's
+    // new name).
+    void itemsInserted(int group, int first, int count);
+    void itemChanged(int group, int position);
+    void itemsRemoved(int group, int first, int count);
+    void itemsReset(int group);
     // The knockout stage was set up, removed, or one of its results or team names changed.
     void knockoutChanged();
     void modifiedChanged(bool modified);
@@ -104,21 +112,27 @@ signals:
     void stepReplayed(int group, int position);
 
 private:
-    // Makes a change that has been made once already in the way it was asked for: `undo` and `redo`
-    // replay it, each returning the line to show. `group` is kKnockoutStage for the knockout stage.
+    // Makes a change as one step of the history: `redo` makes it (at once, and again after an undo)
+    // and `undo` takes it back, each returning the line to show. `group` is kKnockoutStage for the
+    // knockout stage.
     void record(const QString& name, int group, std::function<int()> undo, std::function<int()> redo);
-    // Records the item just appended to `group`.
-    void recordAppended(const QString& name, int group);
-    // Records the line at `position` of `group`, which was `before`.
-    void recordReplaced(const QString& name, int group, int position, const QString& before);
+    // A new item at the end of `group`.
+    void recordInserted(const QString& name, int group, const QString& storedLine);
+    // `after` in place of the line at `position` of `group`.
+    void recordReplaced(const QString& name, int group, int position, const QString& after);
+    // The three ways one line changes, each telling the views which.
+    void insertLine(int group, int position, const QString& storedLine);
+    void removeLine(int group, int position);
+    void replaceLine(int group, int position, const QString& storedLine);
     // After every change: the group's views, or the knockout stage's, are told.
     void changed(int group);
     static constexpr int kKnockoutStage = 0;
-    void recordKnockout(const QString& name, const std::optional<KnockoutStage>& before);
+    void recordKnockout(const QString& name, const std::optional<KnockoutStage>& after);
     void renameEverywhere(int group, int team, const QString& name);
     void updateModified();
 
     QUndoStack* m_history = nullptr;
+    bool m_pushing = false; // a step is being made, not replayed
     // Unsaved whatever the history says: a new tournament or a recovered one, until it is saved.
     bool m_unsavedOutsideHistory = false;
     QString m_title;

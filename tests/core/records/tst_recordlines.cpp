@@ -104,21 +104,21 @@ private slots:
         QCOMPARE(GroupRecords(teams, { line }).hasMatches(), shown != line);
     }
 
-    // A new item goes last and shows the names without their blanks and the scores as typed
-    // ("02", halves) until the next rebuild. Removing drops the same position from both lists;
-    // replacing a line and renaming a team rebuild every display line, the stored lines unchanged.
+    // Every display line is made from its stored line by the same rule, whichever way the line came:
+    // names as the team list has them, scores as whole numbers. Removing drops the same position from
+    // both lists; replacing a line and renaming a team rebuild the display lines, the stored lines unchanged.
     void changesKeepTheListsParallel()
     {
         GroupRecords records(kTeams, { "F:01-Jan-2030:0:1" });
-        records.appendFixture("02-Jan-2030", 1, 2);
-        records.appendResult("03-Jan-2030", { "02", "", "2 ", "0" }, 2, 1);
+        records.insert(1, "F:02-Jan-2030:1:2");
+        records.insert(2, "R:03-Jan-2030:02::2 :0:2:1");
         records.remove(0);
         records.remove(5); // no such item
         const QStringList stored = { "F:02-Jan-2030:1:2", "R:03-Jan-2030:02::2 :0:2:1" };
         QCOMPARE(records.storedLines(), stored);
         QCOMPARE(
             records.displayLines(),
-            QStringList({ "F:02-Jan-2030:United-v-Wanderers", "R:03-Jan-2030:HT:02-:FT:2 -0:Wanderers-v-United" }));
+            QStringList({ "F:02-Jan-2030: United -v-Wanderers", "R:03-Jan-2030:HT:2-0:FT:2-0:Wanderers-v- United " }));
         records.replace(0, "F:04-Jan-2030:1:0");
         QCOMPARE(
             records.displayLines(),
