@@ -391,8 +391,15 @@ void MainWindow::updateCaption()
 
 void MainWindow::updateStartPanel()
 {
-    m_startPanel->setRecentFiles(recentFiles());
-    m_centralStack->setCurrentWidget(m_document->isOpen() ? static_cast<QWidget*>(m_mdiArea) : m_startPanel);
+    // A group window needs the area, even one of a tournament whose settings are still being entered.
+    const bool open = m_document->isOpen() || m_document->groupCount() > 0;
+    if (!open)
+        m_startPanel->setRecentFiles(recentFiles());
+    QWidget* shown = open ? static_cast<QWidget*>(m_mdiArea) : m_startPanel;
+    // The stack lays out only the page it shows, and later: the group windows that open next need
+    // the whole area now.
+    shown->setGeometry(m_centralStack->contentsRect());
+    m_centralStack->setCurrentWidget(shown);
 }
 
 void MainWindow::showLeagueTablePanels(bool shown)
@@ -422,6 +429,7 @@ void MainWindow::addGroupWindow(int slot)
     if (slot < 1 || slot > kMaxGroups)
         return;
     unloadGroupWindow(slot);
+    updateStartPanel();
     auto* group = new GroupWindow(m_document, slot, m_databaseName);
     group->setLeagueTablePanelShown(m_leagueTablePanelAction->isChecked());
     m_groupWindows[slot] = addLastingSubWindow(group, QStringLiteral("groupWindow%1").arg(slot));
