@@ -142,6 +142,7 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     QStackedWidget* m_centralStack = nullptr;
     StartPanel* m_startPanel = nullptr;
+    // The open tournament's file, held against other programs; read-only when another held it first.
     TournamentFileLock m_fileLock;
     bool m_readOnly = false;
     QMenu* m_windowList = nullptr;

@@ -12,8 +12,7 @@ StartPanel::StartPanel(QWidget* parent)
 {
     setObjectName(QStringLiteral("startPanel"));
     setAccessibleName(tr("No tournament open"));
-    auto* text = new QLabel(
-        tr("No tournament is open. Start a new one, open a tournament file, or pick one you used recently."));
+    auto* text = new QLabel(tr("No tournament is open. Start a new tournament, or open a tournament file."));
     text->setObjectName(QStringLiteral("startText"));
     text->setWordWrap(true);
     auto* newButton = new QPushButton(tr("&New Tournament..."));
@@ -31,15 +30,16 @@ StartPanel::StartPanel(QWidget* parent)
     buttons->addStretch();
     m_recentList = new QVBoxLayout;
     auto* column = new QVBoxLayout;
+    column->addStretch(1);
     column->addWidget(text);
     column->addLayout(buttons);
     column->addLayout(m_recentList);
-    column->addStretch();
+    column->addStretch(3);
     // A readable column in the middle of a wide window.
     auto* outer = new QHBoxLayout(this);
-    outer->addStretch();
+    outer->addStretch(1);
     outer->addLayout(column, 2);
-    outer->addStretch();
+    outer->addStretch(1);
 }
 
 void StartPanel::setRecentFiles(const QStringList& paths)
@@ -63,6 +63,6 @@ void StartPanel::setRecentFiles(const QStringList& paths)
         button->setAccessibleName(tr("Open %1").arg(shownPath(path)));
         button->setFlat(true);
         connect(button, &QPushButton::clicked, this, [this, path] { emit recentFileRequested(path); });
-        m_recentList->addWidget(button);
+        m_recentList->addWidget(button, 0, Qt::AlignLeft);
     }
 }
