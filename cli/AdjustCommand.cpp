@@ -4,6 +4,7 @@
 #include "cli/GroupOption.h"
 #include "core/common/FullStop.h"
 #include "core/tournament/TournamentFile.h"
+#include "core/tournament/TournamentFileLock.h"
 
 #include <QCommandLineParser>
 #include <limits>
@@ -59,6 +60,9 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (!clear && points == 0)
         return refuse(err, QStringLiteral("--points 0 is no adjustment; --clear removes a team's adjustments."), 2);
 
+    TournamentFileLock lock;
+    if (lock.lock(path) == TournamentFileLock::Result::InUse)
+        return refuse(err, fileInUseMessage(path));
     QString readError;
     TournamentDocument document;
     if (!openTournamentWithGroup(document, path, groupNumber, &readError))

@@ -8,6 +8,7 @@
 #include "core/schedule/BalancedSchedule.h"
 #include "core/schedule/FixtureGeneration.h"
 #include "core/tournament/TournamentFile.h"
+#include "core/tournament/TournamentFileLock.h"
 
 #include <QCommandLineParser>
 #include <QTime>
@@ -79,6 +80,9 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     }
     const int legs = parser.isSet(homeAwayOption) ? 2 : 1;
 
+    TournamentFileLock lock;
+    if (lock.lock(path) == TournamentFileLock::Result::InUse)
+        return refuse(err, fileInUseMessage(path));
     QString readError;
     TournamentDocument document;
     if (!openTournamentWithGroup(document, path, groupNumber, &readError))

@@ -5,6 +5,7 @@
 #include "core/common/FullStop.h"
 #include "core/records/ResultImport.h"
 #include "core/tournament/TournamentFile.h"
+#include "core/tournament/TournamentFileLock.h"
 
 #include <QCommandLineParser>
 
@@ -41,6 +42,9 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return refuse(err, groupError, 2);
     const int groupNumber = *typedGroup;
 
+    TournamentFileLock lock;
+    if (lock.lock(path) == TournamentFileLock::Result::InUse)
+        return refuse(err, fileInUseMessage(path));
     QString readError;
     TournamentDocument document;
     if (!openTournamentWithGroup(document, path, groupNumber, &readError))

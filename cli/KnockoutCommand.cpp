@@ -6,6 +6,7 @@
 #include "core/common/FullStop.h"
 #include "core/knockout/TieResultText.h"
 #include "core/setup/KnockoutSetup.h"
+#include "core/tournament/TournamentFileLock.h"
 
 #include <QCommandLineParser>
 
@@ -110,6 +111,9 @@ int runKnockoutCommand(const QStringList& args, QTextStream& out, QTextStream& e
     setup.file = *entrants;
 
     const QString path = parser.positionalArguments().first();
+    TournamentFileLock lock;
+    if (lock.lock(path) == TournamentFileLock::Result::InUse)
+        return refuse(err, name, fileInUseMessage(path));
     TournamentDocument document;
     if (!openTournamentWithGroup(document, path, 0, &error))
         return refuse(err, name, error);
@@ -175,6 +179,9 @@ int runKnockoutResultCommand(const QStringList& args, QTextStream& out, QTextStr
 
     const QString path = parser.positionalArguments().first();
     QString error;
+    TournamentFileLock lock;
+    if (lock.lock(path) == TournamentFileLock::Result::InUse)
+        return refuse(err, name, fileInUseMessage(path));
     TournamentDocument document;
     if (!openTournamentWithGroup(document, path, 0, &error))
         return refuse(err, name, error);

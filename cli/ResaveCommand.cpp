@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "core/common/FullStop.h"
 #include "core/tournament/TournamentFile.h"
+#include "core/tournament/TournamentFileLock.h"
 
 int runResaveCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
@@ -11,6 +12,11 @@ int runResaveCommand(const QStringList& args, QTextStream& out, QTextStream& err
     const TournamentReadResult read = readTournamentFile(args[0]);
     if (!read.ok()) {
         err << read.error << '\n';
+        return 1;
+    }
+    TournamentFileLock lock;
+    if (lock.lock(args[1]) == TournamentFileLock::Result::InUse) {
+        err << fileInUseMessage(args[1]) << '\n';
         return 1;
     }
     QString error;

@@ -43,7 +43,8 @@ RecoveryCopy::RecoveryCopy(TournamentDocument* document, const QString& folder, 
     // The lock lasts as long as the program: only a dead program's lock is ever taken over.
     m_lock.setStaleLockTime(0);
     // The copies hold the tournament's data: for the user's eyes alone.
-    if (QDir().mkpath(folder)
+    m_usable = !isLinkedFolder(folder);
+    if (m_usable && QDir().mkpath(folder)
         && QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
         m_lock.tryLock(0);
     m_delay.setSingleShot(true);
@@ -92,9 +93,28 @@ void RecoveryCopy::remove()
     QFile::remove(m_base + kSourceSuffix);
 }
 
+bool isLinkedFolder(const QString& folder)
+{
+    return QFileInfo(folder).isSymLink();
+}
+
 std::vector<LeftCopy> claimLeftCopies(const QString& folder)
 {
     std::vector<LeftCopy> copies;
+    if (isLinkedFolder(folder))
+        return copies;
+    // A lock without a copy is a program's that ended, or was killed, with nothing unsaved: once its
+    // program is gone, taking it over and letting it go removes it.
+    const QFileInfoList locks = QDir(folder).entryInfoList({ QStringLiteral("*") + kLockSuffix }, QDir::Files);
+    for (const QFileInfo& lockFile : locks) {
+        const QString base = lockFile.filePath().chopped(kLockSuffix.size());
+        if (QFileInfo::exists(base + kCopySuffix))
+            continue;
+        QLockFile lock(lockFile.filePath());
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0))
+            QFile::remove(base + kSourceSuffix);
+    }
     const QFileInfoList found
         = QDir(folder).entryInfoList({ QStringLiteral("*") + kCopySuffix }, QDir::Files, QDir::Time);
     for (const QFileInfo& file : found) {

@@ -27,6 +27,9 @@ public:
 
     // Writes what is waiting to be written at once, or removes the copy when nothing is unsaved.
     void update();
+    // False when the folder is a symbolic link: its target, wherever it leads, is left alone and
+    // nothing is kept.
+    bool isUsable() const { return m_usable; }
 
 private:
     void changed();
@@ -36,6 +39,7 @@ private:
     QString m_base;
     QLockFile m_lock;
     QTimer m_delay;
+    bool m_usable = false;
 };
 
 // A copy left by a program that died, locked for the caller until it is recovered or discarded.
@@ -46,8 +50,11 @@ struct LeftCopy
     std::unique_ptr<QLockFile> lock;
 };
 
-// The copies in `folder` whose program is no longer running, newest first.
+// The copies in `folder` whose program is no longer running, newest first; none in a linked folder.
+// The locks of programs that ended with nothing unsaved go on the way.
 std::vector<LeftCopy> claimLeftCopies(const QString& folder);
+// A link could lead the copies, and the folder's new permissions, anywhere.
+bool isLinkedFolder(const QString& folder);
 // Deletes the copy and its lock: recovered or discarded.
 void deleteLeftCopy(LeftCopy& copy);
 // Keeps a copy that cannot be read out of the way under "<name>.damaged", for a person to look at.

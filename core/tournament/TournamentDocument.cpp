@@ -3,9 +3,21 @@
 #include "core/records/LinesChange.h"
 #include "core/tournament/FileGroupRecords.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QUndoStack>
 
 namespace {
+
+// Empty when the file cannot be read.
+QByteArray digestOfFile(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
+}
 
 // Far more than a session's work; each step holds only what its change touched.
 constexpr int kHistorySteps = 1000;
@@ -66,6 +78,7 @@ void TournamentDocument::reset(const TournamentData& data, const QString& fileNa
     m_knockout = data.knockout;
     const bool fileNameChanges = fileName != m_fileName;
     m_fileName = fileName;
+    m_fileDigest.clear();
     m_unsavedOutsideHistory = false;
     m_history->clear();
     emit tournamentReset();
@@ -115,11 +128,21 @@ void TournamentDocument::dropGroups()
     emit contentChanged();
 }
 
+bool TournamentDocument::isFileChangedElsewhere() const
+{
+    if (m_fileName.isEmpty() || m_fileDigest.isEmpty())
+        return false;
+    const QByteArray now = digestOfFile(m_fileName);
+    return !now.isEmpty() && now != m_fileDigest;
+}
+
 TournamentReadResult TournamentDocument::open(const QString& path)
 {
     TournamentReadResult read = readTournamentFile(path);
-    if (read.ok())
+    if (read.ok()) {
         reset(*read.data, path);
+        m_fileDigest = digestOfFile(path);
+    }
     return read;
 }
 
@@ -131,6 +154,8 @@ bool TournamentDocument::save(const QString& path, QString* error, FileNameAfter
         m_fileName = path;
         emit fileNameChanged(m_fileName);
     }
+    if (path == m_fileName)
+        m_fileDigest = digestOfFile(path);
     m_unsavedOutsideHistory = false;
     m_history->setClean();
     updateModified();

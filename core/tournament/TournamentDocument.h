@@ -51,6 +51,9 @@ public:
     // Unsaved: changed since it was opened or last saved, or never saved at all. Undoing and redoing
     // back to the state last saved makes it saved again.
     bool isModified() const { return m_modified; }
+    // The tournament's file was written by another program since this document opened or last
+    // saved it: a save would throw that away. False for a file gone or one never read here.
+    bool isFileChangedElsewhere() const;
     QString fileName() const { return m_fileName; }
     QString title() const { return m_title; }
     const TournamentSettings& settings() const { return m_settings; }
@@ -141,5 +144,7 @@ private:
     QVector<GroupRecords> m_groups;
     std::optional<KnockoutStage> m_knockout;
     QString m_fileName;
+    // The bytes of m_fileName as this document last read or wrote them; empty when not known.
+    QByteArray m_fileDigest;
     bool m_modified = false;
 };

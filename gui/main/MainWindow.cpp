@@ -5,6 +5,7 @@
 #include "core/standings/TempDatabase.h"
 #include "core/tournament/DatabaseLocation.h"
 #include "core/tournament/ProgramFolders.h"
+#include "core/tournament/RecentFiles.h"
 #include "core/tournament/RecoveryCopy.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/TournamentDocument.h"
@@ -12,6 +13,7 @@
 #include "gui/knockout/KnockoutWindow.h"
 #include "gui/main/AboutText.h"
 #include "gui/main/HelpWindow.h"
+#include "gui/main/StartPanel.h"
 #include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Prompts.h"
 
@@ -25,6 +27,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QUndoStack>
 #include <algorithm>
@@ -100,7 +103,15 @@ MainWindow::MainWindow(QWidget* parent)
     m_mdiArea->setAccessibleName(QStringLiteral("Group windows"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_mdiArea);
+    // Without a tournament the area makes way for what to do first.
+    m_startPanel = new StartPanel(this);
+    connect(m_startPanel, &StartPanel::newRequested, this, &MainWindow::newTournament);
+    connect(m_startPanel, &StartPanel::openRequested, this, &MainWindow::open);
+    connect(m_startPanel, &StartPanel::recentFileRequested, this, &MainWindow::openRecentPath);
+    m_centralStack = new QStackedWidget(this);
+    m_centralStack->addWidget(m_startPanel);
+    m_centralStack->addWidget(m_mdiArea);
+    setCentralWidget(m_centralStack);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateActions);
 
     m_document = new TournamentDocument(this);
@@ -117,6 +128,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildMenus();
     restoreWindowState();
     updateActions();
+    updateStartPanel();
 }
 
 MainWindow::~MainWindow()
@@ -325,9 +337,27 @@ void MainWindow::updateActions()
     m_knockoutAction->setEnabled(canSave());
 }
 
+bool MainWindow::mayCloseUnsaved()
+{
+    if (!m_document->isModified())
+        return true;
+    switch (Prompts::message(
+        { kUnsavedQuestion, kCloseTitle, Prompts::Icon::Question, Prompts::Buttons::YesNoSave, Prompts::Answer::No })) {
+    case Prompts::Answer::Yes:
+        return true;
+    case Prompts::Answer::Save:
+        // A save cancelled or failed leaves it unsaved, and nothing is discarded.
+        if (canSave())
+            save();
+        return !m_document->isModified();
+    default:
+        return false;
+    }
+}
+
 bool MainWindow::closeTournament()
 {
-    if (m_document->isModified() && !Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No))
+    if (!mayCloseUnsaved())
         return false;
     m_document->reset(TournamentData());
     return true;
@@ -335,6 +365,8 @@ bool MainWindow::closeTournament()
 
 void MainWindow::showTournament()
 {
+    followFileName();
+    updateStartPanel();
     for (int slot = 1; slot <= kMaxGroups; ++slot)
         unloadGroupWindow(slot);
     unloadKnockoutWindow();
@@ -343,13 +375,31 @@ void MainWindow::showTournament()
     updateKnockoutWindow();
     // Each new window came to the front; the first group is where work starts.
     activateGroupWindow(1);
+    updateCaption();
+    updateActions();
+}
+
+void MainWindow::updateCaption()
+{
     // "[*]" marks where the caption shows "*" while the tournament is unsaved; one in a title is its own.
     setWindowTitle(m_document->isOpen()
                        ? QString(m_document->title()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))
-                           + QStringLiteral("[*]")
+                           + QStringLiteral("[*]") + (m_readOnly ? tr(" (read-only)") : QString())
                        : kProgramCaption);
     setWindowModified(m_document->isModified() && m_document->isOpen());
-    updateActions();
+}
+
+void MainWindow::updateStartPanel()
+{
+    // A group window needs the area, even one of a tournament whose settings are still being entered.
+    const bool open = m_document->isOpen() || m_document->groupCount() > 0;
+    if (!open)
+        m_startPanel->setRecentFiles(recentFiles());
+    QWidget* shown = open ? static_cast<QWidget*>(m_mdiArea) : m_startPanel;
+    // The stack lays out only the page it shows, and later: the group windows that open next need
+    // the whole area now.
+    shown->setGeometry(m_centralStack->contentsRect());
+    m_centralStack->setCurrentWidget(shown);
 }
 
 void MainWindow::showLeagueTablePanels(bool shown)
@@ -379,6 +429,7 @@ void MainWindow::addGroupWindow(int slot)
     if (slot < 1 || slot > kMaxGroups)
         return;
     unloadGroupWindow(slot);
+    updateStartPanel();
     auto* group = new GroupWindow(m_document, slot, m_databaseName);
     group->setLeagueTablePanelShown(m_leagueTablePanelAction->isChecked());
     m_groupWindows[slot] = addLastingSubWindow(group, QStringLiteral("groupWindow%1").arg(slot));
@@ -602,9 +653,7 @@ void MainWindow::showAbout()
 
 bool MainWindow::confirmClose()
 {
-    if (!m_document->isModified())
-        return true;
-    return Prompts::ask(kUnsavedQuestion, kCloseTitle, Prompts::Answer::No);
+    return mayCloseUnsaved();
 }
 
 void MainWindow::saveWindowState()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/Limits.h"
+#include "core/tournament/TournamentFileLock.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,10 +14,12 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QStackedWidget;
 class HelpWindow;
 class GroupWindow;
 class KnockoutWindow;
 class RecoveryCopy;
+class StartPanel;
 class TournamentDocument;
 
 // The main window: it owns the open tournament's document and shows each of its groups in a group
@@ -44,6 +47,8 @@ public:
     // File > Open after its dialog: the unsaved question, then the file's checks and messages. The
     // start-up argument and the recent files open through it too. False when nothing was opened.
     bool openTournamentFile(const QString& path);
+    // Opened while another Tabulon holds its file: Save goes to Save As.
+    bool isReadOnly() const { return m_readOnly; }
 
     // The window of group n (1..8) of the document; nullptr while there is none.
     GroupWindow* loadedGroupWindow(int slot) const;
@@ -109,6 +114,13 @@ private:
     void showReplayedStep(int group, int position);
     void showLeagueTablePanels(bool shown);
     void saveTo(const QString& path);
+    // The unsaved question, whose Save saves first; true when the tournament may be closed.
+    bool mayCloseUnsaved();
+    // The file lock follows the document's file after it was replaced.
+    void followFileName();
+    void updateCaption();
+    void updateStartPanel();
+    void openRecentPath(const QString& path);
     // The shown group windows in group order, then the Knockout window.
     QList<QMdiSubWindow*> shownGroupWindows() const;
     void restoreWindowState();
@@ -128,6 +140,11 @@ private:
     RecoveryCopy* m_recovery = nullptr;
     QString m_databaseName;
     QMdiArea* m_mdiArea = nullptr;
+    QStackedWidget* m_centralStack = nullptr;
+    StartPanel* m_startPanel = nullptr;
+    // The open tournament's file, held against other programs; read-only when another held it first.
+    TournamentFileLock m_fileLock;
+    bool m_readOnly = false;
     QMenu* m_windowList = nullptr;
     QPointer<HelpWindow> m_help;
     QAction* m_saveAction = nullptr;

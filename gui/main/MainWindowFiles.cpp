@@ -31,8 +31,9 @@ QString recentFileCaption(int n, const QString& path)
 
 void MainWindow::save()
 {
-    // A tournament that has a file is written back to it; only a new one asks where.
-    if (m_document->fileName().isEmpty())
+    // A tournament that has a file is written back to it; only a new one asks where, and one whose
+    // file another Tabulon holds.
+    if (m_document->fileName().isEmpty() || m_readOnly)
         saveAs();
     else
         saveTo(m_document->fileName());
@@ -48,13 +49,45 @@ void MainWindow::saveAs()
 
 void MainWindow::saveTo(const QString& path)
 {
+    // Another file, or this one while another program held it, is locked before it is written;
+    // one another Tabulon holds is refused.
+    TournamentFileLock lock;
+    const bool locksAnew = path != m_fileLock.path() || !m_fileLock.isLocked();
+    if (locksAnew && lock.lock(path) == TournamentFileLock::Result::InUse) {
+        Prompts::refuse(fileInUseMessage(path), kFileErrorTitle);
+        return;
+    }
+    if (path == m_document->fileName() && m_document->isFileChangedElsewhere()) {
+        const Prompts::Answer answer = Prompts::message(
+            { tr("%1 was changed by another program since you opened it. Overwrite it?")
+                  .arg(QFileInfo(path).fileName()),
+              tr("Save"), Prompts::Icon::Question, Prompts::Buttons::YesNoSaveAs, Prompts::Answer::No });
+        if (answer == Prompts::Answer::SaveAs)
+            saveAs();
+        if (answer != Prompts::Answer::Yes)
+            return;
+    }
     // The file saved to becomes the tournament's file, which the next Save writes without asking.
     QString error;
     if (!m_document->save(path, &error, TournamentDocument::FileNameAfterSave::Adopt)) {
         Prompts::refuse(error, kFileErrorTitle);
         return;
     }
+    if (locksAnew) {
+        m_fileLock = std::move(lock);
+        m_readOnly = false;
+        updateCaption();
+    }
     rememberRecentFile(QFileInfo(path).absoluteFilePath());
+}
+
+void MainWindow::followFileName()
+{
+    if (m_document->fileName() == m_fileLock.path())
+        return;
+    m_fileLock.unlock();
+    m_readOnly = !m_document->fileName().isEmpty()
+        && m_fileLock.lock(m_document->fileName()) == TournamentFileLock::Result::InUse;
 }
 
 void MainWindow::open()
@@ -73,9 +106,22 @@ bool MainWindow::openTournamentFile(const QString& path)
         Prompts::refuse(QStringLiteral("File Does Not Exist"), QStringLiteral("ERROR"));
         return false;
     }
+    // Two programs saving one file would each throw the other's work away: a file another Tabulon
+    // holds opens read-only or not at all.
+    TournamentFileLock lock;
+    const bool inUse = lock.lock(path) == TournamentFileLock::Result::InUse;
+    if (inUse
+        && !Prompts::ask(tr("%1 is open in another Tabulon window. Open it read-only?").arg(QFileInfo(path).fileName()),
+                         tr("Open"))) {
+        return false;
+    }
+    m_fileLock = std::move(lock);
+    m_readOnly = inUse;
     // Everything is read and checked before the document takes it, so a refused file changes nothing.
     const TournamentReadResult read = m_document->open(path);
     if (!read.ok()) {
+        m_fileLock.unlock();
+        m_readOnly = false;
         Prompts::refuse(read.error, kFileErrorTitle);
         return false;
     }
@@ -112,12 +158,17 @@ void MainWindow::updateRecentFileItems()
 
 void MainWindow::openRecentFile(int n)
 {
-    const QString path = m_recentFileItems.value(n - 1)->data().toString();
+    openRecentPath(m_recentFileItems.value(n - 1)->data().toString());
+}
+
+void MainWindow::openRecentPath(const QString& path)
+{
     if (m_document->isOpen() && !closeTournament())
         return;
     if (!QFileInfo::exists(path)) {
         forgetRecentFile(path);
         updateRecentFileItems();
+        updateStartPanel();
         Prompts::refuse(QStringLiteral("%1 no longer exists, so it has been taken off the list of recent tournaments.")
                             .arg(QDir::toNativeSeparators(path)),
                         QStringLiteral("ERROR"));

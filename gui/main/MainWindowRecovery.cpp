@@ -22,6 +22,13 @@ QString MainWindow::recoveryFolder()
 
 void MainWindow::offerRecovery()
 {
+    if (!m_recovery->isUsable()) {
+        Prompts::refuse(tr("The recovery folder %1 is a link to another place, so Tabulon does not use it. This time, "
+                           "unsaved work will not be kept safe from a crash.")
+                            .arg(shownPath(recoveryFolder())),
+                        kRecoveryTitle);
+        return;
+    }
     for (LeftCopy& copy : claimLeftCopies(recoveryFolder())) {
         const TournamentReadResult read = readTournamentFile(copy.path);
         if (!read.ok()) {

@@ -61,11 +61,28 @@ Answer showMessageBox(const MessageRequest& request)
         box.exec();
         return box.clickedButton() == discard ? Answer::No : Answer::Yes;
     }
+    case Buttons::YesNoSave:
+    case Buttons::YesNoSaveAs: {
+        QPushButton* yes = box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        QPushButton* third = box.addButton(request.buttons == Buttons::YesNoSave
+                                               ? QCoreApplication::translate("Prompts", "&Save")
+                                               : QCoreApplication::translate("Prompts", "Save &As..."),
+                                           QMessageBox::AcceptRole);
+        box.setDefaultButton(request.defaultAnswer == Answer::No ? no : yes);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() == third)
+            return request.buttons == Buttons::YesNoSave ? Answer::Save : Answer::SaveAs;
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    }
     }
     const int result = box.exec();
     switch (request.buttons) {
     case Buttons::Ok:
     case Buttons::RecoverDiscard:
+    case Buttons::YesNoSave:
+    case Buttons::YesNoSaveAs:
         return Answer::Ok;
     case Buttons::YesNo:
         return result == QMessageBox::Yes ? Answer::Yes : Answer::No;

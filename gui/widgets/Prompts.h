@@ -13,9 +13,10 @@ namespace Prompts {
 
 enum class Icon { None, Information, Exclamation, Question };
 // Escape answers No to a Yes/No question, and Cancel to a Yes/No/Cancel one. RecoverDiscard shows
-// "&Recover" (Yes) and "&Discard" (No); Escape there recovers, as that loses nothing.
-enum class Buttons { Ok, YesNo, YesNoCancel, RecoverDiscard };
-enum class Answer { Ok, Yes, No, Cancel };
+// "&Recover" (Yes) and "&Discard" (No); Escape there recovers, as that loses nothing. YesNoSave adds
+// "&Save" (Save) and YesNoSaveAs "Save &As..." (SaveAs) to Yes and No; Escape there answers No.
+enum class Buttons { Ok, YesNo, YesNoCancel, RecoverDiscard, YesNoSave, YesNoSaveAs };
+enum class Answer { Ok, Yes, No, Cancel, Save, SaveAs };
 
 struct MessageRequest
 {

@@ -1,6 +1,7 @@
 // tabulon-cli's commands on tests/data: two_groups.trn (rules 1, 4) has Rovers, United and City in group 1 with a
 // fixture and a 2-2 draw, and a 2-3 between two non-ASCII names in group 2; windows1252.trn is in the Windows
 // edition's code page. Each case starts with a fresh cup.trn of two groups, the first of them empty.
+#include "StaleLock.h"
 #include "TemporarySettings.h"
 #include "cli/Commands.h"
 #include "core/records/CsvRows.h"
@@ -8,6 +9,7 @@
 #include "core/schedule/BalancedSchedule.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/TournamentFile.h"
+#include "core/tournament/TournamentFileLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -224,6 +226,46 @@ private slots:
             QVERIFY(written.contains("Atl\xC3\xA9tico Madrid\r\n"));
             QCOMPARE(written, formatTournament(*parseTournament(contentsOf(kWindowsFile)).data).value());
         }
+    }
+
+    // Every command that writes a tournament file refuses one a Tabulon window holds and leaves it as it was; the
+    // lock of a Tabulon that was killed holds nothing up.
+    void refusesAFileInUse_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<bool>("held"); // by a running program; else its program was killed
+        const QString cup = file("cup.trn");
+        QTest::newRow("adjust") << "adjust " + cup + " --group 2 --team Rangers --clear" << true;
+        QTest::newRow("generate") << "generate " + cup + " --group 1 --start 01-Mar-2000 --gap 7" << true;
+        QTest::newRow("import") << "import " + cup + " --group 1 " + file("season.csv") << true;
+        QTest::newRow("knockout") << "knockout " + cup + " --seeds " + file("one_team.csv") << true;
+        QTest::newRow("knockout-result") << "knockout-result " + cup + " --tie F --score 1-0" << true;
+        QTest::newRow("resave over it") << "resave " + kTwoGroups + ' ' + cup << true;
+        QTest::newRow("adjust, the lock of a killed Tabulon")
+            << "adjust " + cup + " --group 2 --team Rangers --clear" << false;
+    }
+    void refusesAFileInUse()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(bool, held);
+        const QString cup = file("cup.trn");
+        const QByteArray before = contentsOf(cup);
+        TournamentFileLock window;
+        if (held)
+            QCOMPARE(window.lock(cup), TournamentFileLock::Result::Locked);
+        else
+            QVERIFY(writeStaleLock(TournamentFileLock::lockPathFor(cup)));
+        QString outText;
+        QString errText;
+        QTextStream outStream(&outText);
+        QTextStream errStream(&errText);
+        QCOMPARE(runCli(commandLine.split(u' '), outStream, errStream), held ? 1 : 0);
+        errStream.flush();
+        QCOMPARE(errText.section(QStringLiteral(": "), -1),
+                 held ? QStringLiteral("cup.trn is open in Tabulon; close it there first.\n") : QString());
+        QCOMPARE(contentsOf(cup) == before, held);
+        window.unlock();
+        QCOMPARE(QDir(m_folder.path()).entryList({ ".*" }, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // Each competition, made from its matches with the rule order it used and given its points adjustments, has

@@ -33,6 +33,10 @@ Prompts::Answer ScriptedPrompts::message(const Prompts::MessageRequest& request)
         return Prompts::Answer::Yes;
     if (scripted->m_answer == Prompts::Answer::Yes)
         return Prompts::Answer::Yes;
+    // The third button answers only where it is shown.
+    if ((scripted->m_answer == Prompts::Answer::Save && request.buttons == Prompts::Buttons::YesNoSave)
+        || (scripted->m_answer == Prompts::Answer::SaveAs && request.buttons == Prompts::Buttons::YesNoSaveAs))
+        return scripted->m_answer;
     // Escape keeps the work where Recover is offered.
     if (scripted->m_answer == Prompts::Answer::Cancel && request.buttons == Prompts::Buttons::RecoverDiscard)
         return Prompts::Answer::Yes;

@@ -26,7 +26,7 @@ public:
     {
     public:
         // For a message box. Cancel stands for Cancel or Escape; a Yes/No question takes it as No,
-        // as Escape there answers No.
+        // as Escape there answers No. Save and SaveAs answer only where that button is shown.
         Expectation& answer(Prompts::Answer answer)
         {
             m_answer = answer;

@@ -511,6 +511,10 @@ private slots:
                 prompts.expect(QStringLiteral("Save Tournament ...")).answer(typed);
             if (!overwrite.isEmpty() && (save == 1 || !written)) // not again once it is the tournament's file
                 prompts.expect(QStringLiteral("File Exists.  Overwrite ?")).answer(answerOf(overwrite));
+            if (target == QLatin1String("cup.trn") && (save == 1 || !written)) // "older" was written by another program
+                prompts
+                    .expect(QStringLiteral("cup.trn was changed by another program since you opened it. Overwrite it?"))
+                    .answer(Prompts::Answer::Yes);
             if (!reason.isEmpty())
                 prompts.expect(QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason));
             setrlimit(RLIMIT_FSIZE, &full);
@@ -797,6 +801,139 @@ private slots:
         QCOMPARE(group->storedLines().size(), lines.size() - 1);
         QCOMPARE(shownCaption(), kTitle + u'*');
         QVERIFY(prompts.allAnswered());
+    }
+
+    // A file another Tabulon window holds opens read-only or not at all; Save goes to Save As, which cannot write
+    // over the file either until the other window lets it go.
+    void sharesAFileWithAnotherWindow_data()
+    {
+        QTest::addColumn<QString>("answer"); // to the read-only question
+        QTest::newRow("read-only") << "Yes";
+        QTest::newRow("not opened") << "No";
+    }
+    void sharesAFileWithAnotherWindow()
+    {
+        QFETCH(QString, answer);
+        openCup();
+        MainWindow second;
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("cup.trn is open in another Tabulon window. Open it read-only?"))
+            .answer(answerOf(answer));
+        QCOMPARE(second.openTournamentFile(m_opened), answer == QLatin1String("Yes"));
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(second.document()->isOpen(), second.isReadOnly());
+        if (!second.isReadOnly())
+            return;
+        QCOMPARE(second.windowTitle(), kTitle + QStringLiteral("[*] (read-only)"));
+        second.document()->renameTeam(1, 0, QStringLiteral("Leeds"));
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
+        prompts.expect(QStringLiteral("cup.trn is open in Tabulon; close it there first."));
+        second.save();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(contentsOf(m_opened), kFile);
+        document()->reset(TournamentData()); // closed in the first window
+        prompts.expect(QStringLiteral("Save Tournament ...")).answer(m_opened);
+        second.save();
+        QVERIFY(prompts.allAnswered());
+        QVERIFY(contentsOf(m_opened).contains("\r\nLeeds\r\n"));
+        QVERIFY(!second.isReadOnly());
+        QCOMPARE(second.windowTitle(), kTitle + QStringLiteral("[*]"));
+    }
+
+    // Save asks before it writes over a file another program changed since it was opened or saved; No keeps
+    // that program's file, Save As writes elsewhere.
+    void asksBeforeOverwritingAChangedFile_data()
+    {
+        QTest::addColumn<Prompts::Answer>("answer");
+        QTest::newRow("No: the other program's file kept") << Prompts::Answer::No;
+        QTest::newRow("Yes: overwritten") << Prompts::Answer::Yes;
+        QTest::newRow("Save As another file") << Prompts::Answer::SaveAs;
+    }
+    void asksBeforeOverwritingAChangedFile()
+    {
+        QFETCH(Prompts::Answer, answer);
+        openCup();
+        const QString other = m_folder->filePath(QStringLiteral("other.trn"));
+        document()->renameTeam(1, 0, QStringLiteral("Leeds"));
+        QVERIFY(writeFile(m_opened, "changed\r\n"));
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("cup.trn was changed by another program since you opened it. Overwrite it?"))
+            .answer(answer);
+        if (answer == Prompts::Answer::SaveAs)
+            prompts.expect(QStringLiteral("Save Tournament ...")).answer(other);
+        action("saveAction")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(prompts.calls().first().defaultAnswer, Prompts::Answer::No);
+        QCOMPARE(contentsOf(m_opened).contains("\r\nLeeds\r\n"), answer == Prompts::Answer::Yes);
+        QCOMPARE(contentsOf(m_opened) == "changed\r\n", answer != Prompts::Answer::Yes);
+        QCOMPARE(contentsOf(other).contains("\r\nLeeds\r\n"), answer == Prompts::Answer::SaveAs);
+        QCOMPARE(document()->isModified(), answer == Prompts::Answer::No);
+        if (answer == Prompts::Answer::No)
+            return;
+        markUnsaved(); // what this window wrote itself is no change by another program
+        action("saveAction")->trigger();
+        QVERIFY(!document()->isModified());
+    }
+
+    // The unsaved question's Save saves, asking for a name the first time, and then goes on; cancelled, nothing
+    // is discarded.
+    void unsavedQuestionCanSave_data()
+    {
+        QTest::addColumn<bool>("hasFile");
+        QTest::addColumn<QString>("name"); // typed in the Save dialog, "" for Cancel
+        QTest::newRow("to its own file, then closed") << true << "";
+        QTest::newRow("a new tournament named, then closed") << false << "new.trn";
+        QTest::newRow("a new tournament, name cancelled: kept open") << false << "";
+    }
+    void unsavedQuestionCanSave()
+    {
+        QFETCH(bool, hasFile);
+        QFETCH(QString, name);
+        m_folder = std::make_unique<QTemporaryDir>();
+        if (hasFile)
+            openCup();
+        else
+            document()->reset(*parseTournament(kFile).data); // never saved
+        document()->renameTeam(1, 0, QStringLiteral("Leeds"));
+        const QString saved = hasFile ? m_opened : m_folder->filePath(name);
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Tournament not saved.  Are you sure you want to exit"))
+            .answer(Prompts::Answer::Save);
+        if (!hasFile)
+            prompts.expect(QStringLiteral("Save Tournament ...")).answer(name.isEmpty() ? name : saved);
+        const bool closes = hasFile || !name.isEmpty();
+        QCOMPARE(m_window->closeTournament(), closes);
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(document()->isOpen(), !closes);
+        QCOMPARE(document()->isModified(), !closes);
+        QCOMPARE(contentsOf(saved).contains("\r\nLeeds\r\n"), closes);
+    }
+
+    // With no tournament open the window says what to do first: New, Open and the recent files, each named for a
+    // screen reader; it makes way while a tournament is open.
+    void showsWhatToDoFirst()
+    {
+        auto* panel = m_window->findChild<QWidget*>(QStringLiteral("startPanel"));
+        QVERIFY(panel->isVisible());
+        QVERIFY(!m_window->mdiArea()->isVisible());
+        openCup();
+        QVERIFY(!panel->isVisible());
+        QVERIFY(m_window->mdiArea()->isVisible());
+        document()->reset(TournamentData());
+        QVERIFY(panel->isVisible());
+        const QList<QPushButton*> buttons = panel->findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 3); // New, Open, cup.trn
+        for (const QPushButton* button : buttons)
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->text()));
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Open Tournament ... ")).answer(QString());
+        panel->findChild<QPushButton*>(QStringLiteral("startOpenButton"))->click();
+        QVERIFY(prompts.allAnswered());
+        auto* recent = panel->findChild<QPushButton*>(QStringLiteral("startRecentButton1"));
+        QVERIFY(recent->text().endsWith(QStringLiteral("cup.trn")));
+        recent->click();
+        QCOMPARE(document()->fileName(), QFileInfo(m_opened).absoluteFilePath());
+        QVERIFY(!panel->isVisible());
     }
 
     // Files opened or saved are listed newest first, five at most. One that has gone since is taken off

@@ -1,6 +1,7 @@
 // A Tabulon killed with unsaved work: the copy it leaves, and the next start offering it back. The
 // killed program is this executable started again as a child (see main), running the main window.
 #include "ScriptedPrompts.h"
+#include "StaleLock.h"
 #include "TemporarySettings.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/main/MainWindow.h"
@@ -165,6 +166,38 @@ private slots:
         window.save(); // to the tournament's own file, without a question
         QCOMPARE(contentsOf(path), unsaved);
         QCOMPARE(copiesIn(recovery, QStringLiteral("*.trn")), QStringList());
+    }
+
+    // A recovery folder that is a link is left alone, said once at the start; the locks of Tabulons that ended
+    // or were killed with nothing unsaved go at the next start, a running one's stays.
+    void keepsTheRecoveryFolderTidy()
+    {
+        TemporarySettings settings;
+        const QString recovery = MainWindow::recoveryFolder();
+        QTemporaryDir target;
+        QVERIFY(QFile::setPermissions(target.path(), QFileInfo(QDir::tempPath()).permissions()));
+        const QFile::Permissions mode = QFileInfo(target.path()).permissions();
+        QVERIFY(QDir().mkpath(QFileInfo(recovery).path()));
+        QVERIFY(QFile::link(target.path(), recovery));
+        {
+            MainWindow window;
+            ScriptedPrompts prompts;
+            prompts.expect(QStringLiteral("The recovery folder %1 is a link to another place, so Tabulon does not use "
+                                          "it. This time, unsaved work will not be kept safe from a crash.")
+                               .arg(recovery));
+            window.offerRecovery();
+            QVERIFY(prompts.allAnswered());
+            QCOMPARE(QFileInfo(target.path()).permissions(), mode);
+            QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList());
+        }
+        QVERIFY(QFile::remove(recovery));
+        QVERIFY(QDir().mkpath(recovery));
+        QVERIFY(writeStaleLock(recovery + QStringLiteral("/tournament-20260101000000000-1.lock")));
+        MainWindow running; // the lock of a Tabulon still running
+        MainWindow window;
+        ScriptedPrompts prompts;
+        window.offerRecovery();
+        QCOMPARE(copiesIn(recovery, QStringLiteral("*.lock")).size(), 2); // its own and the one running
     }
 };
 
