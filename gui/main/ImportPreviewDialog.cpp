@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -74,7 +75,11 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName, const QList<Pl
     }
     m_rowTable->resizeColumnsToContents();
     m_rowTable->horizontalHeader()->setSectionResizeMode(Action, QHeaderView::Stretch);
-    m_rowTable->setCurrentCell(0, Tick);
+    // The first row to look at is the first that is not imported as it stands: a repeat or a conflict.
+    const auto notable = std::find_if(m_rows.cbegin(), m_rows.cend(), [](const PlannedRow& row) {
+        return row.action == ImportAction::Repeat || row.action == ImportAction::Conflict;
+    });
+    m_rowTable->setCurrentCell(notable == m_rows.cend() ? 0 : int(notable - m_rows.cbegin()), Tick);
 
     auto* rowsLabel = makeLabel(this, QStringLiteral("rowsLabel"), tr("&Rows of the file; tick those to import:"));
     rowsLabel->setBuddy(m_rowTable);
