@@ -65,6 +65,8 @@ private slots:
         QTest::newRow("teams that played on another date: a repeat, left out") << scoreHeader + "2000-03-22,Rovers,United,,,1,1\n2000-03-29,Rovers,United,,,3,0\n2000-03-15,United,Rovers,,,,\n2000-03-07,Rovers,United,,,,\n"
             << QStringList { "R:07-Mar-2000:1:0:2:0:0:1", "F:21-Mar-2000:0:1" } << QStringList { "R:07-Mar-2000:1:0:2:0:0:1", "F:15-Mar-2000:1:0", "R:22-Mar-2000:::1:1:0:1" } << none
             << "Added 1 fixture to G; replaced 1 fixture; 1 row was already entered; 1 row was left out.";
+        QTest::newRow("a fixture of the file, then its result") << scoreHeader + "2000-03-07,Rovers,United,,,,\n2000-03-08,Rovers,United,,,3,0\n" << none
+            << QStringList { "R:08-Mar-2000:::3:0:0:1" } << none << "Added 1 fixture to G; replaced 1 fixture.";
         QTest::newRow("no rows") << scoreHeader << schedule << schedule << none << "The file holds no fixtures or results; nothing was added to G.";
         // clang-format on
     }
