@@ -264,7 +264,7 @@ QString differenceText(const GameScore& entered, const GameScore& file)
 
 struct EnteredResult
 {
-    QDate date;
+    QString dateText; // as a repeat names it
     GameScore score;
 };
 
@@ -292,12 +292,13 @@ public:
         const QDate date = parseRecordDate(record->dateText);
         if (record->isResult) {
             const std::optional<RecordFields> fields = splitRecordLine(line);
-            const bool hasHalfTime
-                = !fields->fields.value(0).trimmed().isEmpty() || !fields->fields.value(1).trimmed().isEmpty();
+            const bool hasHalfTime = fields
+                && (!fields->fields.value(0).trimmed().isEmpty() || !fields->fields.value(1).trimmed().isEmpty());
             const GameScore score {
                 { record->homeHalfTime, record->awayHalfTime, record->homeFullTime, record->awayFullTime }, hasHalfTime
             };
-            m_results.insert(key(date, record->home, record->away), { date, score });
+            const QString dateText = date.isValid() ? formatRecordDate(date) : record->dateText.trimmed();
+            m_results.insert(key(date, record->home, record->away), { dateText, score });
         } else {
             m_fixtures[key(QDate(), record->home, record->away)].append(position);
             m_fixtureDates.insert(key(date, record->home, record->away));
@@ -347,11 +348,6 @@ private:
 };
 
 } // namespace
-
-int ImportPlan::count(ImportAction action) const
-{
-    return int(std::count_if(rows.cbegin(), rows.cend(), [&](const PlannedRow& row) { return row.action == action; }));
-}
 
 QList<PlannedRow> ImportPlan::importableRows(bool withRepeats) const
 {
@@ -403,8 +399,8 @@ ImportPlan planImport(const QStringList& storedLines, const QStringList& teams, 
             planned.position = *fixture;
         } else if (played) {
             planned.action = ImportAction::Repeat;
-            planned.note = QStringLiteral("%1 already played on %2 (%3)")
-                               .arg(game, formatRecordDate(played->date), played->score.fullTime());
+            planned.note
+                = QStringLiteral("%1 already played on %2 (%3)").arg(game, played->dateText, played->score.fullTime());
         }
         if (planned.action == ImportAction::Add || planned.action == ImportAction::Repeat)
             planned.position = added++;

@@ -81,7 +81,6 @@ struct ImportPlan
     QList<PlannedRow> rows;
     QStringList refusal; // the file, or a row of it, cannot be read: nothing can be imported
     bool ok() const { return refusal.isEmpty(); }
-    int count(ImportAction action) const;
     // The rows that can be imported, the repeats only when asked for.
     QList<PlannedRow> importableRows(bool withRepeats) const;
     // The conflicts, as importProblemLines gives them.
