@@ -732,6 +732,9 @@ private slots:
             prompts.expect(message);
         ModalDialog<ImportPreviewDialog> preview([&](ImportPreviewDialog* d) {
             QCOMPARE(d->findChild<QLabel*>("countsLabel")->text(), counts);
+            for (QWidget* control : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty(),
+                         qPrintable(control->objectName()));
             auto* table = d->findChild<QTableWidget*>("rowTable");
             for (int row = 0; row < table->rowCount(); ++row) {
                 const QString action = table->item(row, 6)->text();
