@@ -31,10 +31,12 @@ Commands:
       results prints nothing.
   fixtures FILE.trn --group N [--today DD-MMM-YYYY] [--format text|tagged|rtf|html|xlsx] [--output PATH]
       Prints a group's fixture list, as the Fixture List button makes it, in the same forms.
-  import FILE.trn --group N DATA.csv
+  import FILE.trn --group N [--repeats] DATA.csv
       Adds the fixtures and results of a CSV file (a header row naming date, home, away and,
       optionally, home_ht, away_ht, home_ft, away_ft) to a group, sorts it by date and writes
-      the file back. Every row is checked first: any refusal adds nothing.
+      the file back. Every row is checked first: any refusal adds nothing. A row whose home
+      and away teams have a result on another date (a second game between them) is refused
+      unless --repeats is given.
   new OUT.trn --name NAME --location PLACE [--win 3] [--draw 1] [--rules 1,2,3] [--group-title Group]
       DATA.csv [DATA2.csv ...]
       Makes a tournament with one group per CSV file (at most 8), its teams the names the file

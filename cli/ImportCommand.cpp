@@ -8,10 +8,11 @@
 #include "core/tournament/TournamentFileLock.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 namespace {
 
-const char* const kUsage = "Usage: tabulon-cli import FILE.trn --group N DATA.csv\n";
+const char* const kUsage = "Usage: tabulon-cli import FILE.trn --group N [--repeats] DATA.csv\n";
 
 int refuse(QTextStream& err, const QString& message, int status = 1)
 {
@@ -25,7 +26,9 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 {
     QCommandLineParser parser;
     const QCommandLineOption groupOption(QStringLiteral("group"), QString(), QStringLiteral("N"));
+    const QCommandLineOption repeatsOption(QStringLiteral("repeats"));
     parser.addOption(groupOption);
+    parser.addOption(repeatsOption);
     if (!parser.parse(QStringList { QStringLiteral("import") } + args)) {
         err << "tabulon-cli import: " << parser.errorText() << '\n' << kUsage;
         return 2;
@@ -54,12 +57,24 @@ int runImportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (!csv)
         return refuse(err, error);
 
+    // A conflict refuses the file, and so does a repeat unless asked for: there is no preview to untick it in.
     const GroupRecords& group = document.group(groupNumber);
-    const GroupImport import = importIntoGroup(group.storedLines(), group.teams(), *csv);
-    if (!import.ok())
+    const ImportPlan plan = planImport(group.storedLines(), group.teams(), *csv);
+    const bool withRepeats = parser.isSet(repeatsOption);
+    QStringList refusal = plan.ok() ? plan.conflictLines() : plan.refusal;
+    const auto repeat = std::find_if(plan.rows.cbegin(), plan.rows.cend(),
+                                     [](const PlannedRow& row) { return row.action == ImportAction::Repeat; });
+    if (refusal.isEmpty() && !withRepeats && repeat != plan.rows.cend())
+        refusal.append(QStringLiteral("Line %1: %2; --repeats enters a second game between them.")
+                           .arg(QString::number(repeat->row.line), repeat->note));
+    GroupImport import;
+    if (refusal.isEmpty()) {
+        import = importPlannedRows(group.storedLines(), plan, plan.importableRows(withRepeats));
+        refusal = import.refusal;
+    }
+    if (!refusal.isEmpty())
         return refuse(err,
-                      QStringLiteral("%1 cannot be imported; nothing was added:\n").arg(csvPath)
-                          + import.refusal.join(u'\n'));
+                      QStringLiteral("%1 cannot be imported; nothing was added:\n").arg(csvPath) + refusal.join(u'\n'));
     document.setItems(groupNumber, import.lines, TournamentDocument::ItemsChange::ImportResults);
     if (!document.save(path, &error))
         return refuse(err, error);

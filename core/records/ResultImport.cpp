@@ -167,6 +167,7 @@ ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
             taken.storedLine = resultStoredLine(stored, scores, home, away);
             for (int i = 0; i < 4; ++i)
                 taken.scores[i] = readScoreField(scores[i]).value_or(0);
+            taken.hasHalfTime = !scores[0].isEmpty() || !scores[1].isEmpty();
         } else {
             taken.storedLine = fixtureStoredLine(stored, home, away);
         }
@@ -231,36 +232,92 @@ QString counted(int count, const char* singular, const char* plural)
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? singular : plural));
 }
 
+// A result's scores. "No half-time score" and "0-0 at half-time" differ, as the reports show them.
+struct GameScore
+{
+    std::array<qint16, 4> goals {}; // HT home, HT away, FT home, FT away
+    bool hasHalfTime = false;
+
+    bool operator==(const GameScore& other) const
+    {
+        return goals[2] == other.goals[2] && goals[3] == other.goals[3] && hasHalfTime == other.hasHalfTime
+            && (!hasHalfTime || (goals[0] == other.goals[0] && goals[1] == other.goals[1]));
+    }
+    QString fullTime() const { return QStringLiteral("%1-%2").arg(goals[2]).arg(goals[3]); }
+    QString halfTime() const
+    {
+        return hasHalfTime ? QStringLiteral(", half-time %1-%2").arg(goals[0]).arg(goals[1])
+                           : QStringLiteral(" with no half-time score");
+    }
+};
+
+// "2-0, half-time 1-0; the file has 2-0 with no half-time score": what differs, and nothing else.
+QString differenceText(const GameScore& entered, const GameScore& file)
+{
+    const bool halfTimeDiffers = entered.hasHalfTime != file.hasHalfTime
+        || (entered.hasHalfTime && (entered.goals[0] != file.goals[0] || entered.goals[1] != file.goals[1]));
+    const auto text = [&](const GameScore& score) {
+        return halfTimeDiffers ? score.fullTime() + score.halfTime() : score.fullTime();
+    };
+    return text(entered) + QStringLiteral("; the file has ") + text(file);
+}
+
+struct EnteredResult
+{
+    QString dateText; // as a repeat names it
+    GameScore score;
+};
+
 // Where the group's lines stand, by what a row is matched with: fixtures by their teams, in list
-// order, and results by their date and teams.
+// order, and results by their date and teams. The results the group held before the import are
+// kept by their teams too, to find repeats.
 class LineIndex
 {
 public:
     explicit LineIndex(const QStringList& lines)
     {
-        for (int i = 0; i < lines.size(); ++i)
-            add(i, lines[i]);
+        for (int i = 0; i < lines.size(); ++i) {
+            const std::optional<Record> record = add(i, lines[i]);
+            const quint64 teams = record ? key(QDate(), record->home, record->away) : 0;
+            if (record && record->isResult && !m_played.contains(teams))
+                m_played.insert(teams, *result(parseRecordDate(record->dateText), record->home, record->away));
+        }
     }
 
-    void add(int position, const QString& line)
+    std::optional<Record> add(int position, const QString& line)
     {
         const std::optional<Record> record = readRecordLine(line);
         if (!record)
-            return; // a line that cannot be read matches nothing, and stays as it is
+            return std::nullopt; // a line that cannot be read matches nothing, and stays as it is
         const QDate date = parseRecordDate(record->dateText);
         if (record->isResult) {
-            m_results.insert(key(date, record->home, record->away), *record);
+            const std::optional<RecordFields> fields = splitRecordLine(line);
+            const bool hasHalfTime = fields
+                && (!fields->fields.value(0).trimmed().isEmpty() || !fields->fields.value(1).trimmed().isEmpty());
+            const GameScore score {
+                { record->homeHalfTime, record->awayHalfTime, record->homeFullTime, record->awayFullTime }, hasHalfTime
+            };
+            const QString dateText = date.isValid() ? formatRecordDate(date) : record->dateText.trimmed();
+            m_results.insert(key(date, record->home, record->away), { dateText, score });
         } else {
             m_fixtures[key(QDate(), record->home, record->away)].append(position);
             m_fixtureDates.insert(key(date, record->home, record->away));
         }
+        return record;
     }
 
     // The stored result of this date and these teams.
-    std::optional<Record> result(const QDate& date, int home, int away) const
+    std::optional<EnteredResult> result(const QDate& date, int home, int away) const
     {
         const auto found = m_results.constFind(key(date, home, away));
-        return found == m_results.cend() ? std::nullopt : std::optional<Record>(*found);
+        return found == m_results.cend() ? std::nullopt : std::optional<EnteredResult>(*found);
+    }
+
+    // The first result of these teams in the list the group held before the import.
+    std::optional<EnteredResult> played(int home, int away) const
+    {
+        const auto found = m_played.constFind(key(QDate(), home, away));
+        return found == m_played.cend() ? std::nullopt : std::optional<EnteredResult>(*found);
     }
 
     bool hasFixture(const QDate& date, int home, int away) const
@@ -286,10 +343,73 @@ private:
 
     QHash<quint64, QList<int>> m_fixtures; // by teams only
     QSet<quint64> m_fixtureDates;
-    QHash<quint64, Record> m_results;
+    QHash<quint64, EnteredResult> m_results;
+    QHash<quint64, EnteredResult> m_played; // by teams only
 };
 
 } // namespace
+
+QList<PlannedRow> ImportPlan::importableRows(bool withRepeats) const
+{
+    QList<PlannedRow> importable;
+    for (const PlannedRow& row : rows)
+        if (row.canImport() && (withRepeats || row.action != ImportAction::Repeat))
+            importable.append(row);
+    return importable;
+}
+
+QStringList ImportPlan::conflictLines() const
+{
+    QList<ImportProblem> conflicts;
+    for (const PlannedRow& row : rows)
+        if (row.action == ImportAction::Conflict)
+            conflicts.append({ row.row.line, QString(), row.note + u'.' });
+    return importProblemLines(conflicts);
+}
+
+ImportPlan planImport(const QStringList& storedLines, const QStringList& teams, const QByteArray& csv)
+{
+    ImportPlan plan;
+    const ResultImport import = readResultImport(csv, teams);
+    if (!import.ok()) {
+        plan.refusal = importProblemLines(import.problems);
+        return plan;
+    }
+    LineIndex index(storedLines);
+    int added = int(storedLines.size()); // where the next row added would stand
+    for (const ImportedRow& row : import.rows) {
+        PlannedRow planned { row };
+        const QString game = QStringLiteral("%1 v %2").arg(teams[row.home].trimmed(), teams[row.away].trimmed());
+        const std::optional<EnteredResult> entered = index.result(row.date, row.home, row.away);
+        const std::optional<EnteredResult> played = index.played(row.home, row.away);
+        std::optional<int> fixture;
+        if (row.isResult && entered) {
+            const GameScore score { row.scores, row.hasHalfTime };
+            if (entered->score == score) {
+                planned.action = ImportAction::AlreadyEntered;
+            } else {
+                planned.action = ImportAction::Conflict;
+                planned.note = QStringLiteral("%1 on %2 is already entered as %3")
+                                   .arg(game, formatRecordDate(row.date), differenceText(entered->score, score));
+            }
+        } else if (!row.isResult && (entered || index.hasFixture(row.date, row.home, row.away))) {
+            planned.action = ImportAction::AlreadyEntered;
+        } else if (row.isResult && (fixture = index.takeFixture(row.home, row.away))) {
+            planned.action = ImportAction::ReplaceFixture;
+            planned.position = *fixture;
+        } else if (played) {
+            planned.action = ImportAction::Repeat;
+            planned.note
+                = QStringLiteral("%1 already played on %2 (%3)").arg(game, played->dateText, played->score.fullTime());
+        }
+        if (planned.action == ImportAction::Add || planned.action == ImportAction::Repeat)
+            planned.position = added++;
+        if (planned.canImport())
+            index.add(planned.position, row.storedLine);
+        plan.rows.append(planned);
+    }
+    return plan;
+}
 
 QString GroupImport::summary(const QString& groupCaption) const
 {
@@ -299,8 +419,13 @@ QString GroupImport::summary(const QString& groupCaption) const
     if (results > 0)
         added.append(counted(results, "result", "results"));
     const QString replacedText = counted(replaced, "fixture", "fixtures");
-    const QString skippedText = skipped == 1 ? QStringLiteral("1 row was already entered")
-                                             : QStringLiteral("%1 rows were already entered").arg(skipped);
+    QStringList notes;
+    if (skipped > 0)
+        notes.append(skipped == 1 ? QStringLiteral("1 row was already entered")
+                                  : QStringLiteral("%1 rows were already entered").arg(skipped));
+    if (leftOut > 0)
+        notes.append(leftOut == 1 ? QStringLiteral("1 row was left out")
+                                  : QStringLiteral("%1 rows were left out").arg(leftOut));
     QStringList parts;
     if (!added.isEmpty())
         parts.append(QStringLiteral("Added %1 to %2").arg(added.join(QStringLiteral(" and ")), groupCaption));
@@ -310,60 +435,49 @@ QString GroupImport::summary(const QString& groupCaption) const
                                .arg(replacedText, groupCaption,
                                     replaced == 1 ? QStringLiteral("its result") : QStringLiteral("their results"))
                          : QStringLiteral("replaced ") + replacedText);
-    if (parts.isEmpty() && skipped == 0)
+    if (parts.isEmpty() && notes.isEmpty())
         return QStringLiteral("The file holds no fixtures or results; nothing was added to %1.").arg(groupCaption);
     if (parts.isEmpty())
-        return QStringLiteral("Nothing was added to %1: %2.").arg(groupCaption, skippedText);
-    if (skipped > 0)
-        parts.append(skippedText);
-    return parts.join(QStringLiteral("; ")) + u'.';
+        return QStringLiteral("Nothing was added to %1: %2.").arg(groupCaption, notes.join(QStringLiteral("; ")));
+    return (parts + notes).join(QStringLiteral("; ")) + u'.';
 }
 
-GroupImport importIntoGroup(const QStringList& storedLines, const QStringList& teams, const QByteArray& csv)
+GroupImport importPlannedRows(const QStringList& storedLines, const ImportPlan& plan, const QList<PlannedRow>& chosen)
 {
     GroupImport outcome;
-    const ResultImport import = readResultImport(csv, teams);
-    if (!import.ok()) {
-        outcome.refusal = importProblemLines(import.problems);
-        return outcome;
-    }
+    QSet<int> chosenLines; // a row of the file is known by its line
+    for (const PlannedRow& row : chosen)
+        chosenLines.insert(row.row.line);
     QStringList lines = storedLines;
-    LineIndex index(lines);
+    QHash<int, int> placed; // where the rows added stand, by the position the plan gave them
     QList<ImportProblem> problems;
-    for (const ImportedRow& row : import.rows) {
-        if (row.isResult) {
-            if (const std::optional<Record> entered = index.result(row.date, row.home, row.away)) {
-                const std::array<qint16, 4> scores
-                    = { entered->homeHalfTime, entered->awayHalfTime, entered->homeFullTime, entered->awayFullTime };
-                if (scores == row.scores) {
-                    ++outcome.skipped;
-                    continue;
-                }
-                problems.append(
-                    { row.line, QString(),
-                      QStringLiteral("%1 v %2 on %3 is already entered as %4-%5.")
-                          .arg(teams[row.home].trimmed(), teams[row.away].trimmed(), formatRecordDate(row.date),
-                               QString::number(entered->homeFullTime), QString::number(entered->awayFullTime)) });
-                continue;
-            }
-            if (const std::optional<int> fixture = index.takeFixture(row.home, row.away)) {
-                lines[*fixture] = row.storedLine;
-                index.add(*fixture, row.storedLine);
-                ++outcome.replaced;
-                continue;
-            }
-        } else if (index.hasFixture(row.date, row.home, row.away)) {
+    for (const PlannedRow& planned : plan.rows) {
+        if (planned.action == ImportAction::AlreadyEntered) {
             ++outcome.skipped;
             continue;
         }
-        if (lines.size() >= kMaxListLines) {
-            problems.append(
-                { row.line, QString(), QStringLiteral("The group would hold more than %1 lines.").arg(kMaxListLines) });
+        if (!planned.canImport() || !chosenLines.contains(planned.row.line)) {
+            ++outcome.leftOut;
             continue;
         }
-        index.add(int(lines.size()), row.storedLine);
-        lines.append(row.storedLine);
-        ++(row.isResult ? outcome.results : outcome.fixtures);
+        if (planned.action == ImportAction::ReplaceFixture) {
+            // A fixture of the file itself is there only when its row was chosen; else the result is added.
+            const int fixture
+                = planned.position < storedLines.size() ? planned.position : placed.value(planned.position, -1);
+            if (fixture >= 0) {
+                lines[fixture] = planned.row.storedLine;
+                ++outcome.replaced;
+                continue;
+            }
+        }
+        if (lines.size() >= kMaxListLines) {
+            problems.append({ planned.row.line, QString(),
+                              QStringLiteral("The group would hold more than %1 lines.").arg(kMaxListLines) });
+            continue;
+        }
+        placed.insert(planned.position, int(lines.size()));
+        lines.append(planned.row.storedLine);
+        ++(planned.row.isResult ? outcome.results : outcome.fixtures);
     }
     if (!problems.isEmpty()) {
         const QStringList refusal = importProblemLines(problems);
@@ -379,4 +493,14 @@ GroupImport importIntoGroup(const QStringList& storedLines, const QStringList& t
     }
     outcome.lines = lines;
     return outcome;
+}
+
+GroupImport importIntoGroup(const QStringList& storedLines, const QStringList& teams, const QByteArray& csv)
+{
+    const ImportPlan plan = planImport(storedLines, teams, csv);
+    GroupImport refused;
+    refused.refusal = plan.ok() ? plan.conflictLines() : plan.refusal;
+    if (!refused.ok())
+        return refused;
+    return importPlannedRows(storedLines, plan, plan.importableRows(true));
 }

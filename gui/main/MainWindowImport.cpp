@@ -1,9 +1,11 @@
 // File > Import Results: adds the fixtures and results of a CSV file to the active group window.
-// The rows are read and checked by group/ResultImport, which `tabulon-cli import` uses too.
+// The rows are read, checked and judged by core/records/ResultImport, as `tabulon-cli import` does;
+// a preview shows what each row does and imports the rows ticked in it.
 #include "core/common/BoundedFile.h"
 #include "core/records/ResultImport.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/GroupWindow.h"
+#include "gui/main/ImportPreviewDialog.h"
 #include "gui/main/MainWindow.h"
 #include "gui/widgets/BusyWindow.h"
 #include "gui/widgets/FileDialogs.h"
@@ -36,14 +38,27 @@ void MainWindow::importResults()
         Prompts::refuse(error, kImportTitle);
         return;
     }
-    const GroupImport import = importIntoGroup(group->storedLines(), group->teams(), *csv);
+    const ImportPlan plan = planImport(group->storedLines(), group->teams(), *csv);
     busy.done();
-    if (!import.ok()) {
-        Prompts::refuse(QStringLiteral("%1 cannot be imported; nothing was added:").arg(QFileInfo(path).fileName())
-                            + u'\r' + import.refusal.join(u'\r'),
+    const QString fileName = QFileInfo(path).fileName();
+    const auto refuse = [&](const QStringList& refusal) {
+        Prompts::refuse(QStringLiteral("%1 cannot be imported; nothing was added:").arg(fileName) + u'\r'
+                            + refusal.join(u'\r'),
                         kImportTitle);
+    };
+    if (!plan.ok()) {
+        refuse(plan.refusal);
         return;
     }
-    m_document->setItems(active->number, import.lines, TournamentDocument::ItemsChange::ImportResults);
+    ImportPreviewDialog preview(fileName, plan.rows, group->teams(), this);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    const GroupImport import = importPlannedRows(group->storedLines(), plan, preview.tickedRows());
+    if (!import.ok()) {
+        refuse(import.refusal);
+        return;
+    }
+    if (import.lines != group->storedLines())
+        m_document->setItems(active->number, import.lines, TournamentDocument::ItemsChange::ImportResults);
     Prompts::message(import.summary(group->windowTitle()), kImportTitle, Prompts::Icon::Information);
 }

@@ -78,6 +78,10 @@ private slots:
              { std::pair { "season.csv",
                            "date,home,away,home_ft,away_ft\n2000-03-14,Rovers,United,2,1\n2000-03-21,City,Town,,\n" },
                std::pair { "bad.csv", "date,home,away\n2000-03-14,Rovers,Rovers\n" },
+               std::pair { "again.csv",
+                           "date,home,away,home_ht,away_ht,home_ft,away_ft\n"
+                           "2000-03-14,Wanderers,Villa,,,3,0\n2000-03-07,Wanderers,Villa,1,0,2,2\n" },
+               std::pair { "conflict.csv", "date,home,away,home_ft,away_ft\n2000-03-07,Wanderers,Villa,2,2\n" },
                std::pair { "one_team.csv", "team\nRovers\n" },
                std::pair { "clash.csv", "date,home,away\n2000-03-14,Alpha,Beta\n2000-03-21,Beta,alpha\n" } }) {
             QFile csv(file(name));
@@ -143,6 +147,10 @@ private slots:
         const QString season = " " + file("season.csv"), bad = file("bad.csv");
         row("import", "import " + file("cup.trn") + " --group 1" + season, 0, "Added 1 fixture and 1 result to 1. Division A.\n", "");
         row("import, a row refused", "import " + file("cup.trn") + " --group 1 " + bad, 1, "", "tabulon-cli import: " + bad + " cannot be imported; nothing was added:\nLine 2, column away: A team cannot play itself.\n");
+        const QString again = file("again.csv"), intoB = "import " + file("cup.trn") + " --group 2 ";
+        row("import, a second game between teams refused", intoB + again, 1, "", "tabulon-cli import: " + again + " cannot be imported; nothing was added:\nLine 2: Wanderers v Villa already played on 07-Mar-2000 (2-2); --repeats enters a second game between them.\n");
+        row("import --repeats enters it", intoB + "--repeats " + again, 0, "Added 1 result to 2. Division B; 1 row was already entered.\n", "");
+        row("import, a conflict refuses with --repeats too", intoB + "--repeats " + file("conflict.csv"), 1, "", "tabulon-cli import: " + file("conflict.csv") + " cannot be imported; nothing was added:\nLine 2: Wanderers v Villa on 07-Mar-2000 is already entered as 2-2, half-time 1-0; the file has 2-2 with no half-time score.\n");
         row("import, a device read only up to the largest CSV file", "import " + file("cup.trn") + " --group 1 /dev/zero", 1, "", "tabulon-cli import: Cannot read /dev/zero: it is larger than any CSV file of results can be (32 MiB).\n");
         row("new, one name written two ways", "new " + file("season.trn") + " --name Spring --location Leeds " + file("clash.csv"), 1, "", "tabulon-cli new: nothing was written:\n" + file("clash.csv") + ": Line 3, column away: \"alpha\" and \"Alpha\" on line 2 are one name written two ways; two teams of a group may not share a name.\n");
         row("new, two groups from one file", "new " + file("season.trn") + " --name Spring --location Leeds" + season + season, 0, "Wrote " + file("season.trn") + "\n1. Group A: 4 teams, 2 lines\n2. Group B: 4 teams, 2 lines\n", "");
@@ -208,7 +216,9 @@ private slots:
         QVERIFY(!QFile::exists(m_folder.path() + ".xlsx"));
         QCOMPARE(QDir(m_folder.path()).entryList({ ".*" }, QDir::Files | QDir::Hidden), QStringList());
         TournamentData expected = cup(); // a refusal leaves the file alone
-        if (args.value(0) == QLatin1String("import") && exitCode == 0)
+        if (args.value(0) == QLatin1String("import") && exitCode == 0 && args.contains("--repeats"))
+            expected.groups[1].recordLines << "R:14-Mar-2000:::3:0:0:2";
+        else if (args.value(0) == QLatin1String("import") && exitCode == 0)
             expected.groups[0].recordLines = QStringList { "R:14-Mar-2000:::2:1:0:1", "F:21-Mar-2000:2:3" };
         if (args.value(0) == QLatin1String("adjust") && exitCode == 0)
             expected.groups[1].adjustments = outText.contains("no points")

@@ -5,11 +5,14 @@
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "core/records/RecordLines.h"
+#include "core/records/ResultImport.h"
+#include "core/schedule/Schedule.h"
 #include "core/setup/TournamentSetup.h"
 #include "core/tournament/Settings.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/group/GroupWindow.h"
+#include "gui/main/ImportPreviewDialog.h"
 #include "gui/main/MainWindow.h"
 #include "gui/setup/TournamentDetailsDialog.h"
 #include "gui/standings/PointsAdjustmentsDialog.h"
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +37,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -683,37 +688,117 @@ private slots:
         QCOMPARE(group ? group->displayLines().value(0) : QString(), firstLine);
     }
 
-    // File > Import Results adds to the active group and marks the tournament unsaved; a refused file changes
-    // nothing and names the line at fault.
+    // File > Import Results shows what each row does and imports the rows ticked, as one step to undo; a
+    // repeat starts unticked and a conflict cannot be ticked. A refused file changes nothing and names the line
+    // at fault.
     void importsResults_data()
     {
         QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<bool>("tick");      // the first row, by the keyboard
+        QTest::addColumn<QString>("press");  // the preview's button, "" for Enter
+        QTest::addColumn<QString>("counts"); // the preview's counts, "" when there is no preview
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("lines"); // group 1's lines afterwards
-        QTest::newRow("imported") << QByteArray("date,home,away\n2000-03-14,Rovers,United\n")
-                                  << "Added 1 fixture to 1. Division 1." << QStringList { "F:14-Mar-2000:0:1" };
-        QTest::newRow("refused")
-            << QByteArray("date,home,away\n2000-03-14,Rovers,Rovers\n")
-            << "season.csv cannot be imported; nothing was added:\rLine 2, column away: A team cannot "
-               "play itself."
-            << QStringList();
+        const QByteArray repeatAndConflict = "date,home,away,home_ft,away_ft\n2000-03-14,Rovers,United,1,1\n"
+                                             "2000-03-07,Rovers,United,3,0\n2000-03-21,United,Rovers,0,0\n";
+        const QString counts = "1 to add, 0 to replace a fixture, 0 already entered, 1 to repeat a game played, 1 in "
+                               "conflict; a row in conflict cannot be imported.";
+        const QStringList played = { "R:07-Mar-2000:1:0:2:0:0:1" };
+        // clang-format off
+        QTest::newRow("imported") << QByteArray("date,home,away\n2000-03-14,United,Rovers\n") << false << ""
+            << "1 to add, 0 to replace a fixture, 0 already entered, 0 to repeat a game played, 0 in conflict."
+            << "Added 1 fixture to 1. Division 1." << played + QStringList { "F:14-Mar-2000:1:0" };
+        QTest::newRow("the repeat left unticked") << repeatAndConflict << false << "" << counts
+            << "Added 1 result to 1. Division 1; 2 rows were left out." << played + QStringList { "R:21-Mar-2000:::0:0:1:0" };
+        QTest::newRow("the repeat ticked") << repeatAndConflict << true << "okButton" << counts
+            << "Added 2 results to 1. Division 1; 1 row was left out." << played + QStringList { "R:14-Mar-2000:::1:1:0:1", "R:21-Mar-2000:::0:0:1:0" };
+        QTest::newRow("cancelled") << repeatAndConflict << true << "cancelButton" << counts << "" << played;
+        QTest::newRow("refused") << QByteArray("date,home,away\n2000-03-14,Rovers,Rovers\n") << false << "" << ""
+            << "season.csv cannot be imported; nothing was added:\rLine 2, column away: A team cannot play itself." << played;
+        // clang-format on
     }
     void importsResults()
     {
         QFETCH(QByteArray, csv);
+        QFETCH(bool, tick);
+        QFETCH(QString, press);
+        QFETCH(QString, counts);
         QFETCH(QString, message);
         QFETCH(QStringList, lines);
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath(QStringLiteral("season.csv")), csv));
-        openTournament(2, { "Rovers", "United" });
+        const QStringList played = { "R:07-Mar-2000:1:0:2:0:0:1" };
+        openTournament(2, { "Rovers", "United" }, played);
         m_window->activateGroupWindow(1);
         ScriptedPrompts prompts;
         prompts.expect(QStringLiteral("Import Results ...")).answer(folder.filePath(QStringLiteral("season.csv")));
-        prompts.expect(message);
+        if (!message.isEmpty())
+            prompts.expect(message);
+        ModalDialog<ImportPreviewDialog> preview([&](ImportPreviewDialog* d) {
+            QCOMPARE(d->findChild<QLabel*>("countsLabel")->text(), counts);
+            for (QWidget* control : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty(),
+                         qPrintable(control->objectName()));
+            auto* table = d->findChild<QTableWidget*>("rowTable");
+            for (int row = 0; row < table->rowCount(); ++row) {
+                const QString action = table->item(row, 6)->text();
+                QCOMPARE(table->item(row, 0)->checkState(), action == "Add" ? Qt::Checked : Qt::Unchecked);
+                QCOMPARE(bool(table->item(row, 0)->flags() & Qt::ItemIsUserCheckable), !action.startsWith("Conflict"));
+            }
+            if (tick) {
+                QCOMPARE(table->item(1, 6)->text(),
+                         "Conflict: Rovers v United on 07-Mar-2000 is already entered as "
+                         "2-0, half-time 1-0; the file has 3-0 with no half-time score");
+                table->setCurrentCell(0, 0);
+                QTest::keyClick(table, Qt::Key_Space);
+            }
+            if (press.isEmpty())
+                QTest::keyClick(table, Qt::Key_Return); // OK is the default button
+            else
+                d->findChild<QPushButton*>(press)->click();
+        });
         action("importResultsAction")->trigger();
+        QCOMPARE(preview.wasShown(), !counts.isEmpty());
         QVERIFY(prompts.allAnswered());
         QCOMPARE(document()->group(1).storedLines(), lines);
-        QCOMPARE(!document()->isModified(), lines.isEmpty());
+        QCOMPARE(document()->isModified(), lines != played);
+        document()->history()->undo(); // one step
+        QCOMPARE(document()->group(1).storedLines(), played);
+    }
+
+    // A season's file over its schedule with thirty results typed in on the schedule's dates: the games played on
+    // other dates are repeats, left out, and every team has its 38 games.
+    void importsSeasonOverTypedResults()
+    {
+        const QString csvPath = QStringLiteral(TABULON_TEST_DATA "/seasons/eng_premier_league_2011_12.csv");
+        QFile csv(csvPath);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QList<ImportProblem> problems;
+        const QStringList teams = teamNamesInCsv(csv.readAll(), &problems);
+        QStringList lines = buildSchedule(shuffledTeamOrder(20, seededFractions(5)), 2, QDate(2011, 8, 13), 7, 0).lines;
+        for (int i = 0; i < 30; ++i)
+            lines[i * 12].replace(0, 1, "R").insert(kRecordDatePosition + kRecordDateLength, ":1:0:2:0");
+        openTournament(2, teams, lines);
+        m_window->activateGroupWindow(1);
+        ScriptedPrompts prompts;
+        prompts.expect(QStringLiteral("Import Results ...")).answer(csvPath);
+        prompts.expect("Replaced 350 fixtures of 1. Division 1 with their results; 30 rows were left out.");
+        ModalDialog<ImportPreviewDialog> preview([&](ImportPreviewDialog* d) {
+            QCOMPARE(
+                d->findChild<QLabel*>("countsLabel")->text(),
+                "0 to add, 350 to replace a fixture, 0 already entered, 30 to repeat a game played, 0 in conflict.");
+            d->findChild<QPushButton*>("okButton")->click();
+        });
+        action("importResultsAction")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QMap<int, int> games;
+        for (const QString& line : document()->group(1).storedLines()) {
+            const std::optional<Record> record = readRecordLine(line);
+            QVERIFY(record && record->isResult);
+            ++games[record->home];
+            ++games[record->away];
+        }
+        QCOMPARE(games.values(), QList<int>(20, 38));
     }
 
     // Publish Web Site and Export Calendar say on the status bar what they wrote. A folder not there yet is made;
