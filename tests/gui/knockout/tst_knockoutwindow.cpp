@@ -281,7 +281,8 @@ private slots:
             << "";
         QTest::newRow("winners against runners-up")
             << "winnersRunnersUpButton" << QByteArray() << true << "" << spainItaly;
-        QTest::newRow("seeded draw") << "seededDrawButton" << QByteArray() << true << "" << spainItaly;
+        QTest::newRow("seeded draw") << "seededDrawButton" << QByteArray() << true << ""
+                                     << "Semi-final 1: Japan, Italy, to be played";
         QTest::newRow("seeded list typed") << "typedListButton" << QByteArray() << true << ""
                                            << "Semi-final 1: Chile, Japan, to be played";
     }
@@ -299,13 +300,14 @@ private slots:
         TournamentData data;
         data.title = "Tabulon - Cup at Leeds";
         data.GroupCount = 2;
-        data.RuleCount = 1;
+        data.RuleCount = 2;
         data.RuleOrder[1] = 1;
+        data.RuleOrder[2] = 2; // goal difference: Japan's 3-0 ranks above Spain's 2-0
         data.PointsForWin = 3;
         data.PointsForDraw = 1;
         data.groups.append({ "1. Group 1", { "Spain", "Chile" }, { "R:01-Jun-2024:0:0:2:0:0:1" }, {} });
         data.groups.append(
-            { "2. Group 2", { "Japan", "Italy" }, { played ? "R:01-Jun-2024:0:0:1:0:0:1" : "F:01-Jun-2024:0:1" }, {} });
+            { "2. Group 2", { "Japan", "Italy" }, { played ? "R:01-Jun-2024:0:0:3:0:0:1" : "F:01-Jun-2024:0:1" }, {} });
         data.TeamsInGroup[1] = data.TeamsInGroup[2] = 2;
         main.document()->reset(data);
         QTemporaryDir folder;
