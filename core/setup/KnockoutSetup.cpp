@@ -45,7 +45,7 @@ int teamNumberOf(const LeagueRow& row, const QStringList& teams)
     return row.teamNumber >= 0 ? row.teamNumber : int(teams.indexOf(row.name));
 }
 
-// The group tables of `named` groups as knockout teams in league order, once every game is played.
+// Every group's league table, once the `named` groups have played every game.
 std::optional<QVector<QVector<LeagueRow>>> finishedTables(const TournamentData& tournament, const QSet<int>& named,
                                                           const QString& databaseName, QString* refusal)
 {

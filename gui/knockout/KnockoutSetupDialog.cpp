@@ -116,6 +116,7 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
     layout->addWidget(entrants);
     connect(browseButton, &QPushButton::clicked, this, &KnockoutSetupDialog::browse);
     connect(m_fileField, &QLineEdit::editingFinished, this, &KnockoutSetupDialog::showRounds);
+    connect(m_fileField, &QLineEdit::textEdited, this, &KnockoutSetupDialog::chooseFile);
     connect(m_templateButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
     connect(m_seededListButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
 
@@ -195,7 +196,15 @@ void KnockoutSetupDialog::browse()
     if (path.isEmpty())
         return;
     m_fileField->setText(path);
+    chooseFile();
     showRounds();
+}
+
+void KnockoutSetupDialog::chooseFile()
+{
+    // A file named is a file meant, whatever was chosen before.
+    if (!m_seededListButton->isChecked())
+        m_templateButton->setChecked(true);
 }
 
 std::optional<KnockoutSetup> KnockoutSetupDialog::readEntrants(QString* error) const

@@ -38,6 +38,8 @@ public slots:
     void showRounds();
 
 private:
+    // Chooses the template unless the seeded list file is chosen.
+    void chooseFile();
     // The entrants chosen, the file read or the format built; nothing, with the reason, else.
     std::optional<KnockoutSetup> readEntrants(QString* error) const;
 

@@ -326,6 +326,8 @@ private slots:
                 QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty()
                              || control->objectName().startsWith("qt_"),
                          qPrintable(control->objectName()));
+            QTest::keyClicks(d->findChild<QLineEdit*>("fileField"), "x"); // a file typed is the template
+            QVERIFY(d->findChild<QRadioButton*>("templateButton")->isChecked());
             d->findChild<QLineEdit*>("fileField")->setText(path);
             d->findChild<QPlainTextEdit*>("typedListField")->setPlainText("Chile\n\nItaly\nSpain\nJapan\n");
             d->findChild<QRadioButton*>(entrants)->setChecked(true);
