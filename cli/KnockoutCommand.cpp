@@ -2,7 +2,6 @@
 // without windows.
 #include "cli/Commands.h"
 #include "cli/GroupOption.h"
-#include "core/common/BoundedFile.h"
 #include "core/common/FullStop.h"
 #include "core/knockout/TieResultText.h"
 #include "core/setup/KnockoutSetup.h"
@@ -105,7 +104,7 @@ int runKnockoutCommand(const QStringList& args, QTextStream& out, QTextStream& e
                           2);
     }
     const QString entrantsPath = parser.value(parser.isSet(seedsOption) ? seedsOption : templateOption);
-    const std::optional<QByteArray> entrants = readCsvFile(entrantsPath, &error);
+    const std::optional<QByteArray> entrants = readEntrantsFile(entrantsPath, &error);
     if (!entrants)
         return refuse(err, name, error);
     setup.file = *entrants;

@@ -1,6 +1,7 @@
 #include "KnockoutStage.h"
 
 #include "core/knockout/BracketSeeding.h"
+#include "core/records/RecordLines.h"
 
 #include <algorithm>
 
@@ -47,6 +48,11 @@ bool operator==(const KnockoutTeam& a, const KnockoutTeam& b)
     return a.group == b.group && a.number == b.number && a.name == b.name;
 }
 
+bool isSameTeam(const KnockoutTeam& a, const KnockoutTeam& b)
+{
+    return a.group == b.group && (a.group > 0 ? a.number == b.number : a.name == b.name);
+}
+
 KnockoutStage::KnockoutStage(const QVector<Place>& places)
     : m_places(places)
 { }
@@ -62,6 +68,18 @@ std::optional<KnockoutStage> KnockoutStage::fromPlaces(const QVector<Place>& pla
         if (!places[placeOf(number, TieSide::First)] && !places[placeOf(number, TieSide::Second)]) {
             refuse(refusal, QStringLiteral("%1 has no team.").arg(tieName({ int(places.size()), number })));
             return std::nullopt;
+        }
+    }
+    // A team in two places could meet itself and win twice.
+    for (int p = 0; p < places.size(); ++p) {
+        for (int earlier = 0; earlier < p && places[p]; ++earlier) {
+            if (places[earlier] && isSameTeam(*places[earlier], *places[p])) {
+                refuse(refusal,
+                       QStringLiteral("%1 has two places in the bracket, in %2 and %3.")
+                           .arg(places[p]->name, tieName({ int(places.size()), earlier / 2 + 1 }),
+                                tieName({ int(places.size()), p / 2 + 1 })));
+                return std::nullopt;
+            }
         }
     }
     return KnockoutStage(places);
@@ -232,10 +250,28 @@ void KnockoutStage::clearResults(const QStringList& codes)
         m_results.remove(code);
 }
 
-void KnockoutStage::setSchedule(const QDate& startDate, int daysBetweenRounds)
+QDate latestGameDate()
 {
+    return QDate(3000, 12, 31);
+}
+
+bool KnockoutStage::setSchedule(const QDate& startDate, int daysBetweenRounds, QString* refusal)
+{
+    if (startDate.isValid()) {
+        int dateSlots = 0;
+        for (int roundSize = size(); roundSize >= 2; roundSize /= 2)
+            dateSlots += legs(roundSize);
+        const QDate last = startDate.addDays(qint64(dateSlots - 1) * daysBetweenRounds);
+        if (startDate < earliestRecordDate() || last > latestGameDate())
+            return refuse(refusal,
+                          QStringLiteral("The knockout games would be played from %1 to %2; a calendar holds the "
+                                         "days from %3 to %4.")
+                              .arg(formatRecordDate(startDate), formatRecordDate(last),
+                                   formatRecordDate(earliestRecordDate()), formatRecordDate(latestGameDate())));
+    }
     m_startDate = startDate;
     m_daysBetweenRounds = daysBetweenRounds;
+    return true;
 }
 
 QDate KnockoutStage::gameDate(const QString& code, int leg) const

@@ -19,10 +19,16 @@ struct KnockoutTeam
 };
 
 bool operator==(const KnockoutTeam& a, const KnockoutTeam& b);
+// The same team, though perhaps under another name or seed: the same team of the same group, or
+// the same name in a seeded list.
+bool isSameTeam(const KnockoutTeam& a, const KnockoutTeam& b);
 inline bool operator!=(const KnockoutTeam& a, const KnockoutTeam& b)
 {
     return !(a == b);
 }
+
+// The last day a knockout game can be played on: a calendar file writes no later year.
+QDate latestGameDate();
 
 // What changing a result does to the later ties `codes`, which have results: "Changing this result
 // changes who plays in Semi-final 1, which already has a result."
@@ -38,7 +44,8 @@ public:
     using Place = std::optional<KnockoutTeam>;
 
     // A bracket with the teams in these first-round places (two per tie, an empty place a bye);
-    // nothing, with the reason in `refusal`, for no bracket of 2 to 64 places or a tie without teams.
+    // nothing, with the reason in `refusal`, for no bracket of 2 to 64 places, a tie without teams or
+    // a team in two places.
     static std::optional<KnockoutStage> fromPlaces(const QVector<Place>& places, QString* refusal);
     // A bracket seeded from the best team down, the top seeds given the byes.
     static std::optional<KnockoutStage> fromSeeds(const QVector<KnockoutTeam>& seeds, QString* refusal);
@@ -67,10 +74,12 @@ public:
 
     // When the games are played: the first round's first leg on the start date, and every later
     // date slot (a round's second leg, the next round) the gap after the one before. The
-    // third-place match is played on the final's day. No dates without a start date.
+    // third-place match is played on the final's day. No dates without a start date. Refused, with
+    // the reason, when a game would fall outside the days a calendar file can hold; call it after
+    // setLegs, whose rounds it counts.
     QDate startDate() const { return m_startDate; }
     int daysBetweenRounds() const { return m_daysBetweenRounds; }
-    void setSchedule(const QDate& startDate, int daysBetweenRounds);
+    bool setSchedule(const QDate& startDate, int daysBetweenRounds, QString* refusal = nullptr);
     // The day of leg `leg` (from 1) of a tie; an invalid date when the stage has no dates.
     QDate gameDate(const QString& code, int leg) const;
 

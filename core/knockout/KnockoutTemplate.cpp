@@ -3,6 +3,7 @@
 #include "core/knockout/KnockoutRounds.h"
 #include "core/records/CsvRows.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -70,8 +71,7 @@ std::optional<ThirdsAssignment> readThirds(const CsvRow& row, const QVector<Temp
     if (!groups || groups->size() != thirdSlots) {
         *refusal = line
             + QStringLiteral("\"%1\" is not a set of groups: write the letters of the %2 groups whose thirds qualify.")
-                  .arg(row.cells.value(1).trimmed())
-                  .arg(thirdSlots);
+                  .arg(row.cells.value(1).trimmed(), QString::number(thirdSlots));
         return std::nullopt;
     }
     std::sort(groups->begin(), groups->end());
@@ -148,11 +148,17 @@ std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QS
     QList<CsvRow> ties;
     QList<CsvRow> thirdsRows;
     for (const CsvRow& row : reading.rows.mid(1)) {
+        const bool thirds = row.cells.first().trimmed().compare(QLatin1String("thirds"), Qt::CaseInsensitive) == 0;
+        (thirds ? thirdsRows : ties).append(row);
+    }
+    // Counted before the rows are read, so that a huge file is refused at once.
+    if (ties.size() < 1 || ties.size() > kMaximumEntrants / 2 || bracketSize(2 * int(ties.size())) != 2 * ties.size()) {
+        *refusal = QStringLiteral("A template has 1, 2, 4, 8, 16 or 32 ties; this one has %1.").arg(ties.size());
+        return std::nullopt;
+    }
+    QVector<int> lineOfPlace;
+    for (const CsvRow& row : std::as_const(ties)) {
         const QString line = QStringLiteral("Line %1: ").arg(row.line);
-        if (row.cells.first().trimmed().compare(QLatin1String("thirds"), Qt::CaseInsensitive) == 0) {
-            thirdsRows.append(row);
-            continue;
-        }
         if (row.cells.size() != 3) {
             *refusal = line + QStringLiteral("a tie has three cells: the tie, home and away.");
             return std::nullopt;
@@ -164,47 +170,54 @@ std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QS
                 *refusal = line + QStringLiteral("\"%1\" is not a slot: %2.").arg(cell.trimmed(), problem);
                 return std::nullopt;
             }
-            if (slot->position > 0 && std::any_of(result.places.begin(), result.places.end(), [&](const auto& s) {
-                    return sameSlot(s, *slot);
-                })) {
-                *refusal = line + QStringLiteral("\"%1\" is already in the template.").arg(cell.trimmed());
-                return std::nullopt;
+            for (int earlier = 0; earlier < result.places.size() && slot->position > 0; ++earlier) {
+                const TemplateSlot& other = result.places[earlier];
+                if (sameSlot(other, *slot)) {
+                    *refusal = line + QStringLiteral("\"%1\" is already in the template.").arg(cell.trimmed());
+                    return std::nullopt;
+                }
+                // "3H" and "3GH" are the same team when the third of group H qualifies.
+                const bool overlap = other.position == slot->position && other.isThird() != slot->isThird()
+                    && (other.isThird() ? other.groups.contains(slot->groups.first())
+                                        : slot->groups.contains(other.groups.first()));
+                if (overlap) {
+                    *refusal = line
+                        + QStringLiteral("\"%1\" can be the same team as \"%2%3\" on line %4: a team has one "
+                                         "place in the bracket.")
+                              .arg(cell.trimmed(), QString::number(other.position), letters(other.groups),
+                                   QString::number(lineOfPlace[earlier]));
+                    return std::nullopt;
+                }
             }
             result.places.append(*slot);
+            lineOfPlace.append(row.line);
         }
         if (result.places.last().position == 0 && result.places[result.places.size() - 2].position == 0) {
             *refusal = line + QStringLiteral("a tie cannot have two byes.");
             return std::nullopt;
         }
-        ties.append(row);
-    }
-    if (ties.size() < 1 || bracketSize(2 * int(ties.size())) != 2 * ties.size()) {
-        *refusal = QStringLiteral("A template has 1, 2, 4, 8, 16 or 32 ties; this one has %1.").arg(ties.size());
-        return std::nullopt;
     }
     for (int tie = 0; tie < ties.size(); ++tie) {
         const QString code = tieCode({ int(result.places.size()), tie + 1 });
         if (ties[tie].cells.first().trimmed() != code) {
             *refusal
                 = QStringLiteral("Line %1: \"%2\" should be tie \"%3\": the first round's ties are listed in order.")
-                      .arg(ties[tie].line)
-                      .arg(ties[tie].cells.first().trimmed(), code);
+                      .arg(QString::number(ties[tie].line), ties[tie].cells.first().trimmed(), code);
             return std::nullopt;
         }
     }
-    for (const CsvRow& row : thirdsRows) {
+    QHash<QString, int> lineOfThirds; // by the groups' letters
+    for (const CsvRow& row : std::as_const(thirdsRows)) {
         const std::optional<ThirdsAssignment> assignment = readThirds(row, result.places, refusal);
         if (!assignment)
             return std::nullopt;
-        for (int earlier = 0; earlier < result.thirds.size(); ++earlier) {
-            if (result.thirds[earlier].groups == assignment->groups) {
-                *refusal = QStringLiteral("Line %1: the thirds of groups %2 are already placed on line %3.")
-                               .arg(row.line)
-                               .arg(letters(assignment->groups))
-                               .arg(thirdsRows[earlier].line);
-                return std::nullopt;
-            }
+        const QString groups = letters(assignment->groups);
+        if (lineOfThirds.contains(groups)) {
+            *refusal = QStringLiteral("Line %1: the thirds of groups %2 are already placed on line %3.")
+                           .arg(QString::number(row.line), groups, QString::number(lineOfThirds.value(groups)));
+            return std::nullopt;
         }
+        lineOfThirds.insert(groups, row.line);
         result.thirds.append(*assignment);
     }
     return result;
@@ -254,8 +267,7 @@ std::optional<QVector<KnockoutStage::Place>> templatePlaces(const KnockoutTempla
             places.append(std::nullopt);
         } else if (group >= groups.size() || position > groups[group].size()) {
             *refusal = QStringLiteral("The template names \"%1%2\", but group %2 has no team in that place.")
-                           .arg(position)
-                           .arg(letter(group));
+                           .arg(QString::number(position), letter(group));
             return std::nullopt;
         } else {
             places.append(groups[group][position - 1]);

@@ -7,24 +7,37 @@
 namespace {
 
 constexpr int kCodeColumnWidth = 7;
+const QString kToBePlayed = QStringLiteral("to be played");
+
+// The text of a line within the match column: the names lose their ends, the longer first, and
+// whatever stands around them stays whole, so that "Winner R16-3" and "(2nd leg)" stay readable.
+QString fitted(QString first, const QString& between, QString second, const QString& after)
+{
+    const qsizetype room = kMatchColumnWidth - 1 - between.size() - after.size();
+    while (first.size() + second.size() > room)
+        (first.size() >= second.size() ? first : second).chop(1);
+    return first + between + second + after;
+}
 
 // One line of the listing in both forms; the tagged RESULT line keeps the score and "a.e.t." in the
-// two narrow fields the exporters read as scores, and everything longer in the match field, which
-// alone may hold blanks and commas.
+// two narrow fields the exporters read as scores, and everything longer, whole, in the match field,
+// which alone may hold blanks and commas.
 void appendLine(Report& report, const QString& code, const QString& text, const QString& score = QString(),
-                const QString& marks = QString())
+                const QString& marks = QString(), const QString& taggedText = QString())
 {
     QString line;
     appendPadded(line, code, kCodeColumnWidth);
-    appendPadded(line, shortenedMatchText(text), kMatchColumnWidth);
+    appendPadded(line, text, kMatchColumnWidth);
     appendRightAligned(line, score, kScoreColumnWidth + 2);
     if (!marks.isEmpty())
         line += QStringLiteral("  ") + marks;
     while (line.endsWith(u' '))
         line.chop(1);
     report.text += line + kLineBreak;
-    const QString tagged = code.isEmpty() ? text : code + u' ' + text;
-    report.taggedLines.append(QStringLiteral("RESULT, %1, %2, %3").arg(tagged, score, marks));
+    const QString whole = taggedText.isEmpty() ? text : taggedText;
+    const QString tagged = code.isEmpty() ? whole : code + u' ' + whole;
+    report.taggedLines.append(
+        QStringLiteral("RESULT, %1, %2, %3").arg(tagged, score == kToBePlayed ? QString() : score, marks));
 }
 
 void appendListing(Report& report, const KnockoutStage& stage)
@@ -39,21 +52,27 @@ void appendListing(Report& report, const KnockoutStage& stage)
             report.taggedLines.append(QStringLiteral("RESULT, %1, , ").arg(heading));
         }
         if (game.bye) {
-            appendLine(report, game.code, game.homeName, QStringLiteral("bye"));
+            appendLine(report, game.code, fitted(game.homeName, QString(), QString(), QString()), QStringLiteral("bye"),
+                       QString(), game.homeName);
             continue;
         }
-        QString match = game.homeName + QStringLiteral(" v ") + game.awayName;
-        if (game.legs == 2)
-            match += game.leg == 1 ? QStringLiteral(" (1st leg)") : QStringLiteral(" (2nd leg)");
-        if (!game.fullTime)
-            match += QStringLiteral(" - to be played");
-        appendLine(report, game.leg == 1 ? game.code : QString(), match, finalScoreText(game),
-                   game.extraTime ? QStringLiteral("a.e.t.") : QString());
-        if (game.winner)
-            appendLine(report, QString(),
-                       QStringLiteral("Winner: ") + game.winner->name
-                           + (game.penalties ? QStringLiteral(" on penalties (%1)").arg(gameScoreText(*game.penalties))
-                                             : QString()));
+        const QString leg = game.legs == 1 ? QString()
+            : game.leg == 1                ? QStringLiteral(" (1st leg)")
+                                           : QStringLiteral(" (2nd leg)");
+        // A game to be played says so in the score's column, which leaves the match column room
+        // for the longest "Winner R64-31 v Winner R64-32 (2nd leg)".
+        const QString match = game.homeName + QStringLiteral(" v ") + game.awayName + leg
+            + (game.fullTime ? QString() : QStringLiteral(" - to be played"));
+        appendLine(report, game.leg == 1 ? game.code : QString(),
+                   fitted(game.homeName, QStringLiteral(" v "), game.awayName, leg),
+                   game.fullTime ? finalScoreText(game) : kToBePlayed,
+                   game.extraTime ? QStringLiteral("a.e.t.") : QString(), match);
+        if (game.winner) {
+            const QString penalties
+                = game.penalties ? QStringLiteral(" on penalties (%1)").arg(gameScoreText(*game.penalties)) : QString();
+            appendLine(report, QString(), fitted(QStringLiteral("Winner: "), QString(), game.winner->name, penalties),
+                       QString(), QString(), QStringLiteral("Winner: ") + game.winner->name + penalties);
+        }
     }
     if (const std::optional<KnockoutTeam> champion = stage.champion()) {
         const QString line = QStringLiteral("Champion: ") + champion->name;

@@ -1,9 +1,11 @@
 #include "KnockoutSetup.h"
 
+#include "core/common/BoundedFile.h"
 #include "core/knockout/KnockoutTemplate.h"
 #include "core/records/CsvRows.h"
 #include "core/standings/Standings.h"
 
+#include <QFileInfo>
 #include <QSet>
 
 namespace {
@@ -43,6 +45,24 @@ int teamNumberOf(const LeagueRow& row, const QStringList& teams)
     return row.teamNumber >= 0 ? row.teamNumber : int(teams.indexOf(row.name));
 }
 
+// Every group's league table, once the `named` groups have played every game.
+std::optional<QVector<QVector<LeagueRow>>> finishedTables(const TournamentData& tournament, const QSet<int>& named,
+                                                          const QString& databaseName, QString* refusal)
+{
+    const QStringList unfinished = groupsWithFixtures(tournament, named);
+    if (!unfinished.isEmpty())
+        return refuse<QVector<QVector<LeagueRow>>>(
+            refusal,
+            QStringLiteral("%1 still %2 games to play: enter every result before the knockout stage is set up.")
+                .arg(listed(unfinished), unfinished.size() == 1 ? QStringLiteral("has") : QStringLiteral("have")));
+    return leagueTables(tournament, databaseName, refusal);
+}
+
+KnockoutTeam knockoutTeam(const TournamentData& tournament, int group, const LeagueRow& row)
+{
+    return { group + 1, teamNumberOf(row, tournament.groups[group].teams), row.name };
+}
+
 std::optional<QVector<KnockoutStage::Place>> placesFromTemplate(const TournamentData& tournament,
                                                                 const KnockoutSetup& setup, const QString& databaseName,
                                                                 QString* refusal)
@@ -62,31 +82,39 @@ std::optional<QVector<KnockoutStage::Place>> placesFromTemplate(const Tournament
                 (tournament.groups.size() == 1
                      ? QStringLiteral("The template names group %1, but the tournament has %2 group.")
                      : QStringLiteral("The template names group %1, but the tournament has %2 groups."))
-                    .arg(QChar(char16_t(u'A' + group)))
-                    .arg(tournament.groups.size()));
+                    .arg(QChar(char16_t(u'A' + group)), QString::number(tournament.groups.size())));
     }
-    const QStringList unfinished = groupsWithFixtures(tournament, named);
-    if (!unfinished.isEmpty())
-        return refuse<QVector<KnockoutStage::Place>>(
-            refusal,
-            QStringLiteral("%1 still %2 games to play: enter every result before the knockout stage is set up.")
-                .arg(listed(unfinished), unfinished.size() == 1 ? QStringLiteral("has") : QStringLiteral("have")));
-
-    QString error;
-    const std::optional<QVector<QVector<LeagueRow>>> tables = leagueTables(tournament, databaseName, &error);
+    const std::optional<QVector<QVector<LeagueRow>>> tables = finishedTables(tournament, named, databaseName, refusal);
     if (!tables)
-        return refuse<QVector<KnockoutStage::Place>>(refusal, error);
+        return std::nullopt;
     QVector<QVector<KnockoutTeam>> groups;
     for (int g = 0; g < tables->size(); ++g) {
         QVector<KnockoutTeam> teams;
         for (const LeagueRow& row : tables->at(g))
-            teams.append({ g + 1, teamNumberOf(row, tournament.groups[g].teams), row.name });
+            teams.append(knockoutTeam(tournament, g, row));
         groups.append(teams);
     }
     QVector<int> thirdsByRank;
     for (const RankedTeam& third : rankAcrossGroups(*tables, tournament.rulesInOrder(), 3))
         thirdsByRank.append(third.group);
     return templatePlaces(*knockoutTemplate, groups, thirdsByRank, refusal);
+}
+
+std::optional<QVector<KnockoutTeam>> seedsFromTables(const TournamentData& tournament, const QString& databaseName,
+                                                     QString* refusal)
+{
+    QSet<int> every;
+    for (int g = 0; g < tournament.groups.size(); ++g)
+        every.insert(g);
+    const std::optional<QVector<QVector<LeagueRow>>> tables = finishedTables(tournament, every, databaseName, refusal);
+    if (!tables)
+        return std::nullopt;
+    QVector<KnockoutTeam> seeds;
+    for (const int position : { 1, 2 }) {
+        for (const RankedTeam& ranked : rankAcrossGroups(*tables, tournament.rulesInOrder(), position))
+            seeds.append(knockoutTeam(tournament, ranked.group, ranked.row));
+    }
+    return seeds;
 }
 
 } // namespace
@@ -105,6 +133,15 @@ std::optional<QVector<QVector<LeagueRow>>> leagueTables(const TournamentData& to
     return tables;
 }
 
+std::optional<QByteArray> readEntrantsFile(const QString& path, QString* error)
+{
+    // Opening a named pipe waits for a writer, so the type is checked first.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refuse<QByteArray>(error, QStringLiteral("Cannot read %1: it is not a regular file.").arg(path));
+    return readCsvFile(path, error);
+}
+
 std::optional<QVector<KnockoutTeam>> readSeededList(const QByteArray& bytes, QString* refusal)
 {
     const CsvReading reading = readCsv(bytes);
@@ -120,9 +157,12 @@ std::optional<QVector<KnockoutTeam>> readSeededList(const QByteArray& bytes, QSt
         if (row.cells.size() != 1 || name.isEmpty())
             return refuse<QVector<KnockoutTeam>>(refusal,
                                                  QStringLiteral("Line %1: a row holds one team's name.").arg(row.line));
+        if (name.contains(u'\n') || name.contains(u'\r'))
+            return refuse<QVector<KnockoutTeam>>(
+                refusal, QStringLiteral("Line %1: a team's name cannot hold a line break.").arg(row.line));
         if (seen.contains(name))
             return refuse<QVector<KnockoutTeam>>(
-                refusal, QStringLiteral("Line %1: %2 is listed twice.").arg(row.line).arg(name));
+                refusal, QStringLiteral("Line %1: %2 is listed twice.").arg(QString::number(row.line), name));
         seen.insert(name);
         teams.append({ 0, int(teams.size()) + 1, name });
     }
@@ -133,8 +173,10 @@ std::optional<KnockoutStage> setUpKnockoutStage(const TournamentData& tournament
                                                 const QString& databaseName, QString* refusal)
 {
     std::optional<KnockoutStage> stage;
-    if (setup.entrants == KnockoutSetup::Entrants::SeededList) {
-        const std::optional<QVector<KnockoutTeam>> seeds = readSeededList(setup.file, refusal);
+    if (setup.entrants != KnockoutSetup::Entrants::Template) {
+        const std::optional<QVector<KnockoutTeam>> seeds = setup.entrants == KnockoutSetup::Entrants::SeededList
+            ? readSeededList(setup.file, refusal)
+            : seedsFromTables(tournament, databaseName, refusal);
         if (!seeds)
             return std::nullopt;
         stage = KnockoutStage::fromSeeds(*seeds, refusal);
@@ -157,6 +199,7 @@ std::optional<KnockoutStage> setUpKnockoutStage(const TournamentData& tournament
     }
     stage->setThirdPlaceMatch(setup.thirdPlaceMatch);
     stage->setAwayGoals(setup.awayGoals);
-    stage->setSchedule(setup.startDate, setup.daysBetweenRounds);
+    if (!stage->setSchedule(setup.startDate, setup.daysBetweenRounds, refusal))
+        return std::nullopt;
     return stage;
 }

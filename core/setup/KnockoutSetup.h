@@ -13,7 +13,9 @@
 // tables or from a seeded list of teams, and how and when its rounds are played.
 struct KnockoutSetup
 {
-    enum class Entrants { Template, SeededList };
+    // A seeded draw seeds every group's winner and runner-up: the winners first, each place
+    // ranked across the groups (see rankAcrossGroups).
+    enum class Entrants { Template, SeededList, SeededDraw };
     Entrants entrants = Entrants::Template;
     QByteArray file;     // the template ("tie,home,away") or the seeded list ("team") as CSV
     QMap<int, int> legs; // round size -> 1 or 2; rounds not named are played in one game
@@ -34,6 +36,11 @@ std::optional<KnockoutStage> setUpKnockoutStage(const TournamentData& tournament
 // nothing, with the database's message in `error`, when it fails.
 std::optional<QVector<QVector<LeagueRow>>> leagueTables(const TournamentData& tournament, const QString& databaseName,
                                                         QString* error);
+
+// The bytes of a template or seeded list file, read as tabulon-cli reads a CSV file: anything but a
+// regular file (a pipe, a device) is refused before it is opened, and a file too large for any CSV
+// file of results before it fills the memory. Nothing, with a message naming the file in `error`.
+std::optional<QByteArray> readEntrantsFile(const QString& path, QString* error);
 
 // The teams of a seeded list: a CSV with the header "team" and one team per row, best seed first.
 std::optional<QVector<KnockoutTeam>> readSeededList(const QByteArray& bytes, QString* refusal);

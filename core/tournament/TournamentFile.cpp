@@ -325,11 +325,8 @@ bool TournamentParser::readKnockoutPlace(const TournamentData& data, int place, 
     if (teams && name != teams->at(number))
         return fail(m_lineNumber,
                     QStringLiteral("knockout place %1 names %2, but team %3 of group %4 is %5.")
-                        .arg(place)
-                        .arg(quoted(name))
-                        .arg(number)
-                        .arg(group)
-                        .arg(quoted(teams->at(number))));
+                        .arg(QString::number(place), quoted(name), QString::number(number), QString::number(group),
+                             quoted(teams->at(number))));
     if ((group == kNoGroupBye) != name.isEmpty())
         return fail(m_lineNumber,
                     group == kNoGroupBye
@@ -355,6 +352,13 @@ bool TournamentParser::readKnockout(TournamentData& data)
     for (int p = 1; p <= placeCount; ++p) {
         if (!readKnockoutPlace(data, p, places[p - 1]))
             return false;
+        for (int earlier = 1; earlier < p && places[p - 1]; ++earlier) {
+            if (places[earlier - 1] && isSameTeam(*places[earlier - 1], *places[p - 1]))
+                return fail(m_lineNumber,
+                            QStringLiteral("knockout place %1 holds %2, as knockout place %3 does: a team has one "
+                                           "place in the bracket.")
+                                .arg(QString::number(p), quoted(places[p - 1]->name), QString::number(earlier)));
+        }
     }
     QString refusal;
     std::optional<KnockoutStage> stage = KnockoutStage::fromPlaces(places, &refusal);
@@ -385,7 +389,8 @@ bool TournamentParser::readKnockout(TournamentData& data)
     qint16 gap = 0;
     if (!readNumber({ "the days between knockout rounds" }, 0, 366, "0 to 366", gap))
         return false;
-    stage->setSchedule(start, gap);
+    if (!stage->setSchedule(start, gap, &refusal))
+        return fail(m_lineNumber, refusal);
     if (!readKnockoutResults(*stage))
         return false;
     data.knockout = std::move(stage);

@@ -9,12 +9,12 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -33,21 +33,29 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& objectName, const QStrin
     return box;
 }
 
-// The bracket size of the entrants in `bytes`; 0 when they cannot be told.
-int bracketSizeOf(const QByteArray& bytes, bool isTemplate)
+// The bracket size of the entrants; 0 when it cannot be told.
+int bracketSizeOf(const KnockoutSetup& setup, int groupCount)
 {
-    if (isTemplate) {
-        const std::optional<KnockoutTemplate> places = readKnockoutTemplate(bytes, nullptr);
+    switch (setup.entrants) {
+    case KnockoutSetup::Entrants::Template: {
+        const std::optional<KnockoutTemplate> places = readKnockoutTemplate(setup.file, nullptr);
         return places ? bracketSize(int(places->places.size())) : 0;
     }
-    const std::optional<QVector<KnockoutTeam>> teams = readSeededList(bytes, nullptr);
-    return teams ? bracketSize(int(teams->size())) : 0;
+    case KnockoutSetup::Entrants::SeededList: {
+        const std::optional<QVector<KnockoutTeam>> teams = readSeededList(setup.file, nullptr);
+        return teams ? bracketSize(int(teams->size())) : 0;
+    }
+    case KnockoutSetup::Entrants::SeededDraw:
+        return bracketSize(2 * groupCount);
+    }
+    return 0;
 }
 
 } // namespace
 
-KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
+KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* parent)
     : QDialog(parent)
+    , m_groupCount(groupCount)
     , m_check(std::move(check))
 {
     setObjectName(QStringLiteral("knockoutSetupDialog"));
@@ -58,26 +66,59 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     auto* entrants = new QGroupBox(QStringLiteral("Entrants"), this);
     entrants->setObjectName(QStringLiteral("entrantsGroup"));
     auto* entrantsLayout = new QGridLayout(entrants);
+    int entrantsRow = 0;
+    for (const KnockoutFormat format : knockoutFormatsFor(groupCount)) {
+        QRadioButton* button = nullptr;
+        if (format == KnockoutFormat::WinnersAgainstRunnersUp)
+            button = makeOption(entrants, "winnersRunnersUpButton",
+                                tr("Group winners against r&unners-up (1A v 2B, 1B v 2A)"),
+                                tr("Group winners against runners-up"));
+        else if (format == KnockoutFormat::BestThirds)
+            button = makeOption(entrants, "bestThirdsButton", tr("Round of 1&6 with the four best third-placed teams"),
+                                tr("Round of 16 with the four best third-placed teams"));
+        else
+            button = makeOption(entrants, "seededDrawButton",
+                                tr("Seeded d&raw: winners, then runners-up, ranked across the groups"),
+                                tr("Seeded draw from the group tables"));
+        m_formatButtons.insert(format, button);
+        entrantsLayout->addWidget(button, entrantsRow++, 0, 1, 3);
+        connect(button, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
+    }
+    m_typedListButton = makeOption(entrants, "typedListButton", tr("Seeded list t&yped here, best seed first:"),
+                                   tr("Seeded list typed here"));
+    m_typedListField = new QPlainTextEdit(entrants);
+    m_typedListField->setObjectName(QStringLiteral("typedListField"));
+    m_typedListField->setAccessibleName(tr("Seeded teams, one a line"));
+    m_typedListField->setTabChangesFocus(true);
+    m_typedListField->setFixedHeight(m_typedListField->fontMetrics().lineSpacing() * 5);
+    entrantsLayout->addWidget(m_typedListButton, entrantsRow++, 0, 1, 3);
+    entrantsLayout->addWidget(m_typedListField, entrantsRow++, 0, 1, 3);
+    connect(m_typedListButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
+    connect(m_typedListField, &QPlainTextEdit::textChanged, this, [this] {
+        m_typedListButton->setChecked(true);
+        showRounds();
+    });
     m_templateButton
         = makeOption(entrants, "templateButton", QStringLiteral("&Template of the first round (tie,home,away)"),
                      QStringLiteral("Template of the first round"));
     m_seededListButton = makeOption(entrants, "seededListButton", QStringLiteral("Seeded &list of teams (team)"),
                                     QStringLiteral("Seeded list of teams"));
-    m_templateButton->setChecked(true);
     m_fileField = makeTextField(entrants, "fileField", QString(), QStringLiteral("File"));
     QLabel* fileLabel = makeLabel(entrants, "fileLabel", QStringLiteral("&File:"), QStringLiteral("File"));
     fileLabel->setBuddy(m_fileField);
     QPushButton* browseButton
         = makeButton(entrants, "browseButton", QStringLiteral("&Browse..."), QStringLiteral("Browse for the file"));
-    entrantsLayout->addWidget(m_templateButton, 0, 0, 1, 3);
-    entrantsLayout->addWidget(m_seededListButton, 1, 0, 1, 3);
-    entrantsLayout->addWidget(fileLabel, 2, 0);
-    entrantsLayout->addWidget(m_fileField, 2, 1);
-    entrantsLayout->addWidget(browseButton, 2, 2);
+    entrantsLayout->addWidget(m_templateButton, entrantsRow, 0, 1, 3);
+    entrantsLayout->addWidget(m_seededListButton, entrantsRow + 1, 0, 1, 3);
+    entrantsLayout->addWidget(fileLabel, entrantsRow + 2, 0);
+    entrantsLayout->addWidget(m_fileField, entrantsRow + 2, 1);
+    entrantsLayout->addWidget(browseButton, entrantsRow + 2, 2);
     layout->addWidget(entrants);
     connect(browseButton, &QPushButton::clicked, this, &KnockoutSetupDialog::browse);
     connect(m_fileField, &QLineEdit::editingFinished, this, &KnockoutSetupDialog::showRounds);
+    connect(m_fileField, &QLineEdit::textEdited, this, &KnockoutSetupDialog::chooseFile);
     connect(m_templateButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
+    connect(m_seededListButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
 
     // Two columns of rounds keep the dialog short enough for a small screen.
     auto* rounds = new QGroupBox(QStringLiteral("Rounds played in two legs"), this);
@@ -140,6 +181,8 @@ KnockoutSetupDialog::KnockoutSetupDialog(Check check, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &KnockoutSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &KnockoutSetupDialog::reject);
     layout->addWidget(buttons);
+    // A format ready made is the likeliest choice; without one, a template.
+    (m_formatButtons.isEmpty() ? m_templateButton : m_formatButtons.first())->setChecked(true);
     showRounds();
     adjustSize();
     centerWindow(this);
@@ -153,37 +196,73 @@ void KnockoutSetupDialog::browse()
     if (path.isEmpty())
         return;
     m_fileField->setText(path);
+    chooseFile();
     showRounds();
+}
+
+void KnockoutSetupDialog::chooseFile()
+{
+    // A file named is a file meant, whatever was chosen before.
+    if (!m_seededListButton->isChecked())
+        m_templateButton->setChecked(true);
+}
+
+std::optional<KnockoutSetup> KnockoutSetupDialog::readEntrants(QString* error) const
+{
+    KnockoutSetup setup;
+    if (m_typedListButton->isChecked()) {
+        QStringList names;
+        for (const QString& line : m_typedListField->toPlainText().split(u'\n')) {
+            if (!line.trimmed().isEmpty())
+                names.append(line.trimmed());
+        }
+        setup.entrants = KnockoutSetup::Entrants::SeededList;
+        setup.file = seededListCsv(names);
+        return setup;
+    }
+    for (auto format = m_formatButtons.cbegin(); format != m_formatButtons.cend(); ++format) {
+        if (!format.value()->isChecked())
+            continue;
+        if (format.key() == KnockoutFormat::SeededDraw)
+            setup.entrants = KnockoutSetup::Entrants::SeededDraw;
+        else
+            setup.file = format.key() == KnockoutFormat::BestThirds ? bestThirdsTemplate()
+                                                                    : winnersAgainstRunnersUpTemplate(m_groupCount);
+        return setup;
+    }
+    const QString path = m_fileField->text().trimmed();
+    if (path.isEmpty()) {
+        *error = QStringLiteral("Choose the file of the template or the seeded list.");
+        return std::nullopt;
+    }
+    const std::optional<QByteArray> file = readEntrantsFile(path, error);
+    if (!file)
+        return std::nullopt;
+    setup.entrants
+        = m_templateButton->isChecked() ? KnockoutSetup::Entrants::Template : KnockoutSetup::Entrants::SeededList;
+    setup.file = *file;
+    return setup;
 }
 
 void KnockoutSetupDialog::showRounds()
 {
-    QFile file(m_fileField->text().trimmed());
-    const int size = !file.fileName().isEmpty() && file.open(QIODevice::ReadOnly)
-        ? bracketSizeOf(file.readAll(), m_templateButton->isChecked())
-        : 0;
+    QString error;
+    const std::optional<KnockoutSetup> setup = readEntrants(&error);
+    const int size = setup ? bracketSizeOf(*setup, m_groupCount) : 0;
     for (auto round = m_twoLegsBoxes.cbegin(); round != m_twoLegsBoxes.cend(); ++round)
         round.value()->setVisible(size == 0 || round.key() <= size);
 }
 
 void KnockoutSetupDialog::accept()
 {
-    const QString path = m_fileField->text().trimmed();
-    if (path.isEmpty()) {
-        Prompts::refuse(QStringLiteral("Choose the file of the template or the seeded list."), kTitle);
+    QString error;
+    std::optional<KnockoutSetup> entrants = readEntrants(&error);
+    if (!entrants) {
+        Prompts::refuse(error, kTitle);
         m_fileField->setFocus();
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::refuse(QStringLiteral("The file %1 could not be read: %2.").arg(path, file.errorString()), kTitle);
-        m_fileField->setFocus();
-        return;
-    }
-    KnockoutSetup setup;
-    setup.entrants
-        = m_templateButton->isChecked() ? KnockoutSetup::Entrants::Template : KnockoutSetup::Entrants::SeededList;
-    setup.file = file.readAll();
+    KnockoutSetup setup = *entrants;
     for (auto round = m_twoLegsBoxes.cbegin(); round != m_twoLegsBoxes.cend(); ++round)
         if (round.value()->isChecked() && !round.value()->isHidden())
             setup.legs.insert(round.key(), 2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/knockout/KnockoutFormats.h"
 #include "core/setup/KnockoutSetup.h"
 
 #include <QDialog>
@@ -9,20 +10,22 @@
 class QCheckBox;
 class QDateEdit;
 class QLineEdit;
+class QPlainTextEdit;
 class QRadioButton;
 class QSpinBox;
 
-// How a knockout stage is set up: who enters (a template after the group tables or a seeded list,
-// from a CSV file), which rounds are played in two legs, a third-place match, away goals, and the
-// dates. OK reads the file and hands the set-up to `check`; a file that cannot be read or a set-up
-// `check` refuses is refused with the reason, and the dialog stays open with every choice.
+// How a knockout stage is set up: who enters (a format ready made for the tournament's groups, a
+// seeded list typed in the dialog, or a template or seeded list from a CSV file), which rounds are
+// played in two legs, a third-place match, away goals, and the dates. OK reads the entrants and
+// hands the set-up to `check`; a file that cannot be read or a set-up `check` refuses is refused
+// with the reason, and the dialog stays open with every choice.
 class KnockoutSetupDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     using Check = std::function<bool(const KnockoutSetup& setup, QString* refusal)>;
-    explicit KnockoutSetupDialog(Check check, QWidget* parent = nullptr);
+    KnockoutSetupDialog(int groupCount, Check check, QWidget* parent = nullptr);
 
     // After Accepted: the set-up `check` took, with the file's bytes.
     const KnockoutSetup& setup() const { return m_setup; }
@@ -31,10 +34,19 @@ public:
 
 public slots:
     void browse();
-    // Shows the rounds the chosen file's entrants play, or every round while that is not known.
+    // Shows the rounds the chosen entrants play, or every round while that is not known.
     void showRounds();
 
 private:
+    // Chooses the template unless the seeded list file is chosen.
+    void chooseFile();
+    // The entrants chosen, the file read or the format built; nothing, with the reason, else.
+    std::optional<KnockoutSetup> readEntrants(QString* error) const;
+
+    int m_groupCount = 0;
+    QMap<KnockoutFormat, QRadioButton*> m_formatButtons;
+    QRadioButton* m_typedListButton = nullptr;
+    QPlainTextEdit* m_typedListField = nullptr;
     QRadioButton* m_templateButton = nullptr;
     QRadioButton* m_seededListButton = nullptr;
     QLineEdit* m_fileField = nullptr;

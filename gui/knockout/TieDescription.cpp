@@ -90,7 +90,8 @@ QString tieSpokenName(const KnockoutStage& stage, const QString& code)
         return name + first + QStringLiteral(", ") + second + QStringLiteral(", to be played");
     const int firstGoals = aggregateOf(*result, TieSide::First, true);
     const int secondGoals = aggregateOf(*result, TieSide::Second, true);
-    QString spoken = name + QStringLiteral("%1 %2, %3 %4").arg(first).arg(firstGoals).arg(second).arg(secondGoals);
+    QString spoken = name
+        + QStringLiteral("%1 %2, %3 %4").arg(first, QString::number(firstGoals), second, QString::number(secondGoals));
     if (result->legs.size() > 1)
         spoken += QStringLiteral(" on aggregate");
     else if (stage.games(code) == 2)
@@ -105,9 +106,8 @@ QString tieSpokenName(const KnockoutStage& stage, const QString& code)
         const int firstPens = goalsOf(shootOut, game, TieSide::First);
         const int secondPens = goalsOf(shootOut, game, TieSide::Second);
         spoken += QStringLiteral(", %1 won on penalties %2-%3")
-                      .arg(winner)
-                      .arg(firstWon ? firstPens : secondPens)
-                      .arg(firstWon ? secondPens : firstPens);
+                      .arg(winner, QString::number(firstWon ? firstPens : secondPens),
+                           QString::number(firstWon ? secondPens : firstPens));
     } else if (firstGoals == secondGoals && !winner.isEmpty()) {
         spoken += QStringLiteral(", %1 won on away goals").arg(winner);
     }

@@ -20,6 +20,7 @@ void MainWindow::setUpKnockoutStage()
         return;
     std::optional<KnockoutStage> stage;
     KnockoutSetupDialog dialog(
+        int(m_document->data().groups.size()),
         [&](const KnockoutSetup& setup, QString* refusal) {
             stage = ::setUpKnockoutStage(m_document->data(), setup, m_databaseName, refusal);
             return stage.has_value();

@@ -13,6 +13,7 @@
 #include "gui/widgets/Prompts.h"
 #include "gui/widgets/Twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -48,15 +49,10 @@ QFont reportFont()
     return font;
 }
 
-// The report on paper, as Print prints it and Print Preview shows it: two empty lines above the
-// report, in the report's own face, within margins of 25 mm on whatever paper was chosen.
 void printReport(const QString& text, QPrinter* printer)
 {
-    printer->setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
-                            QPageLayout::Millimeter);
     QTextDocument document;
-    document.setDefaultFont(reportFont());
-    document.setPlainText(QStringLiteral("\n\n") + text);
+    layOutReport(document, text, printer);
     document.print(printer);
 }
 
@@ -67,6 +63,19 @@ void setMinimumTwips(QWidget* control, int width, int height)
 }
 
 } // namespace
+
+void layOutReport(QTextDocument& document, const QString& text, QPrinter* printer)
+{
+    printer->setPageMargins(QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+                            QPageLayout::Millimeter);
+    document.setDefaultFont(reportFont());
+    document.setPlainText(QStringLiteral("\n\n") + text);
+    // Laid out for the page here, so that print() keeps it instead of laying it out again 2 cm in
+    // from each margin, which leaves room for 56 characters and sends a knockout score to a line
+    // of its own.
+    document.documentLayout()->setPaintDevice(printer);
+    document.setPageSize(printer->pageLayout().paintRectPixels(printer->resolution()).size());
+}
 
 ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent,
                            const QString& taggedFileError)

@@ -60,6 +60,13 @@ private:
 };
 
 struct Report;
+class QPrinter;
+class QTextDocument;
+
+// The report laid out for `printer`'s pages, as Print prints it and Print Preview shows it: two
+// empty lines above the report, in the report's own face, within margins of 25 mm on whatever
+// paper was chosen.
+void layOutReport(QTextDocument& document, const QString& text, QPrinter* printer);
 
 // Writes the report's tagged file and shows the report in a report window, modally, over `over`'s
 // window; the busy pointer shows while the file is written. A report that failed is refused with its

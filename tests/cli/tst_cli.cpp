@@ -83,10 +83,28 @@ private slots:
                            "2000-03-14,Wanderers,Villa,,,3,0\n2000-03-07,Wanderers,Villa,1,0,2,2\n" },
                std::pair { "conflict.csv", "date,home,away,home_ft,away_ft\n2000-03-07,Wanderers,Villa,2,2\n" },
                std::pair { "one_team.csv", "team\nRovers\n" },
-               std::pair { "clash.csv", "date,home,away\n2000-03-14,Alpha,Beta\n2000-03-21,Beta,alpha\n" } }) {
+               std::pair { "clash.csv", "date,home,away\n2000-03-14,Alpha,Beta\n2000-03-21,Beta,alpha\n" },
+               std::pair { "twice.csv", "tie,home,away\nSF1,1A,3B\nSF2,1B,3AB\n" },
+               std::pair { "line_break.csv", "team\nRovers\n\"Town,\nLeeds\"\n" },
+               std::pair { "four_teams.csv", "team\nRovers\nUnited\nCity\nTown\n" } }) {
             QFile csv(file(name));
             QVERIFY(csv.open(QIODevice::WriteOnly));
             QVERIFY(csv.write(text) > 0);
+        }
+        // A knockout stage of group 1's Rovers and United, then Rovers in both places, then United
+        // renamed "R%3x" in the stage alone.
+        TournamentData knockout = cup();
+        knockout.knockout
+            = KnockoutStage::fromPlaces({ KnockoutTeam { 1, 0, "Rovers" }, KnockoutTeam { 1, 1, "United" } }, nullptr);
+        QVERIFY(saveTournamentFile(knockout, file("knockout.trn")));
+        const QString text = QString::fromUtf8(contentsOf(file("knockout.trn")));
+        const qsizetype stage = text.indexOf("KNOCKOUT STAGE");
+        for (const auto& [name, changed] :
+             { std::pair { "twice.trn",
+                           text.mid(stage).replace(QRegularExpression(" 1 (\\s+)United"), " 0 \\1Rovers") },
+               std::pair { "renamed.trn", text.mid(stage).replace("United", "R%3x") } }) {
+            QFile trn(file(name));
+            QVERIFY(trn.open(QIODevice::WriteOnly) && trn.write((text.left(stage) + changed).toUtf8()) > 0);
         }
     }
 
@@ -166,7 +184,7 @@ private slots:
         row("calendar, the knockout games", "calendar " + kKnockoutCup + " --knockout --output " + file("cup.ics"), 0, "Wrote 5 events to " + file("cup.ics") + "\n", "");
         row("calendar, no knockout stage", "calendar " + kTwoGroups + " --knockout --output " + file("town.ics"), 1, "", "tabulon-cli calendar: " + kTwoGroups + " has no knockout stage.\n");
         row("calendar, --knockout with --group", "calendar " + kKnockoutCup + " --knockout --group 1 --output " + file("town.ics"), 2, "", "Usage: tabulon-cli calendar FILE.trn --knockout --output OUT.ics\n");
-        row("bracket, text", "bracket " + kKnockoutCup, 0, "Semi-finals (01-Apr-2000 and 08-Apr-2000)\nSF1    Rovers v Town, Leeds (1st leg)                   2-0\n       Town, Leeds v Rovers (2nd leg)                   1-1\n       Winner: Rovers\nSF2    United v City (1st leg)                          1-1\n       City v United (2nd leg)                          1-1  a.e.t.\n       Winner: City on penalties (4-3)\n\nFinal (15-Apr-2000)\nF      Rovers v City - to be played\n", "");
+        row("bracket, text", "bracket " + kKnockoutCup, 0, "Semi-finals (01-Apr-2000 and 08-Apr-2000)\nSF1    Rovers v Town, Leeds (1st leg)                   2-0\n       Town, Leeds v Rovers (2nd leg)                   1-1\n       Winner: Rovers\nSF2    United v City (1st leg)                          1-1\n       City v United (2nd leg)                          1-1  a.e.t.\n       Winner: City on penalties (4-3)\n\nFinal (15-Apr-2000)\nF      Rovers v City                           to be played\n", "");
         row("bracket, csv", "bracket " + kKnockoutCup + " --format csv", 0, "tie,round,leg,home,away,home_ft,away_ft,home_aet,away_aet,home_pens,away_pens,winner\nSF1,Semi-finals,1,Rovers,\"Town, Leeds\",2,0,,,,,\n", "");
         row("bracket, html", "bracket " + kKnockoutCup + " --format html", 0, "<!DOCTYPE html>\n", "");
         row("bracket, no knockout stage", "bracket " + kTwoGroups, 1, "", "tabulon-cli bracket: " + kTwoGroups + " has no knockout stage.\n");
@@ -183,6 +201,12 @@ private slots:
         const QString cupFile = file("cup.trn");
         row("knockout from both a template and seeds", "knockout " + cupFile + " --template a.csv --seeds b.csv", 2, "", "Usage: tabulon-cli knockout FILE.trn (--template T.csv | --seeds TEAMS.csv)");
         row("knockout, three legs", "knockout " + cupFile + " --seeds b.csv --legs QF=3", 2, "", "tabulon-cli knockout: --legs takes rounds and their legs, as \"R16=1,QF=2,SF=2,F=1\" (1 or 2 legs each), not \"QF=3\".\n");
+        row("knockout, a team in two places", "knockout " + cupFile + " --template " + file("twice.csv"), 1, "", "tabulon-cli knockout: Line 3: \"3AB\" can be the same team as \"3B\" on line 2: a team has one place in the bracket.\n");
+        row("knockout, not a regular file", "knockout " + cupFile + " --template /dev/zero", 1, "", "tabulon-cli knockout: Cannot read /dev/zero: it is not a regular file.\n");
+        row("knockout, a line break in a name", "knockout " + cupFile + " --seeds " + file("line_break.csv"), 1, "", "tabulon-cli knockout: Line 4: a team's name cannot hold a line break.\n");
+        row("knockout, games after 3000", "knockout " + cupFile + " --seeds " + file("four_teams.csv") + " --start 3000-12-30 --gap 7", 1, "", "tabulon-cli knockout: The knockout games would be played from 30-Dec-3000 to 06-Jan-3001; a calendar holds the days from 01-Jan-0100 to 31-Dec-3000.\n");
+        row("check, a team in two knockout places", "check " + file("twice.trn"), 1, "", "Line 40 of " + file("twice.trn") + ": knockout place 2 holds \"Rovers\", as knockout place 1 does: a team has one place in the bracket.\n");
+        row("check, a knockout name quoted as it stands", "check " + file("renamed.trn"), 1, "", "Line 40 of " + file("renamed.trn") + ": knockout place 2 names \"R%3x\", but team 1 of group 1 is \"United\".\n");
         row("knockout, seeded list of one team", "knockout " + cupFile + " --seeds " + file("one_team.csv"), 1, "", "tabulon-cli knockout: A knockout stage has 2 to 64 entrants.\n");
         row("knockout result without a stage", "knockout-result " + cupFile + " --tie F --score 1-0", 1, "", "tabulon-cli knockout-result: " + cupFile + " has no knockout stage; tabulon-cli knockout sets one up.\n");
         row("knockout result typed 1:0", "knockout-result " + cupFile + " --tie F --score 1:0", 2, "", "tabulon-cli knockout-result: --score needs a score as \"2-1\" (the home team's goals first, at most 999), not \"1:0\".\n");

@@ -1,4 +1,5 @@
 #include "core/knockout/BracketSeeding.h"
+#include "core/knockout/KnockoutFormats.h"
 #include "core/knockout/KnockoutStage.h"
 #include "core/knockout/KnockoutTemplate.h"
 #include "core/standings/CrossGroupRanking.h"
@@ -211,6 +212,12 @@ private slots:
             "Line 2: \"2AB\" is not a slot: only third-placed teams are chosen among groups.");
         row("twice", head + "SF1,1A,2B\nSF2,1B,1A", "", "Line 3: \"1A\" is already in the template.");
         row("two byes", head + "SF1,1A,bye\nSF2,bye,bye", "", "Line 3: a tie cannot have two byes.");
+        row("a team in two places", head + "SF1,1A,3B\nSF2,1B,3AB", "",
+            "Line 3: \"3AB\" can be the same team as \"3B\" on line 2: a team has one place in the bracket.");
+        row("100,000 ties", head + QString("R16-1,1A,2B\n").repeated(100000), "",
+            "A template has 1, 2, 4, 8, 16 or 32 ties; this one has 100000.");
+        row("user's text as it stands", quarters + "thirds,%1%2,QF1=A QF3=D", "",
+            "Line 6: \"%1%2\" is not a set of groups: write the letters of the 2 groups whose thirds qualify.");
         row("three ties", head + "QF1,1A,2B\nQF2,1B,2A\nQF3,1C,2C", "",
             "A template has 1, 2, 4, 8, 16 or 32 ties; this one has 3.");
         row("order", head + "SF2,1A,2B\nSF1,1B,2A", "",
@@ -253,6 +260,84 @@ private slots:
         const std::optional<KnockoutTemplate> asked = readKnockoutTemplate(csv.toUtf8(), nullptr);
         QCOMPARE(asked.has_value(), read.has_value());
         QCOMPARE(asked && templatePlaces(*asked, groups, ranking, nullptr).has_value(), placed.has_value());
+    }
+
+    // The formats ready made: the thirds' table read whole and placing the European
+    // Championships' round of 16 as played, and winners against runners-up as the 2018 World Cup.
+    void formats_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("groups");       // league order, groups split by "|"
+        QTest::addColumn<QString>("thirdsByRank"); // group letters
+        QTest::addColumn<QString>("firstRound");
+        QTest::newRow("Euro 2024") << bestThirdsTemplate()
+                                   << "Germany Switzerland Hungary Scotland|Spain Italy Croatia Albania|England "
+                                      "Denmark Slovenia Serbia|Austria France Netherlands Poland|Romania Belgium "
+                                      "Slovakia Ukraine|Portugal Turkey Georgia Czechia"
+                                   << "DFECAB"
+                                   << "Spain-Georgia Germany-Denmark Portugal-Slovenia France-Belgium "
+                                      "England-Slovakia Switzerland-Italy Romania-Netherlands Austria-Turkey";
+        QTest::newRow("Euro 2020") << bestThirdsTemplate()
+                                   << "Italy Wales Switzerland Turkey|Belgium Denmark Finland Russia|Netherlands "
+                                      "Austria Ukraine Macedonia|England Croatia Czechia Scotland|Sweden Spain "
+                                      "Slovakia Poland|France Germany Portugal Hungary"
+                                   << "FDACBE"
+                                   << "Belgium-Portugal Italy-Austria France-Switzerland Croatia-Spain "
+                                      "Netherlands-Czechia Wales-Denmark Sweden-Ukraine England-Germany";
+        QTest::newRow("four groups") << winnersAgainstRunnersUpTemplate(4) << "A1 A2|B1 B2|C1 C2|D1 D2"
+                                     << ""
+                                     << "A1-B2 C1-D2 B1-A2 D1-C2";
+        QFile worldCup(TABULON_TEST_DATA "/world_cup_2018/template.csv");
+        QVERIFY(worldCup.open(QIODevice::ReadOnly));
+        QCOMPARE(winnersAgainstRunnersUpTemplate(8), worldCup.readAll());
+        QCOMPARE(knockoutFormatsFor(6),
+                 QVector<KnockoutFormat>({ KnockoutFormat::BestThirds, KnockoutFormat::SeededDraw }));
+        QCOMPARE(knockoutFormatsFor(3), QVector<KnockoutFormat>({ KnockoutFormat::SeededDraw }));
+    }
+    void formats()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, groups);
+        QFETCH(QString, thirdsByRank);
+        QFETCH(QString, firstRound);
+        QString refusal;
+        const std::optional<KnockoutTemplate> read = readKnockoutTemplate(csv, &refusal);
+        QVERIFY2(read, qPrintable(refusal));
+        QCOMPARE(read->thirds.size(), thirdsByRank.isEmpty() ? 0 : 15);
+        QVector<QVector<KnockoutTeam>> teams;
+        for (const QString& group : groups.split('|')) {
+            teams.append(QVector<KnockoutTeam>());
+            for (const QString& name : group.split(' '))
+                teams.last().append({ int(teams.size()), int(teams.last().size()), name });
+        }
+        QVector<int> ranking;
+        for (const QChar group : thirdsByRank)
+            ranking.append(group.unicode() - 'A');
+        const std::optional<QVector<KnockoutStage::Place>> places = templatePlaces(*read, teams, ranking, &refusal);
+        QVERIFY2(places, qPrintable(refusal));
+        QStringList ties;
+        for (int place = 0; place < places->size(); place += 2)
+            ties.append(places->at(place)->name + '-' + places->at(place + 1)->name);
+        QCOMPARE(ties.join(' '), firstRound);
+    }
+
+    // What a stage refuses: a team in two places, and games past the last day a calendar holds.
+    void stageRefusals()
+    {
+        const KnockoutTeam senegal { 8, 3, "Senegal" };
+        QString refusal;
+        QVERIFY(!KnockoutStage::fromPlaces(
+            { KnockoutTeam { 1, 1, "Uruguay" }, senegal, KnockoutTeam { 3, 1, "France" }, senegal }, &refusal));
+        QCOMPARE(refusal, "Senegal has two places in the bracket, in Semi-final 1 and Semi-final 2.");
+        KnockoutStage stage = *KnockoutStage::fromPlaces({ senegal, KnockoutTeam { 1, 1, "Uruguay" } }, nullptr);
+        QVERIFY(stage.setSchedule(QDate(3000, 12, 31), 5, &refusal));
+        stage = *KnockoutStage::fromPlaces(
+            { senegal, KnockoutTeam { 1, 1, "Uruguay" }, std::nullopt, KnockoutTeam { 2, 1, "Spain" } }, nullptr);
+        QVERIFY(!stage.setSchedule(QDate(3000, 12, 28), 4, &refusal));
+        QCOMPARE(refusal,
+                 "The knockout games would be played from 28-Dec-3000 to 01-Jan-3001; a calendar holds the "
+                 "days from 01-Jan-0100 to 31-Dec-3000.");
+        QVERIFY(!stage.startDate().isValid());
     }
 
     // Eight seeds: winners move on, the semi-final losers meet for third place, and a changed

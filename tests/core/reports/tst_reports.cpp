@@ -274,13 +274,29 @@ private slots:
             "RESULT, SF2 United v City (1st leg), 1-0, ", "RESULT, City v United (2nd leg), 2-1, a.e.t.",
             "RESULT, Winner: City on penalties (5-4), , ", "RESULT, Final (15-Apr-2000), , " };
         QTest::newRow("final to be played") << semiFinals
-            << listed + QStringList { "F      Rovers v City - to be played" }
+            << listed + QStringList { "F      Rovers v City                           to be played" }
             << tagged + QStringList { "RESULT, F Rovers v City - to be played, , " };
         QTest::newRow("final played, the champion") << semiFinals + QStringList { "F 2-1" }
             << listed + QStringList { "F      Rovers v City                                    2-1", "       Winner: Rovers", "",
                                       "Champion: Rovers" }
             << tagged + QStringList { "RESULT, F Rovers v City, 2-1, ", "RESULT, Winner: Rovers, , ", "RESULT, Champion: Rovers, , " };
         // clang-format on
+    }
+    // Long names lose their ends, the longer first, and never a line its start; a game to be played
+    // says so in the score's column.
+    void knockoutLines()
+    {
+        QStringList sixteen;
+        for (int seed = 1; seed <= 16; ++seed)
+            sixteen.append(QString::number(seed));
+        QVERIFY(bracketText(knockoutStage(sixteen, ""))
+                    .contains("\nQF1    Winner R16-1 v Winner R16-2             to be played\n"));
+        const QString text = bracketText(knockoutStage(
+            { "Sporting Club of Somewhere Else", "United", "City", "Town, Leeds" }, "legs:4=2", { "SF1 1-0 0-0" }));
+        QVERIFY2(text.contains("\nSF1    Sporting Club o v Town, Leeds (1st leg)          1-0\n"
+                               "       Town, Leeds v Sporting Club o (2nd leg)          0-0\n"
+                               "       Winner: Sporting Club of Somewhere Else\n"),
+                 qPrintable(text));
     }
     void knockoutReport()
     {

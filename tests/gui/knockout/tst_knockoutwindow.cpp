@@ -4,6 +4,7 @@
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "core/knockout/TieResultText.h"
+#include "core/reports/KnockoutReport.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/knockout/BracketView.h"
 #include "gui/knockout/KnockoutSetupDialog.h"
@@ -18,9 +19,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QUndoStack>
 
 namespace {
@@ -212,6 +218,21 @@ private slots:
         QVERIFY(report.wasShown());
     }
 
+    // On an A4 page the knockout report keeps each of its lines on one printed line, the scores
+    // and marks with their games.
+    void printedReport()
+    {
+        const Report report = knockoutReport({ "Cup", "Knockout", QDate(2000, 3, 15) }, seededStage(8, 2, false));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QTextDocument document;
+        layOutReport(document, report.text, &printer);
+        QCOMPARE(document.pageSize(), QSizeF(printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+        for (QTextBlock line = document.begin(); line.isValid(); line = line.next())
+            QVERIFY2(line.layout()->lineCount() == 1, qPrintable(line.text()));
+    }
+
     void arrowKeys_data()
     {
         QTest::addColumn<QString>("from");
@@ -241,44 +262,62 @@ private slots:
 
     void setsUpStage_data()
     {
-        QTest::addColumn<QByteArray>("file"); // the template; empty for none at the path
-        QTest::addColumn<bool>("played");     // group B's last game
+        QTest::addColumn<QString>("entrants"); // the button chosen
+        QTest::addColumn<QByteArray>("file");  // the template, or a device's path; empty for none at the path
+        QTest::addColumn<bool>("played");      // group B's last game
         QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("spoken"); // the first semi-final
         const QByteArray firstRound = "tie,home,away\nSF1,1A,2B\nSF2,1B,2A\n";
-        QTest::newRow("set up") << firstRound << true << "";
+        const QString spainItaly = "Semi-final 1: Spain, Italy, to be played";
+        QTest::newRow("set up") << "templateButton" << firstRound << true << "" << spainItaly;
         QTest::newRow("group B unfinished")
-            << firstRound << false
-            << "2. Group 2 still has games to play: enter every result before the knockout stage is set up.";
-        QTest::newRow("no file") << QByteArray() << true << "";
+            << "templateButton" << firstRound << false
+            << "2. Group 2 still has games to play: enter every result before the knockout stage is set up."
+            << "";
+        QTest::newRow("no file") << "templateButton" << QByteArray() << true << ""
+                                 << "";
+        QTest::newRow("not a regular file")
+            << "templateButton" << QByteArray("/dev/zero") << true << "Cannot read /dev/zero: it is not a regular file."
+            << "";
+        QTest::newRow("winners against runners-up")
+            << "winnersRunnersUpButton" << QByteArray() << true << "" << spainItaly;
+        QTest::newRow("seeded draw") << "seededDrawButton" << QByteArray() << true << ""
+                                     << "Semi-final 1: Japan, Italy, to be played";
+        QTest::newRow("seeded list typed") << "typedListButton" << QByteArray() << true << ""
+                                           << "Semi-final 1: Chile, Japan, to be played";
     }
     // Refused set-ups keep the dialog open; a stage set up opens the Knockout window, listed with the groups.
     void setsUpStage()
     {
+        QFETCH(QString, entrants);
         QFETCH(QByteArray, file);
         QFETCH(bool, played);
         QFETCH(QString, refusal);
+        QFETCH(QString, spoken);
         TemporarySettings settings;
         MainWindow main;
         main.show();
         TournamentData data;
         data.title = "Tabulon - Cup at Leeds";
         data.GroupCount = 2;
-        data.RuleCount = 1;
+        data.RuleCount = 2;
         data.RuleOrder[1] = 1;
+        data.RuleOrder[2] = 2; // goal difference: Japan's 3-0 ranks above Spain's 2-0
         data.PointsForWin = 3;
         data.PointsForDraw = 1;
         data.groups.append({ "1. Group 1", { "Spain", "Chile" }, { "R:01-Jun-2024:0:0:2:0:0:1" }, {} });
         data.groups.append(
-            { "2. Group 2", { "Japan", "Italy" }, { played ? "R:01-Jun-2024:0:0:1:0:0:1" : "F:01-Jun-2024:0:1" }, {} });
+            { "2. Group 2", { "Japan", "Italy" }, { played ? "R:01-Jun-2024:0:0:3:0:0:1" : "F:01-Jun-2024:0:1" }, {} });
         data.TeamsInGroup[1] = data.TeamsInGroup[2] = 2;
         main.document()->reset(data);
         QTemporaryDir folder;
-        const QString path = folder.filePath("template.csv");
+        const bool device = file.startsWith('/');
+        const QString path = device ? QString(file) : folder.filePath("template.csv");
         QFile out(path);
-        if (!file.isEmpty())
+        if (!file.isEmpty() && !device)
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size() && out.flush());
-        if (file.isEmpty())
-            refusal = QString("The file %1 could not be read: No such file or directory.").arg(path);
+        if (file.isEmpty() && entrants == "templateButton")
+            refusal = QString("Cannot read %1: No such file or directory.").arg(path);
         ScriptedPrompts prompts;
         if (!refusal.isEmpty())
             prompts.expect(refusal);
@@ -287,7 +326,11 @@ private slots:
                 QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty()
                              || control->objectName().startsWith("qt_"),
                          qPrintable(control->objectName()));
+            QTest::keyClicks(d->findChild<QLineEdit*>("fileField"), "x"); // a file typed is the template
+            QVERIFY(d->findChild<QRadioButton*>("templateButton")->isChecked());
             d->findChild<QLineEdit*>("fileField")->setText(path);
+            d->findChild<QPlainTextEdit*>("typedListField")->setPlainText("Chile\n\nItaly\nSpain\nJapan\n");
+            d->findChild<QRadioButton*>(entrants)->setChecked(true);
             d->findChild<QPushButton*>("okButton")->click();
             QCOMPARE(d->isVisible(), !refusal.isEmpty());
             QCOMPARE(d->findChild<QLineEdit*>("fileField")->text(), path);
@@ -303,8 +346,7 @@ private slots:
         emit windows->aboutToShow();
         QCOMPARE(windows->findChild<QAction*>("knockoutWindowAction") != nullptr, refusal.isEmpty());
         if (main.knockoutWindow())
-            QCOMPARE(main.knockoutWindow()->bracket()->tieBox("SF1")->accessibleName(),
-                     "Semi-final 1: Spain, Italy, to be played");
+            QCOMPARE(main.knockoutWindow()->bracket()->tieBox("SF1")->accessibleName(), spoken);
         // Undone, the stage and its window go; a file opened with a stage brings its window, one closed takes it.
         main.document()->history()->undo();
         QVERIFY(!main.knockoutWindow());
