@@ -335,6 +335,9 @@ void GroupWindow::applySizeLimits()
         needed.rwidth() += m_leagueTablePanel->minimumWidth() + m_splitter->handleWidth();
     QWidget* outer = outerWindow();
     if (outer != this) {
+        // What this window needed while it stood alone goes to the frame, where it may be set
+        // aside (Tile does so); the controls then scroll.
+        setMinimumSize(0, 0);
         const int border = outer->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, outer);
         const int titleBar = outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, outer);
         needed += QSize(2 * border, titleBar + border);

@@ -275,6 +275,7 @@ private slots:
         const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
         for (int i = 0; i < windows.size(); ++i) {
             QVERIFY(area.contains(windows[i]->geometry()));
+            QVERIFY(windows[i]->rect().contains(windows[i]->widget()->geometry())); // its controls scroll
             for (int j = 0; j < i; ++j)
                 QVERIFY(!windows[i]->geometry().intersects(windows[j]->geometry()));
         }
