@@ -104,8 +104,6 @@ void GroupWindow::buildControls()
     m_teamsModel = new QStringListModel(this);
     m_resultsModel = new ResultsTableModel(m_document, m_group, this);
 
-    // The controls live left of the splitter, the league table panel right of it. They are made in
-    // the order the Tab key visits them.
     // A window made smaller than its controls need (Tile does so on a small screen) scrolls them.
     m_scroller = new QScrollArea(this);
     m_scroller->setObjectName(QStringLiteral("groupScroller"));
@@ -113,6 +111,8 @@ void GroupWindow::buildControls()
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setFocusPolicy(Qt::NoFocus);
     m_scroller->setWidgetResizable(true);
+    // The controls live left of the splitter, the league table panel right of it. They are made in
+    // the order the Tab key visits them.
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName(QStringLiteral("groupSplitter"));
     splitter->setChildrenCollapsible(false);
