@@ -25,7 +25,7 @@ DatePickerDialog::DatePickerDialog(const QDate& start, QWidget* parent)
     m_messageLabel->setText(QStringLiteral("Choose a date"));
 
     // A date can be typed as well as picked: the field and the calendar show the same date.
-    m_dateField = new DateField(this, "dateField", QStringLiteral("Date"), DateField::Calendar::None);
+    m_dateField = new DateField(this, "dateField", tr("Date"), DateField::Calendar::None);
 
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("calendar"));
