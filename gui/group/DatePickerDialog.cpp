@@ -2,6 +2,8 @@
 
 #include "core/records/RecordLines.h"
 #include "gui/widgets/CenterWindow.h"
+#include "gui/widgets/DateField.h"
+#include "gui/widgets/FocusReturn.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -22,12 +24,17 @@ DatePickerDialog::DatePickerDialog(const QDate& start, QWidget* parent)
     m_messageLabel->setAccessibleName(QStringLiteral("Message"));
     m_messageLabel->setText(QStringLiteral("Choose a date"));
 
+    // A date can be typed as well as picked: the field and the calendar show the same date.
+    m_dateField = new DateField(this, "dateField", tr("Date"), DateField::Calendar::None);
+
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setAccessibleName(QStringLiteral("Calendar"));
     m_calendar->setGridVisible(true);
     // A record date keeps a four-digit year; the calendar offers no other.
     m_calendar->setDateRange(earliestRecordDate(), latestRecordDate());
+    // Its own typing popup garbled typed dates ("3 Aug 2011" became "0 2021"); the field takes them.
+    m_calendar->setDateEditEnabled(false);
     connect(m_calendar, &QCalendarWidget::activated, this, &DatePickerDialog::confirm);
     // The calendar's own parts carry no names a screen reader could announce.
     const std::pair<const char*, const char*> parts[] = {
@@ -61,10 +68,19 @@ DatePickerDialog::DatePickerDialog(const QDate& start, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_messageLabel);
+    layout->addWidget(m_dateField);
     layout->addWidget(m_calendar);
     layout->addLayout(buttons);
 
+    connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
+        // A date being typed keeps its form.
+        if (m_dateField->date() != m_calendar->selectedDate())
+            m_dateField->setDate(m_calendar->selectedDate());
+    });
+    connect(m_dateField, &DateField::dateTyped, m_calendar, &QCalendarWidget::setSelectedDate);
     m_calendar->setSelectedDate(start.isValid() ? start : QDate::currentDate());
+    m_dateField->setDate(m_calendar->selectedDate());
+    m_dateField->setFocus();
     centerWindow(this);
 }
 
@@ -73,6 +89,7 @@ std::optional<QDate> DatePickerDialog::pick(const QDate& start, const QString& m
     DatePickerDialog dialog(start, parent);
     if (!message.isEmpty())
         dialog.setMessage(message);
+    const FocusReturn focusReturn;
     dialog.exec();
     return dialog.pickedDate();
 }
@@ -84,7 +101,11 @@ void DatePickerDialog::setMessage(const QString& message)
 
 void DatePickerDialog::confirm()
 {
-    m_picked = m_calendar->selectedDate();
+    // The typed date, which the calendar shows too; a text that is no date keeps the dialog open.
+    const std::optional<QDate> typed = m_dateField->takeDate(windowTitle());
+    if (!typed)
+        return;
+    m_picked = *typed;
     accept();
 }
 

@@ -4,11 +4,12 @@
 #include <QDialog>
 #include <optional>
 
+class DateField;
 class QCalendarWidget;
 class QLabel;
 
-// Picks one date, starting at `start` (today when it is invalid). pickedDate() answers the chosen
-// date after OK, and nothing after Cancel or when the dialog is closed any other way.
+// Picks one date, typed or from the calendar, starting at `start` (today when it is invalid). pickedDate() answers the
+// chosen date after OK, and nothing after Cancel or when the dialog is closed any other way.
 class DatePickerDialog : public QDialog
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ protected:
     void reject() override;
 
 private:
+    DateField* m_dateField = nullptr;
     QCalendarWidget* m_calendar = nullptr;
     QLabel* m_messageLabel = nullptr;
     std::optional<QDate> m_picked;

@@ -23,6 +23,7 @@
 #include <QListView>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStringListModel>
@@ -103,9 +104,16 @@ void GroupWindow::buildControls()
     m_teamsModel = new QStringListModel(this);
     m_resultsModel = new ResultsTableModel(m_document, m_group, this);
 
+    // A window made smaller than its controls need (Tile does so on a small screen) scrolls them.
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("groupScroller"));
+    m_scroller->setAccessibleName(windowTitle());
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    m_scroller->setWidgetResizable(true);
     // The controls live left of the splitter, the league table panel right of it. They are made in
     // the order the Tab key visits them.
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName(QStringLiteral("groupSplitter"));
     splitter->setChildrenCollapsible(false);
     m_splitter = splitter;
@@ -178,7 +186,8 @@ void GroupWindow::buildControls()
     layOut(entry);
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(splitter);
+    m_scroller->setWidget(splitter);
+    outer->addWidget(m_scroller);
     // Room beyond what the panel needs goes to the results.
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
@@ -231,7 +240,11 @@ QTableView* GroupWindow::makeResultsTable(QWidget* parent)
     auto* scores = new ScoreDelegate(m_resultsModel, table);
     table->setItemDelegateForColumn(ResultsTableModel::Score, scores);
     table->setItemDelegateForColumn(ResultsTableModel::HalfTime, scores);
-    connect(scores, &ScoreDelegate::scoreEntered, this, &GroupWindow::editNextScore);
+    connect(scores, &ScoreDelegate::scoreEntered, this, &GroupWindow::moveOnFromScore);
+    // Tab and Shift+Tab leave the table, as they leave any control of a form; the arrows move
+    // between cells.
+    table->setTabKeyNavigation(false);
+    table->installEventFilter(this);
     connect(m_resultsModel, &ResultsTableModel::rowsReset, this, &GroupWindow::spanUnreadableRows);
     return table;
 }
@@ -320,9 +333,11 @@ void GroupWindow::applySizeLimits()
     QSize needed = m_entryArea->minimumSizeHint();
     if (isLeagueTablePanelShown())
         needed.rwidth() += m_leagueTablePanel->minimumWidth() + m_splitter->handleWidth();
-    setMinimumSize(needed);
     QWidget* outer = outerWindow();
     if (outer != this) {
+        // What this window needed while it stood alone goes to the frame, where it may be set
+        // aside (Tile does so); the controls then scroll.
+        setMinimumSize(0, 0);
         const int border = outer->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, outer);
         const int titleBar = outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, outer);
         needed += QSize(2 * border, titleBar + border);
@@ -338,10 +353,27 @@ void GroupWindow::applyFormHeight(int heightTwips)
     // Wide enough for the results' names without scrolling, as far as the main window has room.
     const int tableShortfall = std::max(0, naturalResultsWidth() - m_resultTable->minimumSizeHint().width());
     int width = std::max({ outer->width(), twipsToPixels(kDefaultFormWidth), outer->minimumWidth() + tableShortfall });
-    // Within the main window's area, leaving room for the scroll bar a second window may bring.
-    if (outer != this && outer->parentWidget())
-        width = std::min(width, outer->parentWidget()->width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    outer->resize(std::max(width, outer->minimumWidth()), std::max(twipsToPixels(height), outer->minimumHeight()));
+    QSize size(std::max(width, outer->minimumWidth()), std::max(twipsToPixels(height), outer->minimumHeight()));
+    // Within the main window's area, whatever the screen the height was last used on; the width
+    // leaves room for the scroll bar a second window may bring.
+    if (outer != this && outer->parentWidget()) {
+        const QSize area = outer->parentWidget()->size();
+        size = size.boundedTo(QSize(area.width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent), area.height()));
+        outer->setMinimumSize(outer->minimumSize().boundedTo(size));
+    }
+    // A height cut to this screen is not the one to open at on the next.
+    m_placing = true;
+    outer->resize(size);
+    m_placing = false;
+}
+
+void GroupWindow::place(const QRect& frame)
+{
+    QWidget* outer = outerWindow();
+    outer->setMinimumSize(outer->minimumSize().boundedTo(frame.size()));
+    m_placing = true;
+    outer->setGeometry(frame);
+    m_placing = false;
 }
 
 QPushButton* GroupWindow::accessKeyButton(const QKeyEvent* key) const
@@ -397,9 +429,9 @@ void GroupWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Every group window shares the one height; the last one resized wins. Sizes set while the
-    // window is still being made are not the user's.
+    // window is still being made, or by the main window placing it, are not the user's.
     QWidget* outer = outerWindow();
-    if (m_shown && outer->isVisible())
+    if (m_shown && outer->isVisible() && !m_placing)
         writeSetting(kCompany, kProduct, kFormHeightSetting, QString::number(pixelsToTwips(outer->height())));
 }
 
@@ -444,6 +476,39 @@ void GroupWindow::spanUnreadableRows()
     for (int row = 0; row < m_resultsModel->rowCount(); ++row)
         if (!m_resultsModel->isReadable(row))
             m_resultTable->setSpan(row, 0, 1, ResultsTableModel::ColumnCount);
+}
+
+void GroupWindow::moveOnFromScore(int row, int column, bool firstScore)
+{
+    if (firstScore) {
+        editNextScore(row);
+        return;
+    }
+    // The half-time scores of a round are typed down their column.
+    if (column == ResultsTableModel::HalfTime && row + 1 < m_resultsModel->rowCount()) {
+        const QModelIndex below = m_resultsModel->index(row + 1, column);
+        m_resultTable->setCurrentIndex(below);
+        m_resultTable->scrollTo(below);
+        if (below.flags() & Qt::ItemIsEditable)
+            m_resultTable->edit(below);
+        return;
+    }
+    m_resultTable->setCurrentIndex(m_resultsModel->index(row, column));
+}
+
+void GroupWindow::aimDigitAtScore(const QKeyEvent* key)
+{
+    const QString text = key->text();
+    if (text.size() != 1 || !text.front().isDigit() || (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+        return;
+    const QModelIndex current = m_resultTable->currentIndex();
+    if (!current.isValid() || (current.flags() & Qt::ItemIsEditable))
+        return;
+    // Where the table would search for a date starting with the digit, the digit starts the score:
+    // the table then opens the cell with it as the first character typed.
+    const QModelIndex score = current.siblingAtColumn(ResultsTableModel::Score);
+    if (score.flags() & Qt::ItemIsEditable)
+        m_resultTable->setCurrentIndex(score);
 }
 
 void GroupWindow::editNextScore(int row)
@@ -519,6 +584,8 @@ bool GroupWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_resultTable->viewport() && event->type() == QEvent::Resize)
         fitResultColumns();
+    if (watched == m_resultTable && event->type() == QEvent::KeyPress)
+        aimDigitAtScore(static_cast<QKeyEvent*>(event));
     auto* dateButton = qobject_cast<QPushButton*>(watched);
     if (!dateButton || (dateButton != m_nextDateButton && dateButton != m_previousDateButton))
         return QWidget::eventFilter(watched, event);
@@ -587,6 +654,9 @@ void GroupWindow::pickEntryDate()
             showEntryDate();
         }
         setEnabled(true);
+        // The window lost the focus while it rested; the button that opened the calendar has it again.
+        m_calendarButton->activateWindow();
+        m_calendarButton->setFocus();
     });
     calendar->show();
 }

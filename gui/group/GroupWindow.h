@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QScrollArea;
 class QStringListModel;
 class QSplitter;
 class QTableView;
@@ -48,6 +49,11 @@ public:
     // Selects the item at `position` and scrolls to it; -1 selects none.
     void showItem(int position);
 
+    // Puts the window's frame at `frame` in the main window's area: a place the main window gives
+    // (filling the area, a cascade, a tile), not a size the user chose, so the shared height stays
+    // as it was. A place smaller than the controls need is taken all the same; they scroll.
+    void place(const QRect& frame);
+
     // Shows the group's league table.
     void showStandings();
 
@@ -81,11 +87,15 @@ protected:
 
 private slots:
     void stepDate();
-    // After a score was typed into row `row`: the next fixture's score cell, ready for typing.
-    void editNextScore(int row);
+    // After a score was typed into the cell at `row` and `column`: a fixture's first score goes on to
+    // the next fixture's score cell, a half-time score to the one below it; a correction stays.
+    void moveOnFromScore(int row, int column, bool firstScore);
     void spanUnreadableRows();
 
 private:
+    void editNextScore(int row);
+    // A digit typed on a row whose current cell takes none goes to its score, as in a spreadsheet.
+    void aimDigitAtScore(const QKeyEvent* key);
     void buildControls();
     QTableView* makeResultsTable(QWidget* parent);
     void layOut(QWidget* entry);
@@ -137,6 +147,7 @@ private:
     QListView* m_teamList = nullptr;
     QTableView* m_resultTable = nullptr;
     LeagueTablePanel* m_leagueTablePanel = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QSplitter* m_splitter = nullptr;
     QWidget* m_entryArea = nullptr;
 
@@ -176,4 +187,5 @@ private:
     qint16 m_awayTeam = 0;
     int m_loadedHeight = 0; // twips, from the shared "Form Height" setting
     bool m_shown = false;
+    bool m_placing = false; // the program, not the user, is sizing the window
 };

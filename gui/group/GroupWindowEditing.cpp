@@ -6,6 +6,7 @@
 #include "gui/group/GroupWindow.h"
 #include "gui/group/ResultEditDialog.h"
 #include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/FocusReturn.h"
 #include "gui/widgets/Prompts.h"
 
 void GroupWindow::editResult()
@@ -21,6 +22,7 @@ void GroupWindow::editResult()
     }
 
     ResultEditDialog dialog(*item, this);
+    const FocusReturn focusReturn;
     dialog.exec();
     const std::optional<QString> edited = dialog.result();
     if (!edited || i >= records().size())

@@ -5,6 +5,7 @@
 #include "gui/group/GroupWindow.h"
 #include "gui/reports/ReportWindow.h"
 #include "gui/widgets/BusyWindow.h"
+#include "gui/widgets/FocusReturn.h"
 #include "gui/widgets/Prompts.h"
 
 void GroupWindow::showResultsReport()
@@ -28,6 +29,8 @@ void GroupWindow::showReport(ReportKind kind)
         Prompts::message(windowTitle() + missing, title, Prompts::Icon::Information);
         return;
     }
+    // Taken before the window rests, which moves the focus away.
+    const FocusReturn focusReturn;
     const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
     Report report;
     {

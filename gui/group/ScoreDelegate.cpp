@@ -3,6 +3,7 @@
 #include "gui/group/ResultsTableModel.h"
 #include "gui/widgets/Prompts.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -29,7 +30,9 @@ bool ScoreDelegate::eventFilter(QObject* watched, QEvent* event)
     const QString problem = m_model->scoreProblem(m_editing, editor->text());
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+        if (!enter && !tab)
             return QStyledItemDelegate::eventFilter(watched, event);
         if (!problem.isEmpty()) {
             m_refusing = true;
@@ -40,9 +43,20 @@ bool ScoreDelegate::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         const int row = m_editing.row();
+        const int column = m_editing.column();
+        // Only a fixture's first score moves on to the next fixture; a correction stays put.
+        const bool firstScore = column == ResultsTableModel::Score && m_model->isFixture(row);
+        QWidget* view = editor->parentWidget() ? editor->parentWidget()->parentWidget() : nullptr;
         emit commitData(editor);
         emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-        emit scoreEntered(row);
+        if (enter) {
+            emit scoreEntered(row, column, firstScore);
+        } else if (view) {
+            // Tab takes the score and leaves the table for the next control, as it does from any
+            // cell; the view has the focus back by now.
+            QKeyEvent again(QEvent::KeyPress, key, static_cast<QKeyEvent*>(event)->modifiers());
+            QCoreApplication::sendEvent(view, &again);
+        }
         return true;
     }
     // Leaving a cell that holds no score keeps what was typed there, for correcting; the refusal's

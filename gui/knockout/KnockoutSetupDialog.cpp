@@ -3,11 +3,11 @@
 #include "core/knockout/KnockoutTemplate.h"
 #include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
+#include "gui/widgets/DateField.h"
 #include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/Prompts.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -147,11 +147,9 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
     auto* datesLayout = new QGridLayout(dates);
     m_datedBox = makeCheckBox(dates, QStringLiteral("datedBox"), QStringLiteral("&Dated, the first games on:"),
                               QStringLiteral("Dated"));
-    m_startDateField = new QDateEdit(QDate::currentDate(), dates);
-    m_startDateField->setObjectName(QStringLiteral("startDateField"));
-    m_startDateField->setAccessibleName(QStringLiteral("Start date"));
-    m_startDateField->setCalendarPopup(true);
-    m_startDateField->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+    // Typed in any of the forms a date is written in, or picked from its calendar.
+    m_startDateField = new DateField(dates, "startDateField", QStringLiteral("Start date"));
+    m_startDateField->setDate(QDate::currentDate());
     m_gapField = new QSpinBox(dates);
     m_gapField->setObjectName(QStringLiteral("gapField"));
     m_gapField->setAccessibleName(QStringLiteral("Days between rounds"));
@@ -269,7 +267,10 @@ void KnockoutSetupDialog::accept()
     setup.thirdPlaceMatch = m_thirdPlaceBox->isChecked();
     setup.awayGoals = m_awayGoalsBox->isChecked();
     if (m_datedBox->isChecked()) {
-        setup.startDate = m_startDateField->date();
+        const std::optional<QDate> start = m_startDateField->takeDate(kTitle);
+        if (!start)
+            return;
+        setup.startDate = *start;
         setup.daysBetweenRounds = m_gapField->value();
     }
     QString refusal;

@@ -7,8 +7,8 @@
 #include <QMap>
 #include <functional>
 
+class DateField;
 class QCheckBox;
-class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -54,7 +54,7 @@ private:
     QCheckBox* m_thirdPlaceBox = nullptr;
     QCheckBox* m_awayGoalsBox = nullptr;
     QCheckBox* m_datedBox = nullptr;
-    QDateEdit* m_startDateField = nullptr;
+    DateField* m_startDateField = nullptr;
     QSpinBox* m_gapField = nullptr;
     Check m_check;
     KnockoutSetup m_setup;

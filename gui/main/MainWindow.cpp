@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QUndoStack>
 #include <algorithm>
 #include <cmath>
@@ -63,14 +64,17 @@ protected:
 
 // Keeps a sub-window that fills the area filling it while the area changes size (the main window
 // taking its size on start, scroll bars coming and going), until the user gives it another size.
+// `place` puts the window where it goes.
 class AreaFill : public QObject
 {
 public:
-    AreaFill(QMdiSubWindow* window, QWidget* area)
+    using Place = std::function<void(const QRect&)>;
+    AreaFill(QMdiSubWindow* window, QWidget* area, Place place = {})
         : QObject(window)
         , m_window(window)
+        , m_place(place ? std::move(place) : [window](const QRect& frame) { window->setGeometry(frame); })
     {
-        m_window->setGeometry(QRect(QPoint(0, 0), area->size()));
+        m_place(QRect(QPoint(0, 0), area->size()));
         area->installEventFilter(this);
     }
 
@@ -80,14 +84,34 @@ protected:
         if (event->type() == QEvent::Resize) {
             const auto* resize = static_cast<QResizeEvent*>(event);
             if (m_window->geometry() == QRect(QPoint(0, 0), resize->oldSize()))
-                m_window->setGeometry(QRect(QPoint(0, 0), resize->size()));
+                m_place(QRect(QPoint(0, 0), resize->size()));
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     QMdiSubWindow* m_window;
+    Place m_place;
 };
+
+// How far one window of a cascade stands below and right of the one behind it: its title bar.
+int captionHeight(const QMdiSubWindow* window)
+{
+    const int top = window->widget() ? window->widget()->geometry().top() : 0;
+    return top > 0 ? top : window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+}
+
+// Puts a sub-window at `frame`, smaller than its minimum if need be; a group window keeps the
+// shared height it would open at.
+void placeSubWindow(QMdiSubWindow* window, const QRect& frame)
+{
+    if (auto* group = qobject_cast<GroupWindow*>(window->widget())) {
+        group->place(frame);
+        return;
+    }
+    window->setMinimumSize(window->minimumSize().boundedTo(frame.size()));
+    window->setGeometry(frame);
+}
 
 } // namespace
 
@@ -374,7 +398,7 @@ void MainWindow::showTournament()
         addGroupWindow(slot);
     updateKnockoutWindow();
     // Each new window came to the front; the first group is where work starts.
-    activateGroupWindow(1);
+    showGroupOneInFront();
     updateCaption();
     updateActions();
 }
@@ -433,7 +457,36 @@ void MainWindow::addGroupWindow(int slot)
     auto* group = new GroupWindow(m_document, slot, m_databaseName);
     group->setLeagueTablePanelShown(m_leagueTablePanelAction->isChecked());
     m_groupWindows[slot] = addLastingSubWindow(group, QStringLiteral("groupWindow%1").arg(slot));
+    placeGroupWindow(slot);
     updateActions();
+}
+
+void MainWindow::showGroupOneInFront()
+{
+    activateGroupWindow(1);
+    for (int slot = 2; slot <= kMaxGroups && m_groupWindows[slot] && m_groupWindows[slot - 1]; ++slot)
+        m_groupWindows[slot]->stackUnder(m_groupWindows[slot - 1]);
+}
+
+void MainWindow::placeGroupWindow(int slot)
+{
+    QMdiSubWindow* window = m_groupWindows[slot];
+    auto* group = qobject_cast<GroupWindow*>(window->widget());
+    // A tournament of one group has the whole area for it.
+    if (m_document->settings().GroupCount == 1) {
+        new AreaFill(window, m_mdiArea->viewport(), [group](const QRect& frame) { group->place(frame); });
+        return;
+    }
+    // Several stand in a cascade inside the area, group 1 lowest and furthest right: in front, as a
+    // tournament opens, it leaves every other group's caption in sight above it.
+    const int groups
+        = std::clamp(std::max(int(m_document->settings().GroupCount), m_document->groupCount()), 1, int(kMaxGroups));
+    const int step = captionHeight(window);
+    const int spare = (groups - 1) * step;
+    const QSize area = m_mdiArea->viewport()->size();
+    const QSize size = window->size().boundedTo(area - QSize(spare, spare)).expandedTo(QSize(step, step));
+    const int offset = std::max(0, groups - slot) * step;
+    group->place(QRect(QPoint(offset, offset), size));
 }
 
 QMdiSubWindow* MainWindow::addLastingSubWindow(QWidget* content, const QString& objectName)
@@ -576,16 +629,22 @@ QList<QMdiSubWindow*> MainWindow::shownGroupWindows() const
 
 void MainWindow::cascadeWindows()
 {
-    // Each window stands one title bar lower and to the right of the one before it, keeping its
-    // size, so that every group's title stays in sight; the last group comes to the front. A window
-    // that would reach beyond the area starts again at the top, one step further right.
+    // Each window stands one title bar lower and to the right of the one before it, made smaller
+    // where the cascade would not fit the area otherwise (never below its minimum), so that every
+    // group's title stays in sight; the last group comes to the front. A window that would reach
+    // beyond the area all the same starts again at the top, one step further right.
     const QSize area = m_mdiArea->viewport()->size();
-    QMdiSubWindow* front = nullptr;
+    const QList<QMdiSubWindow*> windows = shownGroupWindows();
+    QMdiSubWindow* front = nullptr; // the last, in front
     QPoint corner(0, 0);
     int restarts = 0;
-    for (QMdiSubWindow* window : shownGroupWindows()) {
+    for (QMdiSubWindow* window : windows) {
         window->showNormal();
-        const int titleBar = window->widget() ? window->widget()->geometry().top() : 24;
+        const int titleBar = captionHeight(window);
+        const int spare = int(windows.size() - 1) * titleBar;
+        placeSubWindow(window,
+                       QRect(window->pos(),
+                             window->size().boundedTo(area - QSize(spare, spare)).expandedTo(window->minimumSize())));
         const bool fits
             = corner.y() + window->height() <= area.height() && corner.x() + window->width() <= area.width();
         if (!fits && corner.y() > 0)
@@ -593,19 +652,23 @@ void MainWindow::cascadeWindows()
         // One larger than the area keeps its top left corner in it.
         window->move(std::max(0, std::min(corner.x(), area.width() - window->width())),
                      std::max(0, std::min(corner.y(), area.height() - window->height())));
-        window->raise();
         corner += QPoint(titleBar, titleBar);
         front = window;
     }
-    if (front)
-        m_mdiArea->setActiveSubWindow(front);
+    if (!front)
+        return;
+    // Stacked by the area's own means: raise() leaves the active window where it was.
+    m_mdiArea->setActiveSubWindow(front);
+    for (qsizetype i = windows.size() - 2; i >= 0; --i)
+        windows[i]->stackUnder(windows[i + 1]);
 }
 
 void MainWindow::tileWindows()
 {
-    // A grid in group order, group 1 at the top left, as many columns as fit side by side and rows
-    // enough for the rest. No window shrinks below its minimum size; when they cannot all fit so,
-    // the area scrolls to the rest rather than letting them overlap.
+    // A grid in group order, group 1 at the top left, filling the area. Of the grids that hold every
+    // window, the one whose cells keep the most of a window's minimum size, the worse way; windows
+    // smaller than that scroll their controls. Below half the minimum they keep that much, and the
+    // area scrolls to the rest rather than letting them overlap.
     const QList<QMdiSubWindow*> windows = shownGroupWindows();
     if (windows.isEmpty())
         return;
@@ -617,15 +680,19 @@ void MainWindow::tileWindows()
     const QSize area = m_mdiArea->viewport()->size();
     const int count = int(windows.size());
     const auto rowsFor = [count](int columns) { return (count + columns - 1) / columns; };
-    int columns = int(std::ceil(std::sqrt(double(count))));
-    while (columns > 1 && columns * smallest.width() > area.width())
-        --columns;
-    while (columns < count && rowsFor(columns) * smallest.height() > area.height()
-           && (columns + 1) * smallest.width() <= area.width())
-        ++columns;
-    const QSize cell = QSize(area.width() / columns, area.height() / rowsFor(columns)).expandedTo(smallest);
+    const auto kept = [&](int columns) {
+        return std::min(double(area.width() / columns) / smallest.width(),
+                        double(area.height() / rowsFor(columns)) / smallest.height());
+    };
+    int columns = 1;
+    for (int tried = 2; tried <= count; ++tried)
+        if (kept(tried) > kept(columns))
+            columns = tried;
+    const QSize cell = QSize(area.width() / columns, area.height() / rowsFor(columns))
+                           .expandedTo(smallest / 2)
+                           .expandedTo(QSize(1, 1));
     for (int i = 0; i < count; ++i)
-        windows[i]->setGeometry(QRect(QPoint(i % columns * cell.width(), i / columns * cell.height()), cell));
+        placeSubWindow(windows[i], QRect(QPoint(i % columns * cell.width(), i / columns * cell.height()), cell));
 }
 
 void MainWindow::showHelp()

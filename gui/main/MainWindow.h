@@ -103,6 +103,10 @@ private:
     // A window for every group of the document, and the caption; after the tournament was replaced.
     void showTournament();
     void addGroupWindow(int slot);
+    // Where a new group window opens: filling the area, or in a cascade of the tournament's groups.
+    void placeGroupWindow(int slot);
+    // Group 1 in front of the others, which stand in group order behind it as their cascade needs.
+    void showGroupOneInFront();
     void unloadGroupWindow(int slot);
     // Opens the Knockout window when the document has a stage and closes it when it has none.
     void updateKnockoutWindow();

@@ -67,5 +67,5 @@ void MainWindow::newTournament()
             return;
         }
     }
-    activateGroupWindow(1);
+    showGroupOneInFront();
 }

@@ -1,5 +1,7 @@
 #include "gui/widgets/Prompts.h"
 
+#include "gui/widgets/FocusReturn.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -40,6 +42,7 @@ QMessageBox::Icon boxIcon(Icon icon)
 
 Answer showMessageBox(const MessageRequest& request)
 {
+    const FocusReturn focusReturn;
     QMessageBox box(boxIcon(request.icon), request.title, shownText(request.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     switch (request.buttons) {
@@ -95,6 +98,7 @@ Answer showMessageBox(const MessageRequest& request)
 
 std::optional<QString> showInputDialog(const InputRequest& request)
 {
+    const FocusReturn focusReturn;
     bool accepted = false;
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), request.title, shownText(request.prompt),
                                                  QLineEdit::Normal, request.defaultText, &accepted);
@@ -124,6 +128,7 @@ public:
 
 QString showFileDialog(const FileRequest& request)
 {
+    const FocusReturn focusReturn;
     // A folder that is not there (a documents folder never made) would be offered as the file's name.
     const QString folder = QFileInfo(request.startFolder).isDir() ? request.startFolder : QDir::homePath();
     FolderDialog dialog(QApplication::activeWindow(), request.title, folder, request.filter);
@@ -141,6 +146,7 @@ QString showFileDialog(const FileRequest& request)
 
 bool showPrintDialog(QPrinter* printer)
 {
+    const FocusReturn focusReturn;
     QPrintDialog dialog(printer, QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("Print"));
     return dialog.exec() == QDialog::Accepted;

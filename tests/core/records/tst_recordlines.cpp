@@ -1,3 +1,4 @@
+#include "core/common/TypedDate.h"
 #include "core/records/GroupRecords.h"
 #include "core/records/LinesChange.h"
 
@@ -45,25 +46,38 @@ private slots:
     // Every reader and writer must ignore the user's locale: run them all under a German one.
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
+    // A record date is read as stored; a date typed by hand in any of the forms a date is written in, with English
+    // month names in any letter case.
     void recordDatesAreReadAndWritten_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QDate>("date"); // invalid: not a record date
         QTest::addColumn<QString>("written");
-        QTest::newRow("two-digit day") << "07-Mar-2000" << QDate(2000, 3, 7) << "07-Mar-2000";
-        QTest::newRow("one-digit day: the cancel date") << "1-Jan-1798" << QDate(1798, 1, 1) << "01-Jan-1798";
-        QTest::newRow("upper-case month") << "31-DEC-1999" << QDate(1999, 12, 31) << "31-Dec-1999";
-        QTest::newRow("May, German Mai") << "01-May-2024" << QDate(2024, 5, 1) << "01-May-2024";
-        QTest::newRow("no such day") << "31-Feb-2000" << QDate() << "";
-        QTest::newRow("German month") << "07-Mrz-2000" << QDate() << "";
+        QTest::addColumn<QDate>("typed"); // invalid: not a typed date
+        const QDate none;
+        QTest::newRow("two-digit day") << "07-Mar-2000" << QDate(2000, 3, 7) << "07-Mar-2000" << QDate(2000, 3, 7);
+        QTest::newRow("one-digit day: the cancel date")
+            << "1-Jan-1798" << QDate(1798, 1, 1) << "01-Jan-1798" << QDate(1798, 1, 1);
+        QTest::newRow("upper-case month")
+            << "31-DEC-1999" << QDate(1999, 12, 31) << "31-Dec-1999" << QDate(1999, 12, 31);
+        QTest::newRow("May, German Mai") << "01-May-2024" << QDate(2024, 5, 1) << "01-May-2024" << QDate(2024, 5, 1);
+        QTest::newRow("no such day") << "31-Feb-2000" << none << "" << none;
+        QTest::newRow("German month") << "07-Mrz-2000" << none << "" << none;
+        QTest::newRow("typed: year first") << "2000-03-07" << none << "" << QDate(2000, 3, 7);
+        QTest::newRow("typed: blanks") << " 3  Aug 2011 " << none << "" << QDate(2011, 8, 3);
+        QTest::newRow("typed: month in full") << "3 august 2011" << none << "" << QDate(2011, 8, 3);
+        QTest::newRow("typed: calendar's garble refused") << "0 2021" << none << "" << none;
+        QTest::newRow("typed: two-digit year refused") << "3 Aug 11" << none << "" << none;
     }
     void recordDatesAreReadAndWritten()
     {
         QFETCH(QString, text);
         QFETCH(QDate, date);
         QFETCH(QString, written);
+        QFETCH(QDate, typed);
         QCOMPARE(parseRecordDate(text), date);
         QCOMPARE(date.isValid() ? formatRecordDate(date) : QString(), written);
+        QCOMPARE(readTypedDate(text).value_or(QDate()), typed);
     }
 
     // Each stored line is read by the one splitting rule and shown with names and whole-number

@@ -538,6 +538,7 @@ private slots:
 
     // A score typed into a fixture's Score cell and Enter make it a result, one step to undo, and open the next
     // fixture's Score cell; a text that is no score is refused and stays to be corrected. HT is typed the same way.
+    // A digit typed on a selected row starts its score; a correction stays; Tab leaves the table.
     // After each entry the panel beside the results shows what the League Table window shows.
     void typedScoresMakeResults()
     {
@@ -550,6 +551,7 @@ private slots:
         open(kTeams, { kFixture, "F:14-Mar-2000:0:2", "F:21-Mar-2000:2:1" });
         m_group->setLeagueTablePanelShown(true);
         m_group->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_group.get()));
         auto* results = ctl<QTableView>(*m_group, "resultTable");
         const auto panelMatchesTheWindow = [&] {
             const QAbstractItemModel* panel = ctl<QTableView>(*m_group, "leagueTablePanel")->model();
@@ -578,6 +580,9 @@ private slots:
             });
             click("leagueTableButton");
             QCOMPARE(fromPanel, fromWindow);
+            // The keyboard is back in the window, on the table whose cell the button took the focus from.
+            QTRY_COMPARE(QApplication::focusWidget(), results);
+            results->edit(results->currentIndex());
         };
         const auto type = [&](const QString& text) {
             auto* editor = qobject_cast<QLineEdit*>(results->indexWidget(results->currentIndex()));
@@ -603,12 +608,38 @@ private slots:
         QCOMPARE(m_group->storedLines()[2], QStringLiteral("R:21-Mar-2000:::0:3:2:1"));
         m_document->history()->undo();
         QCOMPARE(m_group->storedLines()[2], QStringLiteral("F:21-Mar-2000:2:1"));
-        m_prompts->expect("The home half-time score (3) is more than the full-time score (2).");
+        // A digit typed on a row selected by the keyboard starts its Score cell; a correction stays on its row.
+        m_group->selectResult(0);
+        QTest::keyClick(results, '0');
+        QCOMPARE(results->currentIndex(), results->model()->index(0, 2));
+        auto* editor = qobject_cast<QLineEdit*>(results->indexWidget(results->currentIndex()));
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("0"));
+        QTest::keyClicks(editor, "-5");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(m_group->storedLines()[0], QStringLiteral("R:07-Mar-2000:::0:5:1:0"));
+        QCOMPARE(results->currentIndex(), results->model()->index(0, 2));
+        // Half-time scores go down their column.
+        m_prompts->expect("The home half-time score (3) is more than the full-time score (0).");
         results->setCurrentIndex(results->model()->index(0, 4));
         results->edit(results->currentIndex());
         type("3-0");
-        type("1-0");
-        QCOMPARE(m_group->storedLines()[0], QStringLiteral("R:07-Mar-2000:1:0:2:1:1:0"));
+        type("0-0");
+        QCOMPARE(m_group->storedLines()[0], QStringLiteral("R:07-Mar-2000:0:0:0:5:1:0"));
+        QCOMPARE(results->currentIndex(), results->model()->index(1, 4));
+        type("1-1");
+        QCOMPARE(m_group->storedLines()[1], QStringLiteral("R:14-Mar-2000:1:1:1:1:0:2"));
+        // Tab takes the score and leaves the table, Shift+Tab leaves it backwards: neither wraps inside it.
+        results->setCurrentIndex(results->model()->index(2, 2));
+        results->edit(results->currentIndex());
+        editor = qobject_cast<QLineEdit*>(results->indexWidget(results->currentIndex()));
+        QTest::keyClicks(editor, "4-4");
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(m_group->storedLines()[2], QStringLiteral("R:21-Mar-2000:::4:4:2:1"));
+        QCOMPARE(QApplication::focusWidget(), ctl(*m_group, "leagueTableButton"));
+        results->setFocus();
+        QTest::keyClick(results, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), ctl(*m_group, "awayFullTimeField"));
     }
 
     // Both reports show in their window, which copies, prints (here to a PDF file) and saves as RTF
@@ -709,7 +740,8 @@ private slots:
     }
 
     // Rules 1, 5: Rovers beat United 2-1, United beat Rovers 1-0, and a team with a long name has a fixture.
-    // While the table is shown the group window rests; nothing in it is cut or editable; each row says why it is there.
+    // While the table is shown the group window rests, and has the focus back after; nothing in it is cut or editable;
+    // each row says why it is there.
     void leagueTableButton()
     {
         QTemporaryDir folder;
@@ -721,6 +753,8 @@ private slots:
         open({ "Rovers", "United", "Borussia Verein für Leibesübungen Mönchengladbach 1900 e.V." },
              { "R:07-Mar-2000:1:0:2:1:0:1", "R:14-Mar-2000:0:0:1:0:1:0", "F:21-Mar-2000:2:0" });
         m_group->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_group.get()));
+        ctl(*m_group, "leagueTableButton")->setFocus();
         QStringList seen;
         QStringList why; // each row's tooltip, which is also its accessible description
         ModalDialog<LeagueTableWindow> driver([&](LeagueTableWindow* window) {
@@ -755,6 +789,7 @@ private slots:
             why,
             (QStringList { "", "level on 3 points; lost the last deciding game between them", "points 0 against 3" }));
         QVERIFY(m_group->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), ctl(*m_group, "leagueTableButton")); // the keyboard works on
 
         // A missing file is not created: the computation says why and shows no table.
         const QString absent = folder.filePath("Absent.mdb");

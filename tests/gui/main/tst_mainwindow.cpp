@@ -12,6 +12,7 @@
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/DatePickerDialog.h"
 #include "gui/group/GroupWindow.h"
+#include "gui/knockout/KnockoutSetupDialog.h"
 #include "gui/main/ImportPreviewDialog.h"
 #include "gui/main/MainWindow.h"
 #include "gui/setup/TournamentDetailsDialog.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -31,9 +33,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -239,6 +243,57 @@ private slots:
         QCOMPARE(m_window->activeGroupWindow(), m_window->loadedGroupWindow(8));
     }
 
+    // On a 1366x768 and a 1920x1080 screen, and with a height remembered from a taller one: eight groups open in a
+    // cascade inside the area with every caption in sight and group 1 in front; Tile lays them inside it, none
+    // covering another, and Cascade again leaves every caption in sight. One group fills the area; at the size a
+    // window opens at, the results show every column without scrolling sideways.
+    void groupWindowsFitTheArea_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+    void groupWindowsFitTheArea()
+    {
+        QFETCH(QSize, screen);
+        writeSetting(kCompany, kProduct, QStringLiteral("Form Height"), QStringLiteral("30000"));
+        m_window->showNormal();
+        m_window->resize(screen);
+        const QRect area = m_window->mdiArea()->viewport()->rect();
+        const auto captionsInSight = [&] {
+            const QList<QMdiSubWindow*> stack = m_window->mdiArea()->subWindowList(QMdiArea::StackingOrder);
+            for (int i = 0; i < stack.size(); ++i) {
+                QVERIFY(area.contains(stack[i]->geometry()));
+                const QRect caption(stack[i]->pos(), QSize(stack[i]->width(), stack[i]->widget()->y()));
+                for (int j = i + 1; j < stack.size(); ++j)
+                    QVERIFY2(!stack[j]->geometry().intersects(caption), qPrintable(stack[i]->windowTitle()));
+            }
+        };
+        openTournament(8, { "Borussia Mönchengladbach", "Wolverhampton Wanderers" },
+                       { "F:07-Mar-2000:0:1", "R:14-Mar-2000:0:0:1:0:1:0" });
+        captionsInSight();
+        QCOMPARE(m_window->mdiArea()->subWindowList(QMdiArea::StackingOrder).last()->widget(),
+                 m_window->loadedGroupWindow(1));
+        QVERIFY(
+            !m_window->loadedGroupWindow(1)->findChild<QTableView*>("resultTable")->horizontalScrollBar()->isVisible());
+        action("tileAction")->trigger();
+        const QList<QMdiSubWindow*> windows = m_window->mdiArea()->subWindowList();
+        for (int i = 0; i < windows.size(); ++i) {
+            QVERIFY(area.contains(windows[i]->geometry()));
+            QVERIFY(windows[i]->rect().contains(windows[i]->widget()->geometry())); // its controls scroll
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!windows[i]->geometry().intersects(windows[j]->geometry()));
+        }
+        action("cascadeAction")->trigger();
+        captionsInSight();
+        // Placed windows were not resized by the user: the height they share stays.
+        QCOMPARE(readSetting(kCompany, kProduct, QStringLiteral("Form Height"), QString()), QStringLiteral("30000"));
+        openTournament(1, { "Borussia Mönchengladbach", "Wolverhampton Wanderers" }, { "F:07-Mar-2000:0:1" });
+        QCOMPARE(m_window->mdiArea()->subWindowList().constFirst()->geometry(), area);
+        QVERIFY(
+            !m_window->loadedGroupWindow(1)->findChild<QTableView*>("resultTable")->horizontalScrollBar()->isVisible());
+    }
+
     // The first start stores the database beside the program. Shortcuts work before their menu was ever
     // opened, and F10 opens the File menu, each item with an access key of its own; Save and the commands that need a
     // group follow the tournament at once.
@@ -400,12 +455,14 @@ private slots:
         QTest::addColumn<Gap>("gap");           // nullopt: the prompt cancelled
         QTest::addColumn<QString>("message");   // the refusal, if any
         QTest::addColumn<QStringList>("lines"); // after the run; before it too when it is refused
+        QTest::addColumn<QString>("typed");     // the start date typed, then Enter; "": picked in the calendar
         const QDate start(2000, 3, 1);
         const QStringList result = { "R:07-Mar-2000:1:0:2:2:0:3" }, none;
-        const auto row = [&](const char* name, int teams, int legs, const QDate& date, const Gap& gap,
-                             const QString& message, const QStringList& lines, bool active = true) {
-            QTest::newRow(name) << teams << active << legs << date << gap << message << lines;
-        };
+        const auto row
+            = [&](const char* name, int teams, int legs, const QDate& date, const Gap& gap, const QString& message,
+                  const QStringList& lines, bool active = true, const QString& typed = QString()) {
+                  QTest::newRow(name) << teams << active << legs << date << gap << message << lines << typed;
+              };
         row("no open tournament", 0, 0, start, Gap(), "There is no open tournament!", none);
         row("group holds a single result", 4, 0, start, Gap(), "Cannot create fixtures unless\rfixture list is empty.",
             result);
@@ -418,6 +475,9 @@ private slots:
         row("gap left empty: gap 0", 2, 2, start, Gap(""), "", { "F:01-Mar-2000:1:0", "F:01-Mar-2000:0:1" });
         row("Cancel or Escape at home and away: nothing happens", 2, -1, start, Gap(), "", none);
         row("calendar cancelled: nothing happens", 2, 2, QDate(), Gap(), "", none);
+        row("start date typed", 2, 1, QDate(2011, 8, 3), Gap("7"), "", { "F:03-Aug-2011:1:0" }, true, "3 Aug 2011");
+        row("typed start that is no date refused, kept", 2, 2, QDate(), Gap(),
+            "\"0 2021\" is not a date: type it as 07-Mar-2000, 2000-03-07 or 7 Mar 2000.", none, true, "0 2021");
         row("gap beyond 16 bits", 2, 2, start, Gap("40000"),
             "Error 6 - Overflow: a gap of \"40000\" days is beyond 32767 days.", none);
         row("gap cancelled: nothing happens", 2, 2, start, Gap(), "", none);
@@ -434,6 +494,7 @@ private slots:
         QFETCH(Gap, gap);
         QFETCH(QString, message);
         QFETCH(QStringList, lines);
+        QFETCH(QString, typed);
         if (teams > 0)
             openTournament(1, QStringList { "Rovers", "United", "City", "Town" }.mid(0, teams),
                            message.isEmpty() ? QStringList() : lines);
@@ -445,6 +506,15 @@ private slots:
         ScriptedPrompts prompts;
         if (legs != 0) // also after Cancel, so that a calendar shown by mistake cannot hang the test
             calendar.emplace([&](DatePickerDialog* dialog) {
+                auto* field = dialog->findChild<QLineEdit*>("dateText");
+                if (!typed.isEmpty()) {
+                    QTest::keyClicks(field, typed); // over the date shown, which is selected
+                    QTest::keyClick(field, Qt::Key_Return);
+                    QCOMPARE(field->text(), typed);
+                    if (dialog->isVisible())
+                        dialog->cancel();
+                    return;
+                }
                 dialog->findChild<QCalendarWidget*>("calendar")->setSelectedDate(start);
                 dialog->findChild<QPushButton*>(start.isValid() ? "okButton" : "cancelButton")->click();
             });
@@ -466,6 +536,32 @@ private slots:
         QVERIFY(m_window->isEnabled());
         if (legs > 0 && start.isValid())
             QCOMPARE(prompts.calls()[1].defaultText, QStringLiteral("7"));
+    }
+
+    // The knockout set-up takes a start date typed in any form a date is written in; a text that is no date is
+    // refused and stays to be corrected, the dialog open.
+    void knockoutStartDateIsTyped()
+    {
+        QDate taken;
+        KnockoutSetupDialog dialog([&](const KnockoutSetup& setup, QString*) {
+            taken = setup.startDate;
+            return true;
+        });
+        dialog.show();
+        dialog.findChild<QLineEdit*>("fileField")->setText(kWindowsFile); // any file that can be read
+        dialog.findChild<QCheckBox*>("datedBox")->setChecked(true);
+        auto* field = dialog.findChild<QWidget*>("startDateField")->findChild<QLineEdit*>("dateText");
+        ScriptedPrompts prompts;
+        prompts.expect("\"30 Jun\" is not a date: type it as 07-Mar-2000, 2000-03-07 or 7 Mar 2000.");
+        for (const QString typed : { "30 Jun", "30-Jun-2018" }) {
+            field->selectAll();
+            QTest::keyClicks(field, typed);
+            dialog.findChild<QPushButton*>("okButton")->click();
+            QCOMPARE(field->text(), typed);
+        }
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(taken, QDate(2018, 6, 30));
     }
 
     // Each row saves twice with `keys` to `target`, which first holds "older" when it is cup.trn or the question is
