@@ -26,18 +26,15 @@ inline QString resultLine(const QDate& date, int homeGoals, int awayGoals, int h
 // 20 teams, each meeting every other at home and away: 380 results with seeded scores.
 inline StandingsRequest season()
 {
-    StandingsRequest request;
-    request.teams = teamNames(20);
+    QStringList lines;
     QRandomGenerator random(2011);
     const QDate start(2011, 8, 13);
     int day = 0;
     for (int home = 0; home < 20; ++home)
         for (int away = 0; away < 20; ++away)
             if (home != away)
-                request.storedLines.append(
-                    resultLine(start.addDays(day++ / 10), random.bounded(5), random.bounded(4), home, away));
-    request.ruleOrder = { 1, 4, 2, 3, 5 };
-    return request;
+                lines.append(resultLine(start.addDays(day++ / 10), random.bounded(5), random.bounded(4), home, away));
+    return { GroupRecords(teamNames(20), lines), 3, 1, { 1, 4, 2, 3, 5 } };
 }
 
 // 256 teams, every pair meeting once: 32640 results. Team i beats the 127 teams after it (in a
@@ -46,21 +43,19 @@ inline StandingsRequest season()
 inline StandingsRequest allLevel()
 {
     const int n = 256;
-    StandingsRequest request;
-    request.teams = teamNames(n);
+    QStringList lines;
     const QDate start(2000, 1, 1);
     for (int i = 0; i < n; ++i) {
         for (int j = i + 1; j < n; ++j) {
             const int distance = j - i;
-            const QDate date = start.addDays(request.storedLines.size() / 128);
+            const QDate date = start.addDays(lines.size() / 128);
             if (distance == n / 2)
-                request.storedLines.append(resultLine(date, 0, 0, i, j));
+                lines.append(resultLine(date, 0, 0, i, j));
             else if (distance < n / 2)
-                request.storedLines.append(resultLine(date, 1, 0, i, j)); // i beats j
+                lines.append(resultLine(date, 1, 0, i, j)); // i beats j
             else
-                request.storedLines.append(resultLine(date, 0, 1, i, j)); // j beats i
+                lines.append(resultLine(date, 0, 1, i, j)); // j beats i
         }
     }
-    request.ruleOrder = { 1, 4, 2, 3, 5 };
-    return request;
+    return { GroupRecords(teamNames(n), lines), 3, 1, { 1, 4, 2, 3, 5 } };
 }

@@ -36,8 +36,9 @@ private:
 QVector<LeagueRow> levelRows(const StandingsRequest& request)
 {
     QVector<LeagueRow> rows;
-    for (int i = 0; i < request.teams.size(); ++i) {
-        rows.append({ request.teams[i], 127, 1, 127, 127, 127, 0, 127 * 3 + 1 });
+    const QStringList& teams = request.group.teams();
+    for (int i = 0; i < teams.size(); ++i) {
+        rows.append({ teams[i], 127, 1, 127, 127, 127, 0, 127 * 3 + 1 });
         rows.last().teamNumber = i;
     }
     return rows;
@@ -73,7 +74,7 @@ void BM_AllLevel256HeadToHead(benchmark::State& state)
 {
     const StandingsRequest request = allLevel();
     const QVector<LeagueRow> rows = levelRows(request);
-    const QVector<GameResult> games = tallyResults(request.storedLines, 256, 3, 1).games;
+    const QVector<GameResult> games = tallyResults(request.group, 3, 1).games;
     for (auto _ : state) {
         QVector<LeagueRow> working = rows;
         separateLevelPairs(working, games);

@@ -13,17 +13,17 @@ namespace {
 
 void BM_PanelAfterOneResult(benchmark::State& state)
 {
-    const StandingsRequest group = state.range(0) == 0 ? season() : allLevel();
+    const StandingsRequest request = state.range(0) == 0 ? season() : allLevel();
     QTemporaryDir folder;
     const QString database = folder.filePath(QStringLiteral("TempDB.mdb"));
     QFile::copy(QStringLiteral(TABULON_TEMPDB), database);
     QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
     TournamentData data;
     data.GroupCount = 1;
-    data.RuleCount = static_cast<qint16>(group.ruleOrder.size());
-    for (int i = 0; i < group.ruleOrder.size(); ++i)
-        data.RuleOrder[i + 1] = static_cast<qint16>(group.ruleOrder[i]);
-    data.groups.append({ QStringLiteral("1. Division 1"), group.teams, group.storedLines, {} });
+    data.RuleCount = static_cast<qint16>(request.ruleOrder.size());
+    for (int i = 0; i < request.ruleOrder.size(); ++i)
+        data.RuleOrder[i + 1] = static_cast<qint16>(request.ruleOrder[i]);
+    data.groups.append({ QStringLiteral("1. Division 1"), request.group.teams(), request.group.storedLines(), {} });
     TournamentDocument document;
     document.reset(data);
     GroupWindow window(&document, 1, database);
@@ -32,7 +32,7 @@ void BM_PanelAfterOneResult(benchmark::State& state)
     QApplication::processEvents();
     // The first result moves to the next day and back: every step is a change to show, and the
     // level group stays level.
-    const QString first = group.storedLines.first();
+    const QString first = request.group.storedLines().first();
     const QString other = first.left(kRecordDatePosition) + formatRecordDate(recordDateOf(first).addDays(1))
         + first.mid(kRecordDatePosition + kRecordDateLength);
     bool changed = false;
@@ -41,7 +41,7 @@ void BM_PanelAfterOneResult(benchmark::State& state)
         document.replaceItem(1, 0, changed ? other : first);
         window.repaint();
     }
-    state.counters["results"] = double(group.storedLines.size());
+    state.counters["results"] = double(request.group.storedLines().size());
 }
 BENCHMARK(BM_PanelAfterOneResult)->Arg(0)->Arg(1)->ArgName("allLevel256")->Unit(benchmark::kMillisecond);
 

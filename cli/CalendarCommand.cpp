@@ -4,6 +4,7 @@
 #include "core/common/FullStop.h"
 #include "core/reports/CalendarExport.h"
 #include "core/reports/ReportFile.h"
+#include "core/tournament/FileGroupRecords.h"
 #include "core/tournament/TournamentFile.h"
 
 #include <QCommandLineParser>
@@ -82,6 +83,6 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
         return refuse(err, QStringLiteral("group %1 has no team \"%2\".").arg(QString::number(groupNumber), team), 1);
 
     const Calendar calendar
-        = buildCalendar({ tournament.title, groupNumber, group.caption, group.teams, group.recordLines, team });
+        = buildCalendar({ tournament.title, groupNumber, group.caption, recordsOfGroup(group), team });
     return writeCalendar(calendar, parser.value(outputOption), out, err);
 }

@@ -39,9 +39,27 @@ GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLi
                            const PointsAdjustments& adjustments)
     : m_teams(teams)
     , m_stored(storedLines)
-    , m_display(buildDisplayLines(storedLines, teams))
     , m_adjustments(adjustments)
-{ }
+{
+    readGames();
+}
+
+void GroupRecords::readGames()
+{
+    m_games.clear();
+    m_games.reserve(m_stored.size());
+    for (const QString& line : std::as_const(m_stored))
+        m_games.append(readRecordLine(line));
+    rebuildDisplayLines();
+}
+
+int GroupRecords::unreadableResultLines() const
+{
+    int count = 0;
+    for (qsizetype i = 0; i < m_stored.size(); ++i)
+        count += !m_games.at(i) && m_stored.at(i).startsWith(QLatin1String("R:"));
+    return count;
+}
 
 bool GroupRecords::isRecordLine(int position) const
 {
@@ -56,8 +74,7 @@ QStringList GroupRecords::readableDisplayLines() const
     QStringList readable;
     readable.reserve(m_display.size());
     for (qsizetype i = 0; i < m_display.size(); ++i) {
-        // A line that can be read never shows as it is stored, so most lines need no second reading.
-        if (m_display.at(i) != m_stored.at(i) || readRecordLine(m_stored.at(i)))
+        if (m_games.at(i))
             readable.append(m_display.at(i));
     }
     return readable;
@@ -65,14 +82,14 @@ QStringList GroupRecords::readableDisplayLines() const
 
 bool GroupRecords::hasResults() const
 {
-    const QStringList readable = readableDisplayLines();
-    return std::any_of(readable.cbegin(), readable.cend(),
-                       [](const QString& line) { return line.startsWith(QLatin1String("R:")); });
+    return std::any_of(m_games.cbegin(), m_games.cend(),
+                       [](const std::optional<Record>& game) { return game && game->isResult; });
 }
 
 bool GroupRecords::hasMatches() const
 {
-    return !readableDisplayLines().isEmpty();
+    return std::any_of(m_games.cbegin(), m_games.cend(),
+                       [](const std::optional<Record>& game) { return game.has_value(); });
 }
 
 bool GroupRecords::isFull() const
@@ -103,7 +120,7 @@ void GroupRecords::renameTeam(int team, const QString& name)
 void GroupRecords::setStoredLines(const QStringList& lines)
 {
     m_stored = lines;
-    rebuildDisplayLines();
+    readGames();
 }
 
 void GroupRecords::rebuildDisplayLines()
@@ -116,6 +133,7 @@ void GroupRecords::remove(int position)
     if (position < 0 || position >= m_stored.size())
         return;
     m_stored.removeAt(position);
+    m_games.removeAt(position);
     m_display.removeAt(position);
 }
 
@@ -124,6 +142,7 @@ void GroupRecords::insert(int position, const QString& storedLine)
     if (position < 0 || position > m_stored.size())
         return;
     m_stored.insert(position, storedLine);
+    m_games.insert(position, readRecordLine(storedLine));
     m_display.insert(position, displayLineFor(storedLine, m_teams));
 }
 
@@ -132,17 +151,16 @@ void GroupRecords::replace(int position, const QString& storedLine)
     if (position < 0 || position >= m_stored.size())
         return;
     m_stored[position] = storedLine;
-    rebuildDisplayLines();
+    m_games[position] = readRecordLine(storedLine);
+    m_display[position] = displayLineFor(storedLine, m_teams);
 }
 
 QDate GroupRecords::recordDate(int position) const
 {
     if (position < 0 || position >= m_stored.size())
         return QDate();
-    const QDate shown
-        = parseRecordDate(QStringView(m_display.at(position)).mid(kRecordDatePosition, kRecordDateLength));
-    if (shown.isValid())
-        return shown;
+    if (const std::optional<Record>& game = m_games.at(position))
+        return game->date;
     return recordDateOf(m_stored.at(position));
 }
 

@@ -6,12 +6,14 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 
-// One group's teams and its fixtures and results: the stored record lines and, parallel to them,
-// the display lines that show them with the team names filled in; and the teams' points
-// adjustments. Every change goes through here, so the two lists never fall out of step and every
-// rule about record lines has one home.
+// One group's teams and its fixtures and results: the stored record lines, kept as they are for the
+// file, and parallel to them each line's game, read once as the line comes in (nothing for a line
+// that cannot be read), and its display line, made from the game; and the teams' points
+// adjustments. Every change goes through here, so the lists never fall out of step and every rule
+// about record lines has one home.
 class GroupRecords
 {
 public:
@@ -21,6 +23,10 @@ public:
     const QStringList& teams() const { return m_teams; }
     const QStringList& storedLines() const { return m_stored; }
     const QStringList& displayLines() const { return m_display; }
+    // The game of each stored line, in list order; nothing for a line that cannot be read.
+    const QVector<std::optional<Record>>& games() const { return m_games; }
+    // The result lines ("R:") that cannot be read: stored, but counting for nothing.
+    int unreadableResultLines() const;
     int size() const { return int(m_stored.size()); }
     const PointsAdjustments& adjustments() const { return m_adjustments; }
     void setAdjustments(const PointsAdjustments& adjustments) { m_adjustments = adjustments; }
@@ -52,11 +58,11 @@ public:
     // Puts `storedLine` at `position`: a new item at the end, or one put back where it was removed.
     void insert(int position, const QString& storedLine);
 
-    // Puts `storedLine` in place of the line at `position` and rebuilds every display line.
+    // Puts `storedLine` in place of the line at `position`.
     void replace(int position, const QString& storedLine);
 
-    // The item's date as the calendar should open at it: read from the display line, else from
-    // the stored line (a line from elsewhere may have a one-digit day); invalid when neither holds one.
+    // The item's date as the calendar should open at it: its game's, else read from the stored line
+    // (a line from elsewhere may have a one-digit day); invalid when neither holds one.
     QDate recordDate(int position) const;
 
     // Gives the item the new date and keeps every other field as stored. False when the line is no
@@ -81,8 +87,11 @@ public:
     std::optional<ResultEdit> resultEdit(int position, QString* error = nullptr) const;
 
 private:
-    QStringList m_teams;   // team-number order: record lines refer to teams by position
-    QStringList m_stored;  // as the file holds them
+    void readGames();
+
+    QStringList m_teams;  // team-number order: record lines refer to teams by position
+    QStringList m_stored; // as the file holds them
+    QVector<std::optional<Record>> m_games;
     QStringList m_display; // as the group window lists them
     PointsAdjustments m_adjustments;
 };

@@ -301,6 +301,7 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     Record record;
     record.isResult = fields->isResult;
     record.dateText = fields->dateText.toString();
+    record.date = parseRecordDate(fields->dateText);
     if (record.isResult) {
         record.homeHalfTime = (*numbers)[0];
         record.awayHalfTime = (*numbers)[1];

@@ -56,11 +56,13 @@ struct RecordFields
 };
 std::optional<RecordFields> splitRecordLine(const QString& line);
 
-// A stored line read into numbers. Scores are zero for a fixture.
+// A game read once from its stored line: what every table, report and view works on. Scores are
+// zero for a fixture.
 struct Record
 {
     bool isResult = false;
     QString dateText; // as stored, not trimmed
+    QDate date;       // the date it stands for; invalid when the text is no date
     qint16 homeHalfTime = 0;
     qint16 awayHalfTime = 0;
     qint16 homeFullTime = 0;

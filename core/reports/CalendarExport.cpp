@@ -12,23 +12,23 @@
 
 namespace {
 
+// A game of the calendar: the group's game, and which meeting of its two teams it is.
 struct Game
 {
-    QDate date;
     Record record;
     int leg = 1;
 };
 
-QVector<Game> readableGames(const QStringList& storedLines)
+// The group's games that have a date, in date order.
+QVector<Game> datedGames(const GroupRecords& group)
 {
     QVector<Game> games;
-    for (const QString& line : storedLines) {
-        const std::optional<Record> record = readRecordLine(line);
-        const QDate date = recordDateOf(line);
-        if (record && date.isValid())
-            games.append({ date, *record });
+    for (const std::optional<Record>& record : group.games()) {
+        if (record && record->date.isValid())
+            games.append({ *record });
     }
-    std::stable_sort(games.begin(), games.end(), [](const Game& a, const Game& b) { return a.date < b.date; });
+    std::stable_sort(games.begin(), games.end(),
+                     [](const Game& a, const Game& b) { return a.record.date < b.record.date; });
     QHash<QPair<int, int>, int> played; // by the pair of teams, whichever is at home
     for (Game& game : games)
         game.leg
@@ -88,9 +88,9 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
     icalcomponent* calendar = newCalendar();
     const QByteArray description = (request.groupCaption + u'\n' + shortTitle).toUtf8();
     int events = 0;
-    for (const Game& game : readableGames(request.storedLines)) {
-        const QString home = teamNameOrPlaceholder(request.teams, game.record.home);
-        const QString away = teamNameOrPlaceholder(request.teams, game.record.away);
+    for (const Game& game : datedGames(request.group)) {
+        const QString home = teamNameOrPlaceholder(request.group.teams(), game.record.home);
+        const QString away = teamNameOrPlaceholder(request.group.teams(), game.record.away);
         if (!request.team.isEmpty() && home != request.team && away != request.team)
             continue;
         const QString summary = game.record.isResult
@@ -99,7 +99,7 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
             : QStringLiteral("%1 v %2").arg(home, away);
         addEvent(calendar,
                  { request.title, QString::number(request.groupNumber), home, away, QString::number(game.leg) }, stamp,
-                 game.date, summary, description);
+                 game.record.date, summary, description);
         ++events;
     }
     return finished(calendar, events);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/knockout/KnockoutStage.h"
+#include "core/records/GroupRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -16,8 +17,7 @@ struct CalendarRequest
     QString title; // the tournament's title as the file holds it
     int groupNumber = 1;
     QString groupCaption;
-    QStringList teams;
-    QStringList storedLines;
+    GroupRecords group;
     QString team; // only this team's games; every game when empty
 };
 

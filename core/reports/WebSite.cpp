@@ -103,7 +103,7 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
         files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
         files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.taggedLines));
         files.insert(name + QStringLiteral(".ics"),
-                     buildCalendar({ tournament.title, g, group.caption, group.teams, group.recordLines }, stamp).text);
+                     buildCalendar({ tournament.title, g, group.caption, records }, stamp).text);
         rows.append(QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
                         .arg(caption, link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
                              link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),

@@ -18,27 +18,20 @@ const QString kTempTableInOrder = QStringLiteral("SELECT * FROM [TempTable] ORDE
 
 StandingsRequest standingsRequestFor(const GroupRecords& group, const TournamentSettings& settings)
 {
-    StandingsRequest request;
-    request.teams = group.teams();
-    request.storedLines = group.storedLines();
-    request.pointsForWin = settings.PointsForWin;
-    request.pointsForDraw = settings.PointsForDraw;
-    request.ruleOrder = settings.rulesInOrder();
-    request.adjustments = group.adjustments();
-    return request;
+    return { group, settings.PointsForWin, settings.PointsForDraw, settings.rulesInOrder() };
 }
 
 StandingsOutcome computeStandings(const StandingsRequest& request, const QString& databaseName)
 {
     StandingsOutcome outcome;
-    TallyOutcome tally
-        = tallyResults(request.storedLines, int(request.teams.size()), request.pointsForWin, request.pointsForDraw);
+    const QStringList& teams = request.group.teams();
+    TallyOutcome tally = tallyResults(request.group, request.pointsForWin, request.pointsForDraw);
     QVector<LeagueAdjustment> adjustments;
-    for (const PointsAdjustment& adjustment : request.adjustments) {
+    for (const PointsAdjustment& adjustment : request.group.adjustments()) {
         if (adjustment.team < 0 || adjustment.team >= tally.tallies.size())
             continue;
         tally.tallies[adjustment.team].pts += adjustment.points;
-        adjustments.append({ request.teams[adjustment.team], adjustment.points, adjustment.reason });
+        adjustments.append({ teams[adjustment.team], adjustment.points, adjustment.reason });
     }
     outcome.skippedLines = tally.skippedLines;
     const LeagueQuery query = buildLeagueQuery(request.ruleOrder);
@@ -51,7 +44,7 @@ StandingsOutcome computeStandings(const StandingsRequest& request, const QString
     };
     if (!database.open() || !database.beginTransaction())
         return failed();
-    if (!database.replaceLeague(tally.tallies) || !database.replaceTeams(request.teams))
+    if (!database.replaceLeague(tally.tallies) || !database.replaceTeams(teams))
         return failed();
 
     std::optional<LeagueTable> table = database.readTable(query.orderedText);

@@ -8,18 +8,16 @@
 #include <QStringList>
 #include <optional>
 
-// Everything a group's league table is computed from.
+// Everything a group's league table is computed from: the group (its teams, games and points
+// adjustments) under the tournament's points and rules.
 struct StandingsRequest
 {
-    QStringList teams;       // team names in team-number order
-    QStringList storedLines; // the group's stored record lines
+    GroupRecords group;
     int pointsForWin = 3;
     int pointsForDraw = 1;
     QList<int> ruleOrder; // rule codes, most significant first
-    PointsAdjustments adjustments;
 };
 
-// The request for one group's table under the tournament's points and rules.
 StandingsRequest standingsRequestFor(const GroupRecords& group, const TournamentSettings& settings);
 
 struct StandingsOutcome

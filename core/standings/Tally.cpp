@@ -1,20 +1,17 @@
 #include "core/standings/Tally.h"
 
-#include "core/records/RecordLines.h"
-
-#include <optional>
-
-TallyOutcome tallyResults(const QStringList& storedLines, int teamCount, int pointsForWin, int pointsForDraw)
+TallyOutcome tallyResults(const GroupRecords& group, int pointsForWin, int pointsForDraw)
 {
+    const int teamCount = int(group.teams().size());
     TallyOutcome outcome;
-    outcome.tallies.resize(qMax(teamCount, 0));
+    outcome.tallies.resize(teamCount);
+    outcome.skippedLines = group.unreadableResultLines();
     const auto isTeam = [teamCount](int number) { return number >= 0 && number < teamCount; };
 
-    for (const QString& line : storedLines) {
-        if (!line.startsWith(QLatin1String("R:")))
+    for (const std::optional<Record>& record : group.games()) {
+        if (!record || !record->isResult)
             continue;
-        const std::optional<Record> record = readRecordLine(line);
-        if (!record || !record->isResult || !isTeam(record->home) || !isTeam(record->away)) {
+        if (!isTeam(record->home) || !isTeam(record->away)) {
             ++outcome.skippedLines;
             continue;
         }

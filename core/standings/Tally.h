@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QStringList>
+#include "core/records/GroupRecords.h"
+
 #include <QVector>
 
 // One team's figures summed over the group's results. Sums are 64-bit, so no season overflows them.
@@ -32,7 +33,7 @@ struct TallyOutcome
     int skippedLines = 0;       // result lines passed over: unreadable, or naming no team of the group
 };
 
-// Sums the full-time scores of the result lines ("R:") among `storedLines` for `teamCount` teams.
-// Fixtures and half-time scores play no part. A result line that cannot be read, or whose team
-// numbers lie outside 0..teamCount-1, is passed over and counted in skippedLines.
-TallyOutcome tallyResults(const QStringList& storedLines, int teamCount, int pointsForWin, int pointsForDraw);
+// Sums the full-time scores of the group's results for its teams. Fixtures and half-time scores play
+// no part. A result line that cannot be read, or whose team numbers lie outside the team list, is
+// passed over and counted in skippedLines.
+TallyOutcome tallyResults(const GroupRecords& group, int pointsForWin, int pointsForDraw);

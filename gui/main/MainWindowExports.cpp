@@ -44,11 +44,10 @@ void MainWindow::exportCalendar()
     const std::optional<ActiveGroup> active = activeGroupFor(kCalendarTitle);
     if (!active)
         return;
-    const GroupWindow* group = active->window;
     const int groupNumber = active->number;
     saveCalendar([&] {
         return buildCalendar(
-            { m_document->title(), groupNumber, group->windowTitle(), group->teams(), group->storedLines() });
+            { m_document->title(), groupNumber, active->window->windowTitle(), m_document->group(groupNumber) });
     });
 }
 

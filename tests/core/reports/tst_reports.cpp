@@ -790,7 +790,7 @@ private slots:
         const QStringList lines { "F:07-Mar-2000:0:1", "R:14-Mar-2000:0:0:2:1:1:0", "R:14-Mar-2000:1:2:3",
                                   "F:21-Mar-2000:2:0", "F:28-Mar-2000:0:1",         "F:01-Mar-2000:1:2" };
         const QStringList teams { "Rovers", "%2 Smith, Jones; Sons", "Ciudad Ñ" };
-        CalendarRequest request { "Tabulon - Cup at Leeds", 1, caption, teams, lines, team };
+        CalendarRequest request { "Tabulon - Cup at Leeds", 1, caption, GroupRecords(teams, lines), team };
         const Calendar calendar = buildCalendar(request, QDateTime(QDate(2000, 3, 15), QTime(12, 0), Qt::UTC));
         const CalendarRead read = readCalendar(calendar.text);
         QCOMPARE(calendar.events, read.summaries.size());
@@ -798,7 +798,7 @@ private slots:
         QTEST(read.summaries, "summaries");
         QCOMPARE(read.descriptions.value(1), caption + "\nCup at Leeds");
         QCOMPARE(QSet<QString>(read.uids.begin(), read.uids.end()).size(), read.uids.size()); // legs of a pair differ
-        request.storedLines[0] = QStringLiteral("R:07-Mar-2000:0:0:1:0:0:1");
+        request.group.replace(0, QStringLiteral("R:07-Mar-2000:0:0:1:0:0:1"));
         QCOMPARE(readCalendar(buildCalendar(request).text).uids, read.uids);
     }
 

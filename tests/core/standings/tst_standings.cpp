@@ -96,10 +96,11 @@ private slots:
     void tally()
     {
         const TallyOutcome outcome
-            = tallyResults({ stored(0, 1, 0, 0), stored(0, 1, 0, 1, "3:0"), stored(1, 0, 32767, 32767),
-                             "F:07-Mar-2000:0:1", "r:07-Mar-2000:0:0:2:1:0:1", " " + stored(0, 1, 2, 1),
-                             "R:07-Mar-2000:0:0:2:1:0", stored(0, 2, 2, 1), stored(-1, 0, 2, 1) },
-                           2, 3, 0);
+            = tallyResults(GroupRecords({ "A", "B" },
+                                        { stored(0, 1, 0, 0), stored(0, 1, 0, 1, "3:0"), stored(1, 0, 32767, 32767),
+                                          "F:07-Mar-2000:0:1", "r:07-Mar-2000:0:0:2:1:0:1", " " + stored(0, 1, 2, 1),
+                                          "R:07-Mar-2000:0:0:2:1:0", stored(0, 2, 2, 1), stored(-1, 0, 2, 1) }),
+                           3, 0);
         QStringList figures;
         for (const TeamTally& t : outcome.tallies)
             figures << numbers(t.won, t.drawn, t.lost, t.goalsFor, t.against, t.pts);
