@@ -1,4 +1,4 @@
-// The results report of a full group (32767 results, 256 teams) from its display lines to the
+// The results report of a full group (32767 results, 256 teams) from its games to the
 // report text and the tagged lines, and on to the shown window and both exports; and what
 // building the text by replacing it whole at every addition would cost instead.
 #include "WidgetBenchmarkMain.h"
@@ -25,10 +25,9 @@ QStringList teamNames()
     return names;
 }
 
-// Results on dates spread over ten years, in no order, with seeded scores.
-QStringList displayLines(int count)
+// Results between 256 teams on dates spread over ten years, in no order, with seeded scores.
+GroupRecords results(int count)
 {
-    const QStringList teams = teamNames();
     QRandomGenerator random(2000);
     QStringList lines;
     for (int i = 0; i < count; ++i) {
@@ -36,10 +35,10 @@ QStringList displayLines(int count)
         const int away = (home + 1 + random.bounded(255)) % 256;
         const ScoreTexts scores { QString::number(random.bounded(4)), QString::number(random.bounded(4)),
                                   QString::number(random.bounded(8)), QString::number(random.bounded(8)) };
-        lines.append(resultDisplayLine(formatRecordDate(QDate(1995, 1, 1).addDays(random.bounded(3650))), scores,
-                                       teams[home], teams[away]));
+        lines.append(
+            resultStoredLine(formatRecordDate(QDate(1995, 1, 1).addDays(random.bounded(3650))), scores, home, away));
     }
-    return lines;
+    return GroupRecords(teamNames(), lines);
 }
 
 LeagueTable leagueTable()
@@ -52,7 +51,7 @@ LeagueTable leagueTable()
 
 void BM_ResultsReport(benchmark::State& state)
 {
-    const QStringList lines = displayLines(int(state.range(0)));
+    const GroupRecords lines = results(int(state.range(0)));
     const LeagueTable table = leagueTable();
     for (auto _ : state) {
         const Report report = buildResultsReport(kHeading, lines, table);
@@ -64,7 +63,7 @@ BENCHMARK(BM_ResultsReport)->Arg(2000)->Arg(32767)->Unit(benchmark::kMillisecond
 // The whole way a user waits for: the report built and its window shown and painted.
 void BM_ResultsReportShown(benchmark::State& state)
 {
-    const QStringList lines = displayLines(int(state.range(0)));
+    const GroupRecords lines = results(int(state.range(0)));
     const LeagueTable table = leagueTable();
     for (auto _ : state) {
         const Report report = buildResultsReport(kHeading, lines, table);
@@ -81,7 +80,7 @@ BENCHMARK(BM_ResultsReportShown)->Arg(32767)->Unit(benchmark::kMillisecond);
 // one addition here, which is fewer than the steps that make it.
 void BM_ResultsReportWholeTextReplaced(benchmark::State& state)
 {
-    const QStringList lines = displayLines(int(state.range(0)));
+    const GroupRecords lines = results(int(state.range(0)));
     const LeagueTable table = leagueTable();
     for (auto _ : state) {
         const Report report = buildResultsReport(kHeading, lines, table);
@@ -97,7 +96,7 @@ BENCHMARK(BM_ResultsReportWholeTextReplaced)->Arg(2000)->Unit(benchmark::kMillis
 // workbook.
 void BM_ExportHtml(benchmark::State& state)
 {
-    const Report report = buildResultsReport(kHeading, displayLines(int(state.range(0))), leagueTable());
+    const Report report = buildResultsReport(kHeading, results(int(state.range(0))), leagueTable());
     for (auto _ : state) {
         const QByteArray page = exportHtml(report.taggedLines);
         benchmark::DoNotOptimize(page.constData());
@@ -107,7 +106,7 @@ BENCHMARK(BM_ExportHtml)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 void BM_SaveWorkbook(benchmark::State& state)
 {
-    const Report report = buildResultsReport(kHeading, displayLines(int(state.range(0))), leagueTable());
+    const Report report = buildResultsReport(kHeading, results(int(state.range(0))), leagueTable());
     QTemporaryDir folder;
     for (auto _ : state) {
         if (!saveWorkbook(report.taggedLines, folder.filePath(QStringLiteral("report.xlsx"))))

@@ -72,7 +72,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     const ReportHeading heading { shortTitleOf(tournament.title), group.caption, today };
     const Report report = command == QLatin1String("report")
         ? makeResultsReport(heading, records, tournament, cliDatabaseName())
-        : buildFixtureList(heading, records.readableDisplayLines());
+        : buildFixtureList(heading, records);
     if (!report.ok())
         return refuse(report.error, 1);
 

@@ -10,17 +10,19 @@ constexpr int kTypeMismatch = 13;
 
 } // namespace
 
-Report buildFixtureList(const ReportHeading& heading, const QStringList& displayLines)
+Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
 {
     QVector<ReportEntry> entries;
-    entries.reserve(displayLines.size());
-    for (const QString& line : displayLines) {
-        if (!line.startsWith(QLatin1String("F:")) && !line.startsWith(QLatin1String("R:")))
+    entries.reserve(group.size());
+    for (int i = 0; i < group.size(); ++i) {
+        const std::optional<Record>& game = group.games().at(i);
+        if (!game)
             continue;
-        std::optional<ReportEntry> entry = reportEntryOf(line);
+        std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams());
         if (!entry)
             return failedReport(failureText(
-                kTypeMismatch, QStringLiteral("Type mismatch: the date of \"%1\" cannot be read.").arg(line)));
+                kTypeMismatch,
+                QStringLiteral("Type mismatch: the date of \"%1\" cannot be read.").arg(group.displayLines().at(i))));
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
@@ -35,9 +37,8 @@ Report buildFixtureList(const ReportHeading& heading, const QStringList& display
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        const QString matchText = entryMatchText(entry);
-        report.taggedLines.append(QStringLiteral("RESULT, ") + matchText + QStringLiteral(", , "));
-        appendPadded(report.text, shortenedMatchText(matchText), kMatchColumnWidth);
+        report.taggedLines.append(QStringLiteral("RESULT, ") + entry.matchText + QStringLiteral(", , "));
+        appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += kLineBreak;
     }
     appendReportFooter(report, QStringLiteral("Report created by Tabulon"));

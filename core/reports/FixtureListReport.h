@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/records/GroupRecords.h"
 #include "core/reports/Report.h"
 
-#include <QStringList>
-
 // The fixture list of a group: every fixture and result by its team names, under their dates in
-// date order, without scores and without a league table. Fails on a date that cannot be read.
-Report buildFixtureList(const ReportHeading& heading, const QStringList& displayLines);
+// date order, without scores and without a league table. Lines that cannot be read are left out.
+// Fails on a date that cannot be read.
+Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group);

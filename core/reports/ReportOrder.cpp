@@ -1,34 +1,24 @@
 #include "core/reports/ReportOrder.h"
 
-#include "core/records/RecordLines.h"
-
 #include <algorithm>
 
-std::optional<ReportEntry> reportEntryOf(const QString& displayLine)
+std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& teams)
 {
-    const qsizetype colon = displayLine.indexOf(u':', kRecordDatePosition);
-    if (colon < 0)
+    if (!game.date.isValid())
         return std::nullopt;
-    const QDate date = parseRecordDate(QStringView(displayLine).mid(kRecordDatePosition, colon - kRecordDatePosition));
-    if (!date.isValid())
-        return std::nullopt;
-    QString text = date.toString(QStringLiteral("yyyy-MM-dd"));
-    text.append(QStringView(displayLine).mid(colon));
-    return ReportEntry { date, text, displayLine.startsWith(QLatin1String("R:")) };
-}
-
-std::optional<ResultEntryParts> resultEntryParts(const QString& entryText)
-{
-    if (entryText.count(u':') < 5 || entryText.section(u':', 1, 1) != QLatin1String("HT")
-        || entryText.section(u':', 3, 3) != QLatin1String("FT"))
-        return std::nullopt;
-    return ResultEntryParts { entryText.section(u':', 2, 2), entryText.section(u':', 4, 4),
-                              entryText.section(u':', 5) };
-}
-
-QString entryMatchText(const ReportEntry& entry)
-{
-    return entry.text.section(u':', entry.isResult ? 5 : 1);
+    ReportEntry entry;
+    entry.date = game.date;
+    entry.isResult = game.isResult;
+    entry.matchText
+        = teamNameOrPlaceholder(teams, game.home) + QStringLiteral("-v-") + teamNameOrPlaceholder(teams, game.away);
+    entry.text = game.date.toString(QStringLiteral("yyyy-MM-dd"));
+    if (game.isResult) {
+        entry.halfTime = QString::number(game.homeHalfTime) + u'-' + QString::number(game.awayHalfTime);
+        entry.fullTime = QString::number(game.homeFullTime) + u'-' + QString::number(game.awayFullTime);
+        entry.text += QStringLiteral(":HT:") + entry.halfTime + QStringLiteral(":FT:") + entry.fullTime;
+    }
+    entry.text += u':' + entry.matchText;
+    return entry;
 }
 
 void sortReportEntries(QVector<ReportEntry>& entries)

@@ -23,18 +23,20 @@ QString tooWide(const QString& value, int width)
 
 } // namespace
 
-Report buildResultsReport(const ReportHeading& heading, const QStringList& displayLines, const LeagueTable& table)
+Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table)
 {
     QVector<ReportEntry> entries;
-    entries.reserve(displayLines.size());
-    for (const QString& line : displayLines) {
-        if (!line.startsWith(QLatin1String("R:")))
+    entries.reserve(group.size());
+    for (int i = 0; i < group.size(); ++i) {
+        const std::optional<Record>& game = group.games().at(i);
+        if (!game || !game->isResult)
             continue;
-        std::optional<ReportEntry> entry = reportEntryOf(line);
+        std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams());
         if (!entry)
             return failedReport(
                 failureText(kTypeMismatch,
-                            QStringLiteral("Type mismatch: the date of the result \"%1\" cannot be read.").arg(line)));
+                            QStringLiteral("Type mismatch: the date of the result \"%1\" cannot be read.")
+                                .arg(group.displayLines().at(i))));
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
@@ -46,25 +48,19 @@ Report buildResultsReport(const ReportHeading& heading, const QStringList& displ
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
     for (const ReportEntry& entry : std::as_const(entries)) {
-        const std::optional<ResultEntryParts> parts = resultEntryParts(entry.text);
-        if (!parts)
-            return failedReport(failureText(
-                kInvalidArgument,
-                QStringLiteral("Invalid procedure call or argument: the result \"%1\" has no scores to read.")
-                    .arg(entry.text)));
-        if (parts->fullTime.size() > kScoreColumnWidth)
+        if (entry.fullTime.size() > kScoreColumnWidth)
             return failedReport(
-                tooWide(QStringLiteral("the full-time score \"%1\" of %2").arg(parts->fullTime, parts->matchText),
+                tooWide(QStringLiteral("the full-time score \"%1\" of %2").arg(entry.fullTime, entry.matchText),
                         kScoreColumnWidth));
         if (!previous.isValid() || entry.date > previous) {
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
         report.taggedLines.append(
-            QStringLiteral("RESULT, %1, (%2), %3").arg(parts->matchText, parts->halfTime, parts->fullTime));
-        appendPadded(report.text, shortenedMatchText(parts->matchText), kMatchColumnWidth);
-        report.text += u'(' + parts->halfTime + u')';
-        appendRightAligned(report.text, parts->fullTime, kScoreColumnWidth);
+            QStringLiteral("RESULT, %1, (%2), %3").arg(entry.matchText, entry.halfTime, entry.fullTime));
+        appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
+        report.text += u'(' + entry.halfTime + u')';
+        appendRightAligned(report.text, entry.fullTime, kScoreColumnWidth);
         report.text += kLineBreak;
     }
 
@@ -112,5 +108,5 @@ Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(group, settings), databaseName);
     if (!outcome.ok())
         return failedReport(outcome.error);
-    return buildResultsReport(heading, group.readableDisplayLines(), outcome.table);
+    return buildResultsReport(heading, group, outcome.table);
 }

@@ -8,11 +8,10 @@
 #include <QStringList>
 
 // The results report of a group: its results under their dates, in date order, then its league
-// table and, when the group has any, its points adjustments with their reasons. `displayLines` are the group's display
-// lines (fixtures among them are passed over); `table` holds the league rows in league order. Fails, naming the value,
-// on a date that cannot be read, a result line without its scores, a full-time score wider than its 10-character column
-// or a figure wider than its 5-character column.
-Report buildResultsReport(const ReportHeading& heading, const QStringList& displayLines, const LeagueTable& table);
+// table and, when the group has any, its points adjustments with their reasons. Fixtures and lines that cannot be read
+// are passed over; `table` holds the league rows in league order. Fails, naming the value, on a date that cannot be
+// read, a full-time score wider than its 10-character column or a figure wider than its 5-character column.
+Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table);
 
 // The same, with the league rows computed as the League Table window computes them, in the
 // temporary database at `databaseName`. A database failure is the report's failure.

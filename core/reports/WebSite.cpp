@@ -93,7 +93,7 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
         }
         const ReportHeading heading { shortTitle, group.caption, today };
         const Report results = makeResultsReport(heading, records, tournament, databaseName);
-        const Report fixtures = buildFixtureList(heading, records.readableDisplayLines());
+        const Report fixtures = buildFixtureList(heading, records);
         for (const Report* report : { &results, &fixtures }) {
             if (!report->ok())
                 return failed(

@@ -36,7 +36,7 @@ void GroupWindow::showReport(ReportKind kind)
     {
         BusyWindow busy(this);
         report = results ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName)
-                         : buildFixtureList(heading, records().readableDisplayLines());
+                         : buildFixtureList(heading, records());
     }
     showReportWindow(report, this);
 }
