@@ -69,17 +69,6 @@ bool GroupRecords::isRecordLine(int position) const
     return line.startsWith(QLatin1String("F:")) || line.startsWith(QLatin1String("R:"));
 }
 
-QStringList GroupRecords::readableDisplayLines() const
-{
-    QStringList readable;
-    readable.reserve(m_display.size());
-    for (qsizetype i = 0; i < m_display.size(); ++i) {
-        if (m_games.at(i))
-            readable.append(m_display.at(i));
-    }
-    return readable;
-}
-
 bool GroupRecords::hasResults() const
 {
     return std::any_of(m_games.cbegin(), m_games.cend(),

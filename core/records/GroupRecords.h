@@ -31,10 +31,6 @@ public:
     const PointsAdjustments& adjustments() const { return m_adjustments; }
     void setAdjustments(const PointsAdjustments& adjustments) { m_adjustments = adjustments; }
 
-    // The display lines of the lines that can be read: what league tables and reports go by. A line
-    // that cannot be read is shown as stored but counts for nothing.
-    QStringList readableDisplayLines() const;
-
     // Whether there is anything to report: a result that can be read, for a league table or a results
     // report; a fixture or result that can be read, for the fixture list, which lists both.
     bool hasResults() const;

@@ -303,6 +303,7 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     record.dateText = fields->dateText.toString();
     record.date = parseRecordDate(fields->dateText);
     if (record.isResult) {
+        record.halfTimeGiven = !fields->fields[0].trimmed().isEmpty() || !fields->fields[1].trimmed().isEmpty();
         record.homeHalfTime = (*numbers)[0];
         record.awayHalfTime = (*numbers)[1];
         record.homeFullTime = (*numbers)[2];

@@ -61,8 +61,9 @@ std::optional<RecordFields> splitRecordLine(const QString& line);
 struct Record
 {
     bool isResult = false;
-    QString dateText; // as stored, not trimmed
-    QDate date;       // the date it stands for; invalid when the text is no date
+    QString dateText;           // as stored, not trimmed
+    QDate date;                 // the date it stands for; invalid when the text is no date
+    bool halfTimeGiven = false; // a result's half-time score was written, not left blank
     qint16 homeHalfTime = 0;
     qint16 awayHalfTime = 0;
     qint16 homeFullTime = 0;

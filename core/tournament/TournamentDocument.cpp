@@ -116,6 +116,7 @@ void TournamentDocument::addGroup(const QString& caption)
 void TournamentDocument::addTeam(int group, const QString& name)
 {
     m_groups[group - 1].appendTeam(name);
+    emit itemsReset(group);
     changed(group);
 }
 

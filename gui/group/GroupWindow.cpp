@@ -246,6 +246,11 @@ QTableView* GroupWindow::makeResultsTable(QWidget* parent)
     table->setTabKeyNavigation(false);
     table->installEventFilter(this);
     connect(m_resultsModel, &ResultsTableModel::rowsReset, this, &GroupWindow::spanUnreadableRows);
+    connect(m_resultsModel, &ResultsTableModel::rowShown, this, [this](int row) {
+        const bool span = !m_resultsModel->isReadable(row);
+        if (span || m_resultTable->columnSpan(row, 0) > 1)
+            m_resultTable->setSpan(row, 0, 1, span ? ResultsTableModel::ColumnCount : 1);
+    });
     return table;
 }
 
@@ -825,7 +830,6 @@ void GroupWindow::showGroup()
 {
     const bool teamsChange = m_teamsModel->stringList() != teams();
     showLines(m_teamList, m_teamsModel, teams());
-    m_resultsModel->refresh();
     if (teamsChange)
         fitResultColumns();
     refreshPanel();

@@ -17,13 +17,17 @@ ResultsTableModel::ResultsTableModel(TournamentDocument* document, int group, QO
     : QAbstractTableModel(parent)
     , m_document(document)
     , m_group(group)
-    , m_shown(document->group(group).storedLines())
-    , m_teams(document->group(group).teams())
-{ }
+    , m_rows(document->group(group).size())
+{
+    connect(document, &TournamentDocument::itemsInserted, this, &ResultsTableModel::takeInsertedRows);
+    connect(document, &TournamentDocument::itemsRemoved, this, &ResultsTableModel::takeRemovedRows);
+    connect(document, &TournamentDocument::itemChanged, this, &ResultsTableModel::takeChangedRow);
+    connect(document, &TournamentDocument::itemsReset, this, &ResultsTableModel::takeReset);
+}
 
 int ResultsTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_shown.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int ResultsTableModel::columnCount(const QModelIndex& parent) const
@@ -31,62 +35,55 @@ int ResultsTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-ResultsTableModel::Game ResultsTableModel::gameAt(int row) const
+const Record* ResultsTableModel::gameAt(int row) const
 {
-    Game game;
-    const QString& line = m_shown.at(row);
-    const std::optional<Record> record = readRecordLine(line);
-    if (!record)
-        return game;
-    game.readable = true;
-    game.isResult = record->isResult;
-    game.date = record->dateText.trimmed();
-    game.home = teamNameOrPlaceholder(m_teams, record->home);
-    game.away = teamNameOrPlaceholder(m_teams, record->away);
-    if (record->isResult) {
-        game.score = scoreText(record->homeFullTime, record->awayFullTime);
-        // A result typed into the table without its half-time score shows none.
-        const QStringList fields = splitRecordLine(line)->fields;
-        if (!fields[0].trimmed().isEmpty() || !fields[1].trimmed().isEmpty())
-            game.halfTime = scoreText(record->homeHalfTime, record->awayHalfTime);
-    }
-    return game;
+    const auto& games = m_document->group(m_group).games();
+    if (row < 0 || row >= games.size() || !games.at(row))
+        return nullptr;
+    return &*games.at(row);
 }
 
 QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_shown.size())
+    if (!index.isValid() || index.row() >= m_rows)
         return QVariant();
-    const Game game = gameAt(index.row());
-    if (!game.readable) {
+    const Record* game = gameAt(index.row());
+    if (!game) {
         if ((role == Qt::DisplayRole || role == Qt::AccessibleTextRole) && index.column() == Date)
-            return m_shown.at(index.row());
+            return m_document->group(m_group).storedLines().value(index.row());
         return QVariant();
     }
+    const QStringList& teams = m_document->group(m_group).teams();
+    const auto text = [&](int column) {
+        switch (column) {
+        case Date:
+            return game->dateText.trimmed();
+        case Home:
+            return teamNameOrPlaceholder(teams, game->home);
+        case Score:
+            return game->isResult ? scoreText(game->homeFullTime, game->awayFullTime) : QString();
+        case Away:
+            return teamNameOrPlaceholder(teams, game->away);
+        case HalfTime:
+            // A result typed into the table without its half-time score shows none.
+            return game->halfTimeGiven ? scoreText(game->homeHalfTime, game->awayHalfTime) : QString();
+        }
+        return QString();
+    };
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        switch (index.column()) {
-        case Date:
-            return game.date;
-        case Home:
-            return game.home;
-        case Score:
-            return game.score;
-        case Away:
-            return game.away;
-        case HalfTime:
-            return game.halfTime;
-        }
-        break;
+        return text(index.column());
     case Qt::AccessibleTextRole:
-    case Qt::AccessibleDescriptionRole:
+    case Qt::AccessibleDescriptionRole: {
         // The whole game, for a screen reader on any of its cells.
-        if (!game.isResult)
-            return QStringLiteral("%1 %2 v %3").arg(game.date, game.home, game.away);
+        if (!game->isResult)
+            return QStringLiteral("%1 %2 v %3").arg(text(Date), text(Home), text(Away));
+        const QString halfTime = text(HalfTime);
         return QStringLiteral("%1 %2 %3 %4%5")
-            .arg(game.date, game.home, game.score, game.away,
-                 game.halfTime.isEmpty() ? QString() : QStringLiteral(", half-time ") + game.halfTime);
+            .arg(text(Date), text(Home), text(Score), text(Away),
+                 halfTime.isEmpty() ? QString() : QStringLiteral(", half-time ") + halfTime);
+    }
     case Qt::TextAlignmentRole:
         if (index.column() == Score || index.column() == HalfTime)
             return int(Qt::AlignCenter);
@@ -105,12 +102,13 @@ QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation,
 
 bool ResultsTableModel::isReadable(int row) const
 {
-    return row >= 0 && row < m_shown.size() && readRecordLine(m_shown.at(row)).has_value();
+    return row < m_rows && gameAt(row);
 }
 
 bool ResultsTableModel::isFixture(int row) const
 {
-    return isReadable(row) && m_shown.at(row).startsWith(u"F:");
+    const Record* game = row < m_rows ? gameAt(row) : nullptr;
+    return game && !game->isResult;
 }
 
 Qt::ItemFlags ResultsTableModel::flags(const QModelIndex& index) const
@@ -126,7 +124,9 @@ Qt::ItemFlags ResultsTableModel::flags(const QModelIndex& index) const
 
 QString ResultsTableModel::newLine(const QModelIndex& index, const QString& text, QString* refusal) const
 {
-    return lineWithTypedScore(m_shown.at(index.row()), text, index.column() == Score, refusal).value_or(QString());
+    return lineWithTypedScore(m_document->group(m_group).storedLines().at(index.row()), text, index.column() == Score,
+                              refusal)
+        .value_or(QString());
 }
 
 QString ResultsTableModel::scoreProblem(const QModelIndex& index, const QString& text) const
@@ -154,40 +154,40 @@ bool ResultsTableModel::setData(const QModelIndex& index, const QVariant& value,
     return true;
 }
 
-void ResultsTableModel::refresh()
+void ResultsTableModel::takeInsertedRows(int group, int first, int count)
 {
-    const QStringList& lines = m_document->group(m_group).storedLines();
-    const QStringList& teams = m_document->group(m_group).teams();
-    if (teams == m_teams && lines.size() == m_shown.size() + 1
-        && std::equal(m_shown.begin(), m_shown.end(), lines.begin())) {
-        const int row = int(m_shown.size());
-        beginInsertRows(QModelIndex(), row, row);
-        m_shown = lines;
-        endInsertRows();
+    if (group != m_group)
         return;
-    }
-    if (teams == m_teams && lines.size() == m_shown.size()) {
-        int changed = -1;
-        for (int row = 0; row < lines.size(); ++row) {
-            if (lines[row] == m_shown[row])
-                continue;
-            if (changed >= 0) {
-                changed = -2;
-                break;
-            }
-            changed = row;
-        }
-        if (changed == -1)
-            return;
-        if (changed >= 0 && readRecordLine(lines[changed]) && readRecordLine(m_shown[changed])) {
-            m_shown = lines;
-            emit dataChanged(index(changed, 0), index(changed, ColumnCount - 1));
-            return;
-        }
-    }
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+    m_rows += count;
+    endInsertRows();
+    for (int row = first; row < first + count; ++row)
+        emit rowShown(row);
+}
+
+void ResultsTableModel::takeRemovedRows(int group, int first, int count)
+{
+    if (group != m_group)
+        return;
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+    m_rows -= count;
+    endRemoveRows();
+}
+
+void ResultsTableModel::takeChangedRow(int group, int row)
+{
+    if (group != m_group)
+        return;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit rowShown(row);
+}
+
+void ResultsTableModel::takeReset(int group)
+{
+    if (group != m_group)
+        return;
     beginResetModel();
-    m_shown = lines;
-    m_teams = teams;
+    m_rows = m_document->group(m_group).size();
     endResetModel();
     emit rowsReset();
 }

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QStringList>
 
 class TournamentDocument;
+struct Record;
 
 // A group's fixtures and results as the results table shows them: "Date", "Home", "Score", "Away",
-// "HT", one row per item in list order. A line that cannot be read keeps its stored text, in the
-// first column, for the view to span across the row. The scores of a fixture or result can be typed
-// into "Score", and a result's into "HT": the item changes through the document, as one step.
+// "HT", one row per item in list order, each read from the item's game. A line that cannot be read
+// keeps its stored text, in the first column, for the view to span across the row. The scores of a
+// fixture or result can be typed into "Score", and a result's into "HT": the item changes through
+// the document, as one step. The rows follow the document's signals, each change as it comes.
 class ResultsTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -30,26 +31,22 @@ public:
     // Why `text` cannot be typed into the score cell at `index`, or empty when it can.
     QString scoreProblem(const QModelIndex& index, const QString& text) const;
 
-    // Brings the rows in step with the document after its group changed: an item appended or changed
-    // alone keeps the view's selection; anything else resets the rows.
-    void refresh();
-
 signals:
-    // The unreadable rows, to span across the table; after every reset.
+    // The unreadable rows, to span across the table: all of them after a reset, and a row put in
+    // or changed, which may have become readable or unreadable.
     void rowsReset();
+    void rowShown(int row);
 
 private:
-    struct Game
-    {
-        bool readable = false;
-        bool isResult = false;
-        QString date, home, away, score, halfTime;
-    };
-    Game gameAt(int row) const;
+    const Record* gameAt(int row) const;
     QString newLine(const QModelIndex& index, const QString& text, QString* refusal) const;
+    void takeInsertedRows(int group, int first, int count);
+    void takeRemovedRows(int group, int first, int count);
+    void takeChangedRow(int group, int row);
+    void takeReset(int group);
 
     TournamentDocument* m_document;
     int m_group;
-    QStringList m_shown; // the stored lines the rows show
-    QStringList m_teams;
+    // The rows the view knows of: the document has already changed when its signal comes.
+    int m_rows = 0;
 };

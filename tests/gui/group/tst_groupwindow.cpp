@@ -29,6 +29,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -534,6 +535,33 @@ private slots:
         QCOMPARE(shownRow(1),
                  expected == kFixture ? "07-Mar-2000|United||Rovers|" : "07-Mar-2000|United|2-3|Rovers|1-0");
         QCOMPARE(!m_document->isModified(), expected == kFixture);
+    }
+
+    // The table follows each change as the document reports it: one row put in, changed or taken out,
+    // and only a change of the whole list (a sort) starts the rows anew; each row shows its game.
+    void resultTableFollowsEachChange()
+    {
+        storeLines({ kFixture, "R:07-Mar-2000:2:1:3:1:1:0", "F:2000:0" });
+        QAbstractItemModel* results = ctl<QTableView>(*m_group, "resultTable")->model();
+        QSignalSpy reset(results, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(results, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(results, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy changed(results, &QAbstractItemModel::dataChanged);
+        m_document->addResult(1, "14-Mar-2000", { "", "", "1", "0" }, 0, 2);
+        m_document->replaceItem(1, 0, "R:07-Mar-2000:0:0:1:1:0:1");
+        m_document->removeItem(1, 1);
+        m_document->history()->undo();
+        QCOMPARE(reset.size(), 0);
+        QCOMPARE((QList<int> { int(inserted.size()), int(removed.size()), int(changed.size()) }),
+                 QList<int>({ 2, 1, 1 }));
+        QCOMPARE(inserted.last().at(1).toInt(), 1);
+        QCOMPARE(shownRow(0), QStringLiteral("07-Mar-2000|Rovers|1-1|United|0-0"));
+        QCOMPARE(shownRow(1), QStringLiteral("07-Mar-2000|United|3-1|Rovers|2-1"));
+        QCOMPARE(shownRow(2), QStringLiteral("F:2000:0||||"));
+        QCOMPARE(shownRow(3), QStringLiteral("14-Mar-2000|Rovers|1-0|Wanderers|"));
+        m_document->setItems(1, m_document->group(1).storedLines().mid(1), TournamentDocument::ItemsChange::Sort);
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(results->rowCount(), 3);
     }
 
     // A score typed into a fixture's Score cell and Enter make it a result, one step to undo, and open the next
