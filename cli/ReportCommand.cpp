@@ -66,7 +66,7 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     const TournamentData& tournament = *read;
     const TournamentGroupData& group = tournament.groups[groupNumber - 1];
     const GroupRecords records = recordsOfGroup(group);
-    if (records.displayLines().isEmpty()) // as the group window's buttons do nothing then
+    if (records.size() == 0) // as the group window's buttons do nothing then
         return 0;
 
     const ReportHeading heading { shortTitleOf(tournament.title), group.caption, today };

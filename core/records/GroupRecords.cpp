@@ -50,7 +50,16 @@ void GroupRecords::readGames()
     m_games.reserve(m_stored.size());
     for (const QString& line : std::as_const(m_stored))
         m_games.append(readRecordLine(line));
-    rebuildDisplayLines();
+}
+
+QString GroupRecords::displayLine(int position) const
+{
+    return displayLineFor(m_stored.at(position), m_teams);
+}
+
+QStringList GroupRecords::displayLines() const
+{
+    return buildDisplayLines(m_stored, m_teams);
 }
 
 int GroupRecords::unreadableResultLines() const
@@ -89,13 +98,11 @@ bool GroupRecords::isFull() const
 void GroupRecords::setTeams(const QStringList& teams)
 {
     m_teams = teams;
-    rebuildDisplayLines();
 }
 
 void GroupRecords::appendTeam(const QString& name)
 {
     m_teams.append(name);
-    rebuildDisplayLines();
 }
 
 void GroupRecords::renameTeam(int team, const QString& name)
@@ -103,7 +110,6 @@ void GroupRecords::renameTeam(int team, const QString& name)
     if (team < 0 || team >= m_teams.size())
         return;
     m_teams[team] = name;
-    rebuildDisplayLines();
 }
 
 void GroupRecords::setStoredLines(const QStringList& lines)
@@ -112,18 +118,12 @@ void GroupRecords::setStoredLines(const QStringList& lines)
     readGames();
 }
 
-void GroupRecords::rebuildDisplayLines()
-{
-    m_display = buildDisplayLines(m_stored, m_teams);
-}
-
 void GroupRecords::remove(int position)
 {
     if (position < 0 || position >= m_stored.size())
         return;
     m_stored.removeAt(position);
     m_games.removeAt(position);
-    m_display.removeAt(position);
 }
 
 void GroupRecords::insert(int position, const QString& storedLine)
@@ -132,7 +132,6 @@ void GroupRecords::insert(int position, const QString& storedLine)
         return;
     m_stored.insert(position, storedLine);
     m_games.insert(position, readRecordLine(storedLine));
-    m_display.insert(position, displayLineFor(storedLine, m_teams));
 }
 
 void GroupRecords::replace(int position, const QString& storedLine)
@@ -141,7 +140,6 @@ void GroupRecords::replace(int position, const QString& storedLine)
         return;
     m_stored[position] = storedLine;
     m_games[position] = readRecordLine(storedLine);
-    m_display[position] = displayLineFor(storedLine, m_teams);
 }
 
 QDate GroupRecords::recordDate(int position) const

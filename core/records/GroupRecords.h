@@ -11,9 +11,8 @@
 
 // One group's teams and its fixtures and results: the stored record lines, kept as they are for the
 // file, and parallel to them each line's game, read once as the line comes in (nothing for a line
-// that cannot be read), and its display line, made from the game; and the teams' points
-// adjustments. Every change goes through here, so the lists never fall out of step and every rule
-// about record lines has one home.
+// that cannot be read); and the teams' points adjustments. Every change goes through here, so the
+// two lists never fall out of step and every rule about record lines has one home.
 class GroupRecords
 {
 public:
@@ -22,7 +21,10 @@ public:
 
     const QStringList& teams() const { return m_teams; }
     const QStringList& storedLines() const { return m_stored; }
-    const QStringList& displayLines() const { return m_display; }
+    // How the item at `position` reads in a message: its game with the team names filled in, or the
+    // stored line of one that cannot be read. Made when asked for, never read back.
+    QString displayLine(int position) const;
+    QStringList displayLines() const;
     // The game of each stored line, in list order; nothing for a line that cannot be read.
     const QVector<std::optional<Record>>& games() const { return m_games; }
     // The result lines ("R:") that cannot be read: stored, but counting for nothing.
@@ -43,12 +45,10 @@ public:
     // A list holds at most kMaxListLines lines: positions are 16-bit.
     bool isFull() const;
 
-    // Replacing the teams or the lines rebuilds every display line.
     void setTeams(const QStringList& teams);
     void appendTeam(const QString& name);
     void renameTeam(int team, const QString& name);
     void setStoredLines(const QStringList& lines);
-    void rebuildDisplayLines();
 
     void remove(int position);
     // Puts `storedLine` at `position`: a new item at the end, or one put back where it was removed.
@@ -88,6 +88,5 @@ private:
     QStringList m_teams;  // team-number order: record lines refer to teams by position
     QStringList m_stored; // as the file holds them
     QVector<std::optional<Record>> m_games;
-    QStringList m_display; // as the group window lists them
     PointsAdjustments m_adjustments;
 };

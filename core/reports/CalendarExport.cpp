@@ -45,17 +45,45 @@ icaltimetype icalDate(const QDate& date)
     return day;
 }
 
-icalcomponent* newCalendar()
+QByteArray takeText(icalcomponent* component)
 {
-    icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-    icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
-    icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-    return calendar;
+    char* text = icalcomponent_as_ical_string_r(component);
+    QByteArray bytes(text);
+    free(text);
+    icalcomponent_free(component);
+    return bytes;
 }
+
+// A calendar written an event at a time: each event is made, turned into its text and freed, so a
+// group of tens of thousands of games never holds them all as components at once. The text is the
+// library's own, as if the whole calendar had been turned into text in one piece.
+class CalendarText
+{
+public:
+    void add(icalcomponent* event)
+    {
+        m_events += takeText(event);
+        ++m_count;
+    }
+
+    Calendar finished() const
+    {
+        icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+        icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
+        icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+        QByteArray text = takeText(calendar);
+        text.insert(text.lastIndexOf("END:VCALENDAR"), m_events);
+        return { text, m_count };
+    }
+
+private:
+    QByteArray m_events;
+    int m_count = 0;
+};
 
 // An all-day event whose UID comes from `identity`, so that it stays the same game's event
 // whatever the file says about it later.
-void addEvent(icalcomponent* calendar, const QStringList& identity, const QDateTime& stamp, const QDate& date,
+void addEvent(CalendarText& calendar, const QStringList& identity, const QDateTime& stamp, const QDate& date,
               const QString& summary, const QByteArray& description)
 {
     const QByteArray uid
@@ -68,16 +96,7 @@ void addEvent(icalcomponent* calendar, const QStringList& identity, const QDateT
     icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_description(description.constData()));
-    icalcomponent_add_component(calendar, event);
-}
-
-Calendar finished(icalcomponent* calendar, int events)
-{
-    char* text = icalcomponent_as_ical_string_r(calendar);
-    Calendar result { QByteArray(text), events };
-    free(text);
-    icalcomponent_free(calendar);
-    return result;
+    calendar.add(event);
 }
 
 } // namespace
@@ -85,9 +104,8 @@ Calendar finished(icalcomponent* calendar, int events)
 Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
 {
     const QString shortTitle = shortTitleOf(request.title);
-    icalcomponent* calendar = newCalendar();
+    CalendarText calendar;
     const QByteArray description = (request.groupCaption + u'\n' + shortTitle).toUtf8();
-    int events = 0;
     for (const Game& game : datedGames(request.group)) {
         const QString home = teamNameOrPlaceholder(request.group.teams(), game.record.home);
         const QString away = teamNameOrPlaceholder(request.group.teams(), game.record.away);
@@ -100,16 +118,14 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
         addEvent(calendar,
                  { request.title, QString::number(request.groupNumber), home, away, QString::number(game.leg) }, stamp,
                  game.record.date, summary, description);
-        ++events;
     }
-    return finished(calendar, events);
+    return calendar.finished();
 }
 
 Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage, const QDateTime& stamp)
 {
     const QString shortTitle = shortTitleOf(title);
-    icalcomponent* calendar = newCalendar();
-    int events = 0;
+    CalendarText calendar;
     for (const KnockoutGame& game : knockoutGames(stage)) {
         if (game.bye || !game.date.isValid())
             continue;
@@ -124,7 +140,6 @@ Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage,
         // QF2" becomes the semi-final between the two winners in a calendar that reads the file again.
         addEvent(calendar, { title, QStringLiteral("knockout"), game.code, QString::number(game.leg) }, stamp,
                  game.date, summary, (tie + u'\n' + shortTitle).toUtf8());
-        ++events;
     }
-    return finished(calendar, events);
+    return calendar.finished();
 }

@@ -22,7 +22,7 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
         if (!entry)
             return failedReport(failureText(
                 kTypeMismatch,
-                QStringLiteral("Type mismatch: the date of \"%1\" cannot be read.").arg(group.displayLines().at(i))));
+                QStringLiteral("Type mismatch: the date of \"%1\" cannot be read.").arg(group.displayLine(i))));
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);

@@ -36,7 +36,7 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
             return failedReport(
                 failureText(kTypeMismatch,
                             QStringLiteral("Type mismatch: the date of the result \"%1\" cannot be read.")
-                                .arg(group.displayLines().at(i))));
+                                .arg(group.displayLine(i))));
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);

@@ -87,7 +87,7 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
         const GroupRecords records = recordsOfGroup(group);
         const QString caption = group.caption.toHtmlEscaped();
         // Nothing to show yet, as the group window's report buttons show nothing then.
-        if (records.displayLines().isEmpty()) {
+        if (records.size() == 0) {
             rows.append(QStringLiteral("<tr><td>%1</td><td colspan=\"3\">no fixtures yet</td></tr>").arg(caption));
             continue;
         }

@@ -42,7 +42,7 @@ public:
     const GroupRecords& records() const;
     const QStringList& teams() const { return records().teams(); }
     const QStringList& storedLines() const { return records().storedLines(); }
-    const QStringList& displayLines() const { return records().displayLines(); }
+    QStringList displayLines() const { return records().displayLines(); }
 
     int selectedResult() const; // -1 without a selection
     void selectResult(int position);
