@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "core/tournament/FileGroupRecords.h"
 #include "core/tournament/TournamentFile.h"
 
 namespace {
@@ -25,12 +26,11 @@ int runCheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         err << unreadableLinesMessage(read.unreadable).replace(u'\r', u'\n') << '\n';
     out << read.data->title << '\n';
     for (const TournamentGroupData& group : read.data->groups) {
-        qsizetype results = 0;
-        for (const QString& line : group.recordLines)
-            results += line.startsWith(QLatin1String("R:")) ? 1 : 0;
+        // Every line is a fixture or a result: the file reader refuses any other.
+        const GroupRecords::LineCounts lines = recordsOfGroup(group).lineCounts();
         out << group.caption << ": " << counted(group.teams.size(), "team", "teams") << ", "
-            << counted(group.recordLines.size() - results, "fixture", "fixtures") << ", "
-            << counted(results, "result", "results") << '\n';
+            << counted(lines.fixtures, "fixture", "fixtures") << ", " << counted(lines.results, "result", "results")
+            << '\n';
     }
     if (const std::optional<KnockoutStage>& stage = read.data->knockout) {
         const int ties = int(stage->tieCodes().size());

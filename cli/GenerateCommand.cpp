@@ -125,7 +125,6 @@ int runGenerateCommand(const QStringList& args, QTextStream& out, QTextStream& e
     if (!document.save(path, &error))
         return refuse(err, error);
     out << "Added " << generation.added << " fixtures to " << document.groupCaption(groupNumber) << ", "
-        << generation.lines.first().mid(kRecordDatePosition, kRecordDateLength) << " to "
-        << generation.lines.last().mid(kRecordDatePosition, kRecordDateLength) << ".\n";
+        << formatRecordDate(generation.firstDate) << " to " << formatRecordDate(generation.lastDate) << ".\n";
     return 0;
 }

@@ -52,6 +52,16 @@ void GroupRecords::readGames()
         m_games.append(readRecordLine(line));
 }
 
+GroupRecords::LineCounts GroupRecords::lineCounts() const
+{
+    LineCounts counts;
+    for (const QString& line : m_stored) {
+        counts.fixtures += line.startsWith(QLatin1String("F:"));
+        counts.results += line.startsWith(QLatin1String("R:"));
+    }
+    return counts;
+}
+
 QString GroupRecords::displayLine(int position) const
 {
     return displayLineFor(m_stored.at(position), m_teams);

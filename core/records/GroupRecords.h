@@ -29,6 +29,13 @@ public:
     const QVector<std::optional<Record>>& games() const { return m_games; }
     // The result lines ("R:") that cannot be read: stored, but counting for nothing.
     int unreadableResultLines() const;
+    // How many lines are stored as fixtures and as results, whether or not they can be read.
+    struct LineCounts
+    {
+        int fixtures = 0;
+        int results = 0;
+    };
+    LineCounts lineCounts() const;
     int size() const { return int(m_stored.size()); }
     const PointsAdjustments& adjustments() const { return m_adjustments; }
     void setAdjustments(const PointsAdjustments& adjustments) { m_adjustments = adjustments; }

@@ -317,6 +317,25 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     return record;
 }
 
+QString recordLineFault(const QString& line, QString (*quoted)(QStringView))
+{
+    const bool isResult = line.startsWith(QLatin1String("R:"));
+    if (!isResult && !line.startsWith(QLatin1String("F:")))
+        return QStringLiteral("begins with neither \"F:\" nor \"R:\": %1.").arg(quoted(line));
+    const int expectedFields = isResult ? 6 : 2;
+    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
+    if (fields < expectedFields)
+        return QStringLiteral("has %1 fields after its date; a %2 has %3: %4.")
+            .arg(QString::number(fields), isResult ? QStringLiteral("result") : QStringLiteral("fixture"),
+                 QString::number(expectedFields), quoted(line));
+    if (!recordDateOf(line).isValid()) {
+        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
+        return QStringLiteral("has no readable date: %1.")
+            .arg(quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition)));
+    }
+    return QString();
+}
+
 namespace {
 
 // One allocation per line: display lines are rebuilt by the tens of thousands.

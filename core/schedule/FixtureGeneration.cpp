@@ -1,6 +1,7 @@
 #include "core/schedule/FixtureGeneration.h"
 
 #include "core/records/FixtureSort.h"
+#include "core/records/RecordLines.h"
 
 FixtureRefusal fixtureRefusal(int teamCount, const QStringList& teams, const QStringList& storedLines)
 {
@@ -30,5 +31,9 @@ FixtureGeneration generateFixtures(const QStringList& storedLines, const QVector
     }
     generation.lines = lines;
     generation.added = int(schedule.lines.size());
+    if (!lines.isEmpty()) {
+        generation.firstDate = recordDateOf(lines.first());
+        generation.lastDate = recordDateOf(lines.last());
+    }
     return generation;
 }

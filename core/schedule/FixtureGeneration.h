@@ -25,6 +25,8 @@ struct FixtureGeneration
 {
     QStringList lines; // every line of the group afterwards, in date order
     int added = 0;     // how many of them are new fixtures
+    QDate firstDate;   // of the group's first and last lines afterwards
+    QDate lastDate;
     ScheduleFailure failure;
     bool ok() const { return failure.number == 0; }
 };

@@ -4,6 +4,7 @@
 #include "core/knockout/KnockoutTemplate.h"
 #include "core/records/CsvRows.h"
 #include "core/standings/Standings.h"
+#include "core/tournament/FileGroupRecords.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -33,8 +34,7 @@ QStringList groupsWithFixtures(const TournamentData& tournament, const QSet<int>
     for (int g = 0; g < tournament.groups.size(); ++g) {
         if (!groups.contains(g))
             continue;
-        const QStringList& lines = tournament.groups[g].recordLines;
-        if (std::any_of(lines.begin(), lines.end(), [](const QString& line) { return line.startsWith(u"F:"); }))
+        if (recordsOfGroup(tournament.groups[g]).lineCounts().fixtures > 0)
             captions.append(tournament.groups[g].caption);
     }
     return captions;

@@ -168,29 +168,9 @@ bool TournamentParser::readNumber(const Expected& what, int min, int max, const 
 bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount)
 {
     const auto which = [number, group] { return QStringLiteral("record line %1 of group %2").arg(number).arg(group); };
-    const bool isResult = line.startsWith(QLatin1String("R:"));
-    if (!isResult && !line.startsWith(QLatin1String("F:")))
-        return fail(m_lineNumber,
-                    QStringLiteral("%1 begins with neither \"F:\" nor \"R:\": %2.").arg(which(), quoted(line)));
-
-    const int expectedFields = isResult ? 6 : 2;
-    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
-    if (fields < expectedFields)
-        return fail(m_lineNumber,
-                    QStringLiteral("%1 has %2 fields after its date; a %3 has %4: %5.")
-                        .arg(which())
-                        .arg(fields)
-                        .arg(isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
-                        .arg(expectedFields)
-                        .arg(quoted(line)));
-
-    if (!recordDateOf(line).isValid()) {
-        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
-        return fail(
-            m_lineNumber,
-            QStringLiteral("%1 has no readable date: %2.")
-                .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
-    }
+    const QString fault = recordLineFault(line, quoted);
+    if (!fault.isEmpty())
+        return fail(m_lineNumber, which() + u' ' + fault);
     // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
     QString problem;
     const std::optional<Record> record = readRecordLine(line, &problem);
