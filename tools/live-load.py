@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+"""Load on tabulon-cli serve over loopback: CLIENTS readers each reading the site's pages for
+SECONDS over a kept-alive connection, then the figures: requests, failures, latency percentiles and
+the server's memory. Midway a change is made to the file (a points adjustment through tabulon-cli
+adjust) and the time until the served version follows it is measured. Bounded: the server listens
+on 127.0.0.1 alone and everything stops after SECONDS (at most 60) plus a few seconds.
+
+    tools/live-load.py --cli build/tabulon-cli --file season.trn --team Arsenal [--clients 200] [--seconds 10]
+"""
+import argparse
+import http.client
+import multiprocessing
+import os
+import random
+import re
+import subprocess
+import sys
+import threading
+import time
+
+
+def rss_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def pages_of(port):
+    """Every page linked from the index and the group pages, as a reader would find them."""
+    connection = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
+    seen, queue = {"/"}, ["/"]
+    while queue:
+        path = queue.pop()
+        connection.request("GET", path)
+        reply = connection.getresponse()
+        body = reply.read().decode("utf-8", "replace")
+        if not path.endswith(".html") and path != "/":
+            continue
+        for target in re.findall(r'(?:href|src)="([^":]+)"', body):
+            if "/" + target not in seen:
+                seen.add("/" + target)
+                queue.append("/" + target)
+    return sorted(seen)
+
+
+def reader_process(port, pages, clients, seconds, results):
+    latencies, failures, lock = [], [0], threading.Lock()
+
+    def reader():
+        own, failed = [], 0
+        connection = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            path = random.choice(pages)
+            start = time.monotonic()
+            try:
+                connection.request("GET", path)
+                reply = connection.getresponse()
+                reply.read()
+                if reply.status != 200:
+                    failed += 1
+            except (OSError, http.client.HTTPException):
+                failed += 1
+                connection.close()
+                connection = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
+                continue
+            own.append(time.monotonic() - start)
+        with lock:
+            latencies.extend(own)
+            failures[0] += failed
+
+    threads = [threading.Thread(target=reader) for _ in range(clients)]
+    for thread in threads:
+        thread.start()
+    for thread in threads:
+        thread.join()
+    results.put((latencies, failures[0]))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cli", required=True)
+    parser.add_argument("--file", required=True)
+    parser.add_argument("--team", required=True, help="a team of group 1, given a point midway")
+    parser.add_argument("--clients", type=int, default=200)
+    parser.add_argument("--seconds", type=float, default=10)
+    parser.add_argument("--processes", type=int, default=4)
+    args = parser.parse_args()
+    args.seconds = min(args.seconds, 60)
+
+    server = subprocess.Popen([args.cli, "serve", args.file, "--address", "127.0.0.1", "--port", "0"],
+                              stdout=subprocess.PIPE, text=True)
+    try:
+        line = server.stdout.readline()
+        port = int(re.search(r"http://127\.0\.0\.1:(\d+)/", line).group(1))
+        print(line.strip())
+        pages = pages_of(port)
+        print(f"{len(pages)} pages")
+        rss_start = rss_kib(server.pid)
+        results = multiprocessing.Queue()
+        per_process = [args.clients // args.processes + (1 if i < args.clients % args.processes else 0)
+                       for i in range(args.processes)]
+        readers = [multiprocessing.Process(target=reader_process,
+                                           args=(port, pages, n, args.seconds, results)) for n in per_process]
+        for reader in readers:
+            reader.start()
+        rss = [rss_start]
+        time.sleep(args.seconds / 2)
+        # Midway: a change to the file, timed until the server serves a new version.
+        probe = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
+        probe.request("GET", "/version")
+        version = probe.getresponse().read()
+        subprocess.run([args.cli, "adjust", args.file, "--group", "1", "--team", args.team, "--points", "1",
+                        "--reason", "load test"], check=True, stdout=subprocess.DEVNULL)
+        changed = time.monotonic()
+        while True:
+            probe.request("GET", "/version")
+            if probe.getresponse().read() != version or time.monotonic() - changed > 10:
+                break
+            time.sleep(0.02)
+        change_seconds = time.monotonic() - changed
+        while any(reader.is_alive() for reader in readers):
+            rss.append(rss_kib(server.pid))
+            time.sleep(0.5)
+        latencies, failures = [], 0
+        for _ in readers:
+            own, failed = results.get()
+            latencies.extend(own)
+            failures += failed
+        for reader in readers:
+            reader.join()
+        rss.append(rss_kib(server.pid))
+        latencies.sort()
+
+        def percentile(p):
+            return latencies[min(len(latencies) - 1, int(len(latencies) * p / 100))] * 1000 if latencies else 0
+
+        print(f"clients {args.clients}, {args.seconds:g} s: {len(latencies)} requests "
+              f"({len(latencies) / args.seconds:.0f}/s), {failures} failed")
+        print(f"latency ms: p50 {percentile(50):.1f}, p90 {percentile(90):.1f}, p99 {percentile(99):.1f}, "
+              f"max {latencies[-1] * 1000 if latencies else 0:.1f}")
+        print(f"server memory (VmRSS KiB): start {rss_start}, peak {max(rss)}, end {rss[-1]}")
+        print(f"change in the file served after {change_seconds * 1000:.0f} ms")
+        return 0 if failures == 0 else 1
+    finally:
+        server.terminate()
+        server.wait(timeout=10)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
