@@ -6,11 +6,16 @@ adjust) and the time until the served version follows it is measured. Bounded: t
 on 127.0.0.1 alone and everything stops after SECONDS (at most 60) plus a few seconds.
 
     tools/live-load.py --cli build/tabulon-cli --file season.trn --team Arsenal [--clients 200] [--seconds 10]
+        [--pause 0]
+
+--pause is a reader's pause between two pages; 0 reads without a break, a load far above a crowd of
+phones, each of which asks for the version once a second.
 """
 import argparse
 import http.client
 import multiprocessing
 import os
+import queue
 import random
 import re
 import subprocess
@@ -45,7 +50,7 @@ def pages_of(port):
     return sorted(seen)
 
 
-def reader_process(port, pages, clients, seconds, results):
+def reader_process(port, pages, clients, seconds, pause, results):
     latencies, failures, lock = [], [0], threading.Lock()
 
     def reader():
@@ -67,6 +72,8 @@ def reader_process(port, pages, clients, seconds, results):
                 connection = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
                 continue
             own.append(time.monotonic() - start)
+            if pause:
+                time.sleep(random.uniform(0, 2 * pause))
         with lock:
             latencies.extend(own)
             failures[0] += failed
@@ -87,6 +94,7 @@ def main():
     parser.add_argument("--clients", type=int, default=200)
     parser.add_argument("--seconds", type=float, default=10)
     parser.add_argument("--processes", type=int, default=4)
+    parser.add_argument("--pause", type=float, default=0)
     args = parser.parse_args()
     args.seconds = min(args.seconds, 60)
 
@@ -103,10 +111,17 @@ def main():
         per_process = [args.clients // args.processes + (1 if i < args.clients % args.processes else 0)
                        for i in range(args.processes)]
         readers = [multiprocessing.Process(target=reader_process,
-                                           args=(port, pages, n, args.seconds, results)) for n in per_process]
+                                           args=(port, pages, n, args.seconds, args.pause, results)) for n in per_process]
         for reader in readers:
             reader.start()
-        rss = [rss_start]
+        rss, sampled = [rss_start], threading.Event()
+
+        def sample():
+            while not sampled.wait(0.5):
+                rss.append(rss_kib(server.pid))
+
+        sampler = threading.Thread(target=sample)
+        sampler.start()
         time.sleep(args.seconds / 2)
         # Midway: a change to the file, timed until the server serves a new version.
         probe = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
@@ -121,27 +136,32 @@ def main():
                 break
             time.sleep(0.02)
         change_seconds = time.monotonic() - changed
-        while any(reader.is_alive() for reader in readers):
-            rss.append(rss_kib(server.pid))
-            time.sleep(0.5)
-        latencies, failures = [], 0
-        for _ in readers:
-            own, failed = results.get()
+        # The results are taken while they come: a reader cannot end before its results are read.
+        latencies, failures, received = [], 0, 0
+        while received < len(readers):
+            try:
+                own, failed = results.get(timeout=0.5)
+            except queue.Empty:
+                continue
+            received += 1
             latencies.extend(own)
             failures += failed
         for reader in readers:
             reader.join()
+        sampled.set()
+        sampler.join()
         rss.append(rss_kib(server.pid))
         latencies.sort()
 
         def percentile(p):
             return latencies[min(len(latencies) - 1, int(len(latencies) * p / 100))] * 1000 if latencies else 0
 
-        print(f"clients {args.clients}, {args.seconds:g} s: {len(latencies)} requests "
+        print(f"clients {args.clients}, {args.seconds:g} s, pause {args.pause:g} s: {len(latencies)} requests "
               f"({len(latencies) / args.seconds:.0f}/s), {failures} failed")
         print(f"latency ms: p50 {percentile(50):.1f}, p90 {percentile(90):.1f}, p99 {percentile(99):.1f}, "
               f"max {latencies[-1] * 1000 if latencies else 0:.1f}")
-        print(f"server memory (VmRSS KiB): start {rss_start}, peak {max(rss)}, end {rss[-1]}")
+        print(f"server memory (VmRSS KiB): start {rss_start}, peak {max(rss)}, end {rss[-1]}; "
+              f"during the run {' '.join(str(kib) for kib in rss[1::max(1, len(rss) // 6)])}")
         print(f"change in the file served after {change_seconds * 1000:.0f} ms")
         return 0 if failures == 0 else 1
     finally:

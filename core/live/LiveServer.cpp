@@ -8,6 +8,7 @@
 #include <deque>
 #include <httplib.h>
 #include <mutex>
+#include <sys/socket.h>
 #include <thread>
 #include <unordered_map>
 
@@ -97,6 +98,14 @@ private:
     bool m_shutdown = false;
 };
 
+// Debian's library listens with a backlog of 5: a crowd of phones opening their connections at once
+// would see most of them dropped and retried a second later. Listening again widens it.
+class WideBacklogServer : public httplib::Server
+{
+public:
+    void widenBacklog() { ::listen(svr_sock_, 256); }
+};
+
 void refuse(httplib::Response& response, int status, const char* text)
 {
     response.status = status;
@@ -107,7 +116,7 @@ void refuse(httplib::Response& response, int status, const char* text)
 
 struct LiveServer::State
 {
-    std::unique_ptr<httplib::Server> server;
+    std::unique_ptr<WideBacklogServer> server;
     std::thread thread;
     QString address;
     int port = 0;
@@ -129,13 +138,16 @@ LiveServer::LiveServer()
 // A server is made anew for every start: cpp-httplib's is not meant to listen twice.
 void LiveServer::State::configure()
 {
-    server = std::make_unique<httplib::Server>();
+    server = std::make_unique<WideBacklogServer>();
     server->new_task_queue = [] { return new BoundedPool(kMaxConnections, kMaxConnections); };
     server->set_read_timeout(kReadTimeoutSeconds, 0);
     server->set_write_timeout(5, 0);
     server->set_keep_alive_timeout(kReadTimeoutSeconds);
     server->set_keep_alive_max_count(100);
     server->set_payload_max_length(1024);
+    // A page goes out in one or two writes; waiting to fill a packet would hold each reply for the
+    // client's delayed acknowledgement (40 ms).
+    server->set_tcp_nodelay(true);
     // Every request passes here first: what is not a plain read of a page stops here.
     server->set_pre_routing_handler([](const httplib::Request& request, httplib::Response& response) {
         if (request.method != "GET" && request.method != "HEAD") {
@@ -211,6 +223,7 @@ bool LiveServer::start(const QString& address, int port, QString* error)
                                           : QString());
         return false;
     }
+    m_state->server->widenBacklog();
     m_state->address = address;
     m_state->port = bound;
     httplib::Server* server = m_state->server.get();

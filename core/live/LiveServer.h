@@ -16,8 +16,9 @@
 class LiveServer
 {
 public:
-    // Connections served at once; more wait in a queue of the same length, and beyond that in the
-    // system's backlog. Enough for a ground full of phones, few enough to bound memory and threads.
+    // Connections served at once; more wait in a queue of the same length, then in the system's
+    // backlog of the same length again. Enough for a ground full of phones, few enough to bound
+    // memory and threads.
     static constexpr int kMaxConnections = 256;
     // The longest request line and the largest header block a reader may send.
     static constexpr int kMaxTargetLength = 2048;
