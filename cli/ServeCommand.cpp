@@ -84,9 +84,9 @@ int runServeCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     std::signal(SIGTERM, requestStop);
     QEventLoop loop;
     QTimer watch;
-    // A look at the file twice a second keeps a change within the two seconds a reader waits, and
-    // sees a file replaced by a save, which a watch on the file itself would lose.
-    watch.setInterval(500);
+    // A look at the file four times a second keeps a change well within the two seconds a reader
+    // waits, and sees a file replaced by a save, which a watch on the file itself would lose.
+    watch.setInterval(250);
     QString lastProblem;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&]() {
         if (stopRequested) {
