@@ -79,6 +79,18 @@ private slots:
             auto* address = d->findChild<QComboBox*>("addressBox");
             QCOMPARE(address->itemText(0), QStringLiteral("This computer only (127.0.0.1)"));
             QCOMPARE(address->currentData().toString(), QStringLiteral("127.0.0.1"));
+            // A port another program holds is refused with the reason, and the choices stay for another.
+            QTcpServer other;
+            QVERIFY(other.listen(QHostAddress::LocalHost));
+            d->findChild<QSpinBox*>("portBox")->setValue(other.serverPort());
+            {
+                ScriptedPrompts busy;
+                busy.expect(QStringLiteral("Cannot listen on 127.0.0.1 port %1: Address already in use.")
+                                .arg(other.serverPort()));
+                d->findChild<QPushButton*>("startButton")->click();
+                QVERIFY(busy.allAnswered());
+            }
+            QVERIFY(d->findChild<QPushButton*>("startButton")->isEnabled());
             d->findChild<QSpinBox*>("portBox")->setValue(port);
             QVERIFY(!d->findChild<QPushButton*>("stopButton")->isEnabled());
             d->findChild<QPushButton*>("startButton")->click();
