@@ -173,7 +173,8 @@ void LiveServer::State::configure()
         const std::shared_ptr<const Snapshot> snapshot = state->current();
         response.set_header("Cache-Control", "no-cache");
         response.set_header("X-Content-Type-Options", "nosniff");
-        response.set_header("Content-Security-Policy", "default-src 'self'");
+        // The printable bracket page carries its style in the page.
+        response.set_header("Content-Security-Policy", "default-src 'self'; style-src 'self' 'unsafe-inline'");
         response.set_header("Referrer-Policy", "no-referrer");
         // The target as sent, not as decoded: "/%2e%2e/x" names no page, and no page name needs escaping.
         std::string target = request.target;
