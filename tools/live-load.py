@@ -120,15 +120,17 @@ def main():
             while not sampled.wait(0.5):
                 rss.append(rss_kib(server.pid))
 
-        sampler = threading.Thread(target=sample)
+        sampler = threading.Thread(target=sample, daemon=True)
         sampler.start()
         time.sleep(args.seconds / 2)
         # Midway: a change to the file, timed until the server serves a new version.
         probe = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
         probe.request("GET", "/version")
         version = probe.getresponse().read()
-        subprocess.run([args.cli, "adjust", args.file, "--group", "1", "--team", args.team, "--points", "1",
-                        "--reason", "load test"], check=True, stdout=subprocess.DEVNULL)
+        adjusted = subprocess.run([args.cli, "adjust", args.file, "--group", "1", "--team", args.team, "--points",
+                                   "1", "--reason", "load test"], capture_output=True, text=True)
+        if adjusted.returncode != 0:
+            print(f"tabulon-cli adjust failed ({adjusted.returncode}): {adjusted.stderr.strip()}")
         changed = time.monotonic()
         while True:
             probe.request("GET", "/version")
