@@ -6,10 +6,11 @@ adjust) and the time until the served version follows it is measured. Bounded: t
 on 127.0.0.1 alone and everything stops after SECONDS (at most 60) plus a few seconds.
 
     tools/live-load.py --cli build/tabulon-cli --file season.trn --team Arsenal [--clients 200] [--seconds 10]
-        [--pause 0]
+        [--pause 0] [--client python|curl]
 
 --pause is a reader's pause between two pages; 0 reads without a break, a load far above a crowd of
-phones, each of which asks for the version once a second.
+phones, each of which asks for the version once a second. --client curl reads through one
+curl --parallel instead of Python threads, which leaves more of the processors to the server.
 """
 import argparse
 import http.client
@@ -30,6 +31,12 @@ def rss_kib(pid):
             if line.startswith("VmRSS:"):
                 return int(line.split()[1])
     return 0
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def pages_of(port):
@@ -86,6 +93,25 @@ def reader_process(port, pages, clients, seconds, pause, results):
     results.put((latencies, failures[0]))
 
 
+def curl_process(port, pages, clients, seconds, results):
+    """The readers as one curl: CLIENTS transfers at once over kept-alive connections, in batches
+    until SECONDS are over; far lighter on the processor than Python's threads."""
+    latencies, failures, end = [], 0, time.monotonic() + seconds
+    config = "".join(f'url = "http://127.0.0.1:{port}{random.choice(pages)}"\noutput = "/dev/null"\n'
+                     for _ in range(clients * 20))
+    while time.monotonic() < end:
+        done = subprocess.run(["curl", "-s", "-Z", "--parallel-max", str(clients), "--parallel-immediate",
+                               "--max-time", "10", "-K", "-", "-w", "%{http_code} %{time_total}\n"],
+                              input=config, capture_output=True, text=True)
+        for line in done.stdout.splitlines():
+            code, seconds_taken = line.split()
+            if code != "200":
+                failures += 1
+            else:
+                latencies.append(float(seconds_taken))
+    results.put((latencies, failures))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--cli", required=True)
@@ -95,6 +121,7 @@ def main():
     parser.add_argument("--seconds", type=float, default=10)
     parser.add_argument("--processes", type=int, default=4)
     parser.add_argument("--pause", type=float, default=0)
+    parser.add_argument("--client", choices=["python", "curl"], default="python")
     args = parser.parse_args()
     args.seconds = min(args.seconds, 60)
 
@@ -106,12 +133,17 @@ def main():
         print(line.strip())
         pages = pages_of(port)
         print(f"{len(pages)} pages")
-        rss_start = rss_kib(server.pid)
+        rss_start, cpu_start = rss_kib(server.pid), cpu_seconds(server.pid)
         results = multiprocessing.Queue()
         per_process = [args.clients // args.processes + (1 if i < args.clients % args.processes else 0)
                        for i in range(args.processes)]
-        readers = [multiprocessing.Process(target=reader_process,
-                                           args=(port, pages, n, args.seconds, args.pause, results)) for n in per_process]
+        if args.client == "curl":
+            readers = [multiprocessing.Process(target=curl_process, args=(port, pages, args.clients, args.seconds,
+                                                                          results))]
+        else:
+            readers = [multiprocessing.Process(target=reader_process,
+                                               args=(port, pages, n, args.seconds, args.pause, results))
+                       for n in per_process]
         for reader in readers:
             reader.start()
         rss, sampled = [rss_start], threading.Event()
@@ -165,6 +197,8 @@ def main():
         print(f"server memory (VmRSS KiB): start {rss_start}, peak {max(rss)}, end {rss[-1]}; "
               f"during the run {' '.join(str(kib) for kib in rss[1::max(1, len(rss) // 6)])}")
         print(f"change in the file served after {change_seconds * 1000:.0f} ms")
+        print(f"server processor time {cpu_seconds(server.pid) - cpu_start:.1f} s in {args.seconds:g} s, "
+              f"on {os.cpu_count()} processors shared with the readers")
         return 0 if failures == 0 else 1
     finally:
         server.terminate()
