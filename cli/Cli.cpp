@@ -49,10 +49,17 @@ Commands:
       Writes the knockout stage's games (of a stage with dates) as such a file, a game whose
       teams are not known yet as "Winner QF1 v Winner QF2".
   publish FILE.trn OUTDIR [--today DD-MMM-YYYY]
-      Writes the whole tournament as a web site: index.html links every group's results page,
-      fixture list page and calendar. OUTDIR is made when missing; a folder holding other files
-      is refused unless it holds a site published earlier, which is replaced. A tournament
-      with a knockout stage also gets its bracket page and, with dates, its calendar.
+      Writes the whole tournament as a web site for phones and desktops: index.html links a
+      page per group (its league table, results by date and fixtures), a page per team and
+      the knockout bracket; each group page links its printable pages (the results page and
+      fixture list of Save HTML) and its calendar. OUTDIR is made when missing; a folder
+      holding other files is refused unless it holds a site published earlier, which is
+      replaced. A knockout stage with dates also gets its calendar.
+  serve FILE.trn [--address 127.0.0.1] [--port 8080]
+      Serves the same site live from FILE.trn until Ctrl+C: a change to the file shows on
+      every open page within two seconds. Listens on this computer alone unless --address
+      names one of its network addresses (then anyone on that network can read the pages);
+      --port 0 takes any free port.
   bracket FILE.trn [--format text|csv|html]
       Prints the knockout stage: text (the default) lists each round's ties, results and
       winners and the champion; csv has one row per game (tie,round,leg,home,away,home_ft,
@@ -125,6 +132,8 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runRankingCommand(args, out, err);
     if (command == QLatin1String("bracket"))
         return runBracketCommand(args, out, err);
+    if (command == QLatin1String("serve"))
+        return runServeCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return 2;
 }

@@ -26,6 +26,7 @@ int runRankingCommand(const QStringList& args, QTextStream& out, QTextStream& er
 int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runBracketCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runServeCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The temporary database the League Table window uses: the DatabaseName setting, settled on the
 // first start as the window settles it.

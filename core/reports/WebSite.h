@@ -6,10 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
-// The whole tournament as a folder of web pages: an index naming the tournament and listing every
-// group with links to its results page and fixture list (the HTML exports of the two reports) and
-// its calendar, and when the tournament has a knockout stage, its bracket page and (for a stage
-// with dates) its calendar.
+// The whole tournament as a folder of web pages: the pages of SitePages.h (an index, a page per
+// group and per team, the bracket) and the printable pages and calendars they link.
 
 struct PublishOutcome
 {

@@ -2,6 +2,7 @@
 
 #include "core/common/FailureText.h"
 #include "core/common/Limits.h"
+#include "core/live/LiveServer.h"
 #include "core/standings/TempDatabase.h"
 #include "core/tournament/DatabaseLocation.h"
 #include "core/tournament/ProgramFolders.h"
@@ -148,6 +149,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_document, &TournamentDocument::stepReplayed, this, &MainWindow::showReplayedStep);
     connect(m_document, &TournamentDocument::knockoutChanged, this, &MainWindow::updateKnockoutWindow);
     m_recovery = new RecoveryCopy(m_document, recoveryFolder(), this);
+    setUpLivePage();
 
     buildMenus();
     restoreWindowState();
@@ -225,6 +227,9 @@ void MainWindow::buildMenus()
     m_groupActions = { generateFixturesAction, generateBalancedFixturesAction, importResultsAction,
                        exportCalendarAction, pointsAdjustmentsAction };
     m_publishAction = publishWebSiteAction;
+    QAction* shareLivePageAction = addMenuItem(fileMenu, "shareLivePageAction", tr("Share &Live Page..."));
+    connect(shareLivePageAction, &QAction::triggered, this, &MainWindow::shareLivePage);
+    m_shareLiveAction = shareLivePageAction;
     fileMenu->addSeparator()->setObjectName(QStringLiteral("exitSeparator"));
     addRecentFileItems(fileMenu);
 
@@ -358,6 +363,7 @@ void MainWindow::updateActions()
     for (QAction* action : std::as_const(m_groupActions))
         action->setEnabled(hasGroup);
     m_publishAction->setEnabled(canSave());
+    m_shareLiveAction->setEnabled(canSave());
     m_knockoutAction->setEnabled(canSave());
 }
 

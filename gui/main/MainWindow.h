@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 struct Calendar;
@@ -18,6 +19,9 @@ class QStackedWidget;
 class HelpWindow;
 class GroupWindow;
 class KnockoutWindow;
+class LiveServer;
+class QLabel;
+class QTimer;
 class RecoveryCopy;
 class StartPanel;
 class TournamentDocument;
@@ -86,6 +90,7 @@ public slots:
     // The Knockout window's games as a calendar file.
     void exportKnockoutCalendar();
     void publishWebSite();
+    void shareLivePage();
     void editPointsAdjustments();
     void setUpKnockoutStage();
     void quit();
@@ -139,6 +144,9 @@ private:
     void addRecentFileItems(QMenu* file);
     void updateRecentFileItems();
     void openRecentFile(int n);
+    void setUpLivePage();
+    void refreshLivePage();
+    void stopLivePage();
 
     TournamentDocument* m_document = nullptr;
     RecoveryCopy* m_recovery = nullptr;
@@ -155,10 +163,14 @@ private:
     QAction* m_saveAsAction = nullptr;
     QList<QAction*> m_groupActions; // act on the active group window
     QAction* m_publishAction = nullptr;
+    QAction* m_shareLiveAction = nullptr;
     QAction* m_knockoutAction = nullptr;
     QAction* m_leagueTablePanelAction = nullptr;
     QList<QAction*> m_recentFileItems;
     QAction* m_recentFileSeparator = nullptr;
+    std::unique_ptr<LiveServer> m_liveServer; // serves while the live page is shared
+    QLabel* m_liveStatus = nullptr;
+    QTimer* m_liveRefresh = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups
     QPointer<QMdiSubWindow> m_knockoutWindow;
 };

@@ -192,6 +192,9 @@ private slots:
         row("publish", "publish " + kTwoGroups + ' ' + file("site") + " --today 15-Mar-2000", 0, "Published 2 groups to " + file("site") + "\n", "");
         row("publish, folder of other files", "publish " + kTwoGroups + ' ' + m_folder.path(), 1, "", "tabulon-cli publish: " + m_folder.path() + " holds other files");
         row("publish, folder under a file", "publish " + kTwoGroups + ' ' + file("cup.trn/site"), 1, "", "tabulon-cli publish: Cannot make the folder " + file("cup.trn/site") + ": Not a directory.\n");
+        row("serve, port not a number", "serve " + kTwoGroups + " --port http", 2, "", "tabulon-cli serve: --port needs a number from 0 to 65535, not \"http\".\n");
+        row("serve, address not this computer's", "serve " + kTwoGroups + " --address 192.0.2.1 --port 0", 1, "", "tabulon-cli serve: Cannot listen on 192.0.2.1 port 0: Cannot assign requested address.\n");
+        row("serve, missing file", "serve " + file("absent.trn"), 1, "", "tabulon-cli serve: Cannot read " + file("absent.trn") + ": No such file or directory.\n");
         const QString adjust = "adjust " + file("cup.trn") + " --group 2 --team ";
         row("adjust, a second deduction added", adjust + "Rangers --points -3 --reason appeal", 0, "Rangers has a points adjustment of -3 in 2. Division B (-5 points in all).\n", "");
         row("adjust, --clear removes them", adjust + "Rangers --clear", 0, "Rangers has no points adjustment in 2. Division B.\n", "");

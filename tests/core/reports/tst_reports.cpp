@@ -904,23 +904,39 @@ private slots:
             return;
         }
         const QStringList knockoutPages
-            = data.knockout ? QStringList { "knockout.htm", "knockout.ics" } : QStringList();
-        QCOMPARE(published.pages, data.knockout ? 4 : 3);
-        QStringList pages = QStringList { "group-1-fixtures.htm", "group-1-results.htm", "group-1.ics", "index.html" }
-            + knockoutPages;
+            = data.knockout ? QStringList { "bracket.html", "knockout.htm", "knockout.ics" } : QStringList();
+        QCOMPARE(published.pages, data.knockout ? 10 : 8);
+        QStringList pages = QStringList {
+            "group-1-fixtures.htm", "group-1-results.htm", "group-1.html",  "group-1.ics",   "group-2.html",
+            "index.html",           "style.css",           "team-1-1.html", "team-1-2.html", "team-1-3.html"
+        } + knockoutPages;
         if (!otherFile.isEmpty())
             pages.append(otherFile);
         pages.sort();
         QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden, QDir::Name), pages);
-        QStringList links;
-        for (QXmlStreamReader index(contentsOf(site + "/index.html")); !index.atEnd() && !index.hasError();) {
-            if (index.readNext() == QXmlStreamReader::StartElement && index.name() == u"a")
-                links << index.attributes().value("href").toString();
-        }
-        QCOMPARE(links, QStringList({ "group-1-results.htm", "group-1-fixtures.htm", "group-1.ics" }) + knockoutPages);
-        if (data.knockout)
+        // The index leads to the group pages and the bracket, each group page to its printable pages.
+        const auto linksOf = [](const QByteArray& page) {
+            QStringList links;
+            for (QXmlStreamReader reader(page); !reader.atEnd() && !reader.hasError();) {
+                if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"a")
+                    links << reader.attributes().value("href").toString();
+            }
+            return links;
+        };
+        const QStringList stage = data.knockout ? QStringList { "bracket.html" } : QStringList();
+        QCOMPARE(linksOf(contentsOf(site + "/index.html")),
+                 QStringList({ "index.html", "group-1.html", "group-2.html" }) + stage
+                     + QStringList({ "group-1.html", "group-2.html" }) + stage);
+        const QStringList groupLinks = linksOf(contentsOf(site + "/group-1.html"));
+        QCOMPARE(groupLinks.mid(groupLinks.size() - 3),
+                 QStringList({ "group-1-results.htm", "group-1-fixtures.htm", "group-1.ics" }));
+        if (data.knockout) {
             QCOMPARE(contentsOf(site + "/knockout.htm"), bracketHtml("Cup at Leeds", *data.knockout));
-        QVERIFY(contentsOf(site + "/index.html").contains("<td>2. Division B</td><td colspan=\"3\">no fixtures yet"));
+            QCOMPARE(linksOf(contentsOf(site + "/bracket.html")).mid(4),
+                     QStringList({ "knockout.htm", "knockout.ics" }));
+        }
+        QVERIFY(contentsOf(site + "/index.html")
+                    .contains("<h2><a href=\"group-2.html\">2. Division B</a></h2><p class=\"note\">No fixtures yet"));
         // As Save HTML writes the group's report, its points adjustment included.
         const GroupRecords group = recordsOfGroup(data.groups[0]);
         const ReportHeading heading { "Cup at Leeds", "1. Division A", today };

@@ -1,0 +1,437 @@
+#include "core/reports/SitePages.h"
+
+#include "core/records/RecordLines.h"
+#include "core/reports/BracketExport.h"
+#include "core/reports/CalendarExport.h"
+#include "core/reports/FixtureListReport.h"
+#include "core/reports/KnockoutGames.h"
+#include "core/reports/ReportExport.h"
+#include "core/reports/ResultsReport.h"
+#include "core/standings/Standings.h"
+#include "core/tournament/FileGroupRecords.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+// Small on purpose: a phone on a busy ground network loads it once. Tables scroll within
+// themselves rather than widen the page, and the two least needed columns go on a narrow screen.
+const char* const kStyle = R"(:root { color-scheme: light dark; --fg: #1c1e21; --muted: #5f6670; --bg: #fff;
+ --card: #f4f5f7; --line: #d9dce1; --accent: #0b5cad; --won: #1d7a36; --lost: #b3261e; }
+@media (prefers-color-scheme: dark) { :root { --fg: #e6e8eb; --muted: #a3aab3; --bg: #15171a;
+ --card: #202328; --line: #353a42; --accent: #7db7ff; --won: #6fd08c; --lost: #ff8a80; } }
+* { box-sizing: border-box; }
+body { margin: 0; font: 16px/1.45 system-ui, -apple-system, "Segoe UI", Roboto, sans-serif; color: var(--fg);
+ background: var(--bg); overflow-wrap: break-word; }
+header { background: var(--card); border-bottom: 1px solid var(--line); padding: .6em 1em; }
+header .home { font-weight: 700; font-size: 1.1em; color: var(--fg); text-decoration: none; }
+nav { display: flex; flex-wrap: wrap; gap: .3em .9em; margin-top: .3em; font-size: .95em; }
+nav a[aria-current] { font-weight: 700; color: var(--fg); }
+main { max-width: 52em; margin: 0 auto; padding: .5em 1em 2em; }
+footer { max-width: 52em; margin: 0 auto; padding: 0 1em 2em; color: var(--muted); font-size: .85em; }
+a { color: var(--accent); }
+h1 { font-size: 1.45em; margin: .4em 0; }
+h2 { font-size: 1.15em; margin: 1.4em 0 .4em; }
+h3 { font-size: .95em; margin: 1em 0 .3em; color: var(--muted); }
+.scroll { overflow-x: auto; }
+table { border-collapse: collapse; width: 100%; }
+th, td { padding: .35em .4em; border-bottom: 1px solid var(--line); text-align: right; white-space: nowrap; }
+th { font-size: .8em; color: var(--muted); font-weight: 600; }
+th.team, td.team { text-align: left; width: 100%; white-space: normal; }
+td.pts { font-weight: 700; }
+@media (max-width: 30em) { .wide { display: none; } th, td { padding: .35em .25em; } }
+ul.games { list-style: none; padding: 0; margin: 0; }
+ul.games li { display: flex; align-items: baseline; gap: .5em; padding: .4em 0; border-bottom: 1px solid var(--line); }
+.home-side { flex: 1 1 0; text-align: right; }
+.away-side { flex: 1 1 0; }
+.score { flex: none; min-width: 3.2em; text-align: center; font-weight: 700; font-variant-numeric: tabular-nums; }
+.note { color: var(--muted); font-size: .85em; white-space: nowrap; }
+.won { color: var(--won); font-weight: 700; }
+.lost { color: var(--lost); }
+.cards { display: grid; grid-template-columns: repeat(auto-fill, minmax(15em, 1fr)); gap: .8em; }
+.card { background: var(--card); border: 1px solid var(--line); border-radius: 8px; padding: .7em .9em; }
+.card h2 { margin: 0 0 .2em; }
+.tie { background: var(--card); border: 1px solid var(--line); border-radius: 8px; padding: .4em .7em; margin: .5em 0; }
+.tie .code { color: var(--muted); font-size: .8em; }
+.tie ul.games li:last-child { border-bottom: none; }
+.champion { font-size: 1.2em; font-weight: 700; }
+)";
+
+const char* const kLiveScript = R"((function () {
+  // Asks the server every second which version it serves; a newer one replaces the page's body.
+  var version = document.body.getAttribute("data-version");
+  function check() {
+    fetch("version", { cache: "no-store" })
+      .then(function (reply) { return reply.ok ? reply.text() : null; })
+      .then(function (served) {
+        if (!served || served.trim() === version) return null;
+        return fetch(location.pathname, { cache: "no-store" })
+          .then(function (reply) { return reply.ok ? reply.text() : null; })
+          .then(function (html) {
+            if (!html) return;
+            var page = new DOMParser().parseFromString(html, "text/html");
+            document.title = page.title;
+            document.body.innerHTML = page.body.innerHTML;
+            version = page.body.getAttribute("data-version");
+            document.body.setAttribute("data-version", version);
+          });
+      })
+      .catch(function () {})
+      .then(function () { setTimeout(check, 1000); });
+  }
+  setTimeout(check, 1000);
+})();
+)";
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString link(const QString& file, const QString& text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(file, text);
+}
+
+QString groupPage(int group)
+{
+    return QStringLiteral("group-%1.html").arg(group);
+}
+
+QString teamPage(int group, int team)
+{
+    return QStringLiteral("team-%1-%2.html").arg(group).arg(team + 1);
+}
+
+// One game of a group as the pages list it.
+struct SiteGame
+{
+    Record record;
+    QDate date;
+};
+
+QVector<SiteGame> readableGames(const GroupRecords& group)
+{
+    QVector<SiteGame> games;
+    for (const std::optional<Record>& record : group.games()) {
+        if (record)
+            games.append({ *record, record->date });
+    }
+    return games;
+}
+
+QString score(const Record& record)
+{
+    return record.isResult ? QStringLiteral("%1-%2").arg(record.homeFullTime).arg(record.awayFullTime)
+                           : QStringLiteral("v");
+}
+
+// Games under their dates: results newest first, so that the latest are at the top; fixtures soonest first.
+QString gamesByDate(QVector<SiteGame> games, bool results, int group, const QStringList& teams)
+{
+    std::stable_sort(games.begin(), games.end(), [results](const SiteGame& a, const SiteGame& b) {
+        return results ? a.date > b.date : a.date < b.date;
+    });
+    QString html;
+    QDate shown;
+    bool first = true;
+    for (const SiteGame& game : games) {
+        if (first || game.date != shown) {
+            if (!first)
+                html += QStringLiteral("</ul>\n");
+            html += QStringLiteral("<h3>%1</h3>\n<ul class=\"games\">\n")
+                        .arg(game.date.isValid() ? formatRecordDate(game.date) : QStringLiteral("No date"));
+            shown = game.date;
+            first = false;
+        }
+        const auto side = [&](int team) {
+            return team >= 0 && team < teams.size() ? link(teamPage(group, team), escaped(teams[team]))
+                                                    : escaped(teamNameOrPlaceholder(teams, team));
+        };
+        const QString halfTime = game.record.isResult ? QStringLiteral(" <span class=\"note\">(HT %1-%2)</span>")
+                                                            .arg(game.record.homeHalfTime)
+                                                            .arg(game.record.awayHalfTime)
+                                                      : QString();
+        html += QStringLiteral("<li><span class=\"home-side\">%1</span><span class=\"score\">%2</span>"
+                               "<span class=\"away-side\">%3%4</span></li>\n")
+                    .arg(side(game.record.home), score(game.record), side(game.record.away), halfTime);
+    }
+    if (!first)
+        html += QStringLiteral("</ul>\n");
+    return html;
+}
+
+// The parts every page shares.
+struct PageFrame
+{
+    QString siteTitle;
+    QStringList groupLinks; // (file, caption) pairs flattened
+    bool knockout = false;
+    QString updated;
+    quint64 liveVersion = 0;
+};
+
+QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
+{
+    QString nav;
+    for (int i = 0; i + 1 < frame.groupLinks.size(); i += 2) {
+        const bool current = frame.groupLinks[i] == file;
+        nav += QStringLiteral("<a href=\"%1\"%2>%3</a>")
+                   .arg(frame.groupLinks[i], current ? QStringLiteral(" aria-current=\"page\"") : QString(),
+                        frame.groupLinks[i + 1]);
+    }
+    if (frame.knockout)
+        nav += QStringLiteral("<a href=\"bracket.html\"%1>Knockout stage</a>")
+                   .arg(file == QLatin1String("bracket.html") ? QStringLiteral(" aria-current=\"page\"") : QString());
+    const QString title = heading.isEmpty() ? frame.siteTitle : heading + QStringLiteral(" - ") + frame.siteTitle;
+    QStringList lines {
+        QStringLiteral("<!DOCTYPE html>"),
+        QStringLiteral("<html lang=\"en\">"),
+        QStringLiteral("<head>"),
+        QStringLiteral("<meta charset=\"utf-8\" />"),
+        QStringLiteral("<meta name=\"generator\" content=\"Tabulon\" />"),
+        QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />"),
+        QStringLiteral("<meta name=\"color-scheme\" content=\"light dark\" />"),
+        QStringLiteral("<title>%1</title>").arg(title),
+        QStringLiteral("<link rel=\"stylesheet\" href=\"style.css\" />"),
+    };
+    if (frame.liveVersion > 0)
+        lines.append(QStringLiteral("<script src=\"live.js\" defer=\"defer\"></script>"));
+    lines << QStringLiteral("</head>")
+          << (frame.liveVersion > 0 ? QStringLiteral("<body data-version=\"%1\">").arg(frame.liveVersion)
+                                    : QStringLiteral("<body>"))
+          << QStringLiteral("<header><a class=\"home\" href=\"index.html\">%1</a><nav>%2</nav></header>")
+                 .arg(frame.siteTitle, nav)
+          << QStringLiteral("<main>")
+          << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading) << body
+          << QStringLiteral("</main>") << QStringLiteral("<footer>Updated %1</footer>").arg(frame.updated)
+          << QStringLiteral("</body>") << QStringLiteral("</html>") << QString();
+    return lines.join(u'\n').toUtf8();
+}
+
+QString leagueTable(const LeagueTable& table, int group, const QStringList& teams, int highlighted = -1)
+{
+    QString html = QStringLiteral(
+        "<div class=\"scroll\"><table>\n<tr><th>#</th><th class=\"team\">Team</th><th>P</th><th>W</th><th>D</th>"
+        "<th>L</th><th class=\"wide\">F</th><th class=\"wide\">A</th><th>GD</th><th>Pts</th></tr>\n");
+    for (int i = 0; i < table.rows.size(); ++i) {
+        const LeagueRow& row = table.rows[i];
+        const int team = int(teams.indexOf(row.name));
+        const QString name = team >= 0 ? link(teamPage(group, team), escaped(row.name)) : escaped(row.name);
+        html += QStringLiteral("<tr%1><td>%2</td><td class=\"team\">%3</td><td>%4</td><td>%5</td><td>%6</td>"
+                               "<td>%7</td><td class=\"wide\">%8</td><td class=\"wide\">%9</td><td>%10</td>"
+                               "<td class=\"pts\">%11</td></tr>\n")
+                    .arg(team == highlighted && team >= 0 ? QStringLiteral(" class=\"won\"") : QString())
+                    .arg(i + 1)
+                    .arg(name)
+                    .arg(row.won + row.drawn + row.lost)
+                    .arg(row.won)
+                    .arg(row.drawn)
+                    .arg(row.lost)
+                    .arg(row.goalsFor)
+                    .arg(row.against)
+                    .arg(row.diff)
+                    .arg(row.pts);
+    }
+    html += QStringLiteral("</table></div>\n");
+    for (const LeagueAdjustment& adjustment : table.adjustments)
+        html += QStringLiteral("<p class=\"note\">%1 %2 points: %3</p>\n")
+                    .arg(escaped(adjustment.name),
+                         (adjustment.points > 0 ? QStringLiteral("+") : QString()) + QString::number(adjustment.points),
+                         escaped(adjustment.reason));
+    return html;
+}
+
+// A team's games, with its opponent and whether it won.
+QString teamGames(const QVector<SiteGame>& games, int group, int team, const QStringList& teams)
+{
+    QString html = QStringLiteral("<ul class=\"games\">\n");
+    for (const SiteGame& game : games) {
+        const Record& r = game.record;
+        if (r.home != team && r.away != team)
+            continue;
+        const bool home = r.home == team;
+        const int opponent = home ? r.away : r.home;
+        QString outcome;
+        if (r.isResult) {
+            const int own = home ? r.homeFullTime : r.awayFullTime;
+            const int other = home ? r.awayFullTime : r.homeFullTime;
+            outcome = own > other ? QStringLiteral("<span class=\"won\">W</span>")
+                : own < other     ? QStringLiteral("<span class=\"lost\">L</span>")
+                                  : QStringLiteral("<span>D</span>");
+        }
+        const QString opponentName = opponent >= 0 && opponent < teams.size()
+            ? link(teamPage(group, opponent), escaped(teams[opponent]))
+            : escaped(teamNameOrPlaceholder(teams, opponent));
+        html += QStringLiteral("<li><span class=\"note\">%1</span><span class=\"away-side\">%2 %3</span>"
+                               "<span class=\"score\">%4</span>%5</li>\n")
+                    .arg(game.date.isValid() ? formatRecordDate(game.date) : QString(),
+                         home ? QStringLiteral("v") : QStringLiteral("at"), opponentName, score(r), outcome);
+    }
+    return html + QStringLiteral("</ul>\n");
+}
+
+QString bracketBody(const KnockoutStage& stage)
+{
+    const QVector<KnockoutGame> games = knockoutGames(stage);
+    QString html;
+    QString round;
+    for (int i = 0; i < games.size(); ++i) {
+        const KnockoutGame& game = games[i];
+        if (game.round != round) {
+            round = game.round;
+            const QString dates = roundDates(games, round);
+            html += QStringLiteral("<h2>%1</h2>\n").arg(escaped(round));
+            if (!dates.isEmpty())
+                html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(dates);
+        }
+        if (game.leg == 1)
+            html += QStringLiteral("<div class=\"tie\"><div class=\"code\">%1</div>\n<ul class=\"games\">\n")
+                        .arg(escaped(game.tie));
+        const auto side = [&](const std::optional<KnockoutTeam>& team, const QString& name) {
+            const KnockoutGame& deciding = games[i + game.legs - game.leg];
+            const bool won = team && deciding.winner && *deciding.winner == *team;
+            return QStringLiteral("<span%1>%2</span>")
+                .arg(won ? QStringLiteral(" class=\"won\"") : QString(), escaped(name));
+        };
+        const QString result = game.bye ? QStringLiteral("bye") : finalScoreText(game);
+        const QStringList marks = scoreMarks(game);
+        html += QStringLiteral("<li><span class=\"home-side\">%1</span><span class=\"score\">%2</span>"
+                               "<span class=\"away-side\">%3%4</span></li>\n")
+                    .arg(side(game.home, game.homeName), result.isEmpty() ? QStringLiteral("v") : result,
+                         game.bye ? QString() : side(game.away, game.awayName),
+                         marks.isEmpty() ? QString()
+                                         : QStringLiteral(" <span class=\"note\">%1</span>")
+                                               .arg(escaped(marks.join(QStringLiteral(", ")))));
+        if (game.deciding())
+            html += QStringLiteral("</ul></div>\n");
+    }
+    if (const std::optional<KnockoutTeam> champion = stage.champion())
+        html += QStringLiteral("<h2>Champion</h2>\n<p class=\"champion\">%1</p>\n").arg(escaped(champion->name));
+    return html;
+}
+
+} // namespace
+
+bool isSiteFileName(const QString& name)
+{
+    static const QRegularExpression pageName(QStringLiteral(
+        "^(group-[1-9][0-9]*(-results\\.htm|-fixtures\\.htm|\\.ics|\\.html)|team-[1-9][0-9]*-[1-9][0-9]*\\.html"
+        "|knockout\\.(htm|ics)|bracket\\.html|style\\.css)$"));
+    return pageName.match(name).hasMatch();
+}
+
+QByteArray liveScript()
+{
+    return QByteArray(kLiveScript);
+}
+
+SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
+                         const QDateTime& stamp, quint64 liveVersion)
+{
+    const auto failed = [](const QString& error) { return SiteFiles { {}, error }; };
+    const QString shortTitle = shortTitleOf(tournament.title);
+    PageFrame frame { escaped(shortTitle), {}, tournament.knockout.has_value(), formatRecordDate(today), liveVersion };
+    for (int g = 1; g <= tournament.groups.size(); ++g)
+        frame.groupLinks << groupPage(g) << escaped(tournament.groups[g - 1].caption);
+
+    SiteFiles site;
+    QString cards;
+    for (int g = 1; g <= tournament.groups.size(); ++g) {
+        const TournamentGroupData& group = tournament.groups[g - 1];
+        const GroupRecords records = recordsOfGroup(group);
+        const QString caption = escaped(group.caption);
+        const QString name = QStringLiteral("group-%1").arg(g);
+        // Nothing to show yet, as the group window's report buttons show nothing then.
+        if (records.size() == 0) {
+            site.files.insert(groupPage(g),
+                              page(frame, groupPage(g), caption, QStringLiteral("<p>No fixtures yet.</p>")));
+            cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">No fixtures yet</p></div>\n")
+                         .arg(link(groupPage(g), caption));
+            continue;
+        }
+        const ReportHeading heading { shortTitle, group.caption, today };
+        const Report results = makeResultsReport(heading, records, tournament, databaseName);
+        const Report fixtures = buildFixtureList(heading, records);
+        for (const Report* report : { &results, &fixtures }) {
+            if (!report->ok())
+                return failed(
+                    QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, report->error));
+        }
+        const StandingsOutcome standings = computeStandings(standingsRequestFor(records, tournament), databaseName);
+        if (!standings.ok())
+            return failed(QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, standings.error));
+        site.files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
+        site.files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.taggedLines));
+        site.files.insert(name + QStringLiteral(".ics"),
+                          buildCalendar({ tournament.title, g, group.caption, records }, stamp).text);
+
+        const QVector<SiteGame> games = readableGames(records);
+        QVector<SiteGame> played, toPlay;
+        for (const SiteGame& game : games)
+            (game.record.isResult ? played : toPlay).append(game);
+        QString body = QStringLiteral("<h2>Table</h2>\n") + leagueTable(standings.table, g, group.teams);
+        body += QStringLiteral("<h2>Results</h2>\n")
+            + (played.isEmpty() ? QStringLiteral("<p>No results yet.</p>\n")
+                                : gamesByDate(played, true, g, group.teams));
+        body += QStringLiteral("<h2>Fixtures</h2>\n")
+            + (toPlay.isEmpty() ? QStringLiteral("<p>No fixtures to play.</p>\n")
+                                : gamesByDate(toPlay, false, g, group.teams));
+        body += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
+                    .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
+                         link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
+                         link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")));
+        site.files.insert(groupPage(g), page(frame, groupPage(g), caption, body));
+
+        for (int team = 0; team < group.teams.size(); ++team) {
+            int place = 0;
+            for (int row = 0; row < standings.table.rows.size(); ++row)
+                place = standings.table.rows[row].name == group.teams[team] ? row + 1 : place;
+            QString teamBody = QStringLiteral("<p>%1").arg(link(groupPage(g), caption));
+            if (place > 0)
+                teamBody += QStringLiteral(": place %1 of %2, %3 points")
+                                .arg(place)
+                                .arg(standings.table.rows.size())
+                                .arg(standings.table.rows[place - 1].pts);
+            teamBody += QStringLiteral("</p>\n<h2>Games</h2>\n") + teamGames(games, g, team, group.teams);
+            site.files.insert(teamPage(g, team), page(frame, teamPage(g, team), escaped(group.teams[team]), teamBody));
+        }
+        const QString leader = standings.table.rows.isEmpty() || played.isEmpty()
+            ? QString()
+            : QStringLiteral(", top: %1").arg(escaped(standings.table.rows.first().name));
+        cards
+            += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2 results, %3 fixtures%4</p></div>\n")
+                   .arg(link(groupPage(g), caption))
+                   .arg(played.size())
+                   .arg(toPlay.size())
+                   .arg(leader);
+    }
+    if (tournament.knockout) {
+        site.files.insert(QStringLiteral("knockout.htm"), bracketHtml(shortTitle, *tournament.knockout));
+        // A stage without dates has no games to put in a calendar.
+        const bool dated = tournament.knockout->startDate().isValid();
+        if (dated)
+            site.files.insert(QStringLiteral("knockout.ics"),
+                              buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp).text);
+        QString printable = link(QStringLiteral("knockout.htm"), QStringLiteral("Bracket"));
+        if (dated)
+            printable += QStringLiteral(" &#183; ") + link(QStringLiteral("knockout.ics"), QStringLiteral("Calendar"));
+        site.files.insert(QStringLiteral("bracket.html"),
+                          page(frame, QStringLiteral("bracket.html"), QStringLiteral("Knockout stage"),
+                               bracketBody(*tournament.knockout)
+                                   + QStringLiteral("<h2>Printable pages</h2>\n<p>%1</p>\n").arg(printable)));
+        const std::optional<KnockoutTeam> champion = tournament.knockout->champion();
+        cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2</p></div>\n")
+                     .arg(link(QStringLiteral("bracket.html"), QStringLiteral("Knockout stage")),
+                          champion ? QStringLiteral("Champion: %1").arg(escaped(champion->name))
+                                   : QStringLiteral("The bracket, round by round"));
+    }
+    site.files.insert(QStringLiteral("index.html"),
+                      page(frame, QStringLiteral("index.html"), QString(),
+                           QStringLiteral("<div class=\"cards\">\n%1</div>").arg(cards)));
+    site.files.insert(QStringLiteral("style.css"), QByteArray(kStyle));
+    if (liveVersion > 0)
+        site.files.insert(QStringLiteral("live.js"), liveScript());
+    return site;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/tournament/TournamentFile.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+
+// The published web site as files in memory, so that publishing writes them to a folder and the live
+// page serves them without touching a disk. The pages are HTML5 (and well-formed XML) with one
+// stylesheet, and need no script to read:
+//   index.html         the tournament's title, every group and the knockout stage
+//   group-N.html       a group's league table first, then its results by date and its fixtures
+//   team-N-M.html      team M of group N: its place and its games
+//   bracket.html       the knockout stage round by round
+//   style.css          light and dark by the reader's setting
+// and the printable pages under their earlier names, linked from each group page: the Save HTML
+// exports group-N-results.htm and group-N-fixtures.htm, the calendar group-N.ics, and the
+// knockout stage's knockout.htm and knockout.ics.
+struct SiteFiles
+{
+    QMap<QString, QByteArray> files; // by name
+    QString error;                   // the whole message, ending with its full stop; empty on success
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The site of `tournament` on `today`. League tables are computed in the temporary database at
+// `databaseName`, so this runs on the thread that uses that database. A `liveVersion` above 0
+// makes the pages of a live site: each names that version and loads live.js, which fetches
+// "version" every second and shows the page anew when it has changed.
+SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
+                         const QDateTime& stamp = QDateTime::currentDateTimeUtc(), quint64 liveVersion = 0);
+
+// The names of the site's own files (index.html aside), which publishing again may replace or remove.
+bool isSiteFileName(const QString& name);
+
+// The script of a live site, served as live.js.
+QByteArray liveScript();

@@ -1,0 +1,111 @@
+// The published site's pages as phones and desktops read them.
+#include "core/reports/SitePages.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+class TestSitePages : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString m_db;
+
+    SiteFiles site(quint64 liveVersion = 0)
+    {
+        TournamentData data = *readTournamentFile(TABULON_TEST_DATA "/two_groups.trn").data;
+        data.groups[0].recordLines << "R:21-Mar-2000:0:0:0:3:2:1"
+                                   << "F:28-Mar-2000:1:2";
+        data.groups[0].adjustments = { { 2, -3, "late" } };
+        return buildSiteFiles(data, QDate(2000, 3, 22), m_db, QDateTime(), liveVersion);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_db = m_folder.filePath("TempDB.mdb");
+        QVERIFY(QFile::copy(TABULON_TEMPDB, m_db));
+    }
+
+    // Every page is HTML5 for a phone's width, well-formed, linked to the index and across the groups,
+    // styled by the one stylesheet and readable without a script; nothing links outside the site.
+    void everyPageReadsOnAPhone()
+    {
+        const SiteFiles files = site();
+        QVERIFY2(files.ok(), qPrintable(files.error));
+        QCOMPARE(files.files.keys(),
+                 QStringList({ "group-1-fixtures.htm", "group-1-results.htm", "group-1.html", "group-1.ics",
+                               "group-2-fixtures.htm", "group-2-results.htm", "group-2.html", "group-2.ics",
+                               "index.html", "style.css", "team-1-1.html", "team-1-2.html", "team-1-3.html",
+                               "team-2-1.html", "team-2-2.html" }));
+        for (auto file = files.files.cbegin(); file != files.files.cend(); ++file) {
+            if (!file.key().endsWith(".html"))
+                continue;
+            const QByteArray& page = file.value();
+            QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\" />"));
+            QVERIFY(page.contains("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\" />"));
+            QVERIFY(page.contains("<link rel=\"stylesheet\" href=\"style.css\" />"));
+            QVERIFY(!page.contains("<script"));
+            QVERIFY(!page.contains("http"));
+            QStringList links;
+            for (QXmlStreamReader reader(page); !reader.atEnd();) {
+                QVERIFY2(!reader.hasError(), qPrintable(file.key() + ": " + reader.errorString()));
+                if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == u"a")
+                    links << reader.attributes().value("href").toString();
+            }
+            QCOMPARE(links.mid(0, 3), QStringList({ "index.html", "group-1.html", "group-2.html" }));
+            for (const QString& link : links)
+                QVERIFY2(files.files.contains(link), qPrintable(file.key() + " links " + link));
+        }
+        const QByteArray style = files.files["style.css"];
+        QVERIFY(style.contains("@media (prefers-color-scheme: dark)"));
+        QVERIFY(style.contains("@media (max-width: 30em)"));
+    }
+
+    // A group page: its league table first, then its results newest first, then its fixtures soonest
+    // first and its printable pages; a team page: its place and its games.
+    void groupAndTeamPages()
+    {
+        const SiteFiles files = site();
+        const QString group = QString::fromUtf8(files.files["group-1.html"]);
+        const QStringList order { "<h2>Table</h2>",
+                                  "team-1-2.html\">United</a></td><td>2</td><td>1</td>",
+                                  "City -3 points: late",
+                                  "<h2>Results</h2>",
+                                  "<h3>21-Mar-2000</h3>",
+                                  "City</a></span><span class=\"score\">0-3</span>",
+                                  "<h3>14-Mar-2000</h3>",
+                                  "<h2>Fixtures</h2>",
+                                  "<h3>07-Mar-2000</h3>",
+                                  "<h3>28-Mar-2000</h3>",
+                                  "<a href=\"group-1-results.htm\">Results and table</a>" };
+        qsizetype at = 0;
+        for (const QString& part : order) {
+            const qsizetype found = group.indexOf(part, at);
+            QVERIFY2(found > at, qPrintable(part));
+            at = found;
+        }
+        const QByteArray team = files.files["team-1-3.html"];
+        QVERIFY(team.contains("<h1>City</h1>"));
+        QVERIFY(team.contains("place 3 of 3, -3 points"));
+        QVERIFY(team.contains("at <a href=\"team-1-2.html\">United</a></span><span class=\"score\">v</span>"));
+        QVERIFY(files.files["group-2.html"].contains("<h1>2. Division B</h1>"));
+        QVERIFY(files.files["index.html"].contains("<h1>Cup at Leeds</h1>"));
+        QVERIFY(files.files["index.html"].contains("2 results, 2 fixtures, top: United"));
+    }
+
+    // A live site's pages name their version and load the script that follows it.
+    void livePagesFollowTheirVersion()
+    {
+        const SiteFiles files = site(7);
+        QVERIFY(files.files["group-1.html"].contains("<body data-version=\"7\">"));
+        QVERIFY(files.files["index.html"].contains("<script src=\"live.js\" defer=\"defer\"></script>"));
+        QCOMPARE(files.files["live.js"], liveScript());
+        QVERIFY(liveScript().contains("fetch(\"version\""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSitePages)
+#include "tst_sitepages.moc"
