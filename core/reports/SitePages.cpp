@@ -29,7 +29,8 @@ header .home { font-weight: 700; font-size: 1.1em; color: var(--fg); text-decora
 nav { display: flex; flex-wrap: wrap; gap: .3em .9em; margin-top: .3em; font-size: .95em; }
 nav a[aria-current] { font-weight: 700; color: var(--fg); }
 main { max-width: 52em; margin: 0 auto; padding: .5em 1em 2em; }
-footer { max-width: 52em; margin: 0 auto; padding: 0 1em 2em; color: var(--muted); font-size: .85em; }
+footer { max-width: 52em; margin: 0 auto; padding: 0 1em 2em; color: var(--muted); }
+footer p { margin: 0; font-size: .85em; }
 a { color: var(--accent); }
 h1 { font-size: 1.45em; margin: .4em 0; }
 h2 { font-size: 1.15em; margin: 1.4em 0 .4em; }
@@ -52,6 +53,7 @@ ul.games li { display: flex; align-items: baseline; gap: .5em; padding: .4em 0; 
 .cards { display: grid; grid-template-columns: repeat(auto-fill, minmax(15em, 1fr)); gap: .8em; }
 .card { background: var(--card); border: 1px solid var(--line); border-radius: 8px; padding: .7em .9em; }
 .card h2 { margin: 0 0 .2em; }
+.card .note { white-space: normal; }
 .tie { background: var(--card); border: 1px solid var(--line); border-radius: 8px; padding: .4em .7em; margin: .5em 0; }
 .tie .code { color: var(--muted); font-size: .8em; }
 .tie ul.games li:last-child { border-bottom: none; }
@@ -205,7 +207,7 @@ QByteArray page(const PageFrame& frame, const QString& file, const QString& head
                  .arg(frame.siteTitle, nav)
           << QStringLiteral("<main>")
           << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading) << body
-          << QStringLiteral("</main>") << QStringLiteral("<footer>Updated %1</footer>").arg(frame.updated)
+          << QStringLiteral("</main>") << QStringLiteral("<footer><p>Updated %1</p></footer>").arg(frame.updated)
           << QStringLiteral("</body>") << QStringLiteral("</html>") << QString();
     return lines.join(u'\n').toUtf8();
 }
