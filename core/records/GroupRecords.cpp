@@ -44,6 +44,17 @@ GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLi
     readGames();
 }
 
+GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLines,
+                           const QVector<std::optional<Record>>& games, const PointsAdjustments& adjustments)
+    : m_teams(teams)
+    , m_stored(storedLines)
+    , m_games(games)
+    , m_adjustments(adjustments)
+{
+    if (m_games.size() != m_stored.size())
+        readGames();
+}
+
 void GroupRecords::readGames()
 {
     m_games.clear();

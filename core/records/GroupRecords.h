@@ -18,6 +18,10 @@ class GroupRecords
 public:
     GroupRecords() = default;
     GroupRecords(const QStringList& teams, const QStringList& storedLines, const PointsAdjustments& adjustments = {});
+    // The same, with the game of every stored line read already; they are read here when `games`
+    // does not hold one for each line.
+    GroupRecords(const QStringList& teams, const QStringList& storedLines, const QVector<std::optional<Record>>& games,
+                 const PointsAdjustments& adjustments);
 
     const QStringList& teams() const { return m_teams; }
     const QStringList& storedLines() const { return m_stored; }

@@ -170,7 +170,8 @@ TournamentData TournamentDocument::data() const
     data.title = m_title;
     for (int g = 0; g < m_groups.size(); ++g) {
         const GroupRecords& records = m_groups[g];
-        data.groups.append({ m_captions[g], records.teams(), records.storedLines(), records.adjustments() });
+        data.groups.append(
+            { m_captions[g], records.teams(), records.storedLines(), records.adjustments(), records.games() });
     }
     data.knockout = m_knockout;
     return data;

@@ -101,7 +101,8 @@ private:
     std::optional<QStringView> nextLine();
     bool readText(const Expected& what, QString& out);
     bool readNumber(const Expected& what, int min, int max, const char* range, qint16& out);
-    bool checkRecordLine(const QString& line, int number, int group, int teamCount);
+    // The game the line holds, read once here; nothing for a line that cannot be read.
+    bool checkRecordLine(const QString& line, int number, int group, int teamCount, std::optional<Record>& game);
     bool readAdjustments(TournamentData& data);
     bool readKnockout(TournamentData& data);
     bool readKnockoutPlace(const TournamentData& data, int place, KnockoutStage::Place& out);
@@ -165,7 +166,8 @@ bool TournamentParser::readNumber(const Expected& what, int min, int max, const 
     return true;
 }
 
-bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount)
+bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount,
+                                       std::optional<Record>& game)
 {
     const auto which = [number, group] { return QStringLiteral("record line %1 of group %2").arg(number).arg(group); };
     const QString fault = recordLineFault(line, quoted);
@@ -173,7 +175,8 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
         return fail(m_lineNumber, which() + u' ' + fault);
     // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
     QString problem;
-    const std::optional<Record> record = readRecordLine(line, &problem);
+    game = readRecordLine(line, &problem);
+    const std::optional<Record>& record = game;
     if (!record) {
         m_unreadable.append({ group, number, line, problem });
         return true;
@@ -239,13 +242,16 @@ bool TournamentParser::parse(TournamentData& data)
         if (!readNumber({ "the number of record lines of group %1", g }, 0, kMaxListLines, kListRange, recordCount))
             return false;
         group.recordLines.reserve(recordCount);
+        group.games.reserve(recordCount);
         for (int k = 1; k <= recordCount; ++k) {
             QString line;
+            std::optional<Record> game;
             if (!readText({ "record line %1 of group %2", k, g }, line))
                 return false;
-            if (!checkRecordLine(line, k, g, teamCount))
+            if (!checkRecordLine(line, k, g, teamCount, game))
                 return false;
             group.recordLines.append(line);
+            group.games.append(std::move(game));
         }
     }
 

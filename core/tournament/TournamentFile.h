@@ -2,6 +2,7 @@
 
 #include "core/knockout/KnockoutStage.h"
 #include "core/records/PointsAdjustment.h"
+#include "core/records/RecordLines.h"
 #include "core/tournament/TournamentSettings.h"
 
 #include <QByteArray>
@@ -33,6 +34,9 @@ struct TournamentGroupData
     QStringList teams;       // team-number order: record lines refer to teams by position
     QStringList recordLines; // stored record lines, copied through unchanged
     PointsAdjustments adjustments;
+    // The game of each record line as the file reader read it (nothing for one it cannot read), so
+    // that the lines need not be read again; empty where the data came from elsewhere.
+    QVector<std::optional<Record>> games;
 };
 
 struct TournamentData : TournamentSettings
