@@ -83,10 +83,10 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
     case Qt::AccessibleDescriptionRole:
         // The whole game, for a screen reader on any of its cells.
         if (!game.isResult)
-            return QStringLiteral("%1 %2 v %3").arg(game.date, game.home, game.away);
+            return tr("%1 %2 v %3").arg(game.date, game.home, game.away);
         return QStringLiteral("%1 %2 %3 %4%5")
             .arg(game.date, game.home, game.score, game.away,
-                 game.halfTime.isEmpty() ? QString() : QStringLiteral(", half-time ") + game.halfTime);
+                 game.halfTime.isEmpty() ? QString() : tr(", half-time ") + game.halfTime);
     case Qt::TextAlignmentRole:
         if (index.column() == Score || index.column() == HalfTime)
             return int(Qt::AlignCenter);
