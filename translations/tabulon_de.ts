@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Champion</source>
-        <translation>Meister</translation>
+        <translation>Sieger</translation>
     </message>
     <message>
         <source>not known yet</source>
@@ -952,6 +952,38 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Competitors Name</source>
+        <translation>Mannschaft</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Siege</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Niederlagen</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>Tore</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>Gegentore</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Punkte</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1679,6 +1711,26 @@
         <source>, half-time </source>
         <translation>, Halbzeit </translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Heim</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>HT</source>
+        <translation>HZ</translation>
+    </message>
 </context>
 <context>
     <name>Schedule</name>
@@ -1792,7 +1844,7 @@
     </message>
     <message>
         <source>agg. %1-%2</source>
-        <translation>ges. %1:%2</translation>
+        <translation>ges. %1-%2</translation>
     </message>
     <message>
         <source>a.e.t. </source>
@@ -1824,7 +1876,7 @@
     </message>
     <message>
         <source>, %1 won on penalties %2-%3</source>
-        <translation>, %1 gewann im Elfmeterschießen %2:%3</translation>
+        <translation>, %1 gewann im Elfmeterschießen %2-%3</translation>
     </message>
     <message>
         <source>, %1 won on away goals</source>

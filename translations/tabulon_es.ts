@@ -952,6 +952,38 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Competitors Name</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>PG</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>PE</translation>
+    </message>
+    <message>
+        <source>For</source>
+        <translation>GF</translation>
+    </message>
+    <message>
+        <source>Against</source>
+        <translation>GC</translation>
+    </message>
+    <message>
+        <source>Diff</source>
+        <translation>DG</translation>
+    </message>
+    <message>
+        <source>Pts</source>
+        <translation>Pts</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1678,6 +1710,26 @@
     <message>
         <source>, half-time </source>
         <translation>, al descanso </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Visitante</translation>
+    </message>
+    <message>
+        <source>HT</source>
+        <translation>Desc</translation>
     </message>
 </context>
 <context>

@@ -99,8 +99,9 @@ QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const kHeadings[ColumnCount] = { "Date", "Home", "Score", "Away", "HT" };
-    return QLatin1String(kHeadings[section]);
+    static const char* const kHeadings[ColumnCount]
+        = { QT_TR_NOOP("Date"), QT_TR_NOOP("Home"), QT_TR_NOOP("Score"), QT_TR_NOOP("Away"), QT_TR_NOOP("HT") };
+    return tr(kHeadings[section]);
 }
 
 bool ResultsTableModel::isReadable(int row) const

@@ -74,7 +74,16 @@ void LeagueTableWindow::buildControls()
 void LeagueTableWindow::fillGrid(const LeagueTable& table)
 {
     m_rows->setColumnCount(int(table.columns.size()));
-    m_rows->setHorizontalHeaderLabels(table.columns);
+    // The database's column names, headed in the user's language.
+    static const char* const kHeadings[] = {
+        QT_TR_NOOP("Competitors Name"), QT_TR_NOOP("Won"),  QT_TR_NOOP("Lost"), QT_TR_NOOP("Drawn"), QT_TR_NOOP("For"),
+        QT_TR_NOOP("Against"),          QT_TR_NOOP("Diff"), QT_TR_NOOP("Pts")
+    };
+    Q_UNUSED(kHeadings)
+    QStringList headings;
+    for (const QString& column : table.columns)
+        headings.append(tr(column.toUtf8().constData()));
+    m_rows->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < table.rows.size(); ++r) {
         const LeagueRow& row = table.rows[r];
         const QString why = table.why.value(r);
