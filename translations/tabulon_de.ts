@@ -1702,6 +1702,141 @@
     </message>
 </context>
 <context>
+    <name>ResultImport</name>
+    <message>
+        <source>The file is empty; it needs a header row naming its columns.</source>
+        <translation>Die Datei ist leer; sie braucht eine Kopfzeile, die ihre Spalten benennt.</translation>
+    </message>
+    <message>
+        <source>The header names this column twice.</source>
+        <translation>Die Kopfzeile nennt diese Spalte zweimal.</translation>
+    </message>
+    <message>
+        <source>The header names no such column.</source>
+        <translation>Eine solche Spalte gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>No team is named.</source>
+        <translation>Es ist keine Mannschaft genannt.</translation>
+    </message>
+    <message>
+        <source>The cell holds a line break.</source>
+        <translation>Die Zelle enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>No date is given.</source>
+        <translation>Es ist kein Datum angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2 to %3.</source>
+        <translation>%1 liegt außerhalb von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>A team cannot play itself.</source>
+        <translation>Eine Mannschaft kann nicht gegen sich selbst spielen.</translation>
+    </message>
+    <message>
+        <source>Only one of the two full-time scores is given.</source>
+        <translation>Nur eines der beiden Endergebnisse ist angegeben.</translation>
+    </message>
+    <message>
+        <source>A half-time score is given without the full-time score.</source>
+        <translation>Ein Halbzeitstand ist ohne den Endstand angegeben.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>, column </source>
+        <translation>, Spalte </translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>, half-time %1-%2</source>
+        <translation>, Halbzeit %1-%2</translation>
+    </message>
+    <message>
+        <source> with no half-time score</source>
+        <translation> ohne Halbzeitstand</translation>
+    </message>
+    <message>
+        <source>; the file has </source>
+        <translation>; die Datei hat </translation>
+    </message>
+    <message>
+        <source>%1 v %2</source>
+        <translation>%1 gegen %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is already entered as %3</source>
+        <translation>%1 am %2 ist schon als %3 eingetragen</translation>
+    </message>
+    <message>
+        <source>%1 already played on %2 (%3)</source>
+        <translation>%1 wurde schon am %2 gespielt (%3)</translation>
+    </message>
+    <message>
+        <source>1 row was already entered</source>
+        <translation>1 Zeile war schon eingetragen</translation>
+    </message>
+    <message>
+        <source>%1 rows were already entered</source>
+        <translation>%1 Zeilen waren schon eingetragen</translation>
+    </message>
+    <message>
+        <source>1 row was left out</source>
+        <translation>1 Zeile wurde ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 rows were left out</source>
+        <translation>%1 Zeilen wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>Added %1 to %2</source>
+        <translation>%1 zu %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Replaced %1 of %2 with %3</source>
+        <translation>%1 von %2 durch %3 ersetzt</translation>
+    </message>
+    <message>
+        <source>its result</source>
+        <translation>sein Ergebnis</translation>
+    </message>
+    <message>
+        <source>their results</source>
+        <translation>ihre Ergebnisse</translation>
+    </message>
+    <message>
+        <source>replaced </source>
+        <translation>ersetzt: </translation>
+    </message>
+    <message>
+        <source>The file holds no fixtures or results; nothing was added to %1.</source>
+        <translation>Die Datei enthält keine Spiele oder Ergebnisse; zu %1 wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Nothing was added to %1: %2.</source>
+        <translation>Zu %1 wurde nichts hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>The group would hold more than %1 lines.</source>
+        <translation>Die Gruppe hätte mehr als %1 Zeilen.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTableModel</name>
     <message>
         <source>%1 %2 v %3</source>
@@ -2313,6 +2448,213 @@
     <message>
         <source>Clear Knockout Result</source>
         <translation>K.-o.-Ergebnis löschen</translation>
+    </message>
+</context>
+<context>
+    <name>TournamentFile</name>
+    <message>
+        <source>the file ends early; this line should hold %1.</source>
+        <translation>die Datei endet zu früh; diese Zeile sollte %1 enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number; this line should hold %2.</source>
+        <translation>%1 ist keine Zahl; diese Zeile sollte %2 enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; it must be %3.</source>
+        <translation>%1 ist %2; es muss %3 sein.</translation>
+    </message>
+    <message>
+        <source>record line %1 of group %2</source>
+        <translation>Datenzeile %1 der Gruppe %2</translation>
+    </message>
+    <message>
+        <source>%1 begins with neither &quot;F:&quot; nor &quot;R:&quot;: %2.</source>
+        <translation>%1 beginnt weder mit „F:“ noch mit „R:“: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 fields after its date; a %3 has %4: %5.</source>
+        <translation>%1 hat %2 Felder nach dem Datum; ein %3 hat %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 has no readable date: %2.</source>
+        <translation>%1 hat kein lesbares Datum: %2.</translation>
+    </message>
+    <message>
+        <source>group %1 has no team names</source>
+        <translation>Gruppe %1 hat keine Mannschaftsnamen</translation>
+    </message>
+    <message>
+        <source>group %1 has %2 team names (numbers 0 to %3)</source>
+        <translation>Gruppe %1 hat %2 Mannschaftsnamen (Nummern 0 bis %3)</translation>
+    </message>
+    <message>
+        <source>%1 names team %2, but %3.</source>
+        <translation>%1 nennt Mannschaft %2, aber %3.</translation>
+    </message>
+    <message>
+        <source>last group&apos;s record lines</source>
+        <translation>Datenzeilen der letzten Gruppe</translation>
+    </message>
+    <message>
+        <source>points adjustments</source>
+        <translation>Punktkorrekturen</translation>
+    </message>
+    <message>
+        <source>knockout stage</source>
+        <translation>K.-o.-Runde</translation>
+    </message>
+    <message>
+        <source>text follows the %1: %2.</source>
+        <translation>nach %1 folgt noch Text: %2.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 names group %2, but the tournament has %3.</source>
+        <translation>K.-o.-Platz %1 nennt Gruppe %2, aber das Turnier hat %3.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 names team %2, which %3 does not have.</source>
+        <translation>K.-o.-Platz %1 nennt Mannschaft %2, die es in %3 nicht gibt.</translation>
+    </message>
+    <message>
+        <source>a bye</source>
+        <translation>einem Freilos</translation>
+    </message>
+    <message>
+        <source>a seeded list</source>
+        <translation>einer Setzliste</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>knockout place %1 names %2, but team %3 of group %4 is %5.</source>
+        <translation>K.-o.-Platz %1 nennt %2, aber Mannschaft %3 der Gruppe %4 ist %5.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 is a bye, but it names %2.</source>
+        <translation>K.-o.-Platz %1 ist ein Freilos, nennt aber %2.</translation>
+    </message>
+    <message>
+        <source>the team in knockout place %1 has no name.</source>
+        <translation>die Mannschaft auf K.-o.-Platz %1 hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>the knockout stage has %1 places; a bracket has 2, 4, 8, 16, 32 or 64.</source>
+        <translation>die K.-o.-Runde hat %1 Plätze; ein Turnierbaum hat 2, 4, 8, 16, 32 oder 64.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 holds %2, as knockout place %3 does: a team has one place in the bracket.</source>
+        <translation>K.-o.-Platz %1 enthält %2, wie auch K.-o.-Platz %3: Eine Mannschaft hat einen Platz im Turnierbaum.</translation>
+    </message>
+    <message>
+        <source>%1 is no date; this line should hold the knockout stage&apos;s start date as YYYY-MM-DD, or nothing.</source>
+        <translation>%1 ist kein Datum; diese Zeile sollte das Anfangsdatum der K.-o.-Runde als JJJJ-MM-TT enthalten oder leer sein.</translation>
+    </message>
+    <message>
+        <source>knockout result %1, %2, is no tie code and result: %3</source>
+        <translation>K.-o.-Ergebnis %1, %2, ist kein Begegnungscode mit Ergebnis: %3</translation>
+    </message>
+    <message>
+        <source>the result is missing.</source>
+        <translation>das Ergebnis fehlt.</translation>
+    </message>
+    <message>
+        <source>knockout result %1 is a second result for %2.</source>
+        <translation>K.-o.-Ergebnis %1 ist ein zweites Ergebnis für %2.</translation>
+    </message>
+    <message>
+        <source>knockout result %1, %2: %3</source>
+        <translation>K.-o.-Ergebnis %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>points adjustment %1 names group %2, but the tournament has %3.</source>
+        <translation>Punktkorrektur %1 nennt Gruppe %2, aber das Turnier hat %3.</translation>
+    </message>
+    <message>
+        <source>points adjustment %1 names team %2, but group %3 has %4 team names.</source>
+        <translation>Punktkorrektur %1 nennt Mannschaft %2, aber Gruppe %3 hat %4 Mannschaftsnamen.</translation>
+    </message>
+    <message>
+        <source>1 record line could not be read.</source>
+        <translation>1 Datenzeile konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 record lines could not be read.</source>
+        <translation>%1 Datenzeilen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source> They are kept as they are and saved back unchanged, but league tables and reports leave them out:</source>
+        <translation> Sie bleiben, wie sie sind, und werden unverändert gespeichert, aber Tabellen und Berichte lassen sie aus:</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Group %1, record line %2: %3 (%4)</source>
+        <translation><byte value="xd"/>Gruppe %1, Datenzeile %2: %3 (%4)</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>and %1 more.</source>
+        <translation><byte value="xd"/>und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2: %3</source>
+        <translation>Zeile %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is a folder, not a tournament file.</source>
+        <translation>%1 kann nicht gelesen werden: Es ist ein Ordner, keine Turnierdatei.</translation>
+    </message>
+    <message>
+        <source>tournament file</source>
+        <translation>Turnierdatei</translation>
+    </message>
+    <message>
+        <source>The tournament has %1 groups and %2 group windows; it needs 1 to %3 of each.</source>
+        <translation>Das Turnier hat %1 Gruppen und %2 Gruppenfenster; es braucht von beidem 1 bis %3.</translation>
+    </message>
+    <message>
+        <source>The tournament has %1 league order rules; it needs 1 to %2.</source>
+        <translation>Das Turnier hat %1 Regeln für die Tabellenreihenfolge; es braucht 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>The text %1 holds a line break.</source>
+        <translation>Der Text %1 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Group %1 holds more than %2 teams or record lines.</source>
+        <translation>Gruppe %1 enthält mehr als %2 Mannschaften oder Datenzeilen.</translation>
+    </message>
+    <message>
+        <source>The caption of group %1 holds a line break.</source>
+        <translation>Die Bezeichnung der Gruppe %1 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>Group %1 has a points adjustment for team %2, which it does not have.</source>
+        <translation>Gruppe %1 hat eine Punktkorrektur für Mannschaft %2, die es dort nicht gibt.</translation>
+    </message>
+    <message>
+        <source>The reason %1 of group %2 holds a line break.</source>
+        <translation>Der Grund %1 der Gruppe %2 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The text %1 of group %2 holds a line break.</source>
+        <translation>Der Text %1 der Gruppe %2 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The knockout team %1 holds a line break.</source>
+        <translation>Die K.-o.-Mannschaft %1 enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The tournament holds more than %1 points adjustments.</source>
+        <translation>Das Turnier enthält mehr als %1 Punktkorrekturen.</translation>
+    </message>
+    <message>
+        <source>Cannot save the tournament to %1: %2</source>
+        <translation>Das Turnier kann nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

@@ -1702,6 +1702,141 @@
     </message>
 </context>
 <context>
+    <name>ResultImport</name>
+    <message>
+        <source>The file is empty; it needs a header row naming its columns.</source>
+        <translation>El archivo está vacío; necesita una fila de cabecera que nombre sus columnas.</translation>
+    </message>
+    <message>
+        <source>The header names this column twice.</source>
+        <translation>La cabecera nombra esta columna dos veces.</translation>
+    </message>
+    <message>
+        <source>The header names no such column.</source>
+        <translation>No existe esa columna.</translation>
+    </message>
+    <message>
+        <source>No team is named.</source>
+        <translation>No se nombra ningún equipo.</translation>
+    </message>
+    <message>
+        <source>The cell holds a line break.</source>
+        <translation>La celda tiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>No date is given.</source>
+        <translation>No se da ninguna fecha.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2 to %3.</source>
+        <translation>%1 está fuera del intervalo de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>A team cannot play itself.</source>
+        <translation>Un equipo no puede jugar contra sí mismo.</translation>
+    </message>
+    <message>
+        <source>Only one of the two full-time scores is given.</source>
+        <translation>Solo se da uno de los dos resultados finales.</translation>
+    </message>
+    <message>
+        <source>A half-time score is given without the full-time score.</source>
+        <translation>Se da un resultado al descanso sin el resultado final.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Línea %1</translation>
+    </message>
+    <message>
+        <source>, column </source>
+        <translation>, columna </translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
+    <message>
+        <source>, half-time %1-%2</source>
+        <translation>, al descanso %1-%2</translation>
+    </message>
+    <message>
+        <source> with no half-time score</source>
+        <translation> sin resultado al descanso</translation>
+    </message>
+    <message>
+        <source>; the file has </source>
+        <translation>; el archivo tiene </translation>
+    </message>
+    <message>
+        <source>%1 v %2</source>
+        <translation>%1 contra %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2 is already entered as %3</source>
+        <translation>%1 el %2 ya está introducido como %3</translation>
+    </message>
+    <message>
+        <source>%1 already played on %2 (%3)</source>
+        <translation>%1 ya se jugó el %2 (%3)</translation>
+    </message>
+    <message>
+        <source>1 row was already entered</source>
+        <translation>1 fila ya estaba introducida</translation>
+    </message>
+    <message>
+        <source>%1 rows were already entered</source>
+        <translation>%1 filas ya estaban introducidas</translation>
+    </message>
+    <message>
+        <source>1 row was left out</source>
+        <translation>1 fila se dejó fuera</translation>
+    </message>
+    <message>
+        <source>%1 rows were left out</source>
+        <translation>%1 filas se dejaron fuera</translation>
+    </message>
+    <message>
+        <source>Added %1 to %2</source>
+        <translation>Se añadieron %1 a %2</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Replaced %1 of %2 with %3</source>
+        <translation>Se sustituyeron %1 de %2 por %3</translation>
+    </message>
+    <message>
+        <source>its result</source>
+        <translation>su resultado</translation>
+    </message>
+    <message>
+        <source>their results</source>
+        <translation>sus resultados</translation>
+    </message>
+    <message>
+        <source>replaced </source>
+        <translation>sustituidos: </translation>
+    </message>
+    <message>
+        <source>The file holds no fixtures or results; nothing was added to %1.</source>
+        <translation>El archivo no tiene partidos ni resultados; no se añadió nada a %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was added to %1: %2.</source>
+        <translation>No se añadió nada a %1: %2.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>The group would hold more than %1 lines.</source>
+        <translation>El grupo tendría más de %1 líneas.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsTableModel</name>
     <message>
         <source>%1 %2 v %3</source>
@@ -2313,6 +2448,213 @@
     <message>
         <source>Clear Knockout Result</source>
         <translation>Borrar resultado de eliminatoria</translation>
+    </message>
+</context>
+<context>
+    <name>TournamentFile</name>
+    <message>
+        <source>the file ends early; this line should hold %1.</source>
+        <translation>el archivo termina antes de tiempo; esta línea debería contener %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number; this line should hold %2.</source>
+        <translation>%1 no es un número; esta línea debería contener %2.</translation>
+    </message>
+    <message>
+        <source>%1 is %2; it must be %3.</source>
+        <translation>%1 es %2; debe ser %3.</translation>
+    </message>
+    <message>
+        <source>record line %1 of group %2</source>
+        <translation>la línea de datos %1 del grupo %2</translation>
+    </message>
+    <message>
+        <source>%1 begins with neither &quot;F:&quot; nor &quot;R:&quot;: %2.</source>
+        <translation>%1 no empieza por «F:» ni por «R:»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 fields after its date; a %3 has %4: %5.</source>
+        <translation>%1 tiene %2 campos tras su fecha; un %3 tiene %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 has no readable date: %2.</source>
+        <translation>%1 no tiene una fecha legible: %2.</translation>
+    </message>
+    <message>
+        <source>group %1 has no team names</source>
+        <translation>el grupo %1 no tiene nombres de equipo</translation>
+    </message>
+    <message>
+        <source>group %1 has %2 team names (numbers 0 to %3)</source>
+        <translation>el grupo %1 tiene %2 nombres de equipo (números 0 a %3)</translation>
+    </message>
+    <message>
+        <source>%1 names team %2, but %3.</source>
+        <translation>%1 nombra el equipo %2, pero %3.</translation>
+    </message>
+    <message>
+        <source>last group&apos;s record lines</source>
+        <translation>las líneas de datos del último grupo</translation>
+    </message>
+    <message>
+        <source>points adjustments</source>
+        <translation>ajustes de puntos</translation>
+    </message>
+    <message>
+        <source>knockout stage</source>
+        <translation>eliminatorias</translation>
+    </message>
+    <message>
+        <source>text follows the %1: %2.</source>
+        <translation>hay texto después de %1: %2.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 names group %2, but the tournament has %3.</source>
+        <translation>el puesto %1 de las eliminatorias nombra el grupo %2, pero el torneo tiene %3.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 names team %2, which %3 does not have.</source>
+        <translation>el puesto %1 de las eliminatorias nombra el equipo %2, que %3 no tiene.</translation>
+    </message>
+    <message>
+        <source>a bye</source>
+        <translation>un pase directo</translation>
+    </message>
+    <message>
+        <source>a seeded list</source>
+        <translation>una lista ordenada</translation>
+    </message>
+    <message>
+        <source>group %1</source>
+        <translation>el grupo %1</translation>
+    </message>
+    <message>
+        <source>knockout place %1 names %2, but team %3 of group %4 is %5.</source>
+        <translation>el puesto %1 de las eliminatorias nombra a %2, pero el equipo %3 del grupo %4 es %5.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 is a bye, but it names %2.</source>
+        <translation>el puesto %1 de las eliminatorias es un pase directo, pero nombra a %2.</translation>
+    </message>
+    <message>
+        <source>the team in knockout place %1 has no name.</source>
+        <translation>el equipo del puesto %1 de las eliminatorias no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>the knockout stage has %1 places; a bracket has 2, 4, 8, 16, 32 or 64.</source>
+        <translation>las eliminatorias tienen %1 puestos; un cuadro tiene 2, 4, 8, 16, 32 o 64.</translation>
+    </message>
+    <message>
+        <source>knockout place %1 holds %2, as knockout place %3 does: a team has one place in the bracket.</source>
+        <translation>el puesto %1 de las eliminatorias tiene a %2, igual que el puesto %3: un equipo tiene un solo puesto en el cuadro.</translation>
+    </message>
+    <message>
+        <source>%1 is no date; this line should hold the knockout stage&apos;s start date as YYYY-MM-DD, or nothing.</source>
+        <translation>%1 no es una fecha; esta línea debería tener la fecha de inicio de las eliminatorias como AAAA-MM-DD, o nada.</translation>
+    </message>
+    <message>
+        <source>knockout result %1, %2, is no tie code and result: %3</source>
+        <translation>el resultado de eliminatoria %1, %2, no es un código de eliminatoria con resultado: %3</translation>
+    </message>
+    <message>
+        <source>the result is missing.</source>
+        <translation>falta el resultado.</translation>
+    </message>
+    <message>
+        <source>knockout result %1 is a second result for %2.</source>
+        <translation>el resultado de eliminatoria %1 es un segundo resultado para %2.</translation>
+    </message>
+    <message>
+        <source>knockout result %1, %2: %3</source>
+        <translation>resultado de eliminatoria %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>points adjustment %1 names group %2, but the tournament has %3.</source>
+        <translation>el ajuste de puntos %1 nombra el grupo %2, pero el torneo tiene %3.</translation>
+    </message>
+    <message>
+        <source>points adjustment %1 names team %2, but group %3 has %4 team names.</source>
+        <translation>el ajuste de puntos %1 nombra el equipo %2, pero el grupo %3 tiene %4 nombres de equipo.</translation>
+    </message>
+    <message>
+        <source>1 record line could not be read.</source>
+        <translation>No se pudo leer 1 línea de datos.</translation>
+    </message>
+    <message>
+        <source>%1 record lines could not be read.</source>
+        <translation>No se pudieron leer %1 líneas de datos.</translation>
+    </message>
+    <message>
+        <source> They are kept as they are and saved back unchanged, but league tables and reports leave them out:</source>
+        <translation> Se conservan tal cual y se guardan sin cambios, pero las clasificaciones y los informes las omiten:</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Group %1, record line %2: %3 (%4)</source>
+        <translation><byte value="xd"/>Grupo %1, línea de datos %2: %3 (%4)</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>and %1 more.</source>
+        <translation><byte value="xd"/>y %1 más.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2: %3</source>
+        <translation>Línea %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: it is a folder, not a tournament file.</source>
+        <translation>No se puede leer %1: es una carpeta, no un archivo de torneo.</translation>
+    </message>
+    <message>
+        <source>tournament file</source>
+        <translation>archivo de torneo</translation>
+    </message>
+    <message>
+        <source>The tournament has %1 groups and %2 group windows; it needs 1 to %3 of each.</source>
+        <translation>El torneo tiene %1 grupos y %2 ventanas de grupo; necesita de 1 a %3 de cada.</translation>
+    </message>
+    <message>
+        <source>The tournament has %1 league order rules; it needs 1 to %2.</source>
+        <translation>El torneo tiene %1 reglas de orden de la clasificación; necesita de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>The text %1 holds a line break.</source>
+        <translation>El texto %1 tiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Group %1 holds more than %2 teams or record lines.</source>
+        <translation>El grupo %1 tiene más de %2 equipos o líneas de datos.</translation>
+    </message>
+    <message>
+        <source>The caption of group %1 holds a line break.</source>
+        <translation>El nombre del grupo %1 tiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>Group %1 has a points adjustment for team %2, which it does not have.</source>
+        <translation>El grupo %1 tiene un ajuste de puntos para el equipo %2, que no tiene.</translation>
+    </message>
+    <message>
+        <source>The reason %1 of group %2 holds a line break.</source>
+        <translation>El motivo %1 del grupo %2 tiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The text %1 of group %2 holds a line break.</source>
+        <translation>El texto %1 del grupo %2 tiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The knockout team %1 holds a line break.</source>
+        <translation>El equipo de eliminatorias %1 tiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The tournament holds more than %1 points adjustments.</source>
+        <translation>El torneo tiene más de %1 ajustes de puntos.</translation>
+    </message>
+    <message>
+        <source>Cannot save the tournament to %1: %2</source>
+        <translation>No se puede guardar el torneo en %1: %2</translation>
     </message>
 </context>
 <context>
