@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CsvRows</name>
+    <message>
+        <source>A quote is out of place (a quoted cell begins and ends with its quotes, and a quote inside it is doubled).</source>
+        <translation>Ein Anführungszeichen steht falsch (eine Zelle in Anführungszeichen beginnt und endet mit ihnen, und ein Anführungszeichen darin wird verdoppelt).</translation>
+    </message>
+    <message>
+        <source>The file is too big.</source>
+        <translation>Die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the file.</source>
+        <translation>Der Speicher reicht nicht, um die Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: A quoted cell is never closed.</source>
+        <translation>Zeile %1: Eine Zelle in Anführungszeichen wird nie geschlossen.</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Select Date</source>
@@ -1345,6 +1368,10 @@
             <numerusform>%n Seiten in %1 veröffentlicht</numerusform>
         </translation>
     </message>
+    <message>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>PointsAdjustmentsDialog</name>
@@ -1608,6 +1635,14 @@
     <message>
         <source>The report could not be printed on %1.</source>
         <translation>Der Bericht konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xlsx)</source>
+        <translation>Excel-Dateien (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>HTML Document (*.htm)</source>
+        <translation>HTML-Dokument (*.htm)</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +2000,13 @@
     <message>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TempDatabase</name>
+    <message>
+        <source>The temporary database &quot;%1&quot; is damaged (%2).<byte value="xd"/>To restore it, close Tabulon and delete that file: Tabulon makes a new one when it starts again.</source>
+        <translation>Die temporäre Datenbank „%1“ ist beschädigt (%2).<byte value="xd"/>Schließen Sie Tabulon und löschen Sie diese Datei: Tabulon legt beim nächsten Start eine neue an.</translation>
     </message>
 </context>
 <context>
@@ -2721,6 +2763,73 @@
     <message>
         <source>This item cannot be given a score.</source>
         <translation>Diesem Eintrag kann kein Ergebnis gegeben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WhyTexts</name>
+    <message>
+        <source>point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>goal difference %1</source>
+        <translation>Tordifferenz %1</translation>
+    </message>
+    <message>
+        <source>goal scored</source>
+        <translation>erzieltes Tor</translation>
+    </message>
+    <message>
+        <source>goals scored</source>
+        <translation>erzielte Tore</translation>
+    </message>
+    <message>
+        <source>game won</source>
+        <translation>gewonnenes Spiel</translation>
+    </message>
+    <message>
+        <source>games won</source>
+        <translation>gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>goal difference</source>
+        <translation>Tordifferenz</translation>
+    </message>
+    <message>
+        <source>points in their games</source>
+        <translation>Punkte im direkten Vergleich</translation>
+    </message>
+    <message>
+        <source>goal difference in their games</source>
+        <translation>Tordifferenz im direkten Vergleich</translation>
+    </message>
+    <message>
+        <source>goals scored in their games</source>
+        <translation>erzielte Tore im direkten Vergleich</translation>
+    </message>
+    <message>
+        <source>level on %1; %2</source>
+        <translation>gleich bei %1; %2</translation>
+    </message>
+    <message>
+        <source>lost the last deciding game between them</source>
+        <translation>verlor das letzte entscheidende Spiel gegeneinander</translation>
+    </message>
+    <message>
+        <source>%1 %2 against %3</source>
+        <translation>%1 %2 gegenüber %3</translation>
+    </message>
+    <message>
+        <source>the same in their games</source>
+        <translation>gleich im direkten Vergleich</translation>
+    </message>
+    <message>
+        <source>level on every rule: team order</source>
+        <translation>bei allen Regeln gleich: Reihenfolge der Mannschaften</translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,29 @@
     </message>
 </context>
 <context>
+    <name>CsvRows</name>
+    <message>
+        <source>A quote is out of place (a quoted cell begins and ends with its quotes, and a quote inside it is doubled).</source>
+        <translation>Unas comillas están fuera de lugar (una celda entre comillas empieza y acaba con ellas, y unas comillas dentro se duplican).</translation>
+    </message>
+    <message>
+        <source>The file is too big.</source>
+        <translation>El archivo es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read the file.</source>
+        <translation>No hay memoria suficiente para leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: A quoted cell is never closed.</source>
+        <translation>Línea %1: una celda entre comillas no se cierra nunca.</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Select Date</source>
@@ -1345,6 +1368,10 @@
             <numerusform>%n páginas publicadas en %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>PointsAdjustmentsDialog</name>
@@ -1608,6 +1635,14 @@
     <message>
         <source>The report could not be printed on %1.</source>
         <translation>No se pudo imprimir el informe en %1.</translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xlsx)</source>
+        <translation>Archivos de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>HTML Document (*.htm)</source>
+        <translation>Documento HTML (*.htm)</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +2000,13 @@
     <message>
         <source>Open %1</source>
         <translation>Abrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>TempDatabase</name>
+    <message>
+        <source>The temporary database &quot;%1&quot; is damaged (%2).<byte value="xd"/>To restore it, close Tabulon and delete that file: Tabulon makes a new one when it starts again.</source>
+        <translation>La base de datos temporal «%1» está dañada (%2).<byte value="xd"/>Cierre Tabulon y borre ese archivo: Tabulon creará uno nuevo al volver a empezar.</translation>
     </message>
 </context>
 <context>
@@ -2721,6 +2763,73 @@
     <message>
         <source>This item cannot be given a score.</source>
         <translation>A este elemento no se le puede dar un resultado.</translation>
+    </message>
+</context>
+<context>
+    <name>WhyTexts</name>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>goal difference %1</source>
+        <translation>diferencia de goles %1</translation>
+    </message>
+    <message>
+        <source>goal scored</source>
+        <translation>gol a favor</translation>
+    </message>
+    <message>
+        <source>goals scored</source>
+        <translation>goles a favor</translation>
+    </message>
+    <message>
+        <source>game won</source>
+        <translation>partido ganado</translation>
+    </message>
+    <message>
+        <source>games won</source>
+        <translation>partidos ganados</translation>
+    </message>
+    <message>
+        <source>goal difference</source>
+        <translation>diferencia de goles</translation>
+    </message>
+    <message>
+        <source>points in their games</source>
+        <translation>puntos en sus enfrentamientos</translation>
+    </message>
+    <message>
+        <source>goal difference in their games</source>
+        <translation>diferencia de goles en sus enfrentamientos</translation>
+    </message>
+    <message>
+        <source>goals scored in their games</source>
+        <translation>goles a favor en sus enfrentamientos</translation>
+    </message>
+    <message>
+        <source>level on %1; %2</source>
+        <translation>igualados en %1; %2</translation>
+    </message>
+    <message>
+        <source>lost the last deciding game between them</source>
+        <translation>perdió el último partido decisivo entre ellos</translation>
+    </message>
+    <message>
+        <source>%1 %2 against %3</source>
+        <translation>%1 %2 frente a %3</translation>
+    </message>
+    <message>
+        <source>the same in their games</source>
+        <translation>iguales en sus enfrentamientos</translation>
+    </message>
+    <message>
+        <source>level on every rule: team order</source>
+        <translation>iguales en todas las reglas: orden de los equipos</translation>
     </message>
 </context>
 </TS>

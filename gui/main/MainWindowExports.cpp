@@ -64,8 +64,8 @@ void MainWindow::exportCalendar()
 // Asks where the calendar goes, makes it and writes it there, and says how many games it holds.
 void MainWindow::saveCalendar(const std::function<Calendar()>& build)
 {
-    const QString path
-        = showSaveDialog(tr("Export Calendar ..."), fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
+    const QString path = showSaveDialog(tr("Export Calendar ..."),
+                                        fileFilter({ { tr("iCalendar Files (*.ics)"), QStringLiteral("*.ics") } }));
     if (path.isEmpty() || !Prompts::mayOverwrite(path))
         return;
     const Calendar calendar = build();

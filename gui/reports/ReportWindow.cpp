@@ -190,7 +190,7 @@ void ReportWindow::saveExcel()
     const std::optional<QStringList> lines = taggedLines();
     if (!lines)
         return;
-    const QString path = askSavePath(kWorkbookFilter, QStringLiteral("*.xlsx"));
+    const QString path = askSavePath(tr("Excel Files (*.xlsx)"), QStringLiteral("*.xlsx"));
     if (path.isEmpty())
         return;
     BusyWindow busy(this);
@@ -206,7 +206,7 @@ void ReportWindow::saveHtml()
     const std::optional<QStringList> lines = taggedLines();
     if (!lines)
         return;
-    const QString path = askSavePath(kHtmlFilter, QStringLiteral("*.htm"));
+    const QString path = askSavePath(tr("HTML Document (*.htm)"), QStringLiteral("*.htm"));
     QString error;
     if (!path.isEmpty() && !saveReportFile(exportHtml(*lines), path, &error))
         refuseSave(error);
