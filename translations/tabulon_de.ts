@@ -129,6 +129,28 @@
     </message>
 </context>
 <context>
+    <name>ExportTarget</name>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>Die vorhandene Datei %1 ist schreibgeschützt</translation>
+    </message>
+</context>
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Fehler %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>GroupWindow</name>
     <message>
         <source>ERROR</source>
@@ -1555,6 +1577,17 @@
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Cannot make the workbook</source>
+        <translation>Die Arbeitsmappe kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The cell %1%2 would hold %3 characters; a workbook cell holds at most %4</source>
+        <translation>Die Zelle %1%2 hätte %3 Zeichen; eine Zelle der Arbeitsmappe fasst höchstens %4</translation>
+    </message>
+</context>
+<context>
     <name>ReportWindow</name>
     <message>
         <source>Save Report ...</source>
@@ -2000,6 +2033,17 @@
     <message>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TaggedReportFile</name>
+    <message>
+        <source>Cannot write the report file %1: %2.</source>
+        <translation>Die Berichtsdatei %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file: every name from %1 on is taken in %2.</source>
+        <translation>Die Berichtsdatei kann nicht geschrieben werden: Jeder Name ab %1 ist in %2 vergeben.</translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2744,13 @@
     </message>
 </context>
 <context>
+    <name>TournamentFileLock</name>
+    <message>
+        <source>%1 is open in Tabulon; close it there first.</source>
+        <translation>%1 ist in Tabulon geöffnet; schließen Sie die Datei dort zuerst.</translation>
+    </message>
+</context>
+<context>
     <name>TournamentSetup</name>
     <message>
         <source>1. Points Scored</source>
@@ -2763,6 +2814,37 @@
     <message>
         <source>This item cannot be given a score.</source>
         <translation>Diesem Eintrag kann kein Ergebnis gegeben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WebSite</name>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 holds other files and no site published by Tabulon; choose an empty folder.</source>
+        <translation>%1 enthält andere Dateien und keine von Tabulon veröffentlichte Webseite; wählen Sie einen leeren Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Group %1 (%2): %3</source>
+        <translation>Gruppe %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2.</source>
+        <translation>%1 kann nicht entfernt werden: %2.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,28 @@
     </message>
 </context>
 <context>
+    <name>ExportTarget</name>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 es una carpeta</translation>
+    </message>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>El archivo existente %1 no se puede escribir</translation>
+    </message>
+</context>
+<context>
+    <name>FailureText</name>
+    <message>
+        <source>Error %1 - %2</source>
+        <translation>Error %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>GroupWindow</name>
     <message>
         <source>ERROR</source>
@@ -1555,6 +1577,17 @@
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Cannot make the workbook</source>
+        <translation>No se puede crear el libro</translation>
+    </message>
+    <message>
+        <source>The cell %1%2 would hold %3 characters; a workbook cell holds at most %4</source>
+        <translation>La celda %1%2 tendría %3 caracteres; una celda del libro admite como máximo %4</translation>
+    </message>
+</context>
+<context>
     <name>ReportWindow</name>
     <message>
         <source>Save Report ...</source>
@@ -2000,6 +2033,17 @@
     <message>
         <source>Open %1</source>
         <translation>Abrir %1</translation>
+    </message>
+</context>
+<context>
+    <name>TaggedReportFile</name>
+    <message>
+        <source>Cannot write the report file %1: %2.</source>
+        <translation>No se puede escribir el archivo de informe %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report file: every name from %1 on is taken in %2.</source>
+        <translation>No se puede escribir el archivo de informe: todos los nombres desde %1 están ocupados en %2.</translation>
     </message>
 </context>
 <context>
@@ -2700,6 +2744,13 @@
     </message>
 </context>
 <context>
+    <name>TournamentFileLock</name>
+    <message>
+        <source>%1 is open in Tabulon; close it there first.</source>
+        <translation>%1 está abierto en Tabulon; ciérrelo allí primero.</translation>
+    </message>
+</context>
+<context>
     <name>TournamentSetup</name>
     <message>
         <source>1. Points Scored</source>
@@ -2763,6 +2814,37 @@
     <message>
         <source>This item cannot be given a score.</source>
         <translation>A este elemento no se le puede dar un resultado.</translation>
+    </message>
+</context>
+<context>
+    <name>WebSite</name>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 holds other files and no site published by Tabulon; choose an empty folder.</source>
+        <translation>%1 tiene otros archivos y ningún sitio publicado por Tabulon; elija una carpeta vacía.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2.</source>
+        <translation>No se puede crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Group %1 (%2): %3</source>
+        <translation>Grupo %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2.</source>
+        <translation>No se puede quitar %1: %2.</translation>
     </message>
 </context>
 <context>
