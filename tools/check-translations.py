@@ -71,11 +71,11 @@ LITERAL = re.compile(r'QStringLiteral\(\s*"((?:[^"\\]|\\.)*)"')
 
 
 def is_words(text):
-    # Object names ("okButton"), symbols ("...", "->"), format strings ("%1-%2") and date forms
+    # Object names ("okButton", camel case), symbols ("...", "->"), format strings ("%1-%2") and date forms
     # ("dd-MMM-yyyy", the files' form) are no window text.
     if not re.search(r'[A-Za-z]{2,}', text) or re.fullmatch(r'[dMyHhms]+([- /.:][dMyHhms]+)*', text):
         return False
-    return not re.fullmatch(r'[a-z][A-Za-z0-9]*(%\d)?', text)
+    return not re.fullmatch(r'[a-z]+[A-Z][A-Za-z0-9]*(%\d)?', text)
 
 
 for folder, _, files in os.walk(os.path.join(root, 'gui')):

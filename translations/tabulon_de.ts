@@ -392,6 +392,10 @@
         <source> has no fixtures yet.</source>
         <translation> hat noch keine Spiele.</translation>
     </message>
+    <message>
+        <source>versus</source>
+        <translation>gegen</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -2102,6 +2106,10 @@
     <message>
         <source>, %1 won on away goals</source>
         <translation>, %1 gewann durch die Auswärtstorregel</translation>
+    </message>
+    <message>
+        <source>bye</source>
+        <translation>Freilos</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,10 @@
         <source> has no fixtures yet.</source>
         <translation> aún no tiene partidos.</translation>
     </message>
+    <message>
+        <source>versus</source>
+        <translation>contra</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -2102,6 +2106,10 @@
     <message>
         <source>, %1 won on away goals</source>
         <translation>, %1 ganó por los goles de visitante</translation>
+    </message>
+    <message>
+        <source>bye</source>
+        <translation>pase directo</translation>
     </message>
 </context>
 <context>

@@ -149,7 +149,7 @@ void GroupWindow::buildControls()
     m_homeHalfTimeField = makeTextField(entry, "homeHalfTimeField", QStringLiteral("0"), tr("Home half-time score"));
     m_homeFullTimeField = makeTextField(entry, "homeFullTimeField", QStringLiteral("0"), tr("Home full-time score"));
     m_versusLabel = makeLabel(entry, "versusLabel", tr("--V--"));
-    m_versusLabel->setAccessibleName(QStringLiteral("versus"));
+    m_versusLabel->setAccessibleName(tr("versus"));
     m_awayTeamField = makeShownField(entry, "awayTeamField", tr("Away team"));
     m_awayHalfTimeField = makeTextField(entry, "awayHalfTimeField", QStringLiteral("0"), tr("Away half-time score"));
     m_awayFullTimeField = makeTextField(entry, "awayFullTimeField", QStringLiteral("0"), tr("Away full-time score"));

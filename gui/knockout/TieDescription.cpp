@@ -45,7 +45,7 @@ QString tieTeamText(const KnockoutStage& stage, const QString& code, TieSide sid
         return team->name;
     const std::optional<TieId> tie = readTieCode(code);
     if (!tie || tie->roundSize >= stage.size())
-        return QStringLiteral("bye"); // a first-round place without a team
+        return QCoreApplication::translate("TieDescription", "bye"); // a first-round place without a team
     const int feeder = 2 * tie->number - (side == TieSide::First ? 1 : 0);
     if (tie->thirdPlace)
         return QCoreApplication::translate("TieDescription", "Loser ") + tieCode({ 4, side == TieSide::First ? 1 : 2 });
