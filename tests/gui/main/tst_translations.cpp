@@ -10,6 +10,7 @@
 #include "gui/knockout/TieResultDialog.h"
 #include "gui/main/MainWindow.h"
 #include "gui/main/Translations.h"
+#include "gui/reports/ReportWindow.h"
 #include "gui/setup/TournamentDetailsDialog.h"
 #include "gui/standings/PointsAdjustmentsDialog.h"
 
@@ -141,7 +142,8 @@ private slots:
         TieResultDialog tie(QStringLiteral("QF1"), QStringLiteral("Ajax"), QStringLiteral("Porto"), 2, true,
                             std::nullopt);
         PointsAdjustmentsDialog adjustments(QStringLiteral("Group A"), { QStringLiteral("Ajax") }, {});
-        for (QWidget* dialog : std::initializer_list<QWidget*> { &details, &knockout, &tie, &adjustments })
+        ReportWindow report(QStringLiteral("Results"), QString());
+        for (QWidget* dialog : std::initializer_list<QWidget*> { &details, &knockout, &tie, &adjustments, &report })
             QVERIFY2(clashes(captionsOf(dialog)).isEmpty(),
                      qPrintable(dialog->objectName() + QStringLiteral(": ") + clashes(captionsOf(dialog)).join(u',')));
     }
