@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>FT</source>
-        <translation>End</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Full-time</source>
@@ -1706,7 +1706,7 @@
     </message>
     <message>
         <source>FT</source>
-        <translation>End</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Full-time column</source>
