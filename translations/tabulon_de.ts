@@ -1146,7 +1146,7 @@
     </message>
     <message>
         <source>&amp;Windows</source>
-        <translation>&amp;Fenster</translation>
+        <translation>&amp;Fensterliste</translation>
     </message>
     <message>
         <source>&amp;Help</source>
