@@ -1,4 +1,6 @@
+#include "core/tournament/ProgramFolders.h"
 #include "gui/main/MainWindow.h"
+#include "gui/main/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +52,9 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     nameApplication();
+    // The windows speak the system's language where a translation ships; files, reports and
+    // tabulon-cli stay English (see installTranslations).
+    installTranslations(QLocale::system(), programFolders(QCoreApplication::applicationDirPath()).data);
     QGuiApplication::setDesktopFileName(QStringLiteral("example.veltrix.Tabulon"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tabulon/icon.png")));
     QCommandLineParser parser;

@@ -1,7 +1,8 @@
 # Shared by run.sh and test.sh: installs what is missing and builds Tabulon in build/.
 # Sourced, not run; expects TABULON_ROOT to be set.
 
-tabulon_packages="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl1-mesa-dev libxlsxwriter-dev libcsv-dev libical-dev zlib1g-dev libbenchmark-dev libcpp-httplib-dev libqrencode-dev"
+# Qt Linguist's lrelease makes the translations; qt6-translations-l10n holds Qt's own for the standard buttons.
+tabulon_packages="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl1-mesa-dev libxlsxwriter-dev libcsv-dev libical-dev zlib1g-dev libbenchmark-dev libcpp-httplib-dev libqrencode-dev qt6-l10n-tools qt6-translations-l10n"
 # The tests also check the sources' format, and the installed desktop files with the desktop's own tools.
 tabulon_test_packages="clang-format desktop-file-utils appstream shared-mime-info libglib2.0-bin file python3-icalendar curl"
 

@@ -1,17 +1,18 @@
 #include "core/common/BoundedFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 std::optional<QByteArray> readBoundedFile(const QString& path, qint64 limit, const QString& kind, QString* error)
 {
     const auto tooLarge = [&] {
-        *error = QStringLiteral("Cannot read %1: it is larger than any %2 can be (%3 MiB).")
+        *error = QCoreApplication::translate("BoundedFile", "Cannot read %1: it is larger than any %2 can be (%3 MiB).")
                      .arg(path, kind, QString::number(limit / (1024 * 1024)));
         return std::nullopt;
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
+        *error = QCoreApplication::translate("BoundedFile", "Cannot read %1: %2.").arg(path, file.errorString());
         return std::nullopt;
     }
     if (!file.isSequential() && file.size() > limit)
@@ -27,7 +28,7 @@ std::optional<QByteArray> readBoundedFile(const QString& path, qint64 limit, con
         bytes.resize(before + kChunk);
         const qint64 read = file.read(bytes.data() + before, kChunk);
         if (read < 0) {
-            *error = QStringLiteral("Cannot read %1: %2.").arg(path, file.errorString());
+            *error = QCoreApplication::translate("BoundedFile", "Cannot read %1: %2.").arg(path, file.errorString());
             return std::nullopt;
         }
         bytes.resize(before + read);
@@ -40,5 +41,6 @@ std::optional<QByteArray> readBoundedFile(const QString& path, qint64 limit, con
 
 std::optional<QByteArray> readCsvFile(const QString& path, QString* error)
 {
-    return readBoundedFile(path, kMaxCsvFileBytes, QStringLiteral("CSV file of results"), error);
+    return readBoundedFile(path, kMaxCsvFileBytes, QCoreApplication::translate("BoundedFile", "CSV file of results"),
+                           error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The numbers of the program's own failures, as its messages have always given them.
@@ -10,7 +11,7 @@ constexpr int kNoGroupWindowFailure = 91; // a command for one group with no gro
 // is text where it comes from elsewhere, such as a database engine's own error code.
 inline QString failureText(const QString& number, const QString& description)
 {
-    return QStringLiteral("Error %1 - %2").arg(number, description);
+    return QCoreApplication::translate("FailureText", "Error %1 - %2").arg(number, description);
 }
 
 inline QString failureText(int number, const QString& description)

@@ -1,5 +1,6 @@
 #include "KnockoutRounds.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 int bracketSize(int entrants)
@@ -74,5 +75,37 @@ QString tieName(const TieId& tie)
         return QStringLiteral("Quarter-final %1").arg(tie.number);
     default:
         return QStringLiteral("%1, tie %2").arg(roundName(tie.roundSize)).arg(tie.number);
+    }
+}
+
+QString shownRoundName(int roundSize)
+{
+    switch (roundSize) {
+    case 2:
+        return QCoreApplication::translate("KnockoutRounds", "Final");
+    case 4:
+        return QCoreApplication::translate("KnockoutRounds", "Semi-finals");
+    case 8:
+        return QCoreApplication::translate("KnockoutRounds", "Quarter-finals");
+    default:
+        return QCoreApplication::translate("KnockoutRounds", "Round of %1").arg(roundSize);
+    }
+}
+
+QString shownTieName(const TieId& tie)
+{
+    if (tie.thirdPlace)
+        return QCoreApplication::translate("KnockoutRounds", "Third-place match");
+    switch (tie.roundSize) {
+    case 2:
+        return QCoreApplication::translate("KnockoutRounds", "Final");
+    case 4:
+        return QCoreApplication::translate("KnockoutRounds", "Semi-final %1").arg(tie.number);
+    case 8:
+        return QCoreApplication::translate("KnockoutRounds", "Quarter-final %1").arg(tie.number);
+    default:
+        return QCoreApplication::translate("KnockoutRounds", "%1, tie %2")
+            .arg(shownRoundName(tie.roundSize))
+            .arg(tie.number);
     }
 }

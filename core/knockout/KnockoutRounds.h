@@ -27,6 +27,11 @@ int bracketSize(int entrants);
 // "Round of 32", "Quarter-finals", "Final".
 QString roundName(int roundSize);
 
+// The names as the windows show them, in the user's language; files and reports keep the English ones above
+// and below.
+QString shownRoundName(int roundSize);
+QString shownTieName(const TieId& tie);
+
 // "R32-5", "QF2", "SF1", "F", "3P".
 QString tieCode(const TieId& tie);
 

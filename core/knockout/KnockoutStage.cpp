@@ -3,6 +3,7 @@
 #include "core/knockout/BracketSeeding.h"
 #include "core/records/RecordLines.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -21,7 +22,9 @@ int placeOf(int number, TieSide side)
 
 QString entrantsRefusal()
 {
-    return QStringLiteral("A knockout stage has %1 to %2 entrants.").arg(kMinimumEntrants).arg(kMaximumEntrants);
+    return QCoreApplication::translate("KnockoutStage", "A knockout stage has %1 to %2 entrants.")
+        .arg(kMinimumEntrants)
+        .arg(kMaximumEntrants);
 }
 
 } // namespace
@@ -38,9 +41,14 @@ QString laterResultsNotice(const QStringList& codes)
                            : tieName(tie));
     }
     const QString last = names.takeLast();
-    const QString listed = names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-    return QStringLiteral("Changing this result changes who plays in %1, which already %2.")
-        .arg(listed, names.isEmpty() ? QStringLiteral("has a result") : QStringLiteral("have results"));
+    const QString listed = names.isEmpty()
+        ? last
+        : names.join(QStringLiteral(", ")) + QCoreApplication::translate("KnockoutStage", " and ") + last;
+    return QCoreApplication::translate("KnockoutStage",
+                                       "Changing this result changes who plays in %1, which already %2.")
+        .arg(listed,
+             names.isEmpty() ? QCoreApplication::translate("KnockoutStage", "has a result")
+                             : QCoreApplication::translate("KnockoutStage", "have results"));
 }
 
 bool operator==(const KnockoutTeam& a, const KnockoutTeam& b)
@@ -66,7 +74,9 @@ std::optional<KnockoutStage> KnockoutStage::fromPlaces(const QVector<Place>& pla
     }
     for (int number = 1; number <= places.size() / 2; ++number) {
         if (!places[placeOf(number, TieSide::First)] && !places[placeOf(number, TieSide::Second)]) {
-            refuse(refusal, QStringLiteral("%1 has no team.").arg(tieName({ int(places.size()), number })));
+            refuse(refusal,
+                   QCoreApplication::translate("KnockoutStage", "%1 has no team.")
+                       .arg(tieName({ int(places.size()), number })));
             return std::nullopt;
         }
     }
@@ -75,7 +85,7 @@ std::optional<KnockoutStage> KnockoutStage::fromPlaces(const QVector<Place>& pla
         for (int earlier = 0; earlier < p && places[p]; ++earlier) {
             if (places[earlier] && isSameTeam(*places[earlier], *places[p])) {
                 refuse(refusal,
-                       QStringLiteral("%1 has two places in the bracket, in %2 and %3.")
+                       QCoreApplication::translate("KnockoutStage", "%1 has two places in the bracket, in %2 and %3.")
                            .arg(places[p]->name, tieName({ int(places.size()), earlier / 2 + 1 }),
                                 tieName({ int(places.size()), p / 2 + 1 })));
                 return std::nullopt;
@@ -113,13 +123,15 @@ QStringList KnockoutStage::tieCodes() const
 bool KnockoutStage::setLegs(int roundSize, int legs, QString* refusal)
 {
     if (legs < 1 || legs > 2 || roundSize < 2 || roundSize > size() || bracketSize(roundSize) != roundSize)
-        return refuse(refusal, QStringLiteral("A round is played in one game or in two legs."));
+        return refuse(refusal,
+                      QCoreApplication::translate("KnockoutStage", "A round is played in one game or in two legs."));
     for (const QString& code : codesWithResults()) {
         const TieId tie = *readTieCode(code);
         if (tie.roundSize == roundSize)
             return refuse(refusal,
-                          QStringLiteral("Results have been entered in the %1: clear them before changing "
-                                         "the number of legs.")
+                          QCoreApplication::translate("KnockoutStage",
+                                                      "Results have been entered in the %1: clear them before changing "
+                                                      "the number of legs.")
                               .arg(roundName(roundSize)));
     }
     m_legs[roundSize] = legs;
@@ -195,24 +207,34 @@ bool KnockoutStage::setResult(const QString& code, const TieResult& result, QStr
 {
     const std::optional<TieId> tie = tieOf(code);
     if (!tie)
-        return refuse(refusal, QStringLiteral("This knockout stage has no tie %1.").arg(code));
+        return refuse(refusal,
+                      QCoreApplication::translate("KnockoutStage", "This knockout stage has no tie %1.").arg(code));
     const QString name = tieName(*tie);
     if (isBye(code))
-        return refuse(refusal, QStringLiteral("%1 is a bye: it has no result.").arg(name));
+        return refuse(refusal,
+                      QCoreApplication::translate("KnockoutStage", "%1 is a bye: it has no result.").arg(name));
     if (!team(*tie, TieSide::First) || !team(*tie, TieSide::Second))
-        return refuse(refusal, QStringLiteral("Who plays in %1 is not known yet.").arg(name));
+        return refuse(refusal,
+                      QCoreApplication::translate("KnockoutStage", "Who plays in %1 is not known yet.").arg(name));
     const int games = gamesOf(*tie);
     // The first leg of a two-legged tie is entered once it is played; the tie is decided in the second.
     const bool firstLegOnly = games == 2 && result.legs.size() == 1;
     if (result.legs.size() != games && !firstLegOnly)
         return refuse(
             refusal,
-            games == 1 ? QStringLiteral("%1 is played in one game: enter one full-time score.").arg(name)
-                       : QStringLiteral("%1 is played in two legs: enter the full-time score of each leg.").arg(name));
+            games == 1
+                ? QCoreApplication::translate("KnockoutStage", "%1 is played in one game: enter one full-time score.")
+                      .arg(name)
+                : QCoreApplication::translate("KnockoutStage",
+                                              "%1 is played in two legs: enter the full-time score of each leg.")
+                      .arg(name));
     if (firstLegOnly && (result.extraTime || result.penalties))
-        return refuse(refusal, QStringLiteral("Extra time and penalties belong to the second leg of %1.").arg(name));
+        return refuse(
+            refusal,
+            QCoreApplication::translate("KnockoutStage", "Extra time and penalties belong to the second leg of %1.")
+                .arg(name));
     if (firstLegOnly && (result.legs[0].home < 0 || result.legs[0].away < 0))
-        return refuse(refusal, QStringLiteral("A score cannot be negative."));
+        return refuse(refusal, QCoreApplication::translate("KnockoutStage", "A score cannot be negative."));
     if (!firstLegOnly && !decideTie(result, m_awayGoals, refusal))
         return false;
     const QStringList later = laterResultsChangedBy(code, result);
@@ -263,11 +285,13 @@ bool KnockoutStage::setSchedule(const QDate& startDate, int daysBetweenRounds, Q
             dateSlots += legs(roundSize);
         const QDate last = startDate.addDays(qint64(dateSlots - 1) * daysBetweenRounds);
         if (startDate < earliestRecordDate() || last > latestGameDate())
-            return refuse(refusal,
-                          QStringLiteral("The knockout games would be played from %1 to %2; a calendar holds the "
-                                         "days from %3 to %4.")
-                              .arg(formatRecordDate(startDate), formatRecordDate(last),
-                                   formatRecordDate(earliestRecordDate()), formatRecordDate(latestGameDate())));
+            return refuse(
+                refusal,
+                QCoreApplication::translate("KnockoutStage",
+                                            "The knockout games would be played from %1 to %2; a calendar holds the "
+                                            "days from %3 to %4.")
+                    .arg(formatRecordDate(startDate), formatRecordDate(last), formatRecordDate(earliestRecordDate()),
+                         formatRecordDate(latestGameDate())));
     }
     m_startDate = startDate;
     m_daysBetweenRounds = daysBetweenRounds;

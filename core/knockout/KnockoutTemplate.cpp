@@ -3,6 +3,7 @@
 #include "core/knockout/KnockoutRounds.h"
 #include "core/records/CsvRows.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
@@ -44,13 +45,15 @@ std::optional<TemplateSlot> readSlot(const QString& text, QString* problem)
     const std::optional<QVector<int>> groups
         = text.size() > 1 && text[0] >= u'1' && text[0] <= u'9' ? readGroups(text.mid(1)) : std::nullopt;
     if (!groups) {
-        *problem = QStringLiteral("write 1A for the winner of group A, 2C for the runner-up of group C, 3ADEF for "
-                                  "one of the best third-placed teams of groups A, D, E or F, or bye");
+        *problem = QCoreApplication::translate(
+            "KnockoutTemplate",
+            "write 1A for the winner of group A, 2C for the runner-up of group C, 3ADEF for "
+            "one of the best third-placed teams of groups A, D, E or F, or bye");
         return std::nullopt;
     }
     const TemplateSlot slot { text[0].digitValue(), *groups };
     if (slot.isThird() && slot.position != 3) {
-        *problem = QStringLiteral("only third-placed teams are chosen among groups");
+        *problem = QCoreApplication::translate("KnockoutTemplate", "only third-placed teams are chosen among groups");
         return std::nullopt;
     }
     return slot;
@@ -65,7 +68,7 @@ bool sameSlot(const TemplateSlot& a, const TemplateSlot& b)
 // for each of them that allows it.
 std::optional<ThirdsAssignment> readThirds(const CsvRow& row, const QVector<TemplateSlot>& places, QString* refusal)
 {
-    const QString line = QStringLiteral("Line %1: ").arg(row.line);
+    const QString line = QCoreApplication::translate("KnockoutTemplate", "Line %1: ").arg(row.line);
     const int thirdSlots = int(std::count_if(places.begin(), places.end(), [](const auto& s) { return s.isThird(); }));
     std::optional<QVector<int>> groups = readGroups(row.cells.value(1).trimmed());
     if (!groups || groups->size() != thirdSlots) {
@@ -91,17 +94,22 @@ std::optional<ThirdsAssignment> readThirds(const CsvRow& row, const QVector<Temp
         }
         if (!groups->contains(group->first()) || !places[slot].groups.contains(group->first())) {
             *refusal = line
-                + QStringLiteral("the third of group %1 cannot play in %2.").arg(letter(group->first()), tieCode(*tie));
+                + QCoreApplication::translate("KnockoutTemplate", "the third of group %1 cannot play in %2.")
+                      .arg(letter(group->first()), tieCode(*tie));
             return std::nullopt;
         }
         if (assignment.groupOfSlot.contains(slot) || assignment.groupOfSlot.values().contains(group->first())) {
-            *refusal = line + QStringLiteral("each of the %1 thirds needs a tie of its own.").arg(thirdSlots);
+            *refusal = line
+                + QCoreApplication::translate("KnockoutTemplate", "each of the %1 thirds needs a tie of its own.")
+                      .arg(thirdSlots);
             return std::nullopt;
         }
         assignment.groupOfSlot.insert(slot, group->first());
     }
     if (assignment.groupOfSlot.size() != thirdSlots) {
-        *refusal = line + QStringLiteral("each of the %1 thirds needs a tie of its own.").arg(thirdSlots);
+        *refusal = line
+            + QCoreApplication::translate("KnockoutTemplate", "each of the %1 thirds needs a tie of its own.")
+                  .arg(thirdSlots);
         return std::nullopt;
     }
     return assignment;
@@ -141,7 +149,7 @@ std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QS
     if (reading.rows.isEmpty()
         || reading.rows.first().cells.join(QLatin1Char(',')).toLower().remove(QLatin1Char(' '))
             != QLatin1String("tie,home,away")) {
-        *refusal = QStringLiteral("Line 1: the header must be \"tie,home,away\".");
+        *refusal = QCoreApplication::translate("KnockoutTemplate", "Line 1: the header must be \"tie,home,away\".");
         return std::nullopt;
     }
     KnockoutTemplate result;
@@ -153,14 +161,17 @@ std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QS
     }
     // Counted before the rows are read, so that a huge file is refused at once.
     if (ties.size() < 1 || ties.size() > kMaximumEntrants / 2 || bracketSize(2 * int(ties.size())) != 2 * ties.size()) {
-        *refusal = QStringLiteral("A template has 1, 2, 4, 8, 16 or 32 ties; this one has %1.").arg(ties.size());
+        *refusal = QCoreApplication::translate("KnockoutTemplate",
+                                               "A template has 1, 2, 4, 8, 16 or 32 ties; this one has %1.")
+                       .arg(ties.size());
         return std::nullopt;
     }
     QVector<int> lineOfPlace;
     for (const CsvRow& row : std::as_const(ties)) {
-        const QString line = QStringLiteral("Line %1: ").arg(row.line);
+        const QString line = QCoreApplication::translate("KnockoutTemplate", "Line %1: ").arg(row.line);
         if (row.cells.size() != 3) {
-            *refusal = line + QStringLiteral("a tie has three cells: the tie, home and away.");
+            *refusal = line
+                + QCoreApplication::translate("KnockoutTemplate", "a tie has three cells: the tie, home and away.");
             return std::nullopt;
         }
         for (const QString& cell : row.cells.mid(1)) {
@@ -193,16 +204,17 @@ std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QS
             lineOfPlace.append(row.line);
         }
         if (result.places.last().position == 0 && result.places[result.places.size() - 2].position == 0) {
-            *refusal = line + QStringLiteral("a tie cannot have two byes.");
+            *refusal = line + QCoreApplication::translate("KnockoutTemplate", "a tie cannot have two byes.");
             return std::nullopt;
         }
     }
     for (int tie = 0; tie < ties.size(); ++tie) {
         const QString code = tieCode({ int(result.places.size()), tie + 1 });
         if (ties[tie].cells.first().trimmed() != code) {
-            *refusal
-                = QStringLiteral("Line %1: \"%2\" should be tie \"%3\": the first round's ties are listed in order.")
-                      .arg(QString::number(ties[tie].line), ties[tie].cells.first().trimmed(), code);
+            *refusal = QCoreApplication::translate(
+                           "KnockoutTemplate",
+                           "Line %1: \"%2\" should be tie \"%3\": the first round's ties are listed in order.")
+                           .arg(QString::number(ties[tie].line), ties[tie].cells.first().trimmed(), code);
             return std::nullopt;
         }
     }
@@ -213,7 +225,8 @@ std::optional<KnockoutTemplate> readKnockoutTemplate(const QByteArray& bytes, QS
             return std::nullopt;
         const QString groups = letters(assignment->groups);
         if (lineOfThirds.contains(groups)) {
-            *refusal = QStringLiteral("Line %1: the thirds of groups %2 are already placed on line %3.")
+            *refusal = QCoreApplication::translate("KnockoutTemplate",
+                                                   "Line %1: the thirds of groups %2 are already placed on line %3.")
                            .arg(QString::number(row.line), groups, QString::number(lineOfThirds.value(groups)));
             return std::nullopt;
         }
@@ -237,7 +250,8 @@ std::optional<QVector<KnockoutStage::Place>> templatePlaces(const KnockoutTempla
             thirdSlots.append(slot);
     }
     if (thirdsByRank.size() < thirdSlots.size()) {
-        *refusal = QStringLiteral("The template takes %1 third-placed teams; the groups have %2.")
+        *refusal = QCoreApplication::translate("KnockoutTemplate",
+                                               "The template takes %1 third-placed teams; the groups have %2.")
                        .arg(thirdSlots.size())
                        .arg(thirdsByRank.size());
         return std::nullopt;
@@ -253,7 +267,9 @@ std::optional<QVector<KnockoutStage::Place>> templatePlaces(const KnockoutTempla
     } else {
         QVector<bool> used(qualifying.size(), false);
         if (!assignThirds(thirdSlots, 0, templateSlots, qualifying, used, groupOfSlot)) {
-            *refusal = QStringLiteral("The thirds of groups %1 cannot all be given a place the template allows them.")
+            *refusal = QCoreApplication::translate(
+                           "KnockoutTemplate",
+                           "The thirds of groups %1 cannot all be given a place the template allows them.")
                            .arg(letters(qualifyingGroups));
             return std::nullopt;
         }
@@ -266,7 +282,8 @@ std::optional<QVector<KnockoutStage::Place>> templatePlaces(const KnockoutTempla
         if (position == 0) {
             places.append(std::nullopt);
         } else if (group >= groups.size() || position > groups[group].size()) {
-            *refusal = QStringLiteral("The template names \"%1%2\", but group %2 has no team in that place.")
+            *refusal = QCoreApplication::translate(
+                           "KnockoutTemplate", "The template names \"%1%2\", but group %2 has no team in that place.")
                            .arg(QString::number(position), letter(group));
             return std::nullopt;
         } else {

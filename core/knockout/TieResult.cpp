@@ -1,9 +1,14 @@
 #include "TieResult.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString kShootOutOnlyWhenLevel
-    = QStringLiteral("A penalty shoot-out is held only when the tie is level after extra time.");
+QString shootOutOnlyWhenLevel()
+{
+    return QCoreApplication::translate("TieResult",
+                                       "A penalty shoot-out is held only when the tie is level after extra time.");
+}
 
 struct Tally
 {
@@ -42,12 +47,12 @@ std::optional<TieSide> decideTie(const TieResult& result, bool awayGoals, QStrin
 {
     const int games = result.legs.size();
     if (games < 1 || games > 2)
-        return refuse(refusal, QStringLiteral("A tie is played in one game or in two legs."));
+        return refuse(refusal, QCoreApplication::translate("TieResult", "A tie is played in one game or in two legs."));
     bool negative = isNegative(result.extraTime) || isNegative(result.penalties);
     for (const GameScore& leg : result.legs)
         negative = negative || isNegative(leg);
     if (negative)
-        return refuse(refusal, QStringLiteral("A score cannot be negative."));
+        return refuse(refusal, QCoreApplication::translate("TieResult", "A score cannot be negative."));
 
     const int last = games - 1;
     Tally aggregate;
@@ -67,16 +72,22 @@ std::optional<TieSide> decideTie(const TieResult& result, bool awayGoals, QStrin
 
     if (winner) {
         if (result.extraTime)
-            return refuse(refusal, QStringLiteral("Extra time is played only when the tie is level after full time."));
+            return refuse(refusal,
+                          QCoreApplication::translate(
+                              "TieResult", "Extra time is played only when the tie is level after full time."));
         if (result.penalties)
-            return refuse(refusal, kShootOutOnlyWhenLevel);
+            return refuse(refusal, shootOutOnlyWhenLevel());
         return winner;
     }
     if (!result.extraTime)
-        return refuse(refusal, QStringLiteral("The tie is level after full time: enter the score after extra time."));
+        return refuse(refusal,
+                      QCoreApplication::translate(
+                          "TieResult", "The tie is level after full time: enter the score after extra time."));
     const GameScore& fullTime = result.legs[last];
     if (result.extraTime->home < fullTime.home || result.extraTime->away < fullTime.away)
-        return refuse(refusal, QStringLiteral("The score after extra time cannot be lower than the full-time score."));
+        return refuse(refusal,
+                      QCoreApplication::translate(
+                          "TieResult", "The score after extra time cannot be lower than the full-time score."));
 
     const Tally lastFullTime = fromFirstSide(fullTime, last);
     const Tally lastExtraTime = fromFirstSide(*result.extraTime, last);
@@ -84,13 +95,15 @@ std::optional<TieSide> decideTie(const TieResult& result, bool awayGoals, QStrin
                          aggregate.second - lastFullTime.second + lastExtraTime.second });
     if (winner) {
         if (result.penalties)
-            return refuse(refusal, kShootOutOnlyWhenLevel);
+            return refuse(refusal, shootOutOnlyWhenLevel());
         return winner;
     }
     if (!result.penalties)
-        return refuse(refusal, QStringLiteral("The tie is level after extra time: enter the penalty shoot-out."));
+        return refuse(refusal,
+                      QCoreApplication::translate("TieResult",
+                                                  "The tie is level after extra time: enter the penalty shoot-out."));
     winner = sideAhead(fromFirstSide(*result.penalties, last));
     if (!winner)
-        return refuse(refusal, QStringLiteral("A penalty shoot-out cannot end level."));
+        return refuse(refusal, QCoreApplication::translate("TieResult", "A penalty shoot-out cannot end level."));
     return winner;
 }

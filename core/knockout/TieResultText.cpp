@@ -1,5 +1,6 @@
 #include "TieResultText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString gameScoreText(const GameScore& score)
@@ -55,7 +56,9 @@ std::optional<TieResult> readTieResultText(QStringView text, QString* refusal)
             *refusal = reason;
         return std::nullopt;
     };
-    const QString scoreForm = QStringLiteral("a score is two whole numbers from 0 to %1, as \"2-1\"").arg(kMaxTieGoals);
+    const QString scoreForm
+        = QCoreApplication::translate("TieResultText", "a score is two whole numbers from 0 to %1, as \"2-1\"")
+              .arg(kMaxTieGoals);
     const QList<QStringView> words = text.split(u' ');
     TieResult result;
     qsizetype i = 0;

@@ -2,6 +2,7 @@
 
 #include "core/common/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <csv.h>
 #include <memory>
@@ -51,12 +52,14 @@ QString parseProblem(int error)
 {
     switch (error) {
     case CSV_EPARSE:
-        return QStringLiteral("A quote is out of place (a quoted cell begins and ends with its quotes, and a quote "
-                              "inside it is doubled).");
+        return QCoreApplication::translate(
+            "CsvRows",
+            "A quote is out of place (a quoted cell begins and ends with its quotes, and a quote "
+            "inside it is doubled).");
     case CSV_ETOOBIG:
-        return QStringLiteral("The file is too big.");
+        return QCoreApplication::translate("CsvRows", "The file is too big.");
     default:
-        return QStringLiteral("There is not enough memory to read the file.");
+        return QCoreApplication::translate("CsvRows", "There is not enough memory to read the file.");
     }
 }
 
@@ -70,7 +73,7 @@ CsvReading readCsv(const QByteArray& bytes)
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
-        return { {}, QStringLiteral("There is not enough memory to read the file.") };
+        return { {}, QCoreApplication::translate("CsvRows", "There is not enough memory to read the file.") };
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> release(&parser, csv_free);
     csv_set_delim(&parser, static_cast<unsigned char>(delimiterOf(lines.value(0))));
 
@@ -81,9 +84,14 @@ CsvReading readCsv(const QByteArray& bytes)
         if (csv_parse(&parser, chunk.constData(), size_t(chunk.size()), RowCollector::onField, RowCollector::onRowEnd,
                       &collector)
             != size_t(chunk.size()))
-            return { {}, QStringLiteral("Line %1: %2").arg(collector.line).arg(parseProblem(csv_error(&parser))) };
+            return { {},
+                     QCoreApplication::translate("CsvRows", "Line %1: %2")
+                         .arg(collector.line)
+                         .arg(parseProblem(csv_error(&parser))) };
     }
     if (csv_fini(&parser, RowCollector::onField, RowCollector::onRowEnd, &collector) != 0)
-        return { {}, QStringLiteral("Line %1: A quoted cell is never closed.").arg(collector.lastRowEnd + 1) };
+        return { {},
+                 QCoreApplication::translate("CsvRows", "Line %1: A quoted cell is never closed.")
+                     .arg(collector.lastRowEnd + 1) };
     return { collector.rows, QString() };
 }

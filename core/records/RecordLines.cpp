@@ -1,5 +1,6 @@
 #include "core/records/RecordLines.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
@@ -262,15 +263,15 @@ std::optional<std::array<qint16, 6>> readFieldNumbers(const FieldViews& fields, 
         if (!number) {
             if (error)
                 *error = i < teamField && !isWholeNumber(text)
-                    ? QStringLiteral("the score \"%1\" is not a whole number").arg(text)
-                    : QStringLiteral("the number \"%1\" does not fit 16 bits").arg(text);
+                    ? QCoreApplication::translate("RecordLines", "the score \"%1\" is not a whole number").arg(text)
+                    : QCoreApplication::translate("RecordLines", "the number \"%1\" does not fit 16 bits").arg(text);
             return std::nullopt;
         }
         numbers[i] = *number;
     }
     if (numbers[teamField] == numbers[teamField + 1]) {
         if (error)
-            *error = QStringLiteral("team %1 plays itself").arg(numbers[teamField]);
+            *error = QCoreApplication::translate("RecordLines", "team %1 plays itself").arg(numbers[teamField]);
         return std::nullopt;
     }
     return numbers;
@@ -289,10 +290,11 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
     if (!fields) {
         const bool isResult = line.startsWith(QLatin1String("R:"));
         if (!isResult && !line.startsWith(QLatin1String("F:")))
-            return fail(QStringLiteral("the line begins with neither \"F:\" nor \"R:\""));
+            return fail(QCoreApplication::translate("RecordLines", "the line begins with neither \"F:\" nor \"R:\""));
         const qsizetype fieldCount = QStringView(line).mid(kRecordDatePosition).count(u':');
-        return fail(fieldCount > (isResult ? 6 : 2) ? QStringLiteral("the line has too many fields")
-                                                    : QStringLiteral("the line has too few fields"));
+        return fail(fieldCount > (isResult ? 6 : 2)
+                        ? QCoreApplication::translate("RecordLines", "the line has too many fields")
+                        : QCoreApplication::translate("RecordLines", "the line has too few fields"));
     }
     const std::optional<std::array<qint16, 6>> numbers = readFieldNumbers(*fields, error);
     if (!numbers)
@@ -315,25 +317,6 @@ std::optional<Record> readRecordLine(const QString& line, QString* error)
         record.away = (*numbers)[1];
     }
     return record;
-}
-
-QString recordLineFault(const QString& line, QString (*quoted)(QStringView))
-{
-    const bool isResult = line.startsWith(QLatin1String("R:"));
-    if (!isResult && !line.startsWith(QLatin1String("F:")))
-        return QStringLiteral("begins with neither \"F:\" nor \"R:\": %1.").arg(quoted(line));
-    const int expectedFields = isResult ? 6 : 2;
-    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
-    if (fields < expectedFields)
-        return QStringLiteral("has %1 fields after its date; a %2 has %3: %4.")
-            .arg(QString::number(fields), isResult ? QStringLiteral("result") : QStringLiteral("fixture"),
-                 QString::number(expectedFields), quoted(line));
-    if (!recordDateOf(line).isValid()) {
-        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
-        return QStringLiteral("has no readable date: %1.")
-            .arg(quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition)));
-    }
-    return QString();
 }
 
 namespace {
@@ -407,11 +390,13 @@ QString scoreTextProblem(const QString& scoreText)
     const bool negative = trimmed.front() == u'-';
     const QStringView digits = negative ? trimmed.mid(1) : trimmed;
     if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isDigit))
-        return QStringLiteral("The score \"%1\" is not a number.").arg(scoreText);
+        return QCoreApplication::translate("RecordLines", "The score \"%1\" is not a number.").arg(scoreText);
     if (negative)
-        return QStringLiteral("The score \"%1\" is negative: scores run from 0 to 32767.").arg(scoreText);
+        return QCoreApplication::translate("RecordLines", "The score \"%1\" is negative: scores run from 0 to 32767.")
+            .arg(scoreText);
     if (!readScoreField(digits))
-        return QStringLiteral("The score \"%1\" is too large: scores run from 0 to 32767.").arg(scoreText);
+        return QCoreApplication::translate("RecordLines", "The score \"%1\" is too large: scores run from 0 to 32767.")
+            .arg(scoreText);
     return QString();
 }
 
@@ -434,7 +419,8 @@ QList<ScoreProblem> resultScoreProblems(const ScoreTexts& scores)
         const qint16 full = readScoreField(last).value_or(0);
         if (half > full)
             problems.append({ halfTime,
-                              QStringLiteral("The %1 half-time score (%2) is more than the full-time score (%3).")
+                              QCoreApplication::translate(
+                                  "RecordLines", "The %1 half-time score (%2) is more than the full-time score (%3).")
                                   .arg(halfTime == 0 ? u"home" : u"away")
                                   .arg(half)
                                   .arg(full),
@@ -449,15 +435,17 @@ QString scoreRefusal(const ScoreProblem& problem)
         = { "home half-time score", "away half-time score", "home full-time score", "away full-time score" };
     if (!problem.ofTheText)
         return problem.reason;
-    return QStringLiteral("The %1 is not valid.\r%2").arg(QLatin1String(kFieldNames[problem.field]), problem.reason);
+    return QCoreApplication::translate("RecordLines", "The %1 is not valid.\r%2")
+        .arg(QLatin1String(kFieldNames[problem.field]), problem.reason);
 }
 
 QString teamNameProblem(const QString& name)
 {
     if (name.contains(kSeparator))
-        return QStringLiteral("A team name may not contain \"-v-\": it separates the two teams of a fixture.");
+        return QCoreApplication::translate(
+            "RecordLines", "A team name may not contain \"-v-\": it separates the two teams of a fixture.");
     if (name.contains(u'\n') || name.contains(u'\r'))
-        return QStringLiteral("A team name may not hold a line break.");
+        return QCoreApplication::translate("RecordLines", "A team name may not hold a line break.");
     return QString();
 }
 
@@ -473,7 +461,8 @@ QString teamNameProblem(const QString& name, const QStringList& teams, const QSt
         return problem;
     for (int team = 0; team < teams.size(); ++team) {
         if (team != renamed && sameTeamName(teams[team], name))
-            return QStringLiteral("There is already a team called \"%1\" in %2.").arg(teams[team], groupCaption);
+            return QCoreApplication::translate("RecordLines", "There is already a team called \"%1\" in %2.")
+                .arg(teams[team], groupCaption);
     }
     return QString();
 }

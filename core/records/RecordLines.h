@@ -82,13 +82,6 @@ std::optional<qint16> readScoreField(QStringView text);
 // readScoreField cannot read or a team number beyond 16 bits, or has a team play itself.
 std::optional<Record> readRecordLine(const QString& line, QString* error = nullptr);
 
-// Why a line of a tournament file cannot stand in a group's list at all, in words that follow the
-// line's name in the reader's message, `quoted` showing the line's text: it begins with neither "F:"
-// nor "R:", it has fewer fields after its date than its kind needs, or its date cannot be read.
-// Empty when it can stand; it may still be unreadable (too many fields, a number beyond 16 bits),
-// which readRecordLine says.
-QString recordLineFault(const QString& line, QString (*quoted)(QStringView));
-
 // The four score texts of a result, in stored order: HT home, HT away, FT home, FT away.
 using ScoreTexts = std::array<QString, 4>;
 

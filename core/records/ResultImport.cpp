@@ -7,6 +7,7 @@
 #include "core/records/RecordLines.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QSet>
@@ -38,8 +39,9 @@ std::optional<Sheet> readSheet(const QByteArray& csv, QList<ImportProblem>* prob
         return std::nullopt;
     }
     if (reading.rows.isEmpty()) {
-        problems->append(
-            { 1, QString(), QStringLiteral("The file is empty; it needs a header row naming its columns.") });
+        problems->append({ 1, QString(),
+                           QCoreApplication::translate(
+                               "ResultImport", "The file is empty; it needs a header row naming its columns.") });
         return std::nullopt;
     }
     Sheet sheet;
@@ -51,13 +53,16 @@ std::optional<Sheet> readSheet(const QByteArray& csv, QList<ImportProblem>* prob
             if (name != kColumnNames[column])
                 continue;
             if (sheet.index[column] >= 0)
-                problems->append({ header.line, name, QStringLiteral("The header names this column twice.") });
+                problems->append(
+                    { header.line, name,
+                      QCoreApplication::translate("ResultImport", "The header names this column twice.") });
             sheet.index[column] = position;
         }
     }
     for (const Column column : { Date, Home, Away })
         if (sheet.index[column] < 0)
-            problems->append({ header.line, kColumnNames[column], QStringLiteral("The header names no such column.") });
+            problems->append({ header.line, kColumnNames[column],
+                               QCoreApplication::translate("ResultImport", "The header names no such column.") });
     if (!problems->isEmpty())
         return std::nullopt;
     sheet.rows = reading.rows;
@@ -91,7 +96,7 @@ int teamNumber(const QStringList& teams, const QString& name, QString* reason)
         found = team;
     }
     if (found < 0)
-        *reason = name.isEmpty() ? QStringLiteral("No team is named.")
+        *reason = name.isEmpty() ? QCoreApplication::translate("ResultImport", "No team is named.")
                                  : QStringLiteral("\"%1\" is not a team of the group.").arg(name);
     return found;
 }
@@ -114,7 +119,7 @@ ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
         for (int column = 0; column < ColumnCount; ++column) {
             const QString text = sheet->cell(row, Column(column));
             if (text.contains(u'\n') || text.contains(u'\r'))
-                refuse(Column(column), QStringLiteral("The cell holds a line break."));
+                refuse(Column(column), QCoreApplication::translate("ResultImport", "The cell holds a line break."));
         }
         if (!problems.isEmpty()) {
             import.problems += problems;
@@ -126,11 +131,11 @@ ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
         if (!date.isValid())
             refuse(Date,
                    dateText.isEmpty()
-                       ? QStringLiteral("No date is given.")
+                       ? QCoreApplication::translate("ResultImport", "No date is given.")
                        : QStringLiteral("\"%1\" is not a date (dd-mmm-yyyy or yyyy-mm-dd).").arg(dateText));
         else if (date < earliestRecordDate() || date > latestRecordDate())
             refuse(Date,
-                   QStringLiteral("%1 lies outside %2 to %3.")
+                   QCoreApplication::translate("ResultImport", "%1 lies outside %2 to %3.")
                        .arg(dateText, formatRecordDate(earliestRecordDate()), formatRecordDate(latestRecordDate())));
 
         QString reason;
@@ -141,7 +146,7 @@ ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
         if (away < 0)
             refuse(Away, reason);
         else if (away == home)
-            refuse(Away, QStringLiteral("A team cannot play itself."));
+            refuse(Away, QCoreApplication::translate("ResultImport", "A team cannot play itself."));
 
         ScoreTexts scores;
         const std::array<Column, 4> scoreColumns = { HomeHalfTime, AwayHalfTime, HomeFullTime, AwayFullTime };
@@ -152,10 +157,11 @@ ResultImport readResultImport(const QByteArray& csv, const QStringList& teams)
         const bool isResult = !scores[2].isEmpty() && !scores[3].isEmpty();
         if (!isResult && scores[2].isEmpty() != scores[3].isEmpty())
             refuse(scores[2].isEmpty() ? HomeFullTime : AwayFullTime,
-                   QStringLiteral("Only one of the two full-time scores is given."));
+                   QCoreApplication::translate("ResultImport", "Only one of the two full-time scores is given."));
         else if (!isResult && !(scores[0].isEmpty() && scores[1].isEmpty()))
-            refuse(scores[0].isEmpty() ? AwayHalfTime : HomeHalfTime,
-                   QStringLiteral("A half-time score is given without the full-time score."));
+            refuse(
+                scores[0].isEmpty() ? AwayHalfTime : HomeHalfTime,
+                QCoreApplication::translate("ResultImport", "A half-time score is given without the full-time score."));
 
         if (!problems.isEmpty()) {
             import.problems += problems;
@@ -188,7 +194,8 @@ QStringList teamNamesInCsv(const QByteArray& csv, QList<ImportProblem>* problems
     for (const CsvRow& row : sheet->rows) {
         for (const Column column : { Home, Away }) {
             const QString name = sheet->cell(row, column);
-            QString problem = name.isEmpty() ? QStringLiteral("No team is named.") : teamNameProblem(name);
+            QString problem = name.isEmpty() ? QCoreApplication::translate("ResultImport", "No team is named.")
+                                             : teamNameProblem(name);
             const QString key = name.toCaseFolded();
             if (problem.isEmpty() && firstLine.contains(key) && !names.contains(name)) {
                 const int line = firstLine.value(key);
@@ -215,13 +222,15 @@ QStringList importProblemLines(const QList<ImportProblem>& problems)
 {
     QStringList lines;
     for (const ImportProblem& problem : problems.mid(0, kProblemsShown)) {
-        QString place = problem.line > 0 ? QStringLiteral("Line %1").arg(problem.line) : QString();
+        QString place
+            = problem.line > 0 ? QCoreApplication::translate("ResultImport", "Line %1").arg(problem.line) : QString();
         if (!problem.column.isEmpty())
-            place += QStringLiteral(", column ") + problem.column;
+            place += QCoreApplication::translate("ResultImport", ", column ") + problem.column;
         lines.append(place.isEmpty() ? problem.reason : place + QStringLiteral(": ") + problem.reason);
     }
     if (problems.size() > kProblemsShown)
-        lines.append(QStringLiteral("... and %1 more.").arg(problems.size() - kProblemsShown));
+        lines.append(
+            QCoreApplication::translate("ResultImport", "... and %1 more.").arg(problems.size() - kProblemsShown));
     return lines;
 }
 
@@ -246,8 +255,9 @@ struct GameScore
     QString fullTime() const { return QStringLiteral("%1-%2").arg(goals[2]).arg(goals[3]); }
     QString halfTime() const
     {
-        return hasHalfTime ? QStringLiteral(", half-time %1-%2").arg(goals[0]).arg(goals[1])
-                           : QStringLiteral(" with no half-time score");
+        return hasHalfTime
+            ? QCoreApplication::translate("ResultImport", ", half-time %1-%2").arg(goals[0]).arg(goals[1])
+            : QCoreApplication::translate("ResultImport", " with no half-time score");
     }
 };
 
@@ -259,7 +269,7 @@ QString differenceText(const GameScore& entered, const GameScore& file)
     const auto text = [&](const GameScore& score) {
         return halfTimeDiffers ? score.fullTime() + score.halfTime() : score.fullTime();
     };
-    return text(entered) + QStringLiteral("; the file has ") + text(file);
+    return text(entered) + QCoreApplication::translate("ResultImport", "; the file has ") + text(file);
 }
 
 struct EnteredResult
@@ -379,7 +389,8 @@ ImportPlan planImport(const QStringList& storedLines, const QStringList& teams, 
     int added = int(storedLines.size()); // where the next row added would stand
     for (const ImportedRow& row : import.rows) {
         PlannedRow planned { row };
-        const QString game = QStringLiteral("%1 v %2").arg(teams[row.home].trimmed(), teams[row.away].trimmed());
+        const QString game = QCoreApplication::translate("ResultImport", "%1 v %2")
+                                 .arg(teams[row.home].trimmed(), teams[row.away].trimmed());
         const std::optional<EnteredResult> entered = index.result(row.date, row.home, row.away);
         const std::optional<EnteredResult> played = index.played(row.home, row.away);
         std::optional<int> fixture;
@@ -389,7 +400,7 @@ ImportPlan planImport(const QStringList& storedLines, const QStringList& teams, 
                 planned.action = ImportAction::AlreadyEntered;
             } else {
                 planned.action = ImportAction::Conflict;
-                planned.note = QStringLiteral("%1 on %2 is already entered as %3")
+                planned.note = QCoreApplication::translate("ResultImport", "%1 on %2 is already entered as %3")
                                    .arg(game, formatRecordDate(row.date), differenceText(entered->score, score));
             }
         } else if (!row.isResult && (entered || index.hasFixture(row.date, row.home, row.away))) {
@@ -399,8 +410,8 @@ ImportPlan planImport(const QStringList& storedLines, const QStringList& teams, 
             planned.position = *fixture;
         } else if (played) {
             planned.action = ImportAction::Repeat;
-            planned.note
-                = QStringLiteral("%1 already played on %2 (%3)").arg(game, played->dateText, played->score.fullTime());
+            planned.note = QCoreApplication::translate("ResultImport", "%1 already played on %2 (%3)")
+                               .arg(game, played->dateText, played->score.fullTime());
         }
         if (planned.action == ImportAction::Add || planned.action == ImportAction::Repeat)
             planned.position = added++;
@@ -421,24 +432,30 @@ QString GroupImport::summary(const QString& groupCaption) const
     const QString replacedText = counted(replaced, "fixture", "fixtures");
     QStringList notes;
     if (skipped > 0)
-        notes.append(skipped == 1 ? QStringLiteral("1 row was already entered")
-                                  : QStringLiteral("%1 rows were already entered").arg(skipped));
+        notes.append(skipped == 1
+                         ? QCoreApplication::translate("ResultImport", "1 row was already entered")
+                         : QCoreApplication::translate("ResultImport", "%1 rows were already entered").arg(skipped));
     if (leftOut > 0)
-        notes.append(leftOut == 1 ? QStringLiteral("1 row was left out")
-                                  : QStringLiteral("%1 rows were left out").arg(leftOut));
+        notes.append(leftOut == 1 ? QCoreApplication::translate("ResultImport", "1 row was left out")
+                                  : QCoreApplication::translate("ResultImport", "%1 rows were left out").arg(leftOut));
     QStringList parts;
     if (!added.isEmpty())
-        parts.append(QStringLiteral("Added %1 to %2").arg(added.join(QStringLiteral(" and ")), groupCaption));
+        parts.append(QCoreApplication::translate("ResultImport", "Added %1 to %2")
+                         .arg(added.join(QCoreApplication::translate("ResultImport", " and ")), groupCaption));
     if (replaced > 0)
         parts.append(added.isEmpty()
-                         ? QStringLiteral("Replaced %1 of %2 with %3")
+                         ? QCoreApplication::translate("ResultImport", "Replaced %1 of %2 with %3")
                                .arg(replacedText, groupCaption,
-                                    replaced == 1 ? QStringLiteral("its result") : QStringLiteral("their results"))
-                         : QStringLiteral("replaced ") + replacedText);
+                                    replaced == 1 ? QCoreApplication::translate("ResultImport", "its result")
+                                                  : QCoreApplication::translate("ResultImport", "their results"))
+                         : QCoreApplication::translate("ResultImport", "replaced ") + replacedText);
     if (parts.isEmpty() && notes.isEmpty())
-        return QStringLiteral("The file holds no fixtures or results; nothing was added to %1.").arg(groupCaption);
+        return QCoreApplication::translate("ResultImport",
+                                           "The file holds no fixtures or results; nothing was added to %1.")
+            .arg(groupCaption);
     if (parts.isEmpty())
-        return QStringLiteral("Nothing was added to %1: %2.").arg(groupCaption, notes.join(QStringLiteral("; ")));
+        return QCoreApplication::translate("ResultImport", "Nothing was added to %1: %2.")
+            .arg(groupCaption, notes.join(QCoreApplication::translate("ResultImport", "; ")));
     return (parts + notes).join(QStringLiteral("; ")) + u'.';
 }
 
@@ -472,7 +489,8 @@ GroupImport importPlannedRows(const QStringList& storedLines, const ImportPlan& 
         }
         if (lines.size() >= kMaxListLines) {
             problems.append({ planned.row.line, QString(),
-                              QStringLiteral("The group would hold more than %1 lines.").arg(kMaxListLines) });
+                              QCoreApplication::translate("ResultImport", "The group would hold more than %1 lines.")
+                                  .arg(kMaxListLines) });
             continue;
         }
         placed.insert(planned.position, int(lines.size()));

@@ -2,6 +2,7 @@
 
 #include "core/records/RecordLines.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 std::optional<TypedScore> readTypedScore(const QString& text)
@@ -18,7 +19,7 @@ std::optional<QString> lineWithTypedScore(const QString& storedLine, const QStri
 {
     const std::optional<RecordFields> fields = splitRecordLine(storedLine);
     if (!fields || !readRecordLine(storedLine)) {
-        *refusal = QStringLiteral("This item cannot be given a score.");
+        *refusal = QCoreApplication::translate("TypedScore", "This item cannot be given a score.");
         return std::nullopt;
     }
     const std::optional<TypedScore> score = readTypedScore(typed);

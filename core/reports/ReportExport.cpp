@@ -7,6 +7,7 @@
 #include "core/reports/ReportLayout.h"
 #include "core/tournament/ProgramInfo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -196,7 +197,7 @@ public:
     QString fill(const TaggedReport& report)
     {
         if (!m_book)
-            return QStringLiteral("Cannot make the workbook");
+            return QCoreApplication::translate("ReportExport", "Cannot make the workbook");
         const QByteArray name = sheetNameOf(report.heading[1]).toUtf8();
         m_sheet = workbook_add_worksheet(m_book, name.isEmpty() ? nullptr : name.constData());
         if (!m_sheet) // a name Excel reserves, such as "History"
@@ -277,9 +278,11 @@ private:
         const qsizetype characters = value.toUcs4().size();
         if (characters > kMaxCellCharacters) {
             if (m_tooLong.isEmpty())
-                m_tooLong = QStringLiteral("The cell %1%2 would hold %3 characters; a workbook cell holds at most %4")
-                                .arg(QChar(u'A' + column), QString::number(row + 1), QString::number(characters),
-                                     QString::number(kMaxCellCharacters));
+                m_tooLong
+                    = QCoreApplication::translate(
+                          "ReportExport", "The cell %1%2 would hold %3 characters; a workbook cell holds at most %4")
+                          .arg(QChar(u'A' + column), QString::number(row + 1), QString::number(characters),
+                               QString::number(kMaxCellCharacters));
             return;
         }
         worksheet_write_string(m_sheet, row, column, value.toUtf8().constData(), format ? format : m_text);

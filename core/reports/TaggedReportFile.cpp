@@ -1,5 +1,6 @@
 #include "core/reports/TaggedReportFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -32,7 +33,9 @@ TaggedFileOutcome writeTaggedReportFile(const QStringList& lines, const QDateTim
             const QFileInfo taken(path);
             if (taken.exists() || taken.isSymLink())
                 continue;
-            return { QString(), QStringLiteral("Cannot write the report file %1: %2.").arg(path, file.errorString()) };
+            return { QString(),
+                     QCoreApplication::translate("TaggedReportFile", "Cannot write the report file %1: %2.")
+                         .arg(path, file.errorString()) };
         }
         errno = 0; // the device says "Unknown error" where a write is cut off; the system knows why
         const bool written = file.write(contents) == contents.size() && file.flush();
@@ -40,12 +43,15 @@ TaggedFileOutcome writeTaggedReportFile(const QStringList& lines, const QDateTim
         file.close();
         if (!written) {
             file.remove();
-            return { QString(), QStringLiteral("Cannot write the report file %1: %2.").arg(path, reason) };
+            return { QString(),
+                     QCoreApplication::translate("TaggedReportFile", "Cannot write the report file %1: %2.")
+                         .arg(path, reason) };
         }
         return { path, QString() };
     }
     return { QString(),
-             QStringLiteral("Cannot write the report file: every name from %1 on is taken in %2.")
+             QCoreApplication::translate("TaggedReportFile",
+                                         "Cannot write the report file: every name from %1 on is taken in %2.")
                  .arg(candidateName(now, 0), QDir::toNativeSeparators(folder)) };
 }
 

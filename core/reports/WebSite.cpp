@@ -4,6 +4,7 @@
 #include "core/reports/ReportFile.h"
 #include "core/reports/SitePages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ QString folderProblem(const QString& folder)
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        return QStringLiteral("%1 is a file, not a folder.").arg(folder);
+        return QCoreApplication::translate("WebSite", "%1 is a file, not a folder.").arg(folder);
     if (!info.exists())
         return QString();
     const QDir dir(folder);
@@ -32,7 +33,9 @@ QString folderProblem(const QString& folder)
     if (entries.isEmpty() || (index.open(QIODevice::ReadOnly) && index.readAll().contains(kGeneratorMarker))
         || std::all_of(entries.cbegin(), entries.cend(), isSiteFileName))
         return QString();
-    return QStringLiteral("%1 holds other files and no site published by Tabulon; choose an empty folder.").arg(folder);
+    return QCoreApplication::translate("WebSite",
+                                       "%1 holds other files and no site published by Tabulon; choose an empty folder.")
+        .arg(folder);
 }
 
 // Makes the folder and any missing folder above it; the system's reason on failure.
@@ -42,8 +45,9 @@ QString makeFolder(const QString& folder)
     if (QDir().mkpath(folder))
         return QString();
     const int reason = errno;
-    return reason != 0 ? QStringLiteral("Cannot make the folder %1: %2.").arg(folder, qt_error_string(reason))
-                       : QStringLiteral("Cannot make the folder %1.").arg(folder);
+    return reason != 0
+        ? QCoreApplication::translate("WebSite", "Cannot make the folder %1: %2.").arg(folder, qt_error_string(reason))
+        : QCoreApplication::translate("WebSite", "Cannot make the folder %1.").arg(folder);
 }
 
 } // namespace
@@ -71,16 +75,19 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
     for (const QString& name : files.keys() + QStringList { kIndexName }) {
         const QString problem = exportTargetProblem(dir.filePath(name));
         if (!problem.isEmpty())
-            return failed(QStringLiteral("Cannot write %1: %2.").arg(dir.filePath(name), problem));
+            return failed(
+                QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(name), problem));
     }
     QString error;
     for (auto file = files.cbegin(); file != files.cend(); ++file) {
         if (!saveReportFile(file.value(), dir.filePath(file.key()), &error))
-            return failed(QStringLiteral("Cannot write %1: %2.").arg(dir.filePath(file.key()), error));
+            return failed(
+                QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(file.key()), error));
     }
     // The index last, so that it never links to a page not yet written.
     if (!saveReportFile(indexPage, dir.filePath(kIndexName), &error))
-        return failed(QStringLiteral("Cannot write %1: %2.").arg(dir.filePath(kIndexName), error));
+        return failed(
+            QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(kIndexName), error));
     // Then the pages of groups no longer published, which the new index no longer links to. Only
     // files under the site's own names go; a link under such a name was not made here and stays.
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -89,7 +96,8 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
             continue;
         QFile stale(page.filePath());
         if (!stale.remove())
-            return failed(QStringLiteral("Cannot remove %1: %2.").arg(page.filePath(), stale.errorString()));
+            return failed(QCoreApplication::translate("WebSite", "Cannot remove %1: %2.")
+                              .arg(page.filePath(), stale.errorString()));
     }
     int pages = 1;
     for (const QString& name : files.keys())

@@ -3,6 +3,7 @@
 #include "core/common/Limits.h"
 #include "core/records/RecordLines.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <limits>
@@ -13,7 +14,8 @@ constexpr int kShuffleExchanges = 1000;
 
 QString legName(int leg)
 {
-    return leg == 0 ? QStringLiteral("first leg") : QStringLiteral("second leg");
+    return leg == 0 ? QCoreApplication::translate("Schedule", "first leg")
+                    : QCoreApplication::translate("Schedule", "second leg");
 }
 
 } // namespace
@@ -54,24 +56,30 @@ RoundDates scheduleRoundDates(int n, int legs, const QDate& start, int gap, int 
     };
     if (n < 2)
         return failed(kTooFewTeamsFailure,
-                      QStringLiteral("A group needs at least two teams to have fixtures; this one has %1.").arg(n));
+                      QCoreApplication::translate("Schedule",
+                                                  "A group needs at least two teams to have fixtures; this one has %1.")
+                          .arg(n));
     if (legs != 1 && legs != 2)
-        return failed(kTooFewTeamsFailure, QStringLiteral("A schedule has one or two legs, not %1.").arg(legs));
+        return failed(kTooFewTeamsFailure,
+                      QCoreApplication::translate("Schedule", "A schedule has one or two legs, not %1.").arg(legs));
     if (!start.isValid() || start < earliestRecordDate() || start > latestRecordDate())
         return failed(kDateRangeFailure,
-                      QStringLiteral("The start date must lie between %1 and %2.")
+                      QCoreApplication::translate("Schedule", "The start date must lie between %1 and %2.")
                           .arg(formatRecordDate(earliestRecordDate()), formatRecordDate(latestRecordDate())));
 
     const qint64 fixtureCount = fixturesPerLeg(n) * legs;
     if (linesAlreadyStored + fixtureCount > kMaxListLines)
-        return failed(kListFullFailure,
-                      QStringLiteral("%1 teams make %2 fixtures %3; with the %4 lines already stored that is more "
-                                     "than the %5 lines a group can hold.")
-                          .arg(n)
-                          .arg(fixtureCount)
-                          .arg(legs == 2 ? QStringLiteral("home and away") : QStringLiteral("in one leg"))
-                          .arg(linesAlreadyStored)
-                          .arg(kMaxListLines));
+        return failed(
+            kListFullFailure,
+            QCoreApplication::translate("Schedule",
+                                        "%1 teams make %2 fixtures %3; with the %4 lines already stored that is more "
+                                        "than the %5 lines a group can hold.")
+                .arg(n)
+                .arg(fixtureCount)
+                .arg(legs == 2 ? QCoreApplication::translate("Schedule", "home and away")
+                               : QCoreApplication::translate("Schedule", "in one leg"))
+                .arg(linesAlreadyStored)
+                .arg(kMaxListLines));
 
     const int rounds = n % 2 == 0 ? n - 1 : n;
     // The second leg starts rounds x gap days after the first, so its index reaches `rounds`.
@@ -79,8 +87,9 @@ RoundDates scheduleRoundDates(int n, int legs, const QDate& start, int gap, int 
     const qint64 largestOffset = largestIndex * gap;
     if (largestOffset > std::numeric_limits<qint16>::max() || largestOffset < std::numeric_limits<qint16>::min())
         return failed(kGapOverflowFailure,
-                      QStringLiteral("Overflow: round %1 times the gap of %2 days is %3 days, "
-                                     "beyond the %4 days a round can lie from the start.")
+                      QCoreApplication::translate("Schedule",
+                                                  "Overflow: round %1 times the gap of %2 days is %3 days, "
+                                                  "beyond the %4 days a round can lie from the start.")
                           .arg(largestIndex)
                           .arg(gap)
                           .arg(largestOffset)
@@ -93,14 +102,16 @@ RoundDates scheduleRoundDates(int n, int legs, const QDate& start, int gap, int 
         for (int i = 0; i < rounds; ++i) {
             const QDate date = start.addDays(static_cast<qint64>(leg) * rounds * gap + static_cast<qint64>(i) * gap);
             if (date > latestRecordDate() || date < earliestRecordDate())
-                return failed(kDateRangeFailure,
-                              QStringLiteral("Round %1 of the %2 would fall %3 days from %4, outside the dates "
-                                             "%5 to %6.")
-                                  .arg(i + 1)
-                                  .arg(legName(leg))
-                                  .arg(static_cast<qint64>(leg) * rounds * gap + static_cast<qint64>(i) * gap)
-                                  .arg(formatRecordDate(start), formatRecordDate(earliestRecordDate()),
-                                       formatRecordDate(latestRecordDate())));
+                return failed(
+                    kDateRangeFailure,
+                    QCoreApplication::translate("Schedule",
+                                                "Round %1 of the %2 would fall %3 days from %4, outside the dates "
+                                                "%5 to %6.")
+                        .arg(i + 1)
+                        .arg(legName(leg))
+                        .arg(static_cast<qint64>(leg) * rounds * gap + static_cast<qint64>(i) * gap)
+                        .arg(formatRecordDate(start), formatRecordDate(earliestRecordDate()),
+                             formatRecordDate(latestRecordDate())));
             roundDates.legs[leg].append(formatRecordDate(date));
         }
     }

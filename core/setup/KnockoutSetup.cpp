@@ -6,6 +6,7 @@
 #include "core/standings/Standings.h"
 #include "core/tournament/FileGroupRecords.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -24,7 +25,8 @@ QString listed(const QStringList& names)
 {
     if (names.size() < 2)
         return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + names.last();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", "))
+        + QCoreApplication::translate("KnockoutSetup", " and ") + names.last();
 }
 
 // The groups that still have fixtures to play, among `groups` (indices from 0).
@@ -53,7 +55,8 @@ std::optional<QVector<QVector<LeagueRow>>> finishedTables(const TournamentData& 
     if (!unfinished.isEmpty())
         return refuse<QVector<QVector<LeagueRow>>>(
             refusal,
-            QStringLiteral("%1 still %2 games to play: enter every result before the knockout stage is set up.")
+            QCoreApplication::translate(
+                "KnockoutSetup", "%1 still %2 games to play: enter every result before the knockout stage is set up.")
                 .arg(listed(unfinished), unfinished.size() == 1 ? QStringLiteral("has") : QStringLiteral("have")));
     return leagueTables(tournament, databaseName, refusal);
 }
@@ -80,8 +83,10 @@ std::optional<QVector<KnockoutStage::Place>> placesFromTemplate(const Tournament
             return refuse<QVector<KnockoutStage::Place>>(
                 refusal,
                 (tournament.groups.size() == 1
-                     ? QStringLiteral("The template names group %1, but the tournament has %2 group.")
-                     : QStringLiteral("The template names group %1, but the tournament has %2 groups."))
+                     ? QCoreApplication::translate("KnockoutSetup",
+                                                   "The template names group %1, but the tournament has %2 group.")
+                     : QCoreApplication::translate("KnockoutSetup",
+                                                   "The template names group %1, but the tournament has %2 groups."))
                     .arg(QChar(char16_t(u'A' + group)), QString::number(tournament.groups.size())));
     }
     const std::optional<QVector<QVector<LeagueRow>>> tables = finishedTables(tournament, named, databaseName, refusal);
@@ -138,7 +143,8 @@ std::optional<QByteArray> readEntrantsFile(const QString& path, QString* error)
     // Opening a named pipe waits for a writer, so the type is checked first.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return refuse<QByteArray>(error, QStringLiteral("Cannot read %1: it is not a regular file.").arg(path));
+        return refuse<QByteArray>(
+            error, QCoreApplication::translate("KnockoutSetup", "Cannot read %1: it is not a regular file.").arg(path));
     return readCsvFile(path, error);
 }
 
@@ -149,20 +155,26 @@ std::optional<QVector<KnockoutTeam>> readSeededList(const QByteArray& bytes, QSt
         return refuse<QVector<KnockoutTeam>>(refusal, reading.error);
     if (reading.rows.isEmpty() || reading.rows.first().cells.size() != 1
         || reading.rows.first().cells.first().trimmed().compare(QLatin1String("team"), Qt::CaseInsensitive) != 0)
-        return refuse<QVector<KnockoutTeam>>(refusal, QStringLiteral("Line 1: the header must be \"team\"."));
+        return refuse<QVector<KnockoutTeam>>(
+            refusal, QCoreApplication::translate("KnockoutSetup", "Line 1: the header must be \"team\"."));
     QVector<KnockoutTeam> teams;
     QSet<QString> seen;
     for (const CsvRow& row : reading.rows.mid(1)) {
         const QString name = row.cells.first().trimmed();
         if (row.cells.size() != 1 || name.isEmpty())
-            return refuse<QVector<KnockoutTeam>>(refusal,
-                                                 QStringLiteral("Line %1: a row holds one team's name.").arg(row.line));
+            return refuse<QVector<KnockoutTeam>>(
+                refusal,
+                QCoreApplication::translate("KnockoutSetup", "Line %1: a row holds one team's name.").arg(row.line));
         if (name.contains(u'\n') || name.contains(u'\r'))
             return refuse<QVector<KnockoutTeam>>(
-                refusal, QStringLiteral("Line %1: a team's name cannot hold a line break.").arg(row.line));
+                refusal,
+                QCoreApplication::translate("KnockoutSetup", "Line %1: a team's name cannot hold a line break.")
+                    .arg(row.line));
         if (seen.contains(name))
             return refuse<QVector<KnockoutTeam>>(
-                refusal, QStringLiteral("Line %1: %2 is listed twice.").arg(QString::number(row.line), name));
+                refusal,
+                QCoreApplication::translate("KnockoutSetup", "Line %1: %2 is listed twice.")
+                    .arg(QString::number(row.line), name));
         seen.insert(name);
         teams.append({ 0, int(teams.size()) + 1, name });
     }
@@ -191,9 +203,10 @@ std::optional<KnockoutStage> setUpKnockoutStage(const TournamentData& tournament
         return std::nullopt;
     for (auto round = setup.legs.cbegin(); round != setup.legs.cend(); ++round) {
         if (round.key() > stage->size())
-            return refuse<KnockoutStage>(refusal,
-                                         QStringLiteral("The knockout stage has no %1: it starts with the %2.")
-                                             .arg(roundName(round.key()), roundName(stage->size())));
+            return refuse<KnockoutStage>(
+                refusal,
+                QCoreApplication::translate("KnockoutSetup", "The knockout stage has no %1: it starts with the %2.")
+                    .arg(roundName(round.key()), roundName(stage->size())));
         if (!stage->setLegs(round.key(), round.value(), refusal))
             return std::nullopt;
     }

@@ -4,6 +4,7 @@
 #include "core/setup/GroupCaption.h"
 #include "core/setup/TournamentSetup.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 SeasonFromCsv seasonFromCsv(const SeasonRequest& request)
@@ -33,7 +34,7 @@ SeasonFromCsv seasonFromCsv(const SeasonRequest& request)
             continue;
         }
         if (teams.size() < 2 || teams.size() > std::numeric_limits<qint16>::max()) {
-            refuse({ QStringLiteral("A group needs 2 to %1 teams; the file names %2.")
+            refuse({ QCoreApplication::translate("SeasonFromCsv", "A group needs 2 to %1 teams; the file names %2.")
                          .arg(std::numeric_limits<qint16>::max())
                          .arg(teams.size()) });
             continue;

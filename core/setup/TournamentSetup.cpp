@@ -2,11 +2,16 @@
 
 #include "core/records/RecordLines.h"
 
+#include <QCoreApplication>
+
 QStringList ruleEntries()
 {
-    return { QStringLiteral("1. Points Scored"),       QStringLiteral("2. Goal Difference"),
-             QStringLiteral("3. Goals Scored"),        QStringLiteral("4. Games Won"),
-             QStringLiteral("5. Games Between Teams"), QStringLiteral("6. Head-to-Head Table") };
+    return { QCoreApplication::translate("TournamentSetup", "1. Points Scored"),
+             QCoreApplication::translate("TournamentSetup", "2. Goal Difference"),
+             QCoreApplication::translate("TournamentSetup", "3. Goals Scored"),
+             QCoreApplication::translate("TournamentSetup", "4. Games Won"),
+             QCoreApplication::translate("TournamentSetup", "5. Games Between Teams"),
+             QCoreApplication::translate("TournamentSetup", "6. Head-to-Head Table") };
 }
 
 QStringList defaultRuleOrder()
@@ -50,22 +55,27 @@ TeamCountReading readTeamCount(QStringView text)
 
 QString teamCountTooLargeMessage(int group)
 {
-    return QStringLiteral("Too many teams in group %1: a group holds at most 32767 teams").arg(group);
+    return QCoreApplication::translate("TournamentSetup",
+                                       "Too many teams in group %1: a group holds at most 32767 teams")
+        .arg(group);
 }
 
 QString checkSettingsText(const QString& name, const QString& location, int groupCount, const QList<qint16>& teamCounts,
                           const QStringList& rules)
 {
     const QString cr = QStringLiteral("\r");
-    QString text = QStringLiteral("Tournament Setup") + cr + cr;
-    text += QStringLiteral("Tournament Name = ") + name + cr;
-    text += QStringLiteral("Location = ") + location + cr;
-    text += QStringLiteral("Number of Groups = ") + QString::number(groupCount) + cr;
+    QString text = QCoreApplication::translate("TournamentSetup", "Tournament Setup") + cr + cr;
+    text += QCoreApplication::translate("TournamentSetup", "Tournament Name = ") + name + cr;
+    text += QCoreApplication::translate("TournamentSetup", "Location = ") + location + cr;
+    text += QCoreApplication::translate("TournamentSetup", "Number of Groups = ") + QString::number(groupCount) + cr;
     for (int group = 1; group <= teamCounts.size(); ++group)
-        text += QStringLiteral("Teams in Group %1 = %2").arg(group).arg(teamCounts[group - 1]) + cr;
-    text += QStringLiteral("RULES ORDER") + cr;
+        text += QCoreApplication::translate("TournamentSetup", "Teams in Group %1 = %2")
+                    .arg(group)
+                    .arg(teamCounts[group - 1])
+            + cr;
+    text += QCoreApplication::translate("TournamentSetup", "RULES ORDER") + cr;
     for (const QString& rule : rules)
         text += rule + cr;
-    text += cr + QStringLiteral("Are these settings correct");
+    text += cr + QCoreApplication::translate("TournamentSetup", "Are these settings correct");
     return text;
 }

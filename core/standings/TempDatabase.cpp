@@ -3,6 +3,7 @@
 #include "core/common/FailureText.h"
 #include "core/standings/TempDatabaseSchema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -212,9 +213,11 @@ bool TempDatabase::fail(const QSqlError& error)
     m_errorMessage = databaseErrorMessage(error);
     if (error.nativeErrorCode() == kCorrupt || error.nativeErrorCode() == kNotADatabase) {
         // Every league table fails until the file is mended, so say which file and how.
-        m_errorMessage = QStringLiteral("The temporary database \"%1\" is damaged (%2).\rTo restore it, close "
-                                        "Tabulon and delete that file: Tabulon makes a new one when it starts again.")
-                             .arg(m_path, m_errorMessage);
+        m_errorMessage
+            = QCoreApplication::translate("TempDatabase",
+                                          "The temporary database \"%1\" is damaged (%2).\rTo restore it, close "
+                                          "Tabulon and delete that file: Tabulon makes a new one when it starts again.")
+                  .arg(m_path, m_errorMessage);
     }
     return false;
 }

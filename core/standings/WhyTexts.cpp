@@ -3,6 +3,7 @@
 #include "core/standings/HeadToHead.h"
 #include "core/tournament/TournamentSettings.h"
 
+#include <QCoreApplication>
 #include <limits>
 #include <optional>
 
@@ -25,13 +26,16 @@ QString levelPhrase(int ruleCode, qint64 value)
 {
     switch (LeagueRule(ruleCode)) {
     case LeagueRule::Points:
-        return counted(value, QStringLiteral("point"), QStringLiteral("points"));
+        return counted(value, QCoreApplication::translate("WhyTexts", "point"),
+                       QCoreApplication::translate("WhyTexts", "points"));
     case LeagueRule::GoalDifference:
-        return QStringLiteral("goal difference %1").arg(value);
+        return QCoreApplication::translate("WhyTexts", "goal difference %1").arg(value);
     case LeagueRule::GoalsScored:
-        return counted(value, QStringLiteral("goal scored"), QStringLiteral("goals scored"));
+        return counted(value, QCoreApplication::translate("WhyTexts", "goal scored"),
+                       QCoreApplication::translate("WhyTexts", "goals scored"));
     default:
-        return counted(value, QStringLiteral("game won"), QStringLiteral("games won"));
+        return counted(value, QCoreApplication::translate("WhyTexts", "game won"),
+                       QCoreApplication::translate("WhyTexts", "games won"));
     }
 }
 
@@ -39,13 +43,13 @@ QString separatingRule(int ruleCode)
 {
     switch (LeagueRule(ruleCode)) {
     case LeagueRule::Points:
-        return QStringLiteral("points");
+        return QCoreApplication::translate("WhyTexts", "points");
     case LeagueRule::GoalDifference:
-        return QStringLiteral("goal difference");
+        return QCoreApplication::translate("WhyTexts", "goal difference");
     case LeagueRule::GoalsScored:
-        return QStringLiteral("goals scored");
+        return QCoreApplication::translate("WhyTexts", "goals scored");
     default:
-        return QStringLiteral("games won");
+        return QCoreApplication::translate("WhyTexts", "games won");
     }
 }
 
@@ -59,11 +63,13 @@ std::optional<Separation> tableSeparation(const HeadToHeadStages& stages, int up
         const HeadToHeadFigures& u = upper[stage];
         const HeadToHeadFigures& l = lower[stage];
         if (u.pts != l.pts)
-            return Separation { QStringLiteral("points in their games"), l.pts, u.pts };
+            return Separation { QCoreApplication::translate("WhyTexts", "points in their games"), l.pts, u.pts };
         if (u.diff != l.diff)
-            return Separation { QStringLiteral("goal difference in their games"), l.diff, u.diff };
+            return Separation { QCoreApplication::translate("WhyTexts", "goal difference in their games"), l.diff,
+                                u.diff };
         if (u.goalsFor != l.goalsFor)
-            return Separation { QStringLiteral("goals scored in their games"), l.goalsFor, u.goalsFor };
+            return Separation { QCoreApplication::translate("WhyTexts", "goals scored in their games"), l.goalsFor,
+                                u.goalsFor };
     }
     return std::nullopt;
 }
@@ -100,19 +106,22 @@ QString whyBelow(const LeagueRow& upper, const LeagueRow& lower, const QList<int
     QStringList level;
     const auto withLevel = [&level](const QString& separation) {
         return level.isEmpty() ? separation
-                               : QStringLiteral("level on %1; %2").arg(level.join(QStringLiteral(", ")), separation);
+                               : QCoreApplication::translate("WhyTexts", "level on %1; %2")
+                                     .arg(level.join(QStringLiteral(", ")), separation);
     };
     for (const int code : ruleOrder) {
         if (LeagueRule(code) == LeagueRule::GamesBetweenTeams) {
             if (upperWonGame)
-                return withLevel(QStringLiteral("lost the last deciding game between them"));
+                return withLevel(QCoreApplication::translate("WhyTexts", "lost the last deciding game between them"));
             continue;
         }
         if (LeagueRule(code) == LeagueRule::HeadToHeadTable) {
             if (const std::optional<Separation> apart = tableSeparation(stages, upper.teamNumber, lower.teamNumber))
-                return withLevel(
-                    QStringLiteral("%1 %2 against %3").arg(apart->rule).arg(apart->lower).arg(apart->upper));
-            level.append(QStringLiteral("the same in their games"));
+                return withLevel(QCoreApplication::translate("WhyTexts", "%1 %2 against %3")
+                                     .arg(apart->rule)
+                                     .arg(apart->lower)
+                                     .arg(apart->upper));
+            level.append(QCoreApplication::translate("WhyTexts", "the same in their games"));
             continue;
         }
         const std::optional<qint64> upperFigure = ruleFigure(upper, code);
@@ -120,11 +129,13 @@ QString whyBelow(const LeagueRow& upper, const LeagueRow& lower, const QList<int
         if (!upperFigure || !lowerFigure)
             continue;
         if (*upperFigure != *lowerFigure)
-            return withLevel(
-                QStringLiteral("%1 %2 against %3").arg(separatingRule(code)).arg(*lowerFigure).arg(*upperFigure));
+            return withLevel(QCoreApplication::translate("WhyTexts", "%1 %2 against %3")
+                                 .arg(separatingRule(code))
+                                 .arg(*lowerFigure)
+                                 .arg(*upperFigure));
         level.append(levelPhrase(code, *upperFigure));
     }
-    return QStringLiteral("level on every rule: team order");
+    return QCoreApplication::translate("WhyTexts", "level on every rule: team order");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "core/knockout/TieResultText.h"
 #include "core/records/RecordLines.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -143,7 +144,8 @@ bool TournamentParser::readText(const Expected& what, QString& out)
     const std::optional<QStringView> line = nextLine();
     if (!line)
         return fail(m_lineNumber + 1,
-                    QStringLiteral("the file ends early; this line should hold %1.").arg(what.text()));
+                    QCoreApplication::translate("TournamentFile", "the file ends early; this line should hold %1.")
+                        .arg(what.text()));
     out = line->toString();
     return true;
 }
@@ -153,14 +155,16 @@ bool TournamentParser::readNumber(const Expected& what, int min, int max, const 
     const std::optional<QStringView> line = nextLine();
     if (!line)
         return fail(m_lineNumber + 1,
-                    QStringLiteral("the file ends early; this line should hold %1.").arg(what.text()));
+                    QCoreApplication::translate("TournamentFile", "the file ends early; this line should hold %1.")
+                        .arg(what.text()));
     const std::optional<int> value = readNumberLine(*line);
     if (!value)
         return fail(m_lineNumber,
-                    QStringLiteral("%1 is not a number; this line should hold %2.").arg(quoted(*line), what.text()));
+                    QCoreApplication::translate("TournamentFile", "%1 is not a number; this line should hold %2.")
+                        .arg(quoted(*line), what.text()));
     if (*value < min || *value > max)
         return fail(m_lineNumber,
-                    QStringLiteral("%1 is %2; it must be %3.")
+                    QCoreApplication::translate("TournamentFile", "%1 is %2; it must be %3.")
                         .arg(what.text(), shortened(line->trimmed()), QLatin1String(range)));
     out = static_cast<qint16>(*value);
     return true;
@@ -169,10 +173,33 @@ bool TournamentParser::readNumber(const Expected& what, int min, int max, const 
 bool TournamentParser::checkRecordLine(const QString& line, int number, int group, int teamCount,
                                        std::optional<Record>& game)
 {
-    const auto which = [number, group] { return QStringLiteral("record line %1 of group %2").arg(number).arg(group); };
-    const QString fault = recordLineFault(line, quoted);
-    if (!fault.isEmpty())
-        return fail(m_lineNumber, which() + u' ' + fault);
+    const auto which = [number, group] {
+        return QCoreApplication::translate("TournamentFile", "record line %1 of group %2").arg(number).arg(group);
+    };
+    const bool isResult = line.startsWith(QLatin1String("R:"));
+    if (!isResult && !line.startsWith(QLatin1String("F:")))
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile", "%1 begins with neither \"F:\" nor \"R:\": %2.")
+                        .arg(which(), quoted(line)));
+
+    const int expectedFields = isResult ? 6 : 2;
+    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
+    if (fields < expectedFields)
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile", "%1 has %2 fields after its date; a %3 has %4: %5.")
+                        .arg(which())
+                        .arg(fields)
+                        .arg(isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
+                        .arg(expectedFields)
+                        .arg(quoted(line)));
+
+    if (!recordDateOf(line).isValid()) {
+        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
+        return fail(
+            m_lineNumber,
+            QCoreApplication::translate("TournamentFile", "%1 has no readable date: %2.")
+                .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
+    }
     // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
     QString problem;
     game = readRecordLine(line, &problem);
@@ -184,12 +211,17 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
     for (const qint16 team : { record->home, record->away }) {
         if (team >= 0 && team < teamCount)
             continue;
-        const QString names = teamCount == 0 ? QStringLiteral("group %1 has no team names").arg(group)
-                                             : QStringLiteral("group %1 has %2 team names (numbers 0 to %3)")
-                                                   .arg(group)
-                                                   .arg(teamCount)
-                                                   .arg(teamCount - 1);
-        return fail(m_lineNumber, QStringLiteral("%1 names team %2, but %3.").arg(which()).arg(team).arg(names));
+        const QString names = teamCount == 0
+            ? QCoreApplication::translate("TournamentFile", "group %1 has no team names").arg(group)
+            : QCoreApplication::translate("TournamentFile", "group %1 has %2 team names (numbers 0 to %3)")
+                  .arg(group)
+                  .arg(teamCount)
+                  .arg(teamCount - 1);
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile", "%1 names team %2, but %3.")
+                        .arg(which())
+                        .arg(team)
+                        .arg(names));
     }
     return true;
 }
@@ -258,25 +290,27 @@ bool TournamentParser::parse(TournamentData& data)
     // Empty lines after the last block are harmless; anything else but the adjustments and then the
     // knockout stage means the counts above do not describe the file, and a save would silently
     // drop what they leave out.
-    QString lastSection = QStringLiteral("last group's record lines");
+    QString lastSection = QCoreApplication::translate("TournamentFile", "last group's record lines");
     bool adjustmentsRead = false;
     while (const std::optional<QStringView> line = nextLine()) {
         if (line->trimmed().isEmpty())
             continue;
         if (!adjustmentsRead && !data.knockout && *line == kAdjustmentsHeading) {
             adjustmentsRead = true;
-            lastSection = QStringLiteral("points adjustments");
+            lastSection = QCoreApplication::translate("TournamentFile", "points adjustments");
             if (!readAdjustments(data))
                 return false;
             continue;
         }
         if (!data.knockout && *line == kKnockoutHeading) {
-            lastSection = QStringLiteral("knockout stage");
+            lastSection = QCoreApplication::translate("TournamentFile", "knockout stage");
             if (!readKnockout(data))
                 return false;
             continue;
         }
-        return fail(m_lineNumber, QStringLiteral("text follows the %1: %2.").arg(lastSection, quoted(*line)));
+        return fail(
+            m_lineNumber,
+            QCoreApplication::translate("TournamentFile", "text follows the %1: %2.").arg(lastSection, quoted(*line)));
     }
     return true;
 }
@@ -290,7 +324,8 @@ bool TournamentParser::readKnockoutPlace(const TournamentData& data, int place, 
         return false;
     if (group > data.GroupCount)
         return fail(m_lineNumber,
-                    QStringLiteral("knockout place %1 names group %2, but the tournament has %3.")
+                    QCoreApplication::translate("TournamentFile",
+                                                "knockout place %1 names group %2, but the tournament has %3.")
                         .arg(place)
                         .arg(group)
                         .arg(data.GroupCount));
@@ -299,25 +334,30 @@ bool TournamentParser::readKnockoutPlace(const TournamentData& data, int place, 
     const QStringList* teams = group > 0 ? &data.groups[group - 1].teams : nullptr;
     if ((group == kNoGroupBye && number != 0) || (group == 0 && (number < 1 || number > kMaximumEntrants))
         || (teams && number >= teams->size()))
-        return fail(m_lineNumber,
-                    QStringLiteral("knockout place %1 names team %2, which %3 does not have.")
-                        .arg(place)
-                        .arg(number)
-                        .arg(group == kNoGroupBye ? QStringLiteral("a bye")
-                                 : group == 0     ? QStringLiteral("a seeded list")
-                                                  : QStringLiteral("group %1").arg(group)));
+        return fail(
+            m_lineNumber,
+            QCoreApplication::translate("TournamentFile", "knockout place %1 names team %2, which %3 does not have.")
+                .arg(place)
+                .arg(number)
+                .arg(group == kNoGroupBye ? QCoreApplication::translate("TournamentFile", "a bye")
+                         : group == 0     ? QCoreApplication::translate("TournamentFile", "a seeded list")
+                                          : QCoreApplication::translate("TournamentFile", "group %1").arg(group)));
     if (!readText({ "the name of the team in knockout place %1", place }, name))
         return false;
     if (teams && name != teams->at(number))
-        return fail(m_lineNumber,
-                    QStringLiteral("knockout place %1 names %2, but team %3 of group %4 is %5.")
-                        .arg(QString::number(place), quoted(name), QString::number(number), QString::number(group),
-                             quoted(teams->at(number))));
+        return fail(
+            m_lineNumber,
+            QCoreApplication::translate("TournamentFile", "knockout place %1 names %2, but team %3 of group %4 is %5.")
+                .arg(QString::number(place), quoted(name), QString::number(number), QString::number(group),
+                     quoted(teams->at(number))));
     if ((group == kNoGroupBye) != name.isEmpty())
         return fail(m_lineNumber,
                     group == kNoGroupBye
-                        ? QStringLiteral("knockout place %1 is a bye, but it names %2.").arg(place).arg(quoted(name))
-                        : QStringLiteral("the team in knockout place %1 has no name.").arg(place));
+                        ? QCoreApplication::translate("TournamentFile", "knockout place %1 is a bye, but it names %2.")
+                              .arg(place)
+                              .arg(quoted(name))
+                        : QCoreApplication::translate("TournamentFile", "the team in knockout place %1 has no name.")
+                              .arg(place));
     if (group == kNoGroupBye)
         out.reset();
     else
@@ -331,19 +371,22 @@ bool TournamentParser::readKnockout(TournamentData& data)
     if (!readNumber({ "the number of knockout places" }, kMinimumEntrants, kMaximumEntrants, "2 to 64", placeCount))
         return false;
     if (bracketSize(placeCount) != placeCount)
-        return fail(
-            m_lineNumber,
-            QStringLiteral("the knockout stage has %1 places; a bracket has 2, 4, 8, 16, 32 or 64.").arg(placeCount));
+        return fail(m_lineNumber,
+                    QCoreApplication::translate(
+                        "TournamentFile", "the knockout stage has %1 places; a bracket has 2, 4, 8, 16, 32 or 64.")
+                        .arg(placeCount));
     QVector<KnockoutStage::Place> places(placeCount);
     for (int p = 1; p <= placeCount; ++p) {
         if (!readKnockoutPlace(data, p, places[p - 1]))
             return false;
         for (int earlier = 1; earlier < p && places[p - 1]; ++earlier) {
             if (places[earlier - 1] && isSameTeam(*places[earlier - 1], *places[p - 1]))
-                return fail(m_lineNumber,
-                            QStringLiteral("knockout place %1 holds %2, as knockout place %3 does: a team has one "
-                                           "place in the bracket.")
-                                .arg(QString::number(p), quoted(places[p - 1]->name), QString::number(earlier)));
+                return fail(
+                    m_lineNumber,
+                    QCoreApplication::translate("TournamentFile",
+                                                "knockout place %1 holds %2, as knockout place %3 does: a team has one "
+                                                "place in the bracket.")
+                        .arg(QString::number(p), quoted(places[p - 1]->name), QString::number(earlier)));
         }
     }
     QString refusal;
@@ -368,10 +411,12 @@ bool TournamentParser::readKnockout(TournamentData& data)
         return false;
     const QDate start = QDate::fromString(startText, Qt::ISODate);
     if (!startText.isEmpty() && !start.isValid())
-        return fail(m_lineNumber,
-                    QStringLiteral("%1 is no date; this line should hold the knockout stage's start date as "
-                                   "YYYY-MM-DD, or nothing.")
-                        .arg(quoted(startText)));
+        return fail(
+            m_lineNumber,
+            QCoreApplication::translate("TournamentFile",
+                                        "%1 is no date; this line should hold the knockout stage's start date as "
+                                        "YYYY-MM-DD, or nothing.")
+                .arg(quoted(startText)));
     qint16 gap = 0;
     if (!readNumber({ "the days between knockout rounds" }, 0, 366, "0 to 366", gap))
         return false;
@@ -398,15 +443,24 @@ bool TournamentParser::readKnockoutResults(KnockoutStage& stage)
         const std::optional<TieResult> result
             = blank < 0 ? std::nullopt : readTieResultText(QStringView(line).mid(blank + 1), &refusal);
         if (!result)
-            return fail(m_lineNumber,
-                        QStringLiteral("knockout result %1, %2, is no tie code and result: %3")
-                            .arg(r)
-                            .arg(quoted(line), refusal.isEmpty() ? QStringLiteral("the result is missing.") : refusal));
+            return fail(
+                m_lineNumber,
+                QCoreApplication::translate("TournamentFile", "knockout result %1, %2, is no tie code and result: %3")
+                    .arg(r)
+                    .arg(quoted(line),
+                         refusal.isEmpty() ? QCoreApplication::translate("TournamentFile", "the result is missing.")
+                                           : refusal));
         if (stage.result(code))
-            return fail(m_lineNumber, QStringLiteral("knockout result %1 is a second result for %2.").arg(r).arg(code));
+            return fail(m_lineNumber,
+                        QCoreApplication::translate("TournamentFile", "knockout result %1 is a second result for %2.")
+                            .arg(r)
+                            .arg(code));
         // Entered as the window enters it, so a file cannot hold a result the program would refuse.
         if (!stage.setResult(code, *result, &refusal))
-            return fail(m_lineNumber, QStringLiteral("knockout result %1, %2: %3").arg(r).arg(quoted(line), refusal));
+            return fail(m_lineNumber,
+                        QCoreApplication::translate("TournamentFile", "knockout result %1, %2: %3")
+                            .arg(r)
+                            .arg(quoted(line), refusal));
     }
     return true;
 }
@@ -425,7 +479,8 @@ bool TournamentParser::readAdjustments(TournamentData& data)
             return false;
         if (group < 1 || group > data.GroupCount)
             return fail(m_lineNumber,
-                        QStringLiteral("points adjustment %1 names group %2, but the tournament has %3.")
+                        QCoreApplication::translate("TournamentFile",
+                                                    "points adjustment %1 names group %2, but the tournament has %3.")
                             .arg(a)
                             .arg(group)
                             .arg(data.GroupCount));
@@ -435,8 +490,9 @@ bool TournamentParser::readAdjustments(TournamentData& data)
             return false;
         if (team < 0 || team >= teamCount)
             return fail(m_lineNumber,
-                        QStringLiteral("points adjustment %1 names team %2, but group %3 has %4 team "
-                                       "names.")
+                        QCoreApplication::translate("TournamentFile",
+                                                    "points adjustment %1 names team %2, but group %3 has %4 team "
+                                                    "names.")
                             .arg(a)
                             .arg(team)
                             .arg(group)
@@ -529,19 +585,21 @@ void appendKnockoutSection(QByteArray& out, const KnockoutStage& stage)
 QString unreadableLinesMessage(const QVector<UnreadableRecordLine>& lines)
 {
     constexpr int kListed = 10;
-    QString message = lines.size() == 1 ? QStringLiteral("1 record line could not be read.")
-                                        : QStringLiteral("%1 record lines could not be read.").arg(lines.size());
-    message += QStringLiteral(" They are kept as they are and saved back unchanged, but league tables and "
-                              "reports leave them out:");
+    QString message = lines.size() == 1
+        ? QCoreApplication::translate("TournamentFile", "1 record line could not be read.")
+        : QCoreApplication::translate("TournamentFile", "%1 record lines could not be read.").arg(lines.size());
+    message += QCoreApplication::translate("TournamentFile",
+                                           " They are kept as they are and saved back unchanged, but league tables and "
+                                           "reports leave them out:");
     for (int i = 0; i < lines.size() && i < kListed; ++i) {
         const UnreadableRecordLine& line = lines[i];
-        message += QStringLiteral("\rGroup %1, record line %2: %3 (%4)")
+        message += QCoreApplication::translate("TournamentFile", "\rGroup %1, record line %2: %3 (%4)")
                        .arg(line.group)
                        .arg(line.recordLine)
                        .arg(quoted(line.text), line.reason);
     }
     if (lines.size() > kListed)
-        message += QStringLiteral("\rand %1 more.").arg(lines.size() - kListed);
+        message += QCoreApplication::translate("TournamentFile", "\rand %1 more.").arg(lines.size() - kListed);
     return message;
 }
 
@@ -561,8 +619,10 @@ TournamentReadResult parseTournamentFrom(const QByteArray& bytes, const QString&
     }
     result.line = parser.faultLine();
     result.error = source.isEmpty()
-        ? QStringLiteral("Line %1: %2").arg(parser.faultLine()).arg(parser.faultReason())
-        : QStringLiteral("Line %1 of %2: %3").arg(parser.faultLine()).arg(source, parser.faultReason());
+        ? QCoreApplication::translate("TournamentFile", "Line %1: %2").arg(parser.faultLine()).arg(parser.faultReason())
+        : QCoreApplication::translate("TournamentFile", "Line %1 of %2: %3")
+              .arg(parser.faultLine())
+              .arg(source, parser.faultReason());
     return result;
 }
 
@@ -577,11 +637,13 @@ TournamentReadResult readTournamentFile(const QString& path)
 {
     TournamentReadResult result;
     if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("Cannot read %1: it is a folder, not a tournament file.").arg(path);
+        result.error
+            = QCoreApplication::translate("TournamentFile", "Cannot read %1: it is a folder, not a tournament file.")
+                  .arg(path);
         return result;
     }
-    const std::optional<QByteArray> bytes
-        = readBoundedFile(path, kMaxTournamentFileBytes, QStringLiteral("tournament file"), &result.error);
+    const std::optional<QByteArray> bytes = readBoundedFile(
+        path, kMaxTournamentFileBytes, QCoreApplication::translate("TournamentFile", "tournament file"), &result.error);
     if (!bytes)
         return result;
     return parseTournamentFrom(*bytes, path);
@@ -595,51 +657,66 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
         return std::nullopt;
     };
     if (data.GroupCount < 1 || data.GroupCount > kMaxGroups || data.groups.size() != data.GroupCount)
-        return fail(QStringLiteral("The tournament has %1 groups and %2 group windows; it needs 1 to %3 of each.")
-                        .arg(data.GroupCount)
-                        .arg(data.groups.size())
-                        .arg(kMaxGroups));
+        return fail(
+            QCoreApplication::translate("TournamentFile",
+                                        "The tournament has %1 groups and %2 group windows; it needs 1 to %3 of each.")
+                .arg(data.GroupCount)
+                .arg(data.groups.size())
+                .arg(kMaxGroups));
     if (data.RuleCount < 1 || data.RuleCount > kMaxRules)
-        return fail(QStringLiteral("The tournament has %1 league order rules; it needs 1 to %2.")
-                        .arg(data.RuleCount)
-                        .arg(kMaxRules));
+        return fail(
+            QCoreApplication::translate("TournamentFile", "The tournament has %1 league order rules; it needs 1 to %2.")
+                .arg(data.RuleCount)
+                .arg(kMaxRules));
     for (const QString* text : { &data.title, &data.GroupTitle }) {
         if (holdsLineBreak(*text))
-            return fail(QStringLiteral("The text %1 holds a line break.").arg(quoted(*text)));
+            return fail(
+                QCoreApplication::translate("TournamentFile", "The text %1 holds a line break.").arg(quoted(*text)));
     }
     qsizetype adjustmentCount = 0;
     for (int g = 1; g <= data.GroupCount; ++g) {
         const TournamentGroupData& group = data.groups[g - 1];
         if (group.teams.size() > kMaxListLines || group.recordLines.size() > kMaxListLines)
-            return fail(QStringLiteral("Group %1 holds more than %2 teams or record lines.").arg(g).arg(kMaxListLines));
+            return fail(
+                QCoreApplication::translate("TournamentFile", "Group %1 holds more than %2 teams or record lines.")
+                    .arg(g)
+                    .arg(kMaxListLines));
         if (holdsLineBreak(group.caption))
-            return fail(QStringLiteral("The caption of group %1 holds a line break.").arg(g));
+            return fail(
+                QCoreApplication::translate("TournamentFile", "The caption of group %1 holds a line break.").arg(g));
         for (const PointsAdjustment& adjustment : group.adjustments) {
             if (adjustment.team < 0 || adjustment.team >= group.teams.size())
-                return fail(QStringLiteral("Group %1 has a points adjustment for team %2, which it does not have.")
-                                .arg(g)
-                                .arg(adjustment.team));
+                return fail(
+                    QCoreApplication::translate("TournamentFile",
+                                                "Group %1 has a points adjustment for team %2, which it does not have.")
+                        .arg(g)
+                        .arg(adjustment.team));
             if (holdsLineBreak(adjustment.reason))
-                return fail(QStringLiteral("The reason %1 of group %2 holds a line break.")
-                                .arg(quoted(adjustment.reason), QString::number(g)));
+                return fail(
+                    QCoreApplication::translate("TournamentFile", "The reason %1 of group %2 holds a line break.")
+                        .arg(quoted(adjustment.reason), QString::number(g)));
         }
         adjustmentCount += group.adjustments.size();
         for (const QStringList* list : { &group.teams, &group.recordLines }) {
             for (const QString& text : *list) {
                 if (holdsLineBreak(text))
-                    return fail(QStringLiteral("The text %1 of group %2 holds a line break.")
-                                    .arg(quoted(text), QString::number(g)));
+                    return fail(
+                        QCoreApplication::translate("TournamentFile", "The text %1 of group %2 holds a line break.")
+                            .arg(quoted(text), QString::number(g)));
             }
         }
     }
     if (data.knockout) {
         for (const KnockoutStage::Place& place : data.knockout->places()) {
             if (place && holdsLineBreak(place->name))
-                return fail(QStringLiteral("The knockout team %1 holds a line break.").arg(quoted(place->name)));
+                return fail(QCoreApplication::translate("TournamentFile", "The knockout team %1 holds a line break.")
+                                .arg(quoted(place->name)));
         }
     }
     if (adjustmentCount > kMaxListLines)
-        return fail(QStringLiteral("The tournament holds more than %1 points adjustments.").arg(kMaxListLines));
+        return fail(
+            QCoreApplication::translate("TournamentFile", "The tournament holds more than %1 points adjustments.")
+                .arg(kMaxListLines));
 
     QByteArray out;
     qsizetype estimate = 256;
@@ -693,7 +770,8 @@ bool saveTournamentFile(const TournamentData& data, const QString& path, QString
 {
     const auto fail = [&path, error](const QString& reason) {
         if (error)
-            *error = QStringLiteral("Cannot save the tournament to %1: %2").arg(path, reason);
+            *error = QCoreApplication::translate("TournamentFile", "Cannot save the tournament to %1: %2")
+                         .arg(path, reason);
         return false;
     };
     QString problem;

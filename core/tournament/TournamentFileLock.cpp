@@ -1,5 +1,6 @@
 #include "core/tournament/TournamentFileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -42,5 +43,6 @@ bool TournamentFileLock::isLocked() const
 
 QString fileInUseMessage(const QString& path)
 {
-    return QStringLiteral("%1 is open in Tabulon; close it there first.").arg(QFileInfo(path).fileName());
+    return QCoreApplication::translate("TournamentFileLock", "%1 is open in Tabulon; close it there first.")
+        .arg(QFileInfo(path).fileName());
 }

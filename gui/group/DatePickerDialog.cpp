@@ -16,20 +16,20 @@ DatePickerDialog::DatePickerDialog(const QDate& start, QWidget* parent)
 {
     setObjectName(QStringLiteral("datePickerDialog"));
     // A title bar to move it by, so that it never hides what the user needs to see to pick a date.
-    setWindowTitle(QStringLiteral("Select Date"));
+    setWindowTitle(tr("Select Date"));
     setModal(true);
 
     m_messageLabel = new QLabel(this);
     m_messageLabel->setObjectName(QStringLiteral("messageLabel"));
-    m_messageLabel->setAccessibleName(QStringLiteral("Message"));
-    m_messageLabel->setText(QStringLiteral("Choose a date"));
+    m_messageLabel->setAccessibleName(tr("Message"));
+    m_messageLabel->setText(tr("Choose a date"));
 
     // A date can be typed as well as picked: the field and the calendar show the same date.
     m_dateField = new DateField(this, "dateField", tr("Date"), DateField::Calendar::None);
 
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("calendar"));
-    m_calendar->setAccessibleName(QStringLiteral("Calendar"));
+    m_calendar->setAccessibleName(tr("Calendar"));
     m_calendar->setGridVisible(true);
     // A record date keeps a four-digit year; the calendar offers no other.
     m_calendar->setDateRange(earliestRecordDate(), latestRecordDate());
@@ -38,27 +38,27 @@ DatePickerDialog::DatePickerDialog(const QDate& start, QWidget* parent)
     connect(m_calendar, &QCalendarWidget::activated, this, &DatePickerDialog::confirm);
     // The calendar's own parts carry no names a screen reader could announce.
     const std::pair<const char*, const char*> parts[] = {
-        { "qt_calendar_prevmonth", "Previous month" },
-        { "qt_calendar_nextmonth", "Next month" },
-        { "qt_calendar_monthbutton", "Month" },
-        { "qt_calendar_yearbutton", "Year" },
-        { "qt_calendar_yearedit", "Year" },
-        { "qt_calendar_calendarview", "Days of the month" },
+        { "qt_calendar_prevmonth", QT_TR_NOOP("Previous month") },
+        { "qt_calendar_nextmonth", QT_TR_NOOP("Next month") },
+        { "qt_calendar_monthbutton", QT_TR_NOOP("Month") },
+        { "qt_calendar_yearbutton", QT_TR_NOOP("Year") },
+        { "qt_calendar_yearedit", QT_TR_NOOP("Year") },
+        { "qt_calendar_calendarview", QT_TR_NOOP("Days of the month") },
     };
     for (const auto& [name, accessibleName] : parts) {
         if (auto* part = m_calendar->findChild<QWidget*>(QLatin1String(name)))
-            part->setAccessibleName(QLatin1String(accessibleName));
+            part->setAccessibleName(tr(accessibleName));
     }
 
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    auto* okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setAccessibleName(QStringLiteral("OK"));
+    okButton->setAccessibleName(tr("OK"));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &DatePickerDialog::confirm);
 
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setAccessibleName(QStringLiteral("Cancel"));
+    cancelButton->setAccessibleName(tr("Cancel"));
     connect(cancelButton, &QPushButton::clicked, this, &DatePickerDialog::cancel);
 
     auto* buttons = new QHBoxLayout;

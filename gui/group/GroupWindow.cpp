@@ -53,7 +53,10 @@ constexpr int kDefaultFormWidth = 9600;
 constexpr int kDefaultFormHeight = 8100;
 
 const QString kFormHeightSetting = QStringLiteral("Form Height");
-const QString kErrorTitle = QStringLiteral("ERROR");
+QString errorTitle()
+{
+    return GroupWindow::tr("ERROR");
+}
 
 // Shows `lines` in `list`: a line appended to what it shows is added alone, since a group holds
 // thousands of lines; any other change replaces them all, which loses the selection.
@@ -121,62 +124,55 @@ void GroupWindow::buildControls()
     entry->setObjectName(QStringLiteral("entryArea"));
     m_entryArea = entry;
 
-    m_dateLabel = makeLabel(entry, "dateLabel", QStringLiteral("Date"));
-    m_entryDateField = makeShownField(entry, "entryDateField", QStringLiteral("Entry date"));
-    m_calendarButton = makeButton(entry, "calendarButton", QStringLiteral("..."), QStringLiteral("Select Date"));
-    m_calendarButton->setToolTip(QStringLiteral("Select Date"));
-    m_nextDateButton = makeButton(entry, "nextDateButton", QStringLiteral("+"), QStringLiteral("Increment Date"));
-    m_nextDateButton->setToolTip(QStringLiteral("Increment Date"));
-    m_previousDateButton
-        = makeButton(entry, "previousDateButton", QStringLiteral("-"), QStringLiteral("Decrease Date"));
-    m_previousDateButton->setToolTip(QStringLiteral("Decrease Date"));
-    m_editNameButton = makeButton(entry, "editNameButton", QStringLiteral("&Edit Name"), QStringLiteral("Edit Name"));
+    m_dateLabel = makeLabel(entry, "dateLabel", tr("Date"));
+    m_entryDateField = makeShownField(entry, "entryDateField", tr("Entry date"));
+    m_calendarButton = makeButton(entry, "calendarButton", QStringLiteral("..."), tr("Select Date"));
+    m_calendarButton->setToolTip(tr("Select Date"));
+    m_nextDateButton = makeButton(entry, "nextDateButton", QStringLiteral("+"), tr("Increment Date"));
+    m_nextDateButton->setToolTip(tr("Increment Date"));
+    m_previousDateButton = makeButton(entry, "previousDateButton", QStringLiteral("-"), tr("Decrease Date"));
+    m_previousDateButton->setToolTip(tr("Decrease Date"));
+    m_editNameButton = makeButton(entry, "editNameButton", tr("&Edit Name"), tr("Edit Name"));
 
-    m_teamList = makeList(entry, "teamList", m_teamsModel, QStringLiteral("Teams"));
-    m_homeButton = makeButton(entry, "homeButton", QStringLiteral("&Home"), QStringLiteral("Home"));
-    m_awayButton = makeButton(entry, "awayButton", QStringLiteral("&Away"), QStringLiteral("Away"));
+    m_teamList = makeList(entry, "teamList", m_teamsModel, tr("Teams"));
+    m_homeButton = makeButton(entry, "homeButton", tr("&Home"), tr("Home"));
+    m_awayButton = makeButton(entry, "awayButton", tr("&Away"), tr("Away"));
     m_awayButton->setEnabled(false);
-    m_clearButton = makeButton(entry, "clearButton", QStringLiteral("&Clear"), QStringLiteral("Clear"));
+    m_clearButton = makeButton(entry, "clearButton", tr("&Clear"), tr("Clear"));
 
-    m_teamsLabel = makeLabel(entry, "teamsLabel", QStringLiteral("Teams"));
-    m_halfTimeLabel = makeLabel(entry, "halfTimeLabel", QStringLiteral("HT"));
-    m_halfTimeLabel->setAccessibleName(QStringLiteral("Half-time"));
-    m_fullTimeLabel = makeLabel(entry, "fullTimeLabel", QStringLiteral("FT"));
-    m_fullTimeLabel->setAccessibleName(QStringLiteral("Full-time"));
-    m_homeTeamField = makeShownField(entry, "homeTeamField", QStringLiteral("Home team"));
-    m_homeHalfTimeField
-        = makeTextField(entry, "homeHalfTimeField", QStringLiteral("0"), QStringLiteral("Home half-time score"));
-    m_homeFullTimeField
-        = makeTextField(entry, "homeFullTimeField", QStringLiteral("0"), QStringLiteral("Home full-time score"));
-    m_versusLabel = makeLabel(entry, "versusLabel", QStringLiteral("--V--"));
-    m_versusLabel->setAccessibleName(QStringLiteral("versus"));
-    m_awayTeamField = makeShownField(entry, "awayTeamField", QStringLiteral("Away team"));
-    m_awayHalfTimeField
-        = makeTextField(entry, "awayHalfTimeField", QStringLiteral("0"), QStringLiteral("Away half-time score"));
-    m_awayFullTimeField
-        = makeTextField(entry, "awayFullTimeField", QStringLiteral("0"), QStringLiteral("Away full-time score"));
-    m_addFixtureButton
-        = makeButton(entry, "addFixtureButton", QStringLiteral("Add &Fixture"), QStringLiteral("Add Fixture"));
+    m_teamsLabel = makeLabel(entry, "teamsLabel", tr("Teams"));
+    m_halfTimeLabel = makeLabel(entry, "halfTimeLabel", tr("HT"));
+    m_halfTimeLabel->setAccessibleName(tr("Half-time"));
+    m_fullTimeLabel = makeLabel(entry, "fullTimeLabel", tr("FT"));
+    m_fullTimeLabel->setAccessibleName(tr("Full-time"));
+    m_homeTeamField = makeShownField(entry, "homeTeamField", tr("Home team"));
+    m_homeHalfTimeField = makeTextField(entry, "homeHalfTimeField", QStringLiteral("0"), tr("Home half-time score"));
+    m_homeFullTimeField = makeTextField(entry, "homeFullTimeField", QStringLiteral("0"), tr("Home full-time score"));
+    m_versusLabel = makeLabel(entry, "versusLabel", tr("--V--"));
+    m_versusLabel->setAccessibleName(tr("versus"));
+    m_awayTeamField = makeShownField(entry, "awayTeamField", tr("Away team"));
+    m_awayHalfTimeField = makeTextField(entry, "awayHalfTimeField", QStringLiteral("0"), tr("Away half-time score"));
+    m_awayFullTimeField = makeTextField(entry, "awayFullTimeField", QStringLiteral("0"), tr("Away full-time score"));
+    m_addFixtureButton = makeButton(entry, "addFixtureButton", tr("Add &Fixture"), tr("Add Fixture"));
     m_addFixtureButton->setEnabled(false);
-    m_addResultButton
-        = makeButton(entry, "addResultButton", QStringLiteral("Add &Result"), QStringLiteral("Add Result"));
+    m_addResultButton = makeButton(entry, "addResultButton", tr("Add &Result"), tr("Add Result"));
     m_addResultButton->setEnabled(false);
 
     m_resultTable = makeResultsTable(entry);
 
-    m_leagueTableButton = makeButton(entry, "leagueTableButton", QStringLiteral("&League Table"),
-                                     QStringLiteral("League Table"), ButtonText::Wrapped);
-    m_resultsReportButton = makeButton(entry, "resultsReportButton", QStringLiteral("Results Re&port"),
-                                       QStringLiteral("Results Report"), ButtonText::Wrapped);
-    m_fixtureListButton = makeButton(entry, "fixtureListButton", QStringLiteral("Fi&xture List"),
-                                     QStringLiteral("Fixture List"), ButtonText::Wrapped);
-    m_deleteButton = makeButton(entry, "deleteButton", QStringLiteral("&Delete"), QStringLiteral("Delete"));
-    m_editResultButton = makeButton(entry, "editResultButton", QStringLiteral("Ed&it"), QStringLiteral("Edit result"));
-    m_editDateButton = makeButton(entry, "editDateButton", QStringLiteral("Edit Da&te"), QStringLiteral("Edit Date"));
-    m_sortButton = makeButton(entry, "sortButton", QStringLiteral("&Sort"), QStringLiteral("Sort"));
+    m_leagueTableButton
+        = makeButton(entry, "leagueTableButton", tr("&League Table"), tr("League Table"), ButtonText::Wrapped);
+    m_resultsReportButton
+        = makeButton(entry, "resultsReportButton", tr("Results Re&port"), tr("Results Report"), ButtonText::Wrapped);
+    m_fixtureListButton
+        = makeButton(entry, "fixtureListButton", tr("Fi&xture List"), tr("Fixture List"), ButtonText::Wrapped);
+    m_deleteButton = makeButton(entry, "deleteButton", tr("&Delete"), tr("Delete"));
+    m_editResultButton = makeButton(entry, "editResultButton", tr("Ed&it"), tr("Edit result"));
+    m_editDateButton = makeButton(entry, "editDateButton", tr("Edit Da&te"), tr("Edit Date"));
+    m_sortButton = makeButton(entry, "sortButton", tr("&Sort"), tr("Sort"));
 
     m_leagueTablePanel = new LeagueTablePanel(splitter);
-    m_leagueTablePanel->setAccessibleName(QStringLiteral("League table of ") + windowTitle());
+    m_leagueTablePanel->setAccessibleName(tr("League table of ") + windowTitle());
     m_leagueTablePanel->setVisible(false);
 
     m_dateRepeatTimer = new QTimer(this);
@@ -223,7 +219,7 @@ QTableView* GroupWindow::makeResultsTable(QWidget* parent)
 {
     auto* table = new QTableView(parent);
     table->setObjectName(QStringLiteral("resultTable"));
-    table->setAccessibleName(QStringLiteral("Fixtures and results"));
+    table->setAccessibleName(tr("Fixtures and results"));
     table->setModel(m_resultsModel);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -447,8 +443,8 @@ GroupWindow::ResultColumns GroupWindow::naturalResultColumns() const
     const auto widthOf = [&](const QString& text) { return metrics.horizontalAdvance(text) + padding; };
     ResultColumns columns;
     columns.date = widthOf(QStringLiteral("00-Mmm-0000"));
-    columns.score = std::max(widthOf(QStringLiteral("000-000")), widthOf(QStringLiteral("Score")));
-    columns.name = widthOf(QStringLiteral("Away"));
+    columns.score = std::max(widthOf(QStringLiteral("000-000")), widthOf(tr("Score")));
+    columns.name = widthOf(tr("Away"));
     for (const QString& team : teams())
         columns.name = std::max(columns.name, widthOf(team));
     return columns;
@@ -688,7 +684,7 @@ void GroupWindow::chooseAwayTeam()
     if (team < 0)
         return;
     if (team == m_homeTeam) {
-        Prompts::refuse(QStringLiteral("Unable to play same team home and away"), kErrorTitle);
+        Prompts::refuse(tr("Unable to play same team home and away"), errorTitle());
         return;
     }
     m_awayTeamField->setText(teams().at(team));
@@ -717,10 +713,10 @@ bool GroupWindow::refuseFullList()
 {
     if (!records().isFull())
         return false;
-    Prompts::refuse(QStringLiteral("This group already holds %1 fixtures and results, as many as a group can hold.\r"
-                                   "Delete an item before adding another.")
+    Prompts::refuse(tr("This group already holds %1 fixtures and results, as many as a group can hold.\r"
+                       "Delete an item before adding another.")
                         .arg(kMaxListLines),
-                    kErrorTitle);
+                    errorTitle());
     return true;
 }
 
@@ -762,7 +758,7 @@ void GroupWindow::addResult()
     // fields keep what was typed.
     const QList<ScoreProblem> problems = resultScoreProblems(scores);
     if (!problems.isEmpty()) {
-        Prompts::refuse(scoreRefusal(problems.first()), kErrorTitle);
+        Prompts::refuse(scoreRefusal(problems.first()), errorTitle());
         fields[problems.first().field]->setFocus();
         fields[problems.first().field]->selectAll();
         return;
@@ -788,8 +784,7 @@ void GroupWindow::deleteResult()
     const int row = selectedResult();
     if (row < 0)
         return;
-    if (!Prompts::ask(QStringLiteral("Are you sure you want to delete this item ?"), QStringLiteral("Confirm Delete"),
-                      Prompts::Answer::No))
+    if (!Prompts::ask(tr("Are you sure you want to delete this item ?"), tr("Confirm Delete"), Prompts::Answer::No))
         return;
     m_document->removeItem(m_group, row);
     m_resultTable->selectionModel()->clear();
@@ -801,13 +796,13 @@ void GroupWindow::editTeamName()
     if (team < 0)
         return;
 
-    const QString title = QStringLiteral("Change Name");
+    const QString title = tr("Change Name");
     const QString oldName = teams().at(team);
     // The prompt starts with the name to change, and after a refusal with the refused text, so
     // that a small correction needs no retyping.
     QString newName = oldName;
     for (;;) {
-        newName = Prompts::input(QStringLiteral("Enter New Name"), title, newName).value_or(QString());
+        newName = Prompts::input(tr("Enter New Name"), title, newName).value_or(QString());
         if (newName.isEmpty() || newName == oldName)
             return;
         // "-v-" separates the two names of a display line, and two teams of one name would merge
@@ -815,12 +810,10 @@ void GroupWindow::editTeamName()
         const QString problem = teamNameProblem(newName, teams(), windowTitle(), team);
         if (problem.isEmpty())
             break;
-        Prompts::refuse(problem, kErrorTitle);
+        Prompts::refuse(problem, errorTitle());
     }
 
-    if (!Prompts::ask(QStringLiteral("Are you sure you want to change") + u'\r' + oldName + QStringLiteral(" to ")
-                          + newName,
-                      title))
+    if (!Prompts::ask(tr("Are you sure you want to change") + u'\r' + oldName + tr(" to ") + newName, title))
         return;
     m_document->renameTeam(m_group, team, newName);
     m_teamList->setCurrentIndex(m_teamsModel->index(team));

@@ -16,8 +16,7 @@ void GroupWindow::editResult()
     const std::optional<GroupRecords::ResultEdit> item = records().resultEdit(i, &error);
     if (!item) {
         if (!error.isEmpty())
-            Prompts::refuse(QStringLiteral("This item cannot be edited: %1.").arg(error),
-                            QStringLiteral("Edit Result"));
+            Prompts::refuse(tr("This item cannot be edited: %1.").arg(error), tr("Edit Result"));
         return;
     }
 
@@ -55,5 +54,5 @@ void GroupWindow::sortFixtures()
         return;
     }
     busy.done();
-    Prompts::refuse(failureText(kSortFailureNumber, error), QStringLiteral("Error during sort"));
+    Prompts::refuse(failureText(kSortFailureNumber, error), tr("Error during sort"));
 }

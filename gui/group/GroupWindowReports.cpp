@@ -23,9 +23,8 @@ void GroupWindow::showReport(ReportKind kind)
     // The fixture list lists results as well, so only a group with neither has nothing for it.
     const bool results = kind == ReportKind::Results;
     if (results ? !records().hasResults() : !records().hasMatches()) {
-        const QString missing
-            = results ? QStringLiteral(" has no results yet.") : QStringLiteral(" has no fixtures yet.");
-        const QString title = results ? QStringLiteral("Results Report") : QStringLiteral("Fixture List");
+        const QString missing = results ? tr(" has no results yet.") : tr(" has no fixtures yet.");
+        const QString title = results ? tr("Results Report") : tr("Fixture List");
         Prompts::message(windowTitle() + missing, title, Prompts::Icon::Information);
         return;
     }

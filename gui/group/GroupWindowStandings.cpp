@@ -15,7 +15,7 @@ void GroupWindow::showStandings()
     if (!outcome.ok()) {
         if (QGuiApplication::overrideCursor())
             QGuiApplication::changeOverrideCursor(Qt::ArrowCursor);
-        Prompts::refuse(outcome.error, QStringLiteral("ERROR"));
+        Prompts::refuse(outcome.error, tr("ERROR"));
         return;
     }
 
@@ -27,8 +27,7 @@ void GroupWindow::showStandings()
 void GroupWindow::showLeagueTable()
 {
     if (!records().hasResults()) {
-        Prompts::message(windowTitle() + QStringLiteral(" has no results yet."), QStringLiteral("League Table"),
-                         Prompts::Icon::Information);
+        Prompts::message(windowTitle() + tr(" has no results yet."), tr("League Table"), Prompts::Icon::Information);
         return;
     }
     BusyWindow busy(this);

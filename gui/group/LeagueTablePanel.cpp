@@ -12,8 +12,7 @@ LeagueTablePanel::LeagueTablePanel(QWidget* parent)
 {
     setObjectName(QStringLiteral("leagueTablePanel"));
     m_rows->setHorizontalHeaderLabels(
-        { QStringLiteral("Pos"), QStringLiteral("Team"), QStringLiteral("P"), QStringLiteral("W"), QStringLiteral("D"),
-          QStringLiteral("L"), QStringLiteral("F"), QStringLiteral("A"), QStringLiteral("GD"), QStringLiteral("Pts") });
+        { tr("Pos"), tr("Team"), tr("P"), tr("W"), tr("D"), tr("L"), tr("F"), tr("A"), tr("GD"), tr("Pts") });
     setModel(m_rows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);

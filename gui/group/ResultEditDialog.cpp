@@ -40,7 +40,7 @@ ResultEditDialog::ResultEditDialog(const GroupRecords::ResultEdit& item, QWidget
     , m_lineStart(QStringLiteral("R:") + item.dateText)
 {
     setObjectName(QStringLiteral("resultEditDialog"));
-    setWindowTitle(QStringLiteral("Edit Result"));
+    setWindowTitle(tr("Edit Result"));
     setModal(true);
     buildControls();
     showItem(item);
@@ -63,40 +63,37 @@ void ResultEditDialog::buildControls()
         placeInTwips(label, left, kLabelTop, width, kLabelHeight);
         return label;
     };
-    m_teamsLabel = addLabel("teamsLabel", QStringLiteral("Teams"), QStringLiteral("Teams column"), kNameLeft, 735);
-    m_halfTimeLabel = addLabel("halfTimeLabel", QStringLiteral("HT"), QStringLiteral("Half-time column"), kHalfTimeLeft,
-                               kScoreWidth);
-    m_fullTimeLabel = addLabel("fullTimeLabel", QStringLiteral("FT"), QStringLiteral("Full-time column"), kFullTimeLeft,
-                               kScoreWidth);
+    m_teamsLabel = addLabel("teamsLabel", tr("Teams"), tr("Teams column"), kNameLeft, 735);
+    m_halfTimeLabel = addLabel("halfTimeLabel", tr("HT"), tr("Half-time column"), kHalfTimeLeft, kScoreWidth);
+    m_fullTimeLabel = addLabel("fullTimeLabel", tr("FT"), tr("Full-time column"), kFullTimeLeft, kScoreWidth);
 
     // Created row by row so that Tab runs home half-time, home full-time, away half-time, away full-time.
-    m_homeTeamField = addField("homeTeamField", QStringLiteral("Home team"), kNameLeft, kHomeTop, kNameWidth);
+    m_homeTeamField = addField("homeTeamField", tr("Home team"), kNameLeft, kHomeTop, kNameWidth);
     m_homeHalfTimeField
-        = addField("homeHalfTimeField", QStringLiteral("Home half-time score"), kHalfTimeLeft, kHomeTop, kScoreWidth);
+        = addField("homeHalfTimeField", tr("Home half-time score"), kHalfTimeLeft, kHomeTop, kScoreWidth);
     m_homeFullTimeField
-        = addField("homeFullTimeField", QStringLiteral("Home full-time score"), kFullTimeLeft, kHomeTop, kScoreWidth);
-    m_awayTeamField = addField("awayTeamField", QStringLiteral("Away team"), kNameLeft, kAwayTop, kNameWidth);
+        = addField("homeFullTimeField", tr("Home full-time score"), kFullTimeLeft, kHomeTop, kScoreWidth);
+    m_awayTeamField = addField("awayTeamField", tr("Away team"), kNameLeft, kAwayTop, kNameWidth);
     m_awayHalfTimeField
-        = addField("awayHalfTimeField", QStringLiteral("Away half-time score"), kHalfTimeLeft, kAwayTop, kScoreWidth);
+        = addField("awayHalfTimeField", tr("Away half-time score"), kHalfTimeLeft, kAwayTop, kScoreWidth);
     m_awayFullTimeField
-        = addField("awayFullTimeField", QStringLiteral("Away full-time score"), kFullTimeLeft, kAwayTop, kScoreWidth);
+        = addField("awayFullTimeField", tr("Away full-time score"), kFullTimeLeft, kAwayTop, kScoreWidth);
     for (QLineEdit* name : { m_homeTeamField, m_awayTeamField }) {
         name->setReadOnly(true);
         name->setFocusPolicy(Qt::NoFocus);
     }
 
-    m_homeTeamNumberField = addField("homeTeamNumberField", QStringLiteral("Home team number"), 0, 0, kScoreWidth);
-    m_awayTeamNumberField = addField("awayTeamNumberField", QStringLiteral("Away team number"), 0, 0, kScoreWidth);
+    m_homeTeamNumberField = addField("homeTeamNumberField", tr("Home team number"), 0, 0, kScoreWidth);
+    m_awayTeamNumberField = addField("awayTeamNumberField", tr("Away team number"), 0, 0, kScoreWidth);
     m_homeTeamNumberField->hide();
     m_awayTeamNumberField->hide();
 
-    m_okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    m_okButton = makeButton(this, QStringLiteral("okButton"), tr("&OK"), tr("OK"));
     placeInTwips(m_okButton, kButtonLeft, kOkTop, kButtonWidth, kButtonHeight);
     m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &ResultEditDialog::confirm);
 
-    m_cancelButton
-        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    m_cancelButton = makeButton(this, QStringLiteral("cancelButton"), tr("&Cancel"), tr("Cancel"));
     placeInTwips(m_cancelButton, kButtonLeft, kCancelTop, kButtonWidth, kButtonHeight);
     // In this dialog Enter presses whichever button has the focus.
     m_okButton->setAutoDefault(true);
@@ -131,7 +128,7 @@ void ResultEditDialog::confirm()
                                 m_awayFullTimeField->text() });
     if (!problems.isEmpty()) {
         QLineEdit* score = fields[problems.first().field];
-        Prompts::refuse(scoreRefusal(problems.first()), QStringLiteral("ERROR"));
+        Prompts::refuse(scoreRefusal(problems.first()), tr("ERROR"));
         score->setFocus();
         score->selectAll();
         return;
@@ -143,7 +140,7 @@ void ResultEditDialog::confirm()
                                                  m_homeFullTimeField->text(), m_awayFullTimeField->text() },
                                                m_homeTeamNumberField->text(), m_awayTeamNumberField->text());
     // No returns to the scores as typed; only Cancel leaves the item as it was.
-    if (!Prompts::ask(QStringLiteral("Are you sure you want to make this change"), QStringLiteral("Change Result")))
+    if (!Prompts::ask(tr("Are you sure you want to make this change"), tr("Change Result")))
         return;
     m_result = record;
     accept();

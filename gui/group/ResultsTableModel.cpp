@@ -78,11 +78,11 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
     case Qt::AccessibleDescriptionRole: {
         // The whole game, for a screen reader on any of its cells.
         if (!game->isResult)
-            return QStringLiteral("%1 %2 v %3").arg(text(Date), text(Home), text(Away));
+            return tr("%1 %2 v %3").arg(text(Date), text(Home), text(Away));
         const QString halfTime = text(HalfTime);
         return QStringLiteral("%1 %2 %3 %4%5")
             .arg(text(Date), text(Home), text(Score), text(Away),
-                 halfTime.isEmpty() ? QString() : QStringLiteral(", half-time ") + halfTime);
+                 halfTime.isEmpty() ? QString() : tr(", half-time ") + halfTime);
     }
     case Qt::TextAlignmentRole:
         if (index.column() == Score || index.column() == HalfTime)
@@ -96,8 +96,9 @@ QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const kHeadings[ColumnCount] = { "Date", "Home", "Score", "Away", "HT" };
-    return QLatin1String(kHeadings[section]);
+    static const char* const kHeadings[ColumnCount]
+        = { QT_TR_NOOP("Date"), QT_TR_NOOP("Home"), QT_TR_NOOP("Score"), QT_TR_NOOP("Away"), QT_TR_NOOP("HT") };
+    return tr(kHeadings[section]);
 }
 
 bool ResultsTableModel::isReadable(int row) const

@@ -16,8 +16,8 @@ QWidget* ScoreDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
                                      const QModelIndex& index) const
 {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    editor->setAccessibleName(index.column() == ResultsTableModel::Score ? QStringLiteral("Full-time score")
-                                                                         : QStringLiteral("Half-time score"));
+    editor->setAccessibleName(index.column() == ResultsTableModel::Score ? tr("Full-time score")
+                                                                         : tr("Half-time score"));
     m_editing = index;
     return editor;
 }
@@ -36,7 +36,7 @@ bool ScoreDelegate::eventFilter(QObject* watched, QEvent* event)
             return QStyledItemDelegate::eventFilter(watched, event);
         if (!problem.isEmpty()) {
             m_refusing = true;
-            Prompts::refuse(problem, QStringLiteral("ERROR"));
+            Prompts::refuse(problem, tr("ERROR"));
             m_refusing = false;
             editor->setFocus();
             editor->selectAll();

@@ -15,8 +15,14 @@ constexpr int kMargin = 12;
 constexpr int kColumnGap = 36; // room for the lines between two rounds
 constexpr int kRowGap = 12;
 
-const QString kThirdPlaceHeading = QStringLiteral("Third-place match");
-const QString kChampionHeading = QStringLiteral("Champion");
+QString thirdPlaceHeading()
+{
+    return BracketView::tr("Third-place match");
+}
+QString championHeading()
+{
+    return BracketView::tr("Champion");
+}
 
 QString thirdPlaceCode()
 {
@@ -87,14 +93,14 @@ void BracketView::showStage(const KnockoutStage& stage)
     const std::optional<KnockoutTeam> champion = stage.champion();
     m_champion = champion ? champion->name : QString();
     m_championLabel->setText(m_champion);
-    m_championLabel->setAccessibleName(kChampionHeading + QStringLiteral(": ")
-                                       + (m_champion.isEmpty() ? QStringLiteral("not known yet") : m_champion));
+    m_championLabel->setAccessibleName(championHeading() + QStringLiteral(": ")
+                                       + (m_champion.isEmpty() ? tr("not known yet") : m_champion));
     m_championLabel->adjustSize();
 
     m_box = TieBox::boxSize(font(), texts, games);
     const int heading = fontMetrics().lineSpacing() + 8;
     const int columns = int(roundSizes().size()) + 1;
-    const int championWidth = std::max(m_championLabel->width(), fontMetrics().horizontalAdvance(kChampionHeading));
+    const int championWidth = std::max(m_championLabel->width(), fontMetrics().horizontalAdvance(championHeading()));
     const int width = 2 * kMargin + (columns - 1) * (m_box.width() + kColumnGap) + championWidth;
     const int bracketHeight = std::max(1, m_size / 2) * (m_box.height() + kRowGap);
     // The third-place match hangs below the final, which stands in the middle of the bracket.
@@ -170,16 +176,16 @@ void BracketView::paintEvent(QPaintEvent*)
     const int top = kMargin + heading + 8;
     for (const int size : sizes) {
         const QRect first = boxRect(tieCode({ size, 1 }));
-        drawHeading(roundName(size), first.left(), top, first.width());
+        drawHeading(shownRoundName(size), first.left(), top, first.width());
     }
     const QRect final = boxRect(tieCode({ 2, 1 }));
     if (m_thirdPlace) {
         const QRect third = boxRect(thirdPlaceCode());
-        drawHeading(kThirdPlaceHeading, third.left(), third.top(), third.width());
+        drawHeading(thirdPlaceHeading(), third.left(), third.top(), third.width());
     }
     const QRect champion = m_championLabel->geometry();
-    drawHeading(kChampionHeading, champion.left(), champion.top(),
-                std::max(champion.width(), fontMetrics().horizontalAdvance(kChampionHeading)));
+    drawHeading(championHeading(), champion.left(), champion.top(),
+                std::max(champion.width(), fontMetrics().horizontalAdvance(championHeading())));
 
     // Each tie joins the next at its middle: out to the right, along, and in.
     QPainterPath lines;

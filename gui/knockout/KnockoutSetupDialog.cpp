@@ -22,7 +22,10 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Set Up Knockout Stage");
+QString title()
+{
+    return KnockoutSetupDialog::tr("Set Up Knockout Stage");
+}
 
 QCheckBox* makeCheckBox(QWidget* parent, const QString& objectName, const QString& caption,
                         const QString& accessibleName)
@@ -59,11 +62,11 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
     , m_check(std::move(check))
 {
     setObjectName(QStringLiteral("knockoutSetupDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
-    auto* entrants = new QGroupBox(QStringLiteral("Entrants"), this);
+    auto* entrants = new QGroupBox(tr("Entrants"), this);
     entrants->setObjectName(QStringLiteral("entrantsGroup"));
     auto* entrantsLayout = new QGridLayout(entrants);
     int entrantsRow = 0;
@@ -98,16 +101,14 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
         m_typedListButton->setChecked(true);
         showRounds();
     });
-    m_templateButton
-        = makeOption(entrants, "templateButton", QStringLiteral("&Template of the first round (tie,home,away)"),
-                     QStringLiteral("Template of the first round"));
-    m_seededListButton = makeOption(entrants, "seededListButton", QStringLiteral("Seeded &list of teams (team)"),
-                                    QStringLiteral("Seeded list of teams"));
-    m_fileField = makeTextField(entrants, "fileField", QString(), QStringLiteral("File"));
-    QLabel* fileLabel = makeLabel(entrants, "fileLabel", QStringLiteral("&File:"), QStringLiteral("File"));
+    m_templateButton = makeOption(entrants, "templateButton", tr("&Template of the first round (tie,home,away)"),
+                                  tr("Template of the first round"));
+    m_seededListButton
+        = makeOption(entrants, "seededListButton", tr("Seeded &list of teams (team)"), tr("Seeded list of teams"));
+    m_fileField = makeTextField(entrants, "fileField", QString(), tr("File"));
+    QLabel* fileLabel = makeLabel(entrants, "fileLabel", tr("&File:"), tr("File"));
     fileLabel->setBuddy(m_fileField);
-    QPushButton* browseButton
-        = makeButton(entrants, "browseButton", QStringLiteral("&Browse..."), QStringLiteral("Browse for the file"));
+    QPushButton* browseButton = makeButton(entrants, "browseButton", tr("&Browse..."), tr("Browse for the file"));
     entrantsLayout->addWidget(m_templateButton, entrantsRow, 0, 1, 3);
     entrantsLayout->addWidget(m_seededListButton, entrantsRow + 1, 0, 1, 3);
     entrantsLayout->addWidget(fileLabel, entrantsRow + 2, 0);
@@ -121,41 +122,39 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
     connect(m_seededListButton, &QRadioButton::toggled, this, &KnockoutSetupDialog::showRounds);
 
     // Two columns of rounds keep the dialog short enough for a small screen.
-    auto* rounds = new QGroupBox(QStringLiteral("Rounds played in two legs"), this);
+    auto* rounds = new QGroupBox(tr("Rounds played in two legs"), this);
     rounds->setObjectName(QStringLiteral("roundsGroup"));
     auto* roundsLayout = new QGridLayout(rounds);
     int row = 0;
     for (int size = kMaximumEntrants, index = 0; size >= 2; size /= 2, ++index) {
-        QCheckBox* box = makeCheckBox(rounds, QStringLiteral("twoLegsBox%1").arg(size), roundName(size),
-                                      roundName(size) + QStringLiteral(": two legs"));
+        QCheckBox* box = makeCheckBox(rounds, QStringLiteral("twoLegsBox%1").arg(size), shownRoundName(size),
+                                      shownRoundName(size) + tr(": two legs"));
         row = index / 2;
         roundsLayout->addWidget(box, row, index % 2);
         m_twoLegsBoxes.insert(size, box);
     }
     ++row;
-    m_thirdPlaceBox = makeCheckBox(rounds, QStringLiteral("thirdPlaceBox"), QStringLiteral("T&hird-place match"),
-                                   QStringLiteral("Third-place match"));
-    m_awayGoalsBox
-        = makeCheckBox(rounds, QStringLiteral("awayGoalsBox"), QStringLiteral("&Away goals count in two-legged ties"),
-                       QStringLiteral("Away goals count in two-legged ties"));
+    m_thirdPlaceBox
+        = makeCheckBox(rounds, QStringLiteral("thirdPlaceBox"), tr("T&hird-place match"), tr("Third-place match"));
+    m_awayGoalsBox = makeCheckBox(rounds, QStringLiteral("awayGoalsBox"), tr("&Away goals count in two-legged ties"),
+                                  tr("Away goals count in two-legged ties"));
     roundsLayout->addWidget(m_thirdPlaceBox, row, 0);
     roundsLayout->addWidget(m_awayGoalsBox, row + 1, 0, 1, 2);
     layout->addWidget(rounds);
 
-    auto* dates = new QGroupBox(QStringLiteral("Dates"), this);
+    auto* dates = new QGroupBox(tr("Dates"), this);
     dates->setObjectName(QStringLiteral("datesGroup"));
     auto* datesLayout = new QGridLayout(dates);
-    m_datedBox = makeCheckBox(dates, QStringLiteral("datedBox"), QStringLiteral("&Dated, the first games on:"),
-                              QStringLiteral("Dated"));
+    m_datedBox = makeCheckBox(dates, QStringLiteral("datedBox"), tr("&Dated, the first games on:"), tr("Dated"));
     // Typed in any of the forms a date is written in, or picked from its calendar.
-    m_startDateField = new DateField(dates, "startDateField", QStringLiteral("Start date"));
+    m_startDateField = new DateField(dates, "startDateField", tr("Start date"));
     m_startDateField->setDate(QDate::currentDate());
     m_gapField = new QSpinBox(dates);
     m_gapField->setObjectName(QStringLiteral("gapField"));
-    m_gapField->setAccessibleName(QStringLiteral("Days between rounds"));
+    m_gapField->setAccessibleName(tr("Days between rounds"));
     m_gapField->setRange(1, 60);
     m_gapField->setValue(4);
-    QLabel* gapLabel = makeLabel(dates, "gapLabel", QStringLiteral("Days bet&ween rounds:"));
+    QLabel* gapLabel = makeLabel(dates, "gapLabel", tr("Days bet&ween rounds:"));
     gapLabel->setBuddy(m_gapField);
     datesLayout->addWidget(m_datedBox, 0, 0);
     datesLayout->addWidget(m_startDateField, 0, 1);
@@ -171,11 +170,10 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
     enableDates(false);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = makeButton(this, "okButton", QStringLiteral("&OK"), QStringLiteral("OK"));
+    QPushButton* ok = makeButton(this, "okButton", tr("&OK"), tr("OK"));
     ok->setDefault(true);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(makeButton(this, "cancelButton", QStringLiteral("&Cancel"), QStringLiteral("Cancel")),
-                       QDialogButtonBox::RejectRole);
+    buttons->addButton(makeButton(this, "cancelButton", tr("&Cancel"), tr("Cancel")), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &KnockoutSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &KnockoutSetupDialog::reject);
     layout->addWidget(buttons);
@@ -188,9 +186,9 @@ KnockoutSetupDialog::KnockoutSetupDialog(int groupCount, Check check, QWidget* p
 
 void KnockoutSetupDialog::browse()
 {
-    const QString path = showOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
-                                                     { QStringLiteral("All Files (*.*)"), QStringLiteral("*.*") } }),
-                                        QStringLiteral("Knockout Entrants"));
+    const QString path = showOpenDialog(fileFilter({ { tr("CSV Files (*.csv)"), QStringLiteral("*.csv") },
+                                                     { tr("All Files (*.*)"), QStringLiteral("*.*") } }),
+                                        tr("Knockout Entrants"));
     if (path.isEmpty())
         return;
     m_fileField->setText(path);
@@ -230,7 +228,7 @@ std::optional<KnockoutSetup> KnockoutSetupDialog::readEntrants(QString* error) c
     }
     const QString path = m_fileField->text().trimmed();
     if (path.isEmpty()) {
-        *error = QStringLiteral("Choose the file of the template or the seeded list.");
+        *error = tr("Choose the file of the template or the seeded list.");
         return std::nullopt;
     }
     const std::optional<QByteArray> file = readEntrantsFile(path, error);
@@ -256,7 +254,7 @@ void KnockoutSetupDialog::accept()
     QString error;
     std::optional<KnockoutSetup> entrants = readEntrants(&error);
     if (!entrants) {
-        Prompts::refuse(error, kTitle);
+        Prompts::refuse(error, title());
         m_fileField->setFocus();
         return;
     }
@@ -267,7 +265,7 @@ void KnockoutSetupDialog::accept()
     setup.thirdPlaceMatch = m_thirdPlaceBox->isChecked();
     setup.awayGoals = m_awayGoalsBox->isChecked();
     if (m_datedBox->isChecked()) {
-        const std::optional<QDate> start = m_startDateField->takeDate(kTitle);
+        const std::optional<QDate> start = m_startDateField->takeDate(title());
         if (!start)
             return;
         setup.startDate = *start;
@@ -275,7 +273,7 @@ void KnockoutSetupDialog::accept()
     }
     QString refusal;
     if (!m_check(setup, &refusal)) {
-        Prompts::refuse(refusal, kTitle);
+        Prompts::refuse(refusal, title());
         return;
     }
     m_setup = setup;

@@ -18,7 +18,10 @@
 
 namespace {
 
-const QString kResultTitle = QStringLiteral("Knockout Result");
+QString resultTitle()
+{
+    return KnockoutWindow::tr("Knockout Result");
+}
 
 } // namespace
 
@@ -27,18 +30,17 @@ KnockoutWindow::KnockoutWindow(TournamentDocument* document, QWidget* parent)
     , m_document(document)
 {
     setObjectName(QStringLiteral("knockoutWindow"));
-    setWindowTitle(QStringLiteral("Knockout"));
+    setWindowTitle(tr("Knockout"));
     m_scrollArea = new QScrollArea(this);
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
-    m_scrollArea->setAccessibleName(QStringLiteral("Bracket"));
+    m_scrollArea->setAccessibleName(tr("Bracket"));
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_bracket = new BracketView;
     m_scrollArea->setWidget(m_bracket);
-    m_reportButton
-        = makeButton(this, "reportButton", QStringLiteral("Knockout &Report"), QStringLiteral("Knockout report"));
-    m_calendarButton = makeButton(this, "calendarButton", QStringLiteral("Export Ca&lendar..."),
-                                  QStringLiteral("Export the knockout calendar"));
+    m_reportButton = makeButton(this, "reportButton", tr("Knockout &Report"), tr("Knockout report"));
+    m_calendarButton
+        = makeButton(this, "calendarButton", tr("Export Ca&lendar..."), tr("Export the knockout calendar"));
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(6, 0, 6, 6);
     buttons->addWidget(m_reportButton);
@@ -75,18 +77,17 @@ void KnockoutWindow::enterResult(const QString& code)
     const std::optional<TieId> tie = readTieCode(code);
     if (!tie)
         return;
-    const QString name = tieName(*tie);
+    const QString name = shownTieName(*tie);
     if (stage.isBye(code)) {
-        Prompts::refuse(QStringLiteral("%1 is a bye: it has no result to enter.").arg(name), kResultTitle);
+        Prompts::refuse(tr("%1 is a bye: it has no result to enter.").arg(name), resultTitle());
         return;
     }
     const std::optional<KnockoutTeam> first = stage.team(code, TieSide::First);
     const std::optional<KnockoutTeam> second = stage.team(code, TieSide::Second);
     if (!first || !second) {
         Prompts::refuse(
-            QStringLiteral("Who plays in %1 is not known yet: enter the results of the ties before it first.")
-                .arg(name),
-            kResultTitle);
+            tr("Who plays in %1 is not known yet: enter the results of the ties before it first.").arg(name),
+            resultTitle());
         return;
     }
     TieResultDialog dialog(name, first->name, second->name, stage.games(code), stage.awayGoals(), stage.result(code),
@@ -97,14 +98,14 @@ void KnockoutWindow::enterResult(const QString& code)
     auto later = TournamentDocument::LaterResults::Keep;
     const QStringList changed = stage.laterResultsChangedBy(code, result);
     if (!changed.isEmpty()) {
-        if (!Prompts::ask(laterResultsNotice(changed) + QStringLiteral(" Clear the later results?"), kResultTitle,
+        if (!Prompts::ask(laterResultsNotice(changed) + tr(" Clear the later results?"), resultTitle(),
                           Prompts::Answer::No))
             return;
         later = TournamentDocument::LaterResults::Clear;
     }
     QString refusal;
     if (!m_document->setTieResult(code, result, later, &refusal))
-        Prompts::refuse(refusal, kResultTitle);
+        Prompts::refuse(refusal, resultTitle());
     else if (TieBox* box = m_bracket->tieBox(code))
         box->setFocus(Qt::OtherFocusReason);
 }

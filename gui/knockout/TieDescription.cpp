@@ -2,6 +2,8 @@
 
 #include "core/knockout/TieResultText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The goals of `side` in game `game` (from 0): the first-listed team is at home in the first
@@ -43,11 +45,11 @@ QString tieTeamText(const KnockoutStage& stage, const QString& code, TieSide sid
         return team->name;
     const std::optional<TieId> tie = readTieCode(code);
     if (!tie || tie->roundSize >= stage.size())
-        return QStringLiteral("bye"); // a first-round place without a team
+        return QCoreApplication::translate("TieDescription", "bye"); // a first-round place without a team
     const int feeder = 2 * tie->number - (side == TieSide::First ? 1 : 0);
     if (tie->thirdPlace)
-        return QStringLiteral("Loser ") + tieCode({ 4, side == TieSide::First ? 1 : 2 });
-    return QStringLiteral("Winner ") + tieCode({ 2 * tie->roundSize, feeder });
+        return QCoreApplication::translate("TieDescription", "Loser ") + tieCode({ 4, side == TieSide::First ? 1 : 2 });
+    return QCoreApplication::translate("TieDescription", "Winner ") + tieCode({ 2 * tie->roundSize, feeder });
 }
 
 QStringList tieGoalTexts(const KnockoutStage& stage, const QString& code, TieSide side)
@@ -66,38 +68,41 @@ QString tieNoteText(const KnockoutStage& stage, const QString& code)
         return QString();
     QStringList notes;
     if (result->legs.size() > 1)
-        notes.append(QStringLiteral("agg. %1-%2")
+        notes.append(QCoreApplication::translate("TieDescription", "agg. %1-%2")
                          .arg(aggregateOf(*result, TieSide::First, true))
                          .arg(aggregateOf(*result, TieSide::Second, true)));
     if (result->extraTime)
-        notes.append(QStringLiteral("a.e.t. ") + firstSideScore(*result, *result->extraTime));
+        notes.append(QCoreApplication::translate("TieDescription", "a.e.t. ")
+                     + firstSideScore(*result, *result->extraTime));
     if (result->penalties)
-        notes.append(QStringLiteral("pens ") + firstSideScore(*result, *result->penalties));
+        notes.append(QCoreApplication::translate("TieDescription", "pens ")
+                     + firstSideScore(*result, *result->penalties));
     return notes.join(QStringLiteral("  "));
 }
 
 QString tieSpokenName(const KnockoutStage& stage, const QString& code)
 {
     const std::optional<TieId> tie = readTieCode(code);
-    const QString name = (tie ? tieName(*tie) : code) + QStringLiteral(": ");
+    const QString name = (tie ? shownTieName(*tie) : code) + QStringLiteral(": ");
     const QString first = tieTeamText(stage, code, TieSide::First);
     const QString second = tieTeamText(stage, code, TieSide::Second);
     if (stage.isBye(code))
         return name + nameOf(stage.team(code, stage.team(code, TieSide::First) ? TieSide::First : TieSide::Second))
-            + QStringLiteral(", bye");
+            + QCoreApplication::translate("TieDescription", ", bye");
     const std::optional<TieResult> result = stage.result(code);
     if (!result)
-        return name + first + QStringLiteral(", ") + second + QStringLiteral(", to be played");
+        return name + first + QStringLiteral(", ") + second
+            + QCoreApplication::translate("TieDescription", ", to be played");
     const int firstGoals = aggregateOf(*result, TieSide::First, true);
     const int secondGoals = aggregateOf(*result, TieSide::Second, true);
     QString spoken = name
         + QStringLiteral("%1 %2, %3 %4").arg(first, QString::number(firstGoals), second, QString::number(secondGoals));
     if (result->legs.size() > 1)
-        spoken += QStringLiteral(" on aggregate");
+        spoken += QCoreApplication::translate("TieDescription", " on aggregate");
     else if (stage.games(code) == 2)
-        spoken += QStringLiteral(" in the first leg, second leg to be played");
+        spoken += QCoreApplication::translate("TieDescription", " in the first leg, second leg to be played");
     if (result->extraTime)
-        spoken += QStringLiteral(" after extra time");
+        spoken += QCoreApplication::translate("TieDescription", " after extra time");
     const QString winner = nameOf(stage.winner(code));
     if (result->penalties) {
         const bool firstWon = winner == first;
@@ -105,11 +110,11 @@ QString tieSpokenName(const KnockoutStage& stage, const QString& code)
         const int game = int(result->legs.size()) - 1;
         const int firstPens = goalsOf(shootOut, game, TieSide::First);
         const int secondPens = goalsOf(shootOut, game, TieSide::Second);
-        spoken += QStringLiteral(", %1 won on penalties %2-%3")
+        spoken += QCoreApplication::translate("TieDescription", ", %1 won on penalties %2-%3")
                       .arg(winner, QString::number(firstWon ? firstPens : secondPens),
                            QString::number(firstWon ? secondPens : firstPens));
     } else if (firstGoals == secondGoals && !winner.isEmpty()) {
-        spoken += QStringLiteral(", %1 won on away goals").arg(winner);
+        spoken += QCoreApplication::translate("TieDescription", ", %1 won on away goals").arg(winner);
     }
     return spoken;
 }

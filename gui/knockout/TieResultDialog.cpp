@@ -15,13 +15,16 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Tie Result");
+QString title()
+{
+    return TieResultDialog::tr("Tie Result");
+}
 
 QLineEdit* addScoreField(QWidget* parent, QFormLayout* form, QAnyStringView objectName, const QString& caption,
                          const QString& accessibleName, const std::optional<GameScore>& score)
 {
     QLineEdit* field = makeTextField(parent, objectName, score ? gameScoreText(*score) : QString(), accessibleName);
-    field->setPlaceholderText(QStringLiteral("home-away"));
+    field->setPlaceholderText(TieResultDialog::tr("home-away"));
     QString labelName = objectName.toString();
     labelName.replace(QLatin1String("Field"), QLatin1String("Label"));
     QLabel* label = makeLabel(parent, labelName, caption, accessibleName);
@@ -38,10 +41,10 @@ TieResultDialog::TieResultDialog(const QString& tieName, const QString& first, c
     , m_awayGoals(awayGoals)
 {
     setObjectName(QStringLiteral("tieResultDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    QLabel* heading = makeLabel(this, "tieLabel", QStringLiteral("%1: %2 v %3").arg(tieName, first, second));
+    QLabel* heading = makeLabel(this, "tieLabel", tr("%1: %2 v %3").arg(tieName, first, second));
     layout->addWidget(heading);
     auto* form = new QFormLayout;
     layout->addLayout(form);
@@ -49,33 +52,32 @@ TieResultDialog::TieResultDialog(const QString& tieName, const QString& first, c
         return current && game < current->legs.size() ? std::optional<GameScore>(current->legs[game]) : std::nullopt;
     };
     if (legs == 1) {
-        const QString game = QStringLiteral("%1 v %2").arg(first, second);
-        m_legFields.append(addScoreField(this, form, "firstLegField", QStringLiteral("&Full time, %1:").arg(game),
-                                         QStringLiteral("Full-time score, %1").arg(game), scoreOf(0)));
+        const QString game = tr("%1 v %2").arg(first, second);
+        m_legFields.append(addScoreField(this, form, "firstLegField", tr("&Full time, %1:").arg(game),
+                                         tr("Full-time score, %1").arg(game), scoreOf(0)));
     } else {
-        const QString firstGame = QStringLiteral("%1 v %2").arg(first, second);
-        const QString secondGame = QStringLiteral("%1 v %2").arg(second, first);
-        m_legFields.append(addScoreField(this, form, "firstLegField", QStringLiteral("&First leg, %1:").arg(firstGame),
-                                         QStringLiteral("First leg score, %1").arg(firstGame), scoreOf(0)));
-        m_legFields.append(addScoreField(this, form, "secondLegField",
-                                         QStringLiteral("&Second leg, %1:").arg(secondGame),
-                                         QStringLiteral("Second leg score, %1").arg(secondGame), scoreOf(1)));
+        const QString firstGame = tr("%1 v %2").arg(first, second);
+        const QString secondGame = tr("%1 v %2").arg(second, first);
+        m_legFields.append(addScoreField(this, form, "firstLegField", tr("&First leg, %1:").arg(firstGame),
+                                         tr("First leg score, %1").arg(firstGame), scoreOf(0)));
+        m_legFields.append(addScoreField(this, form, "secondLegField", tr("&Second leg, %1:").arg(secondGame),
+                                         tr("Second leg score, %1").arg(secondGame), scoreOf(1)));
     }
-    m_extraTimeField = addScoreField(this, form, "extraTimeField", QStringLiteral("After &extra time:"),
-                                     QStringLiteral("Score after extra time, that game's total"),
-                                     current ? current->extraTime : std::nullopt);
-    m_penaltiesField = addScoreField(this, form, "penaltiesField", QStringLiteral("&Penalties:"),
-                                     QStringLiteral("Penalty shoot-out"), current ? current->penalties : std::nullopt);
+    m_extraTimeField
+        = addScoreField(this, form, "extraTimeField", tr("After &extra time:"),
+                        tr("Score after extra time, that game's total"), current ? current->extraTime : std::nullopt);
+    m_penaltiesField = addScoreField(this, form, "penaltiesField", tr("&Penalties:"), tr("Penalty shoot-out"),
+                                     current ? current->penalties : std::nullopt);
     QLabel* hint = makeLabel(this, "hintLabel",
-                             QStringLiteral("Scores are the home team's goals first, as in \"2-1\". Extra time and "
-                                            "penalties belong to the last game; leave them empty when not played."));
+                             tr("Scores are the home team's goals first, as in \"2-1\". Extra time and "
+                                "penalties belong to the last game; leave them empty when not played."));
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = makeButton(this, "okButton", QStringLiteral("&OK"), QStringLiteral("OK"));
-    QPushButton* cancel = makeButton(this, "cancelButton", QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
-    m_clearButton = makeButton(this, "clearButton", QStringLiteral("C&lear Result"), QStringLiteral("Clear Result"));
+    QPushButton* ok = makeButton(this, "okButton", tr("&OK"), tr("OK"));
+    QPushButton* cancel = makeButton(this, "cancelButton", tr("&Cancel"), tr("Cancel"));
+    m_clearButton = makeButton(this, "clearButton", tr("C&lear Result"), tr("Clear Result"));
     ok->setDefault(true);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(m_clearButton, QDialogButtonBox::ResetRole);
@@ -101,14 +103,13 @@ bool TieResultDialog::readScore(QLineEdit* field, bool required, std::optional<G
     *score = readGameScore(text);
     if (*score)
         return true;
-    Prompts::refuse(text.isEmpty()
-                        ? QStringLiteral("Enter the %1 as the home team's goals, a dash and the away team's goals, "
-                                         "such as 2-1.")
-                              .arg(field->accessibleName().section(u',', 0, 0).toLower())
-                        : QStringLiteral("\"%1\" is no score: type the home team's goals, a dash and the away "
-                                         "team's goals, such as 2-1.")
-                              .arg(text),
-                    kTitle);
+    Prompts::refuse(text.isEmpty() ? tr("Enter the %1 as the home team's goals, a dash and the away team's goals, "
+                                        "such as 2-1.")
+                                         .arg(field->accessibleName().section(u',', 0, 0).toLower())
+                                   : tr("\"%1\" is no score: type the home team's goals, a dash and the away "
+                                        "team's goals, such as 2-1.")
+                                         .arg(text),
+                    title());
     field->setFocus();
     field->selectAll();
     return false;
@@ -132,13 +133,12 @@ void TieResultDialog::accept()
         return;
     QString refusal;
     if (firstLegOnly && (result.extraTime || result.penalties)) {
-        Prompts::refuse(QStringLiteral("Extra time and penalties belong to the second leg: enter its score too."),
-                        kTitle);
+        Prompts::refuse(tr("Extra time and penalties belong to the second leg: enter its score too."), title());
         m_legFields[1]->setFocus();
         return;
     }
     if (!firstLegOnly && !decideTie(result, m_awayGoals, &refusal)) {
-        Prompts::refuse(refusal, kTitle);
+        Prompts::refuse(refusal, title());
         return;
     }
     m_result = result;

@@ -155,7 +155,9 @@ void ShareLiveDialog::showRunning(const QString& url)
     m_portBox->setEnabled(!running);
     m_startButton->setEnabled(!running);
     m_stopButton->setEnabled(running);
-    m_urlLabel->setText(running ? QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped()) : QString());
+    // The address as a link a click opens; markup, not words to translate.
+    const QString link = running ? QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped()) : QString();
+    m_urlLabel->setText(link);
     m_qrLabel->setPixmap(running ? QPixmap::fromImage(qrCodeImage(url)) : QPixmap());
     m_qrLabel->setVisible(running);
     if (running)

@@ -11,12 +11,12 @@ HelpWindow::HelpWindow(const QString& guidePath, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Tabulon Help"));
+    setWindowTitle(tr("Tabulon Help"));
     resize(720, 640);
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpText"));
-    m_browser->setAccessibleName(QStringLiteral("User guide"));
+    m_browser->setAccessibleName(tr("User guide"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(QUrl::fromLocalFile(guidePath));
 

@@ -40,8 +40,14 @@ namespace {
 const QString kProgramCaption = QStringLiteral("Tabulon");
 const QString kWindowStateSetting = QStringLiteral("Window State");
 const QString kPanelSetting = QStringLiteral("League Table Panel");
-const QString kUnsavedQuestion = QStringLiteral("Tournament not saved.  Are you sure you want to exit");
-const QString kCloseTitle = QStringLiteral("Close Tournament");
+QString unsavedQuestion()
+{
+    return MainWindow::tr("Tournament not saved.  Are you sure you want to exit");
+}
+QString closeTitle()
+{
+    return MainWindow::tr("Close Tournament");
+}
 
 const char* const kUnloadingProperty = "tabulonUnloading";
 
@@ -125,7 +131,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
-    m_mdiArea->setAccessibleName(QStringLiteral("Group windows"));
+    m_mdiArea->setAccessibleName(tr("Group windows"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Without a tournament the area makes way for what to do first.
@@ -174,24 +180,24 @@ QAction* MainWindow::addMenuItem(QMenu* menu, const char* objectName, const QStr
 
 void MainWindow::buildMenus()
 {
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::updateFileMenu);
 
-    QAction* newAction = addMenuItem(fileMenu, "newAction", QStringLiteral("&New"));
+    QAction* newAction = addMenuItem(fileMenu, "newAction", tr("&New"));
     newAction->setShortcut(QKeySequence::New);
     connect(newAction, &QAction::triggered, this, &MainWindow::newTournament);
 
-    QAction* closeAction = addMenuItem(fileMenu, "closeAction", QStringLiteral("&Close"));
+    QAction* closeAction = addMenuItem(fileMenu, "closeAction", tr("&Close"));
     connect(closeAction, &QAction::triggered, this, &MainWindow::closeTournament);
 
-    QAction* openAction = addMenuItem(fileMenu, "openAction", QStringLiteral("&Open"));
+    QAction* openAction = addMenuItem(fileMenu, "openAction", tr("&Open"));
     openAction->setShortcut(QKeySequence::Open);
     connect(openAction, &QAction::triggered, this, &MainWindow::open);
 
-    m_saveAction = addMenuItem(fileMenu, "saveAction", QStringLiteral("&Save"));
+    m_saveAction = addMenuItem(fileMenu, "saveAction", tr("&Save"));
     m_saveAction->setShortcut(QKeySequence::Save);
-    m_saveAsAction = addMenuItem(fileMenu, "saveAsAction", QStringLiteral("Save &As..."));
+    m_saveAsAction = addMenuItem(fileMenu, "saveAsAction", tr("Save &As..."));
     // Spelled out: some desktops bind no key to the standard Save As.
     m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // A shortcut reaches an item without the menu being opened, so the same rule is checked here.
@@ -205,24 +211,20 @@ void MainWindow::buildMenus()
     });
 
     fileMenu->addSeparator()->setObjectName(QStringLiteral("groupCommandsSeparator"));
-    QAction* generateFixturesAction
-        = addMenuItem(fileMenu, "generateFixturesAction", QStringLiteral("&Generate Fixtures"));
+    QAction* generateFixturesAction = addMenuItem(fileMenu, "generateFixturesAction", tr("&Generate Fixtures"));
     connect(generateFixturesAction, &QAction::triggered, this, &MainWindow::generateFixtures);
     QAction* generateBalancedFixturesAction
-        = addMenuItem(fileMenu, "generateBalancedFixturesAction", QStringLiteral("Generate &Balanced Fixtures"));
+        = addMenuItem(fileMenu, "generateBalancedFixturesAction", tr("Generate &Balanced Fixtures"));
     connect(generateBalancedFixturesAction, &QAction::triggered, this, &MainWindow::generateBalancedFixtures);
-    QAction* importResultsAction = addMenuItem(fileMenu, "importResultsAction", QStringLiteral("&Import Results..."));
+    QAction* importResultsAction = addMenuItem(fileMenu, "importResultsAction", tr("&Import Results..."));
     connect(importResultsAction, &QAction::triggered, this, &MainWindow::importResults);
-    QAction* exportCalendarAction
-        = addMenuItem(fileMenu, "exportCalendarAction", QStringLiteral("Export Ca&lendar..."));
+    QAction* exportCalendarAction = addMenuItem(fileMenu, "exportCalendarAction", tr("Export Ca&lendar..."));
     connect(exportCalendarAction, &QAction::triggered, this, &MainWindow::exportCalendar);
-    QAction* publishWebSiteAction
-        = addMenuItem(fileMenu, "publishWebSiteAction", QStringLiteral("Publish &Web Site..."));
+    QAction* publishWebSiteAction = addMenuItem(fileMenu, "publishWebSiteAction", tr("Publish &Web Site..."));
     connect(publishWebSiteAction, &QAction::triggered, this, &MainWindow::publishWebSite);
-    QAction* pointsAdjustmentsAction
-        = addMenuItem(fileMenu, "pointsAdjustmentsAction", QStringLiteral("&Points Adjustments..."));
+    QAction* pointsAdjustmentsAction = addMenuItem(fileMenu, "pointsAdjustmentsAction", tr("&Points Adjustments..."));
     connect(pointsAdjustmentsAction, &QAction::triggered, this, &MainWindow::editPointsAdjustments);
-    m_knockoutAction = addMenuItem(fileMenu, "setUpKnockoutAction", QStringLiteral("Set Up &Knockout Stage..."));
+    m_knockoutAction = addMenuItem(fileMenu, "setUpKnockoutAction", tr("Set Up &Knockout Stage..."));
     connect(m_knockoutAction, &QAction::triggered, this, &MainWindow::setUpKnockoutStage);
     m_groupActions = { generateFixturesAction, generateBalancedFixturesAction, importResultsAction,
                        exportCalendarAction, pointsAdjustmentsAction };
@@ -233,18 +235,18 @@ void MainWindow::buildMenus()
     fileMenu->addSeparator()->setObjectName(QStringLiteral("exitSeparator"));
     addRecentFileItems(fileMenu);
 
-    QAction* exitAction = addMenuItem(fileMenu, "exitAction", QStringLiteral("E&xit"));
+    QAction* exitAction = addMenuItem(fileMenu, "exitAction", tr("E&xit"));
     exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     exitAction->setMenuRole(QAction::NoRole);
     connect(exitAction, &QAction::triggered, this, &MainWindow::quit);
 
     // The captions name the step: "&Undo Add Result", "&Redo Delete".
-    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
     editMenu->setObjectName(QStringLiteral("editMenu"));
-    QAction* undoAction = m_document->history()->createUndoAction(this, QStringLiteral("&Undo"));
+    QAction* undoAction = m_document->history()->createUndoAction(this, tr("&Undo"));
     undoAction->setObjectName(QStringLiteral("undoAction"));
     undoAction->setShortcut(QKeySequence::Undo);
-    QAction* redoAction = m_document->history()->createRedoAction(this, QStringLiteral("&Redo"));
+    QAction* redoAction = m_document->history()->createRedoAction(this, tr("&Redo"));
     redoAction->setObjectName(QStringLiteral("redoAction"));
     redoAction->setShortcuts({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
     for (QAction* action : { undoAction, redoAction }) {
@@ -261,32 +263,32 @@ void MainWindow::buildMenus()
             [this, fileMenu] { menuBar()->setActiveAction(fileMenu->menuAction()); });
 
     // Every group window shows the panel or none does; the choice is kept for the next start.
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->setObjectName(QStringLiteral("viewMenu"));
-    m_leagueTablePanelAction = addMenuItem(viewMenu, "leagueTablePanelAction", QStringLiteral("&League Table Panel"));
+    m_leagueTablePanelAction = addMenuItem(viewMenu, "leagueTablePanelAction", tr("&League Table Panel"));
     m_leagueTablePanelAction->setCheckable(true);
     m_leagueTablePanelAction->setChecked(readSetting(kCompany, kProduct, kPanelSetting, QStringLiteral("0"))
                                          == QLatin1String("1"));
     connect(m_leagueTablePanelAction, &QAction::toggled, this, &MainWindow::showLeagueTablePanels);
 
-    QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    QMenu* windowMenu = menuBar()->addMenu(tr("&Window"));
     windowMenu->setObjectName(QStringLiteral("windowMenu"));
-    QAction* cascadeAction = addMenuItem(windowMenu, "cascadeAction", QStringLiteral("&Cascade"));
+    QAction* cascadeAction = addMenuItem(windowMenu, "cascadeAction", tr("&Cascade"));
     connect(cascadeAction, &QAction::triggered, this, &MainWindow::cascadeWindows);
-    QAction* tileAction = addMenuItem(windowMenu, "tileAction", QStringLiteral("&Tile"));
+    QAction* tileAction = addMenuItem(windowMenu, "tileAction", tr("&Tile"));
     connect(tileAction, &QAction::triggered, this, &MainWindow::tileWindows);
     windowMenu->addSeparator()->setObjectName(QStringLiteral("windowListSeparator"));
-    m_windowList = windowMenu->addMenu(QStringLiteral("&Windows"));
+    m_windowList = windowMenu->addMenu(tr("&Windows"));
     m_windowList->setObjectName(QStringLiteral("windowListMenu"));
     m_windowList->menuAction()->setObjectName(QStringLiteral("windowListAction"));
     connect(m_windowList, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    QAction* showHelpAction = addMenuItem(helpMenu, "showHelpAction", QStringLiteral("&Help"));
+    QAction* showHelpAction = addMenuItem(helpMenu, "showHelpAction", tr("&Help"));
     showHelpAction->setShortcut(QKeySequence::HelpContents);
     connect(showHelpAction, &QAction::triggered, this, &MainWindow::showHelp);
-    QAction* aboutAction = addMenuItem(helpMenu, "aboutAction", QStringLiteral("&About"));
+    QAction* aboutAction = addMenuItem(helpMenu, "aboutAction", tr("&About"));
     aboutAction->setMenuRole(QAction::NoRole);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -371,8 +373,8 @@ bool MainWindow::mayCloseUnsaved()
 {
     if (!m_document->isModified())
         return true;
-    switch (Prompts::message(
-        { kUnsavedQuestion, kCloseTitle, Prompts::Icon::Question, Prompts::Buttons::YesNoSave, Prompts::Answer::No })) {
+    switch (Prompts::message({ unsavedQuestion(), closeTitle(), Prompts::Icon::Question, Prompts::Buttons::YesNoSave,
+                               Prompts::Answer::No })) {
     case Prompts::Answer::Yes:
         return true;
     case Prompts::Answer::Save:
@@ -579,15 +581,14 @@ GroupWindow* MainWindow::activeGroupWindow() const
 std::optional<MainWindow::ActiveGroup> MainWindow::activeGroupFor(const QString& title) const
 {
     if (!m_document->isOpen()) {
-        Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
+        Prompts::refuse(tr("There is no open tournament!"), title);
         return std::nullopt;
     }
     GroupWindow* group = activeGroupWindow();
     if (!group) {
         // Also the state after a cancelled team entry: the tournament is open but has no group window.
         Prompts::refuse(
-            failureText(kNoGroupWindowFailure,
-                        QStringLiteral("No group window is active: choose the group from the Window menu.")),
+            failureText(kNoGroupWindowFailure, tr("No group window is active: choose the group from the Window menu.")),
             title);
         return std::nullopt;
     }
@@ -705,7 +706,7 @@ void MainWindow::showHelp()
 {
     const QString guide = QDir(programFolders(QCoreApplication::applicationDirPath()).data).filePath(kHelpFileName);
     if (!QFileInfo::exists(guide)) {
-        Prompts::refuse(QStringLiteral("The user guide was not found at ") + guide, QStringLiteral("Help"));
+        Prompts::refuse(tr("The user guide was not found at ") + guide, tr("Help"));
         return;
     }
     if (!m_help) {
@@ -719,9 +720,9 @@ void MainWindow::showHelp()
 
 void MainWindow::showAbout()
 {
-    const QString text = kProgramCaption + QStringLiteral("\r\r") + kAboutCredit + QStringLiteral("\r\r") + kAboutRights
-        + QStringLiteral("\r\r") + kAboutWebAddress;
-    Prompts::message(text, QStringLiteral("About Tabulon"), Prompts::Icon::Information, Prompts::Buttons::Ok);
+    const QString text = kProgramCaption + QStringLiteral("\r\r") + aboutCredit() + QStringLiteral("\r\r")
+        + aboutRights() + QStringLiteral("\r\r") + kAboutWebAddress;
+    Prompts::message(text, tr("About Tabulon"), Prompts::Icon::Information, Prompts::Buttons::Ok);
 }
 
 bool MainWindow::confirmClose()

@@ -8,7 +8,7 @@
 void MainWindow::editPointsAdjustments()
 {
     // The menu item is greyed out without a group window; these refusals answer a call made anyway.
-    const QString title = QStringLiteral("Points Adjustments");
+    const QString title = tr("Points Adjustments");
     const std::optional<ActiveGroup> active = activeGroupFor(title);
     if (!active)
         return;

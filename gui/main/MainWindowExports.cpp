@@ -22,14 +22,23 @@
 
 namespace {
 
-const QString kCalendarTitle = QStringLiteral("Export Calendar");
-const QString kPublishTitle = QStringLiteral("Publish Web Site");
-const QString kNoTournament = QStringLiteral("There is no open tournament!");
+QString calendarTitle()
+{
+    return MainWindow::tr("Export Calendar");
+}
+QString publishTitle()
+{
+    return MainWindow::tr("Publish Web Site");
+}
+QString noTournament()
+{
+    return MainWindow::tr("There is no open tournament!");
+}
 
 // As the report window's saves report a failure; every message ends with its full stop.
 void refuseWrite(const QString& reason)
 {
-    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
+    Prompts::refuse(MainWindow::tr("An Error has occurred\r\r") + withFullStop(reason), MainWindow::tr("ERROR!"));
 }
 
 } // namespace
@@ -41,7 +50,7 @@ void MainWindow::exportCalendar()
         exportKnockoutCalendar();
         return;
     }
-    const std::optional<ActiveGroup> active = activeGroupFor(kCalendarTitle);
+    const std::optional<ActiveGroup> active = activeGroupFor(calendarTitle());
     if (!active)
         return;
     const int groupNumber = active->number;
@@ -54,8 +63,8 @@ void MainWindow::exportCalendar()
 // Asks where the calendar goes, makes it and writes it there, and says how many games it holds.
 void MainWindow::saveCalendar(const std::function<Calendar()>& build)
 {
-    const QString path = showSaveDialog(QStringLiteral("Export Calendar ..."),
-                                        fileFilter({ { kCalendarFilter, QStringLiteral("*.ics") } }));
+    const QString path = showSaveDialog(tr("Export Calendar ..."),
+                                        fileFilter({ { tr("iCalendar Files (*.ics)"), QStringLiteral("*.ics") } }));
     if (path.isEmpty() || !Prompts::mayOverwrite(path))
         return;
     const Calendar calendar = build();
@@ -64,10 +73,9 @@ void MainWindow::saveCalendar(const std::function<Calendar()>& build)
         refuseWrite(error);
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Exported %1 %2 to %3")
-                                 .arg(QString::number(calendar.events),
-                                      calendar.events == 1 ? QStringLiteral("game") : QStringLiteral("games"),
-                                      shownPath(path)));
+    statusBar()->showMessage(
+        (calendar.events == 1 ? tr("Exported 1 game to %1") : tr("Exported %n games to %1", nullptr, calendar.events))
+            .arg(shownPath(path)));
 }
 
 void MainWindow::exportKnockoutCalendar()
@@ -75,9 +83,9 @@ void MainWindow::exportKnockoutCalendar()
     if (!m_document->knockout())
         return;
     if (!m_document->knockout()->startDate().isValid()) {
-        Prompts::refuse(QStringLiteral("The knockout stage has no dates: set it up again with the date of its "
-                                       "first games to export its calendar."),
-                        kCalendarTitle);
+        Prompts::refuse(tr("The knockout stage has no dates: set it up again with the date of its "
+                           "first games to export its calendar."),
+                        calendarTitle());
         return;
     }
     saveCalendar([this] { return buildKnockoutCalendar(m_document->title(), *m_document->knockout()); });
@@ -86,10 +94,10 @@ void MainWindow::exportKnockoutCalendar()
 void MainWindow::publishWebSite()
 {
     if (!m_document->isOpen()) {
-        Prompts::refuse(kNoTournament, kPublishTitle);
+        Prompts::refuse(noTournament(), publishTitle());
         return;
     }
-    const QString folder = showFolderDialog(QStringLiteral("Publish Web Site ..."));
+    const QString folder = showFolderDialog(tr("Publish Web Site ..."));
     if (folder.isEmpty())
         return;
     const TournamentData data = m_document->data();
@@ -101,8 +109,7 @@ void MainWindow::publishWebSite()
         refuseWrite(published.error);
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Published %1 %2 to %3")
-                                 .arg(QString::number(published.pages),
-                                      published.pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
-                                      shownPath(folder)));
+    statusBar()->showMessage(
+        (published.pages == 1 ? tr("Published 1 page to %1") : tr("Published %n pages to %1", nullptr, published.pages))
+            .arg(shownPath(folder)));
 }

@@ -14,11 +14,14 @@
 
 namespace {
 
-const QString kFileErrorTitle = QStringLiteral("File Input Error");
+QString fileErrorTitle()
+{
+    return MainWindow::tr("File Input Error");
+}
 
 QString tournamentFilter()
 {
-    return fileFilter({ { QStringLiteral("Tournament Files (*.trn)"), QStringLiteral("*.trn") } });
+    return fileFilter({ { MainWindow::tr("Tournament Files (*.trn)"), QStringLiteral("*.trn") } });
 }
 
 // "&1 ~/leagues/spring.trn": numbered for its access key, the home folder shortened.
@@ -41,7 +44,7 @@ void MainWindow::save()
 
 void MainWindow::saveAs()
 {
-    const QString path = showSaveDialog(QStringLiteral("Save Tournament ..."), tournamentFilter());
+    const QString path = showSaveDialog(tr("Save Tournament ..."), tournamentFilter());
     if (path.isEmpty() || (path != m_document->fileName() && !Prompts::mayOverwrite(path)))
         return;
     saveTo(path);
@@ -54,7 +57,7 @@ void MainWindow::saveTo(const QString& path)
     TournamentFileLock lock;
     const bool locksAnew = path != m_fileLock.path() || !m_fileLock.isLocked();
     if (locksAnew && lock.lock(path) == TournamentFileLock::Result::InUse) {
-        Prompts::refuse(fileInUseMessage(path), kFileErrorTitle);
+        Prompts::refuse(fileInUseMessage(path), fileErrorTitle());
         return;
     }
     if (path == m_document->fileName() && m_document->isFileChangedElsewhere()) {
@@ -70,7 +73,7 @@ void MainWindow::saveTo(const QString& path)
     // The file saved to becomes the tournament's file, which the next Save writes without asking.
     QString error;
     if (!m_document->save(path, &error, TournamentDocument::FileNameAfterSave::Adopt)) {
-        Prompts::refuse(error, kFileErrorTitle);
+        Prompts::refuse(error, fileErrorTitle());
         return;
     }
     if (locksAnew) {
@@ -103,7 +106,7 @@ bool MainWindow::openTournamentFile(const QString& path)
         return false;
 
     if (!QFileInfo::exists(path)) {
-        Prompts::refuse(QStringLiteral("File Does Not Exist"), QStringLiteral("ERROR"));
+        Prompts::refuse(tr("File Does Not Exist"), tr("ERROR"));
         return false;
     }
     // Two programs saving one file would each throw the other's work away: a file another Tabulon
@@ -122,12 +125,12 @@ bool MainWindow::openTournamentFile(const QString& path)
     if (!read.ok()) {
         m_fileLock.unlock();
         m_readOnly = false;
-        Prompts::refuse(read.error, kFileErrorTitle);
+        Prompts::refuse(read.error, fileErrorTitle());
         return false;
     }
     rememberRecentFile(QFileInfo(path).absoluteFilePath());
     if (!read.unreadable.isEmpty())
-        Prompts::refuse(unreadableLinesMessage(read.unreadable), kFileErrorTitle);
+        Prompts::refuse(unreadableLinesMessage(read.unreadable), fileErrorTitle());
     return true;
 }
 
@@ -169,9 +172,9 @@ void MainWindow::openRecentPath(const QString& path)
         forgetRecentFile(path);
         updateRecentFileItems();
         updateStartPanel();
-        Prompts::refuse(QStringLiteral("%1 no longer exists, so it has been taken off the list of recent tournaments.")
+        Prompts::refuse(tr("%1 no longer exists, so it has been taken off the list of recent tournaments.")
                             .arg(QDir::toNativeSeparators(path)),
-                        QStringLiteral("ERROR"));
+                        tr("ERROR"));
         return;
     }
     openTournamentFile(path);

@@ -18,12 +18,18 @@
 
 namespace {
 
-const QString kRefusalTitle = QStringLiteral("Generation Error");
-const QString kFailureTitle = QStringLiteral("Error Generating Fixtures");
+QString refusalTitle()
+{
+    return MainWindow::tr("Generation Error");
+}
+QString failureTitle()
+{
+    return MainWindow::tr("Error Generating Fixtures");
+}
 
 void showFailure(const ScheduleFailure& failure)
 {
-    Prompts::refuse(failureText(failure.number, failure.description), kFailureTitle);
+    Prompts::refuse(failureText(failure.number, failure.description), failureTitle());
 }
 
 // Both menu items ask the same questions and refuse the same groups; only the schedule differs.
@@ -33,7 +39,7 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build, TournamentDoc
     const RandomFraction nextFraction
         = seededFractions(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
 
-    const std::optional<MainWindow::ActiveGroup> active = window->activeGroupFor(kRefusalTitle);
+    const std::optional<MainWindow::ActiveGroup> active = window->activeGroupFor(refusalTitle());
     if (!active)
         return;
     GroupWindow* group = active->window;
@@ -43,18 +49,18 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build, TournamentDoc
     case FixtureRefusal::None:
         break;
     case FixtureRefusal::NotEmpty:
-        Prompts::refuse(QStringLiteral("Cannot create fixtures unless") + u'\r'
-                            + QStringLiteral("fixture list is empty."),
-                        kRefusalTitle);
+        Prompts::refuse(MainWindow::tr("Cannot create fixtures unless") + u'\r'
+                            + MainWindow::tr("fixture list is empty."),
+                        refusalTitle());
         return;
     case FixtureRefusal::TooFewTeams:
-        Prompts::refuse(QStringLiteral("Cannot create fixtures for a group") + u'\r'
-                            + QStringLiteral("with fewer than two teams."),
-                        kRefusalTitle);
+        Prompts::refuse(MainWindow::tr("Cannot create fixtures for a group") + u'\r'
+                            + MainWindow::tr("with fewer than two teams."),
+                        refusalTitle());
         return;
     case FixtureRefusal::MissingTeamNames:
         showFailure({ kGroupNumberFailure,
-                      QStringLiteral("Group %1 should have %2 teams but lists %3 team names.")
+                      MainWindow::tr("Group %1 should have %2 teams but lists %3 team names.")
                           .arg(groupNumber)
                           .arg(n)
                           .arg(group->teams().size()) });
@@ -63,14 +69,14 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build, TournamentDoc
 
     // Cancel or Escape at any of the questions ends the command with nothing generated.
     const Prompts::Answer homeAndAway
-        = Prompts::askOrCancel(QStringLiteral("Do you want home and away fixtures"), QStringLiteral("Home & Away"));
+        = Prompts::askOrCancel(MainWindow::tr("Do you want home and away fixtures"), MainWindow::tr("Home & Away"));
     if (homeAndAway == Prompts::Answer::Cancel)
         return;
     const int legs = homeAndAway == Prompts::Answer::Yes ? 2 : 1;
     const QVector<qint16> teamOrder = shuffledTeamOrder(n, nextFraction);
 
     const QDate today = QDate::currentDate();
-    const std::optional<QDate> picked = DatePickerDialog::pick(today, QStringLiteral("Select the start date"), window);
+    const std::optional<QDate> picked = DatePickerDialog::pick(today, MainWindow::tr("Select the start date"), window);
     window->raise();
     window->activateWindow();
     if (!picked)
@@ -78,20 +84,20 @@ void generateFixturesIn(MainWindow* window, ScheduleBuilder build, TournamentDoc
     const QDate start = *picked;
 
     const std::optional<QString> gapAnswer
-        = Prompts::input(QStringLiteral("Enter the default number of days between fixtures (e.g. 7)"),
-                         QStringLiteral("Fixture Gap"), QStringLiteral("7"));
+        = Prompts::input(MainWindow::tr("Enter the default number of days between fixtures (e.g. 7)"),
+                         MainWindow::tr("Fixture Gap"), QStringLiteral("7"));
     // An empty answer reads as 0, every round on the start date; a typo is refused rather than read as 0.
     if (!gapAnswer)
         return;
     if (!gapAnswer->trimmed().isEmpty() && !beginsWithNumber(*gapAnswer)) {
         showFailure({ kGapTypeFailure,
-                      QStringLiteral("Type mismatch: a gap of \"%1\" is not a number of days.").arg(*gapAnswer) });
+                      MainWindow::tr("Type mismatch: a gap of \"%1\" is not a number of days.").arg(*gapAnswer) });
         return;
     }
     const std::optional<qint16> gap = readNumberField(*gapAnswer);
     if (!gap) {
         showFailure({ kGapOverflowFailure,
-                      QStringLiteral("Overflow: a gap of \"%1\" days is beyond %2 days.")
+                      MainWindow::tr("Overflow: a gap of \"%1\" days is beyond %2 days.")
                           .arg(gapAnswer->trimmed(), QString::number(std::numeric_limits<qint16>::max())) });
         return;
     }

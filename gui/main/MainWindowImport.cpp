@@ -15,19 +15,22 @@
 
 namespace {
 
-const QString kImportTitle = QStringLiteral("Import Results");
+QString importTitle()
+{
+    return MainWindow::tr("Import Results");
+}
 
 } // namespace
 
 void MainWindow::importResults()
 {
-    const std::optional<ActiveGroup> active = activeGroupFor(kImportTitle);
+    const std::optional<ActiveGroup> active = activeGroupFor(importTitle());
     if (!active)
         return;
     GroupWindow* group = active->window;
-    const QString path = showOpenDialog(fileFilter({ { QStringLiteral("CSV Files (*.csv)"), QStringLiteral("*.csv") },
-                                                     { QStringLiteral("All Files (*)"), QStringLiteral("*") } }),
-                                        QStringLiteral("Import Results ..."));
+    const QString path = showOpenDialog(fileFilter({ { tr("CSV Files (*.csv)"), QStringLiteral("*.csv") },
+                                                     { tr("All Files (*)"), QStringLiteral("*") } }),
+                                        tr("Import Results ..."));
     if (path.isEmpty())
         return;
     BusyWindow busy(this);
@@ -35,16 +38,15 @@ void MainWindow::importResults()
     const std::optional<QByteArray> csv = readCsvFile(path, &error);
     if (!csv) {
         busy.done();
-        Prompts::refuse(error, kImportTitle);
+        Prompts::refuse(error, importTitle());
         return;
     }
     const ImportPlan plan = planImport(group->storedLines(), group->teams(), *csv);
     busy.done();
     const QString fileName = QFileInfo(path).fileName();
     const auto refuse = [&](const QStringList& refusal) {
-        Prompts::refuse(QStringLiteral("%1 cannot be imported; nothing was added:").arg(fileName) + u'\r'
-                            + refusal.join(u'\r'),
-                        kImportTitle);
+        Prompts::refuse(tr("%1 cannot be imported; nothing was added:").arg(fileName) + u'\r' + refusal.join(u'\r'),
+                        importTitle());
     };
     if (!plan.ok()) {
         refuse(plan.refusal);
@@ -60,5 +62,5 @@ void MainWindow::importResults()
     }
     if (import.lines != group->storedLines())
         m_document->setItems(active->number, import.lines, TournamentDocument::ItemsChange::ImportResults);
-    Prompts::message(import.summary(group->windowTitle()), kImportTitle, Prompts::Icon::Information);
+    Prompts::message(import.summary(group->windowTitle()), importTitle(), Prompts::Icon::Information);
 }

@@ -7,15 +7,15 @@
 
 void MainWindow::setUpKnockoutStage()
 {
-    const QString title = QStringLiteral("Set Up Knockout Stage");
+    const QString title = tr("Set Up Knockout Stage");
     // The menu item is greyed out without groups; this answers a call made anyway.
     if (!m_document->hasGroups()) {
-        Prompts::refuse(QStringLiteral("There is no open tournament!"), title);
+        Prompts::refuse(tr("There is no open tournament!"), title);
         return;
     }
     if (m_document->knockout() && !m_document->knockout()->results().isEmpty()
-        && !Prompts::ask(QStringLiteral("The knockout stage has results. Setting it up again replaces it and its "
-                                        "results. Do you want to go on?"),
+        && !Prompts::ask(tr("The knockout stage has results. Setting it up again replaces it and its "
+                            "results. Do you want to go on?"),
                          title, Prompts::Answer::No))
         return;
     std::optional<KnockoutStage> stage;

@@ -8,23 +8,29 @@
 
 namespace {
 
-const QString kCancelQuestion = QStringLiteral("Are you sure you want to cancel this tournament");
-const QString kCancelTitle = QStringLiteral("Cancel Tournament");
+QString cancelQuestion()
+{
+    return MainWindow::tr("Are you sure you want to cancel this tournament");
+}
+QString cancelTitle()
+{
+    return MainWindow::tr("Cancel Tournament");
+}
 
 // Asks for the team names of `group` one by one. False when the user cancels the tournament.
 bool enterTeams(TournamentDocument* document, int group, int teamCount, const QString& caption)
 {
-    const QString title = QStringLiteral("Add Teams to ") + caption;
+    const QString title = MainWindow::tr("Add Teams to ") + caption;
     for (int k = 1; k <= teamCount; ++k) {
         // A refused name comes back in the prompt, to be corrected rather than typed again.
         QString refused;
         for (;;) {
-            const QString name = Prompts::input(QStringLiteral("Enter Team ") + QString::number(k), title, refused)
+            const QString name = Prompts::input(MainWindow::tr("Enter Team ") + QString::number(k), title, refused)
                                      .value_or(QString());
             refused.clear();
             if (name.isEmpty()) {
                 // Yes throws the whole set-up away, so it is not what Enter presses.
-                if (Prompts::ask(kCancelQuestion, kCancelTitle, Prompts::Answer::No))
+                if (Prompts::ask(cancelQuestion(), cancelTitle(), Prompts::Answer::No))
                     return false;
                 continue;
             }
@@ -32,7 +38,7 @@ bool enterTeams(TournamentDocument* document, int group, int teamCount, const QS
             // merge in reports: such a name is refused.
             const QString problem = teamNameProblem(name, document->group(group).teams(), caption);
             if (!problem.isEmpty()) {
-                Prompts::refuse(problem, QStringLiteral("ERROR"));
+                Prompts::refuse(problem, MainWindow::tr("ERROR"));
                 refused = name;
                 continue;
             }

@@ -33,15 +33,15 @@ void MainWindow::offerRecovery()
         const TournamentReadResult read = readTournamentFile(copy.path);
         if (!read.ok()) {
             const QString aside = setLeftCopyAside(copy);
-            Prompts::refuse(QStringLiteral("Unsaved changes left by a Tabulon that was not closed properly cannot be "
-                                           "recovered:\r%1\rThe copy is kept as %2.")
+            Prompts::refuse(tr("Unsaved changes left by a Tabulon that was not closed properly cannot be "
+                               "recovered:\r%1\rThe copy is kept as %2.")
                                 .arg(read.error, shownPath(aside)),
                             kRecoveryTitle);
             continue;
         }
-        const QString where = copy.sourceFile.isEmpty() ? QStringLiteral("not saved yet") : shownPath(copy.sourceFile);
+        const QString where = copy.sourceFile.isEmpty() ? tr("not saved yet") : shownPath(copy.sourceFile);
         const Prompts::Answer answer = Prompts::message(
-            { QStringLiteral("Tabulon was not closed properly. Recover the unsaved changes to %1 (%2)?")
+            { tr("Tabulon was not closed properly. Recover the unsaved changes to %1 (%2)?")
                   .arg(shortTitleOf(read.data->title), where),
               kRecoveryTitle, Prompts::Icon::Question, Prompts::Buttons::RecoverDiscard, Prompts::Answer::Yes });
         if (answer == Prompts::Answer::Yes) {

@@ -38,7 +38,10 @@ constexpr int kGap = 105;
 constexpr int kButtonHeight = 375;
 constexpr double kPrintMarginMm = 25.0;
 
-const QString kSaveTitle = QStringLiteral("Save Report ...");
+QString saveTitle()
+{
+    return ReportWindow::tr("Save Report ...");
+}
 
 // The report's columns only line up in a face whose characters are all as wide.
 QFont reportFont()
@@ -85,7 +88,7 @@ ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidg
     , m_taggedFileError(taggedFileError)
 {
     setObjectName(QStringLiteral("reportWindow"));
-    setWindowTitle(QStringLiteral("Report"));
+    setWindowTitle(tr("Report"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(true);
     buildControls();
@@ -99,7 +102,7 @@ void ReportWindow::buildControls()
 {
     m_reportText = new QPlainTextEdit(this);
     m_reportText->setObjectName(QStringLiteral("reportText"));
-    m_reportText->setAccessibleName(QStringLiteral("Report"));
+    m_reportText->setAccessibleName(tr("Report"));
     m_reportText->setReadOnly(true);
     m_reportText->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_reportText->setFont(reportFont());
@@ -107,17 +110,14 @@ void ReportWindow::buildControls()
     setMinimumTwips(m_reportText, kTextWidth, kTextHeight);
 
     // Made in the order the Tab key visits them.
-    m_saveRtfButton
-        = makeButton(this, QStringLiteral("saveRtfButton"), QStringLiteral("&Save RTF"), QStringLiteral("Save RTF"));
-    m_closeButton = makeButton(this, QStringLiteral("closeButton"), QStringLiteral("C&lose"), QStringLiteral("Close"));
-    m_copyButton = makeButton(this, QStringLiteral("copyButton"), QStringLiteral("&Copy"), QStringLiteral("Copy"));
-    m_saveExcelButton = makeButton(this, QStringLiteral("saveExcelButton"), QStringLiteral("Save E&xcel"),
-                                   QStringLiteral("Save Excel"));
-    m_saveHtmlButton
-        = makeButton(this, QStringLiteral("saveHtmlButton"), QStringLiteral("Save &HTML"), QStringLiteral("Save HTML"));
-    m_printButton = makeButton(this, QStringLiteral("printButton"), QStringLiteral("&Print"), QStringLiteral("Print"));
-    m_printPreviewButton = makeButton(this, QStringLiteral("printPreviewButton"), QStringLiteral("Print Pre&view"),
-                                      QStringLiteral("Print Preview"));
+    m_saveRtfButton = makeButton(this, QStringLiteral("saveRtfButton"), tr("&Save RTF"), tr("Save RTF"));
+    m_closeButton = makeButton(this, QStringLiteral("closeButton"), tr("C&lose"), tr("Close"));
+    m_copyButton = makeButton(this, QStringLiteral("copyButton"), tr("&Copy"), tr("Copy"));
+    m_saveExcelButton = makeButton(this, QStringLiteral("saveExcelButton"), tr("Save E&xcel"), tr("Save Excel"));
+    m_saveHtmlButton = makeButton(this, QStringLiteral("saveHtmlButton"), tr("Save &HTML"), tr("Save HTML"));
+    m_printButton = makeButton(this, QStringLiteral("printButton"), tr("&Print"), tr("Print"));
+    m_printPreviewButton
+        = makeButton(this, QStringLiteral("printPreviewButton"), tr("Print Pre&view"), tr("Print Preview"));
     setMinimumTwips(m_saveRtfButton, 1185, kButtonHeight);
     setMinimumTwips(m_copyButton, 1215, kButtonHeight);
     setMinimumTwips(m_saveExcelButton, 1215, kButtonHeight);
@@ -152,7 +152,7 @@ void ReportWindow::buildControls()
 
 QString ReportWindow::askSavePath(const QString& description, const QString& pattern)
 {
-    const QString path = showSaveDialog(kSaveTitle, fileFilter({ { description, pattern } }));
+    const QString path = showSaveDialog(saveTitle(), fileFilter({ { description, pattern } }));
     if (path.isEmpty())
         return QString();
     if (!Prompts::mayOverwrite(path))
@@ -162,12 +162,12 @@ QString ReportWindow::askSavePath(const QString& description, const QString& pat
 
 void ReportWindow::refuseSave(const QString& reason)
 {
-    Prompts::refuse(QStringLiteral("An Error has occurred\r\r") + withFullStop(reason), QStringLiteral("ERROR!"));
+    Prompts::refuse(tr("An Error has occurred\r\r") + withFullStop(reason), tr("ERROR!"));
 }
 
 void ReportWindow::saveRtf()
 {
-    const QString path = askSavePath(QStringLiteral("RTF Files (*.rtf)"), QStringLiteral("*.rtf"));
+    const QString path = askSavePath(tr("RTF Files (*.rtf)"), QStringLiteral("*.rtf"));
     QString error;
     if (!path.isEmpty() && !saveReportFile(reportRtf(m_text), path, &error))
         refuseSave(error);
@@ -190,7 +190,7 @@ void ReportWindow::saveExcel()
     const std::optional<QStringList> lines = taggedLines();
     if (!lines)
         return;
-    const QString path = askSavePath(kWorkbookFilter, QStringLiteral("*.xlsx"));
+    const QString path = askSavePath(tr("Excel Files (*.xlsx)"), QStringLiteral("*.xlsx"));
     if (path.isEmpty())
         return;
     BusyWindow busy(this);
@@ -206,7 +206,7 @@ void ReportWindow::saveHtml()
     const std::optional<QStringList> lines = taggedLines();
     if (!lines)
         return;
-    const QString path = askSavePath(kHtmlFilter, QStringLiteral("*.htm"));
+    const QString path = askSavePath(tr("HTML Document (*.htm)"), QStringLiteral("*.htm"));
     QString error;
     if (!path.isEmpty() && !saveReportFile(exportHtml(*lines), path, &error))
         refuseSave(error);
@@ -225,7 +225,7 @@ void ReportWindow::print()
     printReport(m_reportText->toPlainText(), &printer);
     if (printer.printerState() == QPrinter::Error) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        Prompts::refuse(QStringLiteral("The report could not be printed on %1.").arg(where), QStringLiteral("ERROR!"));
+        Prompts::refuse(tr("The report could not be printed on %1.").arg(where), tr("ERROR!"));
     }
 }
 

@@ -20,8 +20,14 @@
 
 namespace {
 
-const QString kErrorTitle = QStringLiteral("ERROR");
-const QString kOtherTitle = QStringLiteral("Other");
+QString errorTitle()
+{
+    return TournamentDetailsDialog::tr("ERROR");
+}
+QString otherTitle()
+{
+    return TournamentDetailsDialog::tr("Other");
+}
 
 // The position of the selected entry of a list, or -1 when none is selected (a current entry
 // without a selection does not count).
@@ -72,7 +78,7 @@ TournamentDetailsDialog::TournamentDetailsDialog(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("tournamentDetailsDialog"));
-    setWindowTitle(QStringLiteral("Tournament Details"));
+    setWindowTitle(tr("Tournament Details"));
     setModal(true);
     buildControls();
     setDefaults();
@@ -82,55 +88,52 @@ void TournamentDetailsDialog::buildControls()
 {
     // Controls are created in tab order: name, location, groups, title, indicator, team counts,
     // rules, points, then OK and Cancel.
-    auto* nameLabel = makeLabel(this, QStringLiteral("nameLabel"), QStringLiteral("Tournament Name"));
+    auto* nameLabel = makeLabel(this, QStringLiteral("nameLabel"), tr("Tournament Name"));
     m_nameField = new QLineEdit(this);
     m_nameField->setObjectName(QStringLiteral("nameField"));
-    m_nameField->setAccessibleName(QStringLiteral("Tournament name"));
+    m_nameField->setAccessibleName(tr("Tournament name"));
     nameLabel->setBuddy(m_nameField);
 
-    auto* atLabel = makeLabel(this, QStringLiteral("atLabel"), QStringLiteral("AT"));
+    auto* atLabel = makeLabel(this, QStringLiteral("atLabel"), tr("AT"));
     atLabel->setAlignment(Qt::AlignCenter);
 
-    auto* locationLabel = makeLabel(this, QStringLiteral("locationLabel"), QStringLiteral("Tournament Location"));
+    auto* locationLabel = makeLabel(this, QStringLiteral("locationLabel"), tr("Tournament Location"));
     m_locationField = new QLineEdit(this);
     m_locationField->setObjectName(QStringLiteral("locationField"));
-    m_locationField->setAccessibleName(QStringLiteral("Tournament location"));
+    m_locationField->setAccessibleName(tr("Tournament location"));
     locationLabel->setBuddy(m_locationField);
 
-    auto* groupCountBox = new QGroupBox(QStringLiteral("# Groups"), this);
+    auto* groupCountBox = new QGroupBox(tr("# Groups"), this);
     groupCountBox->setObjectName(QStringLiteral("groupCountBox"));
-    groupCountBox->setAccessibleName(QStringLiteral("Number of groups"));
+    groupCountBox->setAccessibleName(tr("Number of groups"));
     auto* groupsLayout = new QGridLayout(groupCountBox);
     for (int n = 1; n <= kMaxGroups; ++n) {
-        m_groupCountButtons[n]
-            = makeOption(groupCountBox, QStringLiteral("groupCountButton%1").arg(n), QString::number(n),
-                         n == 1 ? QStringLiteral("1 group") : QStringLiteral("%1 groups").arg(n));
+        m_groupCountButtons[n] = makeOption(groupCountBox, QStringLiteral("groupCountButton%1").arg(n),
+                                            QString::number(n), n == 1 ? tr("1 group") : tr("%n groups", nullptr, n));
         groupsLayout->addWidget(m_groupCountButtons[n], (n - 1) / 4, (n - 1) % 4);
     }
 
-    auto* groupTitleLabel = makeLabel(this, QStringLiteral("groupTitleLabel"), QStringLiteral("Group Title"));
+    auto* groupTitleLabel = makeLabel(this, QStringLiteral("groupTitleLabel"), tr("Group Title"));
     m_groupTitleBox = new QComboBox(this);
     m_groupTitleBox->setObjectName(QStringLiteral("groupTitleBox"));
-    m_groupTitleBox->setAccessibleName(QStringLiteral("Group title"));
-    m_groupTitleBox->addItems(
-        { QStringLiteral("Division"), QStringLiteral("Group"), QStringLiteral("Pool"), kOtherTitle });
+    m_groupTitleBox->setAccessibleName(tr("Group title"));
+    m_groupTitleBox->addItems({ tr("Division"), tr("Group"), tr("Pool"), otherTitle() });
     groupTitleLabel->setBuddy(m_groupTitleBox);
 
-    auto* indicatorLabel = makeLabel(this, QStringLiteral("indicatorLabel"), QStringLiteral("Indicator"));
+    auto* indicatorLabel = makeLabel(this, QStringLiteral("indicatorLabel"), tr("Indicator"));
     m_indicatorBox = new QComboBox(this);
     m_indicatorBox->setObjectName(QStringLiteral("indicatorBox"));
-    m_indicatorBox->setAccessibleName(QStringLiteral("Group labels"));
-    m_indicatorBox->addItems(
-        { QStringLiteral("A, B, C, etc."), QStringLiteral("1, 2, 3, etc."), QStringLiteral("Premier, 1, 2, etc.") });
+    m_indicatorBox->setAccessibleName(tr("Group labels"));
+    m_indicatorBox->addItems({ tr("A, B, C, etc."), tr("1, 2, 3, etc."), tr("Premier, 1, 2, etc.") });
     indicatorLabel->setBuddy(m_indicatorBox);
 
     auto* teamsLayout = new QGridLayout;
     for (int n = 1; n <= kMaxGroups; ++n) {
         m_teamCountLabels[n]
-            = makeLabel(this, QStringLiteral("teamCountLabel%1").arg(n), QStringLiteral("# Teams in Group %1").arg(n));
+            = makeLabel(this, QStringLiteral("teamCountLabel%1").arg(n), tr("# Teams in Group %1").arg(n));
         m_teamCountFields[n] = new QLineEdit(this);
         m_teamCountFields[n]->setObjectName(QStringLiteral("teamCountField%1").arg(n));
-        m_teamCountFields[n]->setAccessibleName(QStringLiteral("Number of teams in group %1").arg(n));
+        m_teamCountFields[n]->setAccessibleName(tr("Number of teams in group %1").arg(n));
         m_teamCountFields[n]->setMaximumWidth(m_teamCountFields[n]->fontMetrics().horizontalAdvance(u'0') * 8 + 12);
         m_teamCountLabels[n]->setBuddy(m_teamCountFields[n]);
         // Hidden groups keep their place so that the dialog does not jump when the count changes.
@@ -146,34 +149,29 @@ void TournamentDetailsDialog::buildControls()
     teamsLayout->setColumnMinimumWidth(2, 24);
     teamsLayout->setColumnStretch(5, 1);
 
-    auto* rulesHeadingLabel
-        = makeLabel(this, QStringLiteral("rulesHeadingLabel"), QStringLiteral("SELECT LEAGUE ORDER RULES"));
+    auto* rulesHeadingLabel = makeLabel(this, QStringLiteral("rulesHeadingLabel"), tr("SELECT LEAGUE ORDER RULES"));
     QFont headingFont = rulesHeadingLabel->font();
     headingFont.setBold(true);
     rulesHeadingLabel->setFont(headingFont);
 
-    auto* unselectedRulesLabel
-        = makeLabel(this, QStringLiteral("unselectedRulesLabel"), QStringLiteral("Not Selected"));
+    auto* unselectedRulesLabel = makeLabel(this, QStringLiteral("unselectedRulesLabel"), tr("Not Selected"));
     m_unselectedRuleList = new QListWidget(this);
     m_unselectedRuleList->setObjectName(QStringLiteral("unselectedRuleList"));
-    m_unselectedRuleList->setAccessibleName(QStringLiteral("Rules not selected"));
+    m_unselectedRuleList->setAccessibleName(tr("Rules not selected"));
     unselectedRulesLabel->setBuddy(m_unselectedRuleList);
 
-    auto* addRuleButton
-        = makeButton(this, QStringLiteral("addRuleButton"), QStringLiteral("->"), QStringLiteral("Add rule"));
+    auto* addRuleButton = makeButton(this, QStringLiteral("addRuleButton"), QStringLiteral("->"), tr("Add rule"));
     auto* removeRuleButton
-        = makeButton(this, QStringLiteral("removeRuleButton"), QStringLiteral("<-"), QStringLiteral("Remove rule"));
+        = makeButton(this, QStringLiteral("removeRuleButton"), QStringLiteral("<-"), tr("Remove rule"));
 
-    auto* selectedRulesLabel = makeLabel(this, QStringLiteral("selectedRulesLabel"), QStringLiteral("Selected"));
+    auto* selectedRulesLabel = makeLabel(this, QStringLiteral("selectedRulesLabel"), tr("Selected"));
     m_selectedRuleList = new QListWidget(this);
     m_selectedRuleList->setObjectName(QStringLiteral("selectedRuleList"));
-    m_selectedRuleList->setAccessibleName(QStringLiteral("Selected rules, most significant first"));
+    m_selectedRuleList->setAccessibleName(tr("Selected rules, most significant first"));
     selectedRulesLabel->setBuddy(m_selectedRuleList);
 
-    auto* moveUpButton
-        = makeButton(this, QStringLiteral("moveUpButton"), QStringLiteral("Up"), QStringLiteral("Move rule up"));
-    auto* moveDownButton
-        = makeButton(this, QStringLiteral("moveDownButton"), QStringLiteral("Dn"), QStringLiteral("Move rule down"));
+    auto* moveUpButton = makeButton(this, QStringLiteral("moveUpButton"), tr("Up"), tr("Move rule up"));
+    auto* moveDownButton = makeButton(this, QStringLiteral("moveDownButton"), tr("Dn"), tr("Move rule down"));
 
     // Five entries at most: the lists need no more room than that.
     for (QListWidget* list : { m_unselectedRuleList, m_selectedRuleList }) {
@@ -182,32 +180,30 @@ void TournamentDetailsDialog::buildControls()
         list->setFixedHeight(list->fontMetrics().height() * 6 + 10);
     }
 
-    auto* winPointsBox = new QGroupBox(QStringLiteral("Points for Win"), this);
+    auto* winPointsBox = new QGroupBox(tr("Points for Win"), this);
     winPointsBox->setObjectName(QStringLiteral("winPointsBox"));
-    winPointsBox->setAccessibleName(QStringLiteral("Points for win"));
+    winPointsBox->setAccessibleName(tr("Points for win"));
     auto* winLayout = new QHBoxLayout(winPointsBox);
     for (int points = 2; points <= 3; ++points) {
-        m_winPointsButtons[points]
-            = makeOption(winPointsBox, QStringLiteral("winPointsButton%1").arg(points), QString::number(points),
-                         QStringLiteral("%1 points for a win").arg(points));
+        m_winPointsButtons[points] = makeOption(winPointsBox, QStringLiteral("winPointsButton%1").arg(points),
+                                                QString::number(points), tr("%n points for a win", nullptr, points));
         winLayout->addWidget(m_winPointsButtons[points]);
     }
 
-    auto* drawPointsBox = new QGroupBox(QStringLiteral("Points for Draw"), this);
+    auto* drawPointsBox = new QGroupBox(tr("Points for Draw"), this);
     drawPointsBox->setObjectName(QStringLiteral("drawPointsBox"));
-    drawPointsBox->setAccessibleName(QStringLiteral("Points for draw"));
+    drawPointsBox->setAccessibleName(tr("Points for draw"));
     auto* drawLayout = new QHBoxLayout(drawPointsBox);
     for (int points = 0; points <= 2; ++points) {
-        m_drawPointsButtons[points] = makeOption(
-            drawPointsBox, QStringLiteral("drawPointsButton%1").arg(points), QString::number(points),
-            points == 1 ? QStringLiteral("1 point for a draw") : QStringLiteral("%1 points for a draw").arg(points));
+        m_drawPointsButtons[points]
+            = makeOption(drawPointsBox, QStringLiteral("drawPointsButton%1").arg(points), QString::number(points),
+                         points == 1 ? tr("1 point for a draw") : tr("%n points for a draw", nullptr, points));
         drawLayout->addWidget(m_drawPointsButtons[points]);
     }
 
-    auto* okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
+    auto* okButton = makeButton(this, QStringLiteral("okButton"), tr("&OK"), tr("OK"));
     okButton->setDefault(true);
-    auto* cancelButton
-        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    auto* cancelButton = makeButton(this, QStringLiteral("cancelButton"), tr("&Cancel"), tr("Cancel"));
 
     // Layout: the tournament's name and location on top, groups beside their team counts, the
     // rules with their buttons, the points, and the dialog's buttons at the bottom right.
@@ -315,15 +311,14 @@ void TournamentDetailsDialog::setGroupCount(int count)
 
 void TournamentDetailsDialog::chooseGroupTitle()
 {
-    if (m_groupTitleBox->currentText() != kOtherTitle)
+    if (m_groupTitleBox->currentText() != otherTitle())
         return;
-    const QString title = Prompts::input(QStringLiteral("Enter New Group Title"), QStringLiteral("New Group Title"))
-                              .value_or(QString());
+    const QString title = Prompts::input(tr("Enter New Group Title"), tr("New Group Title")).value_or(QString());
     if (title.isEmpty())
         return;
     m_groupTitleBox->removeItem(m_groupTitleBox->count() - 1);
     m_groupTitleBox->addItem(title);
-    m_groupTitleBox->addItem(kOtherTitle);
+    m_groupTitleBox->addItem(otherTitle());
     m_groupTitleBox->setCurrentIndex(m_groupTitleBox->count() - 2);
 }
 
@@ -357,10 +352,10 @@ bool TournamentDetailsDialog::storeTeamCounts()
         const TeamCountReading reading = readTeamCount(m_teamCountFields[n]->text());
         switch (reading.status) {
         case TeamCountReading::Status::TooFew:
-            Prompts::refuse(QStringLiteral("Must have at least 2 teams in group"), kErrorTitle);
+            Prompts::refuse(tr("Must have at least 2 teams in group"), errorTitle());
             return false;
         case TeamCountReading::Status::TooLarge:
-            Prompts::refuse(teamCountTooLargeMessage(n), kErrorTitle);
+            Prompts::refuse(teamCountTooLargeMessage(n), errorTitle());
             return false;
         case TeamCountReading::Status::Accepted:
             // Stored at once: a later group's refusal leaves the groups before it stored.
@@ -376,15 +371,15 @@ void TournamentDetailsDialog::confirm()
     const QString name = m_nameField->text();
     const QString location = m_locationField->text();
     if (name.isEmpty()) {
-        Prompts::refuse(QStringLiteral("Must Enter Name of Tournament"), kErrorTitle);
+        Prompts::refuse(tr("Must Enter Name of Tournament"), errorTitle());
         return;
     }
     if (location.isEmpty()) {
-        Prompts::refuse(QStringLiteral("Must Enter Tournament Location"), kErrorTitle);
+        Prompts::refuse(tr("Must Enter Tournament Location"), errorTitle());
         return;
     }
     if (m_selectedRuleList->count() == 0) {
-        Prompts::refuse(QStringLiteral("Must Specify at least 1 Rule"), kErrorTitle);
+        Prompts::refuse(tr("Must Specify at least 1 Rule"), errorTitle());
         return;
     }
 
@@ -413,7 +408,7 @@ void TournamentDetailsDialog::confirm()
     for (int n = 1; n <= m_settings.GroupCount && n <= kMaxGroups; ++n)
         teamCounts.append(m_settings.TeamsInGroup[n]);
     const QString summary = checkSettingsText(name, location, m_settings.GroupCount, teamCounts, rules);
-    if (!Prompts::ask(summary, QStringLiteral("Check Settings")))
+    if (!Prompts::ask(summary, tr("Check Settings")))
         return;
 
     m_title = tournamentTitle(name, location);

@@ -27,7 +27,7 @@ LeagueTableWindow::LeagueTableWindow(const LeagueTable& table, const QString& gr
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("leagueTableWindow"));
-    setWindowTitle(QStringLiteral("League Table - ") + groupCaption);
+    setWindowTitle(tr("League Table - ") + groupCaption);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(true);
     buildControls();
@@ -46,7 +46,7 @@ void LeagueTableWindow::buildControls()
 
     m_leagueTableView = new QTableView(this);
     m_leagueTableView->setObjectName(QStringLiteral("leagueTableView"));
-    m_leagueTableView->setAccessibleName(QStringLiteral("League table"));
+    m_leagueTableView->setAccessibleName(tr("League table"));
     m_leagueTableView->setModel(m_rows);
     m_leagueTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_leagueTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -56,9 +56,9 @@ void LeagueTableWindow::buildControls()
     m_leagueTableView->verticalHeader()->setDefaultSectionSize(m_leagueTableView->fontMetrics().height() + 6);
     m_leagueTableView->setMinimumSize(twipsToPixels(kGridWidth), twipsToPixels(kGridHeight));
 
-    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    m_closeButton = new QPushButton(tr("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    m_closeButton->setAccessibleName(tr("Close"));
     m_closeButton->setMinimumSize(
         QSize(twipsToPixels(kCloseWidth), twipsToPixels(kCloseHeight)).expandedTo(m_closeButton->sizeHint()));
     m_closeButton->setDefault(true);
@@ -74,7 +74,16 @@ void LeagueTableWindow::buildControls()
 void LeagueTableWindow::fillGrid(const LeagueTable& table)
 {
     m_rows->setColumnCount(int(table.columns.size()));
-    m_rows->setHorizontalHeaderLabels(table.columns);
+    // The database's column names, headed in the user's language.
+    static const char* const kHeadings[] = {
+        QT_TR_NOOP("Competitors Name"), QT_TR_NOOP("Won"),  QT_TR_NOOP("Lost"), QT_TR_NOOP("Drawn"), QT_TR_NOOP("For"),
+        QT_TR_NOOP("Against"),          QT_TR_NOOP("Diff"), QT_TR_NOOP("Pts")
+    };
+    Q_UNUSED(kHeadings)
+    QStringList headings;
+    for (const QString& column : table.columns)
+        headings.append(tr(column.toUtf8().constData()));
+    m_rows->setHorizontalHeaderLabels(headings);
     for (int r = 0; r < table.rows.size(); ++r) {
         const LeagueRow& row = table.rows[r];
         const QString why = table.why.value(r);

@@ -18,7 +18,10 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Points Adjustments");
+QString title()
+{
+    return PointsAdjustmentsDialog::tr("Points Adjustments");
+}
 constexpr int kTableWidth = 7200;
 constexpr int kTableHeight = 3000;
 
@@ -31,7 +34,7 @@ PointsAdjustmentsDialog::PointsAdjustmentsDialog(const QString& groupCaption, co
     , m_adjustments(adjustments)
 {
     setObjectName(QStringLiteral("pointsAdjustmentsDialog"));
-    setWindowTitle(kTitle + QStringLiteral(" - ") + groupCaption);
+    setWindowTitle(title() + QStringLiteral(" - ") + groupCaption);
     setModal(true);
     buildControls();
     selectChosenTeam();
@@ -43,9 +46,8 @@ void PointsAdjustmentsDialog::buildControls()
 {
     m_adjustmentTable = new QTableWidget(0, 3, this);
     m_adjustmentTable->setObjectName(QStringLiteral("adjustmentTable"));
-    m_adjustmentTable->setAccessibleName(QStringLiteral("Points adjustments of the group"));
-    m_adjustmentTable->setHorizontalHeaderLabels(
-        { QStringLiteral("Team"), QStringLiteral("Points"), QStringLiteral("Reason") });
+    m_adjustmentTable->setAccessibleName(tr("Points adjustments of the group"));
+    m_adjustmentTable->setHorizontalHeaderLabels({ tr("Team"), tr("Points"), tr("Reason") });
     m_adjustmentTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_adjustmentTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_adjustmentTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,34 +57,30 @@ void PointsAdjustmentsDialog::buildControls()
     connect(m_adjustmentTable, &QTableWidget::itemSelectionChanged, this,
             &PointsAdjustmentsDialog::showChosenAdjustment);
 
-    auto* teamLabel = makeLabel(this, QStringLiteral("teamLabel"), QStringLiteral("&Team"));
+    auto* teamLabel = makeLabel(this, QStringLiteral("teamLabel"), tr("&Team"));
     m_teamBox = new QComboBox(this);
     m_teamBox->setObjectName(QStringLiteral("teamBox"));
-    m_teamBox->setAccessibleName(QStringLiteral("Team"));
+    m_teamBox->setAccessibleName(tr("Team"));
     m_teamBox->addItems(m_teams);
     teamLabel->setBuddy(m_teamBox);
     connect(m_teamBox, &QComboBox::currentIndexChanged, this, &PointsAdjustmentsDialog::selectChosenTeam);
 
-    auto* pointsLabel = makeLabel(this, QStringLiteral("pointsLabel"), QStringLiteral("&Points"));
+    auto* pointsLabel = makeLabel(this, QStringLiteral("pointsLabel"), tr("&Points"));
     m_pointsField = new QSpinBox(this);
     m_pointsField->setObjectName(QStringLiteral("pointsField"));
-    m_pointsField->setAccessibleName(QStringLiteral("Points, negative for a deduction"));
+    m_pointsField->setAccessibleName(tr("Points, negative for a deduction"));
     m_pointsField->setRange(-32768, 32767);
     pointsLabel->setBuddy(m_pointsField);
 
-    auto* reasonLabel = makeLabel(this, QStringLiteral("reasonLabel"), QStringLiteral("&Reason"));
-    m_reasonField = makeTextField(this, QStringLiteral("reasonField"), QString(), QStringLiteral("Reason"));
+    auto* reasonLabel = makeLabel(this, QStringLiteral("reasonLabel"), tr("&Reason"));
+    m_reasonField = makeTextField(this, QStringLiteral("reasonField"), QString(), tr("Reason"));
     reasonLabel->setBuddy(m_reasonField);
 
-    auto* addButton
-        = makeButton(this, QStringLiteral("addButton"), QStringLiteral("&Add"), QStringLiteral("Add adjustment"));
-    auto* changeButton = makeButton(this, QStringLiteral("changeButton"), QStringLiteral("C&hange"),
-                                    QStringLiteral("Change adjustment"));
-    auto* removeButton = makeButton(this, QStringLiteral("removeButton"), QStringLiteral("Re&move"),
-                                    QStringLiteral("Remove adjustment"));
-    auto* okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("&OK"), QStringLiteral("OK"));
-    auto* cancelButton
-        = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("&Cancel"), QStringLiteral("Cancel"));
+    auto* addButton = makeButton(this, QStringLiteral("addButton"), tr("&Add"), tr("Add adjustment"));
+    auto* changeButton = makeButton(this, QStringLiteral("changeButton"), tr("C&hange"), tr("Change adjustment"));
+    auto* removeButton = makeButton(this, QStringLiteral("removeButton"), tr("Re&move"), tr("Remove adjustment"));
+    auto* okButton = makeButton(this, QStringLiteral("okButton"), tr("&OK"), tr("OK"));
+    auto* cancelButton = makeButton(this, QStringLiteral("cancelButton"), tr("&Cancel"), tr("Cancel"));
     okButton->setDefault(true);
 
     auto* fields = new QGridLayout;
@@ -160,7 +158,7 @@ void PointsAdjustmentsDialog::showChosenAdjustment()
 std::optional<int> PointsAdjustmentsDialog::typedPoints()
 {
     if (m_pointsField->value() == 0) {
-        Prompts::refuse(QStringLiteral("An adjustment of 0 points is none: Remove takes one away."), kTitle);
+        Prompts::refuse(tr("An adjustment of 0 points is none: Remove takes one away."), title());
         return std::nullopt;
     }
     return m_pointsField->value();
@@ -182,10 +180,9 @@ int PointsAdjustmentsDialog::rowToAlter()
     const bool hasAny = std::any_of(m_adjustments.cbegin(), m_adjustments.cend(),
                                     [team](const PointsAdjustment& a) { return a.team == team; });
     Prompts::refuse(
-        hasAny ? QStringLiteral("Choose the adjustment of %1 to change or remove in the table.")
-                     .arg(m_teamBox->currentText())
-               : QStringLiteral("%1 has no points adjustment to change or remove.").arg(m_teamBox->currentText()),
-        kTitle);
+        hasAny ? tr("Choose the adjustment of %1 to change or remove in the table.").arg(m_teamBox->currentText())
+               : tr("%1 has no points adjustment to change or remove.").arg(m_teamBox->currentText()),
+        title());
     return -1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Filters are written as description/pattern pairs, each followed by a NUL:
@@ -18,8 +19,11 @@ QString withExtension(const QString& path, const QString& extension);
 // The open and save dialogs. Both start in the folder of the file last chosen (the user's
 // documents folder the first time), never ask about overwriting (the callers do), and answer ""
 // on cancel. A name typed in the save dialog without an extension gets the filter's first one.
-inline const QString kOpenDialogTitle = QStringLiteral("Open Tournament ... ");
-QString showOpenDialog(const QString& filter, const QString& title = kOpenDialogTitle);
+inline QString openDialogTitle()
+{
+    return QCoreApplication::translate("MainWindow", "Open Tournament ... ");
+}
+QString showOpenDialog(const QString& filter, const QString& title = openDialogTitle());
 QString showSaveDialog(const QString& title, const QString& filter);
 // A folder, chosen or made in the dialog, from the same start; "" on cancel.
 QString showFolderDialog(const QString& title);

@@ -57,8 +57,10 @@ Answer showMessageBox(const MessageRequest& request)
         box.setDefaultButton(request.defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
         break;
     case Buttons::RecoverDiscard: {
-        QPushButton* recover = box.addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+        QPushButton* recover
+            = box.addButton(QCoreApplication::translate("Prompts", "&Recover"), QMessageBox::AcceptRole);
+        QPushButton* discard
+            = box.addButton(QCoreApplication::translate("Prompts", "&Discard"), QMessageBox::DestructiveRole);
         box.setDefaultButton(request.defaultAnswer == Answer::No ? discard : recover);
         box.setEscapeButton(recover);
         box.exec();
@@ -148,7 +150,7 @@ bool showPrintDialog(QPrinter* printer)
 {
     const FocusReturn focusReturn;
     QPrintDialog dialog(printer, QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("Prompts", "Print"));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -187,7 +189,8 @@ Answer askOrCancel(const QString& text, const QString& title, Answer defaultAnsw
 bool mayOverwrite(const QString& path)
 {
     return !QFileInfo::exists(path)
-        || ask(QStringLiteral("File Exists.  Overwrite ?"), QStringLiteral("Save File"), Answer::No);
+        || ask(QCoreApplication::translate("Prompts", "File Exists.  Overwrite ?"),
+               QCoreApplication::translate("Prompts", "Save File"), Answer::No);
 }
 
 std::optional<QString> input(const QString& prompt, const QString& title, const QString& defaultText)
