@@ -707,6 +707,7 @@ void MainWindow::showHelp()
     const QDir data(programFolders(QCoreApplication::applicationDirPath()).data);
     // The guide's file name is translated with the window texts; the English guide stands in when a
     // translated one is missing.
+    //: The file name of the user guide written in this language, beside the English one.
     QString guide = data.filePath(tr("tabulon-help.html"));
     if (!QFileInfo::exists(guide))
         guide = data.filePath(kHelpFileName);
