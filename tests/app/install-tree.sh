@@ -22,7 +22,7 @@ for file in bin/tabulon bin/tabulon-cli share/tabulon/TempDB.mdb share/tabulon/t
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/256x256/apps/$id.png; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-[ "$(find "$prefix" -type f | wc -l)" -eq 11 ] || fail "unexpected files: $(find "$prefix" -type f)"
+[ "$(find "$prefix" -type f | wc -l)" -eq 13 ] || fail "unexpected files: $(find "$prefix" -type f)"
 file "$prefix/share/icons/hicolor/256x256/apps/$id.png" | grep -q "256 x 256" || fail "the PNG icon is not 256 pixels"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
