@@ -1418,6 +1418,11 @@
         <source>Live page at %1</source>
         <translation>Página en vivo en %1</translation>
     </message>
+    <message>
+        <source>tabulon-help.html</source>
+        <extracomment>The file name of the user guide written in this language, beside the English one.</extracomment>
+        <translation>tabulon-help_es.html</translation>
+    </message>
 </context>
 <context>
     <name>PointsAdjustmentsDialog</name>

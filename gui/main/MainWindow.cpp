@@ -704,7 +704,13 @@ void MainWindow::tileWindows()
 
 void MainWindow::showHelp()
 {
-    const QString guide = QDir(programFolders(QCoreApplication::applicationDirPath()).data).filePath(kHelpFileName);
+    const QDir data(programFolders(QCoreApplication::applicationDirPath()).data);
+    // The guide's file name is translated with the window texts; the English guide stands in when a
+    // translated one is missing.
+    //: The file name of the user guide written in this language, beside the English one.
+    QString guide = data.filePath(tr("tabulon-help.html"));
+    if (!QFileInfo::exists(guide))
+        guide = data.filePath(kHelpFileName);
     if (!QFileInfo::exists(guide)) {
         Prompts::refuse(tr("The user guide was not found at ") + guide, tr("Help"));
         return;

@@ -16,12 +16,13 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 id=example.veltrix.Tabulon
 for file in bin/tabulon bin/tabulon-cli share/tabulon/TempDB.mdb share/tabulon/tabulon-help.html \
+    share/tabulon/tabulon-help_de.html share/tabulon/tabulon-help_es.html \
     share/tabulon/translations/tabulon_de.qm share/tabulon/translations/tabulon_es.qm \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/mime/packages/tabulon.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/256x256/apps/$id.png; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-[ "$(find "$prefix" -type f | wc -l)" -eq 11 ] || fail "unexpected files: $(find "$prefix" -type f)"
+[ "$(find "$prefix" -type f | wc -l)" -eq 13 ] || fail "unexpected files: $(find "$prefix" -type f)"
 file "$prefix/share/icons/hicolor/256x256/apps/$id.png" | grep -q "256 x 256" || fail "the PNG icon is not 256 pixels"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"

@@ -1,5 +1,5 @@
 // The windows in the user's language: run once under LANGUAGE=de and once under LANGUAGE=es. The
-// translations load as at the program's start; menus, a message and a core message come out
+// translations load as at the program's start; menus, a message, a core message and the user guide come out
 // translated, and no two access keys clash within a menu, the menu bar or a window.
 #include "ModalDialog.h"
 #include "ScriptedPrompts.h"
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 
@@ -26,16 +27,17 @@ struct Expected
     QString fileMenu;
     QString noTournament;
     QString negativeScore;
+    QString guideHeading;
 };
 
 // What each language must say; the language comes from the system, as at the program's start.
 const QHash<QString, Expected> kExpected = {
     { QStringLiteral("de"),
       { QStringLiteral("&Datei"), QStringLiteral("Es ist kein Turnier geöffnet!"),
-        QStringLiteral("Ein Ergebnis kann nicht negativ sein.") } },
+        QStringLiteral("Ein Ergebnis kann nicht negativ sein."), QStringLiteral("Ergebnisse eintragen") } },
     { QStringLiteral("es"),
       { QStringLiteral("&Archivo"), QStringLiteral("¡No hay ningún torneo abierto!"),
-        QStringLiteral("Un resultado no puede ser negativo.") } },
+        QStringLiteral("Un resultado no puede ser negativo."), QStringLiteral("Introducir resultados") } },
 };
 
 // The access key of a caption ("Sch&ließen" -> "l"), empty without one.
@@ -108,6 +110,11 @@ private slots:
         QString refusal;
         QVERIFY(!decideTie(TieResult { { { -1, 0 } } }, false, &refusal));
         QCOMPARE(refusal, kExpected[m_language].negativeScore);
+        // Help shows the guide written in the language.
+        window.findChild<QAction*>(QStringLiteral("showHelpAction"))->trigger();
+        auto* guide = window.findChild<QTextBrowser*>(QStringLiteral("helpText"));
+        QVERIFY(guide);
+        QVERIFY(guide->toPlainText().contains(kExpected[m_language].guideHeading));
     }
 
     void accessKeysAreUniqueInEachMenu()
