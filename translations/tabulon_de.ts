@@ -2950,10 +2950,6 @@
 <context>
     <name>WhyTexts</name>
     <message>
-        <source>point</source>
-        <translation>Punkt</translation>
-    </message>
-    <message>
         <source>points</source>
         <translation>Punkte</translation>
     </message>
@@ -2962,16 +2958,8 @@
         <translation>Tordifferenz %1</translation>
     </message>
     <message>
-        <source>goal scored</source>
-        <translation>erzieltes Tor</translation>
-    </message>
-    <message>
         <source>goals scored</source>
         <translation>erzielte Tore</translation>
-    </message>
-    <message>
-        <source>game won</source>
-        <translation>gewonnenes Spiel</translation>
     </message>
     <message>
         <source>games won</source>
@@ -3012,6 +3000,27 @@
     <message>
         <source>level on every rule: team order</source>
         <translation>bei allen Regeln gleich: Reihenfolge der Mannschaften</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n goal(s) scored</source>
+        <translation>
+            <numerusform>%n erzieltes Tor</numerusform>
+            <numerusform>%n erzielte Tore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) won</source>
+        <translation>
+            <numerusform>%n gewonnenes Spiel</numerusform>
+            <numerusform>%n gewonnene Spiele</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -2950,10 +2950,6 @@
 <context>
     <name>WhyTexts</name>
     <message>
-        <source>point</source>
-        <translation>punto</translation>
-    </message>
-    <message>
         <source>points</source>
         <translation>puntos</translation>
     </message>
@@ -2962,16 +2958,8 @@
         <translation>diferencia de goles %1</translation>
     </message>
     <message>
-        <source>goal scored</source>
-        <translation>gol a favor</translation>
-    </message>
-    <message>
         <source>goals scored</source>
         <translation>goles a favor</translation>
-    </message>
-    <message>
-        <source>game won</source>
-        <translation>partido ganado</translation>
     </message>
     <message>
         <source>games won</source>
@@ -3012,6 +3000,27 @@
     <message>
         <source>level on every rule: team order</source>
         <translation>iguales en todas las reglas: orden de los equipos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n goal(s) scored</source>
+        <translation>
+            <numerusform>%n gol a favor</numerusform>
+            <numerusform>%n goles a favor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s) won</source>
+        <translation>
+            <numerusform>%n partido ganado</numerusform>
+            <numerusform>%n partidos ganados</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "core/tournament/TournamentSettings.h"
 
 #include <QCoreApplication>
+#include <climits>
 #include <limits>
 #include <optional>
 
@@ -16,26 +17,29 @@ struct Separation
     qint64 upper = 0;
 };
 
-// "1 point", "2 points", "-1 points": only a count of exactly one takes the singular.
-QString counted(qint64 value, const QString& one, const QString& many)
+// "1 point", "2 points", "-1 points". A translation brings its language's plural forms through %n;
+// without one (tabulon-cli, which stays English) the English forms below, where only a count of
+// exactly one takes the singular.
+QString counted(qint64 value, const char* plural, const char* one, const char* many)
 {
-    return QString::number(value) + u' ' + (value == 1 ? one : many);
+    const int n = int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
+    const QString translated = QCoreApplication::translate("WhyTexts", plural, nullptr, n);
+    if (translated != QString::fromLatin1(plural).replace(QLatin1String("%n"), QString::number(n)))
+        return translated;
+    return QString::number(value) + u' ' + QLatin1String(value == 1 ? one : many);
 }
 
 QString levelPhrase(int ruleCode, qint64 value)
 {
     switch (LeagueRule(ruleCode)) {
     case LeagueRule::Points:
-        return counted(value, QCoreApplication::translate("WhyTexts", "point"),
-                       QCoreApplication::translate("WhyTexts", "points"));
+        return counted(value, QT_TRANSLATE_N_NOOP("WhyTexts", "%n point(s)"), "point", "points");
     case LeagueRule::GoalDifference:
         return QCoreApplication::translate("WhyTexts", "goal difference %1").arg(value);
     case LeagueRule::GoalsScored:
-        return counted(value, QCoreApplication::translate("WhyTexts", "goal scored"),
-                       QCoreApplication::translate("WhyTexts", "goals scored"));
+        return counted(value, QT_TRANSLATE_N_NOOP("WhyTexts", "%n goal(s) scored"), "goal scored", "goals scored");
     default:
-        return counted(value, QCoreApplication::translate("WhyTexts", "game won"),
-                       QCoreApplication::translate("WhyTexts", "games won"));
+        return counted(value, QT_TRANSLATE_N_NOOP("WhyTexts", "%n game(s) won"), "game won", "games won");
     }
 }
 

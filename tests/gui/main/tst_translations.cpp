@@ -5,6 +5,7 @@
 #include "ScriptedPrompts.h"
 #include "TemporarySettings.h"
 #include "core/knockout/TieResult.h"
+#include "core/standings/WhyTexts.h"
 #include "gui/group/GroupWindow.h"
 #include "gui/knockout/KnockoutSetupDialog.h"
 #include "gui/knockout/TieResultDialog.h"
@@ -28,16 +29,23 @@ struct Expected
     QString noTournament;
     QString negativeScore;
     QString guideHeading;
+    QStringList gamesWon; // "1 game won", "2 games won" in a league table's reason, by the language's plural rule
 };
 
 // What each language must say; the language comes from the system, as at the program's start.
 const QHash<QString, Expected> kExpected = {
     { QStringLiteral("de"),
-      { QStringLiteral("&Datei"), QStringLiteral("Es ist kein Turnier geöffnet!"),
-        QStringLiteral("Ein Ergebnis kann nicht negativ sein."), QStringLiteral("Ergebnisse eintragen") } },
+      { QStringLiteral("&Datei"),
+        QStringLiteral("Es ist kein Turnier geöffnet!"),
+        QStringLiteral("Ein Ergebnis kann nicht negativ sein."),
+        QStringLiteral("Ergebnisse eintragen"),
+        { QStringLiteral("1 gewonnenes Spiel"), QStringLiteral("2 gewonnene Spiele") } } },
     { QStringLiteral("es"),
-      { QStringLiteral("&Archivo"), QStringLiteral("¡No hay ningún torneo abierto!"),
-        QStringLiteral("Un resultado no puede ser negativo."), QStringLiteral("Introducir resultados") } },
+      { QStringLiteral("&Archivo"),
+        QStringLiteral("¡No hay ningún torneo abierto!"),
+        QStringLiteral("Un resultado no puede ser negativo."),
+        QStringLiteral("Introducir resultados"),
+        { QStringLiteral("1 partido ganado"), QStringLiteral("2 partidos ganados") } } },
 };
 
 // The access key of a caption ("Sch&ließen" -> "l"), empty without one.
@@ -110,6 +118,12 @@ private slots:
         QString refusal;
         QVERIFY(!decideTie(TieResult { { { -1, 0 } } }, false, &refusal));
         QCOMPARE(refusal, kExpected[m_language].negativeScore);
+        for (const int won : { 1, 2 }) {
+            const QVector<LeagueRow> rows { { QStringLiteral("A"), won, 0, 0, 0, 0, 0, 4 },
+                                            { QStringLiteral("B"), won, 0, 0, 0, 0, 0, 3 } };
+            const QString why = whyTexts(rows, { 4, 1 }, {}, {}).value(1);
+            QVERIFY2(why.contains(kExpected[m_language].gamesWon[won - 1]), qPrintable(why));
+        }
         // Help shows the guide written in the language.
         window.findChild<QAction*>(QStringLiteral("showHelpAction"))->trigger();
         auto* guide = window.findChild<QTextBrowser*>(QStringLiteral("helpText"));
