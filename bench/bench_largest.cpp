@@ -1,10 +1,10 @@
 // tabulon-cli end to end on the largest tournament in practice: 8 groups of 181 teams, every team
 // meeting every other at home and away (32,580 results a group). Each benchmark runs one command
 // as a user would, from start to exit, so reading the file, the tables and the writing all count.
+#include "CoreBenchmarkMain.h"
 #include "core/records/RecordLines.h"
 #include "core/tournament/TournamentFile.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -141,11 +141,5 @@ BENCHMARK(BM_Publish)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runCoreBenchmarks(argc, argv);
 }

@@ -1,12 +1,12 @@
 // League tables end to end through the temporary database, and the head-to-head rule at its worst:
 // a whole group level on points, wins, goal difference and goals.
+#include "CoreBenchmarkMain.h"
 #include "StandingsGroups.h"
 #include "core/records/RecordLines.h"
 #include "core/standings/HeadToHead.h"
 #include "core/standings/Standings.h"
 #include "core/standings/Tally.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QRandomGenerator>
@@ -87,11 +87,5 @@ BENCHMARK(BM_AllLevel256HeadToHead)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv); // Qt SQL finds its drivers through the application
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runCoreBenchmarks(argc, argv);
 }
