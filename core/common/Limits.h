@@ -7,3 +7,5 @@ constexpr int kMaxListLines = 32767;
 
 constexpr int kMaxGroups = 8;
 constexpr int kMaxRules = 6;
+// Pitches of a timetable: more than any ground has.
+constexpr int kMaxPitches = 64;

@@ -2,6 +2,9 @@
 
 #include "core/common/Limits.h"
 
+#include <QHash>
+#include <QMultiHash>
+#include <QPair>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -39,13 +42,15 @@ GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLi
                            const PointsAdjustments& adjustments)
     : m_teams(teams)
     , m_stored(storedLines)
+    , m_slots(storedLines.size())
     , m_adjustments(adjustments)
 {
     readGames();
 }
 
 GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLines,
-                           const QVector<std::optional<Record>>& games, const PointsAdjustments& adjustments)
+                           const QVector<std::optional<Record>>& games, const PointsAdjustments& adjustments,
+                           const QVector<std::optional<GameSlot>>& gameSlots)
     : m_teams(teams)
     , m_stored(storedLines)
     , m_games(games)
@@ -53,6 +58,24 @@ GroupRecords::GroupRecords(const QStringList& teams, const QStringList& storedLi
 {
     if (m_games.size() != m_stored.size())
         readGames();
+    setGameSlots(gameSlots);
+}
+
+bool GroupRecords::hasSlots() const
+{
+    return std::any_of(m_slots.cbegin(), m_slots.cend(),
+                       [](const std::optional<GameSlot>& slot) { return slot.has_value(); });
+}
+
+void GroupRecords::setSlot(int position, const std::optional<GameSlot>& slot)
+{
+    if (position >= 0 && position < m_slots.size())
+        m_slots[position] = slot;
+}
+
+void GroupRecords::setGameSlots(const QVector<std::optional<GameSlot>>& gameSlots)
+{
+    m_slots = gameSlots.size() == m_stored.size() ? gameSlots : QVector<std::optional<GameSlot>>(m_stored.size());
 }
 
 void GroupRecords::readGames()
@@ -135,8 +158,26 @@ void GroupRecords::renameTeam(int team, const QString& name)
 
 void GroupRecords::setStoredLines(const QStringList& lines)
 {
+    // Slots still to be taken, by the game's two teams, in list order.
+    QMultiHash<QPair<int, int>, GameSlot> waiting;
+    for (qsizetype i = m_slots.size() - 1; i >= 0; --i) {
+        if (m_slots.at(i) && m_games.at(i))
+            waiting.insert({ m_games.at(i)->home, m_games.at(i)->away }, *m_slots.at(i));
+    }
     m_stored = lines;
     readGames();
+    m_slots = QVector<std::optional<GameSlot>>(m_stored.size());
+    if (waiting.isEmpty())
+        return;
+    for (qsizetype i = 0; i < m_games.size(); ++i) {
+        if (!m_games.at(i))
+            continue;
+        const auto found = waiting.find({ m_games.at(i)->home, m_games.at(i)->away });
+        if (found != waiting.end()) {
+            m_slots[i] = found.value();
+            waiting.erase(found);
+        }
+    }
 }
 
 void GroupRecords::remove(int position)
@@ -145,14 +186,16 @@ void GroupRecords::remove(int position)
         return;
     m_stored.removeAt(position);
     m_games.removeAt(position);
+    m_slots.removeAt(position);
 }
 
-void GroupRecords::insert(int position, const QString& storedLine)
+void GroupRecords::insert(int position, const QString& storedLine, const std::optional<GameSlot>& slot)
 {
     if (position < 0 || position > m_stored.size())
         return;
     m_stored.insert(position, storedLine);
     m_games.insert(position, readRecordLine(storedLine));
+    m_slots.insert(position, slot);
 }
 
 void GroupRecords::replace(int position, const QString& storedLine)

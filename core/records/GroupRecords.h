@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/GameSlot.h"
 #include "core/records/PointsAdjustment.h"
 #include "core/records/RecordLines.h"
 
@@ -11,7 +12,8 @@
 
 // One group's teams and its fixtures and results: the stored record lines, kept as they are for the
 // file, and parallel to them each line's game, read once as the line comes in (nothing for a line
-// that cannot be read); and the teams' points adjustments. Every change goes through here, so the
+// that cannot be read), and each game's time and pitch when the day is planned; and the teams'
+// points adjustments. Every change goes through here, so the
 // two lists never fall out of step and every rule about record lines has one home.
 class GroupRecords
 {
@@ -21,7 +23,7 @@ public:
     // The same, with the game of every stored line read already; they are read here when `games`
     // does not hold one for each line.
     GroupRecords(const QStringList& teams, const QStringList& storedLines, const QVector<std::optional<Record>>& games,
-                 const PointsAdjustments& adjustments);
+                 const PointsAdjustments& adjustments, const QVector<std::optional<GameSlot>>& gameSlots = {});
 
     const QStringList& teams() const { return m_teams; }
     const QStringList& storedLines() const { return m_stored; }
@@ -41,6 +43,12 @@ public:
     };
     LineCounts lineCounts() const;
     int size() const { return int(m_stored.size()); }
+    // Each item's time and pitch, in list order; nothing for an item without one.
+    const QVector<std::optional<GameSlot>>& gameSlots() const { return m_slots; }
+    bool hasSlots() const;
+    void setSlot(int position, const std::optional<GameSlot>& slot);
+    // One for each item; a list of another size takes every slot away.
+    void setGameSlots(const QVector<std::optional<GameSlot>>& gameSlots);
     const PointsAdjustments& adjustments() const { return m_adjustments; }
     void setAdjustments(const PointsAdjustments& adjustments) { m_adjustments = adjustments; }
 
@@ -59,13 +67,16 @@ public:
     void setTeams(const QStringList& teams);
     void appendTeam(const QString& name);
     void renameTeam(int team, const QString& name);
+    // A new list of lines, as a sort, a generation or an import leaves it: each game keeps its slot
+    // when the new list still holds a game of the same two teams, home and away, taken in list order.
     void setStoredLines(const QStringList& lines);
 
     void remove(int position);
-    // Puts `storedLine` at `position`: a new item at the end, or one put back where it was removed.
-    void insert(int position, const QString& storedLine);
+    // Puts `storedLine` at `position`: a new item at the end, or one put back where it was removed
+    // with the slot it had.
+    void insert(int position, const QString& storedLine, const std::optional<GameSlot>& slot = std::nullopt);
 
-    // Puts `storedLine` in place of the line at `position`.
+    // Puts `storedLine` in place of the line at `position`; the item keeps its slot.
     void replace(int position, const QString& storedLine);
 
     // The item's date as the calendar should open at it: its game's, else read from the stored line
@@ -99,5 +110,6 @@ private:
     QStringList m_teams;  // team-number order: record lines refer to teams by position
     QStringList m_stored; // as the file holds them
     QVector<std::optional<Record>> m_games;
+    QVector<std::optional<GameSlot>> m_slots;
     PointsAdjustments m_adjustments;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/timetable/GameSlot.h"
+#include "core/common/GameSlot.h"
 
 #include <QDate>
 #include <QMap>

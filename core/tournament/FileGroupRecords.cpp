@@ -2,5 +2,5 @@
 
 GroupRecords recordsOfGroup(const TournamentGroupData& group)
 {
-    return GroupRecords(group.teams, group.recordLines, group.games, group.adjustments);
+    return GroupRecords(group.teams, group.recordLines, group.games, group.adjustments, group.gameSlots);
 }

@@ -6,6 +6,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QUndoStack>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -76,6 +78,7 @@ void TournamentDocument::reset(const TournamentData& data, const QString& fileNa
         m_groups.append(recordsOfGroup(group));
     }
     m_knockout = data.knockout;
+    m_timetable = data.timetable;
     const bool fileNameChanges = fileName != m_fileName;
     m_fileName = fileName;
     m_fileDigest.clear();
@@ -125,6 +128,7 @@ void TournamentDocument::dropGroups()
     m_captions.clear();
     m_groups.clear();
     m_knockout.reset();
+    m_timetable.reset();
     emit tournamentReset();
     emit contentChanged();
 }
@@ -170,10 +174,11 @@ TournamentData TournamentDocument::data() const
     data.title = m_title;
     for (int g = 0; g < m_groups.size(); ++g) {
         const GroupRecords& records = m_groups[g];
-        data.groups.append(
-            { m_captions[g], records.teams(), records.storedLines(), records.adjustments(), records.games() });
+        data.groups.append({ m_captions[g], records.teams(), records.storedLines(), records.adjustments(),
+                             records.games(), m_timetable ? records.gameSlots() : QVector<std::optional<GameSlot>>() });
     }
     data.knockout = m_knockout;
+    data.timetable = m_timetable;
     return data;
 }
 
@@ -184,7 +189,7 @@ void TournamentDocument::record(const QString& name, int group, std::function<in
     const auto replay = [this, group](const std::function<int()>& change) {
         const int position = change();
         changed(group);
-        if (group != kKnockoutStage && !m_pushing)
+        if (group > 0 && !m_pushing)
             emit stepReplayed(group, position);
     };
     m_pushing = true;
@@ -193,9 +198,10 @@ void TournamentDocument::record(const QString& name, int group, std::function<in
     m_pushing = false;
 }
 
-void TournamentDocument::insertLine(int group, int position, const QString& storedLine)
+void TournamentDocument::insertLine(int group, int position, const QString& storedLine,
+                                    const std::optional<GameSlot>& slot)
 {
-    m_groups[group - 1].insert(position, storedLine);
+    m_groups[group - 1].insert(position, storedLine, slot);
     emit itemsInserted(group, position, 1);
 }
 
@@ -239,10 +245,11 @@ void TournamentDocument::recordInserted(const QString& name, int group, const QS
 void TournamentDocument::removeItem(int group, int position)
 {
     const QString line = m_groups[group - 1].storedLines().at(position);
+    const std::optional<GameSlot> slot = m_groups[group - 1].gameSlots().at(position);
     record(
         tr("Delete"), group,
-        [this, group, position, line] {
-            insertLine(group, position, line);
+        [this, group, position, line, slot] {
+            insertLine(group, position, line, slot);
             return position;
         },
         [this, group, position] {
@@ -384,10 +391,86 @@ void TournamentDocument::recordKnockout(const QString& name, const std::optional
         });
 }
 
+TournamentDocument::GroupSlots TournamentDocument::groupSlots() const
+{
+    GroupSlots gameSlots;
+    for (const GroupRecords& records : m_groups)
+        gameSlots.append(records.gameSlots());
+    return gameSlots;
+}
+
+void TournamentDocument::setTimetable(const std::optional<Timetable>& timetable, const GroupSlots& groupSlots,
+                                      const QString& name)
+{
+    recordTimetable(name, timetable, groupSlots);
+}
+
+// A plan touches every game, so its step keeps the slots whole, as a knockout step keeps its stage.
+void TournamentDocument::recordTimetable(const QString& name, const std::optional<Timetable>& after,
+                                         const GroupSlots& afterSlots)
+{
+    const auto apply = [this](const std::optional<Timetable>& timetable, const GroupSlots& gameSlots) {
+        m_timetable = timetable;
+        for (int g = 0; g < m_groups.size(); ++g) {
+            m_groups[g].setGameSlots(timetable ? gameSlots.value(g) : QVector<std::optional<GameSlot>>());
+            emit itemsReset(g + 1);
+        }
+        return -1;
+    };
+    const std::optional<Timetable> before = m_timetable;
+    const GroupSlots beforeSlots = groupSlots();
+    record(
+        name, kTimetable, [apply, before, beforeSlots] { return apply(before, beforeSlots); },
+        [apply, after, afterSlots] { return apply(after, afterSlots); });
+}
+
+bool TournamentDocument::setGameSlot(int group, int position, const std::optional<GameSlot>& slot)
+{
+    if (!m_timetable)
+        return false;
+    const std::optional<GameSlot> before = m_groups[group - 1].gameSlots().at(position);
+    const auto apply = [this, group, position](const std::optional<GameSlot>& to) {
+        m_groups[group - 1].setSlot(position, to);
+        emit itemChanged(group, position);
+        emit timetableChanged();
+        return position;
+    };
+    record(
+        tr("Move Game"), group, [apply, before] { return apply(before); }, [apply, slot] { return apply(slot); });
+    return true;
+}
+
+bool TournamentDocument::setKnockoutSlot(const KnockoutSlot& game)
+{
+    if (!m_timetable)
+        return false;
+    Timetable after = *m_timetable;
+    const auto same = [&game](const KnockoutSlot& other) { return other.tie == game.tie && other.leg == game.leg; };
+    after.knockout.erase(std::remove_if(after.knockout.begin(), after.knockout.end(), same), after.knockout.end());
+    after.knockout.append(game);
+    std::stable_sort(after.knockout.begin(), after.knockout.end(), [](const KnockoutSlot& a, const KnockoutSlot& b) {
+        return std::tie(a.slot.date, a.slot.start, a.slot.pitch) < std::tie(b.slot.date, b.slot.start, b.slot.pitch);
+    });
+    const std::optional<Timetable> before = m_timetable;
+    record(
+        tr("Move Game"), kTimetable,
+        [this, before] {
+            m_timetable = before;
+            return -1;
+        },
+        [this, after] {
+            m_timetable = after;
+            return -1;
+        });
+    return true;
+}
+
 void TournamentDocument::changed(int group)
 {
     if (group == kKnockoutStage)
         emit knockoutChanged();
+    else if (group == kTimetable)
+        emit timetableChanged();
     else
         emit groupChanged(group);
     emit contentChanged();

@@ -88,6 +88,18 @@ public:
     bool setTieResult(const QString& code, const std::optional<TieResult>& result, LaterResults laterResults,
                       QString* refusal = nullptr);
 
+    // The day's plan: pitches, hours and the knockout games' slots; each group game keeps its own
+    // slot beside its line (see GroupRecords::gameSlots()). Nothing when the day is not planned.
+    const std::optional<Timetable>& timetable() const { return m_timetable; }
+    // A new plan in place of the old, or none: the timetable and every group game's slot, one list
+    // for each group, as one step named `name` ("Plan the Day").
+    using GroupSlots = QVector<QVector<std::optional<GameSlot>>>;
+    void setTimetable(const std::optional<Timetable>& timetable, const GroupSlots& groupSlots, const QString& name);
+    // One game moved by hand, or its slot typed; the rules are the caller's to check. False,
+    // changing nothing, when the tournament has no timetable.
+    bool setGameSlot(int group, int position, const std::optional<GameSlot>& slot);
+    bool setKnockoutSlot(const KnockoutSlot& game);
+
     // The history of the changes above, one step each, named for the Edit menu ("Add Result").
     QUndoStack* history() const { return m_history; }
 
@@ -106,6 +118,8 @@ signals:
     void itemsReset(int group);
     // The knockout stage was set up, removed, or one of its results or team names changed.
     void knockoutChanged();
+    // The timetable or a game's slot changed.
+    void timetableChanged();
     void modifiedChanged(bool modified);
     // Anything the file holds changed, whatever it was: what a copy of the whole tournament follows.
     void contentChanged();
@@ -124,12 +138,16 @@ private:
     // `after` in place of the line at `position` of `group`.
     void recordReplaced(const QString& name, int group, int position, const QString& after);
     // The three ways one line changes, each telling the views which.
-    void insertLine(int group, int position, const QString& storedLine);
+    void insertLine(int group, int position, const QString& storedLine,
+                    const std::optional<GameSlot>& slot = std::nullopt);
     void removeLine(int group, int position);
     void replaceLine(int group, int position, const QString& storedLine);
     // After every change: the group's views, or the knockout stage's, are told.
     void changed(int group);
     static constexpr int kKnockoutStage = 0;
+    static constexpr int kTimetable = -1;
+    void recordTimetable(const QString& name, const std::optional<Timetable>& after, const GroupSlots& afterSlots);
+    GroupSlots groupSlots() const;
     void recordKnockout(const QString& name, const std::optional<KnockoutStage>& after);
     void renameEverywhere(int group, int team, const QString& name);
     void updateModified();
@@ -143,6 +161,7 @@ private:
     QStringList m_captions;
     QVector<GroupRecords> m_groups;
     std::optional<KnockoutStage> m_knockout;
+    std::optional<Timetable> m_timetable;
     QString m_fileName;
     // The bytes of m_fileName as this document last read or wrote them; empty when not known.
     QByteArray m_fileDigest;

@@ -6,6 +6,7 @@
 #include "core/common/Windows1252.h"
 #include "core/knockout/TieResultText.h"
 #include "core/records/RecordLines.h"
+#include "core/timetable/SlotText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,6 +18,7 @@ namespace {
 const QString kAdjustmentsHeading = QStringLiteral("POINTS ADJUSTMENTS");
 // Heads the knockout stage, after the adjustments.
 const QString kKnockoutHeading = QStringLiteral("KNOCKOUT STAGE");
+const QString kTimetableHeading = QStringLiteral("TIMETABLE");
 constexpr int kNoGroupBye = -1;
 
 // The offending text quoted in a message, cut short so a binary file cannot flood the message box.
@@ -108,6 +110,12 @@ private:
     bool readKnockout(TournamentData& data);
     bool readKnockoutPlace(const TournamentData& data, int place, KnockoutStage::Place& out);
     bool readKnockoutResults(KnockoutStage& stage);
+    bool readTimetable(TournamentData& data);
+    bool readTimetableSettings(TimetableSettings& settings);
+    bool readTime(const Expected& what, int& out);
+    bool readSpan(const Expected& what, MinuteSpan& out);
+    bool readGroupSlots(TournamentData& data, int pitchCount);
+    bool readKnockoutSlots(Timetable& timetable);
     bool fail(int line, const QString& reason)
     {
         m_faultLine = line;
@@ -295,16 +303,22 @@ bool TournamentParser::parse(TournamentData& data)
     while (const std::optional<QStringView> line = nextLine()) {
         if (line->trimmed().isEmpty())
             continue;
-        if (!adjustmentsRead && !data.knockout && *line == kAdjustmentsHeading) {
+        if (!adjustmentsRead && !data.knockout && !data.timetable && *line == kAdjustmentsHeading) {
             adjustmentsRead = true;
             lastSection = QCoreApplication::translate("TournamentFile", "points adjustments");
             if (!readAdjustments(data))
                 return false;
             continue;
         }
-        if (!data.knockout && *line == kKnockoutHeading) {
+        if (!data.knockout && !data.timetable && *line == kKnockoutHeading) {
             lastSection = QCoreApplication::translate("TournamentFile", "knockout stage");
             if (!readKnockout(data))
+                return false;
+            continue;
+        }
+        if (!data.timetable && *line == kTimetableHeading) {
+            lastSection = QCoreApplication::translate("TournamentFile", "timetable");
+            if (!readTimetable(data))
                 return false;
             continue;
         }
@@ -465,6 +479,186 @@ bool TournamentParser::readKnockoutResults(KnockoutStage& stage)
     return true;
 }
 
+bool TournamentParser::readTime(const Expected& what, int& out)
+{
+    QString text;
+    if (!readText(what, text))
+        return false;
+    const std::optional<int> minute = readMinuteText(text);
+    if (!minute)
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile", "%1 is no time; this line should hold %2 as HH:MM.")
+                        .arg(quoted(text), what.text()));
+    out = *minute;
+    return true;
+}
+
+bool TournamentParser::readSpan(const Expected& what, MinuteSpan& out)
+{
+    QString text;
+    if (!readText(what, text))
+        return false;
+    const std::optional<MinuteSpan> span = readMinuteSpan(text);
+    if (!span)
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile",
+                                                "%1 is no span of time; this line should hold %2 as HH:MM-HH:MM.")
+                        .arg(quoted(text), what.text()));
+    out = *span;
+    return true;
+}
+
+bool TournamentParser::readTimetableSettings(TimetableSettings& settings)
+{
+    qint16 pitchCount = 0;
+    if (!readNumber({ "the number of pitches" }, 1, kMaxPitches, "1 to 64", pitchCount))
+        return false;
+    for (int p = 1; p <= pitchCount; ++p) {
+        QString name;
+        if (!readText({ "the name of pitch %1", p }, name))
+            return false;
+        settings.pitches.append(name);
+    }
+    qint16 dayCount = 0;
+    if (!readNumber({ "the number of days of the timetable" }, 1, 2, "1 or 2", dayCount))
+        return false;
+    for (int d = 1; d <= dayCount; ++d) {
+        QString text;
+        if (!readText({ "day %1 of the timetable", d }, text))
+            return false;
+        const QDate day = QDate::fromString(text, Qt::ISODate);
+        if (!day.isValid() || (d > 1 && day <= settings.days.last()))
+            return fail(m_lineNumber,
+                        QCoreApplication::translate("TournamentFile",
+                                                    "%1 is no date after the day before; this line should hold day %2 "
+                                                    "of the timetable as YYYY-MM-DD.")
+                            .arg(quoted(text))
+                            .arg(d));
+        settings.days.append(day);
+    }
+    if (!readTime({ "the first kick-off" }, settings.hours.from) || !readTime({ "the last finish" }, settings.hours.to))
+        return false;
+    if (settings.hours.to <= settings.hours.from)
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile", "the last finish is not after the first kick-off."));
+    qint16 groupGame = 0;
+    qint16 knockoutGame = 0;
+    qint16 changeover = 0;
+    qint16 rest = 0;
+    if (!readNumber({ "the minutes of a group game" }, 1, 1440, "1 to 1440", groupGame)
+        || !readNumber({ "the minutes of a knockout game" }, 1, 1440, "1 to 1440", knockoutGame)
+        || !readNumber({ "the minutes of a changeover" }, 0, 1440, "0 to 1440", changeover)
+        || !readNumber({ "the minutes of a team's least rest" }, 0, 1440, "0 to 1440", rest))
+        return false;
+    settings.groupGameMinutes = groupGame;
+    settings.knockoutGameMinutes = knockoutGame;
+    settings.changeoverMinutes = changeover;
+    settings.restMinutes = rest;
+    qint16 breakCount = 0;
+    if (!readNumber({ "the number of breaks" }, 0, 24, "0 to 24", breakCount))
+        return false;
+    for (int b = 1; b <= breakCount; ++b) {
+        MinuteSpan span;
+        if (!readSpan({ "break %1", b }, span))
+            return false;
+        settings.breaks.append(span);
+    }
+    qint16 teamCount = 0;
+    if (!readNumber({ "the number of teams with hours" }, 0, kMaxListLines, "0 to 32767", teamCount))
+        return false;
+    for (int t = 1; t <= teamCount; ++t) {
+        TeamHours hours;
+        if (!readText({ "the name of team %1 with hours", t }, hours.team)
+            || !readSpan({ "the hours of team %1", t }, hours.hours))
+            return false;
+        settings.teamHours.append(hours);
+    }
+    return true;
+}
+
+bool TournamentParser::readGroupSlots(TournamentData& data, int pitchCount)
+{
+    qint16 count = 0;
+    if (!readNumber({ "the number of group games with a time" }, 0, kMaxListLines, "0 to 32767", count))
+        return false;
+    for (int k = 1; k <= count; ++k) {
+        QString line;
+        if (!readText({ "the time of group game %1", k }, line))
+            return false;
+        const QList<QStringView> fields = QStringView(line).split(u' ');
+        const int group = fields.size() > 2 ? fields[0].toInt() : 0;
+        const int recordLine = fields.size() > 2 ? fields[1].toInt() : 0;
+        const auto refuse = [&](const QString& reason) {
+            return fail(m_lineNumber,
+                        QCoreApplication::translate("TournamentFile", "the time of group game %1, %2: %3.")
+                            .arg(QString::number(k), quoted(line), reason));
+        };
+        if (group < 1 || group > data.groups.size() || recordLine < 1
+            || recordLine > data.groups[group - 1].recordLines.size())
+            return refuse(QCoreApplication::translate("TournamentFile", "there is no such group and record line"));
+        QString problem;
+        const qsizetype slotStart = fields[0].size() + fields[1].size() + 2;
+        const std::optional<GameSlot> slot = readSlotText(QStringView(line).mid(slotStart), pitchCount, &problem);
+        if (!slot)
+            return refuse(problem);
+        TournamentGroupData& records = data.groups[group - 1];
+        records.gameSlots.resize(records.recordLines.size());
+        if (records.gameSlots[recordLine - 1])
+            return refuse(QCoreApplication::translate("TournamentFile", "that game has a time already"));
+        records.gameSlots[recordLine - 1] = slot;
+    }
+    return true;
+}
+
+bool TournamentParser::readKnockoutSlots(Timetable& timetable)
+{
+    qint16 count = 0;
+    if (!readNumber({ "the number of knockout games with a time" }, 0, 2 * kMaximumEntrants, "0 to 128", count))
+        return false;
+    for (int k = 1; k <= count; ++k) {
+        QString line;
+        if (!readText({ "the time of knockout game %1", k }, line))
+            return false;
+        const QList<QStringView> fields = QStringView(line).split(u' ');
+        const auto refuse = [&](const QString& reason) {
+            return fail(m_lineNumber,
+                        QCoreApplication::translate("TournamentFile", "the time of knockout game %1, %2: %3.")
+                            .arg(QString::number(k), quoted(line), reason));
+        };
+        KnockoutSlot game;
+        game.tie = fields[0].toString();
+        game.leg = fields.size() > 2 ? fields[1].toInt() : 0;
+        if (!readTieCode(game.tie) || game.leg < 1 || game.leg > 2)
+            return refuse(QCoreApplication::translate("TournamentFile", "there is no such tie and leg"));
+        if (timetable.knockoutSlot(game.tie, game.leg))
+            return refuse(QCoreApplication::translate("TournamentFile", "that game has a time already"));
+        QString problem;
+        const qsizetype slotStart = fields[0].size() + fields[1].size() + 2;
+        const std::optional<GameSlot> slot
+            = readSlotText(QStringView(line).mid(slotStart), int(timetable.settings.pitches.size()), &problem);
+        if (!slot)
+            return refuse(problem);
+        game.slot = *slot;
+        if (!readText({ "the first team's name in knockout game %1", k }, game.homeName)
+            || !readText({ "the second team's name in knockout game %1", k }, game.awayName))
+            return false;
+        timetable.knockout.append(game);
+    }
+    return true;
+}
+
+bool TournamentParser::readTimetable(TournamentData& data)
+{
+    Timetable timetable;
+    if (!readTimetableSettings(timetable.settings))
+        return false;
+    const int pitchCount = int(timetable.settings.pitches.size());
+    if (!readGroupSlots(data, pitchCount) || !readKnockoutSlots(timetable))
+        return false;
+    data.timetable = std::move(timetable);
+    return true;
+}
+
 bool TournamentParser::readAdjustments(TournamentData& data)
 {
     qint16 count = 0;
@@ -577,6 +771,50 @@ void appendKnockoutSection(QByteArray& out, const KnockoutStage& stage)
     for (const QString& code : stage.tieCodes()) {
         if (const std::optional<TieResult> result = stage.result(code))
             appendTextLine(out, code + u' ' + tieResultText(*result));
+    }
+}
+
+void appendTimetableSection(QByteArray& out, const TournamentData& data)
+{
+    const Timetable& timetable = *data.timetable;
+    const TimetableSettings& settings = timetable.settings;
+    appendTextLine(out, kTimetableHeading);
+    appendNumberLine(out, int(settings.pitches.size()));
+    for (const QString& pitch : settings.pitches)
+        appendTextLine(out, pitch);
+    appendNumberLine(out, int(settings.days.size()));
+    for (const QDate& day : settings.days)
+        appendTextLine(out, day.toString(Qt::ISODate));
+    appendTextLine(out, minuteText(settings.hours.from));
+    appendTextLine(out, minuteText(settings.hours.to));
+    appendNumberLine(out, settings.groupGameMinutes);
+    appendNumberLine(out, settings.knockoutGameMinutes);
+    appendNumberLine(out, settings.changeoverMinutes);
+    appendNumberLine(out, settings.restMinutes);
+    appendNumberLine(out, int(settings.breaks.size()));
+    for (const MinuteSpan& span : settings.breaks)
+        appendTextLine(out, minuteText(span.from) + u'-' + minuteText(span.to));
+    appendNumberLine(out, int(settings.teamHours.size()));
+    for (const TeamHours& hours : settings.teamHours) {
+        appendTextLine(out, hours.team);
+        appendTextLine(out, minuteText(hours.hours.from) + u'-' + minuteText(hours.hours.to));
+    }
+    QStringList groupSlots;
+    for (int g = 0; g < data.groups.size(); ++g) {
+        const QVector<std::optional<GameSlot>>& gameSlots = data.groups[g].gameSlots;
+        for (int k = 0; k < gameSlots.size(); ++k) {
+            if (gameSlots[k])
+                groupSlots.append(QStringLiteral("%1 %2 ").arg(g + 1).arg(k + 1) + slotText(*gameSlots[k]));
+        }
+    }
+    appendNumberLine(out, int(groupSlots.size()));
+    for (const QString& line : std::as_const(groupSlots))
+        appendTextLine(out, line);
+    appendNumberLine(out, int(timetable.knockout.size()));
+    for (const KnockoutSlot& game : timetable.knockout) {
+        appendTextLine(out, QStringLiteral("%1 %2 ").arg(game.tie).arg(game.leg) + slotText(game.slot));
+        appendTextLine(out, game.homeName);
+        appendTextLine(out, game.awayName);
     }
 }
 
@@ -713,6 +951,19 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
                                 .arg(quoted(place->name)));
         }
     }
+    if (data.timetable) {
+        const TimetableSettings& settings = data.timetable->settings;
+        QStringList names = settings.pitches;
+        for (const TeamHours& hours : settings.teamHours)
+            names.append(hours.team);
+        for (const KnockoutSlot& game : data.timetable->knockout)
+            names << game.homeName << game.awayName;
+        for (const QString& name : std::as_const(names)) {
+            if (holdsLineBreak(name))
+                return fail(QCoreApplication::translate("TournamentFile", "The timetable's name %1 holds a line break.")
+                                .arg(quoted(name)));
+        }
+    }
     if (adjustmentCount > kMaxListLines)
         return fail(
             QCoreApplication::translate("TournamentFile", "The tournament holds more than %1 points adjustments.")
@@ -763,6 +1014,8 @@ std::optional<QByteArray> formatTournament(const TournamentData& data, QString* 
     }
     if (data.knockout)
         appendKnockoutSection(out, *data.knockout);
+    if (data.timetable)
+        appendTimetableSection(out, data);
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include "core/knockout/KnockoutStage.h"
 #include "core/records/PointsAdjustment.h"
 #include "core/records/RecordLines.h"
+#include "core/timetable/Timetable.h"
 #include "core/tournament/TournamentSettings.h"
 
 #include <QByteArray>
@@ -25,7 +26,15 @@
 //   bye) and name (a text line); the legs of each round, first round to final; the third-place
 //   match and away goals (1 or 0); the start date (a text line, YYYY-MM-DD, empty for none); the
 //   days between rounds; the result count; per result a text line: the tie's code and its result
-//   ("QF1 1-1 aet 2-1").
+//   ("QF1 1-1 aet 2-1");
+//   only when the day is planned: "TIMETABLE"; the pitch count P and P pitch names; the day count
+//   (1 or 2) and the days (YYYY-MM-DD); the first kick-off and the last finish ("09:00"); the
+//   minutes of a group game and of a knockout game, of the changeover and of a team's least rest;
+//   the break count and the breaks ("12:30-13:00"); the count of teams with hours and per team its
+//   name and hours; the count of group games with a slot and per game a text line: its group,
+//   its record line (from 1) and its slot ("1 17 2027-06-12 09:00 09:20 2", pitch from 1); the
+//   count of knockout games with a slot and per game a text line: its tie, leg and slot ("QF1 1
+//   2027-06-12 14:00 14:30 1"), then the bracket's names for its two teams (text lines).
 // The Windows edition stops reading after the last group's block, so it still opens such a file.
 // Lines end in CR LF; the text is UTF-8 without a byte-order mark.
 struct TournamentGroupData
@@ -37,6 +46,8 @@ struct TournamentGroupData
     // The game of each record line as the file reader read it (nothing for one it cannot read), so
     // that the lines need not be read again; empty where the data came from elsewhere.
     QVector<std::optional<Record>> games;
+    // Each record line's time and pitch, when the day is planned; empty when none has one.
+    QVector<std::optional<GameSlot>> gameSlots;
 };
 
 struct TournamentData : TournamentSettings
@@ -44,6 +55,7 @@ struct TournamentData : TournamentSettings
     QString title;                       // "Tabulon - " + name + " at " + location
     QVector<TournamentGroupData> groups; // group g at index g - 1; GroupCount entries
     std::optional<KnockoutStage> knockout;
+    std::optional<Timetable> timetable;
 };
 
 // A record line an older edition could write, or a damaged one, that cannot be read: a score typed

@@ -40,6 +40,12 @@ const QByteArray kKnockoutFile = kAdjustedFile
     + "KNOCKOUT STAGE\n 4 \n 1 \n 0 \nBeşiktaş\n-1 \n 0 \n\n 1 \n 1 \nŁódź, \"ŁKS\"\n 1 \n 2 \n  Old  Boys \n"
       " 1 \n 2 \n 0 \n 1 \n2000-04-01\n 7 \n 2 \nSF2 1-1 aet 1-1 pens 5-4\nF 2-0 0-1\n";
 
+// Lines 52 to 75: a timetable on two pitches, a team with hours, both group games and the final's first leg.
+const QByteArray kTimetableFile = kKnockoutFile
+    + "TIMETABLE\n 2 \nPitch 1\nPitch 2\n 1 \n2027-06-12\n09:00\n18:00\n 20 \n 30 \n 5 \n 20 \n 1 \n12:30-13:00\n"
+      " 1 \nŁódź, \"ŁKS\"\n10:30-18:00\n 2 \n1 1 2027-06-12 09:00 09:20 1\n1 2 2027-06-12 09:45 10:05 2\n"
+      " 1 \nF 1 2027-06-12 14:00 14:30 2\nWinner SF1\nWinner SF2\n";
+
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -157,6 +163,15 @@ private slots:
         refusal("knockout result before its teams are known", withLine(50, "F 2-0 0-1", kKnockoutFile), 50, "knockout result 1, \"F 2-0 0-1\": Who plays in Final is not known yet.");
         refusal("knockout result typed 2:0", withLine(51, "F 2:0 0-1", kKnockoutFile), 51, "knockout result 2, \"F 2:0 0-1\", is no tie code and result: \"2:0\" is no full-time score; a score is two whole numbers from 0 to 999, as \"2-1\".");
         refusal("adjustments after the knockout stage", kKnockoutFile + "POINTS ADJUSTMENTS\n", 52, "text follows the knockout stage: \"POINTS ADJUSTMENTS\".");
+        accepted("a timetable after the knockout stage", kTimetableFile, kTimetableFile);
+        refusal("a knockout stage after the timetable", kTimetableFile + "KNOCKOUT STAGE\n", 76, "text follows the timetable: \"KNOCKOUT STAGE\".");
+        refusal("last finish before the first kick-off", withLine(59, "08:00", kTimetableFile), 59, "the last finish is not after the first kick-off.");
+        refusal("break that is no span", withLine(65, "13:00-12:30", kTimetableFile), 65, "\"13:00-12:30\" is no span of time; this line should hold break 1 as HH:MM-HH:MM.");
+        refusal("time of a game the group lacks", withLine(70, "1 3 2027-06-12 09:00 09:20 1", kTimetableFile), 70, "the time of group game 1, \"1 3 2027-06-12 09:00 09:20 1\": there is no such group and record line.");
+        refusal("two times for one game", withLine(71, "1 1 2027-06-12 10:00 10:20 1", kTimetableFile), 71, "the time of group game 2, \"1 1 2027-06-12 10:00 10:20 1\": that game has a time already.");
+        refusal("a pitch the timetable lacks", withLine(70, "1 1 2027-06-12 09:00 09:20 3", kTimetableFile), 70, "the time of group game 1, \"1 1 2027-06-12 09:00 09:20 3\": there is no pitch 3.");
+        refusal("a game that ends before it starts", withLine(73, "F 1 2027-06-12 14:00 13:30 2", kTimetableFile), 73, "the time of knockout game 1, \"F 1 2027-06-12 14:00 13:30 2\": the kick-off and end are not two times, in order.");
+        refusal("a tie no bracket has", withLine(73, "QF9 1 2027-06-12 14:00 14:30 2", kTimetableFile), 73, "the time of knockout game 1, \"QF9 1 2027-06-12 14:00 14:30 2\": there is no such tie and leg.");
         // clang-format on
     }
     void readsOrRefuses()
@@ -443,6 +458,38 @@ private slots:
             QCOMPARE(*formatTournament(document.data()), states.last());
         }
         QVERIFY(!document.knockout());
+    }
+
+    // A plan is one step; a game keeps its slot through an edit and a sort, and a deleted game frees its
+    // slot and gets it back when the delete is undone.
+    void documentTimetableSteps()
+    {
+        TournamentDocument document;
+        document.reset(*parseTournament(kTimetableFile).data);
+        const QVector<std::optional<GameSlot>> planned = document.group(1).gameSlots();
+        QCOMPARE(planned.at(1)->start, 9 * 60 + 45);
+        QSignalSpy timetableChanged(&document, &TournamentDocument::timetableChanged);
+        document.replaceItem(1, 1, QStringLiteral("R:14-Mar-2000:0:0:3:3:1:0"));
+        document.setItems(1, { document.group(1).storedLines().at(1), document.group(1).storedLines().at(0) },
+                          TournamentDocument::ItemsChange::Sort);
+        QCOMPARE(document.group(1).gameSlots(), (QVector<std::optional<GameSlot>> { planned[1], planned[0] }));
+        document.removeItem(1, 0);
+        QCOMPARE(document.group(1).gameSlots(), (QVector<std::optional<GameSlot>> { planned[0] }));
+        document.history()->undo();
+        QCOMPARE(document.group(1).gameSlots(), (QVector<std::optional<GameSlot>> { planned[1], planned[0] }));
+
+        const QByteArray before = *formatTournament(document.data());
+        GameSlot moved = *planned[0];
+        moved.pitch = 1;
+        QVERIFY(document.setGameSlot(1, 1, moved));
+        QCOMPARE(document.history()->undoText(), "Move Game");
+        document.setTimetable(std::nullopt, {}, QStringLiteral("Clear Timetable"));
+        QVERIFY(!document.data().timetable);
+        QVERIFY(!formatTournament(document.data())->contains("TIMETABLE"));
+        QCOMPARE(timetableChanged.count(), 2);
+        document.history()->undo();
+        document.history()->undo();
+        QCOMPARE(*formatTournament(document.data()), before);
     }
 
     // A new tournament is unsaved from the start and gains its groups one by one; saved over a file that

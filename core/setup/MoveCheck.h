@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/setup/TimetableGames.h"
+#include "core/tournament/TournamentFile.h"
+
+#include <QString>
+
+// Why `game` cannot move to `to` (the first rule the move would break: "Alpha plays Gamma on Pitch
+// 1 at 10:25."), or empty when it can.
+QString moveProblem(const TournamentData& data, const TimetableGame& game, const GameSlot& to);
