@@ -25,8 +25,8 @@ struct TimetableSettings
     MinuteSpan hours;    // first kick-off to last finish, each day
     int groupGameMinutes = 0;
     int knockoutGameMinutes = 0;
-    int changeoverMinutes = 0; // between the end of a game on a pitch and the next start there
-    int restMinutes = 0;       // between the end of a team's game and the start of its next
+    int changeoverMinutes = 0;  // between the end of a game on a pitch and the next start there
+    int restMinutes = 0;        // between the end of a team's game and the start of its next
     QVector<MinuteSpan> breaks; // each day, no game runs into one
     QVector<TeamHours> teamHours;
 };
