@@ -366,6 +366,17 @@ QString invalidRequest(const PlanRequest& request)
     return {};
 }
 
+// The hours a team can play in, each day.
+MinuteSpan teamHours(const PlanRequest& request, int team)
+{
+    MinuteSpan hours = request.hours;
+    if (request.teamHours.contains(team)) {
+        hours.from = std::max(hours.from, request.teamHours.value(team).from);
+        hours.to = std::min(hours.to, request.teamHours.value(team).to);
+    }
+    return hours;
+}
+
 Problem makeProblem(const PlanRequest& request)
 {
     Problem problem { request, Calendar(request), {}, {}, {}, {}, {}, {}, 0 };
@@ -382,10 +393,8 @@ Problem makeProblem(const PlanRequest& request)
         MinuteSpan window = request.hours;
         for (int team : planGame.teams) {
             problem.teamsGames[team].append(game);
-            if (request.teamHours.contains(team)) {
-                window.from = std::max(window.from, request.teamHours.value(team).from);
-                window.to = std::min(window.to, request.teamHours.value(team).to);
-            }
+            window.from = std::max(window.from, teamHours(request, team).from);
+            window.to = std::min(window.to, teamHours(request, team).to);
         }
         problem.windows.append(window);
         for (int other = 0; other < games.size(); ++other) {
@@ -444,17 +453,6 @@ void computeTails(Problem& problem)
             }
         }
     }
-}
-
-// The hours a team can play in, each day.
-MinuteSpan teamHours(const PlanRequest& request, int team)
-{
-    MinuteSpan hours = request.hours;
-    if (request.teamHours.contains(team)) {
-        hours.from = std::max(hours.from, request.teamHours.value(team).from);
-        hours.to = std::min(hours.to, request.teamHours.value(team).to);
-    }
-    return hours;
 }
 
 struct Bound

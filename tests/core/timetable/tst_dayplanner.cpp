@@ -197,32 +197,32 @@ void TestDayPlanner::refuses_data()
     QTest::addColumn<int>("days");
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QString>("pause");
+    QTest::addColumn<QStringList>("ties");
     QTest::addColumn<QString>("refusal");
     // 8 groups of 4 play 48 games of 20 minutes.
+    const QString tooMany = QStringLiteral("48 games need at least 12 rounds of 25 minutes on 4 pitches; ");
     QTest::newRow("day too short") << 4 << 1 << "09:00-12:00"
-                                   << ""
-                                   << "48 games need at least 12 rounds of 25 minutes on 4 pitches; 09:00-12:00 "
-                                      "holds 7.";
+                                   << "" << QStringList() << tooMany + "09:00-12:00 holds 7.";
     QTest::newRow("two days too short") << 4 << 2 << "09:00-10:00"
-                                        << ""
-                                        << "48 games need at least 12 rounds of 25 minutes on 4 pitches; "
-                                           "09:00-10:00 on 2 days holds 4.";
+                                        << "" << QStringList() << tooMany + "09:00-10:00 on 2 days holds 4.";
     QTest::newRow("break") << 4 << 1 << "09:00-12:00"
-                           << "10:00-10:30"
-                           << "48 games need at least 12 rounds of 25 minutes on 4 pitches; 09:00-12:00 with a break "
-                              "at 10:00-10:30 holds 5.";
+                           << "10:00-10:30" << QStringList()
+                           << tooMany + "09:00-12:00 with a break at 10:00-10:30 holds 5.";
     QTest::newRow("no pitch") << 0 << 1 << "09:00-18:00"
-                              << ""
-                              << "There is no pitch to play on.";
+                              << "" << QStringList() << "There is no pitch to play on.";
     QTest::newRow("no day") << 4 << 0 << "09:00-18:00"
-                            << ""
-                            << "A plan takes one or two days.";
+                            << "" << QStringList() << "A plan takes one or two days.";
     // Three games and two rests of 20 minutes take 100 minutes.
     QTest::newRow("team's hours too short")
         << 4 << 1 << "09:00-18:00"
-        << "team 0 09:00-10:30"
+        << "team 0 09:00-10:30" << QStringList()
         << "The games do not fit: a team's 3 games, with a rest of 20 minutes between them, need more than its "
            "hours 09:00-10:30.";
+    // 13 rounds fit, but the group games take 12 of them (until 14:00) and two rounds of ties follow.
+    QTest::newRow("ties after the groups too long")
+        << 4 << 1 << "09:00-14:30"
+        << "" << QStringList { "AB", "CD", "1 2" }
+        << "The games do not fit: the group games and the knockout games after them need more than 09:00-14:30.";
 }
 
 void TestDayPlanner::refuses()
@@ -231,8 +231,9 @@ void TestDayPlanner::refuses()
     QFETCH(int, days);
     QFETCH(QString, hours);
     QFETCH(QString, pause);
+    QFETCH(QStringList, ties);
     QFETCH(QString, refusal);
-    PlanRequest request = cup(emptyRequest(pitches, days, hours), 8, 4, 20, {}, 0);
+    PlanRequest request = cup(emptyRequest(pitches, days, hours), 8, 4, 20, ties, 30);
     if (pause.startsWith(QLatin1String("team 0 ")))
         request.teamHours.insert(0, *readMinuteSpan(pause.mid(7)));
     else if (!pause.isEmpty())
