@@ -70,6 +70,8 @@ PlanRequest cup(PlanRequest request, int groups, int size, int groupMinutes, con
 
 PlanRequest cupFormat(const QString& name)
 {
+    if (name == QLatin1String("4 teams")) // the group's first two play the final
+        return cup(emptyRequest(2, 1, QStringLiteral("09:00-18:00")), 1, 4, 20, { "A" }, 30);
     if (name == QLatin1String("16 teams")) // quarter-finals 1A v 2B, 1C v 2D, 1B v 2A, 1D v 2C
         return cup(emptyRequest(3, 1, QStringLiteral("09:00-18:00")), 4, 4, 20,
                    { "AB", "CD", "AB", "CD", "1 2", "3 4", "5 6", "5 6" }, 30);
@@ -147,6 +149,8 @@ void TestDayPlanner::plansFormats_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("floor"); // by hand: no plan ends earlier
+    // Each team plays 3 games of 20 minutes with 20 minutes' rest between them (10:40), then the final.
+    QTest::newRow("4 teams, 2 pitches") << "4 teams" << 11 * 60 + 30;
     // 24 group games need 8 rounds of 25 minutes on 3 pitches (12:15); the 4 quarter-finals two
     // rounds of 35 on 3 pitches (13:20), then a semi-final and the final with 20 minutes' rest before each.
     QTest::newRow("16 teams, 3 pitches") << "16 teams" << 15 * 60;
