@@ -503,60 +503,52 @@ Bound leastEnd(const Problem& problem)
                         calendar.chainEnd(from, waves, shortest, changeover, request.hours));
     };
 
+    // Each game alone, its teams' games in turn within their hours, and the pitches, for a set of
+    // games from the first kick-off; kNever when they cannot fit.
+    const auto stageEnd = [&](const QVector<int>& set) {
+        int end = pitchBound(set, firstKickOff);
+        QVector<int> count(problem.teamCount, 0);
+        QVector<int> shortest(problem.teamCount, kNever);
+        for (int game : set) {
+            const int length = games.at(game).minutes;
+            end = std::max(end, calendar.earliestStart(firstKickOff, length, problem.windows.at(game)) + length);
+            for (int team : games.at(game).teams) {
+                ++count[team];
+                shortest[team] = std::min(shortest.at(team), length);
+            }
+        }
+        for (int team = 0; team < problem.teamCount; ++team)
+            if (count.at(team) > 0)
+                end = std::max(end,
+                               calendar.chainEnd(firstKickOff, count.at(team), shortest.at(team), request.restMinutes,
+                                                 teamHours(request, team)));
+        return std::min(end, kNever);
+    };
+
     QVector<int> groupGames, knockoutGames, allGames;
     for (int game = 0; game < games.size(); ++game) {
         allGames.append(game);
         (games.at(game).group >= 0 ? groupGames : knockoutGames).append(game);
-        const int start = calendar.earliestStart(firstKickOff, games.at(game).minutes, problem.windows.at(game));
-        if (start == kNever)
+        if (stageEnd({ game }) == kNever)
             return unfit(QCoreApplication::translate(
                              "DayPlanner", "The games do not fit: a game of %1 minutes fits nowhere in its hours.")
                              .arg(games.at(game).minutes));
-        bound.end = std::max(bound.end, start + games.at(game).minutes);
     }
-    bound.end = std::max(bound.end, pitchBound(allGames, firstKickOff));
-
     for (int team = 0; team < problem.teamCount; ++team) {
         const QVector<int>& teamGames = problem.teamsGames.at(team);
-        if (teamGames.isEmpty())
-            continue;
-        int shortest = kNever;
-        for (int game : teamGames)
-            shortest = std::min(shortest, games.at(game).minutes);
-        const MinuteSpan teamWindow = teamHours(request, team);
-        const int end
-            = calendar.chainEnd(firstKickOff, int(teamGames.size()), shortest, request.restMinutes, teamWindow);
-        if (end == kNever)
+        if (!teamGames.isEmpty() && stageEnd(teamGames) == kNever) {
+            const MinuteSpan hours = teamHours(request, team);
             return unfit(QCoreApplication::translate(
                              "DayPlanner",
                              "The games do not fit: a team's %1 games, with a rest of %2 minutes between them, need "
                              "more than its hours %3.")
                              .arg(teamGames.size())
                              .arg(request.restMinutes)
-                             .arg(minuteText(teamWindow.from) + u'-' + minuteText(teamWindow.to)));
-        bound.end = std::max(bound.end, end);
-    }
-
-    int groupEnd = firstKickOff;
-    for (int game : std::as_const(groupGames))
-        groupEnd = std::max(groupEnd,
-                            calendar.earliestStart(firstKickOff, games.at(game).minutes, problem.windows.at(game))
-                                + games.at(game).minutes);
-    groupEnd = std::max(groupEnd, pitchBound(groupGames, firstKickOff));
-    for (int team = 0; team < problem.teamCount; ++team) {
-        int count = 0;
-        int shortest = kNever;
-        for (int game : problem.teamsGames.at(team)) {
-            if (games.at(game).group >= 0) {
-                ++count;
-                shortest = std::min(shortest, games.at(game).minutes);
-            }
+                             .arg(minuteText(hours.from) + u'-' + minuteText(hours.to)));
         }
-        if (count > 0)
-            groupEnd = std::max(
-                groupEnd,
-                calendar.chainEnd(firstKickOff, count, shortest, request.restMinutes, teamHours(request, team)));
     }
+    bound.end = std::max(bound.end, stageEnd(allGames));
+    const int groupEnd = stageEnd(groupGames);
     if (groupEnd >= kNever)
         return unfit(stageReason);
     if (knockoutGames.isEmpty())
