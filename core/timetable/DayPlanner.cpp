@@ -653,12 +653,18 @@ QString capacityRefusal(const Problem& problem)
         .arg(rounds);
 }
 
-// "15:50", or "09:30 on 13-Jun-2027" with its date.
-QString timeText(const PlanRequest& request, int minute, bool withDate)
+// "15:50", or "09:30 on 13-Jun-2027" with its date. A kick-off at midnight opens its day; a final
+// whistle at midnight closes the day before.
+QString timeText(const PlanRequest& request, int minute, bool withDate, bool isEnd = false)
 {
-    const int day = minute / kDayMinutes;
+    const int day = (isEnd && minute > 0 ? minute - 1 : minute) / kDayMinutes;
     const QString time = minuteText(minute - day * kDayMinutes);
     return withDate ? QCoreApplication::translate("DayPlanner", "%1 on %2").arg(time, dateText(request, day)) : time;
+}
+
+int dayOfEnd(int end)
+{
+    return (end > 0 ? end - 1 : 0) / kDayMinutes;
 }
 
 } // namespace
@@ -695,7 +701,7 @@ std::optional<DayPlan> planDay(const PlanRequest& request, QString* refusal)
     std::mt19937 random(20270612u);
     const int count = int(order.size());
     const int reach = 3 * request.pitchCount;
-    const int tries = current.complete && count > 1 ? std::clamp(60000 / count, 100, 600) : 0;
+    const int tries = count > 1 ? std::clamp(60000 / count, 100, 600) : 0;
     for (int attempt = 0; attempt < tries; ++attempt) {
         QVector<int> changed = order;
         const int first = int(random() % unsigned(count));
@@ -711,10 +717,11 @@ std::optional<DayPlan> planDay(const PlanRequest& request, QString* refusal)
     }
     if (!best.complete) {
         const int lastDay = int(request.days.size()) - 1;
-        return refuse(QCoreApplication::translate("DayPlanner",
-                                                  "The games do not fit: no plan was found that keeps every rule and "
-                                                  "ends by %1.")
-                          .arg(timeText(request, lastDay * kDayMinutes + request.hours.to, request.days.size() > 1)));
+        return refuse(
+            QCoreApplication::translate("DayPlanner",
+                                        "The games do not fit: no plan was found that keeps every rule and "
+                                        "ends by %1.")
+                .arg(timeText(request, lastDay * kDayMinutes + request.hours.to, request.days.size() > 1, true)));
     }
     DayPlan plan;
     for (int game = 0; game < request.games.size(); ++game)
@@ -732,23 +739,15 @@ QString planSummary(const PlanRequest& request, const DayPlan& plan)
     if (first == kNever)
         first = request.hours.from;
     const int firstDay = first / kDayMinutes;
-    // An end at midnight belongs to the day it closes.
-    const auto dayOfEnd = [](int end) { return end > 0 ? (end - 1) / kDayMinutes : 0; };
     const int endDay = dayOfEnd(plan.end);
     const bool twoDays = endDay != firstDay;
-    const auto endText = [&request](int end, bool withDate) {
-        const int day = end > 0 ? (end - 1) / kDayMinutes : 0;
-        const QString time = minuteText(end - day * kDayMinutes);
-        return withDate ? QCoreApplication::translate("DayPlanner", "%1 on %2").arg(time, dateText(request, day))
-                        : time;
-    };
-    const QString span = twoDays
-        ? QCoreApplication::translate("DayPlanner", "%1 to %2")
-              .arg(timeText(request, first, true), endText(plan.end, true))
-        : QCoreApplication::translate("DayPlanner", "%1 to %2 on %3")
-              .arg(minuteText(first - firstDay * kDayMinutes), endText(plan.end, false), dateText(request, firstDay));
+    const QString span = twoDays ? QCoreApplication::translate("DayPlanner", "%1 to %2")
+                                       .arg(timeText(request, first, true), timeText(request, plan.end, true, true))
+                                 : QCoreApplication::translate("DayPlanner", "%1 to %2 on %3")
+                                       .arg(timeText(request, first, false), timeText(request, plan.end, false, true),
+                                            dateText(request, firstDay));
     const bool leastWithDate = twoDays || dayOfEnd(plan.leastEnd) != endDay;
     return QCoreApplication::translate("DayPlanner", "Planned %1 on %2, %3 (no plan can end before %4).")
         .arg(gamesText(int(plan.games.size())), pitchesText(request.pitchCount), span,
-             endText(plan.leastEnd, leastWithDate));
+             timeText(request, plan.leastEnd, leastWithDate, true));
 }
