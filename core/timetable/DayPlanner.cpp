@@ -308,6 +308,78 @@ Placement serialPlacement(const Problem& problem, QVector<int> order, bool keepG
     return placer.finish();
 }
 
+// Games can trade pitches when they are played at the same times, and a game can move to a pitch
+// that is free around it: neither changes a start, so each is kept when it brings a group onto
+// fewer pitches.
+void gatherGroupPitches(const PlanRequest& request, Placement& placement)
+{
+    const QVector<PlanGame>& games = request.games;
+    QVector<QVector<int>> use;
+    for (int game = 0; game < games.size(); ++game) {
+        if (games.at(game).group < 0)
+            continue;
+        if (games.at(game).group >= use.size())
+            use.resize(games.at(game).group + 1, QVector<int>(request.pitchCount));
+        ++use[games.at(game).group][placement.pitch.at(game)];
+    }
+    const auto spread = [&use](int group) {
+        return group < 0 ? 0
+                         : int(std::count_if(use.at(group).begin(), use.at(group).end(), [](int n) { return n > 0; }));
+    };
+    const auto move = [&](int game, int pitch) {
+        const int group = games.at(game).group;
+        if (group >= 0) {
+            --use[group][placement.pitch.at(game)];
+            ++use[group][pitch];
+        }
+        placement.pitch[game] = pitch;
+    };
+    const auto endOf = [&](int game) { return placement.start.at(game) + games.at(game).minutes; };
+    const auto pitchFree = [&](int game, int pitch) {
+        for (int other = 0; other < games.size(); ++other) {
+            if (other != game && placement.pitch.at(other) == pitch
+                && placement.start.at(game) < endOf(other) + request.changeoverMinutes
+                && placement.start.at(other) < endOf(game) + request.changeoverMinutes)
+                return false;
+        }
+        return true;
+    };
+    for (bool gathered = true; gathered;) {
+        gathered = false;
+        for (int game = 0; game < games.size(); ++game) {
+            const int group = games.at(game).group;
+            for (int pitch = 0; pitch < request.pitchCount && group >= 0; ++pitch) {
+                const int from = placement.pitch.at(game);
+                if (pitch == from)
+                    continue;
+                // The game on the other pitch at the same times, if any, takes this one's pitch.
+                int partner = -1;
+                for (int other = 0; other < games.size(); ++other)
+                    if (placement.pitch.at(other) == pitch && placement.start.at(other) == placement.start.at(game)
+                        && games.at(other).minutes == games.at(game).minutes)
+                        partner = other;
+                const int partnerGroup = partner < 0 ? -1 : games.at(partner).group;
+                const int before = spread(group) + (partnerGroup == group ? 0 : spread(partnerGroup));
+                if (partner < 0 && !pitchFree(game, pitch))
+                    continue;
+                move(game, pitch);
+                if (partner >= 0)
+                    move(partner, from);
+                if (spread(group) + (partnerGroup == group ? 0 : spread(partnerGroup)) < before) {
+                    gathered = true;
+                    continue;
+                }
+                move(game, from);
+                if (partner >= 0)
+                    move(partner, pitch);
+            }
+        }
+    }
+    placement.pitchSpread = 0;
+    for (int group = 0; group < use.size(); ++group)
+        placement.pitchSpread += spread(group);
+}
+
 QString dateText(const PlanRequest& request, int day)
 {
     return formatRecordDate(request.days.value(day));
@@ -715,6 +787,8 @@ std::optional<DayPlan> planDay(const PlanRequest& request, QString* refusal)
         if (current.betterThan(best))
             best = current;
     }
+    if (best.complete)
+        gatherGroupPitches(request, best);
     if (!best.complete) {
         const int lastDay = int(request.days.size()) - 1;
         return refuse(

@@ -1,6 +1,7 @@
 #include "PlanRules.h"
 #include "core/timetable/DayPlanner.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -149,23 +150,26 @@ void TestDayPlanner::plansFormats_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("floor"); // by hand: no plan ends earlier
+    // Pitches used, counted per group: at most two a group where its two games a round fit side by side.
+    QTest::addColumn<int>("groupPitches");
     // Each team plays 3 games of 20 minutes with 20 minutes' rest between them (10:40), then the final.
-    QTest::newRow("4 teams, 2 pitches") << "4 teams" << 11 * 60 + 30;
+    QTest::newRow("4 teams, 2 pitches") << "4 teams" << 11 * 60 + 30 << 2;
     // 24 group games need 8 rounds of 25 minutes on 3 pitches (12:15); the 4 quarter-finals two
     // rounds of 35 on 3 pitches (13:20), then a semi-final and the final with 20 minutes' rest before each.
-    QTest::newRow("16 teams, 3 pitches") << "16 teams" << 15 * 60;
+    QTest::newRow("16 teams, 3 pitches") << "16 teams" << 15 * 60 << 8;
     // The 36 group games fill the 9 rounds of the first day; the 8 games of the round of 16 take two
     // rounds on the second day (10:05), and three rounds of 20 minutes' rest and 30 minutes' play follow.
-    QTest::newRow("24 teams, 4 pitches, 2 days") << "24 teams" << 1440 + 12 * 60 + 35;
+    QTest::newRow("24 teams, 4 pitches, 2 days") << "24 teams" << 1440 + 12 * 60 + 35 << 12;
     // 80 group games need 14 rounds of 20 minutes on 6 pitches: 10 before lunch, 4 after (14:15);
     // the 8 games of the round of 16 take two more rounds (15:00), then three of 15 and 20 minutes.
-    QTest::newRow("40 teams, 6 pitches, lunch") << "40 teams" << 16 * 60 + 45;
+    QTest::newRow("40 teams, 6 pitches, lunch") << "40 teams" << 16 * 60 + 45 << 32;
 }
 
 void TestDayPlanner::plansFormats()
 {
     QFETCH(QString, format);
     QFETCH(int, floor);
+    QFETCH(int, groupPitches);
     const PlanRequest request = cupFormat(format);
     QString refusal;
     const std::optional<DayPlan> plan = planDay(request, &refusal);
@@ -181,6 +185,11 @@ void TestDayPlanner::plansFormats()
     qInfo("%s: ends %s, no plan before %s (%d and %d open minutes)", qPrintable(format), qPrintable(timeOf(plan->end)),
           qPrintable(timeOf(plan->leastEnd)), open, leastOpen);
     QVERIFY(open * 10 <= leastOpen * 11);
+    QSet<QPair<int, int>> pitchesOfGroups;
+    for (int game = 0; game < request.games.size(); ++game)
+        if (request.games.at(game).group >= 0)
+            pitchesOfGroups.insert({ request.games.at(game).group, plan->games.at(game).pitch });
+    QVERIFY2(pitchesOfGroups.size() <= groupPitches, qPrintable(QString::number(pitchesOfGroups.size())));
 }
 
 void TestDayPlanner::samePlanEachTime()
