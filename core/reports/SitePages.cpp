@@ -60,7 +60,9 @@ ul.games li { display: flex; align-items: baseline; gap: .5em; padding: .4em 0; 
 .tie .code { color: var(--muted); font-size: .8em; }
 .tie ul.games li:last-child { border-bottom: none; }
 .champion { font-size: 1.2em; font-weight: 700; }
-.when { flex: none; min-width: 7em; }
+.when, .stage { white-space: normal; }
+.when { flex: 0 0 6.5em; }
+.stage { flex: 0 1 8em; text-align: right; }
 )";
 
 const char* const kLiveScript = R"((function () {
@@ -365,7 +367,7 @@ QString timetableBody(const TournamentData& tournament)
         }
         html += QStringLiteral("<li><span class=\"note when\">%1</span><span class=\"home-side\">%2</span>"
                                "<span class=\"score\">%3</span><span class=\"away-side\">%4</span>"
-                               "<span class=\"note\">%5</span></li>\n")
+                               "<span class=\"note stage\">%5</span></li>\n")
                     .arg(escaped(pitchName(pitches, game.slot.pitch)), escaped(game.homeName),
                          game.score.isEmpty() ? QStringLiteral("v") : escaped(game.score), escaped(game.awayName),
                          stage);

@@ -109,12 +109,12 @@ private slots:
             "<h2>15-Apr-2000</h2>",
             "<h3>09:00</h3>",
             "<li><span class=\"note when\">Pitch 1</span><span class=\"home-side\">City</span><span "
-            "class=\"score\">2-1</span><span class=\"away-side\">Town, Leeds</span><span class=\"note\"><a "
+            "class=\"score\">2-1</span><span class=\"away-side\">Town, Leeds</span><span class=\"note stage\"><a "
             "href=\"group-1.html\">1. Division A</a></span></li>",
             "<h3>09:30</h3>",
             "<h3>14:00</h3>",
             "<li><span class=\"note when\">North &amp; South, by the river</span><span class=\"home-side\">Rovers"
-            "</span><span class=\"score\">v</span><span class=\"away-side\">City</span><span class=\"note\"><a "
+            "</span><span class=\"score\">v</span><span class=\"away-side\">City</span><span class=\"note stage\"><a "
             "href=\"bracket.html\">Knockout F</a></span></li>"
         };
         qsizetype at = 0;
