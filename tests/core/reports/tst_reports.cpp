@@ -281,11 +281,11 @@ private slots:
             << QStringList { "F:07-Mar-2000:Rovers-v-United", "F:07-Mar-2000:City-v-Ants", "F:07-Mar-2000:Bees-v-City" }
             << QVector<LeagueRow>() << QVector<LeagueAdjustment>()
             << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
-                "07-Mar-2000", QString("09:20 Pitch 1     Bees-v-City").leftJustified(58),
-                QString("11:00 North Field Rovers-v-United").leftJustified(58), (untimed + "City-v-Ants").leftJustified(58),
+                "07-Mar-2000", QString("09:20 North Field Rovers-v-United").leftJustified(58),
+                QString("11:00 Pitch 1     Bees-v-City").leftJustified(58), (untimed + "City-v-Ants").leftJustified(58),
                 "", "", "", "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
-            << kFixturesTagged.mid(0, 4) + QStringList { "RESULT, Bees-v-City, , ", "RESULT, Rovers-v-United, , ", "RESULT, City-v-Ants, , " }
-            << QStringList { "2000-03-07 11:00 11:20 2", "", "2000-03-07 09:20 09:40 1" };
+            << kFixturesTagged.mid(0, 4) + QStringList { "RESULT, Rovers-v-United, , ", "RESULT, Bees-v-City, , ", "RESULT, City-v-Ants, , " }
+            << QStringList { "2000-03-07 09:20 09:40 2", "", "2000-03-07 11:00 11:20 1" };
         // clang-format on
     }
     void examples()
