@@ -190,9 +190,9 @@ struct PageFrame
     QString siteTitle;
     QStringList groupLinks; // (file, caption) pairs flattened
     bool knockout = false;
-    bool timetable = false;
     QString updated;
     quint64 liveVersion = 0;
+    bool timetable = false;
 };
 
 QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
@@ -395,10 +395,8 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
 {
     const auto failed = [](const QString& error) { return SiteFiles { {}, error }; };
     const QString shortTitle = shortTitleOf(tournament.title);
-    PageFrame frame {
-        escaped(shortTitle),     {},         tournament.knockout.has_value(), tournament.timetable.has_value(),
-        formatRecordDate(today), liveVersion
-    };
+    PageFrame frame { escaped(shortTitle), {}, tournament.knockout.has_value(), formatRecordDate(today), liveVersion };
+    frame.timetable = tournament.timetable.has_value();
     const QStringList pitches = tournament.timetable ? tournament.timetable->settings.pitches : QStringList();
     for (int g = 1; g <= tournament.groups.size(); ++g)
         frame.groupLinks << groupPage(g) << escaped(tournament.groups[g - 1].caption);
