@@ -2212,6 +2212,25 @@
     </message>
 </context>
 <context>
+    <name>SlotText</name>
+    <message>
+        <source>a slot is a date, a kick-off, an end and a pitch</source>
+        <translation>ein Termin besteht aus Datum, Anstoß, Ende und Platz</translation>
+    </message>
+    <message>
+        <source>the date is not written as YYYY-MM-DD</source>
+        <translation>das Datum ist nicht als JJJJ-MM-TT geschrieben</translation>
+    </message>
+    <message>
+        <source>the kick-off and end are not two times, in order</source>
+        <translation>Anstoß und Ende sind nicht zwei Uhrzeiten in dieser Reihenfolge</translation>
+    </message>
+    <message>
+        <source>there is no pitch %1</source>
+        <translation>es gibt keinen Platz %1</translation>
+    </message>
+</context>
+<context>
     <name>StartPanel</name>
     <message>
         <source>No tournament open</source>
@@ -2317,6 +2336,22 @@
     <message>
         <source>bye</source>
         <translation>Freilos</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Leg %1: %2</source>
+        <translation>%1. Spiel: %2</translation>
+    </message>
+    <message>
+        <source>, leg %1 %2 at %3 on %4</source>
+        <translation>, %1. Spiel %2 um %3 auf %4</translation>
+    </message>
+    <message>
+        <source>, %1 at %2 on %3</source>
+        <translation>, %1 um %2 auf %3</translation>
     </message>
 </context>
 <context>
@@ -2750,6 +2785,10 @@
         <source>Clear Knockout Result</source>
         <translation>K.-o.-Ergebnis löschen</translation>
     </message>
+    <message>
+        <source>Move Game</source>
+        <translation>Spiel verschieben</translation>
+    </message>
 </context>
 <context>
     <name>TournamentFile</name>
@@ -2956,6 +2995,50 @@
     <message>
         <source>Cannot save the tournament to %1: %2</source>
         <translation>Das Turnier kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>timetable</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>%1 is no time; this line should hold %2 as HH:MM.</source>
+        <translation>%1 ist keine Uhrzeit; diese Zeile sollte %2 als HH:MM enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is no span of time; this line should hold %2 as HH:MM-HH:MM.</source>
+        <translation>%1 ist keine Zeitspanne; diese Zeile sollte %2 als HH:MM-HH:MM enthalten.</translation>
+    </message>
+    <message>
+        <source>%1 is no date after the day before; this line should hold day %2 of the timetable as YYYY-MM-DD.</source>
+        <translation>%1 ist kein Datum nach dem Vortag; diese Zeile sollte Tag %2 des Zeitplans als JJJJ-MM-TT enthalten.</translation>
+    </message>
+    <message>
+        <source>the last finish is not after the first kick-off.</source>
+        <translation>das letzte Spielende liegt nicht nach dem ersten Anstoß.</translation>
+    </message>
+    <message>
+        <source>the time of group game %1, %2: %3.</source>
+        <translation>die Zeit des Gruppenspiels %1, %2: %3.</translation>
+    </message>
+    <message>
+        <source>there is no such group and record line</source>
+        <translation>diese Gruppe und Datensatzzeile gibt es nicht</translation>
+    </message>
+    <message>
+        <source>that game has a time already</source>
+        <translation>dieses Spiel hat schon eine Zeit</translation>
+    </message>
+    <message>
+        <source>the time of knockout game %1, %2: %3.</source>
+        <translation>die Zeit des K.-o.-Spiels %1, %2: %3.</translation>
+    </message>
+    <message>
+        <source>there is no such tie and leg</source>
+        <translation>dieses Duell und Spiel gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The timetable&apos;s name %1 holds a line break.</source>
+        <translation>Der Name %1 des Zeitplans enthält einen Zeilenumbruch.</translation>
     </message>
 </context>
 <context>

@@ -2212,6 +2212,25 @@
     </message>
 </context>
 <context>
+    <name>SlotText</name>
+    <message>
+        <source>a slot is a date, a kick-off, an end and a pitch</source>
+        <translation>un horario es una fecha, un saque inicial, un final y un campo</translation>
+    </message>
+    <message>
+        <source>the date is not written as YYYY-MM-DD</source>
+        <translation>la fecha no está escrita como AAAA-MM-DD</translation>
+    </message>
+    <message>
+        <source>the kick-off and end are not two times, in order</source>
+        <translation>el saque inicial y el final no son dos horas en orden</translation>
+    </message>
+    <message>
+        <source>there is no pitch %1</source>
+        <translation>no hay campo %1</translation>
+    </message>
+</context>
+<context>
     <name>StartPanel</name>
     <message>
         <source>No tournament open</source>
@@ -2317,6 +2336,22 @@
     <message>
         <source>bye</source>
         <translation>pase directo</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Leg %1: %2</source>
+        <translation>Partido %1: %2</translation>
+    </message>
+    <message>
+        <source>, leg %1 %2 at %3 on %4</source>
+        <translation>, partido %1 %2 a las %3 en %4</translation>
+    </message>
+    <message>
+        <source>, %1 at %2 on %3</source>
+        <translation>, %1 a las %2 en %3</translation>
     </message>
 </context>
 <context>
@@ -2750,6 +2785,10 @@
         <source>Clear Knockout Result</source>
         <translation>Borrar resultado de eliminatoria</translation>
     </message>
+    <message>
+        <source>Move Game</source>
+        <translation>Mover partido</translation>
+    </message>
 </context>
 <context>
     <name>TournamentFile</name>
@@ -2956,6 +2995,50 @@
     <message>
         <source>Cannot save the tournament to %1: %2</source>
         <translation>No se puede guardar el torneo en %1: %2</translation>
+    </message>
+    <message>
+        <source>timetable</source>
+        <translation>horario</translation>
+    </message>
+    <message>
+        <source>%1 is no time; this line should hold %2 as HH:MM.</source>
+        <translation>%1 no es una hora; esta línea debería contener %2 como HH:MM.</translation>
+    </message>
+    <message>
+        <source>%1 is no span of time; this line should hold %2 as HH:MM-HH:MM.</source>
+        <translation>%1 no es un intervalo de tiempo; esta línea debería contener %2 como HH:MM-HH:MM.</translation>
+    </message>
+    <message>
+        <source>%1 is no date after the day before; this line should hold day %2 of the timetable as YYYY-MM-DD.</source>
+        <translation>%1 no es una fecha posterior al día anterior; esta línea debería contener el día %2 del horario como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>the last finish is not after the first kick-off.</source>
+        <translation>el último final no es posterior al primer saque inicial.</translation>
+    </message>
+    <message>
+        <source>the time of group game %1, %2: %3.</source>
+        <translation>la hora del partido de grupo %1, %2: %3.</translation>
+    </message>
+    <message>
+        <source>there is no such group and record line</source>
+        <translation>no existe ese grupo ni esa línea de registro</translation>
+    </message>
+    <message>
+        <source>that game has a time already</source>
+        <translation>ese partido ya tiene una hora</translation>
+    </message>
+    <message>
+        <source>the time of knockout game %1, %2: %3.</source>
+        <translation>la hora del partido eliminatorio %1, %2: %3.</translation>
+    </message>
+    <message>
+        <source>there is no such tie and leg</source>
+        <translation>no existe esa eliminatoria ni ese partido</translation>
+    </message>
+    <message>
+        <source>The timetable&apos;s name %1 holds a line break.</source>
+        <translation>El nombre %1 del horario contiene un salto de línea.</translation>
     </message>
 </context>
 <context>
