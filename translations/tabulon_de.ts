@@ -129,6 +129,117 @@
     </message>
 </context>
 <context>
+    <name>DayPlanner</name>
+    <message>
+        <source>%1 with a break at %2</source>
+        <translation>%1 mit einer Pause %2</translation>
+    </message>
+    <message>
+        <source>%1 with breaks at %2 and %3</source>
+        <translation>%1 mit Pausen %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 on %2 days</source>
+        <translation>%1 an %2 Tagen</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 Spiele</translation>
+    </message>
+    <message>
+        <source>1 pitch</source>
+        <translation>1 Spielfeld</translation>
+    </message>
+    <message>
+        <source>%1 pitches</source>
+        <translation>%1 Spielfeldern</translation>
+    </message>
+    <message>
+        <source>There is no pitch to play on.</source>
+        <translation>Es gibt kein Spielfeld, auf dem gespielt werden kann.</translation>
+    </message>
+    <message>
+        <source>A plan takes one or two days.</source>
+        <translation>Ein Plan umfasst einen oder zwei Tage.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s hours are empty.</source>
+        <translation>Die Spielzeit des Tages ist leer.</translation>
+    </message>
+    <message>
+        <source>A changeover or a rest cannot be negative.</source>
+        <translation>Wechselzeit und Ruhezeit dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>Every game must last at least a minute.</source>
+        <translation>Jedes Spiel muss mindestens eine Minute dauern.</translation>
+    </message>
+    <message>
+        <source>A game waits for a game that is not planned.</source>
+        <translation>Ein Spiel wartet auf ein Spiel, das nicht geplant wird.</translation>
+    </message>
+    <message>
+        <source>A game has a team without a number.</source>
+        <translation>Ein Spiel hat eine Mannschaft ohne Nummer.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: the group games and the knockout games after them need more than %1.</source>
+        <translation>Die Spiele passen nicht: Die Gruppenspiele und die K.-o.-Spiele danach brauchen mehr als %1.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: a game of %1 minutes fits nowhere in its hours.</source>
+        <translation>Die Spiele passen nicht: Ein Spiel von %1 Minuten passt nirgends in seine Zeiten.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: a team&apos;s %1 games, with a rest of %2 minutes between them, need more than its hours %3.</source>
+        <translation>Die Spiele passen nicht: Die %1 Spiele einer Mannschaft brauchen mit %2 Minuten Ruhezeit dazwischen mehr als ihre Zeiten %3.</translation>
+    </message>
+    <message>
+        <source>1 round of %1 minutes</source>
+        <translation>1 Runde von %1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 rounds of %2 minutes</source>
+        <translation>%1 Runden von %2 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 on %3; %4 holds %5.</source>
+        <translation>%1 braucht mindestens %2 auf %3; %4 fasst %5.</translation>
+    </message>
+    <message>
+        <source>%1 need at least %2 on %3; %4 holds %5.</source>
+        <translation>%1 brauchen mindestens %2 auf %3; %4 fasst %5.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+    <message>
+        <source>The games wait for each other in a circle.</source>
+        <translation>Die Spiele warten im Kreis aufeinander.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: no plan was found that keeps every rule and ends by %1.</source>
+        <translation>Die Spiele passen nicht: Es wurde kein Plan gefunden, der jede Regel einhält und bis %1 endet.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 on %3</source>
+        <translation>%1 bis %2 am %3</translation>
+    </message>
+    <message>
+        <source>Planned %1 on %2, %3 (no plan can end before %4).</source>
+        <translation>Geplant: %1 auf %2, %3 (kein Plan kann vor %4 enden).</translation>
+    </message>
+</context>
+<context>
     <name>DayPlanning</name>
     <message>
         <source>No group has a team called &quot;%1&quot;.</source>

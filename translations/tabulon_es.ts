@@ -129,6 +129,117 @@
     </message>
 </context>
 <context>
+    <name>DayPlanner</name>
+    <message>
+        <source>%1 with a break at %2</source>
+        <translation>%1 con una pausa de %2</translation>
+    </message>
+    <message>
+        <source>%1 with breaks at %2 and %3</source>
+        <translation>%1 con pausas de %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 on %2 days</source>
+        <translation>%1 en %2 días</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 partido</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 partidos</translation>
+    </message>
+    <message>
+        <source>1 pitch</source>
+        <translation>1 campo</translation>
+    </message>
+    <message>
+        <source>%1 pitches</source>
+        <translation>%1 campos</translation>
+    </message>
+    <message>
+        <source>There is no pitch to play on.</source>
+        <translation>No hay ningún campo en el que jugar.</translation>
+    </message>
+    <message>
+        <source>A plan takes one or two days.</source>
+        <translation>Un plan abarca uno o dos días.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s hours are empty.</source>
+        <translation>El horario del día está vacío.</translation>
+    </message>
+    <message>
+        <source>A changeover or a rest cannot be negative.</source>
+        <translation>Ni el cambio ni el descanso pueden ser negativos.</translation>
+    </message>
+    <message>
+        <source>Every game must last at least a minute.</source>
+        <translation>Cada partido debe durar al menos un minuto.</translation>
+    </message>
+    <message>
+        <source>A game waits for a game that is not planned.</source>
+        <translation>Un partido espera a un partido que no se planifica.</translation>
+    </message>
+    <message>
+        <source>A game has a team without a number.</source>
+        <translation>Un partido tiene un equipo sin número.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: the group games and the knockout games after them need more than %1.</source>
+        <translation>Los partidos no caben: los partidos de grupo y las eliminatorias posteriores necesitan más que %1.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: a game of %1 minutes fits nowhere in its hours.</source>
+        <translation>Los partidos no caben: un partido de %1 minutos no cabe en ningún hueco de su horario.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: a team&apos;s %1 games, with a rest of %2 minutes between them, need more than its hours %3.</source>
+        <translation>Los partidos no caben: los %1 partidos de un equipo, con un descanso de %2 minutos entre ellos, necesitan más que su horario %3.</translation>
+    </message>
+    <message>
+        <source>1 round of %1 minutes</source>
+        <translation>1 ronda de %1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 rounds of %2 minutes</source>
+        <translation>%1 rondas de %2 minutos</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 on %3; %4 holds %5.</source>
+        <translation>%1 necesita al menos %2 en %3; %4 da para %5.</translation>
+    </message>
+    <message>
+        <source>%1 need at least %2 on %3; %4 holds %5.</source>
+        <translation>%1 necesitan al menos %2 en %3; %4 da para %5.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>The games wait for each other in a circle.</source>
+        <translation>Los partidos se esperan unos a otros en círculo.</translation>
+    </message>
+    <message>
+        <source>The games do not fit: no plan was found that keeps every rule and ends by %1.</source>
+        <translation>Los partidos no caben: no se encontró ningún plan que cumpla todas las reglas y termine a más tardar a las %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 on %3</source>
+        <translation>de %1 a %2 del %3</translation>
+    </message>
+    <message>
+        <source>Planned %1 on %2, %3 (no plan can end before %4).</source>
+        <translation>Plan: %1 en %2, %3 (ningún plan puede terminar antes de las %4).</translation>
+    </message>
+</context>
+<context>
     <name>DayPlanning</name>
     <message>
         <source>No group has a team called &quot;%1&quot;.</source>
