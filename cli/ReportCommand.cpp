@@ -70,9 +70,10 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         return 0;
 
     const ReportHeading heading { shortTitleOf(tournament.title), group.caption, today };
+    const QStringList pitches = tournament.timetable ? tournament.timetable->settings.pitches : QStringList();
     const Report report = command == QLatin1String("report")
-        ? makeResultsReport(heading, records, tournament, cliDatabaseName())
-        : buildFixtureList(heading, records);
+        ? makeResultsReport(heading, records, tournament, cliDatabaseName(), pitches)
+        : buildFixtureList(heading, records, pitches);
     if (!report.ok())
         return refuse(report.error, 1);
 

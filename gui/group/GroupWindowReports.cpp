@@ -34,8 +34,9 @@ void GroupWindow::showReport(ReportKind kind)
     Report report;
     {
         BusyWindow busy(this);
-        report = results ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName)
-                         : buildFixtureList(heading, records());
+        const QStringList pitches = m_document->timetable() ? m_document->timetable()->settings.pitches : QStringList();
+        report = results ? makeResultsReport(heading, records(), m_document->settings(), m_databaseName, pitches)
+                         : buildFixtureList(heading, records(), pitches);
     }
     showReportWindow(report, this);
 }

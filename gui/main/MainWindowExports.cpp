@@ -55,8 +55,13 @@ void MainWindow::exportCalendar()
         return;
     const int groupNumber = active->number;
     saveCalendar([&] {
-        return buildCalendar(
-            { m_document->title(), groupNumber, active->window->windowTitle(), m_document->group(groupNumber) });
+        const QStringList pitches = m_document->timetable() ? m_document->timetable()->settings.pitches : QStringList();
+        return buildCalendar({ m_document->title(),
+                               groupNumber,
+                               active->window->windowTitle(),
+                               m_document->group(groupNumber),
+                               {},
+                               pitches });
     });
 }
 
@@ -82,13 +87,18 @@ void MainWindow::exportKnockoutCalendar()
 {
     if (!m_document->knockout())
         return;
-    if (!m_document->knockout()->startDate().isValid()) {
+    // A stage without a start date still has the days of the games the timetable gives a slot.
+    const std::optional<Timetable>& timetable = m_document->timetable();
+    if (!m_document->knockout()->startDate().isValid() && (!timetable || timetable->knockout.isEmpty())) {
         Prompts::refuse(tr("The knockout stage has no dates: set it up again with the date of its "
                            "first games to export its calendar."),
                         calendarTitle());
         return;
     }
-    saveCalendar([this] { return buildKnockoutCalendar(m_document->title(), *m_document->knockout()); });
+    saveCalendar([this, timetable] {
+        return buildKnockoutCalendar(m_document->title(), *m_document->knockout(), QDateTime::currentDateTimeUtc(),
+                                     timetable);
+    });
 }
 
 void MainWindow::publishWebSite()
