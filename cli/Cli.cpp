@@ -85,6 +85,18 @@ Commands:
       Prints, as CSV, the teams placed N-th in each group, ranked across the groups as the
       knockout stage ranks them, and whether each one qualified for the knockout stage (by the
       stage set up, or by the template named).
+  timetable FILE.trn --pitches "Pitch 1,Pitch 2" --day DD-MMM-YYYY [--day DD-MMM-YYYY] --from HH:MM
+      --to HH:MM --game MINUTES [--knockout-game MINUTES] --changeover MINUTES --rest MINUTES
+      [--break HH:MM-HH:MM]... [--available "TEAM=HH:MM-HH:MM"]... [--knockout T.csv [--third-place]]
+      Plans the day, as Plan the Day does, and writes the file back: every group game without a
+      result and the knockout games (of the stage set up, or of the template --knockout names) get
+      a kick-off time and a pitch, ending as early as the rules allow. --changeover is the least
+      time between games on a pitch, --rest a team's least time between its games; --break keeps
+      every pitch free, --available gives a team's only hours; --knockout-game defaults to --game.
+      A played game keeps its slot, and the games left are planned after the last of those ends.
+  timetable FILE.trn --format csv
+      Prints the planned games in time order as CSV: date,start,end,pitch,stage,tie,leg,home,away
+      (a knockout game's teams as the bracket names them while they are not known).
 
   --help  Shows this text.
 )";
@@ -132,6 +144,8 @@ int runCli(QStringList args, QTextStream& out, QTextStream& err)
         return runRankingCommand(args, out, err);
     if (command == QLatin1String("bracket"))
         return runBracketCommand(args, out, err);
+    if (command == QLatin1String("timetable"))
+        return runTimetableCommand(args, out, err);
     if (command == QLatin1String("serve"))
         return runServeCommand(args, out, err);
     err << "tabulon-cli: unknown command \"" << command << "\"\n\n" << kUsage;

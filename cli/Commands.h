@@ -22,6 +22,7 @@ int runAdjustCommand(const QStringList& args, QTextStream& out, QTextStream& err
 int runKnockoutCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runKnockoutResultCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runRankingCommand(const QStringList& args, QTextStream& out, QTextStream& err);
+int runTimetableCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPublishCommand(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -5,6 +5,7 @@
 #include "core/common/BoundedFile.h"
 #include "core/common/FullStop.h"
 #include "core/knockout/KnockoutTemplate.h"
+#include "core/records/CsvRows.h"
 #include "core/setup/KnockoutSetup.h"
 
 #include <QCommandLineParser>
@@ -17,14 +18,6 @@ int refuse(QTextStream& err, const QString& message, int status = 1)
 {
     err << "tabulon-cli ranking: " << withFullStop(message) << '\n';
     return status;
-}
-
-// A cell of a CSV row, quoted when it holds a separator, a quote or a line break.
-QString csvCell(const QString& text)
-{
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
 }
 
 } // namespace

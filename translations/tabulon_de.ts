@@ -129,6 +129,17 @@
     </message>
 </context>
 <context>
+    <name>DayPlanning</name>
+    <message>
+        <source>No group has a team called &quot;%1&quot;.</source>
+        <translation>Keine Gruppe hat eine Mannschaft namens &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The games played end at %1 on %2: no time is left after them for the games still to play.</source>
+        <translation>Die gespielten Spiele enden um %1 am %2: Danach bleibt keine Zeit mehr für die noch offenen Spiele.</translation>
+    </message>
+</context>
+<context>
     <name>ExportTarget</name>
     <message>
         <source>%1 is a symbolic link</source>

@@ -129,6 +129,17 @@
     </message>
 </context>
 <context>
+    <name>DayPlanning</name>
+    <message>
+        <source>No group has a team called &quot;%1&quot;.</source>
+        <translation>Ningún grupo tiene un equipo llamado &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The games played end at %1 on %2: no time is left after them for the games still to play.</source>
+        <translation>Los partidos jugados terminan a las %1 del %2: después no queda tiempo para los partidos que faltan.</translation>
+    </message>
+</context>
+<context>
     <name>ExportTarget</name>
     <message>
         <source>%1 is a symbolic link</source>

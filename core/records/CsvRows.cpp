@@ -95,3 +95,10 @@ CsvReading readCsv(const QByteArray& bytes)
                      .arg(collector.lastRowEnd + 1) };
     return { collector.rows, QString() };
 }
+
+QString csvCell(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+}

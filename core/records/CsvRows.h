@@ -22,3 +22,7 @@ struct CsvReading
 };
 
 CsvReading readCsv(const QByteArray& bytes);
+
+// A cell as a CSV file writes it: quoted, its quotes doubled, when it holds a comma, a quote or a
+// line break; as it stands otherwise.
+QString csvCell(const QString& text);

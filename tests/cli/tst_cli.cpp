@@ -25,6 +25,9 @@ const QString kTwoGroups = QStringLiteral(TABULON_TEST_DATA "/two_groups.trn");
 // Rovers, "Town, Leeds", United and City seeded; the semi-finals in two legs played, the final not.
 const QString kKnockoutCup = QStringLiteral(TABULON_TEST_DATA "/knockout_cup.trn");
 const QString kWindowsFile = QStringLiteral(TABULON_TEST_DATA "/windows1252.trn");
+// Four groups of four, each with its six fixtures; cup16_template.csv has the quarter-finals after them.
+const QString kCup16 = QStringLiteral(TABULON_TEST_DATA "/cup16.trn");
+const QString kCup16Template = QStringLiteral(TABULON_TEST_DATA "/cup16_template.csv");
 const QString kHeader = QStringLiteral("Competitors Name\tWon\tLost\tDrawn\tFor\tAgainst\tDiff\tPts\n");
 const QString kGroupB = kHeader + QStringLiteral("Beşiktaş\t1\t0\t0\t3\t2\t1\t3\nŁódź\t0\t1\t0\t2\t3\t-1\t0\n");
 const QString kEveryGroup = QStringLiteral("1. Division A\n") + kHeader
@@ -71,6 +74,9 @@ private slots:
         TournamentData damaged = cup();
         damaged.groups[1].recordLines = QStringList { "R:07-Mar-2000:1:0:2:x:0:2" };
         QVERIFY(saveTournamentFile(damaged, file("damaged.trn")));
+        QFile::remove(file("cup16.trn"));
+        QVERIFY(QFile::copy(kCup16, file("cup16.trn")));
+        QFile::setPermissions(file("cup16.trn"), QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(file("TempDB.mdb"));
         QVERIFY(QFile::copy(TABULON_TEMPDB, file("TempDB.mdb")));
         QFile::setPermissions(file("TempDB.mdb"), QFile::ReadOwner | QFile::WriteOwner);
@@ -213,6 +219,13 @@ private slots:
         row("knockout, seeded list of one team", "knockout " + cupFile + " --seeds " + file("one_team.csv"), 1, "", "tabulon-cli knockout: A knockout stage has 2 to 64 entrants.\n");
         row("knockout result without a stage", "knockout-result " + cupFile + " --tie F --score 1-0", 1, "", "tabulon-cli knockout-result: " + cupFile + " has no knockout stage; tabulon-cli knockout sets one up.\n");
         row("knockout result typed 1:0", "knockout-result " + cupFile + " --tie F --score 1:0", 2, "", "tabulon-cli knockout-result: --score needs a score as \"2-1\" (the home team's goals first, at most 999), not \"1:0\".\n");
+        const QString timetable = "timetable " + file("cup16.trn") + " --pitches P1,P2,P3 --day 12-Jun-2027 --game 20 --changeover 5 --rest 20 --to 18:00 --from ";
+        row("timetable, a day too short", timetable + "09:00 --to 10:00", 1, "", "tabulon-cli timetable: 24 games need at least 8 rounds of 25 minutes on 3 pitches; 09:00-10:00 holds 2.\n");
+        row("timetable, a time not read", timetable + "9h", 1, "", "tabulon-cli timetable: --from needs a time as HH:MM, not \"9h\".\n");
+        row("timetable, minutes not read", timetable + "09:00 --knockout-game half", 1, "", "tabulon-cli timetable: --knockout-game needs a whole number of minutes from 1 to 1440, not \"half\".\n");
+        row("timetable, hours of no team", timetable + "09:00 --available Rovers=10:30-18:00", 1, "", "tabulon-cli timetable: No group has a team called \"Rovers\".\n");
+        row("timetable, a break not read", timetable + "09:00 --break 12:30", 1, "", "tabulon-cli timetable: --break needs a time span as 12:30-13:00, not \"12:30\".\n");
+        row("timetable, no plan to print", "timetable " + file("cup16.trn") + " --format csv", 1, "", "tabulon-cli timetable: " + file("cup16.trn") + " has no timetable; tabulon-cli timetable with --pitches, --day and the hours plans the day.\n");
         row("ranking without a stage or template", "ranking " + cupFile + " --position 3", 1, "", "tabulon-cli ranking: " + cupFile + " has no knockout stage to say who qualifies");
         // clang-format on
     }
@@ -258,6 +271,8 @@ private slots:
             QVERIFY(sortByRecordDate(lines));
         }
         QCOMPARE(contentsOf(file("cup.trn")), formatTournament(expected).value_or(QByteArray()));
+        if (exitCode != 0)
+            QCOMPARE(contentsOf(file("cup16.trn")), contentsOf(kCup16));
         if (args.value(0) == QLatin1String("resave") && exitCode == 0) {
             const QByteArray written = contentsOf(file("utf8.trn"));
             QVERIFY(written.contains("Atl\xC3\xA9tico Madrid\r\n"));
@@ -277,6 +292,9 @@ private slots:
         QTest::newRow("import") << "import " + cup + " --group 1 " + file("season.csv") << true;
         QTest::newRow("knockout") << "knockout " + cup + " --seeds " + file("one_team.csv") << true;
         QTest::newRow("knockout-result") << "knockout-result " + cup + " --tie F --score 1-0" << true;
+        QTest::newRow("timetable") << "timetable " + cup
+                + " --pitches P1 --day 12-Jun-2027 --from 09:00 --to 18:00 --game 20 --changeover 5 --rest 20"
+                                   << true;
         QTest::newRow("resave over it") << "resave " + kTwoGroups + ' ' + cup << true;
         QTest::newRow("adjust, the lock of a killed Tabulon")
             << "adjust " + cup + " --group 2 --team Rangers --clear" << false;
@@ -475,6 +493,54 @@ private slots:
         QCOMPARE(bracket, reported);
         QCOMPARE(run({ "check", trn }).section('\n', -2),
                  "Knockout stage: Round of 16 to Final, 16 results of 16, champion France\n");
+    }
+
+    // The cup's day planned, then its games printed a row each, the knockout games by the bracket's names.
+    void timetable()
+    {
+        const QString cup = file("cup16.trn");
+        const auto run = [](const QStringList& args) {
+            QString outText;
+            QString errText;
+            QTextStream outStream(&outText);
+            QTextStream errStream(&errText);
+            const int exitCode = runCli(args, outStream, errStream);
+            outStream.flush();
+            errStream.flush();
+            return exitCode == 0 ? outText : QStringLiteral("exit %1: %2").arg(exitCode).arg(errText);
+        };
+        QCOMPARE(run({ "timetable",
+                       cup,
+                       "--pitches",
+                       "Pitch 1,Pitch 2,Pitch 3",
+                       "--day",
+                       "12-Jun-2027",
+                       "--from",
+                       "09:00",
+                       "--to",
+                       "18:00",
+                       "--game",
+                       "20",
+                       "--knockout-game",
+                       "30",
+                       "--changeover",
+                       "5",
+                       "--rest",
+                       "20",
+                       "--break",
+                       "12:30-13:00",
+                       "--available",
+                       "Town, Leeds=10:30-18:00",
+                       "--knockout",
+                       kCup16Template,
+                       "--third-place" }),
+                 "Planned 32 games on 3 pitches, 09:00 to 16:05 on 12-Jun-2027 (no plan can end before 15:45).\n");
+        const QStringList rows = run({ "timetable", cup, "--format", "csv" }).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), 33);
+        QCOMPARE(rows.first(), "date,start,end,pitch,stage,tie,leg,home,away");
+        QCOMPARE(rows[1], "12-Jun-2027,09:00,09:20,Pitch 1,1. Group A,,,Celtic,Dynamo");
+        QCOMPARE(rows.filter(",QF1,").value(0), "12-Jun-2027,13:20,13:50,Pitch 3,Knockout,QF1,,1A,2B");
+        QCOMPARE(rows.filter("Group B,,,Galatasaray,\"Town, Leeds\"").value(0).left(17), "12-Jun-2027,10:30");
     }
 
     // The executable itself: its arguments, its standard output in UTF-8 and the database beside it.
