@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("MoveCheck", text);
-}
-
 bool isSameGame(const TimetableGame& a, const TimetableGame& b)
 {
     return a.isKnockout() ? b.isKnockout() && a.tie == b.tie && a.leg == b.leg
@@ -41,14 +36,15 @@ QString teamProblem(const TimetableSettings& settings, const QString& team, cons
     const GameSlot& at = other.slot;
     if (closerThan(to.start, to.end, at.start, at.end, 0)) {
         const QString opponent = other.homeName == team ? other.awayName : other.homeName;
-        return tr("%1 plays %2 on %3 at %4.").arg(team, opponent, pitchName(settings, at.pitch), minuteText(at.start));
+        return QCoreApplication::translate("MoveCheck", "%1 plays %2 on %3 at %4.")
+            .arg(team, opponent, pitchName(settings, at.pitch), minuteText(at.start));
     }
     if (at.start < to.start)
-        return tr("%1 needs %2 minutes' rest after its game at %3.")
+        return QCoreApplication::translate("MoveCheck", "%1 needs %2 minutes' rest after its game at %3.")
             .arg(team)
             .arg(settings.restMinutes)
             .arg(minuteText(at.start));
-    return tr("%1 needs %2 minutes' rest before its game at %3.")
+    return QCoreApplication::translate("MoveCheck", "%1 needs %2 minutes' rest before its game at %3.")
         .arg(team)
         .arg(settings.restMinutes)
         .arg(minuteText(at.start));
@@ -62,32 +58,37 @@ QString shownStage(const TimetableGame& game)
         return game.stage;
     const std::optional<TieId> tie = readTieCode(game.tie);
     const QString name = tie ? shownTieName(*tie) : game.tie;
-    return game.leg > 1 ? tr("%1, leg %2").arg(name).arg(game.leg) : name;
+    return game.leg > 1 ? QCoreApplication::translate("MoveCheck", "%1, leg %2").arg(name).arg(game.leg) : name;
 }
 
 QString moveProblem(const TournamentData& data, const TimetableGame& game, const GameSlot& to)
 {
     if (!data.timetable)
-        return tr("The tournament has no timetable.");
+        return QCoreApplication::translate("MoveCheck", "The tournament has no timetable.");
     const TimetableSettings& settings = data.timetable->settings;
     if (!settings.days.contains(to.date))
-        return tr("%1 is not a day of the timetable.").arg(to.date.toString(QStringLiteral("dd-MMM-yyyy")));
+        return QCoreApplication::translate("MoveCheck", "%1 is not a day of the timetable.")
+            .arg(to.date.toString(QStringLiteral("dd-MMM-yyyy")));
     if (to.pitch < 0 || to.pitch >= settings.pitches.size())
-        return tr("The timetable has no pitch %1.").arg(to.pitch + 1);
+        return QCoreApplication::translate("MoveCheck", "The timetable has no pitch %1.").arg(to.pitch + 1);
     const int minutes = game.isKnockout() ? settings.knockoutGameMinutes : settings.groupGameMinutes;
     if (to.end - to.start != minutes)
-        return (game.isKnockout() ? tr("A knockout game lasts %1 minutes.") : tr("A group game lasts %1 minutes."))
+        return (game.isKnockout() ? QCoreApplication::translate("MoveCheck", "A knockout game lasts %1 minutes.")
+                                  : QCoreApplication::translate("MoveCheck", "A group game lasts %1 minutes."))
             .arg(minutes);
     if (to.start < settings.hours.from)
-        return tr("%1 is before the first kick-off at %2.").arg(minuteText(to.start), minuteText(settings.hours.from));
+        return QCoreApplication::translate("MoveCheck", "%1 is before the first kick-off at %2.")
+            .arg(minuteText(to.start), minuteText(settings.hours.from));
     if (to.end > settings.hours.to)
-        return tr("A game at %1 ends at %2, after the last finish at %3.")
+        return QCoreApplication::translate("MoveCheck", "A game at %1 ends at %2, after the last finish at %3.")
             .arg(minuteText(to.start), minuteText(to.end), minuteText(settings.hours.to));
     for (const MinuteSpan& pause : settings.breaks) {
         if (pause.contains(to.start))
-            return tr("%1 lies in the break %2.").arg(minuteText(to.start), spanText(pause));
+            return QCoreApplication::translate("MoveCheck", "%1 lies in the break %2.")
+                .arg(minuteText(to.start), spanText(pause));
         if (closerThan(to.start, to.end, pause.from, pause.to, 0))
-            return tr("A game at %1 runs into the break %2.").arg(minuteText(to.start), spanText(pause));
+            return QCoreApplication::translate("MoveCheck", "A game at %1 runs into the break %2.")
+                .arg(minuteText(to.start), spanText(pause));
     }
 
     const QVector<TimetableGame> games = timetableGames(data);
@@ -95,7 +96,7 @@ QString moveProblem(const TournamentData& data, const TimetableGame& game, const
         if (isSameGame(other, game) || other.slot.date != to.date || other.slot.pitch != to.pitch)
             continue;
         if (closerThan(to.start, to.end, other.slot.start, other.slot.end, settings.changeoverMinutes))
-            return tr("%1 holds %2, %3 v %4 at %5.")
+            return QCoreApplication::translate("MoveCheck", "%1 holds %2, %3 v %4 at %5.")
                 .arg(pitchName(settings, to.pitch), shownStage(other), other.homeName, other.awayName,
                      minuteText(other.slot.start));
     }
@@ -109,7 +110,7 @@ QString moveProblem(const TournamentData& data, const TimetableGame& game, const
         }
         for (const TeamHours& hours : settings.teamHours) {
             if (hours.team == team && (to.start < hours.hours.from || to.end > hours.hours.to))
-                return tr("%1 plays only between %2 and %3.")
+                return QCoreApplication::translate("MoveCheck", "%1 plays only between %2 and %3.")
                     .arg(team, minuteText(hours.hours.from), minuteText(hours.hours.to));
         }
     }
@@ -128,10 +129,11 @@ QString moveProblem(const TournamentData& data, const TimetableGame& game, const
             lastGroupEnd = Moment(other.slot.date, other.slot.end);
     }
     if (!game.isKnockout() && firstKnockoutStart && Moment(to.date, to.end) > *firstKnockoutStart)
-        return tr("A group game must end by the first knockout game at %1.")
+        return QCoreApplication::translate("MoveCheck", "A group game must end by the first knockout game at %1.")
             .arg(minuteText(firstKnockoutStart->second));
     if (game.isKnockout() && lastGroupEnd && Moment(to.date, to.start) < *lastGroupEnd)
-        return tr("A knockout game cannot start before the group games end at %1.")
+        return QCoreApplication::translate("MoveCheck",
+                                           "A knockout game cannot start before the group games end at %1.")
             .arg(minuteText(lastGroupEnd->second));
     return QString();
 }

@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TimetableSheets", text);
-}
-
 QString cell(const QString& text)
 {
     return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>");
@@ -50,7 +45,10 @@ QString sheet(const QString& title, const QString& heading, const QStringList& h
 QString pitchSheetsHtml(const QString& title, const TimetableSettings& settings, const QVector<TimetableGame>& games)
 {
     QString html;
-    const QStringList heads = { tr("Time"), tr("Group or tie"), tr("Game"), tr("Score") };
+    const QStringList heads = { QCoreApplication::translate("TimetableSheets", "Time"),
+                                QCoreApplication::translate("TimetableSheets", "Group or tie"),
+                                QCoreApplication::translate("TimetableSheets", "Game"),
+                                QCoreApplication::translate("TimetableSheets", "Score") };
     for (int pitch = 0; pitch < settings.pitches.size(); ++pitch) {
         QStringList rows;
         for (const TimetableGame& game : games)
@@ -71,7 +69,10 @@ QString teamSheetsHtml(const QString& title, const TimetableSettings& settings, 
         rowsByTeam[game.homeName].append(when + cell(game.awayName) + cell(game.score));
         rowsByTeam[game.awayName].append(when + cell(game.homeName) + cell(game.score));
     }
-    const QStringList heads = { tr("Time"), tr("Pitch"), tr("Opponent"), tr("Score") };
+    const QStringList heads = { QCoreApplication::translate("TimetableSheets", "Time"),
+                                QCoreApplication::translate("TimetableSheets", "Pitch"),
+                                QCoreApplication::translate("TimetableSheets", "Opponent"),
+                                QCoreApplication::translate("TimetableSheets", "Score") };
     QString html;
     for (const QString& team : teams)
         if (rowsByTeam.contains(team))
