@@ -132,111 +132,111 @@
     <name>DayPlanner</name>
     <message>
         <source>%1 with a break at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit einer Pause %2</translation>
     </message>
     <message>
         <source>%1 with breaks at %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mit Pausen %2 und %3</translation>
     </message>
     <message>
         <source>%1 on %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an %2 Tagen</translation>
     </message>
     <message>
         <source>1 game</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Spiel</translation>
     </message>
     <message>
         <source>%1 games</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spiele</translation>
     </message>
     <message>
         <source>1 pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Spielfeld</translation>
     </message>
     <message>
         <source>%1 pitches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Spielfeldern</translation>
     </message>
     <message>
         <source>There is no pitch to play on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Spielfeld, auf dem gespielt werden kann.</translation>
     </message>
     <message>
         <source>A plan takes one or two days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Plan umfasst einen oder zwei Tage.</translation>
     </message>
     <message>
         <source>The day&apos;s hours are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielzeit des Tages ist leer.</translation>
     </message>
     <message>
         <source>A changeover or a rest cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselzeit und Ruhezeit dürfen nicht negativ sein.</translation>
     </message>
     <message>
         <source>Every game must last at least a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Spiel muss mindestens eine Minute dauern.</translation>
     </message>
     <message>
         <source>A game waits for a game that is not planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel wartet auf ein Spiel, das nicht geplant wird.</translation>
     </message>
     <message>
         <source>A game has a team without a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel hat eine Mannschaft ohne Nummer.</translation>
     </message>
     <message>
         <source>The games do not fit: the group games and the knockout games after them need more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiele passen nicht: Die Gruppenspiele und die K.-o.-Spiele danach brauchen mehr als %1.</translation>
     </message>
     <message>
         <source>The games do not fit: a game of %1 minutes fits nowhere in its hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiele passen nicht: Ein Spiel von %1 Minuten passt nirgends in seine Zeiten.</translation>
     </message>
     <message>
         <source>The games do not fit: a team&apos;s %1 games, with a rest of %2 minutes between them, need more than its hours %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiele passen nicht: Die %1 Spiele einer Mannschaft brauchen mit %2 Minuten Ruhezeit dazwischen mehr als ihre Zeiten %3.</translation>
     </message>
     <message>
         <source>1 round of %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Runde von %1 Minuten</translation>
     </message>
     <message>
         <source>%1 rounds of %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Runden von %2 Minuten</translation>
     </message>
     <message>
         <source>%1 needs at least %2 on %3; %4 holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht mindestens %2 auf %3; %4 fasst %5.</translation>
     </message>
     <message>
         <source>%1 need at least %2 on %3; %4 holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 brauchen mindestens %2 auf %3; %4 fasst %5.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
     <message>
         <source>The games wait for each other in a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiele warten im Kreis aufeinander.</translation>
     </message>
     <message>
         <source>The games do not fit: no plan was found that keeps every rule and ends by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spiele passen nicht: Es wurde kein Plan gefunden, der jede Regel einhält und bis %1 endet.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 to %2 on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 am %3</translation>
     </message>
     <message>
         <source>Planned %1 on %2, %3 (no plan can end before %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplant: %1 auf %2, %3 (kein Plan kann vor %4 enden).</translation>
     </message>
 </context>
 <context>
@@ -2559,19 +2559,19 @@
     <name>SlotText</name>
     <message>
         <source>a slot is a date, a kick-off, an end and a pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Termin besteht aus Datum, Anstoß, Ende und Platz</translation>
     </message>
     <message>
         <source>the date is not written as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum ist nicht als JJJJ-MM-TT geschrieben</translation>
     </message>
     <message>
         <source>the kick-off and end are not two times, in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Anstoß und Ende sind nicht zwei Uhrzeiten in dieser Reihenfolge</translation>
     </message>
     <message>
         <source>there is no pitch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Platz %1</translation>
     </message>
 </context>
 <context>
@@ -3428,47 +3428,47 @@
     </message>
     <message>
         <source>timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>%1 is no time; this line should hold %2 as HH:MM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Uhrzeit; diese Zeile sollte %2 als HH:MM enthalten.</translation>
     </message>
     <message>
         <source>%1 is no span of time; this line should hold %2 as HH:MM-HH:MM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zeitspanne; diese Zeile sollte %2 als HH:MM-HH:MM enthalten.</translation>
     </message>
     <message>
         <source>%1 is no date after the day before; this line should hold day %2 of the timetable as YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Datum nach dem Vortag; diese Zeile sollte Tag %2 des Zeitplans als JJJJ-MM-TT enthalten.</translation>
     </message>
     <message>
         <source>the last finish is not after the first kick-off.</source>
-        <translation type="unfinished"></translation>
+        <translation>das letzte Spielende liegt nicht nach dem ersten Anstoß.</translation>
     </message>
     <message>
         <source>the time of group game %1, %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit von Gruppenspiel %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such group and record line</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Gruppe und Datenzeile gibt es nicht</translation>
     </message>
     <message>
         <source>that game has a time already</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Spiel hat bereits eine Zeit</translation>
     </message>
     <message>
         <source>the time of knockout game %1, %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeit von K.-o.-Spiel %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such tie and leg</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Begegnung und dieses Spiel gibt es nicht</translation>
     </message>
     <message>
         <source>The timetable&apos;s name %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name %1 im Zeitplan enthält einen Zeilenumbruch.</translation>
     </message>
 </context>
 <context>

@@ -132,111 +132,111 @@
     <name>DayPlanner</name>
     <message>
         <source>%1 with a break at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con una pausa de %2</translation>
     </message>
     <message>
         <source>%1 with breaks at %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con pausas de %2 y %3</translation>
     </message>
     <message>
         <source>%1 on %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 días</translation>
     </message>
     <message>
         <source>1 game</source>
-        <translation type="unfinished"></translation>
+        <translation>1 partido</translation>
     </message>
     <message>
         <source>%1 games</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partidos</translation>
     </message>
     <message>
         <source>1 pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>1 campo</translation>
     </message>
     <message>
         <source>%1 pitches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos</translation>
     </message>
     <message>
         <source>There is no pitch to play on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún campo en el que jugar.</translation>
     </message>
     <message>
         <source>A plan takes one or two days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan abarca uno o dos días.</translation>
     </message>
     <message>
         <source>The day&apos;s hours are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El horario del día está vacío.</translation>
     </message>
     <message>
         <source>A changeover or a rest cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni el cambio ni el descanso pueden ser negativos.</translation>
     </message>
     <message>
         <source>Every game must last at least a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada partido debe durar al menos un minuto.</translation>
     </message>
     <message>
         <source>A game waits for a game that is not planned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un partido espera a un partido que no se planifica.</translation>
     </message>
     <message>
         <source>A game has a team without a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un partido tiene un equipo sin número.</translation>
     </message>
     <message>
         <source>The games do not fit: the group games and the knockout games after them need more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los partidos no caben: los partidos de grupo y las eliminatorias posteriores necesitan más que %1.</translation>
     </message>
     <message>
         <source>The games do not fit: a game of %1 minutes fits nowhere in its hours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los partidos no caben: un partido de %1 minutos no cabe en ningún hueco de su horario.</translation>
     </message>
     <message>
         <source>The games do not fit: a team&apos;s %1 games, with a rest of %2 minutes between them, need more than its hours %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los partidos no caben: los %1 partidos de un equipo, con un descanso de %2 minutos entre ellos, necesitan más que su horario %3.</translation>
     </message>
     <message>
         <source>1 round of %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ronda de %1 minutos</translation>
     </message>
     <message>
         <source>%1 rounds of %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rondas de %2 minutos</translation>
     </message>
     <message>
         <source>%1 needs at least %2 on %3; %4 holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita al menos %2 en %3; %4 da para %5.</translation>
     </message>
     <message>
         <source>%1 need at least %2 on %3; %4 holds %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesitan al menos %2 en %3; %4 da para %5.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del %2</translation>
     </message>
     <message>
         <source>The games wait for each other in a circle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los partidos se esperan unos a otros en círculo.</translation>
     </message>
     <message>
         <source>The games do not fit: no plan was found that keeps every rule and ends by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los partidos no caben: no se encontró ningún plan que cumpla todas las reglas y termine a más tardar a las %1.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2</translation>
     </message>
     <message>
         <source>%1 to %2 on %3</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 a %2 del %3</translation>
     </message>
     <message>
         <source>Planned %1 on %2, %3 (no plan can end before %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan: %1 en %2, %3 (ningún plan puede terminar antes de las %4).</translation>
     </message>
 </context>
 <context>
@@ -2559,19 +2559,19 @@
     <name>SlotText</name>
     <message>
         <source>a slot is a date, a kick-off, an end and a pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>un horario es una fecha, un saque, un final y un campo</translation>
     </message>
     <message>
         <source>the date is not written as YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha no está escrita como AAAA-MM-DD</translation>
     </message>
     <message>
         <source>the kick-off and end are not two times, in order</source>
-        <translation type="unfinished"></translation>
+        <translation>el saque y el final no son dos horas en orden</translation>
     </message>
     <message>
         <source>there is no pitch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay campo %1</translation>
     </message>
 </context>
 <context>
@@ -3428,47 +3428,47 @@
     </message>
     <message>
         <source>timetable</source>
-        <translation type="unfinished"></translation>
+        <translation>horario</translation>
     </message>
     <message>
         <source>%1 is no time; this line should hold %2 as HH:MM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una hora; esta línea debería contener %2 como HH:MM.</translation>
     </message>
     <message>
         <source>%1 is no span of time; this line should hold %2 as HH:MM-HH:MM.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un intervalo de tiempo; esta línea debería contener %2 como HH:MM-HH:MM.</translation>
     </message>
     <message>
         <source>%1 is no date after the day before; this line should hold day %2 of the timetable as YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una fecha posterior al día anterior; esta línea debería contener el día %2 del horario como AAAA-MM-DD.</translation>
     </message>
     <message>
         <source>the last finish is not after the first kick-off.</source>
-        <translation type="unfinished"></translation>
+        <translation>el último final no es posterior al primer saque.</translation>
     </message>
     <message>
         <source>the time of group game %1, %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>la hora del partido de grupo %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such group and record line</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese grupo y línea de datos</translation>
     </message>
     <message>
         <source>that game has a time already</source>
-        <translation type="unfinished"></translation>
+        <translation>ese partido ya tiene una hora</translation>
     </message>
     <message>
         <source>the time of knockout game %1, %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>la hora del partido de eliminatoria %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such tie and leg</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe esa eliminatoria y partido</translation>
     </message>
     <message>
         <source>The timetable&apos;s name %1 holds a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre %1 del horario contiene un salto de línea.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 #include "core/common/GameSlot.h"
 
-#include <QRegularExpression>
+#include <QTime>
 
 QString minuteText(int minute)
 {
@@ -9,11 +9,13 @@ QString minuteText(int minute)
 
 std::optional<int> readMinuteText(QStringView text)
 {
-    static const QRegularExpression time(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
-    const QRegularExpressionMatch match = time.match(text.trimmed().toString());
-    if (!match.hasMatch())
+    // QTime reads "H" as one or two digits; it would also take a blank before them, which no time here has.
+    if (text.isEmpty() || !text.front().isDigit())
         return std::nullopt;
-    return match.capturedView(1).toInt() * 60 + match.capturedView(2).toInt();
+    const QTime time = QTime::fromString(text.toString(), QStringLiteral("H:mm"));
+    if (!time.isValid())
+        return std::nullopt;
+    return time.hour() * 60 + time.minute();
 }
 
 std::optional<MinuteSpan> readMinuteSpan(QStringView text)

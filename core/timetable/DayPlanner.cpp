@@ -308,6 +308,78 @@ Placement serialPlacement(const Problem& problem, QVector<int> order, bool keepG
     return placer.finish();
 }
 
+// Games can trade pitches when they are played at the same times, and a game can move to a pitch
+// that is free around it: neither changes a start, so each is kept when it brings a group onto
+// fewer pitches.
+void gatherGroupPitches(const PlanRequest& request, Placement& placement)
+{
+    const QVector<PlanGame>& games = request.games;
+    QVector<QVector<int>> use;
+    for (int game = 0; game < games.size(); ++game) {
+        if (games.at(game).group < 0)
+            continue;
+        if (games.at(game).group >= use.size())
+            use.resize(games.at(game).group + 1, QVector<int>(request.pitchCount));
+        ++use[games.at(game).group][placement.pitch.at(game)];
+    }
+    const auto spread = [&use](int group) {
+        return group < 0 ? 0
+                         : int(std::count_if(use.at(group).begin(), use.at(group).end(), [](int n) { return n > 0; }));
+    };
+    const auto move = [&](int game, int pitch) {
+        const int group = games.at(game).group;
+        if (group >= 0) {
+            --use[group][placement.pitch.at(game)];
+            ++use[group][pitch];
+        }
+        placement.pitch[game] = pitch;
+    };
+    const auto endOf = [&](int game) { return placement.start.at(game) + games.at(game).minutes; };
+    const auto pitchFree = [&](int game, int pitch) {
+        for (int other = 0; other < games.size(); ++other) {
+            if (other != game && placement.pitch.at(other) == pitch
+                && placement.start.at(game) < endOf(other) + request.changeoverMinutes
+                && placement.start.at(other) < endOf(game) + request.changeoverMinutes)
+                return false;
+        }
+        return true;
+    };
+    for (bool gathered = true; gathered;) {
+        gathered = false;
+        for (int game = 0; game < games.size(); ++game) {
+            const int group = games.at(game).group;
+            for (int pitch = 0; pitch < request.pitchCount && group >= 0; ++pitch) {
+                const int from = placement.pitch.at(game);
+                if (pitch == from)
+                    continue;
+                // The game on the other pitch at the same times, if any, takes this one's pitch.
+                int partner = -1;
+                for (int other = 0; other < games.size(); ++other)
+                    if (placement.pitch.at(other) == pitch && placement.start.at(other) == placement.start.at(game)
+                        && games.at(other).minutes == games.at(game).minutes)
+                        partner = other;
+                const int partnerGroup = partner < 0 ? -1 : games.at(partner).group;
+                const int before = spread(group) + (partnerGroup == group ? 0 : spread(partnerGroup));
+                if (partner < 0 && !pitchFree(game, pitch))
+                    continue;
+                move(game, pitch);
+                if (partner >= 0)
+                    move(partner, from);
+                if (spread(group) + (partnerGroup == group ? 0 : spread(partnerGroup)) < before) {
+                    gathered = true;
+                    continue;
+                }
+                move(game, from);
+                if (partner >= 0)
+                    move(partner, pitch);
+            }
+        }
+    }
+    placement.pitchSpread = 0;
+    for (int group = 0; group < use.size(); ++group)
+        placement.pitchSpread += spread(group);
+}
+
 QString dateText(const PlanRequest& request, int day)
 {
     return formatRecordDate(request.days.value(day));
@@ -366,6 +438,17 @@ QString invalidRequest(const PlanRequest& request)
     return {};
 }
 
+// The hours a team can play in, each day.
+MinuteSpan teamHours(const PlanRequest& request, int team)
+{
+    MinuteSpan hours = request.hours;
+    if (request.teamHours.contains(team)) {
+        hours.from = std::max(hours.from, request.teamHours.value(team).from);
+        hours.to = std::min(hours.to, request.teamHours.value(team).to);
+    }
+    return hours;
+}
+
 Problem makeProblem(const PlanRequest& request)
 {
     Problem problem { request, Calendar(request), {}, {}, {}, {}, {}, {}, 0 };
@@ -382,10 +465,8 @@ Problem makeProblem(const PlanRequest& request)
         MinuteSpan window = request.hours;
         for (int team : planGame.teams) {
             problem.teamsGames[team].append(game);
-            if (request.teamHours.contains(team)) {
-                window.from = std::max(window.from, request.teamHours.value(team).from);
-                window.to = std::min(window.to, request.teamHours.value(team).to);
-            }
+            window.from = std::max(window.from, teamHours(request, team).from);
+            window.to = std::min(window.to, teamHours(request, team).to);
         }
         problem.windows.append(window);
         for (int other = 0; other < games.size(); ++other) {
@@ -446,17 +527,6 @@ void computeTails(Problem& problem)
     }
 }
 
-// The hours a team can play in, each day.
-MinuteSpan teamHours(const PlanRequest& request, int team)
-{
-    MinuteSpan hours = request.hours;
-    if (request.teamHours.contains(team)) {
-        hours.from = std::max(hours.from, request.teamHours.value(team).from);
-        hours.to = std::min(hours.to, request.teamHours.value(team).to);
-    }
-    return hours;
-}
-
 struct Bound
 {
     int end = 0;
@@ -505,60 +575,52 @@ Bound leastEnd(const Problem& problem)
                         calendar.chainEnd(from, waves, shortest, changeover, request.hours));
     };
 
+    // Each game alone, its teams' games in turn within their hours, and the pitches, for a set of
+    // games from the first kick-off; kNever when they cannot fit.
+    const auto stageEnd = [&](const QVector<int>& set) {
+        int end = pitchBound(set, firstKickOff);
+        QVector<int> count(problem.teamCount, 0);
+        QVector<int> shortest(problem.teamCount, kNever);
+        for (int game : set) {
+            const int length = games.at(game).minutes;
+            end = std::max(end, calendar.earliestStart(firstKickOff, length, problem.windows.at(game)) + length);
+            for (int team : games.at(game).teams) {
+                ++count[team];
+                shortest[team] = std::min(shortest.at(team), length);
+            }
+        }
+        for (int team = 0; team < problem.teamCount; ++team)
+            if (count.at(team) > 0)
+                end = std::max(end,
+                               calendar.chainEnd(firstKickOff, count.at(team), shortest.at(team), request.restMinutes,
+                                                 teamHours(request, team)));
+        return std::min(end, kNever);
+    };
+
     QVector<int> groupGames, knockoutGames, allGames;
     for (int game = 0; game < games.size(); ++game) {
         allGames.append(game);
         (games.at(game).group >= 0 ? groupGames : knockoutGames).append(game);
-        const int start = calendar.earliestStart(firstKickOff, games.at(game).minutes, problem.windows.at(game));
-        if (start == kNever)
+        if (stageEnd({ game }) == kNever)
             return unfit(QCoreApplication::translate(
                              "DayPlanner", "The games do not fit: a game of %1 minutes fits nowhere in its hours.")
                              .arg(games.at(game).minutes));
-        bound.end = std::max(bound.end, start + games.at(game).minutes);
     }
-    bound.end = std::max(bound.end, pitchBound(allGames, firstKickOff));
-
     for (int team = 0; team < problem.teamCount; ++team) {
         const QVector<int>& teamGames = problem.teamsGames.at(team);
-        if (teamGames.isEmpty())
-            continue;
-        int shortest = kNever;
-        for (int game : teamGames)
-            shortest = std::min(shortest, games.at(game).minutes);
-        const MinuteSpan teamWindow = teamHours(request, team);
-        const int end
-            = calendar.chainEnd(firstKickOff, int(teamGames.size()), shortest, request.restMinutes, teamWindow);
-        if (end == kNever)
+        if (!teamGames.isEmpty() && stageEnd(teamGames) == kNever) {
+            const MinuteSpan hours = teamHours(request, team);
             return unfit(QCoreApplication::translate(
                              "DayPlanner",
                              "The games do not fit: a team's %1 games, with a rest of %2 minutes between them, need "
                              "more than its hours %3.")
                              .arg(teamGames.size())
                              .arg(request.restMinutes)
-                             .arg(minuteText(teamWindow.from) + u'-' + minuteText(teamWindow.to)));
-        bound.end = std::max(bound.end, end);
-    }
-
-    int groupEnd = firstKickOff;
-    for (int game : std::as_const(groupGames))
-        groupEnd = std::max(groupEnd,
-                            calendar.earliestStart(firstKickOff, games.at(game).minutes, problem.windows.at(game))
-                                + games.at(game).minutes);
-    groupEnd = std::max(groupEnd, pitchBound(groupGames, firstKickOff));
-    for (int team = 0; team < problem.teamCount; ++team) {
-        int count = 0;
-        int shortest = kNever;
-        for (int game : problem.teamsGames.at(team)) {
-            if (games.at(game).group >= 0) {
-                ++count;
-                shortest = std::min(shortest, games.at(game).minutes);
-            }
+                             .arg(minuteText(hours.from) + u'-' + minuteText(hours.to)));
         }
-        if (count > 0)
-            groupEnd = std::max(
-                groupEnd,
-                calendar.chainEnd(firstKickOff, count, shortest, request.restMinutes, teamHours(request, team)));
     }
+    bound.end = std::max(bound.end, stageEnd(allGames));
+    const int groupEnd = stageEnd(groupGames);
     if (groupEnd >= kNever)
         return unfit(stageReason);
     if (knockoutGames.isEmpty())
@@ -663,12 +725,18 @@ QString capacityRefusal(const Problem& problem)
         .arg(rounds);
 }
 
-// "15:50", or "09:30 on 13-Jun-2027" with its date.
-QString timeText(const PlanRequest& request, int minute, bool withDate)
+// "15:50", or "09:30 on 13-Jun-2027" with its date. A kick-off at midnight opens its day; a final
+// whistle at midnight closes the day before.
+QString timeText(const PlanRequest& request, int minute, bool withDate, bool isEnd = false)
 {
-    const int day = minute / kDayMinutes;
+    const int day = (isEnd && minute > 0 ? minute - 1 : minute) / kDayMinutes;
     const QString time = minuteText(minute - day * kDayMinutes);
     return withDate ? QCoreApplication::translate("DayPlanner", "%1 on %2").arg(time, dateText(request, day)) : time;
+}
+
+int dayOfEnd(int end)
+{
+    return (end > 0 ? end - 1 : 0) / kDayMinutes;
 }
 
 } // namespace
@@ -705,7 +773,7 @@ std::optional<DayPlan> planDay(const PlanRequest& request, QString* refusal)
     std::mt19937 random(20270612u);
     const int count = int(order.size());
     const int reach = 3 * request.pitchCount;
-    const int tries = current.complete && count > 1 ? std::clamp(60000 / count, 100, 600) : 0;
+    const int tries = count > 1 ? std::clamp(60000 / count, 100, 600) : 0;
     for (int attempt = 0; attempt < tries; ++attempt) {
         QVector<int> changed = order;
         const int first = int(random() % unsigned(count));
@@ -719,12 +787,15 @@ std::optional<DayPlan> planDay(const PlanRequest& request, QString* refusal)
         if (current.betterThan(best))
             best = current;
     }
+    if (best.complete)
+        gatherGroupPitches(request, best);
     if (!best.complete) {
         const int lastDay = int(request.days.size()) - 1;
-        return refuse(QCoreApplication::translate("DayPlanner",
-                                                  "The games do not fit: no plan was found that keeps every rule and "
-                                                  "ends by %1.")
-                          .arg(timeText(request, lastDay * kDayMinutes + request.hours.to, request.days.size() > 1)));
+        return refuse(
+            QCoreApplication::translate("DayPlanner",
+                                        "The games do not fit: no plan was found that keeps every rule and "
+                                        "ends by %1.")
+                .arg(timeText(request, lastDay * kDayMinutes + request.hours.to, request.days.size() > 1, true)));
     }
     DayPlan plan;
     for (int game = 0; game < request.games.size(); ++game)
@@ -742,23 +813,15 @@ QString planSummary(const PlanRequest& request, const DayPlan& plan)
     if (first == kNever)
         first = request.hours.from;
     const int firstDay = first / kDayMinutes;
-    // An end at midnight belongs to the day it closes.
-    const auto dayOfEnd = [](int end) { return end > 0 ? (end - 1) / kDayMinutes : 0; };
     const int endDay = dayOfEnd(plan.end);
     const bool twoDays = endDay != firstDay;
-    const auto endText = [&request](int end, bool withDate) {
-        const int day = end > 0 ? (end - 1) / kDayMinutes : 0;
-        const QString time = minuteText(end - day * kDayMinutes);
-        return withDate ? QCoreApplication::translate("DayPlanner", "%1 on %2").arg(time, dateText(request, day))
-                        : time;
-    };
-    const QString span = twoDays
-        ? QCoreApplication::translate("DayPlanner", "%1 to %2")
-              .arg(timeText(request, first, true), endText(plan.end, true))
-        : QCoreApplication::translate("DayPlanner", "%1 to %2 on %3")
-              .arg(minuteText(first - firstDay * kDayMinutes), endText(plan.end, false), dateText(request, firstDay));
+    const QString span = twoDays ? QCoreApplication::translate("DayPlanner", "%1 to %2")
+                                       .arg(timeText(request, first, true), timeText(request, plan.end, true, true))
+                                 : QCoreApplication::translate("DayPlanner", "%1 to %2 on %3")
+                                       .arg(timeText(request, first, false), timeText(request, plan.end, false, true),
+                                            dateText(request, firstDay));
     const bool leastWithDate = twoDays || dayOfEnd(plan.leastEnd) != endDay;
     return QCoreApplication::translate("DayPlanner", "Planned %1 on %2, %3 (no plan can end before %4).")
         .arg(gamesText(int(plan.games.size())), pitchesText(request.pitchCount), span,
-             endText(plan.leastEnd, leastWithDate));
+             timeText(request, plan.leastEnd, leastWithDate, true));
 }

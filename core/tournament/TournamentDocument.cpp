@@ -283,8 +283,22 @@ bool TournamentDocument::redateItem(int group, int position, const QDate& date)
     GroupRecords redated = m_groups[group - 1];
     if (!redated.redate(position, date))
         return false;
-    // The same date again still counts as a change, as every other confirmed edit does.
-    recordReplaced(tr("Edit Date"), group, position, redated.storedLines().at(position));
+    // The same date again still counts as a change, as every other confirmed edit does. A planned
+    // game keeps its kick-off and pitch on its new day.
+    const QString before = m_groups[group - 1].storedLines().at(position);
+    const QString after = redated.storedLines().at(position);
+    const std::optional<GameSlot> slotBefore = m_groups[group - 1].gameSlots().at(position);
+    std::optional<GameSlot> slotAfter = slotBefore;
+    if (slotAfter)
+        slotAfter->date = date;
+    const auto apply = [this, group, position](const QString& line, const std::optional<GameSlot>& slot) {
+        m_groups[group - 1].setSlot(position, slot);
+        replaceLine(group, position, line);
+        return position;
+    };
+    record(
+        tr("Edit Date"), group, [apply, before, slotBefore] { return apply(before, slotBefore); },
+        [apply, after, slotAfter] { return apply(after, slotAfter); });
     return true;
 }
 
@@ -391,52 +405,79 @@ void TournamentDocument::recordKnockout(const QString& name, const std::optional
         });
 }
 
-TournamentDocument::GroupSlots TournamentDocument::groupSlots() const
-{
-    GroupSlots gameSlots;
-    for (const GroupRecords& records : m_groups)
-        gameSlots.append(records.gameSlots());
-    return gameSlots;
-}
-
 void TournamentDocument::setTimetable(const std::optional<Timetable>& timetable, const GroupSlots& groupSlots,
                                       const QString& name)
 {
     recordTimetable(name, timetable, groupSlots);
 }
 
+// The stored lines of `records` with each planned game dated on its slot's day.
+QStringList TournamentDocument::linesOnSlotDays(const GroupRecords& records,
+                                                const QVector<std::optional<GameSlot>>& planned)
+{
+    GroupRecords redated = records;
+    for (int k = 0; k < planned.size() && k < redated.size(); ++k) {
+        const std::optional<Record>& game = redated.games().at(k);
+        if (planned[k] && game && game->date != planned[k]->date)
+            redated.redate(k, planned[k]->date);
+    }
+    return redated.storedLines();
+}
+
 // A plan touches every game, so its step keeps the slots whole, as a knockout step keeps its stage.
+// A planned game is played on the day the plan gives it, so its record line takes that date.
 void TournamentDocument::recordTimetable(const QString& name, const std::optional<Timetable>& after,
                                          const GroupSlots& afterSlots)
 {
-    const auto apply = [this](const std::optional<Timetable>& timetable, const GroupSlots& gameSlots) {
+    struct GroupState
+    {
+        QStringList lines;
+        QVector<std::optional<GameSlot>> gameSlots;
+    };
+    const auto apply = [this](const std::optional<Timetable>& timetable, const QVector<GroupState>& groups) {
         m_timetable = timetable;
         for (int g = 0; g < m_groups.size(); ++g) {
-            m_groups[g].setGameSlots(timetable ? gameSlots.value(g) : QVector<std::optional<GameSlot>>());
+            if (groups[g].lines != m_groups[g].storedLines())
+                m_groups[g].setStoredLines(groups[g].lines);
+            m_groups[g].setGameSlots(timetable ? groups[g].gameSlots : QVector<std::optional<GameSlot>>());
             emit itemsReset(g + 1);
         }
         return -1;
     };
-    const std::optional<Timetable> before = m_timetable;
-    const GroupSlots beforeSlots = groupSlots();
+    QVector<GroupState> before;
+    QVector<GroupState> planned;
+    for (int g = 0; g < m_groups.size(); ++g) {
+        const GroupRecords& records = m_groups[g];
+        before.append({ records.storedLines(), records.gameSlots() });
+        const QVector<std::optional<GameSlot>> groupSlots
+            = after ? afterSlots.value(g) : QVector<std::optional<GameSlot>>();
+        planned.append({ linesOnSlotDays(records, groupSlots), groupSlots });
+    }
+    const std::optional<Timetable> timetableBefore = m_timetable;
     record(
-        name, kTimetable, [apply, before, beforeSlots] { return apply(before, beforeSlots); },
-        [apply, after, afterSlots] { return apply(after, afterSlots); });
+        name, kTimetable, [apply, timetableBefore, before] { return apply(timetableBefore, before); },
+        [apply, after, planned] { return apply(after, planned); });
 }
 
 bool TournamentDocument::setGameSlot(int group, int position, const std::optional<GameSlot>& slot)
 {
     if (!m_timetable)
         return false;
-    const std::optional<GameSlot> before = m_groups[group - 1].gameSlots().at(position);
-    const auto apply = [this, group, position](const std::optional<GameSlot>& to) {
+    const GroupRecords& records = m_groups[group - 1];
+    const std::optional<GameSlot> slotBefore = records.gameSlots().at(position);
+    const QString before = records.storedLines().at(position);
+    QVector<std::optional<GameSlot>> moved = records.gameSlots();
+    moved[position] = slot;
+    const QString after = linesOnSlotDays(records, moved).at(position);
+    const auto apply = [this, group, position](const QString& line, const std::optional<GameSlot>& to) {
         m_groups[group - 1].setSlot(position, to);
-        emit itemChanged(group, position);
+        replaceLine(group, position, line);
         emit timetableChanged();
         return position;
     };
     record(
-        tr("Move Game"), group, [apply, before] { return apply(before); }, [apply, slot] { return apply(slot); });
+        tr("Move Game"), group, [apply, before, slotBefore] { return apply(before, slotBefore); },
+        [apply, after, slot] { return apply(after, slot); });
     return true;
 }
 

@@ -92,7 +92,8 @@ public:
     // slot beside its line (see GroupRecords::gameSlots()). Nothing when the day is not planned.
     const std::optional<Timetable>& timetable() const { return m_timetable; }
     // A new plan in place of the old, or none: the timetable and every group game's slot, one list
-    // for each group, as one step named `name` ("Plan the Day").
+    // for each group, as one step named `name` ("Plan the Day"). A planned game takes its slot's day
+    // as its date, here and when it is moved; a game given a new date keeps its kick-off and pitch.
     using GroupSlots = QVector<QVector<std::optional<GameSlot>>>;
     void setTimetable(const std::optional<Timetable>& timetable, const GroupSlots& groupSlots, const QString& name);
     // One game moved by hand, or its slot typed; the rules are the caller's to check. False,
@@ -147,7 +148,7 @@ private:
     static constexpr int kKnockoutStage = 0;
     static constexpr int kTimetable = -1;
     void recordTimetable(const QString& name, const std::optional<Timetable>& after, const GroupSlots& afterSlots);
-    GroupSlots groupSlots() const;
+    static QStringList linesOnSlotDays(const GroupRecords& records, const QVector<std::optional<GameSlot>>& gameSlots);
     void recordKnockout(const QString& name, const std::optional<KnockoutStage>& after);
     void renameEverywhere(int group, int team, const QString& name);
     void updateModified();

@@ -1,6 +1,7 @@
 #include "PlanRules.h"
 #include "core/timetable/DayPlanner.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -70,6 +71,8 @@ PlanRequest cup(PlanRequest request, int groups, int size, int groupMinutes, con
 
 PlanRequest cupFormat(const QString& name)
 {
+    if (name == QLatin1String("4 teams")) // the group's first two play the final
+        return cup(emptyRequest(2, 1, QStringLiteral("09:00-18:00")), 1, 4, 20, { "A" }, 30);
     if (name == QLatin1String("16 teams")) // quarter-finals 1A v 2B, 1C v 2D, 1B v 2A, 1D v 2C
         return cup(emptyRequest(3, 1, QStringLiteral("09:00-18:00")), 4, 4, 20,
                    { "AB", "CD", "AB", "CD", "1 2", "3 4", "5 6", "5 6" }, 30);
@@ -147,21 +150,26 @@ void TestDayPlanner::plansFormats_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("floor"); // by hand: no plan ends earlier
+    // Pitches used, counted per group: at most two a group where its two games a round fit side by side.
+    QTest::addColumn<int>("groupPitches");
+    // Each team plays 3 games of 20 minutes with 20 minutes' rest between them (10:40), then the final.
+    QTest::newRow("4 teams, 2 pitches") << "4 teams" << 11 * 60 + 30 << 2;
     // 24 group games need 8 rounds of 25 minutes on 3 pitches (12:15); the 4 quarter-finals two
     // rounds of 35 on 3 pitches (13:20), then a semi-final and the final with 20 minutes' rest before each.
-    QTest::newRow("16 teams, 3 pitches") << "16 teams" << 15 * 60;
+    QTest::newRow("16 teams, 3 pitches") << "16 teams" << 15 * 60 << 8;
     // The 36 group games fill the 9 rounds of the first day; the 8 games of the round of 16 take two
     // rounds on the second day (10:05), and three rounds of 20 minutes' rest and 30 minutes' play follow.
-    QTest::newRow("24 teams, 4 pitches, 2 days") << "24 teams" << 1440 + 12 * 60 + 35;
+    QTest::newRow("24 teams, 4 pitches, 2 days") << "24 teams" << 1440 + 12 * 60 + 35 << 12;
     // 80 group games need 14 rounds of 20 minutes on 6 pitches: 10 before lunch, 4 after (14:15);
     // the 8 games of the round of 16 take two more rounds (15:00), then three of 15 and 20 minutes.
-    QTest::newRow("40 teams, 6 pitches, lunch") << "40 teams" << 16 * 60 + 45;
+    QTest::newRow("40 teams, 6 pitches, lunch") << "40 teams" << 16 * 60 + 45 << 32;
 }
 
 void TestDayPlanner::plansFormats()
 {
     QFETCH(QString, format);
     QFETCH(int, floor);
+    QFETCH(int, groupPitches);
     const PlanRequest request = cupFormat(format);
     QString refusal;
     const std::optional<DayPlan> plan = planDay(request, &refusal);
@@ -177,6 +185,11 @@ void TestDayPlanner::plansFormats()
     qInfo("%s: ends %s, no plan before %s (%d and %d open minutes)", qPrintable(format), qPrintable(timeOf(plan->end)),
           qPrintable(timeOf(plan->leastEnd)), open, leastOpen);
     QVERIFY(open * 10 <= leastOpen * 11);
+    QSet<QPair<int, int>> pitchesOfGroups;
+    for (int game = 0; game < request.games.size(); ++game)
+        if (request.games.at(game).group >= 0)
+            pitchesOfGroups.insert({ request.games.at(game).group, plan->games.at(game).pitch });
+    QVERIFY2(pitchesOfGroups.size() <= groupPitches, qPrintable(QString::number(pitchesOfGroups.size())));
 }
 
 void TestDayPlanner::samePlanEachTime()
@@ -197,32 +210,32 @@ void TestDayPlanner::refuses_data()
     QTest::addColumn<int>("days");
     QTest::addColumn<QString>("hours");
     QTest::addColumn<QString>("pause");
+    QTest::addColumn<QStringList>("ties");
     QTest::addColumn<QString>("refusal");
     // 8 groups of 4 play 48 games of 20 minutes.
+    const QString tooMany = QStringLiteral("48 games need at least 12 rounds of 25 minutes on 4 pitches; ");
     QTest::newRow("day too short") << 4 << 1 << "09:00-12:00"
-                                   << ""
-                                   << "48 games need at least 12 rounds of 25 minutes on 4 pitches; 09:00-12:00 "
-                                      "holds 7.";
+                                   << "" << QStringList() << tooMany + "09:00-12:00 holds 7.";
     QTest::newRow("two days too short") << 4 << 2 << "09:00-10:00"
-                                        << ""
-                                        << "48 games need at least 12 rounds of 25 minutes on 4 pitches; "
-                                           "09:00-10:00 on 2 days holds 4.";
+                                        << "" << QStringList() << tooMany + "09:00-10:00 on 2 days holds 4.";
     QTest::newRow("break") << 4 << 1 << "09:00-12:00"
-                           << "10:00-10:30"
-                           << "48 games need at least 12 rounds of 25 minutes on 4 pitches; 09:00-12:00 with a break "
-                              "at 10:00-10:30 holds 5.";
+                           << "10:00-10:30" << QStringList()
+                           << tooMany + "09:00-12:00 with a break at 10:00-10:30 holds 5.";
     QTest::newRow("no pitch") << 0 << 1 << "09:00-18:00"
-                              << ""
-                              << "There is no pitch to play on.";
+                              << "" << QStringList() << "There is no pitch to play on.";
     QTest::newRow("no day") << 4 << 0 << "09:00-18:00"
-                            << ""
-                            << "A plan takes one or two days.";
+                            << "" << QStringList() << "A plan takes one or two days.";
     // Three games and two rests of 20 minutes take 100 minutes.
     QTest::newRow("team's hours too short")
         << 4 << 1 << "09:00-18:00"
-        << "team 0 09:00-10:30"
+        << "team 0 09:00-10:30" << QStringList()
         << "The games do not fit: a team's 3 games, with a rest of 20 minutes between them, need more than its "
            "hours 09:00-10:30.";
+    // 13 rounds fit, but the group games take 12 of them (until 14:00) and two rounds of ties follow.
+    QTest::newRow("ties after the groups too long")
+        << 4 << 1 << "09:00-14:30"
+        << "" << QStringList { "AB", "CD", "1 2" }
+        << "The games do not fit: the group games and the knockout games after them need more than 09:00-14:30.";
 }
 
 void TestDayPlanner::refuses()
@@ -231,8 +244,9 @@ void TestDayPlanner::refuses()
     QFETCH(int, days);
     QFETCH(QString, hours);
     QFETCH(QString, pause);
+    QFETCH(QStringList, ties);
     QFETCH(QString, refusal);
-    PlanRequest request = cup(emptyRequest(pitches, days, hours), 8, 4, 20, {}, 0);
+    PlanRequest request = cup(emptyRequest(pitches, days, hours), 8, 4, 20, ties, 30);
     if (pause.startsWith(QLatin1String("team 0 ")))
         request.teamHours.insert(0, *readMinuteSpan(pause.mid(7)));
     else if (!pause.isEmpty())

@@ -483,12 +483,16 @@ private slots:
         moved.pitch = 1;
         QVERIFY(document.setGameSlot(1, 1, moved));
         QCOMPARE(document.history()->undoText(), "Move Game");
+        QCOMPARE(document.group(1).storedLines().at(1), "F:12-Jun-2027:0:2"); // played on its slot's day
+        QVERIFY(document.redateItem(1, 1, QDate(2027, 6, 13)));
+        moved.date = QDate(2027, 6, 13);
+        QCOMPARE(document.group(1).gameSlots().at(1), moved);
         document.setTimetable(std::nullopt, {}, QStringLiteral("Clear Timetable"));
         QVERIFY(!document.data().timetable);
         QVERIFY(!formatTournament(document.data())->contains("TIMETABLE"));
         QCOMPARE(timetableChanged.count(), 2);
-        document.history()->undo();
-        document.history()->undo();
+        for (int step = 0; step < 3; ++step)
+            document.history()->undo();
         QCOMPARE(*formatTournament(document.data()), before);
     }
 
