@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr int kPixelsPerMinute = 2;
 constexpr int kTimeColumn = 56;
 constexpr int kPitchColumn = 190;
 constexpr int kHeadHeight = 26; // the pitches' names
-constexpr int kDayHeight = 24;  // the day's date above its hours
+constexpr int kDayHeight = 30;  // the day's date above its hours
 constexpr int kSnapMinutes = 5;
 const char* const kGameMime = "application/x-tabulon-timetable-game";
 
@@ -99,7 +100,10 @@ void GameBox::mouseMoveEvent(QMouseEvent* event)
     drag->setMimeData(mime);
     drag->setPixmap(grab());
     drag->setHotSpot(m_pressAt);
+    const QPointer<GameBox> self(this);
     drag->exec(Qt::MoveAction);
+    if (self)
+        emit dragFinished();
 }
 
 void GameBox::paintEvent(QPaintEvent*)
@@ -180,6 +184,10 @@ void TimetableView::showGames(const TimetableSettings& settings, const QVector<T
         box->setGeometry(pitchLeft(game.slot.pitch) + 2, top, kPitchColumn - 4,
                          qMax(16, (game.slot.end - game.slot.start) * kPixelsPerMinute));
         connect(box, &GameBox::moveRequested, this, &TimetableView::moveRequested);
+        connect(box, &GameBox::dragFinished, this, [this] {
+            if (const auto drop = std::exchange(m_drop, std::nullopt))
+                emit dropRequested(drop->first, drop->second);
+        });
         connect(box, &GameBox::neighbourRequested, this, [this](GameBox* from, int step) {
             const int at = int(m_boxes.indexOf(from)) + step;
             if (at >= 0 && at < m_boxes.size())
@@ -247,7 +255,7 @@ void TimetableView::dropEvent(QDropEvent* event)
     const std::optional<GameSlot> to = slotAt(event->position().toPoint() - QPoint(0, grabbedAt));
     event->acceptProposedAction();
     if (to)
-        emit dropRequested(box->game(), *to);
+        m_drop = std::make_pair(box->game(), *to);
 }
 
 void TimetableView::paintEvent(QPaintEvent*)
@@ -258,7 +266,7 @@ void TimetableView::paintEvent(QPaintEvent*)
     for (int day = 0; day < m_settings.days.size(); ++day) {
         const int top = dayTop(day);
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(QRect(4, top - kDayHeight, right, kDayHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRect(4, top - kDayHeight, right, kDayHeight - 8), Qt::AlignLeft | Qt::AlignTop,
                          QLocale().toString(m_settings.days.at(day), QLocale::LongFormat));
         for (const MinuteSpan& pause : m_settings.breaks)
             painter.fillRect(QRect(kTimeColumn, top + (pause.from - m_settings.hours.from) * kPixelsPerMinute,

@@ -7,6 +7,7 @@
 #include <QVector>
 #include <QWidget>
 #include <optional>
+#include <utility>
 
 class QLabel;
 
@@ -28,6 +29,8 @@ signals:
     // Ctrl+Up/Down: `minutes` later (or earlier); Ctrl+Left/Right: `pitches` to the side.
     void moveRequested(const TimetableGame& game, int minutes, int pitches);
     void neighbourRequested(GameBox* box, int step);
+    // The box's drag is over, dropped or not.
+    void dragFinished();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,6 +76,8 @@ private:
     std::optional<GameSlot> slotAt(const QPoint& at) const;
 
     TimetableSettings m_settings;
+    // Where a box was dropped: the move waits until its drag is over, as the move shows the boxes anew.
+    std::optional<std::pair<TimetableGame, GameSlot>> m_drop;
     QVector<GameBox*> m_boxes;
     QVector<QLabel*> m_labels;
 };

@@ -1,12 +1,18 @@
 // The Timetable window, the results table's time and pitch, and the Plan the Day dialog.
+#include "ModalDialog.h"
 #include "ScriptedPrompts.h"
+#include "TemporarySettings.h"
+#include "core/setup/DayPlanning.h"
 #include "core/tournament/TournamentDocument.h"
 #include "gui/group/ResultsTableModel.h"
+#include "gui/main/MainWindow.h"
 #include "gui/timetable/PlanDayDialog.h"
 #include "gui/timetable/TimetableView.h"
 #include "gui/timetable/TimetableWindow.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -124,6 +130,10 @@ private slots:
             return true;
         });
         dialog.show();
+        for (QWidget* control : dialog.findChildren<QWidget*>())
+            QVERIFY2(control->focusPolicy() == Qt::NoFocus || !control->accessibleName().isEmpty()
+                         || control->objectName().startsWith("qt_"),
+                     qPrintable(control->objectName()));
         auto* breaks = dialog.findChild<QPlainTextEdit*>("breaksField");
         breaks->setPlainText("12:30-13:00\nlunch");
         ScriptedPrompts prompts;
@@ -137,6 +147,56 @@ private slots:
         QVERIFY(!dialog.isVisible() && planned);
         QCOMPARE(planned->breaks.size(), 2);
         QCOMPARE(planned->pitches, m_document->timetable()->settings.pitches);
+    }
+
+    // File > Plan the Day on a tournament without a plan: the dialog's defaults, the plan as one step, its
+    // summary, and the Timetable window; planning again asks first, and No keeps the plan.
+    void planDayFromTheFileMenu()
+    {
+        TemporarySettings temporary;
+        MainWindow main;
+        main.show();
+        TournamentData data = m_document->data();
+        data.timetable.reset();
+        for (TournamentGroupData& group : data.groups)
+            group.gameSlots.clear();
+        main.document()->reset(data);
+        TimetableSettings settings;
+        settings.pitches = QStringList { "Pitch 1", "Pitch 2", "Pitch 3" };
+        settings.days = { QDate(2027, 6, 12) }; // the fixtures' day
+        settings.hours = { 9 * 60, 18 * 60 };
+        settings.groupGameMinutes = 20;
+        settings.knockoutGameMinutes = 30;
+        settings.changeoverMinutes = 5;
+        settings.restMinutes = 20;
+        QString refusal;
+        const std::optional<PlannedDay> expected = planTournamentDay(data, settings, std::nullopt, &refusal);
+        QVERIFY2(expected, qPrintable(refusal));
+        ScriptedPrompts prompts;
+        prompts.expect(expected->summary);
+        ModalDialog<PlanDayDialog> dialog([](PlanDayDialog* d) {
+            d->findChild<QPlainTextEdit*>("pitchesField")->setPlainText("3");
+            d->findChild<QPushButton*>("okButton")->click();
+        });
+        main.findChild<QAction*>("planDayAction")->trigger();
+        QVERIFY(dialog.wasShown() && prompts.allAnswered());
+        QCOMPARE(main.document()->timetable()->settings, settings);
+        QCOMPARE(main.document()->history()->undoText(), "Plan the Day");
+        QVERIFY(main.timetableWindow());
+        auto* windows = main.findChild<QMenu*>("windowListMenu");
+        emit windows->aboutToShow();
+        QVERIFY(windows->findChild<QAction*>("timetableWindowAction"));
+
+        prompts
+            .expect("The day is planned already. Planning it again gives every game not yet played a new time and "
+                    "pitch. Do you want to go on?")
+            .answer(Prompts::Answer::No);
+        const int steps = main.document()->history()->count();
+        main.findChild<QAction*>("planDayAction")->trigger();
+        QVERIFY(prompts.allAnswered());
+        QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No);
+        QCOMPARE(main.document()->history()->count(), steps);
+        main.document()->reset(TournamentData());
     }
 
 private:
