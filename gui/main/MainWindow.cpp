@@ -407,6 +407,9 @@ void MainWindow::showTournament()
     for (int slot = 1; slot <= kMaxGroups; ++slot)
         unloadGroupWindow(slot);
     unloadKnockoutWindow();
+    // The Timetable window follows the tournament that takes the place of the last, but goes with it.
+    if (m_timetableWindow && !m_document->isOpen())
+        m_timetableWindow->close();
     for (int slot = 1; slot <= m_document->groupCount() && slot <= kMaxGroups; ++slot)
         addGroupWindow(slot);
     updateKnockoutWindow();

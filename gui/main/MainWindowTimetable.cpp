@@ -49,6 +49,8 @@ void MainWindow::showTimetableWindow()
         m_timetableWindow = m_mdiArea->addSubWindow(window);
         m_timetableWindow->setObjectName(QStringLiteral("timetableSubWindow"));
         m_timetableWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // A day of several pitches is wide and long: the window takes the area, and can be made smaller.
+        m_timetableWindow->setGeometry(m_mdiArea->viewport()->rect());
     }
     m_timetableWindow->show();
     m_mdiArea->setActiveSubWindow(m_timetableWindow);

@@ -7,15 +7,19 @@
 #include "gui/group/ResultsTableModel.h"
 #include "gui/main/MainWindow.h"
 #include "gui/timetable/PlanDayDialog.h"
+#include "gui/timetable/TimetableSheets.h"
 #include "gui/timetable/TimetableView.h"
 #include "gui/timetable/TimetableWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 
@@ -98,6 +102,27 @@ private slots:
         QCOMPARE(moved->accessibleName(), "10:45 Pitch 2: 1. Group A, Beta v Delta");
         m_document->history()->undo();
         QVERIFY(accessibleNames(*m_window).contains("10:50 Pitch 2: 1. Group A, Beta v Delta"));
+    }
+
+    // A PDF of a page per pitch, or a sheet per team listing its games' times, pitches and opponents.
+    void printsTheDay()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("day.pdf");
+        ScriptedPrompts prompts;
+        prompts.expect("Save Timetable as PDF").answer(path);
+        m_window->findChild<QPushButton*>("pdfButton")->click();
+        QVERIFY(prompts.allAnswered());
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+        const TournamentData data = m_document->data();
+        const QString teams
+            = teamSheetsHtml("Cup", data.timetable->settings, timetableGames(data), { "Alpha", "Beta" });
+        QVERIFY(teams.contains("<h2>Alpha</h2>"));
+        QVERIFY(teams.contains("<td>10:20</td><td>Pitch 3</td><td>Gamma</td>"));
+        QVERIFY(teams.indexOf("<h2>Beta</h2>") > teams.indexOf("<td>10:20</td><td>Pitch 3</td><td>Gamma</td>"));
+        const QString pitches = pitchSheetsHtml("Cup", data.timetable->settings, timetableGames(data));
+        QVERIFY(pitches.contains("<td>11:30</td><td>2. Group B</td><td>Echo v Foxtrot</td><td>2-1</td>"));
     }
 
     // The results table shows the time and pitch while there is a timetable, and takes them typed.
@@ -197,6 +222,7 @@ private slots:
         QCOMPARE(prompts.lastCall().defaultAnswer, Prompts::Answer::No);
         QCOMPARE(main.document()->history()->count(), steps);
         main.document()->reset(TournamentData());
+        QTRY_VERIFY(main.mdiArea()->subWindowList().isEmpty());
     }
 
 private:
