@@ -141,6 +141,7 @@ PlanDayDialog::PlanDayDialog(const TournamentData& data, Plan plan, QWidget* par
     QLabel* listLabel = makeLabel(this, "teamHoursListLabel", tr("Teams &with hours:"));
     listLabel->setBuddy(m_teamHoursList);
     form->addRow(listLabel, listRow);
+    setTabOrder(m_teamHoursList, removeButton); // the list first, then what acts on it
     connect(addButton, &QPushButton::clicked, this, &PlanDayDialog::addTeamHours);
     connect(removeButton, &QPushButton::clicked, this, &PlanDayDialog::removeTeamHours);
 
