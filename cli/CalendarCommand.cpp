@@ -36,10 +36,14 @@ int writeKnockoutCalendar(const QString& file, const QString& path, QTextStream&
         return refuse(err, read.error, 1);
     if (!read.data->knockout)
         return refuse(err, QStringLiteral("%1 has no knockout stage.").arg(file), 1);
-    if (!read.data->knockout->startDate().isValid())
+    // A stage without a start date still has the days of the games the timetable gives a slot.
+    const std::optional<Timetable>& timetable = read.data->timetable;
+    if (!read.data->knockout->startDate().isValid() && (!timetable || timetable->knockout.isEmpty()))
         return refuse(
             err, QStringLiteral("The knockout stage of %1 has no dates: set it up with a start date.").arg(file), 1);
-    return writeCalendar(buildKnockoutCalendar(read.data->title, *read.data->knockout), path, out, err);
+    return writeCalendar(
+        buildKnockoutCalendar(read.data->title, *read.data->knockout, QDateTime::currentDateTimeUtc(), timetable), path,
+        out, err);
 }
 
 } // namespace
@@ -83,6 +87,7 @@ int runCalendarCommand(const QStringList& args, QTextStream& out, QTextStream& e
         return refuse(err, QStringLiteral("group %1 has no team \"%2\".").arg(QString::number(groupNumber), team), 1);
 
     const Calendar calendar
-        = buildCalendar({ tournament.title, groupNumber, group.caption, recordsOfGroup(group), team });
+        = buildCalendar({ tournament.title, groupNumber, group.caption, recordsOfGroup(group), team,
+                          tournament.timetable ? tournament.timetable->settings.pitches : QStringList() });
     return writeCalendar(calendar, parser.value(outputOption), out, err);
 }

@@ -2681,6 +2681,22 @@
         <source>bye</source>
         <translation>Freilos</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Leg %1: %2</source>
+        <translation>%1. Spiel: %2</translation>
+    </message>
+    <message>
+        <source>, leg %1 %2 at %3 on %4</source>
+        <translation>, %1. Spiel %2 um %3 auf %4</translation>
+    </message>
+    <message>
+        <source>, %1 at %2 on %3</source>
+        <translation>, %1 um %2 auf %3</translation>
+    </message>
 </context>
 <context>
     <name>TieResult</name>
@@ -3448,27 +3464,27 @@
     </message>
     <message>
         <source>the time of group game %1, %2: %3.</source>
-        <translation>die Zeit von Gruppenspiel %1, %2: %3.</translation>
+        <translation>die Zeit des Gruppenspiels %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such group and record line</source>
-        <translation>diese Gruppe und Datenzeile gibt es nicht</translation>
+        <translation>diese Gruppe und Datensatzzeile gibt es nicht</translation>
     </message>
     <message>
         <source>that game has a time already</source>
-        <translation>dieses Spiel hat bereits eine Zeit</translation>
+        <translation>dieses Spiel hat schon eine Zeit</translation>
     </message>
     <message>
         <source>the time of knockout game %1, %2: %3.</source>
-        <translation>die Zeit von K.-o.-Spiel %1, %2: %3.</translation>
+        <translation>die Zeit des K.-o.-Spiels %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such tie and leg</source>
-        <translation>diese Begegnung und dieses Spiel gibt es nicht</translation>
+        <translation>dieses Duell und Spiel gibt es nicht</translation>
     </message>
     <message>
         <source>The timetable&apos;s name %1 holds a line break.</source>
-        <translation>Der Name %1 im Zeitplan enthält einen Zeilenumbruch.</translation>
+        <translation>Der Name %1 des Zeitplans enthält einen Zeilenumbruch.</translation>
     </message>
 </context>
 <context>

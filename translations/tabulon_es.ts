@@ -2559,7 +2559,7 @@
     <name>SlotText</name>
     <message>
         <source>a slot is a date, a kick-off, an end and a pitch</source>
-        <translation>un horario es una fecha, un saque, un final y un campo</translation>
+        <translation>un horario es una fecha, un saque inicial, un final y un campo</translation>
     </message>
     <message>
         <source>the date is not written as YYYY-MM-DD</source>
@@ -2567,7 +2567,7 @@
     </message>
     <message>
         <source>the kick-off and end are not two times, in order</source>
-        <translation>el saque y el final no son dos horas en orden</translation>
+        <translation>el saque inicial y el final no son dos horas en orden</translation>
     </message>
     <message>
         <source>there is no pitch %1</source>
@@ -2680,6 +2680,22 @@
     <message>
         <source>bye</source>
         <translation>pase directo</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Leg %1: %2</source>
+        <translation>Partido %1: %2</translation>
+    </message>
+    <message>
+        <source>, leg %1 %2 at %3 on %4</source>
+        <translation>, partido %1 %2 a las %3 en %4</translation>
+    </message>
+    <message>
+        <source>, %1 at %2 on %3</source>
+        <translation>, %1 a las %2 en %3</translation>
     </message>
 </context>
 <context>
@@ -3444,7 +3460,7 @@
     </message>
     <message>
         <source>the last finish is not after the first kick-off.</source>
-        <translation>el último final no es posterior al primer saque.</translation>
+        <translation>el último final no es posterior al primer saque inicial.</translation>
     </message>
     <message>
         <source>the time of group game %1, %2: %3.</source>
@@ -3452,7 +3468,7 @@
     </message>
     <message>
         <source>there is no such group and record line</source>
-        <translation>no existe ese grupo y línea de datos</translation>
+        <translation>no existe ese grupo ni esa línea de registro</translation>
     </message>
     <message>
         <source>that game has a time already</source>
@@ -3460,11 +3476,11 @@
     </message>
     <message>
         <source>the time of knockout game %1, %2: %3.</source>
-        <translation>la hora del partido de eliminatoria %1, %2: %3.</translation>
+        <translation>la hora del partido eliminatorio %1, %2: %3.</translation>
     </message>
     <message>
         <source>there is no such tie and leg</source>
-        <translation>no existe esa eliminatoria y partido</translation>
+        <translation>no existe esa eliminatoria ni ese partido</translation>
     </message>
     <message>
         <source>The timetable&apos;s name %1 holds a line break.</source>

@@ -16,6 +16,7 @@ namespace {
 struct Game
 {
     Record record;
+    std::optional<GameSlot> slot;
     int leg = 1;
 };
 
@@ -23,9 +24,10 @@ struct Game
 QVector<Game> datedGames(const GroupRecords& group)
 {
     QVector<Game> games;
-    for (const std::optional<Record>& record : group.games()) {
+    for (int i = 0; i < group.size(); ++i) {
+        const std::optional<Record>& record = group.games().at(i);
         if (record && record->date.isValid())
-            games.append({ *record });
+            games.append({ *record, group.gameSlots().value(i) });
     }
     std::stable_sort(games.begin(), games.end(),
                      [](const Game& a, const Game& b) { return a.record.date < b.record.date; });
@@ -43,6 +45,18 @@ icaltimetype icalDate(const QDate& date)
     day.month = date.month();
     day.day = date.day();
     return day;
+}
+
+// A time of day without a zone: the calendar shows it as the ground's clock reads, wherever it is.
+icaltimetype icalFloatingTime(const QDate& date, int minute)
+{
+    icaltimetype time = icaltime_null_time();
+    time.year = date.year();
+    time.month = date.month();
+    time.day = date.day();
+    time.hour = minute / 60;
+    time.minute = minute % 60;
+    return time;
 }
 
 QByteArray takeText(icalcomponent* component)
@@ -81,10 +95,11 @@ private:
     int m_count = 0;
 };
 
-// An all-day event whose UID comes from `identity`, so that it stays the same game's event
-// whatever the file says about it later.
+// An event whose UID comes from `identity`, so that it stays the same game's event whatever the
+// file says about it later: all day on `date`, or with a slot from its kick-off to its end.
 void addEvent(CalendarText& calendar, const QStringList& identity, const QDateTime& stamp, const QDate& date,
-              const QString& summary, const QByteArray& description)
+              const QString& summary, const QByteArray& description, const std::optional<GameSlot>& slot,
+              const QStringList& pitches)
 {
     const QByteArray uid
         = QCryptographicHash::hash(identity.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex() + "@tabulon";
@@ -93,7 +108,14 @@ void addEvent(CalendarText& calendar, const QStringList& identity, const QDateTi
     icalcomponent_add_property(event,
                                icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
                                    stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
+    if (slot) {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(icalFloatingTime(slot->date, slot->start)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(icalFloatingTime(slot->date, slot->end)));
+        icalcomponent_add_property(event,
+                                   icalproperty_new_location(pitchName(pitches, slot->pitch).toUtf8().constData()));
+    } else {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
+    }
     icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_description(description.constData()));
     calendar.add(event);
@@ -117,17 +139,20 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
             : QStringLiteral("%1 v %2").arg(home, away);
         addEvent(calendar,
                  { request.title, QString::number(request.groupNumber), home, away, QString::number(game.leg) }, stamp,
-                 game.record.date, summary, description);
+                 game.record.date, summary, description, game.slot, request.pitches);
     }
     return calendar.finished();
 }
 
-Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage, const QDateTime& stamp)
+Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage, const QDateTime& stamp,
+                               const std::optional<Timetable>& timetable)
 {
     const QString shortTitle = shortTitleOf(title);
     CalendarText calendar;
     for (const KnockoutGame& game : knockoutGames(stage)) {
-        if (game.bye || !game.date.isValid())
+        const std::optional<KnockoutSlot> planned
+            = timetable ? timetable->knockoutSlot(game.code, game.leg) : std::nullopt;
+        if (game.bye || (!game.date.isValid() && !planned))
             continue;
         const QString summary = game.fullTime
             ? QStringLiteral("%1 %2 %3").arg(game.homeName, finalScoreText(game), game.awayName)
@@ -139,7 +164,9 @@ Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage,
         // The tie and leg name the game, whoever turns out to play it, so that "Winner QF1 v Winner
         // QF2" becomes the semi-final between the two winners in a calendar that reads the file again.
         addEvent(calendar, { title, QStringLiteral("knockout"), game.code, QString::number(game.leg) }, stamp,
-                 game.date, summary, (tie + u'\n' + shortTitle).toUtf8());
+                 game.date, summary, (tie + u'\n' + shortTitle).toUtf8(),
+                 planned ? std::optional<GameSlot>(planned->slot) : std::nullopt,
+                 timetable ? timetable->settings.pitches : QStringList());
     }
     return calendar.finished();
 }

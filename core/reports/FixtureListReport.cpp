@@ -10,7 +10,7 @@ constexpr int kTypeMismatch = 13;
 
 } // namespace
 
-Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
+Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group, const QStringList& pitches)
 {
     QVector<ReportEntry> entries;
     entries.reserve(group.size());
@@ -18,7 +18,7 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
         const std::optional<Record>& game = group.games().at(i);
         if (!game)
             continue;
-        std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams());
+        std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams(), group.gameSlots().value(i), pitches);
         if (!entry)
             return failedReport(failureText(
                 kTypeMismatch,
@@ -26,6 +26,7 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
+    const bool timed = group.hasSlots();
 
     Report report;
     report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
@@ -38,6 +39,8 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
             previous = entry.date;
         }
         report.taggedLines.append(QStringLiteral("RESULT, ") + entry.matchText + QStringLiteral(", , "));
+        if (timed)
+            appendSlotColumns(report.text, entry.kickOff, entry.pitch);
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += kLineBreak;
     }

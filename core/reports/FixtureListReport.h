@@ -3,7 +3,10 @@
 #include "core/records/GroupRecords.h"
 #include "core/reports/Report.h"
 
+#include <QStringList>
+
 // The fixture list of a group: every fixture and result by its team names, under their dates in
 // date order, without scores and without a league table. Lines that cannot be read are left out.
-// Fails on a date that cannot be read.
-Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group);
+// Fails on a date that cannot be read. In a group with a timetable each game's line starts with its
+// kick-off and pitch, named from `pitches`.
+Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group, const QStringList& pitches = {});

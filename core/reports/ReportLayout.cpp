@@ -13,6 +13,11 @@ QString shortenedTeamName(const QString& name)
     return name.size() >= kNameColumnWidth ? name.left(kNameColumnWidth - 1) : name;
 }
 
+QString shortenedPitchName(const QString& pitch)
+{
+    return pitch.size() >= kPitchColumnWidth ? pitch.left(kPitchColumnWidth - 1) : pitch;
+}
+
 QString taggedFigure(qint64 value)
 {
     return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value) + u' ';
@@ -30,6 +35,12 @@ void appendRightAligned(QString& report, const QString& text, int width)
     if (text.size() < width)
         report.append(QString(width - text.size(), u' '));
     report.append(text);
+}
+
+void appendSlotColumns(QString& report, const QString& kickOff, const QString& pitch)
+{
+    appendPadded(report, kickOff, kKickOffColumnWidth);
+    appendPadded(report, shortenedPitchName(pitch), kPitchColumnWidth);
 }
 
 void appendReportHeading(Report& report, const QString& titleLine, const ReportHeading& heading)

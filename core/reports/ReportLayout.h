@@ -11,6 +11,9 @@ constexpr int kMatchColumnWidth = 40;
 constexpr int kScoreColumnWidth = 10;
 constexpr int kNameColumnWidth = 20;
 constexpr int kFigureColumnWidth = 5;
+// A group with a timetable starts each game's line with its kick-off and pitch.
+constexpr int kKickOffColumnWidth = 6;
+constexpr int kPitchColumnWidth = 12;
 
 inline const QString kLineBreak = QStringLiteral("\r\n");
 
@@ -23,6 +26,9 @@ QString shortenedMatchText(const QString& matchText);
 // A team name of 20 characters or more keeps its first 19.
 QString shortenedTeamName(const QString& name);
 
+// A pitch name of 12 characters or more keeps its first 11.
+QString shortenedPitchName(const QString& pitch);
+
 // A figure as the tagged league rows write it: " 3 " and "-3 ".
 QString taggedFigure(qint64 value);
 
@@ -31,6 +37,9 @@ void appendPadded(QString& report, const QString& text, int width);
 
 // Appends blanks and then `text`, so that the two fill `width` characters.
 void appendRightAligned(QString& report, const QString& text, int width);
+
+// The kick-off and pitch columns of a game's line, blank for a game without a slot.
+void appendSlotColumns(QString& report, const QString& kickOff, const QString& pitch);
 
 // Steps shared by both reports: the heading (title line, group caption, today's date), a date
 // heading with its tagged date line, and the footer (credit line and the maker's web address).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/GameSlot.h"
 #include "core/records/RecordLines.h"
 
 #include <QDate>
@@ -9,8 +10,9 @@
 #include <optional>
 
 // One game as a report lists it. `text` is what the report sorts by: the date as "yyyy-mm-dd",
-// then ":HT:1-0:FT:2-2:" for a result or ":" for a fixture, then the match text; the year comes
-// first, so text order is date order.
+// then for a game with a slot its kick-off and pitch (" 09:20 02"), then ":HT:1-0:FT:2-2:" for a
+// result or ":" for a fixture, then the match text; the year comes first, so text order is date
+// order, and within a day the timed games come first, by kick-off and pitch.
 struct ReportEntry
 {
     QDate date;
@@ -19,10 +21,15 @@ struct ReportEntry
     QString matchText; // "Rovers-v-United", the names as the team list has them
     QString halfTime;  // "1-0", a result's alone
     QString fullTime;
+    QString kickOff; // "09:20" for a game with a slot, else empty
+    QString pitch;   // that game's pitch by name
 };
 
-// The entry of a game between `teams`; nothing when its date cannot be read.
-std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& teams);
+// The entry of a game between `teams`, with its time and pitch when it has a slot (the pitch named
+// from `pitches`); nothing when its date cannot be read.
+std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& teams,
+                                         const std::optional<GameSlot>& slot = std::nullopt,
+                                         const QStringList& pitches = {});
 
 // Puts the entries in the order a report lists them: whole entries compared as text without
 // regard to letter case, equal ones keeping their order.

@@ -23,7 +23,8 @@ QString tooWide(const QString& value, int width)
 
 } // namespace
 
-Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table)
+Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table,
+                          const QStringList& pitches)
 {
     QVector<ReportEntry> entries;
     entries.reserve(group.size());
@@ -31,7 +32,7 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
         const std::optional<Record>& game = group.games().at(i);
         if (!game || !game->isResult)
             continue;
-        std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams());
+        std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams(), group.gameSlots().value(i), pitches);
         if (!entry)
             return failedReport(
                 failureText(kTypeMismatch,
@@ -40,6 +41,7 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
+    const bool timed = group.hasSlots();
 
     Report report;
     // Result and league lines take 57 characters with their line break, a date heading 15 more.
@@ -58,6 +60,8 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
         }
         report.taggedLines.append(
             QStringLiteral("RESULT, %1, (%2), %3").arg(entry.matchText, entry.halfTime, entry.fullTime));
+        if (timed)
+            appendSlotColumns(report.text, entry.kickOff, entry.pitch);
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += u'(' + entry.halfTime + u')';
         appendRightAligned(report.text, entry.fullTime, kScoreColumnWidth);
@@ -103,10 +107,10 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
 }
 
 Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group, const TournamentSettings& settings,
-                         const QString& databaseName)
+                         const QString& databaseName, const QStringList& pitches)
 {
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(group, settings), databaseName);
     if (!outcome.ok())
         return failedReport(outcome.error);
-    return buildResultsReport(heading, group, outcome.table);
+    return buildResultsReport(heading, group, outcome.table, pitches);
 }

@@ -11,9 +11,11 @@
 // table and, when the group has any, its points adjustments with their reasons. Fixtures and lines that cannot be read
 // are passed over; `table` holds the league rows in league order. Fails, naming the value, on a date that cannot be
 // read, a full-time score wider than its 10-character column or a figure wider than its 5-character column.
-Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table);
+// In a group with a timetable each result's line starts with its kick-off and pitch, named from `pitches`.
+Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table,
+                          const QStringList& pitches = {});
 
 // The same, with the league rows computed as the League Table window computes them, in the
 // temporary database at `databaseName`. A database failure is the report's failure.
 Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group, const TournamentSettings& settings,
-                         const QString& databaseName);
+                         const QString& databaseName, const QStringList& pitches = {});

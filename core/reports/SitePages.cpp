@@ -7,11 +7,13 @@
 #include "core/reports/KnockoutGames.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ResultsReport.h"
+#include "core/setup/TimetableGames.h"
 #include "core/standings/Standings.h"
 #include "core/tournament/FileGroupRecords.h"
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -58,6 +60,9 @@ ul.games li { display: flex; align-items: baseline; gap: .5em; padding: .4em 0; 
 .tie .code { color: var(--muted); font-size: .8em; }
 .tie ul.games li:last-child { border-bottom: none; }
 .champion { font-size: 1.2em; font-weight: 700; }
+.when, .stage { white-space: normal; }
+.when { flex: 0 0 6.5em; }
+.stage { flex: 0 1 8em; text-align: right; }
 )";
 
 const char* const kLiveScript = R"((function () {
@@ -106,21 +111,35 @@ QString teamPage(int group, int team)
     return QStringLiteral("team-%1-%2.html").arg(group).arg(team + 1);
 }
 
-// One game of a group as the pages list it.
+// One game of a group as the pages list it; with a slot, "09:20, Pitch 2" in `when`.
 struct SiteGame
 {
     Record record;
     QDate date;
+    int kickOff = -1; // minutes from midnight; -1 without a slot
+    QString when;
 };
 
-QVector<SiteGame> readableGames(const GroupRecords& group)
+QVector<SiteGame> readableGames(const GroupRecords& group, const QStringList& pitches)
 {
     QVector<SiteGame> games;
-    for (const std::optional<Record>& record : group.games()) {
-        if (record)
-            games.append({ *record, record->date });
+    for (int i = 0; i < group.size(); ++i) {
+        const std::optional<Record>& record = group.games().at(i);
+        if (!record)
+            continue;
+        SiteGame game { *record, record->date };
+        if (const std::optional<GameSlot> slot = group.gameSlots().value(i)) {
+            game.kickOff = slot->start;
+            game.when = minuteText(slot->start) + QStringLiteral(", ") + escaped(pitchName(pitches, slot->pitch));
+        }
+        games.append(game);
     }
     return games;
+}
+
+QString whenNote(const SiteGame& game)
+{
+    return game.when.isEmpty() ? QString() : QStringLiteral("<span class=\"note when\">%1</span>").arg(game.when);
 }
 
 QString score(const Record& record)
@@ -133,7 +152,8 @@ QString score(const Record& record)
 QString gamesByDate(QVector<SiteGame> games, bool results, int group, const QStringList& teams)
 {
     std::stable_sort(games.begin(), games.end(), [results](const SiteGame& a, const SiteGame& b) {
-        return results ? a.date > b.date : a.date < b.date;
+        return results ? std::tie(a.date, a.kickOff) > std::tie(b.date, b.kickOff)
+                       : std::tie(a.date, a.kickOff) < std::tie(b.date, b.kickOff);
     });
     QString html;
     QDate shown;
@@ -155,9 +175,9 @@ QString gamesByDate(QVector<SiteGame> games, bool results, int group, const QStr
                                                             .arg(game.record.homeHalfTime)
                                                             .arg(game.record.awayHalfTime)
                                                       : QString();
-        html += QStringLiteral("<li><span class=\"home-side\">%1</span><span class=\"score\">%2</span>"
+        html += QStringLiteral("<li>%5<span class=\"home-side\">%1</span><span class=\"score\">%2</span>"
                                "<span class=\"away-side\">%3%4</span></li>\n")
-                    .arg(side(game.record.home), score(game.record), side(game.record.away), halfTime);
+                    .arg(side(game.record.home), score(game.record), side(game.record.away), halfTime, whenNote(game));
     }
     if (!first)
         html += QStringLiteral("</ul>\n");
@@ -172,6 +192,7 @@ struct PageFrame
     bool knockout = false;
     QString updated;
     quint64 liveVersion = 0;
+    bool timetable = false;
 };
 
 QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
@@ -186,6 +207,9 @@ QByteArray page(const PageFrame& frame, const QString& file, const QString& head
     if (frame.knockout)
         nav += QStringLiteral("<a href=\"bracket.html\"%1>Knockout stage</a>")
                    .arg(file == QLatin1String("bracket.html") ? QStringLiteral(" aria-current=\"page\"") : QString());
+    if (frame.timetable)
+        nav += QStringLiteral("<a href=\"timetable.html\"%1>Timetable</a>")
+                   .arg(file == QLatin1String("timetable.html") ? QStringLiteral(" aria-current=\"page\"") : QString());
     const QString title = heading.isEmpty() ? frame.siteTitle : heading + QStringLiteral(" - ") + frame.siteTitle;
     QStringList lines {
         QStringLiteral("<!DOCTYPE html>"),
@@ -268,7 +292,8 @@ QString teamGames(const QVector<SiteGame>& games, int group, int team, const QSt
             : escaped(teamNameOrPlaceholder(teams, opponent));
         html += QStringLiteral("<li><span class=\"note\">%1</span><span class=\"away-side\">%2 %3</span>"
                                "<span class=\"score\">%4</span>%5</li>\n")
-                    .arg(game.date.isValid() ? formatRecordDate(game.date) : QString(),
+                    .arg((game.date.isValid() ? formatRecordDate(game.date) : QString())
+                             + (game.when.isEmpty() ? QString() : u' ' + game.when),
                          home ? QStringLiteral("v") : QStringLiteral("at"), opponentName, score(r), outcome);
     }
     return html + QStringLiteral("</ul>\n");
@@ -314,13 +339,49 @@ QString bracketBody(const KnockoutStage& stage)
     return html;
 }
 
+// Every timed game by day, then by kick-off, each with its pitch, stage, teams and score when played.
+QString timetableBody(const TournamentData& tournament)
+{
+    const QVector<TimetableGame> games = timetableGames(tournament);
+    if (games.isEmpty())
+        return QStringLiteral("<p>No game has a time yet.</p>\n");
+    const QStringList& pitches = tournament.timetable->settings.pitches;
+    QString html;
+    for (int i = 0; i < games.size(); ++i) {
+        const TimetableGame& game = games[i];
+        const bool newDay = i == 0 || games[i - 1].slot.date != game.slot.date;
+        if (newDay || games[i - 1].slot.start != game.slot.start) {
+            if (i > 0)
+                html += QStringLiteral("</ul>\n");
+            if (newDay)
+                html += QStringLiteral("<h2>%1</h2>\n").arg(formatRecordDate(game.slot.date));
+            html += QStringLiteral("<h3>%1</h3>\n<ul class=\"games\">\n").arg(minuteText(game.slot.start));
+        }
+        QString stage = link(groupPage(game.group), escaped(game.stage));
+        if (game.isKnockout()) {
+            // A plan made before the stage was set up has no bracket page to link to yet.
+            const QString tie = escaped(game.stage + u' ' + game.tie);
+            const bool twoLegs = game.leg == 2 || (tournament.knockout && tournament.knockout->games(game.tie) == 2);
+            stage = (tournament.knockout ? link(QStringLiteral("bracket.html"), tie) : tie)
+                + (twoLegs ? QStringLiteral(", leg %1").arg(game.leg) : QString());
+        }
+        html += QStringLiteral("<li><span class=\"note when\">%1</span><span class=\"home-side\">%2</span>"
+                               "<span class=\"score\">%3</span><span class=\"away-side\">%4</span>"
+                               "<span class=\"note stage\">%5</span></li>\n")
+                    .arg(escaped(pitchName(pitches, game.slot.pitch)), escaped(game.homeName),
+                         game.score.isEmpty() ? QStringLiteral("v") : escaped(game.score), escaped(game.awayName),
+                         stage);
+    }
+    return html + QStringLiteral("</ul>\n");
+}
+
 } // namespace
 
 bool isSiteFileName(const QString& name)
 {
     static const QRegularExpression pageName(QStringLiteral(
         "^(group-[1-9][0-9]*(-results\\.htm|-fixtures\\.htm|\\.ics|\\.html)|team-[1-9][0-9]*-[1-9][0-9]*\\.html"
-        "|knockout\\.(htm|ics)|bracket\\.html|style\\.css)$"));
+        "|knockout\\.(htm|ics)|bracket\\.html|timetable\\.html|style\\.css)$"));
     return pageName.match(name).hasMatch();
 }
 
@@ -335,6 +396,8 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
     const auto failed = [](const QString& error) { return SiteFiles { {}, error }; };
     const QString shortTitle = shortTitleOf(tournament.title);
     PageFrame frame { escaped(shortTitle), {}, tournament.knockout.has_value(), formatRecordDate(today), liveVersion };
+    frame.timetable = tournament.timetable.has_value();
+    const QStringList pitches = tournament.timetable ? tournament.timetable->settings.pitches : QStringList();
     for (int g = 1; g <= tournament.groups.size(); ++g)
         frame.groupLinks << groupPage(g) << escaped(tournament.groups[g - 1].caption);
 
@@ -354,8 +417,8 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
             continue;
         }
         const ReportHeading heading { shortTitle, group.caption, today };
-        const Report results = makeResultsReport(heading, records, tournament, databaseName);
-        const Report fixtures = buildFixtureList(heading, records);
+        const Report results = makeResultsReport(heading, records, tournament, databaseName, pitches);
+        const Report fixtures = buildFixtureList(heading, records, pitches);
         for (const Report* report : { &results, &fixtures }) {
             if (!report->ok())
                 return failed(
@@ -367,9 +430,9 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
         site.files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
         site.files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.taggedLines));
         site.files.insert(name + QStringLiteral(".ics"),
-                          buildCalendar({ tournament.title, g, group.caption, records }, stamp).text);
+                          buildCalendar({ tournament.title, g, group.caption, records, {}, pitches }, stamp).text);
 
-        const QVector<SiteGame> games = readableGames(records);
+        const QVector<SiteGame> games = readableGames(records, pitches);
         QVector<SiteGame> played, toPlay;
         for (const SiteGame& game : games)
             (game.record.isResult ? played : toPlay).append(game);
@@ -411,11 +474,13 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
     }
     if (tournament.knockout) {
         site.files.insert(QStringLiteral("knockout.htm"), bracketHtml(shortTitle, *tournament.knockout));
-        // A stage without dates has no games to put in a calendar.
-        const bool dated = tournament.knockout->startDate().isValid();
+        // A stage without dates or slots has no games to put in a calendar.
+        const bool dated = tournament.knockout->startDate().isValid()
+            || (tournament.timetable && !tournament.timetable->knockout.isEmpty());
         if (dated)
-            site.files.insert(QStringLiteral("knockout.ics"),
-                              buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp).text);
+            site.files.insert(
+                QStringLiteral("knockout.ics"),
+                buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp, tournament.timetable).text);
         QString printable = link(QStringLiteral("knockout.htm"), QStringLiteral("Bracket"));
         if (dated)
             printable += QStringLiteral(" &#183; ") + link(QStringLiteral("knockout.ics"), QStringLiteral("Calendar"));
@@ -428,6 +493,14 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
                      .arg(link(QStringLiteral("bracket.html"), QStringLiteral("Knockout stage")),
                           champion ? QStringLiteral("Champion: %1").arg(escaped(champion->name))
                                    : QStringLiteral("The bracket, round by round"));
+    }
+    if (tournament.timetable) {
+        site.files.insert(
+            QStringLiteral("timetable.html"),
+            page(frame, QStringLiteral("timetable.html"), QStringLiteral("Timetable"), timetableBody(tournament)));
+        cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">Every game by its time and pitch</p>"
+                                "</div>\n")
+                     .arg(link(QStringLiteral("timetable.html"), QStringLiteral("Timetable")));
     }
     site.files.insert(QStringLiteral("index.html"),
                       page(frame, QStringLiteral("index.html"), QString(),

@@ -15,6 +15,7 @@
 //   group-N.html       a group's league table first, then its results by date and its fixtures
 //   team-N-M.html      team M of group N: its place and its games
 //   bracket.html       the knockout stage round by round
+//   timetable.html     with a timetable: every timed game by day and kick-off, with its pitch
 //   style.css          light and dark by the reader's setting
 // and the printable pages under their earlier names, linked from each group page: the Save HTML
 // exports group-N-results.htm and group-N-fixtures.htm, the calendar group-N.ics, and the

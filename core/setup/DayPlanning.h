@@ -28,7 +28,9 @@ struct PlannedDay
 };
 
 // Plans every group game without a result, and the knockout games of the stage that is set up or,
-// when none is, of `shape`; a played game keeps its slot. Nothing, with the reason in `refusal`,
-// when the days cannot hold the games or the settings name a team the groups lack.
+// when none is, of `shape`; a played game keeps its slot, and the games left start after the last
+// played game on the days ends (and the longer of a changeover and a rest after it). A group's
+// rounds follow its list order. Nothing, with the reason in `refusal`, when the days cannot hold
+// the games or the settings name a team the groups lack.
 std::optional<PlannedDay> planTournamentDay(const TournamentData& data, const TimetableSettings& settings,
                                             const std::optional<KnockoutPlanShape>& shape, QString* refusal);

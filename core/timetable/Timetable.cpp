@@ -33,3 +33,8 @@ std::optional<KnockoutSlot> Timetable::knockoutSlot(const QString& tie, int leg)
     }
     return std::nullopt;
 }
+
+QString pitchName(const QStringList& pitches, int pitch)
+{
+    return pitch >= 0 && pitch < pitches.size() ? pitches.at(pitch) : QStringLiteral("Pitch %1").arg(pitch + 1);
+}

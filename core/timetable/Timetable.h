@@ -58,3 +58,7 @@ struct Timetable
 };
 
 bool operator==(const Timetable& a, const Timetable& b);
+
+// The name of pitch `pitch` (from 0) among `pitches`; "Pitch 3" for one the list does not name, as
+// where a view was not given the names.
+QString pitchName(const QStringList& pitches, int pitch);

@@ -50,7 +50,7 @@ QList<int> BracketView::roundSizes() const
     return sizes;
 }
 
-void BracketView::showStage(const KnockoutStage& stage)
+void BracketView::showStage(const KnockoutStage& stage, const std::optional<Timetable>& timetable)
 {
     QStringList codes = stage.tieCodes();
     codes.sort();
@@ -84,12 +84,17 @@ void BracketView::showStage(const KnockoutStage& stage)
     for (const KnockoutStage::Place& place : stage.places())
         if (place)
             texts.append(place->name);
-    for (const QString& code : std::as_const(codes))
+    int slotLines = 0;
+    for (const QString& code : std::as_const(codes)) {
         texts.append(tieNoteText(stage, code));
+        const QStringList slotTexts = tieSlotTexts(stage, code, timetable);
+        texts += slotTexts;
+        slotLines = std::max(slotLines, int(slotTexts.size()));
+    }
     for (const int size : roundSizes())
         games = std::max(games, stage.legs(size));
     for (TieBox* box : std::as_const(m_boxes))
-        box->showTie(stage);
+        box->showTie(stage, timetable);
     const std::optional<KnockoutTeam> champion = stage.champion();
     m_champion = champion ? champion->name : QString();
     m_championLabel->setText(m_champion);
@@ -97,7 +102,7 @@ void BracketView::showStage(const KnockoutStage& stage)
                                        + (m_champion.isEmpty() ? tr("not known yet") : m_champion));
     m_championLabel->adjustSize();
 
-    m_box = TieBox::boxSize(font(), texts, games);
+    m_box = TieBox::boxSize(font(), texts, games, slotLines);
     const int heading = fontMetrics().lineSpacing() + 8;
     const int columns = int(roundSizes().size()) + 1;
     const int championWidth = std::max(m_championLabel->width(), fontMetrics().horizontalAdvance(championHeading()));

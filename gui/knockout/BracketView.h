@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/timetable/Timetable.h"
+
 #include <QMap>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class KnockoutStage;
 class QLabel;
@@ -19,8 +22,9 @@ class BracketView : public QWidget
 public:
     explicit BracketView(QWidget* parent = nullptr);
 
-    // Shows `stage`; the boxes are made anew only when its ties changed.
-    void showStage(const KnockoutStage& stage);
+    // Shows `stage`, with the times and pitches `timetable` gives its games; the boxes are made anew
+    // only when its ties changed.
+    void showStage(const KnockoutStage& stage, const std::optional<Timetable>& timetable = std::nullopt);
     TieBox* tieBox(const QString& code) const { return m_boxes.value(code); }
     // The tie an arrow key leads to from `code`: Left and Right the connected tie of the round
     // before or after, Up and Down the one above or below; "" for none.

@@ -59,6 +59,7 @@ KnockoutWindow::KnockoutWindow(TournamentDocument* document, QWidget* parent)
     });
     connect(m_bracket, &BracketView::tieOpened, this, &KnockoutWindow::enterResult);
     connect(m_document, &TournamentDocument::knockoutChanged, this, &KnockoutWindow::showStage);
+    connect(m_document, &TournamentDocument::timetableChanged, this, &KnockoutWindow::showStage);
     showStage();
     resize(m_bracket->sizeHint().boundedTo(QSize(900, 600)) + QSize(24, 24));
 }
@@ -66,7 +67,7 @@ KnockoutWindow::KnockoutWindow(TournamentDocument* document, QWidget* parent)
 void KnockoutWindow::showStage()
 {
     if (m_document->knockout())
-        m_bracket->showStage(*m_document->knockout());
+        m_bracket->showStage(*m_document->knockout(), m_document->timetable());
 }
 
 void KnockoutWindow::enterResult(const QString& code)

@@ -33,17 +33,18 @@ TieBox::TieBox(const QString& code, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize TieBox::boxSize(const QFont& font, const QStringList& names, int games)
+QSize TieBox::boxSize(const QFont& font, const QStringList& names, int games, int slotLines)
 {
     const QFontMetrics metrics(font);
     const QFontMetrics bold(boldOf(font));
     int widest = metrics.horizontalAdvance(QStringLiteral("Winner R64-32"));
     for (const QString& name : names)
         widest = std::max(widest, bold.horizontalAdvance(name) + 2);
-    return { 3 * kPadding + widest + games * scoreWidth(metrics), 3 * metrics.lineSpacing() + 2 * kPadding };
+    return { 3 * kPadding + widest + games * scoreWidth(metrics),
+             (3 + slotLines) * metrics.lineSpacing() + 2 * kPadding };
 }
 
-void TieBox::showTie(const KnockoutStage& stage)
+void TieBox::showTie(const KnockoutStage& stage, const std::optional<Timetable>& timetable)
 {
     const std::optional<KnockoutTeam> winner = stage.winner(m_code);
     const auto lineOf = [&](TieSide side) {
@@ -54,7 +55,8 @@ void TieBox::showTie(const KnockoutStage& stage)
     m_first = lineOf(TieSide::First);
     m_second = lineOf(TieSide::Second);
     m_note = tieNoteText(stage, m_code);
-    setAccessibleName(tieSpokenName(stage, m_code));
+    m_slots = tieSlotTexts(stage, m_code, timetable);
+    setAccessibleName(tieSpokenName(stage, m_code) + tieSpokenSlots(stage, m_code, timetable));
     update();
 }
 
@@ -87,6 +89,12 @@ void TieBox::paintEvent(QPaintEvent*)
     }
     painter.setFont(font());
     painter.setPen(colours.color(QPalette::PlaceholderText));
+    for (const QString& slot : std::as_const(m_slots)) {
+        const QRect slotArea(kPadding, top, width() - 2 * kPadding, lineHeight);
+        painter.drawText(slotArea, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(slot, Qt::ElideRight, slotArea.width()));
+        top += lineHeight;
+    }
     painter.drawText(QRect(kPadding, top, width() - 2 * kPadding, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
                      m_note);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/timetable/Timetable.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class KnockoutStage;
 
@@ -18,9 +21,13 @@ public:
     TieBox(const QString& code, QWidget* parent = nullptr);
 
     QString code() const { return m_code; }
-    void showTie(const KnockoutStage& stage);
-    // The size every box of a bracket takes: room for the longest of `names` and `games` scores.
-    static QSize boxSize(const QFont& font, const QStringList& names, int games);
+    // Shows the tie, and under its teams when and where its games are played when `timetable` says.
+    void showTie(const KnockoutStage& stage, const std::optional<Timetable>& timetable = std::nullopt);
+    // The lines of the tie's times and pitches, as shown.
+    const QStringList& slotTexts() const { return m_slots; }
+    // The size every box of a bracket takes: room for the longest of `names` and `games` scores, and
+    // `slotLines` lines of times.
+    static QSize boxSize(const QFont& font, const QStringList& names, int games, int slotLines = 0);
 
 signals:
     void opened(const QString& code);
@@ -44,4 +51,5 @@ private:
     Line m_first;
     Line m_second;
     QString m_note;
+    QStringList m_slots;
 };

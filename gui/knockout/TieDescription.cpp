@@ -3,6 +3,7 @@
 #include "core/knockout/TieResultText.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -35,6 +36,23 @@ QString firstSideScore(const TieResult& result, const GameScore& score)
 QString nameOf(const std::optional<KnockoutTeam>& team)
 {
     return team ? team->name : QString();
+}
+
+// The slots of the tie's games by leg, those without one left out.
+QVector<KnockoutSlot> slotsOf(const KnockoutStage& stage, const QString& code,
+                              const std::optional<Timetable>& timetable)
+{
+    QVector<KnockoutSlot> planned;
+    for (int leg = 1; timetable && leg <= stage.games(code); ++leg) {
+        if (const std::optional<KnockoutSlot> slot = timetable->knockoutSlot(code, leg))
+            planned.append(*slot);
+    }
+    return planned;
+}
+
+QString dayText(const QDate& date)
+{
+    return QLocale().toString(date, QStringLiteral("ddd d MMM"));
 }
 
 } // namespace
@@ -115,6 +133,34 @@ QString tieSpokenName(const KnockoutStage& stage, const QString& code)
                            QString::number(firstWon ? secondPens : firstPens));
     } else if (firstGoals == secondGoals && !winner.isEmpty()) {
         spoken += QCoreApplication::translate("TieDescription", ", %1 won on away goals").arg(winner);
+    }
+    return spoken;
+}
+
+QStringList tieSlotTexts(const KnockoutStage& stage, const QString& code, const std::optional<Timetable>& timetable)
+{
+    QStringList texts;
+    for (const KnockoutSlot& game : slotsOf(stage, code, timetable)) {
+        const QString text = QCoreApplication::translate("TieDescription", "%1 %2, %3")
+                                 .arg(dayText(game.slot.date), minuteText(game.slot.start),
+                                      pitchName(timetable->settings.pitches, game.slot.pitch));
+        texts.append(stage.games(code) == 2
+                         ? QCoreApplication::translate("TieDescription", "Leg %1: %2").arg(game.leg).arg(text)
+                         : text);
+    }
+    return texts;
+}
+
+QString tieSpokenSlots(const KnockoutStage& stage, const QString& code, const std::optional<Timetable>& timetable)
+{
+    QString spoken;
+    for (const KnockoutSlot& game : slotsOf(stage, code, timetable)) {
+        const QString pitch = pitchName(timetable->settings.pitches, game.slot.pitch);
+        spoken += stage.games(code) == 2
+            ? QCoreApplication::translate("TieDescription", ", leg %1 %2 at %3 on %4")
+                  .arg(QString::number(game.leg), dayText(game.slot.date), minuteText(game.slot.start), pitch)
+            : QCoreApplication::translate("TieDescription", ", %1 at %2 on %3")
+                  .arg(dayText(game.slot.date), minuteText(game.slot.start), pitch);
     }
     return spoken;
 }

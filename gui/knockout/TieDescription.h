@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/knockout/KnockoutStage.h"
+#include "core/timetable/Timetable.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,3 +21,10 @@ QString tieNoteText(const KnockoutStage& stage, const QString& code);
 // "Quarter-final 1: Spain 2, Germany 1 after extra time", "Final: Winner SF1, Winner SF2, to be
 // played", "Round of 16, tie 2: Spain, bye".
 QString tieSpokenName(const KnockoutStage& stage, const QString& code);
+
+// When and where the tie's games are played, a line for each game with a slot: "Sat 12 Jun 14:00,
+// Pitch 2", "Leg 2: Sun 13 Jun 10:00, Pitch 1" when it has two games. Empty without a timetable.
+QStringList tieSlotTexts(const KnockoutStage& stage, const QString& code, const std::optional<Timetable>& timetable);
+
+// The same as a screen reader says it after the tie's name: ", Sat 12 Jun at 14:00 on Pitch 2".
+QString tieSpokenSlots(const KnockoutStage& stage, const QString& code, const std::optional<Timetable>& timetable);

@@ -112,6 +112,13 @@ private slots:
             QFile trn(file(name));
             QVERIFY(trn.open(QIODevice::WriteOnly) && trn.write((text.left(stage) + changed).toUtf8()) > 0);
         }
+        // A planned final of a stage without dates.
+        QFile undated(file("undated_plan.trn"));
+        QVERIFY(
+            undated.open(QIODevice::WriteOnly)
+            && undated.write(
+                   contentsOf(QStringLiteral(TABULON_TEST_DATA "/timetable_cup.trn")).replace("\n2000-04-01\r", "\n\r"))
+                > 0);
     }
 
     void commands_data()
@@ -188,6 +195,7 @@ private slots:
         row("calendar, team not in the group", calendar + file("town.ics") + " --team Town", 1, "", "tabulon-cli calendar: group 1 has no team \"Town\".\n");
         row("calendar without --output", "calendar " + kTwoGroups + " --group 1", 2, "", "Usage: tabulon-cli calendar FILE.trn --group N [--team NAME] --output OUT.ics\n");
         row("calendar, the knockout games", "calendar " + kKnockoutCup + " --knockout --output " + file("cup.ics"), 0, "Wrote 5 events to " + file("cup.ics") + "\n", "");
+        row("calendar, a stage without dates, its game with a time", "calendar " + file("undated_plan.trn") + " --knockout --output " + file("plan.ics"), 0, "Wrote 1 event to " + file("plan.ics") + "\n", "");
         row("calendar, no knockout stage", "calendar " + kTwoGroups + " --knockout --output " + file("town.ics"), 1, "", "tabulon-cli calendar: " + kTwoGroups + " has no knockout stage.\n");
         row("calendar, --knockout with --group", "calendar " + kKnockoutCup + " --knockout --group 1 --output " + file("town.ics"), 2, "", "Usage: tabulon-cli calendar FILE.trn --knockout --output OUT.ics\n");
         row("bracket, text", "bracket " + kKnockoutCup, 0, "Semi-finals (01-Apr-2000 and 08-Apr-2000)\nSF1    Rovers v Town, Leeds (1st leg)                   2-0\n       Town, Leeds v Rovers (2nd leg)                   1-1\n       Winner: Rovers\nSF2    United v City (1st leg)                          1-1\n       City v United (2nd leg)                          1-1  a.e.t.\n       Winner: City on penalties (4-3)\n\nFinal (15-Apr-2000)\nF      Rovers v City                           to be played\n", "");

@@ -10,6 +10,7 @@
 #include "core/reports/ResultsReport.h"
 #include "core/reports/TaggedReportFile.h"
 #include "core/reports/WebSite.h"
+#include "core/timetable/SlotText.h"
 #include "core/tournament/FileGroupRecords.h"
 #include "core/tournament/TournamentFile.h"
 
@@ -243,6 +244,7 @@ private slots:
         QTest::addColumn<QVector<LeagueAdjustment>>("adjustments");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("tagged");
+        QTest::addColumn<QStringList>("slotTexts"); // each line's, "" for none; none at all without a timetable
         // Entered out of date order; the fixture is left out of the results report.
         const QStringList lines { "R:14-Mar-2000:HT:0-1:FT:0-3:United-v-Rovers", "F:07-Mar-2000:Rovers-v-United",
                                   "R:07-Mar-2000:HT:1-0:FT:2-2:Rovers-v-United" };
@@ -255,17 +257,35 @@ private slots:
                 "United                  0    1    1    2    5   -3    1" };
         const QStringList footer { "", "", "", "Report Created by Tabulon", "https://www.veltrix.example/tabulon" };
         QTest::newRow("results report") << false << QStringList { lines[0], lines[2] } << rows << QVector<LeagueAdjustment>()
-            << (resultsText + footer).join("\r\n") << kResultsTagged;
+            << (resultsText + footer).join("\r\n") << kResultsTagged << QStringList();
         QTest::newRow("results report, a points adjustment under the table") << false << QStringList { lines[0], lines[2] } << rows
             << QVector<LeagueAdjustment> { { "United", -3, "late kick-off, twice" } }
             << (resultsText + QStringList { "", "Points Adjustments", "", "United                 -3  late kick-off, twice" } + footer).join("\r\n")
-            << kResultsTagged + QStringList { "Points Adjustments", "United, -3 , late kick-off, twice" };
+            << kResultsTagged + QStringList { "Points Adjustments", "United, -3 , late kick-off, twice" } << QStringList();
         QTest::newRow("fixture list") << true << QStringList { lines[0], lines[1] } << QVector<LeagueRow>() << QVector<LeagueAdjustment>()
             << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
                 "07-Mar-2000", "Rovers-v-United                         ", "",
                 "14-Mar-2000", "United-v-Rovers                         ", "", "", "",
                 "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
-            << kFixturesTagged;
+            << kFixturesTagged << QStringList();
+        // A timed game's line starts with its kick-off and pitch, a long pitch name shortened; within a day
+        // the timed games come first, by kick-off.
+        const QString untimed(18, ' ');
+        QStringList timedText = resultsText;
+        timedText[10] = "09:20 Pitch 1     " + timedText[10];
+        timedText[13] = untimed + timedText[13];
+        QTest::newRow("results report, a time and pitch") << false << QStringList { lines[0], lines[2] } << rows
+            << QVector<LeagueAdjustment>() << (timedText + footer).join("\r\n") << kResultsTagged
+            << QStringList { "", "2000-03-07 09:20 09:40 1" };
+        QTest::newRow("fixture list, times and pitches") << true
+            << QStringList { "F:07-Mar-2000:Rovers-v-United", "F:07-Mar-2000:City-v-Ants", "F:07-Mar-2000:Bees-v-City" }
+            << QVector<LeagueRow>() << QVector<LeagueAdjustment>()
+            << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
+                "07-Mar-2000", QString("09:20 North Field Rovers-v-United").leftJustified(58),
+                QString("11:00 Pitch 1     Bees-v-City").leftJustified(58), (untimed + "City-v-Ants").leftJustified(58),
+                "", "", "", "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
+            << kFixturesTagged.mid(0, 4) + QStringList { "RESULT, Rovers-v-United, , ", "RESULT, Bees-v-City, , ", "RESULT, City-v-Ants, , " }
+            << QStringList { "2000-03-07 09:20 09:40 2", "", "2000-03-07 11:00 11:20 1" };
         // clang-format on
     }
     void examples()
@@ -276,9 +296,15 @@ private slots:
         QFETCH(QVector<LeagueAdjustment>, adjustments);
         QFETCH(QString, text);
         QFETCH(QStringList, tagged);
-        const Report report = fixtureList
-            ? buildFixtureList(kHeading, groupShown(displayLines))
-            : buildResultsReport(kHeading, groupShown(displayLines), { {}, rows, adjustments });
+        QFETCH(QStringList, slotTexts);
+        GroupRecords group = groupShown(displayLines);
+        QVector<std::optional<GameSlot>> gameSlots;
+        for (const QString& slot : slotTexts)
+            gameSlots.append(readSlotText(slot, 2, nullptr));
+        group.setGameSlots(gameSlots);
+        const QStringList pitches { "Pitch 1", "North Field Lane" };
+        const Report report = fixtureList ? buildFixtureList(kHeading, group, pitches)
+                                          : buildResultsReport(kHeading, group, { {}, rows, adjustments }, pitches);
         QCOMPARE(report.error, QString());
         QCOMPARE(report.text, text);
         QCOMPARE(report.taggedLines, tagged);

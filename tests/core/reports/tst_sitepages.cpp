@@ -96,6 +96,40 @@ private slots:
         QVERIFY(files.files["index.html"].contains("2 results, 2 fixtures, top: United"));
     }
 
+    // With a timetable: a page of every timed game by day and kick-off, linked from every page, and
+    // each group game's time and pitch on its group's page.
+    void timetablePage()
+    {
+        const TournamentData data = *readTournamentFile(TABULON_TEST_DATA "/timetable_cup.trn").data;
+        const SiteFiles files = buildSiteFiles(data, QDate(2000, 3, 22), m_db, QDateTime());
+        QVERIFY2(files.ok(), qPrintable(files.error));
+        const QString page = QString::fromUtf8(files.files["timetable.html"]);
+        const QStringList order {
+            "<h1>Timetable</h1>",
+            "<h2>15-Apr-2000</h2>",
+            "<h3>09:00</h3>",
+            "<li><span class=\"note when\">Pitch 1</span><span class=\"home-side\">City</span><span "
+            "class=\"score\">2-1</span><span class=\"away-side\">Town, Leeds</span><span class=\"note stage\"><a "
+            "href=\"group-1.html\">1. Division A</a></span></li>",
+            "<h3>09:30</h3>",
+            "<h3>14:00</h3>",
+            "<li><span class=\"note when\">North &amp; South, by the river</span><span class=\"home-side\">Rovers"
+            "</span><span class=\"score\">v</span><span class=\"away-side\">City</span><span class=\"note stage\"><a "
+            "href=\"bracket.html\">Knockout F</a></span></li>"
+        };
+        qsizetype at = 0;
+        for (const QString& part : order) {
+            const qsizetype found = page.indexOf(part, at);
+            QVERIFY2(found > at, qPrintable(part));
+            at = found;
+        }
+        QVERIFY(files.files["index.html"].contains("<a href=\"timetable.html\">Timetable</a></nav>"));
+        QVERIFY(page.contains("<a href=\"timetable.html\" aria-current=\"page\">Timetable</a>"));
+        QVERIFY(files.files["group-1.html"].contains(
+            "<li><span class=\"note when\">09:30, North &amp; South, by the river</span><span class=\"home-side\">"));
+        QVERIFY(isSiteFileName("timetable.html"));
+    }
+
     // A live site's pages name their version and load the script that follows it.
     void livePagesFollowTheirVersion()
     {

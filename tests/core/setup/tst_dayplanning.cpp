@@ -126,6 +126,11 @@ private slots:
             }
         }
         QCOMPARE(found, 1);
+        // Planned again with the stage set up: the same ties, its teams by name.
+        const std::optional<PlannedDay> again = planTournamentDay(data, cupSettings(), std::nullopt, nullptr);
+        QCOMPARE(again->timetable.knockout.size(), 8);
+        QCOMPARE(again->timetable.knockoutSlot("QF3", 1)->homeName, data.groups[1].teams[0]);
+        QCOMPARE(again->timetable.knockoutSlot("SF2", 1)->awayName, "Winner QF4");
     }
 
     // A played game keeps its slot; the games left start after it ends and the rest after it.

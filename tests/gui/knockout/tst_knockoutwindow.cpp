@@ -115,6 +115,30 @@ private slots:
         QCOMPARE(spoken(code), name);
     }
 
+    // With a timetable a tie shows when and where each of its games is played, and says so; a plan
+    // made later shows at once.
+    void showsTimesAndPitches()
+    {
+        QLocale::setDefault(QLocale::c());
+        showStage(8, 2, "");
+        Timetable timetable;
+        timetable.settings.pitches = QStringList { "Pitch 1", "North" };
+        timetable.knockout = { { "QF1", 1, {}, {}, { QDate(2027, 6, 12), 840, 870, 1 } },
+                               { "QF1", 2, {}, {}, { QDate(2027, 6, 13), 600, 630, 0 } },
+                               { "F", 1, {}, {}, { QDate(2027, 6, 13), 960, 990, 0 } } };
+        m_document.setTimetable(timetable, {}, "Plan the Day");
+        QCOMPARE(box("QF1")->slotTexts(),
+                 QStringList({ "Leg 1: Sat 12 Jun 14:00, North", "Leg 2: Sun 13 Jun 10:00, Pitch 1" }));
+        QCOMPARE(spoken("F"), "Final: Winner SF1, Winner SF2, to be played, Sun 13 Jun at 16:00 on Pitch 1");
+        QCOMPARE(spoken("QF1"),
+                 "Quarter-final 1: Spain, Chile, to be played, leg 1 Sat 12 Jun at 14:00 on North, leg 2 "
+                 "Sun 13 Jun at 10:00 on Pitch 1");
+        QCOMPARE(box("SF1")->slotTexts(), QStringList());
+        QCOMPARE(box("SF1")->height(), TieBox::boxSize(box("SF1")->font(), {}, 2, 2).height());
+        m_document.setTimetable(std::nullopt, {}, "Plan the Day");
+        QCOMPARE(box("QF1")->slotTexts(), QStringList());
+    }
+
     void entersResult_data()
     {
         QTest::addColumn<QString>("code");
