@@ -273,6 +273,17 @@
     </message>
 </context>
 <context>
+    <name>GameBox</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>Drag to another time or pitch, or press Ctrl with an arrow key: Up and Down move the game 5 minutes, Left and Right to the next pitch.</source>
+        <translation>Auf eine andere Zeit oder einen anderen Platz ziehen, oder Strg mit einer Pfeiltaste drücken: Auf und Ab verschieben das Spiel um 5 Minuten, Links und Rechts auf den Nachbarplatz.</translation>
+    </message>
+</context>
+<context>
     <name>GroupWindow</name>
     <message>
         <source>ERROR</source>
@@ -517,6 +528,14 @@
     <message>
         <source>versus</source>
         <translation>gegen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Platz</translation>
     </message>
 </context>
 <context>
@@ -1545,6 +1564,296 @@
         <extracomment>The file name of the user guide written in this language, beside the English one.</extracomment>
         <translation>tabulon-help_de.html</translation>
     </message>
+    <message>
+        <source>Plan the &amp;Day...</source>
+        <translation>&amp;Den Tag planen...</translation>
+    </message>
+    <message>
+        <source>T&amp;imetable</source>
+        <translation>&amp;Zeitplan</translation>
+    </message>
+    <message>
+        <source>Plan the Day</source>
+        <translation>Den Tag planen</translation>
+    </message>
+    <message>
+        <source>The day is planned already. Planning it again gives every game not yet played a new time and pitch. Do you want to go on?</source>
+        <translation>Der Tag ist bereits geplant. Eine neue Planung gibt jedem noch nicht gespielten Spiel eine neue Zeit und einen neuen Platz. Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>MoveCheck</name>
+    <message>
+        <source>%1 plays %2 on %3 at %4.</source>
+        <translation>%1 spielt um %4 auf %3 gegen %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 minutes&apos; rest after its game at %3.</source>
+        <translation>%1 braucht %2 Minuten Pause nach seinem Spiel um %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 minutes&apos; rest before its game at %3.</source>
+        <translation>%1 braucht %2 Minuten Pause vor seinem Spiel um %3.</translation>
+    </message>
+    <message>
+        <source>%1, leg %2</source>
+        <translation>%1, Spiel %2</translation>
+    </message>
+    <message>
+        <source>The tournament has no timetable.</source>
+        <translation>Das Turnier hat keinen Zeitplan.</translation>
+    </message>
+    <message>
+        <source>%1 is not a day of the timetable.</source>
+        <translation>%1 ist kein Tag des Zeitplans.</translation>
+    </message>
+    <message>
+        <source>The timetable has no pitch %1.</source>
+        <translation>Der Zeitplan hat keinen Platz %1.</translation>
+    </message>
+    <message>
+        <source>A knockout game lasts %1 minutes.</source>
+        <translation>Ein K.-o.-Spiel dauert %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>A group game lasts %1 minutes.</source>
+        <translation>Ein Gruppenspiel dauert %1 Minuten.</translation>
+    </message>
+    <message>
+        <source>%1 is before the first kick-off at %2.</source>
+        <translation>%1 liegt vor dem ersten Anstoß um %2.</translation>
+    </message>
+    <message>
+        <source>A game at %1 ends at %2, after the last finish at %3.</source>
+        <translation>Ein Spiel um %1 endet um %2, nach dem letzten Spielende um %3.</translation>
+    </message>
+    <message>
+        <source>%1 lies in the break %2.</source>
+        <translation>%1 liegt in der Pause %2.</translation>
+    </message>
+    <message>
+        <source>A game at %1 runs into the break %2.</source>
+        <translation>Ein Spiel um %1 reicht in die Pause %2.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, %3 v %4 at %5.</source>
+        <translation>Auf %1 spielen um %5 %3 gegen %4 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays only between %2 and %3.</source>
+        <translation>%1 spielt nur zwischen %2 und %3.</translation>
+    </message>
+    <message>
+        <source>A group game must end by the first knockout game at %1.</source>
+        <translation>Ein Gruppenspiel muss bis zum ersten K.-o.-Spiel um %1 enden.</translation>
+    </message>
+    <message>
+        <source>A knockout game cannot start before the group games end at %1.</source>
+        <translation>Ein K.-o.-Spiel kann nicht vor dem Ende der Gruppenspiele um %1 beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDayDialog</name>
+    <message>
+        <source>Pitches, one a line, or their number</source>
+        <translation>Plätze, einer pro Zeile, oder ihre Anzahl</translation>
+    </message>
+    <message>
+        <source>&amp;Pitches (one a line, or a number):</source>
+        <translation>&amp;Plätze (einer pro Zeile oder eine Anzahl):</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>First &amp;day:</source>
+        <translation>Erster &amp;Tag:</translation>
+    </message>
+    <message>
+        <source>Second day, if any</source>
+        <translation>Zweiter Tag, falls einer</translation>
+    </message>
+    <message>
+        <source>Second da&amp;y (if any):</source>
+        <translation>Zweiter Ta&amp;g (falls einer):</translation>
+    </message>
+    <message>
+        <source>First kick-off</source>
+        <translation>Erster Anstoß</translation>
+    </message>
+    <message>
+        <source>First &amp;kick-off:</source>
+        <translation>&amp;Erster Anstoß:</translation>
+    </message>
+    <message>
+        <source>Last finish</source>
+        <translation>Letztes Spielende</translation>
+    </message>
+    <message>
+        <source>&amp;Last finish:</source>
+        <translation>&amp;Letztes Spielende:</translation>
+    </message>
+    <message>
+        <source>Minutes of a group game</source>
+        <translation>Minuten eines Gruppenspiels</translation>
+    </message>
+    <message>
+        <source>&amp;Group game (minutes):</source>
+        <translation>Gr&amp;uppenspiel (Minuten):</translation>
+    </message>
+    <message>
+        <source>Minutes of a knockout game</source>
+        <translation>Minuten eines K.-o.-Spiels</translation>
+    </message>
+    <message>
+        <source>Knockout ga&amp;me (minutes):</source>
+        <translation>&amp;K.-o.-Spiel (Minuten):</translation>
+    </message>
+    <message>
+        <source>Minutes of changeover between games</source>
+        <translation>Minuten Wechselzeit zwischen Spielen</translation>
+    </message>
+    <message>
+        <source>C&amp;hangeover (minutes):</source>
+        <translation>&amp;Wechselzeit (Minuten):</translation>
+    </message>
+    <message>
+        <source>Least rest of a team, in minutes</source>
+        <translation>Mindestpause einer Mannschaft, in Minuten</translation>
+    </message>
+    <message>
+        <source>Least &amp;rest (minutes):</source>
+        <translation>&amp;Mindestpause (Minuten):</translation>
+    </message>
+    <message>
+        <source>Breaks, one a line, such as 12:30-13:00</source>
+        <translation>Pausen, eine pro Zeile, etwa 12:30-13:00</translation>
+    </message>
+    <message>
+        <source>&amp;Breaks (one a line, 12:30-13:00):</source>
+        <translation>Pau&amp;sen (eine pro Zeile, 12:30-13:00):</translation>
+    </message>
+    <message>
+        <source>Team that can only play within certain hours</source>
+        <translation>Mannschaft, die nur zu bestimmten Zeiten spielen kann</translation>
+    </message>
+    <message>
+        <source>The team&apos;s hours</source>
+        <translation>Die Zeiten der Mannschaft</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the team&apos;s hours</source>
+        <translation>Die Zeiten der Mannschaft hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Remove the chosen team&apos;s hours</source>
+        <translation>Die Zeiten der gewählten Mannschaft entfernen</translation>
+    </message>
+    <message>
+        <source>Hour&amp;s:</source>
+        <translation>Stu&amp;nden:</translation>
+    </message>
+    <message>
+        <source>Team with ho&amp;urs:</source>
+        <translation>Mannschaft mit &amp;Zeiten:</translation>
+    </message>
+    <message>
+        <source>Teams with hours</source>
+        <translation>Mannschaften mit Zeiten</translation>
+    </message>
+    <message>
+        <source>Teams &amp;with hours:</source>
+        <translation>Zeit&amp;vorgaben:</translation>
+    </message>
+    <message>
+        <source>Knockout template file, if any</source>
+        <translation>Datei der K.-o.-Vorlage, falls eine</translation>
+    </message>
+    <message>
+        <source>Choose &amp;File...</source>
+        <translation>Datei su&amp;chen...</translation>
+    </message>
+    <message>
+        <source>Choose the template</source>
+        <translation>Die Vorlage wählen</translation>
+    </message>
+    <message>
+        <source>Knockout &amp;template (if any):</source>
+        <translation>&amp;Datei der K.-o.-Vorlage (falls eine):</translation>
+    </message>
+    <message>
+        <source>Th&amp;ird-place match</source>
+        <translation>Spiel um Platz &amp;3</translation>
+    </message>
+    <message>
+        <source>Third-place match</source>
+        <translation>Spiel um Platz 3</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Plan the Day</source>
+        <translation>Den Tag planen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no span of hours: type it as 10:00-14:00.</source>
+        <translation>„%1“ ist keine Zeitspanne: Geben Sie sie als 10:00-14:00 ein.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Knockout Template</source>
+        <translation>K.-o.-Vorlage</translation>
+    </message>
+    <message>
+        <source>Name the pitches, one a line, or type how many there are.</source>
+        <translation>Nennen Sie die Plätze, einen pro Zeile, oder geben Sie ihre Anzahl ein.</translation>
+    </message>
+    <message>
+        <source>Each pitch needs a name of its own.</source>
+        <translation>Jeder Platz braucht einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>The second day must come after the first.</source>
+        <translation>Der zweite Tag muss nach dem ersten liegen.</translation>
+    </message>
+    <message>
+        <source>The last finish must come after the first kick-off.</source>
+        <translation>Das letzte Spielende muss nach dem ersten Anstoß liegen.</translation>
+    </message>
+    <message>
+        <source>The break &quot;%1&quot; is no span of time: type each break as 12:30-13:00.</source>
+        <translation>Die Pause „%1“ ist keine Zeitspanne: Geben Sie jede Pause als 12:30-13:00 ein.</translation>
+    </message>
 </context>
 <context>
     <name>PointsAdjustmentsDialog</name>
@@ -2085,6 +2394,22 @@
         <source>HT</source>
         <translation>HZ</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time: type the kick-off as HH:MM, such as 10:25.</source>
+        <translation>„%1“ ist keine Uhrzeit: Geben Sie den Anstoß als HH:MM ein, etwa 10:25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no pitch of the timetable: type its name or its number, 1 to %2.</source>
+        <translation>„%1“ ist kein Platz des Zeitplans: Geben Sie seinen Namen oder seine Nummer ein, 1 bis %2.</translation>
+    </message>
 </context>
 <context>
     <name>Schedule</name>
@@ -2142,6 +2467,14 @@
     <message>
         <source>ERROR</source>
         <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Kick-off time</source>
+        <translation>Anstoßzeit</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Platz</translation>
     </message>
 </context>
 <context>
@@ -2504,6 +2837,108 @@
     <message>
         <source>a score is two whole numbers from 0 to %1, as &quot;2-1&quot;</source>
         <translation>ein Ergebnis besteht aus zwei ganzen Zahlen von 0 bis %1, etwa „2-1“</translation>
+    </message>
+</context>
+<context>
+    <name>TimetableSheets</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Group or tie</source>
+        <translation>Gruppe oder Begegnung</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Gegner</translation>
+    </message>
+</context>
+<context>
+    <name>TimetableWindow</name>
+    <message>
+        <source>Move Game</source>
+        <translation>Spiel verschieben</translation>
+    </message>
+    <message>
+        <source>Timetable</source>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>The day is not planned yet: choose File &gt; Plan the Day to give the games their times and pitches.</source>
+        <translation>Der Tag ist noch nicht geplant: Wählen Sie Datei &gt; Den Tag planen, um den Spielen Zeiten und Plätze zu geben.</translation>
+    </message>
+    <message>
+        <source>&amp;Team:</source>
+        <translation>&amp;Mannschaft:</translation>
+    </message>
+    <message>
+        <source>Team whose games stand out</source>
+        <translation>Mannschaft, deren Spiele hervorgehoben werden</translation>
+    </message>
+    <message>
+        <source>Print &amp;as:</source>
+        <translation>Drucken &amp;als:</translation>
+    </message>
+    <message>
+        <source>Print as</source>
+        <translation>Drucken als</translation>
+    </message>
+    <message>
+        <source>A page per pitch</source>
+        <translation>Eine Seite pro Platz</translation>
+    </message>
+    <message>
+        <source>A sheet per team</source>
+        <translation>Ein Blatt pro Mannschaft</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Drag a game to another time or pitch, or select it and press Ctrl+Up or Ctrl+Down to move it 5 minutes, Ctrl+Left or Ctrl+Right to the next pitch.</source>
+        <translation>Ziehen Sie ein Spiel auf eine andere Zeit oder einen anderen Platz, oder wählen Sie es und drücken Sie Strg+Auf oder Strg+Ab, um es um 5 Minuten zu verschieben, Strg+Links oder Strg+Rechts für den Nachbarplatz.</translation>
+    </message>
+    <message>
+        <source>All teams</source>
+        <translation>Alle Mannschaften</translation>
+    </message>
+    <message>
+        <source>Save Timetable as PDF</source>
+        <translation>Zeitplan als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>Der Zeitplan konnte nicht in %1 geschrieben werden.</translation>
     </message>
 </context>
 <context>

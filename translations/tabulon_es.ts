@@ -273,6 +273,17 @@
     </message>
 </context>
 <context>
+    <name>GameBox</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Resultado %1</translation>
+    </message>
+    <message>
+        <source>Drag to another time or pitch, or press Ctrl with an arrow key: Up and Down move the game 5 minutes, Left and Right to the next pitch.</source>
+        <translation>Arrástrelo a otra hora o a otro campo, o pulse Ctrl con una flecha: Arriba y Abajo mueven el partido 5 minutos, Izquierda y Derecha al campo de al lado.</translation>
+    </message>
+</context>
+<context>
     <name>GroupWindow</name>
     <message>
         <source>ERROR</source>
@@ -517,6 +528,14 @@
     <message>
         <source>versus</source>
         <translation>contra</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>
@@ -1545,6 +1564,296 @@
         <extracomment>The file name of the user guide written in this language, beside the English one.</extracomment>
         <translation>tabulon-help_es.html</translation>
     </message>
+    <message>
+        <source>Plan the &amp;Day...</source>
+        <translation>Planificar la &amp;jornada...</translation>
+    </message>
+    <message>
+        <source>T&amp;imetable</source>
+        <translation>&amp;Horario</translation>
+    </message>
+    <message>
+        <source>Plan the Day</source>
+        <translation>Planificar la jornada</translation>
+    </message>
+    <message>
+        <source>The day is planned already. Planning it again gives every game not yet played a new time and pitch. Do you want to go on?</source>
+        <translation>La jornada ya está planificada. Planificarla de nuevo da a cada partido aún no jugado una nueva hora y un nuevo campo. ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>MoveCheck</name>
+    <message>
+        <source>%1 plays %2 on %3 at %4.</source>
+        <translation>%1 juega contra %2 en %3 a las %4.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 minutes&apos; rest after its game at %3.</source>
+        <translation>%1 necesita %2 minutos de descanso después de su partido de las %3.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 minutes&apos; rest before its game at %3.</source>
+        <translation>%1 necesita %2 minutos de descanso antes de su partido de las %3.</translation>
+    </message>
+    <message>
+        <source>%1, leg %2</source>
+        <translation>%1, partido %2</translation>
+    </message>
+    <message>
+        <source>The tournament has no timetable.</source>
+        <translation>El torneo no tiene horario.</translation>
+    </message>
+    <message>
+        <source>%1 is not a day of the timetable.</source>
+        <translation>%1 no es un día del horario.</translation>
+    </message>
+    <message>
+        <source>The timetable has no pitch %1.</source>
+        <translation>El horario no tiene campo %1.</translation>
+    </message>
+    <message>
+        <source>A knockout game lasts %1 minutes.</source>
+        <translation>Un partido de eliminatoria dura %1 minutos.</translation>
+    </message>
+    <message>
+        <source>A group game lasts %1 minutes.</source>
+        <translation>Un partido de grupo dura %1 minutos.</translation>
+    </message>
+    <message>
+        <source>%1 is before the first kick-off at %2.</source>
+        <translation>%1 es antes del primer saque a las %2.</translation>
+    </message>
+    <message>
+        <source>A game at %1 ends at %2, after the last finish at %3.</source>
+        <translation>Un partido a las %1 termina a las %2, después del último final a las %3.</translation>
+    </message>
+    <message>
+        <source>%1 lies in the break %2.</source>
+        <translation>%1 cae en la pausa %2.</translation>
+    </message>
+    <message>
+        <source>A game at %1 runs into the break %2.</source>
+        <translation>Un partido a las %1 se mete en la pausa %2.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, %3 v %4 at %5.</source>
+        <translation>%1 tiene %2, %3 contra %4 a las %5.</translation>
+    </message>
+    <message>
+        <source>%1 plays only between %2 and %3.</source>
+        <translation>%1 solo juega entre las %2 y las %3.</translation>
+    </message>
+    <message>
+        <source>A group game must end by the first knockout game at %1.</source>
+        <translation>Un partido de grupo debe terminar antes del primer partido de eliminatoria a las %1.</translation>
+    </message>
+    <message>
+        <source>A knockout game cannot start before the group games end at %1.</source>
+        <translation>Un partido de eliminatoria no puede empezar antes de que terminen los partidos de grupo a las %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDayDialog</name>
+    <message>
+        <source>Pitches, one a line, or their number</source>
+        <translation>Campos, uno por línea, o su número</translation>
+    </message>
+    <message>
+        <source>&amp;Pitches (one a line, or a number):</source>
+        <translation>Ca&amp;mpos (uno por línea o un número):</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Primer día</translation>
+    </message>
+    <message>
+        <source>First &amp;day:</source>
+        <translation>&amp;Primer día:</translation>
+    </message>
+    <message>
+        <source>Second day, if any</source>
+        <translation>Segundo día, si lo hay</translation>
+    </message>
+    <message>
+        <source>Second da&amp;y (if any):</source>
+        <translation>Segun&amp;do día (si lo hay):</translation>
+    </message>
+    <message>
+        <source>First kick-off</source>
+        <translation>Primer saque</translation>
+    </message>
+    <message>
+        <source>First &amp;kick-off:</source>
+        <translation>Primer sa&amp;que:</translation>
+    </message>
+    <message>
+        <source>Last finish</source>
+        <translation>Último final</translation>
+    </message>
+    <message>
+        <source>&amp;Last finish:</source>
+        <translation>Último &amp;final:</translation>
+    </message>
+    <message>
+        <source>Minutes of a group game</source>
+        <translation>Minutos de un partido de grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Group game (minutes):</source>
+        <translation>Partido de &amp;grupo (minutos):</translation>
+    </message>
+    <message>
+        <source>Minutes of a knockout game</source>
+        <translation>Minutos de un partido de eliminatoria</translation>
+    </message>
+    <message>
+        <source>Knockout ga&amp;me (minutes):</source>
+        <translation>Partido de &amp;eliminatoria (minutos):</translation>
+    </message>
+    <message>
+        <source>Minutes of changeover between games</source>
+        <translation>Minutos de cambio entre partidos</translation>
+    </message>
+    <message>
+        <source>C&amp;hangeover (minutes):</source>
+        <translation>Cam&amp;bio (minutos):</translation>
+    </message>
+    <message>
+        <source>Least rest of a team, in minutes</source>
+        <translation>Descanso mínimo de un equipo, en minutos</translation>
+    </message>
+    <message>
+        <source>Least &amp;rest (minutes):</source>
+        <translation>Descanso mín&amp;imo (minutos):</translation>
+    </message>
+    <message>
+        <source>Breaks, one a line, such as 12:30-13:00</source>
+        <translation>Pausas, una por línea, como 12:30-13:00</translation>
+    </message>
+    <message>
+        <source>&amp;Breaks (one a line, 12:30-13:00):</source>
+        <translation>Pa&amp;usas (una por línea, 12:30-13:00):</translation>
+    </message>
+    <message>
+        <source>Team that can only play within certain hours</source>
+        <translation>Equipo que solo puede jugar en ciertas horas</translation>
+    </message>
+    <message>
+        <source>The team&apos;s hours</source>
+        <translation>Las horas del equipo</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Añadi&amp;r</translation>
+    </message>
+    <message>
+        <source>Add the team&apos;s hours</source>
+        <translation>Añadir las horas del equipo</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve</source>
+        <translation>Elimi&amp;nar</translation>
+    </message>
+    <message>
+        <source>Remove the chosen team&apos;s hours</source>
+        <translation>Eliminar las horas del equipo elegido</translation>
+    </message>
+    <message>
+        <source>Hour&amp;s:</source>
+        <translation>Hora&amp;s:</translation>
+    </message>
+    <message>
+        <source>Team with ho&amp;urs:</source>
+        <translation>Equipo con &amp;horario:</translation>
+    </message>
+    <message>
+        <source>Teams with hours</source>
+        <translation>Equipos con horario</translation>
+    </message>
+    <message>
+        <source>Teams &amp;with hours:</source>
+        <translation>&amp;Lista de horarios:</translation>
+    </message>
+    <message>
+        <source>Knockout template file, if any</source>
+        <translation>Archivo de plantilla de eliminatoria, si lo hay</translation>
+    </message>
+    <message>
+        <source>Choose &amp;File...</source>
+        <translation>Elegir archi&amp;vo...</translation>
+    </message>
+    <message>
+        <source>Choose the template</source>
+        <translation>Elegir la plantilla</translation>
+    </message>
+    <message>
+        <source>Knockout &amp;template (if any):</source>
+        <translation>Plan&amp;tilla de eliminatoria (si la hay):</translation>
+    </message>
+    <message>
+        <source>Th&amp;ird-place match</source>
+        <translation>Partido por el tercer puest&amp;o</translation>
+    </message>
+    <message>
+        <source>Third-place match</source>
+        <translation>Partido por el tercer puesto</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Plan the Day</source>
+        <translation>Planificar la jornada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no span of hours: type it as 10:00-14:00.</source>
+        <translation>«%1» no es un intervalo de horas: escríbalo como 10:00-14:00.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Knockout Template</source>
+        <translation>Plantilla de eliminatoria</translation>
+    </message>
+    <message>
+        <source>Name the pitches, one a line, or type how many there are.</source>
+        <translation>Nombre los campos, uno por línea, o escriba cuántos hay.</translation>
+    </message>
+    <message>
+        <source>Each pitch needs a name of its own.</source>
+        <translation>Cada campo necesita un nombre propio.</translation>
+    </message>
+    <message>
+        <source>The second day must come after the first.</source>
+        <translation>El segundo día debe ser posterior al primero.</translation>
+    </message>
+    <message>
+        <source>The last finish must come after the first kick-off.</source>
+        <translation>El último final debe ser posterior al primer saque.</translation>
+    </message>
+    <message>
+        <source>The break &quot;%1&quot; is no span of time: type each break as 12:30-13:00.</source>
+        <translation>La pausa «%1» no es un intervalo de tiempo: escriba cada pausa como 12:30-13:00.</translation>
+    </message>
 </context>
 <context>
     <name>PointsAdjustmentsDialog</name>
@@ -2085,6 +2394,22 @@
         <source>HT</source>
         <translation>Desc</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time: type the kick-off as HH:MM, such as 10:25.</source>
+        <translation>«%1» no es una hora: escriba el saque como HH:MM, por ejemplo 10:25.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no pitch of the timetable: type its name or its number, 1 to %2.</source>
+        <translation>«%1» no es un campo del horario: escriba su nombre o su número, de 1 a %2.</translation>
+    </message>
 </context>
 <context>
     <name>Schedule</name>
@@ -2142,6 +2467,14 @@
     <message>
         <source>ERROR</source>
         <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Kick-off time</source>
+        <translation>Hora del saque</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>
@@ -2504,6 +2837,108 @@
     <message>
         <source>a score is two whole numbers from 0 to %1, as &quot;2-1&quot;</source>
         <translation>un resultado son dos números enteros de 0 a %1, como «2-1»</translation>
+    </message>
+</context>
+<context>
+    <name>TimetableSheets</name>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Group or tie</source>
+        <translation>Grupo o eliminatoria</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partido</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>Rival</translation>
+    </message>
+</context>
+<context>
+    <name>TimetableWindow</name>
+    <message>
+        <source>Move Game</source>
+        <translation>Mover partido</translation>
+    </message>
+    <message>
+        <source>Timetable</source>
+        <translation>Horario</translation>
+    </message>
+    <message>
+        <source>The day is not planned yet: choose File &gt; Plan the Day to give the games their times and pitches.</source>
+        <translation>La jornada aún no está planificada: elija Archivo &gt; Planificar la jornada para dar a los partidos sus horas y campos.</translation>
+    </message>
+    <message>
+        <source>&amp;Team:</source>
+        <translation>&amp;Equipo:</translation>
+    </message>
+    <message>
+        <source>Team whose games stand out</source>
+        <translation>Equipo cuyos partidos se destacan</translation>
+    </message>
+    <message>
+        <source>Print &amp;as:</source>
+        <translation>Imprimir &amp;como:</translation>
+    </message>
+    <message>
+        <source>Print as</source>
+        <translation>Imprimir como</translation>
+    </message>
+    <message>
+        <source>A page per pitch</source>
+        <translation>Una página por campo</translation>
+    </message>
+    <message>
+        <source>A sheet per team</source>
+        <translation>Una hoja por equipo</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Drag a game to another time or pitch, or select it and press Ctrl+Up or Ctrl+Down to move it 5 minutes, Ctrl+Left or Ctrl+Right to the next pitch.</source>
+        <translation>Arrastre un partido a otra hora o a otro campo, o selecciónelo y pulse Ctrl+Arriba o Ctrl+Abajo para moverlo 5 minutos, Ctrl+Izquierda o Ctrl+Derecha al campo de al lado.</translation>
+    </message>
+    <message>
+        <source>All teams</source>
+        <translation>Todos los equipos</translation>
+    </message>
+    <message>
+        <source>Save Timetable as PDF</source>
+        <translation>Guardar el horario como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The timetable could not be written to %1.</source>
+        <translation>No se pudo escribir el horario en %1.</translation>
     </message>
 </context>
 <context>

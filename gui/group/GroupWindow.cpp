@@ -236,6 +236,9 @@ QTableView* GroupWindow::makeResultsTable(QWidget* parent)
     auto* scores = new ScoreDelegate(m_resultsModel, table);
     table->setItemDelegateForColumn(ResultsTableModel::Score, scores);
     table->setItemDelegateForColumn(ResultsTableModel::HalfTime, scores);
+    table->setItemDelegateForColumn(ResultsTableModel::Time, scores);
+    table->setItemDelegateForColumn(ResultsTableModel::Pitch, scores);
+    connect(m_resultsModel, &ResultsTableModel::columnsReset, this, &GroupWindow::fitResultColumns);
     connect(scores, &ScoreDelegate::scoreEntered, this, &GroupWindow::moveOnFromScore);
     // Tab and Shift+Tab leave the table, as they leave any control of a form; the arrows move
     // between cells.
@@ -245,7 +248,7 @@ QTableView* GroupWindow::makeResultsTable(QWidget* parent)
     connect(m_resultsModel, &ResultsTableModel::rowShown, this, [this](int row) {
         const bool span = !m_resultsModel->isReadable(row);
         if (span || m_resultTable->columnSpan(row, 0) > 1)
-            m_resultTable->setSpan(row, 0, 1, span ? ResultsTableModel::ColumnCount : 1);
+            m_resultTable->setSpan(row, 0, 1, span ? m_resultsModel->columnCount() : 1);
     });
     return table;
 }
@@ -447,23 +450,37 @@ GroupWindow::ResultColumns GroupWindow::naturalResultColumns() const
     columns.name = widthOf(tr("Away"));
     for (const QString& team : teams())
         columns.name = std::max(columns.name, widthOf(team));
+    if (m_resultsModel->hasTimetable()) {
+        columns.time = std::max(widthOf(QStringLiteral("00:00")), widthOf(tr("Time")));
+        columns.pitch = widthOf(tr("Pitch"));
+        for (const QString& pitch : m_document->timetable()->settings.pitches)
+            columns.pitch = std::max(columns.pitch, widthOf(pitch));
+    }
     return columns;
 }
 
 int GroupWindow::naturalResultsWidth() const
 {
     const ResultColumns columns = naturalResultColumns();
-    return columns.date + 2 * columns.score + 2 * columns.name + 2 * m_resultTable->frameWidth()
-        + m_resultTable->verticalScrollBar()->sizeHint().width();
+    return columns.date + columns.time + columns.pitch + 2 * columns.score + 2 * columns.name
+        + 2 * m_resultTable->frameWidth() + m_resultTable->verticalScrollBar()->sizeHint().width();
 }
 
 void GroupWindow::fitResultColumns()
 {
     const ResultColumns columns = naturalResultColumns();
     // Names are never cut: what the viewport has beyond them goes to both teams alike.
-    const int extra
-        = std::max(0, m_resultTable->viewport()->width() - columns.date - 2 * columns.score - 2 * columns.name);
+    const int extra = std::max(0,
+                               m_resultTable->viewport()->width() - columns.date - columns.time - columns.pitch
+                                   - 2 * columns.score - 2 * columns.name);
     QHeaderView* header = m_resultTable->horizontalHeader();
+    if (m_resultsModel->hasTimetable()) {
+        // The day's time and pitch follow the date.
+        header->moveSection(header->visualIndex(ResultsTableModel::Time), 1);
+        header->moveSection(header->visualIndex(ResultsTableModel::Pitch), 2);
+        header->resizeSection(ResultsTableModel::Time, columns.time);
+        header->resizeSection(ResultsTableModel::Pitch, columns.pitch);
+    }
     header->resizeSection(ResultsTableModel::Date, columns.date);
     header->resizeSection(ResultsTableModel::Home, columns.name + extra / 2);
     header->resizeSection(ResultsTableModel::Score, columns.score);
@@ -476,7 +493,7 @@ void GroupWindow::spanUnreadableRows()
     m_resultTable->clearSpans();
     for (int row = 0; row < m_resultsModel->rowCount(); ++row)
         if (!m_resultsModel->isReadable(row))
-            m_resultTable->setSpan(row, 0, 1, ResultsTableModel::ColumnCount);
+            m_resultTable->setSpan(row, 0, 1, m_resultsModel->columnCount());
 }
 
 void GroupWindow::moveOnFromScore(int row, int column, bool firstScore)

@@ -105,6 +105,8 @@ private:
         int date = 0;
         int score = 0;
         int name = 0;
+        int time = 0; // 0 without a timetable
+        int pitch = 0;
     };
     ResultColumns naturalResultColumns() const;
     int naturalResultsWidth() const;

@@ -16,8 +16,17 @@ QWidget* ScoreDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
                                      const QModelIndex& index) const
 {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    editor->setAccessibleName(index.column() == ResultsTableModel::Score ? tr("Full-time score")
-                                                                         : tr("Half-time score"));
+    switch (index.column()) {
+    case ResultsTableModel::Time:
+        editor->setAccessibleName(tr("Kick-off time"));
+        break;
+    case ResultsTableModel::Pitch:
+        editor->setAccessibleName(tr("Pitch"));
+        break;
+    default:
+        editor->setAccessibleName(index.column() == ResultsTableModel::Score ? tr("Full-time score")
+                                                                             : tr("Half-time score"));
+    }
     m_editing = index;
     return editor;
 }

@@ -226,6 +226,8 @@ void MainWindow::buildMenus()
     connect(pointsAdjustmentsAction, &QAction::triggered, this, &MainWindow::editPointsAdjustments);
     m_knockoutAction = addMenuItem(fileMenu, "setUpKnockoutAction", tr("Set Up &Knockout Stage..."));
     connect(m_knockoutAction, &QAction::triggered, this, &MainWindow::setUpKnockoutStage);
+    m_planDayAction = addMenuItem(fileMenu, "planDayAction", tr("Plan the &Day..."));
+    connect(m_planDayAction, &QAction::triggered, this, &MainWindow::planDay);
     m_groupActions = { generateFixturesAction, generateBalancedFixturesAction, importResultsAction,
                        exportCalendarAction, pointsAdjustmentsAction };
     m_publishAction = publishWebSiteAction;
@@ -277,6 +279,8 @@ void MainWindow::buildMenus()
     connect(cascadeAction, &QAction::triggered, this, &MainWindow::cascadeWindows);
     QAction* tileAction = addMenuItem(windowMenu, "tileAction", tr("&Tile"));
     connect(tileAction, &QAction::triggered, this, &MainWindow::tileWindows);
+    QAction* timetableAction = addMenuItem(windowMenu, "timetableAction", tr("T&imetable"));
+    connect(timetableAction, &QAction::triggered, this, &MainWindow::showTimetableWindow);
     windowMenu->addSeparator()->setObjectName(QStringLiteral("windowListSeparator"));
     m_windowList = windowMenu->addMenu(tr("&Windows"));
     m_windowList->setObjectName(QStringLiteral("windowListMenu"));
@@ -367,6 +371,7 @@ void MainWindow::updateActions()
     m_publishAction->setEnabled(canSave());
     m_shareLiveAction->setEnabled(canSave());
     m_knockoutAction->setEnabled(canSave());
+    m_planDayAction->setEnabled(canSave());
 }
 
 bool MainWindow::mayCloseUnsaved()
@@ -402,6 +407,9 @@ void MainWindow::showTournament()
     for (int slot = 1; slot <= kMaxGroups; ++slot)
         unloadGroupWindow(slot);
     unloadKnockoutWindow();
+    // The Timetable window follows the tournament that takes the place of the last, but goes with it.
+    if (m_timetableWindow && !m_document->isOpen())
+        m_timetableWindow->close();
     for (int slot = 1; slot <= m_document->groupCount() && slot <= kMaxGroups; ++slot)
         addGroupWindow(slot);
     updateKnockoutWindow();
@@ -615,6 +623,13 @@ void MainWindow::fillWindowList()
         item->setCheckable(true);
         item->setChecked(m_knockoutWindow == active);
         connect(item, &QAction::triggered, this, &MainWindow::activateKnockoutWindow);
+    }
+    if (m_timetableWindow && m_timetableWindow->isVisible()) {
+        QAction* item = m_windowList->addAction(m_timetableWindow->windowTitle());
+        item->setObjectName(QStringLiteral("timetableWindowAction"));
+        item->setCheckable(true);
+        item->setChecked(m_timetableWindow == active);
+        connect(item, &QAction::triggered, this, &MainWindow::showTimetableWindow);
     }
 }
 

@@ -19,6 +19,7 @@ class QStackedWidget;
 class HelpWindow;
 class GroupWindow;
 class KnockoutWindow;
+class TimetableWindow;
 class LiveServer;
 class QLabel;
 class QTimer;
@@ -70,6 +71,9 @@ public:
     // The Knockout window, there while the tournament has a knockout stage; nullptr otherwise.
     KnockoutWindow* knockoutWindow() const;
     void activateKnockoutWindow();
+    // The Timetable window, while it is open; nullptr otherwise.
+    TimetableWindow* timetableWindow() const;
+    void showTimetableWindow();
 
     // The window state kept under "Window State": 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
@@ -93,6 +97,7 @@ public slots:
     void shareLivePage();
     void editPointsAdjustments();
     void setUpKnockoutStage();
+    void planDay();
     void quit();
     void cascadeWindows();
     void tileWindows();
@@ -165,6 +170,7 @@ private:
     QAction* m_publishAction = nullptr;
     QAction* m_shareLiveAction = nullptr;
     QAction* m_knockoutAction = nullptr;
+    QAction* m_planDayAction = nullptr;
     QAction* m_leagueTablePanelAction = nullptr;
     QList<QAction*> m_recentFileItems;
     QAction* m_recentFileSeparator = nullptr;
@@ -173,4 +179,5 @@ private:
     QTimer* m_liveRefresh = nullptr;
     std::array<QPointer<QMdiSubWindow>, kMaxGroups + 1> m_groupWindows; // slots 1..kMaxGroups
     QPointer<QMdiSubWindow> m_knockoutWindow;
+    QPointer<QMdiSubWindow> m_timetableWindow;
 };
