@@ -31,7 +31,7 @@ QString sheet(const QString& title, const QString& heading, const QStringList& h
 {
     QString html = first ? QString() : QStringLiteral("<div style=\"page-break-before: always\"></div>");
     html += QStringLiteral("<p>") + title.toHtmlEscaped() + QStringLiteral("</p><h2>") + heading.toHtmlEscaped()
-        + QStringLiteral("</h2><table cellspacing=\"0\" cellpadding=\"4\" border=\"1\"><tr>");
+        + QStringLiteral("</h2><table width=\"100%\" cellspacing=\"0\" cellpadding=\"4\" border=\"1\"><tr>");
     for (const QString& head : heads)
         html += QStringLiteral("<th align=\"left\">") + head.toHtmlEscaped() + QStringLiteral("</th>");
     html += QStringLiteral("</tr>");

@@ -11,21 +11,17 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
+#include <QResizeEvent>
 
 namespace {
 
 constexpr int kPixelsPerMinute = 2;
 constexpr int kTimeColumn = 56;
-constexpr int kPitchColumn = 190;
-constexpr int kHeadHeight = 26; // the pitches' names
-constexpr int kDayHeight = 30;  // the day's date above its hours
+constexpr int kNarrowestPitch = 190; // a pitch's column grows with the window, never below this
+constexpr int kHeadHeight = 26;      // the pitches' names
+constexpr int kDayHeight = 30;       // the day's date above its hours
 constexpr int kSnapMinutes = 5;
 const char* const kGameMime = "application/x-tabulon-timetable-game";
-
-int pitchLeft(int pitch)
-{
-    return kTimeColumn + pitch * kPitchColumn;
-}
 
 } // namespace
 
@@ -118,14 +114,25 @@ void GameBox::paintEvent(QPaintEvent*)
         QPen(focused ? palette().color(QPalette::Highlight) : QColor(Qt::black), m_highlighted || focused ? 3 : 1));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(m_faded ? QColor(Qt::darkGray) : QColor(Qt::black));
-    QString text = minuteText(m_game.slot.start) + QLatin1Char(' ') + shownStage(m_game) + QLatin1Char('\n')
-        + m_game.homeName + QStringLiteral(" v ") + m_game.awayName;
+    QString teams = m_game.homeName + QStringLiteral(" v ") + m_game.awayName;
     if (!m_game.score.isEmpty())
-        text += QStringLiteral("  ") + m_game.score;
+        teams += QStringLiteral("  ") + m_game.score;
     QFont font = painter.font();
     font.setBold(m_highlighted);
     painter.setFont(font);
-    painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    // Each line shortened to the box's width rather than wrapped out of sight; the whole text is the
+    // box's accessible name and tooltip.
+    const QRect text = rect().adjusted(4, 2, -4, -2);
+    const QFontMetrics metrics(font);
+    const QString lines[] = { minuteText(m_game.slot.start) + QLatin1Char(' ') + shownStage(m_game), teams };
+    int y = text.top();
+    for (const QString& line : lines) {
+        if (y + metrics.height() > text.bottom() + 2)
+            break;
+        painter.drawText(QRect(text.left(), y, text.width(), metrics.height()), Qt::AlignLeft | Qt::AlignTop,
+                         metrics.elidedText(line, Qt::ElideRight, text.width()));
+        y += metrics.height();
+    }
 }
 
 TimetableView::TimetableView(QWidget* parent)
@@ -143,9 +150,37 @@ int TimetableView::dayTop(int day) const
         + kDayHeight;
 }
 
+int TimetableView::pitchLeft(int pitch) const
+{
+    return kTimeColumn + pitch * m_pitchColumn;
+}
+
 QSize TimetableView::sizeHint() const
 {
-    return { pitchLeft(int(m_settings.pitches.size())) + 8, dayTop(int(m_settings.days.size())) };
+    return { kTimeColumn + int(m_settings.pitches.size()) * kNarrowestPitch + 8, dayTop(int(m_settings.days.size())) };
+}
+
+void TimetableView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOutColumns();
+}
+
+// The pitches share the width the window gives them.
+void TimetableView::layOutColumns()
+{
+    const int pitches = qMax(1, int(m_settings.pitches.size()));
+    m_pitchColumn = qMax(kNarrowestPitch, (width() - kTimeColumn - 8) / pitches);
+    for (int pitch = 0; pitch < m_labels.size(); ++pitch)
+        m_labels.at(pitch)->setGeometry(pitchLeft(pitch), 0, m_pitchColumn, kHeadHeight);
+    for (GameBox* box : std::as_const(m_boxes)) {
+        const GameSlot& slot = box->game().slot;
+        const int day = int(m_settings.days.indexOf(slot.date));
+        const int top = dayTop(day) + (slot.start - m_settings.hours.from) * kPixelsPerMinute;
+        box->setGeometry(pitchLeft(slot.pitch) + 2, top, m_pitchColumn - 4,
+                         qMax(16, (slot.end - slot.start) * kPixelsPerMinute));
+    }
+    update();
 }
 
 void TimetableView::showGames(const TimetableSettings& settings, const QVector<TimetableGame>& games)
@@ -163,7 +198,6 @@ void TimetableView::showGames(const TimetableSettings& settings, const QVector<T
         auto* head = new QLabel(settings.pitches.at(pitch), this);
         head->setObjectName(QStringLiteral("pitchHead%1").arg(pitch + 1));
         head->setAlignment(Qt::AlignCenter);
-        head->setGeometry(pitchLeft(pitch), 0, kPitchColumn, kHeadHeight);
         head->show();
         m_labels.append(head);
     }
@@ -180,9 +214,6 @@ void TimetableView::showGames(const TimetableSettings& settings, const QVector<T
         box->setObjectName(game.isKnockout() ? QStringLiteral("game_%1_%2").arg(game.tie).arg(game.leg)
                                              : QStringLiteral("game_%1_%2").arg(game.group).arg(game.position + 1));
         box->setColour(game.isKnockout() ? knockoutColour : groupColours[(game.group - 1) % 8]);
-        const int top = dayTop(day) + (game.slot.start - settings.hours.from) * kPixelsPerMinute;
-        box->setGeometry(pitchLeft(game.slot.pitch) + 2, top, kPitchColumn - 4,
-                         qMax(16, (game.slot.end - game.slot.start) * kPixelsPerMinute));
         connect(box, &GameBox::moveRequested, this, &TimetableView::moveRequested);
         connect(box, &GameBox::dragFinished, this, [this] {
             if (const auto drop = std::exchange(m_drop, std::nullopt))
@@ -199,9 +230,9 @@ void TimetableView::showGames(const TimetableSettings& settings, const QVector<T
     // The boxes are made in time order, and Tab follows it.
     for (int i = 1; i < m_boxes.size(); ++i)
         setTabOrder(m_boxes.at(i - 1), m_boxes.at(i));
+    setMinimumSize(sizeHint());
     updateGeometry();
-    resize(sizeHint());
-    update();
+    layOutColumns();
 }
 
 void TimetableView::highlightTeam(const QString& team)
@@ -219,7 +250,7 @@ std::optional<GameSlot> TimetableView::slotAt(const QPoint& at) const
         const int top = dayTop(day);
         if (at.y() < top - kDayHeight || at.y() >= top + dayLength)
             continue;
-        const int pitch = (at.x() - kTimeColumn) / kPitchColumn;
+        const int pitch = (at.x() - kTimeColumn) / m_pitchColumn;
         if (at.x() < kTimeColumn || pitch >= m_settings.pitches.size())
             return std::nullopt;
         const int minutes = qMax(0, at.y() - top) / kPixelsPerMinute;

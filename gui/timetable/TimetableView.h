@@ -70,12 +70,16 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int dayTop(int day) const;
+    int pitchLeft(int pitch) const;
+    void layOutColumns();
     std::optional<GameSlot> slotAt(const QPoint& at) const;
 
     TimetableSettings m_settings;
+    int m_pitchColumn = 0;
     // Where a box was dropped: the move waits until its drag is over, as the move shows the boxes anew.
     std::optional<std::pair<TimetableGame, GameSlot>> m_drop;
     QVector<GameBox*> m_boxes;

@@ -9,6 +9,7 @@
 #include "gui/widgets/Prompts.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintPreviewDialog>
@@ -52,6 +53,7 @@ TimetableWindow::TimetableWindow(TournamentDocument* document, QWidget* parent)
     m_scrollArea->setAccessibleName(tr("Timetable"));
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidget(m_view);
+    m_scrollArea->setWidgetResizable(true);
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(m_noTimetable);
     m_pages->addWidget(m_scrollArea);
@@ -185,6 +187,10 @@ void TimetableWindow::printSheets(QPrinter* printer)
     for (int group = 1; group <= m_document->groupCount(); ++group)
         teams += m_document->group(group).teams();
     QTextDocument sheets;
+    // Read at arm's length on the touchline: larger than the screen's font.
+    QFont font = sheets.defaultFont();
+    font.setPointSize(12);
+    sheets.setDefaultFont(font);
     sheets.setHtml(chosenSheets() == Sheets::PerTeam
                        ? teamSheetsHtml(m_document->title(), timetable->settings, games, teams)
                        : pitchSheetsHtml(m_document->title(), timetable->settings, games));
