@@ -160,6 +160,15 @@ QSize TimetableView::sizeHint() const
     return { kTimeColumn + int(m_settings.pitches.size()) * kNarrowestPitch + 8, dayTop(int(m_settings.days.size())) };
 }
 
+void TimetableView::pinHeads(int top)
+{
+    m_headTop = top;
+    for (QLabel* head : std::as_const(m_labels)) {
+        head->move(head->x(), top);
+        head->raise();
+    }
+}
+
 void TimetableView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -172,7 +181,7 @@ void TimetableView::layOutColumns()
     const int pitches = qMax(1, int(m_settings.pitches.size()));
     m_pitchColumn = qMax(kNarrowestPitch, (width() - kTimeColumn - 8) / pitches);
     for (int pitch = 0; pitch < m_labels.size(); ++pitch)
-        m_labels.at(pitch)->setGeometry(pitchLeft(pitch), 0, m_pitchColumn, kHeadHeight);
+        m_labels.at(pitch)->setGeometry(pitchLeft(pitch), m_headTop, m_pitchColumn, kHeadHeight);
     for (GameBox* box : std::as_const(m_boxes)) {
         const GameSlot& slot = box->game().slot;
         const int day = int(m_settings.days.indexOf(slot.date));
@@ -180,6 +189,8 @@ void TimetableView::layOutColumns()
         box->setGeometry(pitchLeft(slot.pitch) + 2, top, m_pitchColumn - 4,
                          qMax(16, (slot.end - slot.start) * kPixelsPerMinute));
     }
+    for (QLabel* head : std::as_const(m_labels))
+        head->raise();
     update();
 }
 
@@ -198,6 +209,8 @@ void TimetableView::showGames(const TimetableSettings& settings, const QVector<T
         auto* head = new QLabel(settings.pitches.at(pitch), this);
         head->setObjectName(QStringLiteral("pitchHead%1").arg(pitch + 1));
         head->setAlignment(Qt::AlignCenter);
+        head->setAutoFillBackground(true);
+        head->setBackgroundRole(QPalette::Window);
         head->show();
         m_labels.append(head);
     }

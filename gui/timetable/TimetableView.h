@@ -60,6 +60,8 @@ public:
     // The team whose games stand out; empty for none.
     void highlightTeam(const QString& team);
     QSize sizeHint() const override;
+    // The pitches' names stay in sight at `top`, the first line the window shows, as the day scrolls.
+    void pinHeads(int top);
 
 signals:
     void moveRequested(const TimetableGame& game, int minutes, int pitches);
@@ -80,6 +82,7 @@ private:
 
     TimetableSettings m_settings;
     int m_pitchColumn = 0;
+    int m_headTop = 0;
     // Where a box was dropped: the move waits until its drag is over, as the move shows the boxes anew.
     std::optional<std::pair<TimetableGame, GameSlot>> m_drop;
     QVector<GameBox*> m_boxes;

@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -54,6 +55,7 @@ TimetableWindow::TimetableWindow(TournamentDocument* document, QWidget* parent)
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_scrollArea->setWidget(m_view);
     m_scrollArea->setWidgetResizable(true);
+    connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, m_view, &TimetableView::pinHeads);
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(m_noTimetable);
     m_pages->addWidget(m_scrollArea);
