@@ -1234,10 +1234,6 @@
         <translation>Ergebnisse &amp;importieren...</translation>
     </message>
     <message>
-        <source>Export Ca&amp;lendar...</source>
-        <translation>Kalender e&amp;xportieren...</translation>
-    </message>
-    <message>
         <source>Publish &amp;Web Site...</source>
         <translation>&amp;Webseite veröffentlichen...</translation>
     </message>
@@ -1579,6 +1575,10 @@
     <message>
         <source>The day is planned already. Planning it again gives every game not yet played a new time and pitch. Do you want to go on?</source>
         <translation>Der Tag ist bereits geplant. Eine neue Planung gibt jedem noch nicht gespielten Spiel eine neue Zeit und einen neuen Platz. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>&amp;Export Calendar...</source>
+        <translation>Kalender e&amp;xportieren...</translation>
     </message>
 </context>
 <context>

@@ -1234,10 +1234,6 @@
         <translation>&amp;Importar resultados...</translation>
     </message>
     <message>
-        <source>Export Ca&amp;lendar...</source>
-        <translation>Exportar ca&amp;lendario...</translation>
-    </message>
-    <message>
         <source>Publish &amp;Web Site...</source>
         <translation>&amp;Publicar sitio web...</translation>
     </message>
@@ -1579,6 +1575,10 @@
     <message>
         <source>The day is planned already. Planning it again gives every game not yet played a new time and pitch. Do you want to go on?</source>
         <translation>La jornada ya está planificada. Planificarla de nuevo da a cada partido aún no jugado una nueva hora y un nuevo campo. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>&amp;Export Calendar...</source>
+        <translation>Exportar ca&amp;lendario...</translation>
     </message>
 </context>
 <context>

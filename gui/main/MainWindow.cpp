@@ -218,7 +218,7 @@ void MainWindow::buildMenus()
     connect(generateBalancedFixturesAction, &QAction::triggered, this, &MainWindow::generateBalancedFixtures);
     QAction* importResultsAction = addMenuItem(fileMenu, "importResultsAction", tr("&Import Results..."));
     connect(importResultsAction, &QAction::triggered, this, &MainWindow::importResults);
-    QAction* exportCalendarAction = addMenuItem(fileMenu, "exportCalendarAction", tr("Export Ca&lendar..."));
+    QAction* exportCalendarAction = addMenuItem(fileMenu, "exportCalendarAction", tr("&Export Calendar..."));
     connect(exportCalendarAction, &QAction::triggered, this, &MainWindow::exportCalendar);
     QAction* publishWebSiteAction = addMenuItem(fileMenu, "publishWebSiteAction", tr("Publish &Web Site..."));
     connect(publishWebSiteAction, &QAction::triggered, this, &MainWindow::publishWebSite);
