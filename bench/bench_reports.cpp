@@ -98,7 +98,7 @@ void BM_ExportHtml(benchmark::State& state)
 {
     const Report report = buildResultsReport(kHeading, results(int(state.range(0))), leagueTable());
     for (auto _ : state) {
-        const QByteArray page = exportHtml(report.taggedLines);
+        const QByteArray page = exportHtml(report.content);
         benchmark::DoNotOptimize(page.constData());
     }
 }
@@ -109,7 +109,7 @@ void BM_SaveWorkbook(benchmark::State& state)
     const Report report = buildResultsReport(kHeading, results(int(state.range(0))), leagueTable());
     QTemporaryDir folder;
     for (auto _ : state) {
-        if (!saveWorkbook(report.taggedLines, folder.filePath(QStringLiteral("report.xlsx"))))
+        if (!saveWorkbook(report.content, folder.filePath(QStringLiteral("report.xlsx"))))
             state.SkipWithError("the workbook was not saved");
     }
 }

@@ -79,17 +79,17 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
     if (format == QLatin1String("xlsx")) {
         const QString path = withWorkbookExtension(parser.value(outputOption));
         QString error;
-        if (!saveWorkbook(report.taggedLines, path, &error))
+        if (!saveWorkbook(report.content, path, &error))
             return refuse(QStringLiteral("Cannot write %1: %2").arg(path, error), 1);
         return 0;
     }
     QByteArray bytes;
     if (format == QLatin1String("html")) {
-        bytes = exportHtml(report.taggedLines);
+        bytes = exportHtml(report.content);
     } else if (format == QLatin1String("rtf")) {
         bytes = reportRtf(report.text);
     } else if (format == QLatin1String("tagged")) {
-        for (const QString& line : report.taggedLines)
+        for (const QString& line : report.taggedLines())
             bytes += line.toUtf8() + "\r\n";
     } else {
         bytes = report.text.toUtf8();

@@ -83,6 +83,21 @@ QDate recordDateOf(QStringView line)
     return parseRecordDate(line.mid(kRecordDatePosition, end - kRecordDatePosition));
 }
 
+RecordLineLayout recordLineLayout(QStringView line)
+{
+    RecordLineLayout layout;
+    layout.isResult = line.startsWith(QLatin1String("R:"));
+    layout.isRecordLine = layout.isResult || line.startsWith(QLatin1String("F:"));
+    if (!layout.isRecordLine)
+        return layout;
+    layout.neededFields = layout.isResult ? 6 : 2;
+    layout.fieldsAfterDate = int(line.mid(kRecordDatePosition).count(u':'));
+    const qsizetype colon = line.indexOf(u':', kRecordDatePosition);
+    layout.dateText = line.mid(kRecordDatePosition, (colon < 0 ? line.size() : colon) - kRecordDatePosition);
+    layout.date = parseRecordDate(layout.dateText);
+    return layout;
+}
+
 bool beginsWithNumber(QStringView text)
 {
     qsizetype i = 0;
@@ -363,11 +378,11 @@ QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int 
                     decimal(home, homeDigits), u":", decimal(away, awayDigits) });
 }
 
-QString completedResultLine(const QString& lineStart, const ScoreTexts& scores, const QString& homeNumber,
+QString completedResultLine(const QString& dateText, const ScoreTexts& scores, const QString& homeNumber,
                             const QString& awayNumber)
 {
-    return joined({ lineStart, u":", scores[0], u":", scores[1], u":", scores[2], u":", scores[3], u":", homeNumber,
-                    u":", awayNumber });
+    return joined({ u"R:", dateText, u":", scores[0], u":", scores[1], u":", scores[2], u":", scores[3], u":",
+                    homeNumber, u":", awayNumber });
 }
 
 QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName)

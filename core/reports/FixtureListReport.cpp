@@ -29,7 +29,8 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
 
     Report report;
     report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
-    report.taggedLines.reserve(3 + 2 * entries.size());
+    report.content.fixtureList = true;
+    report.content.lines.reserve(2 * entries.size());
     appendReportHeading(report, QStringLiteral("Fixtures For ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
     for (const ReportEntry& entry : std::as_const(entries)) {
@@ -37,7 +38,7 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        report.taggedLines.append(QStringLiteral("RESULT, ") + entry.matchText + QStringLiteral(", , "));
+        report.content.lines.append({ {}, entry.matchText, {}, {} });
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += kLineBreak;
     }

@@ -21,6 +21,12 @@ QString tooWide(const QString& value, int width)
                            .arg(value, QString::number(width)));
 }
 
+// The figures of a row in the order the report shows them.
+std::array<qint64, 7> figuresOf(const LeagueRow& row)
+{
+    return { row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts };
+}
+
 } // namespace
 
 Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table)
@@ -44,7 +50,7 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
     Report report;
     // Result and league lines take 57 characters with their line break, a date heading 15 more.
     report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
-    report.taggedLines.reserve(5 + 2 * entries.size() + table.rows.size());
+    report.content.lines.reserve(2 * entries.size());
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
     for (const ReportEntry& entry : std::as_const(entries)) {
@@ -56,8 +62,7 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        report.taggedLines.append(
-            QStringLiteral("RESULT, %1, (%2), %3").arg(entry.matchText, entry.halfTime, entry.fullTime));
+        report.content.lines.append({ {}, entry.matchText, u'(' + entry.halfTime + u')', entry.fullTime });
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += u'(' + entry.halfTime + u')';
         appendRightAligned(report.text, entry.fullTime, kScoreColumnWidth);
@@ -66,13 +71,10 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
 
     report.text += kLineBreak + kLineBreak + QStringLiteral("League Table") + kLineBreak + kLineBreak;
     report.text += QStringLiteral("Team                    W    D    L    F    A   GD  Pts") + kLineBreak;
-    report.taggedLines << QStringLiteral("LEAGUE TABLE") << QStringLiteral("HEADER, W, D, L, F, A, GD, Pts");
+    report.content.hasLeague = true;
     const std::array<const char*, 7> names { "Won", "Drawn", "Lost", "For", "Against", "Diff", "Pts" };
     for (const LeagueRow& row : table.rows) {
-        const std::array<qint64, 7> figures {
-            row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts
-        };
-        QString tagged = row.name;
+        const std::array<qint64, 7> figures = figuresOf(row);
         appendPadded(report.text, shortenedTeamName(row.name), kNameColumnWidth);
         for (size_t column = 0; column < figures.size(); ++column) {
             const QString figure = QString::number(figures[column]);
@@ -81,22 +83,18 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
                     QStringLiteral("the %1 figure %2 of %3").arg(QLatin1String(names[column]), figure, row.name),
                     kFigureColumnWidth));
             appendRightAligned(report.text, figure, kFigureColumnWidth);
-            tagged += QStringLiteral(", ") + taggedFigure(figures[column]);
         }
         report.text += kLineBreak;
-        report.taggedLines.append(tagged);
     }
+    report.content.rows = table.rows;
     if (!table.adjustments.isEmpty()) {
-        // The heading has no comma, so no reader takes it for a league row.
         report.text += kLineBreak + kAdjustmentsHeading + kLineBreak + kLineBreak;
-        report.taggedLines.append(kAdjustmentsHeading);
         for (const LeagueAdjustment& adjustment : table.adjustments) {
             appendPadded(report.text, shortenedTeamName(adjustment.name), kNameColumnWidth);
             appendRightAligned(report.text, QString::number(adjustment.points), kFigureColumnWidth);
             report.text += QStringLiteral("  ") + adjustment.reason + kLineBreak;
-            report.taggedLines.append(adjustment.name + QStringLiteral(", ") + taggedFigure(adjustment.points)
-                                      + QStringLiteral(", ") + adjustment.reason);
         }
+        report.content.adjustments = table.adjustments;
     }
     appendReportFooter(report, QStringLiteral("Report Created by Tabulon"));
     return report;

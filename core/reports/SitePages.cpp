@@ -364,8 +364,8 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
         const StandingsOutcome standings = computeStandings(standingsRequestFor(records, tournament), databaseName);
         if (!standings.ok())
             return failed(QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, standings.error));
-        site.files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
-        site.files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.taggedLines));
+        site.files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.content));
+        site.files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.content));
         site.files.insert(name + QStringLiteral(".ics"),
                           buildCalendar({ tournament.title, g, group.caption, records }, stamp).text);
 
