@@ -45,3 +45,12 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
     appendReportFooter(report, QStringLiteral("Report created by Tabulon"));
     return report;
 }
+
+bool fixtureListFits(const GroupRecords& group)
+{
+    for (const std::optional<Record>& game : group.games()) {
+        if (game && !game->date.isValid())
+            return false;
+    }
+    return true;
+}

@@ -7,3 +7,6 @@
 // date order, without scores and without a league table. Lines that cannot be read are left out.
 // Fails on a date that cannot be read.
 Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group);
+
+// Whether buildFixtureList makes the list rather than failing, found without making it.
+bool fixtureListFits(const GroupRecords& group);

@@ -27,7 +27,28 @@ std::array<qint64, 7> figuresOf(const LeagueRow& row)
     return { row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts };
 }
 
+int width(qint64 number)
+{
+    return int(QString::number(number).size());
+}
+
 } // namespace
+
+bool resultsReportFits(const GroupRecords& group, const LeagueTable& table)
+{
+    for (const std::optional<Record>& game : group.games()) {
+        if (game && game->isResult
+            && (!game->date.isValid() || width(game->homeFullTime) + 1 + width(game->awayFullTime) > kScoreColumnWidth))
+            return false;
+    }
+    for (const LeagueRow& row : table.rows) {
+        for (const qint64 figure : figuresOf(row)) {
+            if (width(figure) > kFigureColumnWidth)
+                return false;
+        }
+    }
+    return true;
+}
 
 Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table)
 {

@@ -13,6 +13,9 @@
 // read, a full-time score wider than its 10-character column or a figure wider than its 5-character column.
 Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table);
 
+// Whether buildResultsReport makes the report rather than failing, found without making it.
+bool resultsReportFits(const GroupRecords& group, const LeagueTable& table);
+
 // The same, with the league rows computed as the League Table window computes them, in the
 // temporary database at `databaseName`. A database failure is the report's failure.
 Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group, const TournamentSettings& settings,
