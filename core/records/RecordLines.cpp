@@ -47,31 +47,46 @@ QDate latestRecordDate()
 
 QDate parseRecordDate(QStringView text)
 {
+    // Read without a list or a locale: every line of a file has its date read.
     const QStringView trimmed = text.trimmed();
-    const auto parts = trimmed.split(u'-');
-    if (parts.size() != 3)
+    const qsizetype firstDash = trimmed.indexOf(u'-');
+    const qsizetype secondDash = firstDash < 0 ? -1 : trimmed.indexOf(u'-', firstDash + 1);
+    if (secondDash < 0 || trimmed.indexOf(u'-', secondDash + 1) >= 0)
         return QDate();
-    const QStringView day = parts[0];
-    const QStringView month = parts[1];
-    const QStringView year = parts[2];
+    const QStringView day = trimmed.left(firstDash);
+    const QStringView month = trimmed.mid(firstDash + 1, secondDash - firstDash - 1);
+    const QStringView year = trimmed.mid(secondDash + 1);
     if (day.isEmpty() || day.size() > 2 || year.size() != 4 || month.size() != 3)
         return QDate();
-    for (QChar c : day)
-        if (!isDigit(c))
-            return QDate();
-    for (QChar c : year)
-        if (!isDigit(c))
-            return QDate();
-    int monthNumber = 0;
-    for (int m = 0; m < 12; ++m) {
-        if (month.compare(QLatin1String(kMonthAbbreviations[m]), Qt::CaseInsensitive) == 0) {
-            monthNumber = m + 1;
-            break;
+    const auto number = [](QStringView digits) {
+        int value = 0;
+        for (QChar c : digits) {
+            if (!isDigit(c))
+                return -1;
+            value = value * 10 + (c.unicode() - u'0');
         }
+        return value;
+    };
+    const int dayNumber = number(day);
+    const int yearNumber = number(year);
+    if (dayNumber < 0 || yearNumber < 0)
+        return QDate();
+    int monthNumber = 0;
+    for (int m = 0; m < 12 && monthNumber == 0; ++m) {
+        const char* const abbreviation = kMonthAbbreviations[m];
+        // ASCII letters compared by hand; anything else as Qt folds its case.
+        bool ascii = true, same = true;
+        for (int i = 0; i < 3; ++i) {
+            const char16_t c = month[i].unicode();
+            ascii = ascii && c < 0x80;
+            same = same && (c | 0x20) == (abbreviation[i] | 0x20);
+        }
+        if (ascii ? same : month.compare(QLatin1String(abbreviation), Qt::CaseInsensitive) == 0)
+            monthNumber = m + 1;
     }
     if (monthNumber == 0)
         return QDate();
-    return QDate(year.toInt(), monthNumber, day.toInt());
+    return QDate(yearNumber, monthNumber, dayNumber);
 }
 
 QDate recordDateOf(QStringView line)

@@ -11,7 +11,6 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
     entry.isResult = game.isResult;
     entry.matchText
         = teamNameOrPlaceholder(teams, game.home) + QStringLiteral("-v-") + teamNameOrPlaceholder(teams, game.away);
-    entry.text = game.date.toString(QStringLiteral("yyyy-MM-dd"));
     if (game.isResult) {
         entry.halfTime = QString::number(game.homeHalfTime) + u'-' + QString::number(game.awayHalfTime);
         entry.fullTime = QString::number(game.homeFullTime) + u'-' + QString::number(game.awayFullTime);
@@ -24,6 +23,8 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
 void sortReportEntries(QVector<ReportEntry>& entries)
 {
     std::stable_sort(entries.begin(), entries.end(), [](const ReportEntry& a, const ReportEntry& b) {
+        if (a.date != b.date)
+            return a.date < b.date;
         return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
     });
 }

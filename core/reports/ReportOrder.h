@@ -8,9 +8,9 @@
 #include <QVector>
 #include <optional>
 
-// One game as a report lists it. `text` is what the report sorts by: the date as "yyyy-mm-dd",
-// then ":HT:1-0:FT:2-2:" for a result or ":" for a fixture, then the match text; the year comes
-// first, so text order is date order.
+// One game as a report lists it. A report sorts by the date and then by `text`: ":HT:1-0:FT:2-2:"
+// for a result or ":" for a fixture, then the match text. That is the order of the whole texts
+// "yyyy-mm-dd:HT:...", as the year has four digits.
 struct ReportEntry
 {
     QDate date;
