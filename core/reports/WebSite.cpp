@@ -38,6 +38,11 @@ QString folderProblem(const QString& folder)
         .arg(folder);
 }
 
+bool isPage(const QString& name)
+{
+    return name.endsWith(QLatin1String(".htm")) || name.endsWith(QLatin1String(".html"));
+}
+
 // Makes the folder and any missing folder above it; the system's reason on failure.
 QString makeFolder(const QString& folder)
 {
@@ -83,10 +88,17 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
             }
             prepared = true;
         }
+        // A page that is already there as it would be written stays as it is, so publishing again
+        // after a few results rewrites only the pages they changed.
+        QFile old(dir.filePath(name));
+        if (old.size() == contents.size() && old.open(QIODevice::ReadOnly) && old.readAll() == contents) {
+            pages += isPage(name) ? 1 : 0;
+            return QString();
+        }
         QString error;
         if (!saveReportFile(contents, dir.filePath(name), &error))
             return QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(name), error);
-        pages += name.endsWith(QLatin1String(".htm")) || name.endsWith(QLatin1String(".html")) ? 1 : 0;
+        pages += isPage(name) ? 1 : 0;
         return QString();
     };
     // The index comes last, so that it never links to a page not yet written.

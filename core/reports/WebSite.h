@@ -23,7 +23,8 @@ struct PublishOutcome
 // groups the tournament no longer publishes are removed once the new index is in place; nothing
 // else in the folder is touched. Every report is checked before the first file is written; the
 // files are then made and written one at a time, each through a temporary file that replaces the
-// old one only once whole, never through a link. The
+// old one only once whole, never through a link; a file already there with the same bytes is left
+// as it is. The
 // results reports are computed in the temporary database at `databaseName`.
 PublishOutcome publishWebSite(const TournamentData& tournament, const QString& folder, const QDate& today,
                               const QString& databaseName, const QDateTime& stamp = QDateTime::currentDateTimeUtc());

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <libical/ical.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -921,6 +922,13 @@ private slots:
             QVERIFY(QFile::link("../personal.ics", site + "/group-1.ics"));
         }
         const QStringList before = QDir(site).entryList(QDir::Files | QDir::System);
+        const auto inode = [&site](const char* name) {
+            struct stat info
+            {
+            };
+            return ::stat(QFile::encodeName(site + '/' + name).constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        const ino_t style = inode("style.css"), index = inode("index.html");
         const PublishOutcome published = publishWebSite(data, site, today, db);
         QVERIFY2(error.isEmpty() ? published.ok() : published.error.startsWith(error.arg(site)),
                  qPrintable(published.error));
@@ -932,6 +940,10 @@ private slots:
         const QStringList knockoutPages
             = data.knockout ? QStringList { "bracket.html", "knockout.htm", "knockout.ics" } : QStringList();
         QCOMPARE(published.pages, data.knockout ? 10 : 8);
+        if (earlier == "site") { // the stylesheet is the same, the index of a day later is not
+            QCOMPARE(inode("style.css"), style);
+            QVERIFY(inode("index.html") != index);
+        }
         QStringList pages = QStringList {
             "group-1-fixtures.htm", "group-1-results.htm", "group-1.html",  "group-1.ics",   "group-2.html",
             "index.html",           "style.css",           "team-1-1.html", "team-1-2.html", "team-1-3.html"
