@@ -17,6 +17,13 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
         entry.text += QStringLiteral(":HT:") + entry.halfTime + QStringLiteral(":FT:") + entry.fullTime;
     }
     entry.text += u':' + entry.matchText;
+    entry.asciiText = true;
+    for (QChar& c : entry.text) {
+        if (c.unicode() >= 0x80)
+            entry.asciiText = false;
+        else if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() | 0x20);
+    }
     return entry;
 }
 
@@ -25,6 +32,7 @@ void sortReportEntries(QVector<ReportEntry>& entries)
     std::stable_sort(entries.begin(), entries.end(), [](const ReportEntry& a, const ReportEntry& b) {
         if (a.date != b.date)
             return a.date < b.date;
-        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+        return QString::compare(a.text, b.text, a.asciiText && b.asciiText ? Qt::CaseSensitive : Qt::CaseInsensitive)
+            < 0;
     });
 }

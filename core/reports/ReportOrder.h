@@ -9,12 +9,14 @@
 #include <optional>
 
 // One game as a report lists it. A report sorts by the date and then by `text`: ":HT:1-0:FT:2-2:"
-// for a result or ":" for a fixture, then the match text. That is the order of the whole texts
-// "yyyy-mm-dd:HT:...", as the year has four digits.
+// for a result or ":" for a fixture, then the match text, without regard to case (its ASCII letters
+// are kept in lower case). That is the order of the whole texts "yyyy-mm-dd:HT:...", as the year has
+// four digits.
 struct ReportEntry
 {
     QDate date;
     QString text;
+    bool asciiText = false; // so that two such texts are compared as they stand
     bool isResult = false;
     QString matchText; // "Rovers-v-United", the names as the team list has them
     QString halfTime;  // "1-0", a result's alone
