@@ -54,6 +54,29 @@ public:
         m_text += piece;
         return *this;
     }
+    // As QString::toHtmlEscaped would write the text, without a string of its own.
+    Page& escaped(QStringView text)
+    {
+        for (const QChar c : text) {
+            switch (c.unicode()) {
+            case u'<':
+                m_text += QLatin1String("&lt;");
+                break;
+            case u'>':
+                m_text += QLatin1String("&gt;");
+                break;
+            case u'&':
+                m_text += QLatin1String("&amp;");
+                break;
+            case u'"':
+                m_text += QLatin1String("&quot;");
+                break;
+            default:
+                m_text += c;
+            }
+        }
+        return *this;
+    }
     void endLine() { m_text += QLatin1String("\r\n"); }
     void line(const QString& text)
     {
@@ -275,16 +298,17 @@ QByteArray exportHtml(const ReportContent& report)
             page.endLine();
             continue;
         }
-        page << QStringLiteral("<TR><TD>") << line.matchText.trimmed().toHtmlEscaped() << QStringLiteral("</TD>");
+        page << QStringLiteral("<TR><TD>");
+        page.escaped(QStringView(line.matchText).trimmed()) << QStringLiteral("</TD>");
         page.endLine();
         if (fixtureList) {
             page.line(QStringLiteral("</TR>"));
         } else {
-            page << QStringLiteral("<TD Width=50 Align=Right>") << line.halfTime.toHtmlEscaped()
-                 << QStringLiteral("</TD>");
+            page << QStringLiteral("<TD Width=50 Align=Right>");
+            page.escaped(line.halfTime) << QStringLiteral("</TD>");
             page.endLine();
-            page << QStringLiteral("<TD Width=50 Align=Right>") << line.fullTime.toHtmlEscaped()
-                 << QStringLiteral("</TD></TR>");
+            page << QStringLiteral("<TD Width=50 Align=Right>");
+            page.escaped(line.fullTime) << QStringLiteral("</TD></TR>");
             page.endLine();
         }
     }

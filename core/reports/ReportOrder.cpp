@@ -9,14 +9,23 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
     ReportEntry entry;
     entry.date = game.date;
     entry.isResult = game.isResult;
-    entry.matchText
-        = teamNameOrPlaceholder(teams, game.home) + QStringLiteral("-v-") + teamNameOrPlaceholder(teams, game.away);
+    const QString home = teamNameOrPlaceholder(teams, game.home);
+    const QString away = teamNameOrPlaceholder(teams, game.away);
+    entry.matchText.reserve(home.size() + 3 + away.size());
+    entry.matchText += home;
+    entry.matchText += QLatin1String("-v-");
+    entry.matchText += away;
+    entry.text.reserve(entry.matchText.size() + 30);
     if (game.isResult) {
         entry.halfTime = QString::number(game.homeHalfTime) + u'-' + QString::number(game.awayHalfTime);
         entry.fullTime = QString::number(game.homeFullTime) + u'-' + QString::number(game.awayFullTime);
-        entry.text += QStringLiteral(":HT:") + entry.halfTime + QStringLiteral(":FT:") + entry.fullTime;
+        entry.text += QLatin1String(":HT:");
+        entry.text += entry.halfTime;
+        entry.text += QLatin1String(":FT:");
+        entry.text += entry.fullTime;
     }
-    entry.text += u':' + entry.matchText;
+    entry.text += u':';
+    entry.text += entry.matchText;
     entry.asciiText = true;
     for (QChar& c : entry.text) {
         if (c.unicode() >= 0x80)

@@ -235,8 +235,13 @@ QByteArray page(const PageFrame& frame, const QString& file, const QString& head
           << QStringLiteral("<main>")
           << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading) << body
           << QStringLiteral("</main>") << QStringLiteral("<footer><p>Updated %1</p></footer>").arg(frame.updated)
-          << QStringLiteral("</body>") << QStringLiteral("</html>") << QString();
-    return lines.join(u'\n').toUtf8();
+          << QStringLiteral("</body>") << QStringLiteral("</html>");
+    // Line by line, so that a group's long page is not copied once more before it is written.
+    QByteArray bytes;
+    bytes.reserve(body.size() + 2000);
+    for (const QString& line : std::as_const(lines))
+        bytes += line.toUtf8() + '\n';
+    return bytes;
 }
 
 QString leagueTable(const LeagueTable& table, const TeamLinks& links, const QStringList& teams, int highlighted = -1)
