@@ -159,19 +159,21 @@ void appendScore(QString& html, const Record& record)
 }
 
 // Games under their dates: results newest first, so that the latest are at the top; fixtures soonest first.
-QString gamesByDate(QVector<SiteGame> games, bool results, const TeamLinks& side)
+// Appended to `bytes` in UTF-8, a date's games at a time: a group's list is long.
+void appendGamesByDate(QByteArray& bytes, QVector<SiteGame> games, bool results, const TeamLinks& side)
 {
     std::stable_sort(games.begin(), games.end(), [results](const SiteGame& a, const SiteGame& b) {
         return results ? a.date > b.date : a.date < b.date;
     });
     QString html;
-    html.reserve(games.size() * 230);
     QDate shown;
     bool first = true;
     for (const SiteGame& game : games) {
         if (first || game.date != shown) {
             if (!first)
                 html += QLatin1String("</ul>\n");
+            bytes += html.toUtf8();
+            html.clear();
             html += QLatin1String("<h3>") + (game.date.isValid() ? game.dateText : QStringLiteral("No date"))
                 + QLatin1String("</h3>\n<ul class=\"games\">\n");
             shown = game.date;
@@ -188,7 +190,7 @@ QString gamesByDate(QVector<SiteGame> games, bool results, const TeamLinks& side
     }
     if (!first)
         html += QLatin1String("</ul>\n");
-    return html;
+    bytes += html.toUtf8();
 }
 
 // The parts every page shares.
@@ -201,7 +203,8 @@ struct PageFrame
     quint64 liveVersion = 0;
 };
 
-QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
+// A page up to its heading, with room for `bodySize` bytes more; pageEnd() ends it.
+QByteArray pageStart(const PageFrame& frame, const QString& file, const QString& heading, qsizetype bodySize)
 {
     QString nav;
     for (int i = 0; i + 1 < frame.groupLinks.size(); i += 2) {
@@ -233,14 +236,29 @@ QByteArray page(const PageFrame& frame, const QString& file, const QString& head
           << QStringLiteral("<header><a class=\"home\" href=\"index.html\">%1</a><nav>%2</nav></header>")
                  .arg(frame.siteTitle, nav)
           << QStringLiteral("<main>")
-          << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading) << body
-          << QStringLiteral("</main>") << QStringLiteral("<footer><p>Updated %1</p></footer>").arg(frame.updated)
-          << QStringLiteral("</body>") << QStringLiteral("</html>");
-    // Line by line, so that a group's long page is not copied once more before it is written.
+          << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading);
     QByteArray bytes;
-    bytes.reserve(body.size() + 2000);
+    bytes.reserve(bodySize + 2000);
     for (const QString& line : std::as_const(lines))
         bytes += line.toUtf8() + '\n';
+    return bytes;
+}
+
+void pageEnd(QByteArray& bytes, const PageFrame& frame)
+{
+    bytes += '\n';
+    for (const QString& line :
+         { QStringLiteral("</main>"), QStringLiteral("<footer><p>Updated %1</p></footer>").arg(frame.updated),
+           QStringLiteral("</body>"), QStringLiteral("</html>") })
+        bytes += line.toUtf8() + '\n';
+}
+
+QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
+{
+    const QByteArray bodyBytes = body.toUtf8();
+    QByteArray bytes = pageStart(frame, file, heading, bodyBytes.size());
+    bytes += bodyBytes;
+    pageEnd(bytes, frame);
     return bytes;
 }
 
@@ -442,18 +460,28 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
         for (const SiteGame& game : games)
             (game.record.isResult ? played : toPlay).append(game);
         const TeamLinks links(g, group.teams);
-        QString body = QStringLiteral("<h2>Table</h2>\n") + leagueTable(table, links, group.teams);
-        body += QStringLiteral("<h2>Results</h2>\n")
-            + (played.isEmpty() ? QStringLiteral("<p>No results yet.</p>\n") : gamesByDate(played, true, links));
-        body += QStringLiteral("<h2>Fixtures</h2>\n")
-            + (toPlay.isEmpty() ? QStringLiteral("<p>No fixtures to play.</p>\n") : gamesByDate(toPlay, false, links));
-        body += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
-                    .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
-                         link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
-                         link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")));
-        if (!hand(groupPage(g), page(frame, groupPage(g), caption, body)))
+        // The group's page made in place: its lists of games are long.
+        QByteArray groupBytes = pageStart(frame, groupPage(g), caption, 125 * games.size() + 250 * table.rows.size());
+        groupBytes += (QStringLiteral("<h2>Table</h2>\n") + leagueTable(table, links, group.teams)).toUtf8();
+        groupBytes += "<h2>Results</h2>\n";
+        if (played.isEmpty())
+            groupBytes += "<p>No results yet.</p>\n";
+        else
+            appendGamesByDate(groupBytes, played, true, links);
+        groupBytes += "<h2>Fixtures</h2>\n";
+        if (toPlay.isEmpty())
+            groupBytes += "<p>No fixtures to play.</p>\n";
+        else
+            appendGamesByDate(groupBytes, toPlay, false, links);
+        groupBytes += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
+                          .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
+                               link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
+                               link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")))
+                          .toUtf8();
+        pageEnd(groupBytes, frame);
+        if (!hand(groupPage(g), groupBytes))
             return error;
-        body.clear();
+        groupBytes.clear();
 
         // Each team's games in list order, gathered in one pass over the group's.
         QVector<QVector<int>> gamesOfTeam(group.teams.size());
