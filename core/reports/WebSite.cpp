@@ -11,6 +11,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -36,6 +37,23 @@ QString folderProblem(const QString& folder)
     return QCoreApplication::translate("WebSite",
                                        "%1 holds other files and no site published by Tabulon; choose an empty folder.")
         .arg(folder);
+}
+
+// Whether the file at `path` holds exactly `contents`, read a piece at a time.
+bool sameContents(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    if (file.size() != contents.size() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray piece(65536, Qt::Uninitialized);
+    for (qsizetype at = 0; at < contents.size();) {
+        const qint64 read = file.read(piece.data(), piece.size());
+        if (read <= 0 || read > contents.size() - at
+            || std::memcmp(piece.constData(), contents.constData() + at, size_t(read)) != 0)
+            return false;
+        at += read;
+    }
+    return true;
 }
 
 bool isPage(const QString& name)
@@ -90,8 +108,7 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
         }
         // A page that is already there as it would be written stays as it is, so publishing again
         // after a few results rewrites only the pages they changed.
-        QFile old(dir.filePath(name));
-        if (old.size() == contents.size() && old.open(QIODevice::ReadOnly) && old.readAll() == contents) {
+        if (sameContents(dir.filePath(name), contents)) {
             pages += isPage(name) ? 1 : 0;
             return QString();
         }

@@ -277,6 +277,9 @@ bool TournamentParser::parse(TournamentData& data)
                 return false;
             if (!checkRecordLine(line, k, g, teamCount, game))
                 return false;
+            // Games of one day share their date's text rather than each holding a copy.
+            if (game && !group.games.isEmpty() && group.games.last() && group.games.last()->dateText == game->dateText)
+                game->dateText = group.games.last()->dateText;
             group.recordLines.append(line);
             group.games.append(std::move(game));
         }
