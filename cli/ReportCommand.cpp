@@ -70,9 +70,13 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         return 0;
 
     const ReportHeading heading { shortTitleOf(tournament.title), group.caption, today };
+    // The exports and the tagged lines are made from the content alone.
+    const ReportForms forms = format == QLatin1String("text") || format == QLatin1String("rtf")
+        ? ReportForms::TextAndContent
+        : ReportForms::ContentOnly;
     const Report report = command == QLatin1String("report")
-        ? makeResultsReport(heading, records, tournament, cliDatabaseName())
-        : buildFixtureList(heading, records);
+        ? makeResultsReport(heading, records, tournament, cliDatabaseName(), forms)
+        : buildFixtureList(heading, records, forms);
     if (!report.ok())
         return refuse(report.error, 1);
 

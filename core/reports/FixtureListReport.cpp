@@ -2,7 +2,6 @@
 
 #include "core/common/FailureText.h"
 #include "core/reports/ReportLayout.h"
-#include "core/reports/ReportOrder.h"
 
 namespace {
 
@@ -10,7 +9,7 @@ constexpr int kTypeMismatch = 13;
 
 } // namespace
 
-Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
+Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group, ReportForms forms)
 {
     QVector<ReportEntry> entries;
     entries.reserve(group.size());
@@ -26,23 +25,33 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group)
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
+    return buildFixtureList(heading, entries, forms);
+}
 
+Report buildFixtureList(const ReportHeading& heading, const QVector<ReportEntry>& entries, ReportForms forms)
+{
+    const bool withText = forms == ReportForms::TextAndContent;
     Report report;
-    report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
+    if (withText)
+        report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
     report.content.fixtureList = true;
     report.content.lines.reserve(2 * entries.size());
     appendReportHeading(report, QStringLiteral("Fixtures For ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
-    for (const ReportEntry& entry : std::as_const(entries)) {
+    for (const ReportEntry& entry : entries) {
         if (!previous.isValid() || entry.date > previous) {
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
         report.content.lines.append({ {}, entry.matchText, {}, {} });
+        if (!withText)
+            continue;
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += kLineBreak;
     }
     appendReportFooter(report, QStringLiteral("Report created by Tabulon"));
+    if (!withText)
+        report.text.clear();
     return report;
 }
 

@@ -52,6 +52,12 @@ struct Report
     QStringList taggedLines() const;
 };
 
+// The forms a report is made in: the text may be left out where only the exports are wanted.
+enum class ReportForms {
+    TextAndContent,
+    ContentOnly,
+};
+
 inline const QString kReportFailureTitle = QStringLiteral("ERROR");
 
 // The short title from the tournament's title as the main window's caption shows it.

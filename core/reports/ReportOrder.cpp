@@ -36,6 +36,20 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
     return entry;
 }
 
+QVector<ReportEntry> sortedReportEntries(const GroupRecords& group)
+{
+    QVector<ReportEntry> entries;
+    entries.reserve(group.size());
+    for (const std::optional<Record>& game : group.games()) {
+        if (!game)
+            continue;
+        if (std::optional<ReportEntry> entry = reportEntryOf(*game, group.teams()))
+            entries.append(std::move(*entry));
+    }
+    sortReportEntries(entries);
+    return entries;
+}
+
 void sortReportEntries(QVector<ReportEntry>& entries)
 {
     std::stable_sort(entries.begin(), entries.end(), [](const ReportEntry& a, const ReportEntry& b) {

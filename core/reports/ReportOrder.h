@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records/GroupRecords.h"
 #include "core/records/RecordLines.h"
 
 #include <QDate>
@@ -25,6 +26,10 @@ struct ReportEntry
 
 // The entry of a game between `teams`; nothing when its date cannot be read.
 std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& teams);
+
+// The entries of every game of `group` that can be read and has a date, in the order a report
+// lists them: what both reports of a group are made from when they are made together.
+QVector<ReportEntry> sortedReportEntries(const GroupRecords& group);
 
 // Puts the entries in the order a report lists them: whole entries compared as text without
 // regard to letter case, equal ones keeping their order.

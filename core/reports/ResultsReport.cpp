@@ -2,7 +2,6 @@
 
 #include "core/common/FailureText.h"
 #include "core/reports/ReportLayout.h"
-#include "core/reports/ReportOrder.h"
 #include "core/standings/Standings.h"
 
 #include <array>
@@ -50,7 +49,8 @@ bool resultsReportFits(const GroupRecords& group, const LeagueTable& table)
     return true;
 }
 
-Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table)
+Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table,
+                          ReportForms forms)
 {
     QVector<ReportEntry> entries;
     entries.reserve(group.size());
@@ -67,14 +67,23 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
+    return buildResultsReport(heading, entries, table, forms);
+}
 
+Report buildResultsReport(const ReportHeading& heading, const QVector<ReportEntry>& entries, const LeagueTable& table,
+                          ReportForms forms)
+{
+    const bool withText = forms == ReportForms::TextAndContent;
     Report report;
     // Result and league lines take 57 characters with their line break, a date heading 15 more.
-    report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
+    if (withText)
+        report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
     report.content.lines.reserve(2 * entries.size());
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
-    for (const ReportEntry& entry : std::as_const(entries)) {
+    for (const ReportEntry& entry : entries) {
+        if (!entry.isResult)
+            continue;
         if (entry.fullTime.size() > kScoreColumnWidth)
             return failedReport(
                 tooWide(QStringLiteral("the full-time score \"%1\" of %2").arg(entry.fullTime, entry.matchText),
@@ -83,9 +92,12 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        report.content.lines.append({ {}, entry.matchText, u'(' + entry.halfTime + u')', entry.fullTime });
+        const QString halfTime = u'(' + entry.halfTime + u')';
+        report.content.lines.append({ {}, entry.matchText, halfTime, entry.fullTime });
+        if (!withText)
+            continue;
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
-        report.text += u'(' + entry.halfTime + u')';
+        report.text += halfTime;
         appendRightAligned(report.text, entry.fullTime, kScoreColumnWidth);
         report.text += kLineBreak;
     }
@@ -118,14 +130,16 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
         report.content.adjustments = table.adjustments;
     }
     appendReportFooter(report, QStringLiteral("Report Created by Tabulon"));
+    if (!withText)
+        report.text.clear();
     return report;
 }
 
 Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group, const TournamentSettings& settings,
-                         const QString& databaseName)
+                         const QString& databaseName, ReportForms forms)
 {
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(group, settings), databaseName);
     if (!outcome.ok())
         return failedReport(outcome.error);
-    return buildResultsReport(heading, group, outcome.table);
+    return buildResultsReport(heading, group, outcome.table, forms);
 }

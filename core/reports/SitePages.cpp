@@ -448,11 +448,17 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
         }
         const LeagueTable& table = tables[g - 1];
         const ReportHeading heading { shortTitle, group.caption, today };
-        if (!hand(name + QStringLiteral("-results.htm"),
-                  exportHtml(buildResultsReport(heading, records, table).content))
-            || !hand(name + QStringLiteral("-fixtures.htm"), exportHtml(buildFixtureList(heading, records).content))
-            || !hand(name + QStringLiteral(".ics"),
-                     buildCalendar({ tournament.title, g, group.caption, records }, stamp).text))
+        {
+            // Both printable reports from one sorted list of the group's games.
+            const QVector<ReportEntry> entries = sortedReportEntries(records);
+            if (!hand(name + QStringLiteral("-results.htm"),
+                      exportHtml(buildResultsReport(heading, entries, table, ReportForms::ContentOnly).content))
+                || !hand(name + QStringLiteral("-fixtures.htm"),
+                         exportHtml(buildFixtureList(heading, entries, ReportForms::ContentOnly).content)))
+                return error;
+        }
+        if (!hand(name + QStringLiteral(".ics"),
+                  buildCalendar({ tournament.title, g, group.caption, records }, stamp).text))
             return error;
 
         const QVector<SiteGame> games = readableGames(records);
