@@ -106,8 +106,15 @@ RecordLineLayout recordLineLayout(QStringView line)
     if (!layout.isRecordLine)
         return layout;
     layout.neededFields = layout.isResult ? 6 : 2;
-    layout.fieldsAfterDate = int(line.mid(kRecordDatePosition).count(u':'));
-    const qsizetype colon = line.indexOf(u':', kRecordDatePosition);
+    // One pass for the first colon after the date and the count of them all: every line is checked.
+    qsizetype colon = -1;
+    for (qsizetype i = kRecordDatePosition; i < line.size(); ++i) {
+        if (line[i] != u':')
+            continue;
+        if (colon < 0)
+            colon = i;
+        ++layout.fieldsAfterDate;
+    }
     layout.dateText = line.mid(kRecordDatePosition, (colon < 0 ? line.size() : colon) - kRecordDatePosition);
     layout.date = parseRecordDate(layout.dateText);
     return layout;
@@ -207,18 +214,20 @@ std::optional<FieldViews> splitIntoViews(QStringView line)
         return std::nullopt;
 
     views.fieldCount = views.isResult ? 6 : 2;
-    qsizetype colon = line.indexOf(u':', kRecordDatePosition);
-    if (colon < 0)
-        return std::nullopt;
-    views.dateText = line.mid(kRecordDatePosition, colon - kRecordDatePosition);
-    for (int field = 0; field < views.fieldCount; ++field) {
-        const qsizetype start = colon + 1;
-        const bool last = field == views.fieldCount - 1;
-        colon = last ? line.size() : line.indexOf(u':', start);
-        if (colon < 0)
-            return std::nullopt;
-        views.fields[field] = line.mid(start, colon - start);
+    // One pass: the date, then every field but the last up to its colon; the last is the rest.
+    const int last = views.fieldCount - 1;
+    int next = -1; // the date
+    qsizetype begin = kRecordDatePosition;
+    for (qsizetype i = kRecordDatePosition; i < line.size() && next < last; ++i) {
+        if (line[i] != u':')
+            continue;
+        (next < 0 ? views.dateText : views.fields[next]) = line.mid(begin, i - begin);
+        ++next;
+        begin = i + 1;
     }
+    if (next != last)
+        return std::nullopt;
+    views.fields[last] = line.mid(begin);
     // A ":" typed into a score by an older edition shifts every field after it: such a line
     // cannot be read, rather than be read as naming other teams.
     if (views.fields[views.fieldCount - 1].contains(u':'))
