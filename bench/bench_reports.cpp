@@ -67,7 +67,7 @@ void BM_ResultsReportShown(benchmark::State& state)
     const LeagueTable table = leagueTable();
     for (auto _ : state) {
         const Report report = buildResultsReport(kHeading, lines, table);
-        ReportWindow window(report.text, QString());
+        ReportWindow window(report.text, report.content, QString());
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());
@@ -98,7 +98,7 @@ void BM_ExportHtml(benchmark::State& state)
 {
     const Report report = buildResultsReport(kHeading, results(int(state.range(0))), leagueTable());
     for (auto _ : state) {
-        const QByteArray page = exportHtml(report.taggedLines);
+        const QByteArray page = exportHtml(report.content);
         benchmark::DoNotOptimize(page.constData());
     }
 }
@@ -109,7 +109,7 @@ void BM_SaveWorkbook(benchmark::State& state)
     const Report report = buildResultsReport(kHeading, results(int(state.range(0))), leagueTable());
     QTemporaryDir folder;
     for (auto _ : state) {
-        if (!saveWorkbook(report.taggedLines, folder.filePath(QStringLiteral("report.xlsx"))))
+        if (!saveWorkbook(report.content, folder.filePath(QStringLiteral("report.xlsx"))))
             state.SkipWithError("the workbook was not saved");
     }
 }

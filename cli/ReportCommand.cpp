@@ -70,27 +70,31 @@ int runReport(const QString& command, const QStringList& args, QTextStream& out,
         return 0;
 
     const ReportHeading heading { shortTitleOf(tournament.title), group.caption, today };
+    // The exports and the tagged lines are made from the content alone.
+    const ReportForms forms = format == QLatin1String("text") || format == QLatin1String("rtf")
+        ? ReportForms::TextAndContent
+        : ReportForms::ContentOnly;
     const QStringList pitches = tournament.timetable ? tournament.timetable->settings.pitches : QStringList();
     const Report report = command == QLatin1String("report")
-        ? makeResultsReport(heading, records, tournament, cliDatabaseName(), pitches)
-        : buildFixtureList(heading, records, pitches);
+        ? makeResultsReport(heading, records, tournament, cliDatabaseName(), pitches, forms)
+        : buildFixtureList(heading, records, pitches, forms);
     if (!report.ok())
         return refuse(report.error, 1);
 
     if (format == QLatin1String("xlsx")) {
         const QString path = withWorkbookExtension(parser.value(outputOption));
         QString error;
-        if (!saveWorkbook(report.taggedLines, path, &error))
+        if (!saveWorkbook(report.content, path, &error))
             return refuse(QStringLiteral("Cannot write %1: %2").arg(path, error), 1);
         return 0;
     }
     QByteArray bytes;
     if (format == QLatin1String("html")) {
-        bytes = exportHtml(report.taggedLines);
+        bytes = exportHtml(report.content);
     } else if (format == QLatin1String("rtf")) {
         bytes = reportRtf(report.text);
     } else if (format == QLatin1String("tagged")) {
-        for (const QString& line : report.taggedLines)
+        for (const QString& line : report.taggedLines())
             bytes += line.toUtf8() + "\r\n";
     } else {
         bytes = report.text.toUtf8();

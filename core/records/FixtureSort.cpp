@@ -5,7 +5,7 @@
 #include <QVector>
 #include <algorithm>
 
-bool sortByRecordDate(QStringList& lines, QString* error)
+bool sortByRecordDate(QStringList& lines, QString* error, QDate* firstDate, QDate* lastDate)
 {
     struct Key
     {
@@ -33,5 +33,9 @@ bool sortByRecordDate(QStringList& lines, QString* error)
     for (const Key& key : keys)
         sorted.append(lines.at(key.position));
     lines.swap(sorted);
+    if (firstDate)
+        *firstDate = keys.isEmpty() ? QDate() : QDate::fromJulianDay(keys.first().day);
+    if (lastDate)
+        *lastDate = keys.isEmpty() ? QDate() : QDate::fromJulianDay(keys.last().day);
     return true;
 }

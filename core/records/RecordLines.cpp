@@ -47,31 +47,46 @@ QDate latestRecordDate()
 
 QDate parseRecordDate(QStringView text)
 {
+    // Read without a list or a locale: every line of a file has its date read.
     const QStringView trimmed = text.trimmed();
-    const auto parts = trimmed.split(u'-');
-    if (parts.size() != 3)
+    const qsizetype firstDash = trimmed.indexOf(u'-');
+    const qsizetype secondDash = firstDash < 0 ? -1 : trimmed.indexOf(u'-', firstDash + 1);
+    if (secondDash < 0 || trimmed.indexOf(u'-', secondDash + 1) >= 0)
         return QDate();
-    const QStringView day = parts[0];
-    const QStringView month = parts[1];
-    const QStringView year = parts[2];
+    const QStringView day = trimmed.left(firstDash);
+    const QStringView month = trimmed.mid(firstDash + 1, secondDash - firstDash - 1);
+    const QStringView year = trimmed.mid(secondDash + 1);
     if (day.isEmpty() || day.size() > 2 || year.size() != 4 || month.size() != 3)
         return QDate();
-    for (QChar c : day)
-        if (!isDigit(c))
-            return QDate();
-    for (QChar c : year)
-        if (!isDigit(c))
-            return QDate();
-    int monthNumber = 0;
-    for (int m = 0; m < 12; ++m) {
-        if (month.compare(QLatin1String(kMonthAbbreviations[m]), Qt::CaseInsensitive) == 0) {
-            monthNumber = m + 1;
-            break;
+    const auto number = [](QStringView digits) {
+        int value = 0;
+        for (QChar c : digits) {
+            if (!isDigit(c))
+                return -1;
+            value = value * 10 + (c.unicode() - u'0');
         }
+        return value;
+    };
+    const int dayNumber = number(day);
+    const int yearNumber = number(year);
+    if (dayNumber < 0 || yearNumber < 0)
+        return QDate();
+    int monthNumber = 0;
+    for (int m = 0; m < 12 && monthNumber == 0; ++m) {
+        const char* const abbreviation = kMonthAbbreviations[m];
+        // ASCII letters compared by hand; anything else as Qt folds its case.
+        bool ascii = true, same = true;
+        for (int i = 0; i < 3; ++i) {
+            const char16_t c = month[i].unicode();
+            ascii = ascii && c < 0x80;
+            same = same && (c | 0x20) == (abbreviation[i] | 0x20);
+        }
+        if (ascii ? same : month.compare(QLatin1String(abbreviation), Qt::CaseInsensitive) == 0)
+            monthNumber = m + 1;
     }
     if (monthNumber == 0)
         return QDate();
-    return QDate(year.toInt(), monthNumber, day.toInt());
+    return QDate(yearNumber, monthNumber, dayNumber);
 }
 
 QDate recordDateOf(QStringView line)
@@ -81,6 +96,28 @@ QDate recordDateOf(QStringView line)
     const qsizetype colon = line.indexOf(u':', kRecordDatePosition);
     const qsizetype end = colon < 0 ? line.size() : colon;
     return parseRecordDate(line.mid(kRecordDatePosition, end - kRecordDatePosition));
+}
+
+RecordLineLayout recordLineLayout(QStringView line)
+{
+    RecordLineLayout layout;
+    layout.isResult = line.startsWith(QLatin1String("R:"));
+    layout.isRecordLine = layout.isResult || line.startsWith(QLatin1String("F:"));
+    if (!layout.isRecordLine)
+        return layout;
+    layout.neededFields = layout.isResult ? 6 : 2;
+    // One pass for the first colon after the date and the count of them all: every line is checked.
+    qsizetype colon = -1;
+    for (qsizetype i = kRecordDatePosition; i < line.size(); ++i) {
+        if (line[i] != u':')
+            continue;
+        if (colon < 0)
+            colon = i;
+        ++layout.fieldsAfterDate;
+    }
+    layout.dateText = line.mid(kRecordDatePosition, (colon < 0 ? line.size() : colon) - kRecordDatePosition);
+    layout.date = parseRecordDate(layout.dateText);
+    return layout;
 }
 
 bool beginsWithNumber(QStringView text)
@@ -177,18 +214,20 @@ std::optional<FieldViews> splitIntoViews(QStringView line)
         return std::nullopt;
 
     views.fieldCount = views.isResult ? 6 : 2;
-    qsizetype colon = line.indexOf(u':', kRecordDatePosition);
-    if (colon < 0)
-        return std::nullopt;
-    views.dateText = line.mid(kRecordDatePosition, colon - kRecordDatePosition);
-    for (int field = 0; field < views.fieldCount; ++field) {
-        const qsizetype start = colon + 1;
-        const bool last = field == views.fieldCount - 1;
-        colon = last ? line.size() : line.indexOf(u':', start);
-        if (colon < 0)
-            return std::nullopt;
-        views.fields[field] = line.mid(start, colon - start);
+    // One pass: the date, then every field but the last up to its colon; the last is the rest.
+    const int last = views.fieldCount - 1;
+    int next = -1; // the date
+    qsizetype begin = kRecordDatePosition;
+    for (qsizetype i = kRecordDatePosition; i < line.size() && next < last; ++i) {
+        if (line[i] != u':')
+            continue;
+        (next < 0 ? views.dateText : views.fields[next]) = line.mid(begin, i - begin);
+        ++next;
+        begin = i + 1;
     }
+    if (next != last)
+        return std::nullopt;
+    views.fields[last] = line.mid(begin);
     // A ":" typed into a score by an older edition shifts every field after it: such a line
     // cannot be read, rather than be read as naming other teams.
     if (views.fields[views.fieldCount - 1].contains(u':'))
@@ -363,11 +402,11 @@ QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int 
                     decimal(home, homeDigits), u":", decimal(away, awayDigits) });
 }
 
-QString completedResultLine(const QString& lineStart, const ScoreTexts& scores, const QString& homeNumber,
+QString completedResultLine(const QString& dateText, const ScoreTexts& scores, const QString& homeNumber,
                             const QString& awayNumber)
 {
-    return joined({ lineStart, u":", scores[0], u":", scores[1], u":", scores[2], u":", scores[3], u":", homeNumber,
-                    u":", awayNumber });
+    return joined({ u"R:", dateText, u":", scores[0], u":", scores[1], u":", scores[2], u":", scores[3], u":",
+                    homeNumber, u":", awayNumber });
 }
 
 QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName)

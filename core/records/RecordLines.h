@@ -35,6 +35,21 @@ QDate parseRecordDate(QStringView text);
 // as above (so a one-digit day from elsewhere is read too). Invalid when there is none.
 QDate recordDateOf(QStringView line);
 
+// How a stored line is laid out, as the file reader checks it before reading its game: whether it
+// begins with "F:" or "R:", how many fields follow its date (a fixture needs two, a result six), and
+// its date as text (from position 2 to the first ":" after it, a view into the line, which must
+// outlive it) and as the date it stands for.
+struct RecordLineLayout
+{
+    bool isRecordLine = false;
+    bool isResult = false;
+    int fieldsAfterDate = 0;
+    int neededFields = 0;
+    QStringView dateText;
+    QDate date; // invalid when the text is no date
+};
+RecordLineLayout recordLineLayout(QStringView line);
+
 // The leading numeric value of a text: leading blanks skipped, an optional sign, digits, a decimal
 // part and an exponent; 0 when the text does not begin with a number.
 double leadingNumericValue(QStringView text);
@@ -87,9 +102,9 @@ using ScoreTexts = std::array<QString, 4>;
 
 QString fixtureStoredLine(const QString& dateText, int home, int away);
 QString resultStoredLine(const QString& dateText, const ScoreTexts& scores, int home, int away);
-// The result line the result editor completes: `lineStart` ("R:" + date) followed by the four score
-// texts and the two team numbers, every text as given.
-QString completedResultLine(const QString& lineStart, const ScoreTexts& scores, const QString& homeNumber,
+// The result line the result editor completes: the date as stored, the four score texts and the two
+// team numbers, every text as given.
+QString completedResultLine(const QString& dateText, const ScoreTexts& scores, const QString& homeNumber,
                             const QString& awayNumber);
 QString fixtureDisplayLine(const QString& dateText, const QString& homeName, const QString& awayName);
 QString resultDisplayLine(const QString& dateText, const ScoreTexts& scores, const QString& homeName,

@@ -42,5 +42,5 @@ std::optional<QString> lineWithTypedScore(const QString& storedLine, const QStri
         *refusal = scoreRefusal(problems.first());
         return std::nullopt;
     }
-    return completedResultLine(QStringLiteral("R:") + fields->dateText, scores, stored[teams], stored[teams + 1]);
+    return completedResultLine(fields->dateText, scores, stored[teams], stored[teams + 1]);
 }

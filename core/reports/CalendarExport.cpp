@@ -68,15 +68,59 @@ QByteArray takeText(icalcomponent* component)
     return bytes;
 }
 
-// A calendar written an event at a time: each event is made, turned into its text and freed, so a
-// group of tens of thousands of games never holds them all as components at once. The text is the
-// library's own, as if the whole calendar had been turned into text in one piece.
+QByteArray takePropertyText(icalproperty* property)
+{
+    char* text = icalproperty_as_ical_string_r(property);
+    QByteArray bytes(text);
+    free(text);
+    icalproperty_free(property);
+    return bytes;
+}
+
+// A calendar written an event at a time: each event's properties are made, turned into their text
+// and freed, so a group of tens of thousands of games never holds them all as components at once.
+// The text is the library's own, as if the whole calendar had been turned into text in one piece;
+// a property that many events share (the stamp, the date, the description) is turned into text once.
 class CalendarText
 {
 public:
-    void add(icalcomponent* event)
+    // An event whose UID comes from `identity`, so that it stays the same game's event whatever the
+    // file says about it later: all day on `date`, or with a slot from its kick-off to its end, on
+    // the pitch `pitch`.
+    void add(const QStringList& identity, const QDateTime& stamp, const QDate& date, const QString& summary,
+             const QByteArray& description, const std::optional<GameSlot>& slot = std::nullopt,
+             const QString& pitch = QString())
     {
-        m_events += takeText(event);
+        const QByteArray uid
+            = QCryptographicHash::hash(identity.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex() + "@tabulon";
+        if (m_stampText.isEmpty() || stamp != m_stamp) {
+            m_stamp = stamp;
+            m_stampText = takePropertyText(icalproperty_new_dtstamp(
+                icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
+        }
+        QByteArray dateText;
+        if (slot) {
+            dateText = takePropertyText(icalproperty_new_dtstart(icalFloatingTime(slot->date, slot->start)))
+                + takePropertyText(icalproperty_new_dtend(icalFloatingTime(slot->date, slot->end)))
+                + takePropertyText(icalproperty_new_location(pitch.toUtf8().constData()));
+        } else {
+            QByteArray& allDay = m_dateTexts[date.toJulianDay()];
+            if (allDay.isEmpty())
+                allDay = takePropertyText(icalproperty_new_dtstart(icalDate(date)));
+            dateText = allDay;
+        }
+        QByteArray& descriptionText = m_descriptionTexts[description];
+        if (descriptionText.isEmpty())
+            descriptionText = takePropertyText(icalproperty_new_description(description.constData()));
+        // As icalcomponent_as_ical_string_r writes a component: its kind, its properties in the
+        // order they were added, the end of its kind.
+        m_events += "BEGIN:VEVENT\r\n";
+        m_events += takePropertyText(icalproperty_new_uid(uid.constData()));
+        m_events += m_stampText;
+        m_events += dateText;
+        m_events += takePropertyText(icalproperty_new_summary(summary.toUtf8().constData()));
+        m_events += descriptionText;
+        m_events += "END:VEVENT\r\n";
         ++m_count;
     }
 
@@ -93,33 +137,11 @@ public:
 private:
     QByteArray m_events;
     int m_count = 0;
+    QDateTime m_stamp;
+    QByteArray m_stampText;
+    QHash<qint64, QByteArray> m_dateTexts;
+    QHash<QByteArray, QByteArray> m_descriptionTexts;
 };
-
-// An event whose UID comes from `identity`, so that it stays the same game's event whatever the
-// file says about it later: all day on `date`, or with a slot from its kick-off to its end.
-void addEvent(CalendarText& calendar, const QStringList& identity, const QDateTime& stamp, const QDate& date,
-              const QString& summary, const QByteArray& description, const std::optional<GameSlot>& slot,
-              const QStringList& pitches)
-{
-    const QByteArray uid
-        = QCryptographicHash::hash(identity.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex() + "@tabulon";
-    icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(uid.constData()));
-    icalcomponent_add_property(event,
-                               icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
-                                   stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone())));
-    if (slot) {
-        icalcomponent_add_property(event, icalproperty_new_dtstart(icalFloatingTime(slot->date, slot->start)));
-        icalcomponent_add_property(event, icalproperty_new_dtend(icalFloatingTime(slot->date, slot->end)));
-        icalcomponent_add_property(event,
-                                   icalproperty_new_location(pitchName(pitches, slot->pitch).toUtf8().constData()));
-    } else {
-        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
-    }
-    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_description(description.constData()));
-    calendar.add(event);
-}
 
 } // namespace
 
@@ -137,9 +159,9 @@ Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
             ? QStringLiteral("%1 %2-%3 %4")
                   .arg(home, QString::number(game.record.homeFullTime), QString::number(game.record.awayFullTime), away)
             : QStringLiteral("%1 v %2").arg(home, away);
-        addEvent(calendar,
-                 { request.title, QString::number(request.groupNumber), home, away, QString::number(game.leg) }, stamp,
-                 game.record.date, summary, description, game.slot, request.pitches);
+        calendar.add({ request.title, QString::number(request.groupNumber), home, away, QString::number(game.leg) },
+                     stamp, game.record.date, summary, description, game.slot,
+                     game.slot ? pitchName(request.pitches, game.slot->pitch) : QString());
     }
     return calendar.finished();
 }
@@ -163,10 +185,10 @@ Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage,
             = game.legs == 2 ? QStringLiteral("%1, leg %2").arg(game.tie, QString::number(game.leg)) : game.tie;
         // The tie and leg name the game, whoever turns out to play it, so that "Winner QF1 v Winner
         // QF2" becomes the semi-final between the two winners in a calendar that reads the file again.
-        addEvent(calendar, { title, QStringLiteral("knockout"), game.code, QString::number(game.leg) }, stamp,
-                 game.date, summary, (tie + u'\n' + shortTitle).toUtf8(),
-                 planned ? std::optional<GameSlot>(planned->slot) : std::nullopt,
-                 timetable ? timetable->settings.pitches : QStringList());
+        calendar.add({ title, QStringLiteral("knockout"), game.code, QString::number(game.leg) }, stamp, game.date,
+                     summary, (tie + u'\n' + shortTitle).toUtf8(),
+                     planned ? std::optional<GameSlot>(planned->slot) : std::nullopt,
+                     planned ? pitchName(timetable->settings.pitches, planned->slot.pitch) : QString());
     }
     return calendar.finished();
 }

@@ -2,7 +2,8 @@
 
 #include "core/common/FailureText.h"
 #include "core/reports/ReportLayout.h"
-#include "core/reports/ReportOrder.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -10,7 +11,8 @@ constexpr int kTypeMismatch = 13;
 
 } // namespace
 
-Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group, const QStringList& pitches)
+Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group, const QStringList& pitches,
+                        ReportForms forms)
 {
     QVector<ReportEntry> entries;
     entries.reserve(group.size());
@@ -26,24 +28,46 @@ Report buildFixtureList(const ReportHeading& heading, const GroupRecords& group,
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
-    const bool timed = group.hasSlots();
+    return buildFixtureList(heading, entries, forms);
+}
 
+Report buildFixtureList(const ReportHeading& heading, const QVector<ReportEntry>& entries, ReportForms forms)
+{
+    const bool withText = forms == ReportForms::TextAndContent;
+    // When any game has a time, every line starts with kick-off and pitch columns.
+    const bool timed = std::any_of(entries.cbegin(), entries.cend(),
+                                   [](const ReportEntry& entry) { return !entry.kickOff.isEmpty(); });
     Report report;
-    report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
-    report.taggedLines.reserve(3 + 2 * entries.size());
+    if (withText)
+        report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
+    report.content.fixtureList = true;
+    report.content.lines.reserve(2 * entries.size());
     appendReportHeading(report, QStringLiteral("Fixtures For ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
-    for (const ReportEntry& entry : std::as_const(entries)) {
+    for (const ReportEntry& entry : entries) {
         if (!previous.isValid() || entry.date > previous) {
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        report.taggedLines.append(QStringLiteral("RESULT, ") + entry.matchText + QStringLiteral(", , "));
+        report.content.lines.append({ {}, entry.matchText, {}, {} });
+        if (!withText)
+            continue;
         if (timed)
             appendSlotColumns(report.text, entry.kickOff, entry.pitch);
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
         report.text += kLineBreak;
     }
     appendReportFooter(report, QStringLiteral("Report created by Tabulon"));
+    if (!withText)
+        report.text.clear();
     return report;
+}
+
+bool fixtureListFits(const GroupRecords& group)
+{
+    for (const std::optional<Record>& game : group.games()) {
+        if (game && !game->date.isValid())
+            return false;
+    }
+    return true;
 }

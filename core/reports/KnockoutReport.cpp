@@ -19,11 +19,10 @@ QString fitted(QString first, const QString& between, QString second, const QStr
     return first + between + second + after;
 }
 
-// One line of the listing in both forms; the tagged RESULT line keeps the score and "a.e.t." in the
-// two narrow fields the exporters read as scores, and everything longer, whole, in the match field,
-// which alone may hold blanks and commas.
+// One line of the listing in both forms; the content keeps the score and "a.e.t." in the two narrow
+// columns the exports show as scores, and everything longer, whole, as the match.
 void appendLine(Report& report, const QString& code, const QString& text, const QString& score = QString(),
-                const QString& marks = QString(), const QString& taggedText = QString())
+                const QString& marks = QString(), const QString& wholeText = QString())
 {
     QString line;
     appendPadded(line, code, kCodeColumnWidth);
@@ -34,10 +33,9 @@ void appendLine(Report& report, const QString& code, const QString& text, const 
     while (line.endsWith(u' '))
         line.chop(1);
     report.text += line + kLineBreak;
-    const QString whole = taggedText.isEmpty() ? text : taggedText;
-    const QString tagged = code.isEmpty() ? whole : code + u' ' + whole;
-    report.taggedLines.append(
-        QStringLiteral("RESULT, %1, %2, %3").arg(tagged, score == kToBePlayed ? QString() : score, marks));
+    const QString whole = wholeText.isEmpty() ? text : wholeText;
+    report.content.lines.append(
+        { {}, code.isEmpty() ? whole : code + u' ' + whole, score == kToBePlayed ? QString() : score, marks });
 }
 
 void appendListing(Report& report, const KnockoutStage& stage)
@@ -49,7 +47,7 @@ void appendListing(Report& report, const KnockoutStage& stage)
             const QString dates = roundDates(games, game.round);
             const QString heading = dates.isEmpty() ? game.round : QStringLiteral("%1 (%2)").arg(game.round, dates);
             report.text += kLineBreak + heading + kLineBreak;
-            report.taggedLines.append(QStringLiteral("RESULT, %1, , ").arg(heading));
+            report.content.lines.append({ {}, heading, {}, {} });
         }
         if (game.bye) {
             appendLine(report, game.code, fitted(game.homeName, QString(), QString(), QString()), QStringLiteral("bye"),
@@ -77,7 +75,7 @@ void appendListing(Report& report, const KnockoutStage& stage)
     if (const std::optional<KnockoutTeam> champion = stage.champion()) {
         const QString line = QStringLiteral("Champion: ") + champion->name;
         report.text += kLineBreak + line + kLineBreak;
-        report.taggedLines.append(QStringLiteral("RESULT, %1, , ").arg(line));
+        report.content.lines.append({ {}, line, {}, {} });
     }
 }
 

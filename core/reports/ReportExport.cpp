@@ -1,6 +1,5 @@
 #include "core/reports/ReportExport.h"
 
-#include "core/common/ExtractField.h"
 #include "core/common/SafeWrite.h"
 #include "core/records/RecordLines.h"
 #include "core/reports/ExportTarget.h"
@@ -12,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QVector>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -20,117 +20,84 @@
 
 namespace {
 
-constexpr int kLeagueFigures = 7;
 // The most characters a workbook cell holds; a longer text would be left out of the sheet.
 constexpr int kMaxCellCharacters = 32767;
 const QString kTable = QStringLiteral("<TABLE border=3 cellpadding=4 cellspacing=0>");
 const QString kCreditLine = QStringLiteral("Report created by Tabulon");
 
-struct TaggedItem
-{
-    bool isDate = false;
-    QString date;
-    QString matchText;
-    QString halfTime;
-    QString fullTime;
-};
+const QStringList kFigureHeadings { QStringLiteral("W"),  QStringLiteral("D"), QStringLiteral("L"),
+                                    QStringLiteral("F"),  QStringLiteral("A"), QStringLiteral("GD"),
+                                    QStringLiteral("Pts") };
 
-// The tagged lines read as the exporters lay them out.
-struct TaggedReport
+// The figures of a league row in the order the report shows them.
+std::array<qint64, 7> figuresOf(const LeagueRow& row)
 {
-    QStringList heading; // the first three lines, whole
-    QVector<TaggedItem> items;
-    bool hasLeague = false;
-    QStringList header; // the league header's fields 2 to 8
-    QVector<QStringList> rows;
-    QStringList rowNames;             // each row's name exactly as tagged, blanks included
-    QVector<QStringList> adjustments; // team, points, reason
-
-    bool fixtureList() const { return heading.value(0).startsWith(QLatin1String("Fixtures")); }
-};
-
-// Raw fields `from` to `to` (from 1) joined again: the tagged lines quote nothing, so a name with
-// a comma spans several fields and is only whole when read back from the fixed fields at the end.
-QString joinedFields(const QString& line, int from, int to)
-{
-    return line.split(u',').mid(from - 1, to - from + 1).join(u',').trimmed();
+    return { row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts };
 }
 
-TaggedItem matchOf(const QString& line)
+// The characters a cell counts: a character beyond 16 bits is one, not two.
+qsizetype characterCount(const QString& text)
 {
-    const int halfTime = qMax(3, int(line.count(u',')));
-    return { false, QString(), joinedFields(line, 2, halfTime - 1), extractField(line, halfTime),
-             extractField(line, halfTime + 1) };
+    qsizetype surrogates = 0;
+    for (const QChar c : text)
+        surrogates += c.isLowSurrogate() ? 1 : 0;
+    return text.size() - surrogates;
 }
 
-// The number of fields a league row's name spans: all but the seven figures at the end.
-int leagueNameFields(const QString& line)
+// The page is written a line at a time, each ended by CR LF.
+class Page
 {
-    return qMax(1, int(line.count(u',')) + 1 - kLeagueFigures);
-}
-
-QString leagueRowName(const QString& line)
-{
-    return line.split(u',').mid(0, leagueNameFields(line)).join(u',');
-}
-
-QStringList leagueRowOf(const QString& line)
-{
-    const int nameFields = leagueNameFields(line);
-    QStringList fields { joinedFields(line, 1, nameFields) };
-    for (int n = nameFields + 1; n <= nameFields + kLeagueFigures; ++n)
-        fields.append(extractField(line, n));
-    return fields;
-}
-
-// An adjustment line "team, points , reason": a name with a comma is known from the league rows,
-// compared as tagged, so that a blank before the comma ("Brighton, Hove , -3 , ...") still matches.
-QStringList adjustmentOf(const QString& line, const QStringList& rowNames)
-{
-    QString name = line.section(u',', 0, 0);
-    for (const QString& rowName : rowNames) {
-        if (rowName.size() > name.size() && line.startsWith(rowName + u','))
-            name = rowName;
+public:
+    explicit Page(qsizetype expectedCharacters) { m_text.reserve(expectedCharacters); }
+    Page& operator<<(const QString& piece)
+    {
+        m_text += piece;
+        return *this;
     }
-    const QString rest = line.mid(name.size() + 1);
-    return { name.trimmed(), rest.section(u',', 0, 0).trimmed(), rest.section(u',', 1).trimmed() };
-}
-
-TaggedReport readTagged(const QStringList& lines)
-{
-    TaggedReport report;
-    report.heading = QStringList { lines.value(0), lines.value(1), lines.value(2) };
-    int next = 3;
-    QString last = lines.value(2);
-    while (next < lines.size() && !last.startsWith(QLatin1String("LEAGUE"))) {
-        last = lines[next++];
-        if (last.startsWith(QLatin1String("FIXDATE")))
-            report.items.append({ true, extractField(last, 2), {}, {}, {} });
-        else if (last.startsWith(QLatin1String("RESULT")))
-            report.items.append(matchOf(last));
-    }
-    if (next < lines.size()) {
-        report.hasLeague = true;
-        const QString header = lines[next++];
-        for (int n = 2; n <= 8; ++n)
-            report.header.append(extractField(header, n));
-        for (; next < lines.size() && lines[next] != kAdjustmentsHeading; ++next) {
-            report.rows.append(leagueRowOf(lines[next]));
-            report.rowNames.append(leagueRowName(lines[next]));
+    // As QString::toHtmlEscaped would write the text, without a string of its own.
+    Page& escaped(QStringView text)
+    {
+        for (const QChar c : text) {
+            switch (c.unicode()) {
+            case u'<':
+                m_text += QLatin1String("&lt;");
+                break;
+            case u'>':
+                m_text += QLatin1String("&gt;");
+                break;
+            case u'&':
+                m_text += QLatin1String("&amp;");
+                break;
+            case u'"':
+                m_text += QLatin1String("&quot;");
+                break;
+            default:
+                m_text += c;
+            }
         }
-        for (++next; next < lines.size(); ++next)
-            report.adjustments.append(adjustmentOf(lines[next], report.rowNames));
+        return *this;
     }
-    return report;
-}
+    void endLine() { m_text += QLatin1String("\r\n"); }
+    void line(const QString& text)
+    {
+        m_text += text;
+        endLine();
+    }
+    const QString& text() const { return m_text; }
+
+private:
+    QString m_text;
+};
 
 // One league line of the page: the first cell, then the seven figures a line each.
-void appendLeagueRow(QStringList& page, const QString& firstCell, const QStringList& figures)
+void appendLeagueRow(Page& page, const QString& firstCell, const QStringList& figures)
 {
-    page.append(firstCell);
-    for (int i = 0; i < figures.size(); ++i)
-        page.append(QStringLiteral("<TD Width=30 Align=Right>") + figures[i].toHtmlEscaped()
-                    + (i + 1 == figures.size() ? QStringLiteral("</TD></TR>") : QStringLiteral("</TD>")));
+    page.line(firstCell);
+    for (int i = 0; i < figures.size(); ++i) {
+        page << QStringLiteral("<TD Width=30 Align=Right>") << figures[i].toHtmlEscaped()
+             << (i + 1 == figures.size() ? QStringLiteral("</TD></TR>") : QStringLiteral("</TD>"));
+        page.endLine();
+    }
 }
 
 // Excel refuses []:*?/\ in a sheet's name, more than 31 characters and a quote at either end.
@@ -194,11 +161,11 @@ public:
 
     // Lays out the report from the first row. The reason when the workbook could not be made or a
     // text is too long for its cell, "" on success.
-    QString fill(const TaggedReport& report)
+    QString fill(const ReportContent& report)
     {
         if (!m_book)
             return QCoreApplication::translate("ReportExport", "Cannot make the workbook");
-        const QByteArray name = sheetNameOf(report.heading[1]).toUtf8();
+        const QByteArray name = sheetNameOf(report.heading.value(1)).toUtf8();
         m_sheet = workbook_add_worksheet(m_book, name.isEmpty() ? nullptr : name.constData());
         if (!m_sheet) // a name Excel reserves, such as "History"
             m_sheet = workbook_add_worksheet(m_book, nullptr);
@@ -210,41 +177,41 @@ public:
         m_figureHeading = workbook_add_format(m_book);
         format_set_num_format_index(m_figureHeading, 49);
         format_set_align(m_figureHeading, LXW_ALIGN_RIGHT);
-        int row = 0;
-        for (const QString& line : report.heading)
-            text(row++, 0, line);
-        row = 3;
-        for (const TaggedItem& item : report.items) {
-            if (item.isDate) {
-                date(++row, 0, item.date);
+        for (int row = 0; row < 3; ++row)
+            text(row, 0, report.heading.value(row));
+        int row = 3;
+        for (const ReportLine& line : report.lines) {
+            if (line.date.isValid()) {
+                date(++row, 0, line.date);
                 ++row;
             } else {
-                text(row, 0, item.matchText);
-                text(row, 1, item.halfTime);
-                text(row++, 2, item.fullTime);
+                text(row, 0, line.matchText.trimmed());
+                text(row, 1, line.halfTime);
+                text(row++, 2, line.fullTime);
             }
         }
         if (report.hasLeague) {
             text(++row, 0, QStringLiteral("League Table"));
             row += 2;
             text(row, 0, QStringLiteral("Team"));
-            for (int i = 0; i < report.header.size(); ++i)
-                text(row, i + 1, report.header[i], m_figureHeading);
+            for (int i = 0; i < kFigureHeadings.size(); ++i)
+                text(row, i + 1, kFigureHeadings[i], m_figureHeading);
             ++row;
-            for (const QStringList& fields : report.rows) {
-                text(row, 0, fields[0]);
-                for (int i = 1; i < fields.size(); ++i)
-                    number(row, i, fields[i]);
+            for (const LeagueRow& leagueRow : report.rows) {
+                text(row, 0, leagueRow.name.trimmed());
+                int column = 1;
+                for (const qint64 figure : figuresOf(leagueRow))
+                    number(row, column++, figure);
                 ++row;
             }
         }
         if (!report.adjustments.isEmpty()) {
             text(++row, 0, kAdjustmentsHeading);
             row += 2;
-            for (const QStringList& adjustment : report.adjustments) {
-                text(row, 0, adjustment[0]);
-                number(row, 1, adjustment[1]);
-                text(row++, 2, adjustment[2]);
+            for (const LeagueAdjustment& adjustment : report.adjustments) {
+                text(row, 0, adjustment.name.trimmed());
+                number(row, 1, adjustment.points);
+                text(row++, 2, adjustment.reason.trimmed());
             }
         }
         text(row + 1, 0, kCreditLine);
@@ -275,7 +242,7 @@ private:
     }
     void text(int row, int column, const QString& value, lxw_format* format = nullptr)
     {
-        const qsizetype characters = value.toUcs4().size();
+        const qsizetype characters = characterCount(value);
         if (characters > kMaxCellCharacters) {
             if (m_tooLong.isEmpty())
                 m_tooLong
@@ -288,20 +255,13 @@ private:
         worksheet_write_string(m_sheet, row, column, value.toUtf8().constData(), format ? format : m_text);
         widen(column, value.size());
     }
-    void number(int row, int column, const QString& value)
+    void number(int row, int column, qint64 figure)
     {
-        bool isNumber = false;
-        const qint64 figure = value.toLongLong(&isNumber);
-        if (!isNumber)
-            return text(row, column, value);
         worksheet_write_number(m_sheet, row, column, double(figure), nullptr);
-        widen(column, value.size());
+        widen(column, int(QString::number(figure).size()));
     }
-    void date(int row, int column, const QString& value)
+    void date(int row, int column, const QDate& day)
     {
-        const QDate day = parseRecordDate(value);
-        if (!day.isValid())
-            return text(row, column, value);
         lxw_datetime when { day.year(), day.month(), day.day(), 0, 0, 0 };
         worksheet_write_datetime(m_sheet, row, column, &when, m_date);
         widen(column, kRecordDateLength);
@@ -318,73 +278,69 @@ private:
 
 } // namespace
 
-bool readTaggedReportFile(const QString& path, QStringList* lines, QString* error)
+QByteArray exportHtml(const ReportContent& report)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    *lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines->isEmpty() && lines->last().isEmpty())
-        lines->removeLast();
-    return true;
-}
-
-QByteArray exportHtml(const QStringList& taggedLines)
-{
-    const TaggedReport report = readTagged(taggedLines);
-    const bool fixtureList = report.fixtureList();
-    const QString title = report.heading[0].toHtmlEscaped();
-    QStringList page { QStringLiteral("<HTML><HEAD><TITLE>"),
-                       title + QStringLiteral("</TITLE></HEAD><BODY><CENTER>"),
-                       QStringLiteral("<H1>") + title + QStringLiteral("</H1>"),
-                       QStringLiteral("<H2>") + report.heading[1].toHtmlEscaped() + QStringLiteral("</H2>"),
-                       QStringLiteral("<H3>Report ") + report.heading[2].toHtmlEscaped() + QStringLiteral("</H3>"),
-                       kTable };
-    for (const TaggedItem& item : report.items) {
-        if (item.isDate) {
-            page.append(QStringLiteral("<TR><TD Width=400><h5>Fixtures on ") + item.date.toHtmlEscaped()
-                        + (fixtureList
-                               ? QStringLiteral("</H4></TD></TR>")
-                               : QStringLiteral("</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>")));
+    const bool fixtureList = report.fixtureList;
+    const QString title = report.heading.value(0).toHtmlEscaped();
+    // A match line takes about 110 characters with its scores, a date heading as many.
+    Page page(1000 + 110 * report.lines.size() + 250 * report.rows.size() + 120 * report.adjustments.size());
+    page.line(QStringLiteral("<HTML><HEAD><TITLE>"));
+    page.line(title + QStringLiteral("</TITLE></HEAD><BODY><CENTER>"));
+    page.line(QStringLiteral("<H1>") + title + QStringLiteral("</H1>"));
+    page.line(QStringLiteral("<H2>") + report.heading.value(1).toHtmlEscaped() + QStringLiteral("</H2>"));
+    page.line(QStringLiteral("<H3>Report ") + report.heading.value(2).toHtmlEscaped() + QStringLiteral("</H3>"));
+    page.line(kTable);
+    for (const ReportLine& line : report.lines) {
+        if (line.date.isValid()) {
+            page << QStringLiteral("<TR><TD Width=400><h5>Fixtures on ") << formatRecordDate(line.date)
+                 << (fixtureList ? QStringLiteral("</H4></TD></TR>")
+                                 : QStringLiteral("</H4></TD><TD Align=Right>Half</TD><TD Align=Right>Full</TD></TR>"));
+            page.endLine();
             continue;
         }
-        page.append(QStringLiteral("<TR><TD>") + item.matchText.toHtmlEscaped() + QStringLiteral("</TD>"));
+        page << QStringLiteral("<TR><TD>");
+        page.escaped(QStringView(line.matchText).trimmed()) << QStringLiteral("</TD>");
+        page.endLine();
         if (fixtureList) {
-            page.append(QStringLiteral("</TR>"));
+            page.line(QStringLiteral("</TR>"));
         } else {
-            page.append(QStringLiteral("<TD Width=50 Align=Right>") + item.halfTime.toHtmlEscaped()
-                        + QStringLiteral("</TD>"));
-            page.append(QStringLiteral("<TD Width=50 Align=Right>") + item.fullTime.toHtmlEscaped()
-                        + QStringLiteral("</TD></TR>"));
+            page << QStringLiteral("<TD Width=50 Align=Right>");
+            page.escaped(line.halfTime) << QStringLiteral("</TD>");
+            page.endLine();
+            page << QStringLiteral("<TD Width=50 Align=Right>");
+            page.escaped(line.fullTime) << QStringLiteral("</TD></TR>");
+            page.endLine();
         }
     }
-    page.append(QStringLiteral("</TABLE><BR>        "));
-    page.append(kTable);
+    page.line(QStringLiteral("</TABLE><BR>        "));
+    page.line(kTable);
     if (report.hasLeague) {
-        page.append(QStringLiteral("<TR><TD><h4>League Table</h4></TD></TR>"));
-        appendLeagueRow(page, QStringLiteral("<TR><TD Width=150 Align=Left>Team</TD>"), report.header);
-        for (const QStringList& fields : report.rows)
+        page.line(QStringLiteral("<TR><TD><h4>League Table</h4></TD></TR>"));
+        appendLeagueRow(page, QStringLiteral("<TR><TD Width=150 Align=Left>Team</TD>"), kFigureHeadings);
+        for (const LeagueRow& row : report.rows) {
+            QStringList figures;
+            for (const qint64 figure : figuresOf(row))
+                figures.append(QString::number(figure));
             appendLeagueRow(page,
-                            QStringLiteral("<TR><TD Align=Left>") + fields[0].toHtmlEscaped() + QStringLiteral("</TD>"),
-                            fields.mid(1));
+                            QStringLiteral("<TR><TD Align=Left>") + row.name.trimmed().toHtmlEscaped()
+                                + QStringLiteral("</TD>"),
+                            figures);
+        }
     }
     if (!report.adjustments.isEmpty()) {
-        page.append(QStringLiteral("<TR><TD><h4>") + kAdjustmentsHeading + QStringLiteral("</h4></TD></TR>"));
-        for (const QStringList& adjustment : report.adjustments)
-            page.append(QStringLiteral("<TR><TD Align=Left>") + adjustment[0].toHtmlEscaped()
-                        + QStringLiteral("</TD><TD Width=30 Align=Right>") + adjustment[1].toHtmlEscaped()
-                        + QStringLiteral("</TD><TD Align=Left ColSpan=6>") + adjustment[2].toHtmlEscaped()
-                        + QStringLiteral("</TD></TR>"));
+        page.line(QStringLiteral("<TR><TD><h4>") + kAdjustmentsHeading + QStringLiteral("</h4></TD></TR>"));
+        for (const LeagueAdjustment& adjustment : report.adjustments)
+            page.line(QStringLiteral("<TR><TD Align=Left>") + adjustment.name.trimmed().toHtmlEscaped()
+                      + QStringLiteral("</TD><TD Width=30 Align=Right>") + QString::number(adjustment.points)
+                      + QStringLiteral("</TD><TD Align=Left ColSpan=6>") + adjustment.reason.trimmed().toHtmlEscaped()
+                      + QStringLiteral("</TD></TR>"));
     }
-    page.append(QStringLiteral("</TABLE>"));
-    page.append(QStringLiteral("<BR>") + kCreditLine);
-    page.append(QStringLiteral("<BR><A HREF=\"") + kMakerWebAddress + QStringLiteral("\">from Veltrix</A>"));
-    page.append(QStringLiteral("</CENTER></BODY></HTML>"));
+    page.line(QStringLiteral("</TABLE>"));
+    page.line(QStringLiteral("<BR>") + kCreditLine);
+    page.line(QStringLiteral("<BR><A HREF=\"") + kMakerWebAddress + QStringLiteral("\">from Veltrix</A>"));
+    page.line(QStringLiteral("</CENTER></BODY></HTML>"));
     // The byte-order mark tells every browser the page is UTF-8, whatever names it holds.
-    return QByteArray("\xEF\xBB\xBF") + (page.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    return QByteArray("\xEF\xBB\xBF") + page.text().toUtf8();
 }
 
 QString withWorkbookExtension(const QString& path)
@@ -396,7 +352,7 @@ QString withWorkbookExtension(const QString& path)
     return chosen.suffix().isEmpty() ? path + QStringLiteral(".xlsx") : path;
 }
 
-bool saveWorkbook(const QStringList& taggedLines, const QString& path, QString* error)
+bool saveWorkbook(const ReportContent& report, const QString& path, QString* error)
 {
     const auto fail = [error](const QString& reason) {
         if (error)
@@ -416,7 +372,7 @@ bool saveWorkbook(const QStringList& taggedLines, const QString& path, QString* 
     {
         const SilencedStandardError silenced;
         Workbook book(made);
-        reason = book.fill(readTagged(taggedLines));
+        reason = book.fill(report);
         if (reason.isEmpty())
             reason = book.close();
     }

@@ -49,14 +49,14 @@ void appendReportHeading(Report& report, const QString& titleLine, const ReportH
     report.text += kLineBreak + titleLine + kLineBreak + kLineBreak;
     report.text += heading.groupCaption + kLineBreak;
     report.text += kLineBreak + QStringLiteral("Date : ") + today + kLineBreak + kLineBreak + kLineBreak;
-    report.taggedLines << titleLine << heading.groupCaption << QStringLiteral("Date : ") + today;
+    report.content.heading = QStringList { titleLine, heading.groupCaption, QStringLiteral("Date : ") + today };
 }
 
 void appendDateHeading(Report& report, const QDate& date)
 {
     const QString dateText = formatRecordDate(date);
     report.text += kLineBreak + dateText + kLineBreak;
-    report.taggedLines.append(QStringLiteral("FIXDATE, ") + dateText);
+    report.content.lines.append({ date, {}, {}, {} });
 }
 
 void appendReportFooter(Report& report, const QString& creditLine)
@@ -69,4 +69,34 @@ Report failedReport(const QString& error)
     Report report;
     report.error = error;
     return report;
+}
+
+QStringList Report::taggedLines() const
+{
+    QStringList tagged = content.heading;
+    tagged.reserve(content.heading.size() + content.lines.size() + content.rows.size() + content.adjustments.size()
+                   + 3);
+    const QString separator = QStringLiteral(", ");
+    for (const ReportLine& line : content.lines) {
+        tagged.append(line.date.isValid() ? QStringLiteral("FIXDATE, ") + formatRecordDate(line.date)
+                                          : QStringLiteral("RESULT, ") + line.matchText + separator + line.halfTime
+                              + separator + line.fullTime);
+    }
+    if (content.hasLeague) {
+        tagged << QStringLiteral("LEAGUE TABLE") << QStringLiteral("HEADER, W, D, L, F, A, GD, Pts");
+        for (const LeagueRow& row : content.rows) {
+            QString line = row.name;
+            for (const qint64 figure : { row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts })
+                line += separator + taggedFigure(figure);
+            tagged.append(line);
+        }
+    }
+    if (!content.adjustments.isEmpty()) {
+        // The heading has no comma, so no reader takes it for a league row.
+        tagged.append(kAdjustmentsHeading);
+        for (const LeagueAdjustment& adjustment : content.adjustments)
+            tagged.append(adjustment.name + separator + taggedFigure(adjustment.points) + separator
+                          + adjustment.reason);
+    }
+    return tagged;
 }

@@ -17,7 +17,7 @@ constexpr int kPitchColumnWidth = 12;
 
 inline const QString kLineBreak = QStringLiteral("\r\n");
 
-// Heads the points adjustments under a league table, in the report text and the tagged lines.
+// Heads the points adjustments under a league table, in the report text and every export.
 inline const QString kAdjustmentsHeading = QStringLiteral("Points Adjustments");
 
 // A match text of 40 characters or more keeps its last 39, so the away team stays readable.
@@ -42,10 +42,10 @@ void appendRightAligned(QString& report, const QString& text, int width);
 void appendSlotColumns(QString& report, const QString& kickOff, const QString& pitch);
 
 // Steps shared by both reports: the heading (title line, group caption, today's date), a date
-// heading with its tagged date line, and the footer (credit line and the maker's web address).
+// heading, and the footer (credit line and the maker's web address), in the text and the content.
 void appendReportHeading(Report& report, const QString& titleLine, const ReportHeading& heading);
 void appendDateHeading(Report& report, const QDate& date);
 void appendReportFooter(Report& report, const QString& creditLine);
 
-// A failed report: no text, no tagged lines, the whole message.
+// A failed report: no text, no content, the whole message.
 Report failedReport(const QString& error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/GameSlot.h"
+#include "core/records/GroupRecords.h"
 #include "core/records/RecordLines.h"
 
 #include <QDate>
@@ -9,14 +10,16 @@
 #include <QVector>
 #include <optional>
 
-// One game as a report lists it. `text` is what the report sorts by: the date as "yyyy-mm-dd",
-// then for a game with a slot its kick-off and pitch (" 09:20 02"), then ":HT:1-0:FT:2-2:" for a
-// result or ":" for a fixture, then the match text; the year comes first, so text order is date
-// order, and within a day the timed games come first, by kick-off and pitch.
+// One game as a report lists it. A report sorts by the date and then by `text`: for a game with a
+// slot its kick-off and pitch (" 09:20 02"), then ":HT:1-0:FT:2-2:" for a result or ":" for a
+// fixture, then the match text, without regard to case (its ASCII letters are kept in lower case).
+// That is the order of the whole texts "yyyy-mm-dd:HT:...", as the year has four digits, and within
+// a day the timed games come first, by kick-off and pitch.
 struct ReportEntry
 {
     QDate date;
     QString text;
+    bool asciiText = false; // so that two such texts are compared as they stand
     bool isResult = false;
     QString matchText; // "Rovers-v-United", the names as the team list has them
     QString halfTime;  // "1-0", a result's alone
@@ -30,6 +33,10 @@ struct ReportEntry
 std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& teams,
                                          const std::optional<GameSlot>& slot = std::nullopt,
                                          const QStringList& pitches = {});
+
+// The entries of every game of `group` that can be read and has a date, in the order a report
+// lists them: what both reports of a group are made from when they are made together.
+QVector<ReportEntry> sortedReportEntries(const GroupRecords& group, const QStringList& pitches = {});
 
 // Puts the entries in the order a report lists them: whole entries compared as text without
 // regard to letter case, equal ones keeping their order.

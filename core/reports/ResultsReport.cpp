@@ -2,9 +2,9 @@
 
 #include "core/common/FailureText.h"
 #include "core/reports/ReportLayout.h"
-#include "core/reports/ReportOrder.h"
 #include "core/standings/Standings.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -21,10 +21,37 @@ QString tooWide(const QString& value, int width)
                            .arg(value, QString::number(width)));
 }
 
+// The figures of a row in the order the report shows them.
+std::array<qint64, 7> figuresOf(const LeagueRow& row)
+{
+    return { row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts };
+}
+
+int width(qint64 number)
+{
+    return int(QString::number(number).size());
+}
+
 } // namespace
 
+bool resultsReportFits(const GroupRecords& group, const LeagueTable& table)
+{
+    for (const std::optional<Record>& game : group.games()) {
+        if (game && game->isResult
+            && (!game->date.isValid() || width(game->homeFullTime) + 1 + width(game->awayFullTime) > kScoreColumnWidth))
+            return false;
+    }
+    for (const LeagueRow& row : table.rows) {
+        for (const qint64 figure : figuresOf(row)) {
+            if (width(figure) > kFigureColumnWidth)
+                return false;
+        }
+    }
+    return true;
+}
+
 Report buildResultsReport(const ReportHeading& heading, const GroupRecords& group, const LeagueTable& table,
-                          const QStringList& pitches)
+                          const QStringList& pitches, ReportForms forms)
 {
     QVector<ReportEntry> entries;
     entries.reserve(group.size());
@@ -41,15 +68,26 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
         entries.append(std::move(*entry));
     }
     sortReportEntries(entries);
-    const bool timed = group.hasSlots();
+    return buildResultsReport(heading, entries, table, forms);
+}
 
+Report buildResultsReport(const ReportHeading& heading, const QVector<ReportEntry>& entries, const LeagueTable& table,
+                          ReportForms forms)
+{
+    const bool withText = forms == ReportForms::TextAndContent;
+    // When any result has a time, every result's line starts with kick-off and pitch columns.
+    const bool timed = std::any_of(entries.cbegin(), entries.cend(),
+                                   [](const ReportEntry& entry) { return entry.isResult && !entry.kickOff.isEmpty(); });
     Report report;
     // Result and league lines take 57 characters with their line break, a date heading 15 more.
-    report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
-    report.taggedLines.reserve(5 + 2 * entries.size() + table.rows.size());
+    if (withText)
+        report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
+    report.content.lines.reserve(2 * entries.size());
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
-    for (const ReportEntry& entry : std::as_const(entries)) {
+    for (const ReportEntry& entry : entries) {
+        if (!entry.isResult)
+            continue;
         if (entry.fullTime.size() > kScoreColumnWidth)
             return failedReport(
                 tooWide(QStringLiteral("the full-time score \"%1\" of %2").arg(entry.fullTime, entry.matchText),
@@ -58,25 +96,24 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        report.taggedLines.append(
-            QStringLiteral("RESULT, %1, (%2), %3").arg(entry.matchText, entry.halfTime, entry.fullTime));
+        const QString halfTime = u'(' + entry.halfTime + u')';
+        report.content.lines.append({ {}, entry.matchText, halfTime, entry.fullTime });
+        if (!withText)
+            continue;
         if (timed)
             appendSlotColumns(report.text, entry.kickOff, entry.pitch);
         appendPadded(report.text, shortenedMatchText(entry.matchText), kMatchColumnWidth);
-        report.text += u'(' + entry.halfTime + u')';
+        report.text += halfTime;
         appendRightAligned(report.text, entry.fullTime, kScoreColumnWidth);
         report.text += kLineBreak;
     }
 
     report.text += kLineBreak + kLineBreak + QStringLiteral("League Table") + kLineBreak + kLineBreak;
     report.text += QStringLiteral("Team                    W    D    L    F    A   GD  Pts") + kLineBreak;
-    report.taggedLines << QStringLiteral("LEAGUE TABLE") << QStringLiteral("HEADER, W, D, L, F, A, GD, Pts");
+    report.content.hasLeague = true;
     const std::array<const char*, 7> names { "Won", "Drawn", "Lost", "For", "Against", "Diff", "Pts" };
     for (const LeagueRow& row : table.rows) {
-        const std::array<qint64, 7> figures {
-            row.won, row.drawn, row.lost, row.goalsFor, row.against, row.diff, row.pts
-        };
-        QString tagged = row.name;
+        const std::array<qint64, 7> figures = figuresOf(row);
         appendPadded(report.text, shortenedTeamName(row.name), kNameColumnWidth);
         for (size_t column = 0; column < figures.size(); ++column) {
             const QString figure = QString::number(figures[column]);
@@ -85,32 +122,30 @@ Report buildResultsReport(const ReportHeading& heading, const GroupRecords& grou
                     QStringLiteral("the %1 figure %2 of %3").arg(QLatin1String(names[column]), figure, row.name),
                     kFigureColumnWidth));
             appendRightAligned(report.text, figure, kFigureColumnWidth);
-            tagged += QStringLiteral(", ") + taggedFigure(figures[column]);
         }
         report.text += kLineBreak;
-        report.taggedLines.append(tagged);
     }
+    report.content.rows = table.rows;
     if (!table.adjustments.isEmpty()) {
-        // The heading has no comma, so no reader takes it for a league row.
         report.text += kLineBreak + kAdjustmentsHeading + kLineBreak + kLineBreak;
-        report.taggedLines.append(kAdjustmentsHeading);
         for (const LeagueAdjustment& adjustment : table.adjustments) {
             appendPadded(report.text, shortenedTeamName(adjustment.name), kNameColumnWidth);
             appendRightAligned(report.text, QString::number(adjustment.points), kFigureColumnWidth);
             report.text += QStringLiteral("  ") + adjustment.reason + kLineBreak;
-            report.taggedLines.append(adjustment.name + QStringLiteral(", ") + taggedFigure(adjustment.points)
-                                      + QStringLiteral(", ") + adjustment.reason);
         }
+        report.content.adjustments = table.adjustments;
     }
     appendReportFooter(report, QStringLiteral("Report Created by Tabulon"));
+    if (!withText)
+        report.text.clear();
     return report;
 }
 
 Report makeResultsReport(const ReportHeading& heading, const GroupRecords& group, const TournamentSettings& settings,
-                         const QString& databaseName, const QStringList& pitches)
+                         const QString& databaseName, const QStringList& pitches, ReportForms forms)
 {
     const StandingsOutcome outcome = computeStandings(standingsRequestFor(group, settings), databaseName);
     if (!outcome.ok())
         return failedReport(outcome.error);
-    return buildResultsReport(heading, group, outcome.table, pitches);
+    return buildResultsReport(heading, group, outcome.table, pitches, forms);
 }

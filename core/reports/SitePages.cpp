@@ -11,6 +11,7 @@
 #include "core/standings/Standings.h"
 #include "core/tournament/FileGroupRecords.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 #include <tuple>
@@ -111,11 +112,13 @@ QString teamPage(int group, int team)
     return QStringLiteral("team-%1-%2.html").arg(group).arg(team + 1);
 }
 
-// One game of a group as the pages list it; with a slot, "09:20, Pitch 2" in `when`.
+// One game of a group as the pages list it.
+// With a slot, "09:20, Pitch 2" in `when`.
 struct SiteGame
 {
     Record record;
     QDate date;
+    QString dateText; // "" for a game without a date
     int kickOff = -1; // minutes from midnight; -1 without a slot
     QString when;
 };
@@ -123,11 +126,12 @@ struct SiteGame
 QVector<SiteGame> readableGames(const GroupRecords& group, const QStringList& pitches)
 {
     QVector<SiteGame> games;
+    games.reserve(group.size());
     for (int i = 0; i < group.size(); ++i) {
         const std::optional<Record>& record = group.games().at(i);
         if (!record)
             continue;
-        SiteGame game { *record, record->date };
+        SiteGame game { *record, record->date, record->date.isValid() ? formatRecordDate(record->date) : QString() };
         if (const std::optional<GameSlot> slot = group.gameSlots().value(i)) {
             game.kickOff = slot->start;
             game.when = minuteText(slot->start) + QStringLiteral(", ") + escaped(pitchName(pitches, slot->pitch));
@@ -137,19 +141,40 @@ QVector<SiteGame> readableGames(const GroupRecords& group, const QStringList& pi
     return games;
 }
 
-QString whenNote(const SiteGame& game)
+// Each team of a group as the pages name it: a link to its page, or for a number outside the
+// team list its placeholder.
+class TeamLinks
 {
-    return game.when.isEmpty() ? QString() : QStringLiteral("<span class=\"note when\">%1</span>").arg(game.when);
-}
+public:
+    TeamLinks(int group, const QStringList& teams)
+        : m_teams(teams)
+    {
+        m_links.reserve(teams.size());
+        for (int team = 0; team < teams.size(); ++team)
+            m_links.append(link(teamPage(group, team), escaped(teams[team])));
+    }
+    QString operator()(int team) const
+    {
+        return team >= 0 && team < m_links.size() ? m_links[team] : escaped(teamNameOrPlaceholder(m_teams, team));
+    }
 
-QString score(const Record& record)
+private:
+    QStringList m_teams;
+    QStringList m_links;
+};
+
+void appendScore(QString& html, const Record& record)
 {
-    return record.isResult ? QStringLiteral("%1-%2").arg(record.homeFullTime).arg(record.awayFullTime)
-                           : QStringLiteral("v");
+    if (!record.isResult) {
+        html += u'v';
+        return;
+    }
+    html += QString::number(record.homeFullTime) + u'-' + QString::number(record.awayFullTime);
 }
 
 // Games under their dates: results newest first, so that the latest are at the top; fixtures soonest first.
-QString gamesByDate(QVector<SiteGame> games, bool results, int group, const QStringList& teams)
+// Appended to `bytes` in UTF-8, a date's games at a time: a group's list is long.
+void appendGamesByDate(QByteArray& bytes, QVector<SiteGame> games, bool results, const TeamLinks& side)
 {
     std::stable_sort(games.begin(), games.end(), [results](const SiteGame& a, const SiteGame& b) {
         return results ? std::tie(a.date, a.kickOff) > std::tie(b.date, b.kickOff)
@@ -161,27 +186,29 @@ QString gamesByDate(QVector<SiteGame> games, bool results, int group, const QStr
     for (const SiteGame& game : games) {
         if (first || game.date != shown) {
             if (!first)
-                html += QStringLiteral("</ul>\n");
-            html += QStringLiteral("<h3>%1</h3>\n<ul class=\"games\">\n")
-                        .arg(game.date.isValid() ? formatRecordDate(game.date) : QStringLiteral("No date"));
+                html += QLatin1String("</ul>\n");
+            bytes += html.toUtf8();
+            html.clear();
+            html += QLatin1String("<h3>") + (game.date.isValid() ? game.dateText : QStringLiteral("No date"))
+                + QLatin1String("</h3>\n<ul class=\"games\">\n");
             shown = game.date;
             first = false;
         }
-        const auto side = [&](int team) {
-            return team >= 0 && team < teams.size() ? link(teamPage(group, team), escaped(teams[team]))
-                                                    : escaped(teamNameOrPlaceholder(teams, team));
-        };
-        const QString halfTime = game.record.isResult ? QStringLiteral(" <span class=\"note\">(HT %1-%2)</span>")
-                                                            .arg(game.record.homeHalfTime)
-                                                            .arg(game.record.awayHalfTime)
-                                                      : QString();
-        html += QStringLiteral("<li>%5<span class=\"home-side\">%1</span><span class=\"score\">%2</span>"
-                               "<span class=\"away-side\">%3%4</span></li>\n")
-                    .arg(side(game.record.home), score(game.record), side(game.record.away), halfTime, whenNote(game));
+        html += QLatin1String("<li>");
+        if (!game.when.isEmpty())
+            html += QLatin1String("<span class=\"note when\">") + game.when + QLatin1String("</span>");
+        html += QLatin1String("<span class=\"home-side\">") + side(game.record.home)
+            + QLatin1String("</span><span class=\"score\">");
+        appendScore(html, game.record);
+        html += QLatin1String("</span><span class=\"away-side\">") + side(game.record.away);
+        if (game.record.isResult)
+            html += QLatin1String(" <span class=\"note\">(HT ") + QString::number(game.record.homeHalfTime) + u'-'
+                + QString::number(game.record.awayHalfTime) + QLatin1String(")</span>");
+        html += QLatin1String("</span></li>\n");
     }
     if (!first)
-        html += QStringLiteral("</ul>\n");
-    return html;
+        html += QLatin1String("</ul>\n");
+    bytes += html.toUtf8();
 }
 
 // The parts every page shares.
@@ -195,7 +222,8 @@ struct PageFrame
     bool timetable = false;
 };
 
-QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
+// A page up to its heading, with room for `bodySize` bytes more; pageEnd() ends it.
+QByteArray pageStart(const PageFrame& frame, const QString& file, const QString& heading, qsizetype bodySize)
 {
     QString nav;
     for (int i = 0; i + 1 < frame.groupLinks.size(); i += 2) {
@@ -230,13 +258,33 @@ QByteArray page(const PageFrame& frame, const QString& file, const QString& head
           << QStringLiteral("<header><a class=\"home\" href=\"index.html\">%1</a><nav>%2</nav></header>")
                  .arg(frame.siteTitle, nav)
           << QStringLiteral("<main>")
-          << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading) << body
-          << QStringLiteral("</main>") << QStringLiteral("<footer><p>Updated %1</p></footer>").arg(frame.updated)
-          << QStringLiteral("</body>") << QStringLiteral("</html>") << QString();
-    return lines.join(u'\n').toUtf8();
+          << QStringLiteral("<h1>%1</h1>").arg(heading.isEmpty() ? frame.siteTitle : heading);
+    QByteArray bytes;
+    bytes.reserve(bodySize + 2000);
+    for (const QString& line : std::as_const(lines))
+        bytes += line.toUtf8() + '\n';
+    return bytes;
 }
 
-QString leagueTable(const LeagueTable& table, int group, const QStringList& teams, int highlighted = -1)
+void pageEnd(QByteArray& bytes, const PageFrame& frame)
+{
+    bytes += '\n';
+    for (const QString& line :
+         { QStringLiteral("</main>"), QStringLiteral("<footer><p>Updated %1</p></footer>").arg(frame.updated),
+           QStringLiteral("</body>"), QStringLiteral("</html>") })
+        bytes += line.toUtf8() + '\n';
+}
+
+QByteArray page(const PageFrame& frame, const QString& file, const QString& heading, const QString& body)
+{
+    const QByteArray bodyBytes = body.toUtf8();
+    QByteArray bytes = pageStart(frame, file, heading, bodyBytes.size());
+    bytes += bodyBytes;
+    pageEnd(bytes, frame);
+    return bytes;
+}
+
+QString leagueTable(const LeagueTable& table, const TeamLinks& links, const QStringList& teams, int highlighted = -1)
 {
     QString html = QStringLiteral(
         "<div class=\"scroll\"><table>\n<tr><th>#</th><th class=\"team\">Team</th><th>P</th><th>W</th><th>D</th>"
@@ -244,7 +292,7 @@ QString leagueTable(const LeagueTable& table, int group, const QStringList& team
     for (int i = 0; i < table.rows.size(); ++i) {
         const LeagueRow& row = table.rows[i];
         const int team = int(teams.indexOf(row.name));
-        const QString name = team >= 0 ? link(teamPage(group, team), escaped(row.name)) : escaped(row.name);
+        const QString name = team >= 0 ? links(team) : escaped(row.name);
         html += QStringLiteral("<tr%1><td>%2</td><td class=\"team\">%3</td><td>%4</td><td>%5</td><td>%6</td>"
                                "<td>%7</td><td class=\"wide\">%8</td><td class=\"wide\">%9</td><td>%10</td>"
                                "<td class=\"pts\">%11</td></tr>\n")
@@ -269,32 +317,30 @@ QString leagueTable(const LeagueTable& table, int group, const QStringList& team
     return html;
 }
 
-// A team's games, with its opponent and whether it won.
-QString teamGames(const QVector<SiteGame>& games, int group, int team, const QStringList& teams)
+// A team's games, with its opponent and whether it won: `indices` picks them from `games`.
+QString teamGames(const QVector<SiteGame>& games, const QVector<int>& indices, int team, const TeamLinks& links)
 {
     QString html = QStringLiteral("<ul class=\"games\">\n");
-    for (const SiteGame& game : games) {
+    html.reserve(indices.size() * 200 + 30);
+    for (const int index : indices) {
+        const SiteGame& game = games[index];
         const Record& r = game.record;
-        if (r.home != team && r.away != team)
-            continue;
         const bool home = r.home == team;
         const int opponent = home ? r.away : r.home;
-        QString outcome;
+        html += QLatin1String("<li><span class=\"note\">") + game.dateText
+            + (game.when.isEmpty() ? QString() : u' ' + game.when) + QLatin1String("</span><span class=\"away-side\">")
+            + (home ? QLatin1String("v") : QLatin1String("at")) + u' ' + links(opponent)
+            + QLatin1String("</span><span class=\"score\">");
+        appendScore(html, r);
+        html += QLatin1String("</span>");
         if (r.isResult) {
             const int own = home ? r.homeFullTime : r.awayFullTime;
             const int other = home ? r.awayFullTime : r.homeFullTime;
-            outcome = own > other ? QStringLiteral("<span class=\"won\">W</span>")
-                : own < other     ? QStringLiteral("<span class=\"lost\">L</span>")
-                                  : QStringLiteral("<span>D</span>");
+            html += own > other ? QLatin1String("<span class=\"won\">W</span>")
+                : own < other   ? QLatin1String("<span class=\"lost\">L</span>")
+                                : QLatin1String("<span>D</span>");
         }
-        const QString opponentName = opponent >= 0 && opponent < teams.size()
-            ? link(teamPage(group, opponent), escaped(teams[opponent]))
-            : escaped(teamNameOrPlaceholder(teams, opponent));
-        html += QStringLiteral("<li><span class=\"note\">%1</span><span class=\"away-side\">%2 %3</span>"
-                               "<span class=\"score\">%4</span>%5</li>\n")
-                    .arg((game.date.isValid() ? formatRecordDate(game.date) : QString())
-                             + (game.when.isEmpty() ? QString() : u' ' + game.when),
-                         home ? QStringLiteral("v") : QStringLiteral("at"), opponentName, score(r), outcome);
+        html += QLatin1String("</li>\n");
     }
     return html + QStringLiteral("</ul>\n");
 }
@@ -390,10 +436,33 @@ QByteArray liveScript()
     return QByteArray(kLiveScript);
 }
 
-SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
-                         const QDateTime& stamp, quint64 liveVersion)
+namespace {
+
+// A group as the pages show it, its table computed before any page is made.
+struct SiteGroup
 {
-    const auto failed = [](const QString& error) { return SiteFiles { {}, error }; };
+    GroupRecords records;
+    LeagueTable table;
+};
+
+// Why the group's printable reports cannot be made ("Group 1 (Division A): Error 5 - ..."), or "".
+// Both are checked before the first page is made, so that a publish that fails on one writes nothing.
+QString reportsProblem(const SiteGroup& group, int number, const QString& caption, const ReportHeading& heading)
+{
+    QString error;
+    if (!resultsReportFits(group.records, group.table))
+        error = buildResultsReport(heading, group.records, group.table).error;
+    else if (!fixtureListFits(group.records))
+        error = buildFixtureList(heading, group.records).error;
+    return error.isEmpty() ? QString()
+                           : QStringLiteral("Group %1 (%2): %3").arg(QString::number(number), caption, error);
+}
+
+} // namespace
+
+QString makeSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
+                      const SiteFileSink& sink, const QDateTime& stamp, quint64 liveVersion)
+{
     const QString shortTitle = shortTitleOf(tournament.title);
     PageFrame frame { escaped(shortTitle), {}, tournament.knockout.has_value(), formatRecordDate(today), liveVersion };
     frame.timetable = tournament.timetable.has_value();
@@ -401,7 +470,29 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
     for (int g = 1; g <= tournament.groups.size(); ++g)
         frame.groupLinks << groupPage(g) << escaped(tournament.groups[g - 1].caption);
 
-    SiteFiles site;
+    // Every table first: a group whose reports cannot be made ends the site before its first file.
+    QVector<LeagueTable> tables(tournament.groups.size());
+    for (int g = 1; g <= tournament.groups.size(); ++g) {
+        const TournamentGroupData& group = tournament.groups[g - 1];
+        SiteGroup site { recordsOfGroup(group), {} };
+        if (site.records.size() == 0)
+            continue;
+        const StandingsOutcome standings
+            = computeStandings(standingsRequestFor(site.records, tournament), databaseName);
+        if (!standings.ok())
+            return QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, standings.error);
+        site.table = standings.table;
+        const QString problem = reportsProblem(site, g, group.caption, { shortTitle, group.caption, today });
+        if (!problem.isEmpty())
+            return problem;
+        tables[g - 1] = site.table;
+    }
+
+    QString error;
+    const auto hand = [&sink, &error](const QString& name, const QByteArray& contents) {
+        error = sink(name, contents);
+        return error.isEmpty();
+    };
     QString cards;
     for (int g = 1; g <= tournament.groups.size(); ++g) {
         const TournamentGroupData& group = tournament.groups[g - 1];
@@ -410,61 +501,82 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
         const QString name = QStringLiteral("group-%1").arg(g);
         // Nothing to show yet, as the group window's report buttons show nothing then.
         if (records.size() == 0) {
-            site.files.insert(groupPage(g),
-                              page(frame, groupPage(g), caption, QStringLiteral("<p>No fixtures yet.</p>")));
+            if (!hand(groupPage(g), page(frame, groupPage(g), caption, QStringLiteral("<p>No fixtures yet.</p>"))))
+                return error;
             cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">No fixtures yet</p></div>\n")
                          .arg(link(groupPage(g), caption));
             continue;
         }
+        const LeagueTable& table = tables[g - 1];
         const ReportHeading heading { shortTitle, group.caption, today };
-        const Report results = makeResultsReport(heading, records, tournament, databaseName, pitches);
-        const Report fixtures = buildFixtureList(heading, records, pitches);
-        for (const Report* report : { &results, &fixtures }) {
-            if (!report->ok())
-                return failed(
-                    QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, report->error));
+        {
+            // Both printable reports from one sorted list of the group's games.
+            const QVector<ReportEntry> entries = sortedReportEntries(records, pitches);
+            if (!hand(name + QStringLiteral("-results.htm"),
+                      exportHtml(buildResultsReport(heading, entries, table, ReportForms::ContentOnly).content))
+                || !hand(name + QStringLiteral("-fixtures.htm"),
+                         exportHtml(buildFixtureList(heading, entries, ReportForms::ContentOnly).content)))
+                return error;
         }
-        const StandingsOutcome standings = computeStandings(standingsRequestFor(records, tournament), databaseName);
-        if (!standings.ok())
-            return failed(QStringLiteral("Group %1 (%2): %3").arg(QString::number(g), group.caption, standings.error));
-        site.files.insert(name + QStringLiteral("-results.htm"), exportHtml(results.taggedLines));
-        site.files.insert(name + QStringLiteral("-fixtures.htm"), exportHtml(fixtures.taggedLines));
-        site.files.insert(name + QStringLiteral(".ics"),
-                          buildCalendar({ tournament.title, g, group.caption, records, {}, pitches }, stamp).text);
+        if (!hand(name + QStringLiteral(".ics"),
+                  buildCalendar({ tournament.title, g, group.caption, records, {}, pitches }, stamp).text))
+            return error;
 
         const QVector<SiteGame> games = readableGames(records, pitches);
         QVector<SiteGame> played, toPlay;
         for (const SiteGame& game : games)
             (game.record.isResult ? played : toPlay).append(game);
-        QString body = QStringLiteral("<h2>Table</h2>\n") + leagueTable(standings.table, g, group.teams);
-        body += QStringLiteral("<h2>Results</h2>\n")
-            + (played.isEmpty() ? QStringLiteral("<p>No results yet.</p>\n")
-                                : gamesByDate(played, true, g, group.teams));
-        body += QStringLiteral("<h2>Fixtures</h2>\n")
-            + (toPlay.isEmpty() ? QStringLiteral("<p>No fixtures to play.</p>\n")
-                                : gamesByDate(toPlay, false, g, group.teams));
-        body += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
-                    .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
-                         link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
-                         link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")));
-        site.files.insert(groupPage(g), page(frame, groupPage(g), caption, body));
+        const TeamLinks links(g, group.teams);
+        // The group's page made in place: its lists of games are long.
+        QByteArray groupBytes = pageStart(frame, groupPage(g), caption, 125 * games.size() + 250 * table.rows.size());
+        groupBytes += (QStringLiteral("<h2>Table</h2>\n") + leagueTable(table, links, group.teams)).toUtf8();
+        groupBytes += "<h2>Results</h2>\n";
+        if (played.isEmpty())
+            groupBytes += "<p>No results yet.</p>\n";
+        else
+            appendGamesByDate(groupBytes, played, true, links);
+        groupBytes += "<h2>Fixtures</h2>\n";
+        if (toPlay.isEmpty())
+            groupBytes += "<p>No fixtures to play.</p>\n";
+        else
+            appendGamesByDate(groupBytes, toPlay, false, links);
+        groupBytes += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
+                          .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
+                               link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
+                               link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")))
+                          .toUtf8();
+        pageEnd(groupBytes, frame);
+        if (!hand(groupPage(g), groupBytes))
+            return error;
+        groupBytes.clear();
 
+        // Each team's games in list order, gathered in one pass over the group's.
+        QVector<QVector<int>> gamesOfTeam(group.teams.size());
+        for (int i = 0; i < games.size(); ++i) {
+            const Record& r = games[i].record;
+            if (r.home >= 0 && r.home < gamesOfTeam.size())
+                gamesOfTeam[r.home].append(i);
+            if (r.away != r.home && r.away >= 0 && r.away < gamesOfTeam.size())
+                gamesOfTeam[r.away].append(i);
+        }
+        QHash<QString, int> placeOf;
+        for (int row = 0; row < table.rows.size(); ++row)
+            placeOf.insert(table.rows[row].name, row + 1); // the last row of a name, as a scan finds it
         for (int team = 0; team < group.teams.size(); ++team) {
-            int place = 0;
-            for (int row = 0; row < standings.table.rows.size(); ++row)
-                place = standings.table.rows[row].name == group.teams[team] ? row + 1 : place;
+            const int place = placeOf.value(group.teams[team], 0);
             QString teamBody = QStringLiteral("<p>%1").arg(link(groupPage(g), caption));
             if (place > 0)
                 teamBody += QStringLiteral(": place %1 of %2, %3 points")
                                 .arg(place)
-                                .arg(standings.table.rows.size())
-                                .arg(standings.table.rows[place - 1].pts);
-            teamBody += QStringLiteral("</p>\n<h2>Games</h2>\n") + teamGames(games, g, team, group.teams);
-            site.files.insert(teamPage(g, team), page(frame, teamPage(g, team), escaped(group.teams[team]), teamBody));
+                                .arg(table.rows.size())
+                                .arg(table.rows[place - 1].pts);
+            teamBody += QStringLiteral("</p>\n<h2>Games</h2>\n") + teamGames(games, gamesOfTeam[team], team, links);
+            if (!hand(teamPage(g, team), page(frame, teamPage(g, team), escaped(group.teams[team]), teamBody)))
+                return error;
         }
-        const QString leader = standings.table.rows.isEmpty() || played.isEmpty()
+        const QString leader = table.rows.isEmpty() || played.isEmpty()
             ? QString()
-            : QStringLiteral(", top: %1").arg(escaped(standings.table.rows.first().name));
+            : QStringLiteral(", top: %1").arg(escaped(table.rows.first().name));
         cards
             += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2 results, %3 fixtures%4</p></div>\n")
                    .arg(link(groupPage(g), caption))
@@ -473,21 +585,23 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
                    .arg(leader);
     }
     if (tournament.knockout) {
-        site.files.insert(QStringLiteral("knockout.htm"), bracketHtml(shortTitle, *tournament.knockout));
+        if (!hand(QStringLiteral("knockout.htm"), bracketHtml(shortTitle, *tournament.knockout)))
+            return error;
         // A stage without dates or slots has no games to put in a calendar.
         const bool dated = tournament.knockout->startDate().isValid()
             || (tournament.timetable && !tournament.timetable->knockout.isEmpty());
-        if (dated)
-            site.files.insert(
-                QStringLiteral("knockout.ics"),
-                buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp, tournament.timetable).text);
+        if (dated
+            && !hand(QStringLiteral("knockout.ics"),
+                     buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp, tournament.timetable).text))
+            return error;
         QString printable = link(QStringLiteral("knockout.htm"), QStringLiteral("Bracket"));
         if (dated)
             printable += QStringLiteral(" &#183; ") + link(QStringLiteral("knockout.ics"), QStringLiteral("Calendar"));
-        site.files.insert(QStringLiteral("bracket.html"),
-                          page(frame, QStringLiteral("bracket.html"), QStringLiteral("Knockout stage"),
-                               bracketBody(*tournament.knockout)
-                                   + QStringLiteral("<h2>Printable pages</h2>\n<p>%1</p>\n").arg(printable)));
+        if (!hand(QStringLiteral("bracket.html"),
+                  page(frame, QStringLiteral("bracket.html"), QStringLiteral("Knockout stage"),
+                       bracketBody(*tournament.knockout)
+                           + QStringLiteral("<h2>Printable pages</h2>\n<p>%1</p>\n").arg(printable))))
+            return error;
         const std::optional<KnockoutTeam> champion = tournament.knockout->champion();
         cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2</p></div>\n")
                      .arg(link(QStringLiteral("bracket.html"), QStringLiteral("Knockout stage")),
@@ -495,18 +609,63 @@ SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, c
                                    : QStringLiteral("The bracket, round by round"));
     }
     if (tournament.timetable) {
-        site.files.insert(
-            QStringLiteral("timetable.html"),
-            page(frame, QStringLiteral("timetable.html"), QStringLiteral("Timetable"), timetableBody(tournament)));
+        if (!hand(
+                QStringLiteral("timetable.html"),
+                page(frame, QStringLiteral("timetable.html"), QStringLiteral("Timetable"), timetableBody(tournament))))
+            return error;
         cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">Every game by its time and pitch</p>"
                                 "</div>\n")
                      .arg(link(QStringLiteral("timetable.html"), QStringLiteral("Timetable")));
     }
-    site.files.insert(QStringLiteral("index.html"),
-                      page(frame, QStringLiteral("index.html"), QString(),
-                           QStringLiteral("<div class=\"cards\">\n%1</div>").arg(cards)));
-    site.files.insert(QStringLiteral("style.css"), QByteArray(kStyle));
-    if (liveVersion > 0)
-        site.files.insert(QStringLiteral("live.js"), liveScript());
+    if (!hand(QStringLiteral("style.css"), QByteArray(kStyle))
+        || (liveVersion > 0 && !hand(QStringLiteral("live.js"), liveScript())))
+        return error;
+    // The index last, so that it never links to a page not yet handed on.
+    hand(QStringLiteral("index.html"),
+         page(frame, QStringLiteral("index.html"), QString(),
+              QStringLiteral("<div class=\"cards\">\n%1</div>").arg(cards)));
+    return error;
+}
+
+SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
+                         const QDateTime& stamp, quint64 liveVersion)
+{
+    SiteFiles site;
+    site.error = makeSiteFiles(
+        tournament, today, databaseName,
+        [&site](const QString& name, const QByteArray& contents) {
+            site.files.insert(name, contents);
+            return QString();
+        },
+        stamp, liveVersion);
+    if (!site.ok())
+        site.files.clear();
     return site;
+}
+
+QStringList siteFileNames(const TournamentData& tournament, bool live)
+{
+    QStringList names { QStringLiteral("index.html"), QStringLiteral("style.css") };
+    if (live)
+        names.append(QStringLiteral("live.js"));
+    for (int g = 1; g <= tournament.groups.size(); ++g) {
+        const TournamentGroupData& group = tournament.groups[g - 1];
+        names.append(groupPage(g));
+        if (group.recordLines.isEmpty())
+            continue;
+        const QString name = QStringLiteral("group-%1").arg(g);
+        names << name + QStringLiteral("-results.htm") << name + QStringLiteral("-fixtures.htm")
+              << name + QStringLiteral(".ics");
+        for (int team = 0; team < group.teams.size(); ++team)
+            names.append(teamPage(g, team));
+    }
+    if (tournament.knockout) {
+        names << QStringLiteral("knockout.htm") << QStringLiteral("bracket.html");
+        if (tournament.knockout->startDate().isValid()
+            || (tournament.timetable && !tournament.timetable->knockout.isEmpty()))
+            names.append(QStringLiteral("knockout.ics"));
+    }
+    if (tournament.timetable)
+        names.append(QStringLiteral("timetable.html"));
+    return names;
 }

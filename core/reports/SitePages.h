@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QMap>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 // The published web site as files in memory, so that publishing writes them to a folder and the live
 // page serves them without touching a disk. The pages are HTML5 (and well-formed XML) with one
@@ -28,7 +30,23 @@ struct SiteFiles
     bool ok() const { return error.isEmpty(); }
 };
 
-// The site of `tournament` on `today`. League tables are computed in the temporary database at
+// Takes the site's files one at a time: the reason it could not take one, or "" when it did.
+using SiteFileSink = std::function<QString(const QString& name, const QByteArray& contents)>;
+
+// Makes the site of `tournament` on `today` file by file, handing each to `sink` as soon as it is
+// made, so that no more than one page is held at once: a group's pages together, index.html last.
+// Every league table is computed and every printable report checked before the first file, so a
+// group whose report cannot be made ends it with nothing handed on. The answer is the first
+// failure's whole message (a report's, or the sink's reason as it gave it), or "" when every file
+// was handed on. League tables, `stamp` and `liveVersion` as for buildSiteFiles.
+QString makeSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
+                      const SiteFileSink& sink, const QDateTime& stamp = QDateTime::currentDateTimeUtc(),
+                      quint64 liveVersion = 0);
+
+// The names of the files makeSiteFiles hands on, in no particular order.
+QStringList siteFileNames(const TournamentData& tournament, bool live = false);
+
+// The site of `tournament` on `today`, every file in memory. League tables are computed in the temporary database at
 // `databaseName`, so this runs on the thread that uses that database. A `liveVersion` above 0
 // makes the pages of a live site: each names that version and loads live.js, which fetches
 // "version" every second and shows the page anew when it has changed.

@@ -8,9 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMap>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -38,6 +39,28 @@ QString folderProblem(const QString& folder)
         .arg(folder);
 }
 
+// Whether the file at `path` holds exactly `contents`, read a piece at a time.
+bool sameContents(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    if (file.size() != contents.size() || !file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray piece(65536, Qt::Uninitialized);
+    for (qsizetype at = 0; at < contents.size();) {
+        const qint64 read = file.read(piece.data(), piece.size());
+        if (read <= 0 || read > contents.size() - at
+            || std::memcmp(piece.constData(), contents.constData() + at, size_t(read)) != 0)
+            return false;
+        at += read;
+    }
+    return true;
+}
+
+bool isPage(const QString& name)
+{
+    return name.endsWith(QLatin1String(".htm")) || name.endsWith(QLatin1String(".html"));
+}
+
 // Makes the folder and any missing folder above it; the system's reason on failure.
 QString makeFolder(const QString& folder)
 {
@@ -60,47 +83,55 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
     if (!problem.isEmpty())
         return failed(problem);
 
-    const SiteFiles site = buildSiteFiles(tournament, today, databaseName, stamp);
-    if (!site.ok())
-        return failed(site.error);
-    QMap<QString, QByteArray> files = site.files;
-    const QByteArray indexPage = files.take(kIndexName);
-
-    const QString folderError = makeFolder(folder);
-    if (!folderError.isEmpty())
-        return failed(folderError);
     const QDir dir(folder);
-    // Every file is checked before the first is written, so that a link or a protected file in
-    // the way leaves the site as it was.
-    for (const QString& name : files.keys() + QStringList { kIndexName }) {
-        const QString problem = exportTargetProblem(dir.filePath(name));
-        if (!problem.isEmpty())
-            return failed(
-                QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(name), problem));
-    }
-    QString error;
-    for (auto file = files.cbegin(); file != files.cend(); ++file) {
-        if (!saveReportFile(file.value(), dir.filePath(file.key()), &error))
-            return failed(
-                QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(file.key()), error));
-    }
-    // The index last, so that it never links to a page not yet written.
-    if (!saveReportFile(indexPage, dir.filePath(kIndexName), &error))
-        return failed(
-            QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(kIndexName), error));
+    QStringList names = siteFileNames(tournament);
+    names.removeOne(kIndexName);
+    names.sort();
+    names.append(kIndexName); // checked in the order they were always checked
+    const QSet<QString> published(names.cbegin(), names.cend());
+    bool prepared = false;
+    int pages = 0;
+    // The folder is made and every file checked when the first file is ready, so that a report that
+    // cannot be made, a link or a protected file in the way leaves the site as it was.
+    const auto write = [&](const QString& name, const QByteArray& contents) {
+        if (!prepared) {
+            const QString folderError = makeFolder(folder);
+            if (!folderError.isEmpty())
+                return folderError;
+            for (const QString& each : names) {
+                const QString problem = exportTargetProblem(dir.filePath(each));
+                if (!problem.isEmpty())
+                    return QCoreApplication::translate("WebSite", "Cannot write %1: %2.")
+                        .arg(dir.filePath(each), problem);
+            }
+            prepared = true;
+        }
+        // A page that is already there as it would be written stays as it is, so publishing again
+        // after a few results rewrites only the pages they changed.
+        if (sameContents(dir.filePath(name), contents)) {
+            pages += isPage(name) ? 1 : 0;
+            return QString();
+        }
+        QString error;
+        if (!saveReportFile(contents, dir.filePath(name), &error))
+            return QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(name), error);
+        pages += isPage(name) ? 1 : 0;
+        return QString();
+    };
+    // The index comes last, so that it never links to a page not yet written.
+    const QString error = makeSiteFiles(tournament, today, databaseName, write, stamp);
+    if (!error.isEmpty())
+        return failed(error);
     // Then the pages of groups no longer published, which the new index no longer links to. Only
     // files under the site's own names go; a link under such a name was not made here and stays.
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QFileInfo page(dir.filePath(name));
-        if (!isSiteFileName(name) || files.contains(name) || page.isSymLink())
+        if (!isSiteFileName(name) || published.contains(name) || page.isSymLink())
             continue;
         QFile stale(page.filePath());
         if (!stale.remove())
             return failed(QCoreApplication::translate("WebSite", "Cannot remove %1: %2.")
                               .arg(page.filePath(), stale.errorString()));
     }
-    int pages = 1;
-    for (const QString& name : files.keys())
-        pages += name.endsWith(QLatin1String(".htm")) || name.endsWith(QLatin1String(".html")) ? 1 : 0;
     return PublishOutcome { QString(), pages };
 }

@@ -21,8 +21,10 @@ struct PublishOutcome
 // refused with nothing written, unless it holds an earlier published site, which is replaced, or
 // only pages of one (a publish cut short, say by a full disk), which are completed. The pages of
 // groups the tournament no longer publishes are removed once the new index is in place; nothing
-// else in the folder is touched. Every report is made before the first file is written, each file
-// through a temporary file that replaces the old one only once whole, never through a link. The
+// else in the folder is touched. Every report is checked before the first file is written; the
+// files are then made and written one at a time, each through a temporary file that replaces the
+// old one only once whole, never through a link; a file already there with the same bytes is left
+// as it is. The
 // results reports are computed in the temporary database at `databaseName`.
 PublishOutcome publishWebSite(const TournamentData& tournament, const QString& folder, const QDate& today,
                               const QString& databaseName, const QDateTime& stamp = QDateTime::currentDateTimeUtc());

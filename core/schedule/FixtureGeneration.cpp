@@ -1,7 +1,6 @@
 #include "core/schedule/FixtureGeneration.h"
 
 #include "core/records/FixtureSort.h"
-#include "core/records/RecordLines.h"
 
 FixtureRefusal fixtureRefusal(int teamCount, const QStringList& teams, const QStringList& storedLines)
 {
@@ -25,15 +24,11 @@ FixtureGeneration generateFixtures(const QStringList& storedLines, const QVector
     }
     QStringList lines = storedLines + schedule.lines;
     QString error;
-    if (!sortByRecordDate(lines, &error)) {
+    if (!sortByRecordDate(lines, &error, &generation.firstDate, &generation.lastDate)) {
         generation.failure = { kSortFailureNumber, error };
         return generation;
     }
     generation.lines = lines;
     generation.added = int(schedule.lines.size());
-    if (!lines.isEmpty()) {
-        generation.firstDate = recordDateOf(lines.first());
-        generation.lastDate = recordDateOf(lines.last());
-    }
     return generation;
 }

@@ -184,30 +184,25 @@ bool TournamentParser::checkRecordLine(const QString& line, int number, int grou
     const auto which = [number, group] {
         return QCoreApplication::translate("TournamentFile", "record line %1 of group %2").arg(number).arg(group);
     };
-    const bool isResult = line.startsWith(QLatin1String("R:"));
-    if (!isResult && !line.startsWith(QLatin1String("F:")))
+    const RecordLineLayout layout = recordLineLayout(line);
+    if (!layout.isRecordLine)
         return fail(m_lineNumber,
                     QCoreApplication::translate("TournamentFile", "%1 begins with neither \"F:\" nor \"R:\": %2.")
                         .arg(which(), quoted(line)));
 
-    const int expectedFields = isResult ? 6 : 2;
-    const int fields = static_cast<int>(QStringView(line).mid(kRecordDatePosition).count(u':'));
-    if (fields < expectedFields)
+    if (layout.fieldsAfterDate < layout.neededFields)
         return fail(m_lineNumber,
                     QCoreApplication::translate("TournamentFile", "%1 has %2 fields after its date; a %3 has %4: %5.")
                         .arg(which())
-                        .arg(fields)
-                        .arg(isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
-                        .arg(expectedFields)
+                        .arg(layout.fieldsAfterDate)
+                        .arg(layout.isResult ? QStringLiteral("result") : QStringLiteral("fixture"))
+                        .arg(layout.neededFields)
                         .arg(quoted(line)));
 
-    if (!recordDateOf(line).isValid()) {
-        const qsizetype dateEnd = line.indexOf(u':', kRecordDatePosition);
-        return fail(
-            m_lineNumber,
-            QCoreApplication::translate("TournamentFile", "%1 has no readable date: %2.")
-                .arg(which(), quoted(QStringView(line).mid(kRecordDatePosition, dateEnd - kRecordDatePosition))));
-    }
+    if (!layout.date.isValid())
+        return fail(m_lineNumber,
+                    QCoreApplication::translate("TournamentFile", "%1 has no readable date: %2.")
+                        .arg(which(), quoted(layout.dateText)));
     // Too many fields or a number beyond 16 bits: kept as stored, and listed once the file is read.
     QString problem;
     game = readRecordLine(line, &problem);
@@ -290,6 +285,9 @@ bool TournamentParser::parse(TournamentData& data)
                 return false;
             if (!checkRecordLine(line, k, g, teamCount, game))
                 return false;
+            // Games of one day share their date's text rather than each holding a copy.
+            if (game && !group.games.isEmpty() && group.games.last() && group.games.last()->dateText == game->dateText)
+                game->dateText = group.games.last()->dateText;
             group.recordLines.append(line);
             group.games.append(std::move(game));
         }

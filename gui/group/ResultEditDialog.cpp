@@ -37,7 +37,7 @@ constexpr int kFormHeight = kCancelTop + kButtonHeight + 240;
 
 ResultEditDialog::ResultEditDialog(const GroupRecords::ResultEdit& item, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_lineStart(QStringLiteral("R:") + item.dateText)
+    , m_dateText(item.dateText)
 {
     setObjectName(QStringLiteral("resultEditDialog"));
     setWindowTitle(tr("Edit Result"));
@@ -135,7 +135,7 @@ void ResultEditDialog::confirm()
     }
 
     // The texts go in as typed: blanks around a score are kept.
-    const QString record = completedResultLine(m_lineStart,
+    const QString record = completedResultLine(m_dateText,
                                                { m_homeHalfTimeField->text(), m_awayHalfTimeField->text(),
                                                  m_homeFullTimeField->text(), m_awayFullTimeField->text() },
                                                m_homeTeamNumberField->text(), m_awayTeamNumberField->text());

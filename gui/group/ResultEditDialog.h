@@ -34,7 +34,7 @@ private:
     void showItem(const GroupRecords::ResultEdit& item);
     QLineEdit* addField(QAnyStringView objectName, const QString& accessibleName, int left, int top, int width);
 
-    QString m_lineStart; // "R:" and the item's date as stored
+    QString m_dateText; // the item's date as stored
     std::optional<QString> m_result;
     QLabel* m_teamsLabel = nullptr;
     QLabel* m_halfTimeLabel = nullptr;

@@ -1,7 +1,6 @@
 #include "gui/reports/ReportWindow.h"
 
 #include "core/common/FullStop.h"
-#include "core/reports/Report.h"
 #include "core/reports/ReportExport.h"
 #include "core/reports/ReportFile.h"
 #include "core/reports/ReportRtf.h"
@@ -80,10 +79,11 @@ void layOutReport(QTextDocument& document, const QString& text, QPrinter* printe
     document.setPageSize(printer->pageLayout().paintRectPixels(printer->resolution()).size());
 }
 
-ReportWindow::ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent,
-                           const QString& taggedFileError)
+ReportWindow::ReportWindow(const QString& text, const ReportContent& content, const QString& taggedFile,
+                           QWidget* parent, const QString& taggedFileError)
     : QDialog(parent)
     , m_text(text)
+    , m_content(content)
     , m_taggedFile(taggedFile)
     , m_taggedFileError(taggedFileError)
 {
@@ -173,29 +173,25 @@ void ReportWindow::saveRtf()
         refuseSave(error);
 }
 
-// The exports read the tagged file the report was built with, not the view.
-std::optional<QStringList> ReportWindow::taggedLines()
+// The exports go with the tagged file the report was built with: without it they do not run.
+bool ReportWindow::mayExport()
 {
-    QStringList lines;
-    QString error = m_taggedFileError;
-    if (m_taggedFile.isEmpty() || !readTaggedReportFile(m_taggedFile, &lines, &error)) {
-        refuseSave(error);
-        return std::nullopt;
-    }
-    return lines;
+    if (!m_taggedFile.isEmpty())
+        return true;
+    refuseSave(m_taggedFileError);
+    return false;
 }
 
 void ReportWindow::saveExcel()
 {
-    const std::optional<QStringList> lines = taggedLines();
-    if (!lines)
+    if (!mayExport())
         return;
     const QString path = askSavePath(tr("Excel Files (*.xlsx)"), QStringLiteral("*.xlsx"));
     if (path.isEmpty())
         return;
     BusyWindow busy(this);
     QString error;
-    if (!saveWorkbook(*lines, path, &error)) {
+    if (!saveWorkbook(m_content, path, &error)) {
         busy.done();
         refuseSave(error);
     }
@@ -203,12 +199,11 @@ void ReportWindow::saveExcel()
 
 void ReportWindow::saveHtml()
 {
-    const std::optional<QStringList> lines = taggedLines();
-    if (!lines)
+    if (!mayExport())
         return;
     const QString path = askSavePath(tr("HTML Document (*.htm)"), QStringLiteral("*.htm"));
     QString error;
-    if (!path.isEmpty() && !saveReportFile(exportHtml(*lines), path, &error))
+    if (!path.isEmpty() && !saveReportFile(exportHtml(m_content), path, &error))
         refuseSave(error);
 }
 
@@ -256,10 +251,10 @@ void showReportWindow(Report report, QWidget* over)
     TaggedFileOutcome tagged;
     {
         BusyWindow busy(over);
-        tagged = writeTaggedReportFile(report.taggedLines);
+        tagged = writeTaggedReportFile(report.taggedLines());
     }
     QWidget* owner = over->window() == over ? nullptr : over->window();
-    ReportWindow reportWindow(report.text, tagged.path, owner, tagged.error);
+    ReportWindow reportWindow(report.text, report.content, tagged.path, owner, tagged.error);
     reportWindow.exec();
     if (QWidget* frame = over->parentWidget())
         frame->raise();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/reports/Report.h"
+
 #include <QDialog>
-#include <QStringList>
-#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -10,18 +10,19 @@ class QPushButton;
 // Shows one report, a results report or a fixture list, modally: the fixed-column text in a
 // fixed-pitch face, as large as the window is made, ready to be previewed, printed, copied or saved
 // as RTF, HTML or a workbook. The HTML and
-// workbook exports read the report's tagged file, which the window is handed; however the window
-// closes, the file goes with it. A report whose tagged file could not be written is shown all the
-// same, and those two exports say why they cannot run.
+// workbook exports are laid out from the report's content; its tagged file, which the window is
+// handed, goes however the window closes. A report whose tagged file could not be written is shown
+// all the same, and those two exports say why they do not run, as they always have.
 class ReportWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `text` is the report text with CR LF between its lines; `taggedFile` the path of its tagged file,
-    // or empty with the reason it could not be written in `taggedFileError`.
-    ReportWindow(const QString& text, const QString& taggedFile, QWidget* parent = nullptr,
-                 const QString& taggedFileError = QString());
+    // `text` is the report text with CR LF between its lines, `content` what the exports lay out;
+    // `taggedFile` the path of its tagged file, or empty with the reason it could not be written in
+    // `taggedFileError`.
+    ReportWindow(const QString& text, const ReportContent& content, const QString& taggedFile,
+                 QWidget* parent = nullptr, const QString& taggedFileError = QString());
 
     QString taggedFile() const { return m_taggedFile; }
     QString taggedFileError() const { return m_taggedFileError; }
@@ -43,10 +44,11 @@ private:
     // The question every saver asks first: the path chosen, or "" when the user cancels or keeps the old file.
     QString askSavePath(const QString& description, const QString& pattern);
     void refuseSave(const QString& reason);
-    // The report's tagged lines for an export; nothing, after a refusal, when they cannot be had.
-    std::optional<QStringList> taggedLines();
+    // Whether the exports may run: false, after a refusal, when the tagged file could not be written.
+    bool mayExport();
 
     QString m_text;
+    ReportContent m_content;
     QString m_taggedFile;
     QString m_taggedFileError;
     QPlainTextEdit* m_reportText = nullptr;
@@ -59,7 +61,6 @@ private:
     QPushButton* m_closeButton = nullptr;
 };
 
-struct Report;
 class QPrinter;
 class QTextDocument;
 

@@ -213,8 +213,7 @@ private slots:
         QCOMPARE(QStringList({ edit->homeName, edit->awayName })
                      + QStringList(edit->scores.begin(), edit->scores.end()),
                  shown);
-        QCOMPARE(completedResultLine("R:" + edit->dateText, edit->scores, edit->homeNumber, edit->awayNumber),
-                 confirmed);
+        QCOMPARE(completedResultLine(edit->dateText, edit->scores, edit->homeNumber, edit->awayNumber), confirmed);
     }
 
     // A score is blank or a whole number from 0 to 32767, and no half-time score is above its full-time

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <libical/ical.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -79,6 +80,30 @@ const QStringList kOddAdjustedTagged = kOddTagged + QStringList { "Points Adjust
 const QStringList kBrightonTagged = QStringList(kResultsTagged).replaceInStrings("Rovers,  1", "Brighton, Hove ,  1")
     + QStringList { "Points Adjustments", "Brighton, Hove , -3 , late" };
 // clang-format on
+
+// The report whose tagged lines are one of the lists above, built as the program builds it.
+Report reportTagged(const QStringList& tagged)
+{
+    const QStringList results { "R:14-Mar-2000:HT:0-1:FT:0-3:United-v-Rovers",
+                                "R:07-Mar-2000:HT:1-0:FT:2-2:Rovers-v-United" };
+    if (tagged == kFixturesTagged)
+        return buildFixtureList(kHeading, groupShown({ results[0], "F:07-Mar-2000:Rovers-v-United" }));
+    const QString smith = "Smith, Jones & \"<Sons>\"";
+    if (tagged.startsWith(kOddTagged[0])) {
+        const QVector<LeagueAdjustment> adjusted { { smith, -3, "breach, appeal lost" } };
+        return buildResultsReport(
+            { "<b>Cup</b> & Co", kOddTagged[1], kHeading.today },
+            groupShown({ "R:07-Mar-2000:HT:1-0:FT:2-2:" + smith + "-v-Reds" }),
+            { {}, { { smith, 1, 0, 0, 2, 1, 1, 3 } }, tagged == kOddTagged ? QVector<LeagueAdjustment>() : adjusted });
+    }
+    const bool brighton = tagged == kBrightonTagged;
+    const QString first = brighton ? "Brighton, Hove " : "Rovers";
+    return buildResultsReport(
+        kHeading, groupShown(results),
+        { {},
+          { { first, 1, 1, 0, 5, 2, 3, 4 }, { "United", 0, 1, 1, 2, 5, -3, 1 } },
+          brighton ? QVector<LeagueAdjustment> { { first, -3, "late" } } : QVector<LeagueAdjustment>() });
+}
 
 QByteArray contentsOf(const QString& path)
 {
@@ -307,7 +332,7 @@ private slots:
                                           : buildResultsReport(kHeading, group, { {}, rows, adjustments }, pitches);
         QCOMPARE(report.error, QString());
         QCOMPARE(report.text, text);
-        QCOMPARE(report.taggedLines, tagged);
+        QCOMPARE(report.taggedLines(), tagged);
     }
 
     // Semi-finals in two legs, one a bye and one decided on penalties; the final to be played, then played.
@@ -364,8 +389,8 @@ private slots:
         };
         const QStringList footer { "", "", "", "Report created by Tabulon", "https://www.veltrix.example/tabulon" };
         QCOMPARE(report.text, (heading + listing + footer).join("\r\n"));
-        QCOMPARE(report.taggedLines, QStringList({ heading[1], "Knockout", "Date : 15-Mar-2000" }) + tagged);
-        QVERIFY(exportHtml(report.taggedLines)
+        QCOMPARE(report.taggedLines(), QStringList({ heading[1], "Knockout", "Date : 15-Mar-2000" }) + tagged);
+        QVERIFY(exportHtml(report.content)
                     .contains("<TR><TD>City v United (2nd leg)</TD>\r\n<TD Width=50 Align=Right>2-1</TD>\r\n"
                               "<TD Width=50 Align=Right>a.e.t.</TD></TR>"));
     }
@@ -480,7 +505,7 @@ private slots:
         QFETCH(QStringList, tagged);
         const Report report = fixtureList ? buildFixtureList(kHeading, groupShown(displayLines))
                                           : buildResultsReport(kHeading, groupShown(displayLines), LeagueTable());
-        QCOMPARE(report.taggedLines.filter(QRegularExpression(QStringLiteral("^(FIXDATE|RESULT), "))), tagged);
+        QCOMPARE(report.taggedLines().filter(QRegularExpression(QStringLiteral("^(FIXDATE|RESULT), "))), tagged);
     }
 
     // One result and one league row, at the edges of their columns or beyond them.
@@ -530,8 +555,8 @@ private slots:
         const QStringList lines = report.text.split(QStringLiteral("\r\n"));
         QTEST(lines.value(10), "resultLine");
         QTEST(lines.value(16), "leagueLine");
-        QTEST(report.taggedLines.value(4), "taggedResult");
-        QTEST(report.taggedLines.value(7), "taggedRow");
+        QTEST(report.taggedLines().value(4), "taggedResult");
+        QTEST(report.taggedLines().value(7), "taggedRow");
     }
 
     // A name that is taken, however, is left as it was and the next one used.
@@ -578,7 +603,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(outcome.path));
     }
 
-    // Every line of the page; saving it twice from the tagged file gives the same file twice.
+    // Every line of the page; saving it twice gives the same file twice.
     void htmlPage_data()
     {
         QTest::addColumn<QStringList>("tagged");
@@ -631,15 +656,13 @@ private slots:
         QFETCH(QStringList, tagged);
         QFETCH(QStringList, page);
         QTemporaryDir temp;
-        const TaggedFileOutcome file = writeTaggedReportFile(tagged, QDateTime::currentDateTime(), temp.path());
-        QStringList lines;
-        QVERIFY(readTaggedReportFile(file.path, &lines));
-        const QByteArray html = exportHtml(lines);
+        const Report report = reportTagged(tagged);
+        QCOMPARE(report.taggedLines(), tagged);
+        const QByteArray html = exportHtml(report.content);
         QVERIFY(html.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(QString::fromUtf8(html).split("\r\n"), page + QStringList { "" });
-        QVERIFY(saveReportFile(exportHtml(lines), temp.filePath("first.htm")));
-        QVERIFY(readTaggedReportFile(file.path, &lines));
-        QVERIFY(saveReportFile(exportHtml(lines), temp.filePath("second.htm")));
+        QVERIFY(saveReportFile(exportHtml(report.content), temp.filePath("first.htm")));
+        QVERIFY(saveReportFile(exportHtml(report.content), temp.filePath("second.htm")));
         QCOMPARE(contentsOf(temp.filePath("second.htm")), contentsOf(temp.filePath("first.htm")));
     }
 
@@ -692,7 +715,9 @@ private slots:
     {
         QFETCH(QStringList, tagged);
         QTemporaryDir temp;
-        QVERIFY(saveWorkbook(tagged, withWorkbookExtension(temp.filePath("report"))));
+        const Report report = reportTagged(tagged);
+        QCOMPARE(report.taggedLines(), tagged);
+        QVERIFY(saveWorkbook(report.content, withWorkbookExtension(temp.filePath("report"))));
         QFETCH(QVariantMap, cells);
         QString sheetName;
         QStringList rightAligned;
@@ -755,7 +780,8 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &limited);
         // The library's own error lines stay off the terminal: the message says it all.
         const QByteArray printed = standardErrorOf([&] {
-            saved = workbook ? saveWorkbook(kResultsTagged, path, &reason) : saveReportFile(rtf, path, &reason);
+            saved = workbook ? saveWorkbook(reportTagged(kResultsTagged).content, path, &reason)
+                             : saveReportFile(rtf, path, &reason);
         });
         setrlimit(RLIMIT_FSIZE, &normal);
         QCOMPARE(printed, QByteArray());
@@ -801,14 +827,15 @@ private slots:
         }
         if (target == "folder")
             QVERIFY(QDir().mkpath(path));
-        QStringList tagged = kResultsTagged;
+        Report report = reportTagged(kResultsTagged);
         if (target == "long name")
-            tagged[4] = "RESULT, " + QString(40000, u'R') + "-v-United, (1-0), 2-2";
+            report.content.lines[1].matchText = QString(40000, u'R') + "-v-United";
         const QStringList before
             = QDir(temp.path(), QString(), QDir::Name, QDir::AllEntries | QDir::Hidden).entryList();
         QString reason;
         const QString chosen = workbook ? withWorkbookExtension(path) : path;
-        QVERIFY(workbook ? !saveWorkbook(tagged, chosen, &reason) : !saveReportFile("{\\rtf1}", chosen, &reason));
+        QVERIFY(workbook ? !saveWorkbook(report.content, chosen, &reason)
+                         : !saveReportFile("{\\rtf1}", chosen, &reason));
         QFETCH(QString, error);
         QCOMPARE(reason, error.contains("%1") ? error.arg(chosen) : error);
         QCOMPARE(QDir(temp.path(), QString(), QDir::Name, QDir::AllEntries | QDir::Hidden).entryList(), before);
@@ -921,6 +948,13 @@ private slots:
             QVERIFY(QFile::link("../personal.ics", site + "/group-1.ics"));
         }
         const QStringList before = QDir(site).entryList(QDir::Files | QDir::System);
+        const auto inode = [&site](const char* name) {
+            struct stat info
+            {
+            };
+            return ::stat(QFile::encodeName(site + '/' + name).constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        const ino_t style = inode("style.css"), index = inode("index.html");
         const PublishOutcome published = publishWebSite(data, site, today, db);
         QVERIFY2(error.isEmpty() ? published.ok() : published.error.startsWith(error.arg(site)),
                  qPrintable(published.error));
@@ -932,6 +966,10 @@ private slots:
         const QStringList knockoutPages
             = data.knockout ? QStringList { "bracket.html", "knockout.htm", "knockout.ics" } : QStringList();
         QCOMPARE(published.pages, data.knockout ? 10 : 8);
+        if (earlier == "site") { // the stylesheet is the same, the index of a day later is not
+            QCOMPARE(inode("style.css"), style);
+            QVERIFY(inode("index.html") != index);
+        }
         QStringList pages = QStringList {
             "group-1-fixtures.htm", "group-1-results.htm", "group-1.html",  "group-1.ics",   "group-2.html",
             "index.html",           "style.css",           "team-1-1.html", "team-1-2.html", "team-1-3.html"
@@ -966,10 +1004,10 @@ private slots:
         // As Save HTML writes the group's report, its points adjustment included.
         const GroupRecords group = recordsOfGroup(data.groups[0]);
         const ReportHeading heading { "Cup at Leeds", "1. Division A", today };
-        const QByteArray results = exportHtml(makeResultsReport(heading, group, data, db).taggedLines);
+        const QByteArray results = exportHtml(makeResultsReport(heading, group, data, db).content);
         QVERIFY(results.contains("<TD Width=30 Align=Right>-3</TD><TD Align=Left ColSpan=6>late</TD>"));
         QCOMPARE(contentsOf(site + "/group-1-results.htm"), results);
-        QCOMPARE(contentsOf(site + "/group-1-fixtures.htm"), exportHtml(buildFixtureList(heading, group).taggedLines));
+        QCOMPARE(contentsOf(site + "/group-1-fixtures.htm"), exportHtml(buildFixtureList(heading, group).content));
         QCOMPARE(readCalendar(contentsOf(site + "/group-1.ics")).summaries.size(), 2);
         if (data.knockout)
             QCOMPARE(readCalendar(contentsOf(site + "/knockout.ics")).summaries, QStringList { "Rovers 1-0 City" });

@@ -13,13 +13,17 @@ class TestSitePages : public QObject
     QTemporaryDir m_folder;
     QString m_db;
 
-    SiteFiles site(quint64 liveVersion = 0)
+    static TournamentData tournament()
     {
         TournamentData data = *readTournamentFile(TABULON_TEST_DATA "/two_groups.trn").data;
         data.groups[0].recordLines << "R:21-Mar-2000:0:0:0:3:2:1"
                                    << "F:28-Mar-2000:1:2";
         data.groups[0].adjustments = { { 2, -3, "late" } };
-        return buildSiteFiles(data, QDate(2000, 3, 22), m_db, QDateTime(), liveVersion);
+        return data;
+    }
+    SiteFiles site(quint64 liveVersion = 0)
+    {
+        return buildSiteFiles(tournament(), QDate(2000, 3, 22), m_db, QDateTime(), liveVersion);
     }
 
 private slots:
@@ -40,6 +44,9 @@ private slots:
                                "group-2-fixtures.htm", "group-2-results.htm", "group-2.html", "group-2.ics",
                                "index.html", "style.css", "team-1-1.html", "team-1-2.html", "team-1-3.html",
                                "team-2-1.html", "team-2-2.html" }));
+        QStringList names = siteFileNames(tournament());
+        names.sort();
+        QCOMPARE(names, files.files.keys());
         for (auto file = files.files.cbegin(); file != files.files.cend(); ++file) {
             if (!file.key().endsWith(".html"))
                 continue;
@@ -62,6 +69,21 @@ private slots:
         const QByteArray style = files.files["style.css"];
         QVERIFY(style.contains("@media (prefers-color-scheme: dark)"));
         QVERIFY(style.contains("@media (max-width: 30em)"));
+    }
+
+    // A group whose report cannot be made ends the site before its first file, whatever group it is.
+    void reportThatCannotBeMadeHandsNothingOn()
+    {
+        TournamentData data = tournament();
+        data.groups[1].recordLines << "R:21-Mar-2000:0:0:12345:12345:0:1";
+        QStringList handed;
+        const QString error
+            = makeSiteFiles(data, QDate(2000, 3, 22), m_db, [&handed](const QString& name, const QByteArray&) {
+                  handed << name;
+                  return QString();
+              });
+        QVERIFY2(error.startsWith("Group 2 (") && error.contains("\"12345-12345\""), qPrintable(error));
+        QCOMPARE(handed, QStringList());
     }
 
     // A group page: its league table first, then its results newest first, then its fixtures soonest

@@ -163,7 +163,7 @@ private slots:
         TieResultDialog tie(QStringLiteral("QF1"), QStringLiteral("Ajax"), QStringLiteral("Porto"), 2, true,
                             std::nullopt);
         PointsAdjustmentsDialog adjustments(QStringLiteral("Group A"), { QStringLiteral("Ajax") }, {});
-        ReportWindow report(QStringLiteral("Results"), QString());
+        ReportWindow report(QStringLiteral("Results"), ReportContent(), QString());
         for (QWidget* dialog : std::initializer_list<QWidget*> { &details, &knockout, &tie, &adjustments, &report })
             QVERIFY2(clashes(captionsOf(dialog)).isEmpty(),
                      qPrintable(dialog->objectName() + QStringLiteral(": ") + clashes(captionsOf(dialog)).join(u',')));
