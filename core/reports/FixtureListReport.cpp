@@ -49,7 +49,7 @@ Report buildFixtureList(const ReportHeading& heading, const QVector<ReportEntry>
             appendDateHeading(report, entry.date);
             previous = entry.date;
         }
-        report.content.lines.append({ {}, entry.matchText, {}, {} });
+        report.content.lines.append({ {}, entry.matchText, {}, {}, entry.kickOff, entry.pitch });
         if (!withText)
             continue;
         if (timed)

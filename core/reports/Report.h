@@ -23,6 +23,8 @@ struct ReportLine
     QString matchText; // whole, however long
     QString halfTime;  // a result's as the report shows it, "(1-0)"; "" where there is none
     QString fullTime;
+    QString kickOff; // a timed game's, "09:20"; "" for one without a slot
+    QString pitch;
 };
 
 // What a report shows, as typed values: the web page and the workbook are laid out from these.

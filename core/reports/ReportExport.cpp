@@ -187,7 +187,13 @@ public:
             } else {
                 text(row, 0, line.matchText.trimmed());
                 text(row, 1, line.halfTime);
-                text(row++, 2, line.fullTime);
+                text(row, 2, line.fullTime);
+                // A timed game's kick-off and pitch follow, so that the columns before stay where they were.
+                if (!line.kickOff.isEmpty()) {
+                    text(row, 3, line.kickOff);
+                    text(row, 4, line.pitch.trimmed());
+                }
+                ++row;
             }
         }
         if (report.hasLeague) {
@@ -299,6 +305,9 @@ QByteArray exportHtml(const ReportContent& report)
             continue;
         }
         page << QStringLiteral("<TR><TD>");
+        if (!line.kickOff.isEmpty()) {
+            page.escaped(line.kickOff + u' ' + line.pitch.trimmed()) << QStringLiteral(" &#183; ");
+        }
         page.escaped(QStringView(line.matchText).trimmed()) << QStringLiteral("</TD>");
         page.endLine();
         if (fixtureList) {

@@ -97,7 +97,7 @@ Report buildResultsReport(const ReportHeading& heading, const QVector<ReportEntr
             previous = entry.date;
         }
         const QString halfTime = u'(' + entry.halfTime + u')';
-        report.content.lines.append({ {}, entry.matchText, halfTime, entry.fullTime });
+        report.content.lines.append({ {}, entry.matchText, halfTime, entry.fullTime, entry.kickOff, entry.pitch });
         if (!withText)
             continue;
         if (timed)

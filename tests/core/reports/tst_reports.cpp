@@ -270,6 +270,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("tagged");
         QTest::addColumn<QStringList>("slotTexts"); // each line's, "" for none; none at all without a timetable
+        QTest::addColumn<QString>("htmlLine");      // a line the exported page holds; "" for no check
+        QTest::addColumn<QVariantMap>("cells");     // cells the exported workbook holds
         // Entered out of date order; the fixture is left out of the results report.
         const QStringList lines { "R:14-Mar-2000:HT:0-1:FT:0-3:United-v-Rovers", "F:07-Mar-2000:Rovers-v-United",
                                   "R:07-Mar-2000:HT:1-0:FT:2-2:Rovers-v-United" };
@@ -282,17 +284,18 @@ private slots:
                 "United                  0    1    1    2    5   -3    1" };
         const QStringList footer { "", "", "", "Report Created by Tabulon", "https://www.veltrix.example/tabulon" };
         QTest::newRow("results report") << false << QStringList { lines[0], lines[2] } << rows << QVector<LeagueAdjustment>()
-            << (resultsText + footer).join("\r\n") << kResultsTagged << QStringList();
+            << (resultsText + footer).join("\r\n") << kResultsTagged << QStringList() << QString() << QVariantMap();
         QTest::newRow("results report, a points adjustment under the table") << false << QStringList { lines[0], lines[2] } << rows
             << QVector<LeagueAdjustment> { { "United", -3, "late kick-off, twice" } }
             << (resultsText + QStringList { "", "Points Adjustments", "", "United                 -3  late kick-off, twice" } + footer).join("\r\n")
-            << kResultsTagged + QStringList { "Points Adjustments", "United, -3 , late kick-off, twice" } << QStringList();
+            << kResultsTagged + QStringList { "Points Adjustments", "United, -3 , late kick-off, twice" } << QStringList()
+            << QString() << QVariantMap();
         QTest::newRow("fixture list") << true << QStringList { lines[0], lines[1] } << QVector<LeagueRow>() << QVector<LeagueAdjustment>()
             << QStringList { "", "Fixtures For Spring Cup at Riverside", "", "Division A", "", "Date : 15-Mar-2000", "", "", "",
                 "07-Mar-2000", "Rovers-v-United                         ", "",
                 "14-Mar-2000", "United-v-Rovers                         ", "", "", "",
                 "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
-            << kFixturesTagged << QStringList();
+            << kFixturesTagged << QStringList() << QString() << QVariantMap { { "A6", "Rovers-v-United" } };
         // A timed game's line starts with its kick-off and pitch, a long pitch name shortened; within a day
         // the timed games come first, by kick-off.
         const QString untimed(18, ' ');
@@ -301,7 +304,8 @@ private slots:
         timedText[13] = untimed + timedText[13];
         QTest::newRow("results report, a time and pitch") << false << QStringList { lines[0], lines[2] } << rows
             << QVector<LeagueAdjustment>() << (timedText + footer).join("\r\n") << kResultsTagged
-            << QStringList { "", "2000-03-07 09:20 09:40 1" };
+            << QStringList { "", "2000-03-07 09:20 09:40 1" } << "<TR><TD>09:20 Pitch 1 &#183; Rovers-v-United</TD>"
+            << QVariantMap { { "A6", "Rovers-v-United" }, { "D6", "09:20" }, { "E6", "Pitch 1" } };
         QTest::newRow("fixture list, times and pitches") << true
             << QStringList { "F:07-Mar-2000:Rovers-v-United", "F:07-Mar-2000:City-v-Ants", "F:07-Mar-2000:Bees-v-City" }
             << QVector<LeagueRow>() << QVector<LeagueAdjustment>()
@@ -310,7 +314,8 @@ private slots:
                 QString("11:00 Pitch 1     Bees-v-City").leftJustified(58), (untimed + "City-v-Ants").leftJustified(58),
                 "", "", "", "Report created by Tabulon", "https://www.veltrix.example/tabulon" }.join("\r\n")
             << kFixturesTagged.mid(0, 4) + QStringList { "RESULT, Rovers-v-United, , ", "RESULT, Bees-v-City, , ", "RESULT, City-v-Ants, , " }
-            << QStringList { "2000-03-07 09:20 09:40 2", "", "2000-03-07 11:00 11:20 1" };
+            << QStringList { "2000-03-07 09:20 09:40 2", "", "2000-03-07 11:00 11:20 1" }
+            << "<TR><TD>City-v-Ants</TD>" << QVariantMap { { "D6", "09:20" }, { "E6", "North Field Lane" }, { "E7", "Pitch 1" } };
         // clang-format on
     }
     void examples()
@@ -333,6 +338,17 @@ private slots:
         QCOMPARE(report.error, QString());
         QCOMPARE(report.text, text);
         QCOMPARE(report.taggedLines(), tagged);
+        // The exports show a timed game's kick-off and pitch too, and nothing more for one without.
+        QFETCH(QString, htmlLine);
+        if (!htmlLine.isEmpty())
+            QVERIFY(QString::fromUtf8(exportHtml(report.content)).split("\r\n").contains(htmlLine));
+        QTemporaryDir temp;
+        QVERIFY(saveWorkbook(report.content, withWorkbookExtension(temp.filePath("report"))));
+        const QVariantMap read = readWorkbook(temp.filePath("report.xlsx"), nullptr, nullptr);
+        QFETCH(QVariantMap, cells);
+        for (const QString& cell : cells.keys())
+            QCOMPARE(read.value(cell), cells[cell]);
+        QCOMPARE(read.contains("D6"), cells.contains("D6"));
     }
 
     // Semi-finals in two legs, one a bye and one decided on penalties; the final to be played, then played.
