@@ -1,6 +1,7 @@
 #include "core/reports/KnockoutReport.h"
 
 #include "core/knockout/TieResultText.h"
+#include "core/records/RecordLines.h"
 #include "core/reports/KnockoutGames.h"
 #include "core/reports/ReportLayout.h"
 
@@ -38,7 +39,7 @@ void appendLine(Report& report, const QString& code, const QString& text, const 
         { {}, code.isEmpty() ? whole : code + u' ' + whole, score == kToBePlayed ? QString() : score, marks });
 }
 
-void appendListing(Report& report, const KnockoutStage& stage)
+void appendListing(Report& report, const KnockoutStage& stage, const std::optional<Timetable>& timetable)
 {
     const QVector<KnockoutGame> games = knockoutGames(stage);
     for (int g = 0; g < games.size(); ++g) {
@@ -65,6 +66,12 @@ void appendListing(Report& report, const KnockoutStage& stage)
                    fitted(game.homeName, QStringLiteral(" v "), game.awayName, leg),
                    game.fullTime ? finalScoreText(game) : kToBePlayed,
                    game.extraTime ? QStringLiteral("a.e.t.") : QString(), match);
+        if (const std::optional<KnockoutSlot> planned
+            = timetable ? timetable->knockoutSlot(game.code, game.leg) : std::nullopt) {
+            const QString when = formatRecordDate(planned->slot.date) + u' ' + minuteText(planned->slot.start) + u' '
+                + pitchName(timetable->settings.pitches, planned->slot.pitch);
+            appendLine(report, QString(), fitted(when, QString(), QString(), QString()), QString(), QString(), when);
+        }
         if (game.winner) {
             const QString penalties
                 = game.penalties ? QStringLiteral(" on penalties (%1)").arg(gameScoreText(*game.penalties)) : QString();
@@ -81,11 +88,12 @@ void appendListing(Report& report, const KnockoutStage& stage)
 
 } // namespace
 
-Report knockoutReport(const ReportHeading& heading, const KnockoutStage& stage)
+Report knockoutReport(const ReportHeading& heading, const KnockoutStage& stage,
+                      const std::optional<Timetable>& timetable)
 {
     Report report;
     appendReportHeading(report, QStringLiteral("Knockout Stage of ") + heading.shortTitle, heading);
-    appendListing(report, stage);
+    appendListing(report, stage, timetable);
     appendReportFooter(report, QStringLiteral("Report created by Tabulon"));
     return report;
 }
@@ -93,6 +101,6 @@ Report knockoutReport(const ReportHeading& heading, const KnockoutStage& stage)
 Report knockoutListing(const KnockoutStage& stage)
 {
     Report report;
-    appendListing(report, stage);
+    appendListing(report, stage, std::nullopt);
     return report;
 }

@@ -116,5 +116,5 @@ void KnockoutWindow::showReport()
     if (!m_document->knockout())
         return;
     const ReportHeading heading { shortTitleOf(m_document->title()), windowTitle(), QDate::currentDate() };
-    showReportWindow(knockoutReport(heading, *m_document->knockout()), this);
+    showReportWindow(knockoutReport(heading, *m_document->knockout(), m_document->timetable()), this);
 }

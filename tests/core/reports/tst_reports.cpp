@@ -409,6 +409,18 @@ private slots:
         QVERIFY(exportHtml(report.content)
                     .contains("<TR><TD>City v United (2nd leg)</TD>\r\n<TD Width=50 Align=Right>2-1</TD>\r\n"
                               "<TD Width=50 Align=Right>a.e.t.</TD></TR>"));
+        // A timed game has its day, kick-off and pitch on the line under it.
+        Timetable timetable;
+        timetable.settings.pitches = QStringList { "Pitch 1", "North Field" };
+        timetable.knockout.append(
+            { "F", 1, "Winner SF1", "Winner SF2", { QDate(2000, 4, 15), 14 * 60, 14 * 60 + 30, 1 } });
+        const QString timed
+            = ::knockoutReport({ "Spring Cup at Riverside", "Knockout", QDate(2000, 3, 15) },
+                               knockoutStage({ "Rovers", "United", "City" }, "legs:4=2 dates", results), timetable)
+                  .text;
+        QVERIFY2(timed.contains(
+                     QRegularExpression("\r\nF      Rovers v City[^\r]*\r\n       15-Apr-2000 14:00 North Field\r\n")),
+                 qPrintable(timed));
     }
 
     // One row per game; home and away as the game lists them, cells not known yet empty.
