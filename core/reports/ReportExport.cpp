@@ -20,6 +20,13 @@
 
 namespace {
 
+lxw_workbook* newWorkbook(const QString& path)
+{
+    lxw_workbook_options options {};
+    options.constant_memory = LXW_TRUE;
+    return workbook_new_opt(QFile::encodeName(path).constData(), &options);
+}
+
 // The most characters a workbook cell holds; a longer text would be left out of the sheet.
 constexpr int kMaxCellCharacters = 32767;
 const QString kTable = QStringLiteral("<TABLE border=3 cellpadding=4 cellspacing=0>");
@@ -151,7 +158,7 @@ class Workbook
 {
 public:
     explicit Workbook(const QString& path)
-        : m_book(workbook_new(QFile::encodeName(path).constData()))
+        : m_book(newWorkbook(path))
     { }
     ~Workbook()
     {

@@ -173,11 +173,19 @@ QVariantMap readWorkbook(const QString& path, QString* sheetName = nullptr, QStr
             if (xml.name() != u"c")
                 continue;
             const QString format = styles.value(attribute.value("s").toInt());
-            const QString value = xml.readNextStartElement() ? xml.readElementText() : QString();
+            // A text is written in its cell (<is><t>), or as a number into the shared texts.
+            const bool inlineText = attribute.value("t") == u"inlineStr";
+            if (inlineText && xml.readNextStartElement() && xml.name() == u"is")
+                xml.readNextStartElement();
+            const QString value = inlineText ? xml.readElementText()
+                : xml.readNextStartElement() ? xml.readElementText()
+                                             : QString();
             const QString cell = attribute.value("r").toString();
             if (rightAligned && right.contains(attribute.value("s").toInt()))
                 rightAligned->append(cell);
-            if (attribute.value("t") == u"s" || format == u"@") // a blank text cell is an empty text
+            if (inlineText)
+                cells.insert(cell, value);
+            else if (attribute.value("t") == u"s" || format == u"@") // a blank text cell is an empty text
                 cells.insert(cell, value.isEmpty() ? QString() : strings.value(value.toInt()));
             else if (format == u"dd-mmm-yyyy")
                 cells.insert(cell, QDate(1899, 12, 30).addDays(value.toInt()));
