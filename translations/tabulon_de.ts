@@ -249,6 +249,14 @@
         <source>The games played end at %1 on %2: no time is left after them for the games still to play.</source>
         <translation>Die gespielten Spiele enden um %1 am %2: Danach bleibt keine Zeit mehr für die noch offenen Spiele.</translation>
     </message>
+    <message>
+        <source>A timetable has at most %1 pitches.</source>
+        <translation>Ein Zeitplan hat höchstens %1 Plätze.</translation>
+    </message>
+    <message>
+        <source>A day has at most %1 breaks.</source>
+        <translation>Ein Tag hat höchstens %1 Pausen.</translation>
+    </message>
 </context>
 <context>
     <name>ExportTarget</name>

@@ -249,6 +249,14 @@
         <source>The games played end at %1 on %2: no time is left after them for the games still to play.</source>
         <translation>Los partidos jugados terminan a las %1 del %2: después no queda tiempo para los partidos que faltan.</translation>
     </message>
+    <message>
+        <source>A timetable has at most %1 pitches.</source>
+        <translation>Un horario tiene como máximo %1 campos.</translation>
+    </message>
+    <message>
+        <source>A day has at most %1 breaks.</source>
+        <translation>Un día tiene como máximo %1 pausas.</translation>
+    </message>
 </context>
 <context>
     <name>ExportTarget</name>

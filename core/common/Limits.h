@@ -9,3 +9,5 @@ constexpr int kMaxGroups = 8;
 constexpr int kMaxRules = 6;
 // Pitches of a timetable: more than any ground has.
 constexpr int kMaxPitches = 64;
+// Breaks of a timetable's day.
+constexpr int kMaxBreaks = 24;

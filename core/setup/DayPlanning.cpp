@@ -1,5 +1,6 @@
 #include "core/setup/DayPlanning.h"
 
+#include "core/common/Limits.h"
 #include "core/knockout/KnockoutRounds.h"
 #include "core/records/RecordLines.h"
 
@@ -137,6 +138,12 @@ std::optional<PlannedDay> planTournamentDay(const TournamentData& data, const Ti
             *refusal = reason;
         return std::nullopt;
     };
+    // No more than a file holds, so that a plan is never saved into a file that cannot be read again.
+    if (settings.pitches.size() > kMaxPitches)
+        return refuse(
+            QCoreApplication::translate("DayPlanning", "A timetable has at most %1 pitches.").arg(kMaxPitches));
+    if (settings.breaks.size() > kMaxBreaks)
+        return refuse(QCoreApplication::translate("DayPlanning", "A day has at most %1 breaks.").arg(kMaxBreaks));
     PlanRequest request;
     request.pitchCount = int(settings.pitches.size());
     request.days = settings.days;

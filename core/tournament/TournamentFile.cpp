@@ -553,7 +553,8 @@ bool TournamentParser::readTimetableSettings(TimetableSettings& settings)
     settings.changeoverMinutes = changeover;
     settings.restMinutes = rest;
     qint16 breakCount = 0;
-    if (!readNumber({ "the number of breaks" }, 0, 24, "0 to 24", breakCount))
+    static_assert(kMaxBreaks == 24 && kMaxPitches == 64, "the range texts here");
+    if (!readNumber({ "the number of breaks" }, 0, kMaxBreaks, "0 to 24", breakCount))
         return false;
     for (int b = 1; b <= breakCount; ++b) {
         MinuteSpan span;

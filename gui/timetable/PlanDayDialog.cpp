@@ -1,5 +1,6 @@
 #include "gui/timetable/PlanDayDialog.h"
 
+#include "core/common/Limits.h"
 #include "core/setup/KnockoutSetup.h"
 #include "gui/widgets/CenterWindow.h"
 #include "gui/widgets/Controls.h"
@@ -221,14 +222,19 @@ void PlanDayDialog::showTeamHours()
 
 void PlanDayDialog::addTeamHours()
 {
+    addTypedTeamHours();
+}
+
+bool PlanDayDialog::addTypedTeamHours()
+{
     if (m_teamList->currentIndex() < 0)
-        return;
+        return true;
     const QString typed = m_teamHoursField->text().trimmed();
     const std::optional<MinuteSpan> hours = readMinuteSpan(typed);
     if (!hours) {
         Prompts::refuse(tr("\"%1\" is no span of hours: type it as 10:00-14:00.").arg(typed), title());
         m_teamHoursField->setFocus();
-        return;
+        return false;
     }
     const QString team = m_teamList->currentText();
     // A team named again gets the hours typed last.
@@ -236,7 +242,9 @@ void PlanDayDialog::addTeamHours()
                                      [&](const TeamHours& other) { return other.team == team; }),
                       m_teamHours.end());
     m_teamHours.append({ team, *hours });
+    m_teamHoursField->setModified(false);
     showTeamHours();
+    return true;
 }
 
 void PlanDayDialog::removeTeamHours()
@@ -264,8 +272,8 @@ std::optional<TimetableSettings> PlanDayDialog::readSettings()
     bool isCount = false;
     const int count = pitchLines.size() == 1 ? pitchLines.first().trimmed().toInt(&isCount) : 0;
     if (isCount) {
-        for (int pitch = 1; pitch <= count && pitch <= 99; ++pitch)
-            settings.pitches.append(QStringLiteral("Pitch %1").arg(pitch)); // kept in the file, so English
+        for (int pitch = 1; pitch <= count && pitch <= kMaxPitches + 1; ++pitch) // more are refused
+            settings.pitches.append(QStringLiteral("Pitch %1").arg(pitch));      // kept in the file, so English
     } else {
         for (const QString& line : pitchLines)
             if (!line.trimmed().isEmpty())
@@ -323,6 +331,9 @@ std::optional<TimetableSettings> PlanDayDialog::readSettings()
         }
         settings.breaks.append(*pause);
     }
+    // Hours typed for a team but not added yet are added, not lost.
+    if (m_teamHoursField->isModified() && !addTypedTeamHours())
+        return std::nullopt;
     settings.teamHours = m_teamHours;
     return settings;
 }

@@ -34,6 +34,8 @@ public:
 private:
     QString title() const;
     void addTeamHours();
+    // False, with the reason shown, when the hours typed cannot be read.
+    bool addTypedTeamHours();
     void removeTeamHours();
     void browse();
     void showTeamHours();

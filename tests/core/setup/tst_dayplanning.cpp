@@ -157,6 +157,12 @@ private slots:
         QString refusal;
         QVERIFY(!planTournamentDay(cup16(), settings, std::nullopt, &refusal));
         QCOMPARE(refusal, "No group has a team called \"Rovers\".");
+        // No more pitches than a file holds, so that the plan is never saved where it cannot be read again.
+        settings = cupSettings();
+        for (int pitch = int(settings.pitches.size()); pitch <= 64; ++pitch)
+            settings.pitches.append(QStringLiteral("Field %1").arg(pitch));
+        QVERIFY(!planTournamentDay(cup16(), settings, std::nullopt, &refusal));
+        QCOMPARE(refusal, "A timetable has at most 64 pitches.");
     }
 };
 

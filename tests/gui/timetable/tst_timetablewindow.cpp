@@ -12,8 +12,10 @@
 #include "gui/timetable/TimetableWindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -168,9 +170,15 @@ private slots:
         QVERIFY(dialog.isVisible() && !planned);
         QCOMPARE(breaks->toPlainText(), "12:30-13:00\nlunch");
         breaks->setPlainText("12:30-13:00\n15:00-15:15");
+        // Hours typed for a team but not added are taken, not lost.
+        auto* hours = dialog.findChild<QLineEdit*>("teamHoursField");
+        hours->selectAll();
+        QTest::keyClicks(hours, "10:30-18:00");
         dialog.findChild<QPushButton*>("okButton")->click();
         QVERIFY(!dialog.isVisible() && planned);
         QCOMPARE(planned->breaks.size(), 2);
+        QCOMPARE(planned->teamHours.last().team, dialog.findChild<QComboBox*>("teamHoursTeamList")->currentText());
+        QCOMPARE(planned->teamHours.last().hours.from, 10 * 60 + 30);
         QCOMPARE(planned->pitches, m_document->timetable()->settings.pitches);
     }
 
