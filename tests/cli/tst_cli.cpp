@@ -55,6 +55,22 @@ TournamentData cup()
     return data;
 }
 
+// What a command printed when it ended with `status`: its output, and its errors too when asked;
+// otherwise "exit N: " and its errors.
+QString printedBy(const QStringList& args, int status, bool withErrors)
+{
+    QString outText;
+    QString errText;
+    QTextStream outStream(&outText);
+    QTextStream errStream(&errText);
+    const int exitCode = runCli(args, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    if (exitCode != status)
+        return QStringLiteral("exit %1: %2").arg(exitCode).arg(errText);
+    return withErrors ? outText + errText : outText;
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -427,16 +443,7 @@ private slots:
     {
         writeSetting(kCompany, kProduct, QStringLiteral("DatabaseName"), file("TempDB.mdb"));
         const QString data = QStringLiteral(TABULON_TEST_DATA "/world_cup_2018/");
-        const auto run = [](const QStringList& args, int status = 0) {
-            QString outText;
-            QString errText;
-            QTextStream outStream(&outText);
-            QTextStream errStream(&errText);
-            const int exitCode = runCli(args, outStream, errStream);
-            outStream.flush();
-            errStream.flush();
-            return exitCode == status ? outText + errText : QStringLiteral("exit %1: %2").arg(exitCode).arg(errText);
-        };
+        const auto run = [](const QStringList& args, int status = 0) { return printedBy(args, status, true); };
         QStringList groups;
         for (const char g : QByteArray("abcdefgh"))
             groups << data + "group_" + g + ".csv";
@@ -508,16 +515,7 @@ private slots:
     void timetable()
     {
         const QString cup = file("cup16.trn");
-        const auto run = [](const QStringList& args) {
-            QString outText;
-            QString errText;
-            QTextStream outStream(&outText);
-            QTextStream errStream(&errText);
-            const int exitCode = runCli(args, outStream, errStream);
-            outStream.flush();
-            errStream.flush();
-            return exitCode == 0 ? outText : QStringLiteral("exit %1: %2").arg(exitCode).arg(errText);
-        };
+        const auto run = [](const QStringList& args) { return printedBy(args, 0, false); };
         QCOMPARE(run({ "timetable",
                        cup,
                        "--pitches",
