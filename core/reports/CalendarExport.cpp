@@ -84,6 +84,19 @@ QByteArray takePropertyText(icalproperty* property)
 class CalendarText
 {
 public:
+    // A calendar that will hold about `events` events, so that its text is laid out once.
+    explicit CalendarText(qsizetype events)
+    {
+        icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
+        icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
+        icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
+        const QByteArray whole = takeText(calendar);
+        const qsizetype end = whole.lastIndexOf("END:VCALENDAR");
+        m_tail = whole.mid(end);
+        m_events.reserve(whole.size() + 260 * events);
+        m_events += whole.left(end);
+    }
+
     // An event whose UID comes from `identity`, so that it stays the same game's event whatever the
     // file says about it later: all day on `date`, or with a slot from its kick-off to its end, on
     // the pitch `pitch`.
@@ -124,18 +137,16 @@ public:
         ++m_count;
     }
 
-    Calendar finished() const
+    // The calendar's text: its head, every event added, its end.
+    Calendar finished()
     {
-        icalcomponent* calendar = icalcomponent_new(ICAL_VCALENDAR_COMPONENT);
-        icalcomponent_add_property(calendar, icalproperty_new_prodid("-//Veltrix//Tabulon 1.0//EN"));
-        icalcomponent_add_property(calendar, icalproperty_new_version("2.0"));
-        QByteArray text = takeText(calendar);
-        text.insert(text.lastIndexOf("END:VCALENDAR"), m_events);
-        return { text, m_count };
+        m_events += m_tail;
+        return { std::move(m_events), m_count };
     }
 
 private:
-    QByteArray m_events;
+    QByteArray m_events; // the calendar's head and then its events
+    QByteArray m_tail;
     int m_count = 0;
     QDateTime m_stamp;
     QByteArray m_stampText;
@@ -148,9 +159,10 @@ private:
 Calendar buildCalendar(const CalendarRequest& request, const QDateTime& stamp)
 {
     const QString shortTitle = shortTitleOf(request.title);
-    CalendarText calendar;
+    const QVector<Game> games = datedGames(request.group);
+    CalendarText calendar(request.team.isEmpty() ? games.size() : 0);
     const QByteArray description = (request.groupCaption + u'\n' + shortTitle).toUtf8();
-    for (const Game& game : datedGames(request.group)) {
+    for (const Game& game : games) {
         const QString home = teamNameOrPlaceholder(request.group.teams(), game.record.home);
         const QString away = teamNameOrPlaceholder(request.group.teams(), game.record.away);
         if (!request.team.isEmpty() && home != request.team && away != request.team)
@@ -170,8 +182,9 @@ Calendar buildKnockoutCalendar(const QString& title, const KnockoutStage& stage,
                                const std::optional<Timetable>& timetable)
 {
     const QString shortTitle = shortTitleOf(title);
-    CalendarText calendar;
-    for (const KnockoutGame& game : knockoutGames(stage)) {
+    const QVector<KnockoutGame> games = knockoutGames(stage);
+    CalendarText calendar(games.size());
+    for (const KnockoutGame& game : games) {
         const std::optional<KnockoutSlot> planned
             = timetable ? timetable->knockoutSlot(game.code, game.leg) : std::nullopt;
         if (game.bye || (!game.date.isValid() && !planned))

@@ -41,7 +41,7 @@ Report buildFixtureList(const ReportHeading& heading, const QVector<ReportEntry>
     if (withText)
         report.text.reserve(400 + (42 + 15) * entries.size()); // a match line, and perhaps a date heading
     report.content.fixtureList = true;
-    report.content.lines.reserve(2 * entries.size());
+    report.content.lines.reserve(reportLineCount(entries, false));
     appendReportHeading(report, QStringLiteral("Fixtures For ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
     for (const ReportEntry& entry : entries) {

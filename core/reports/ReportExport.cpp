@@ -51,49 +51,60 @@ qsizetype characterCount(const QString& text)
     return text.size() - surrogates;
 }
 
-// The page is written a line at a time, each ended by CR LF.
+// The page is written a line at a time, each ended by CR LF, straight into its UTF-8 bytes: a
+// large group's page is megabytes long, and is never held as text as well.
 class Page
 {
 public:
-    explicit Page(qsizetype expectedCharacters) { m_text.reserve(expectedCharacters); }
-    Page& operator<<(const QString& piece)
+    explicit Page(qsizetype expectedBytes) { m_bytes.reserve(expectedBytes); }
+    Page& operator<<(QStringView piece)
     {
-        m_text += piece;
+        append(piece, false);
         return *this;
     }
     // As QString::toHtmlEscaped would write the text, without a string of its own.
     Page& escaped(QStringView text)
     {
-        for (const QChar c : text) {
-            switch (c.unicode()) {
-            case u'<':
-                m_text += QLatin1String("&lt;");
-                break;
-            case u'>':
-                m_text += QLatin1String("&gt;");
-                break;
-            case u'&':
-                m_text += QLatin1String("&amp;");
-                break;
-            case u'"':
-                m_text += QLatin1String("&quot;");
-                break;
-            default:
-                m_text += c;
-            }
-        }
+        append(text, true);
         return *this;
     }
-    void endLine() { m_text += QLatin1String("\r\n"); }
-    void line(const QString& text)
+    void endLine() { m_bytes += "\r\n"; }
+    void line(QStringView text)
     {
-        m_text += text;
+        append(text, false);
         endLine();
     }
-    const QString& text() const { return m_text; }
+    const QByteArray& bytes() const { return m_bytes; }
 
 private:
-    QString m_text;
+    void append(QStringView text, bool escape)
+    {
+        for (qsizetype at = 0; at < text.size();) {
+            const char16_t c = text[at].unicode();
+            if (c >= 0x80) {
+                // A run of other characters at once, so that a pair of surrogates stays together.
+                qsizetype end = at + 1;
+                while (end < text.size() && text[end].unicode() >= 0x80)
+                    ++end;
+                m_bytes += text.mid(at, end - at).toUtf8();
+                at = end;
+                continue;
+            }
+            if (escape && c == u'<')
+                m_bytes += "&lt;";
+            else if (escape && c == u'>')
+                m_bytes += "&gt;";
+            else if (escape && c == u'&')
+                m_bytes += "&amp;";
+            else if (escape && c == u'"')
+                m_bytes += "&quot;";
+            else
+                m_bytes += char(c);
+            ++at;
+        }
+    }
+
+    QByteArray m_bytes;
 };
 
 // One league line of the page: the first cell, then the seven figures a line each.
@@ -295,8 +306,10 @@ QByteArray exportHtml(const ReportContent& report)
 {
     const bool fixtureList = report.fixtureList;
     const QString title = report.heading.value(0).toHtmlEscaped();
-    // A match line takes about 110 characters with its scores, a date heading as many.
-    Page page(1000 + 110 * report.lines.size() + 250 * report.rows.size() + 120 * report.adjustments.size());
+    // A match line takes about 140 bytes with its scores, a date heading as many. The byte-order
+    // mark tells every browser the page is UTF-8, whatever names it holds.
+    Page page(1000 + 150 * report.lines.size() + 250 * report.rows.size() + 120 * report.adjustments.size());
+    page << u"\uFEFF";
     page.line(QStringLiteral("<HTML><HEAD><TITLE>"));
     page.line(title + QStringLiteral("</TITLE></HEAD><BODY><CENTER>"));
     page.line(QStringLiteral("<H1>") + title + QStringLiteral("</H1>"));
@@ -355,8 +368,7 @@ QByteArray exportHtml(const ReportContent& report)
     page.line(QStringLiteral("<BR>") + kCreditLine);
     page.line(QStringLiteral("<BR><A HREF=\"") + kMakerWebAddress + QStringLiteral("\">from Veltrix</A>"));
     page.line(QStringLiteral("</CENTER></BODY></HTML>"));
-    // The byte-order mark tells every browser the page is UTF-8, whatever names it holds.
-    return QByteArray("\xEF\xBB\xBF") + page.text().toUtf8();
+    return page.bytes();
 }
 
 QString withWorkbookExtension(const QString& path)

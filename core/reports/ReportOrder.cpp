@@ -18,7 +18,7 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
     entry.matchText += home;
     entry.matchText += QLatin1String("-v-");
     entry.matchText += away;
-    entry.text.reserve(entry.matchText.size() + 40);
+    entry.text.reserve(entry.matchText.size() + 30); // a slot's 9 characters, and two scores' 4 each
     // Within a day the timed games come first, by kick-off and pitch: " 09:20 02" sorts before ":".
     if (slot) {
         entry.kickOff = minuteText(slot->start);
@@ -68,4 +68,20 @@ void sortReportEntries(QVector<ReportEntry>& entries)
         return QString::compare(a.text, b.text, a.asciiText && b.asciiText ? Qt::CaseSensitive : Qt::CaseInsensitive)
             < 0;
     });
+}
+
+qsizetype reportLineCount(const QVector<ReportEntry>& entries, bool resultsOnly)
+{
+    qsizetype lines = 0;
+    QDate previous;
+    for (const ReportEntry& entry : entries) {
+        if (resultsOnly && !entry.isResult)
+            continue;
+        if (!previous.isValid() || entry.date > previous) {
+            ++lines;
+            previous = entry.date;
+        }
+        ++lines;
+    }
+    return lines;
 }

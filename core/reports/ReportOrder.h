@@ -38,6 +38,10 @@ std::optional<ReportEntry> reportEntryOf(const Record& game, const QStringList& 
 // lists them: what both reports of a group are made from when they are made together.
 QVector<ReportEntry> sortedReportEntries(const GroupRecords& group, const QStringList& pitches = {});
 
+// How many lines a report lists for `entries` in their order, of their results alone when
+// `resultsOnly`: a line for each, and a heading for each date.
+qsizetype reportLineCount(const QVector<ReportEntry>& entries, bool resultsOnly);
+
 // Puts the entries in the order a report lists them: whole entries compared as text without
 // regard to letter case, equal ones keeping their order.
 void sortReportEntries(QVector<ReportEntry>& entries);

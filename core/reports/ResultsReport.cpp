@@ -82,7 +82,7 @@ Report buildResultsReport(const ReportHeading& heading, const QVector<ReportEntr
     // Result and league lines take 57 characters with their line break, a date heading 15 more.
     if (withText)
         report.text.reserve(400 + 72 * entries.size() + 57 * table.rows.size());
-    report.content.lines.reserve(2 * entries.size());
+    report.content.lines.reserve(reportLineCount(entries, true));
     appendReportHeading(report, QStringLiteral("Report on ") + heading.shortTitle, heading);
     QDate previous; // none yet, so that the earliest date gets its heading too
     for (const ReportEntry& entry : entries) {

@@ -1,5 +1,6 @@
 #include "core/reports/SitePages.h"
 
+#include "core/common/Parallel.h"
 #include "core/records/RecordLines.h"
 #include "core/reports/BracketExport.h"
 #include "core/reports/CalendarExport.h"
@@ -12,9 +13,12 @@
 #include "core/tournament/FileGroupRecords.h"
 
 #include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <algorithm>
+#include <atomic>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -458,6 +462,144 @@ QString reportsProblem(const SiteGroup& group, int number, const QString& captio
                            : QStringLiteral("Group %1 (%2): %3").arg(QString::number(number), caption, error);
 }
 
+// The sink as the groups share it: after its first refusal it is handed no more, and that
+// refusal's reason is the answer.
+class SharedSink
+{
+public:
+    explicit SharedSink(const SiteFileSink& sink)
+        : m_sink(sink)
+    { }
+    // Whether the file was taken.
+    bool operator()(const QString& name, const QByteArray& contents)
+    {
+        if (m_refused)
+            return false;
+        const QString error = m_sink(name, contents);
+        if (error.isEmpty())
+            return true;
+        const QMutexLocker lock(&m_mutex);
+        if (m_error.isEmpty())
+            m_error = error;
+        m_refused = true;
+        return false;
+    }
+    QString error() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_error;
+    }
+
+private:
+    const SiteFileSink& m_sink;
+    std::atomic<bool> m_refused { false };
+    mutable QMutex m_mutex;
+    QString m_error;
+};
+
+// What a group's pages share with the rest of the site.
+struct GroupSite
+{
+    const PageFrame& frame;
+    const QString& shortTitle;
+    const QString& title;
+    const QStringList& pitches;
+    const QDate& today;
+    const QDateTime& stamp;
+};
+
+// Hands on group `g`'s printable reports, calendar, page and team pages: its card for the index,
+// or "" when the sink refused one of them.
+QString makeGroupFiles(const GroupSite& site, int g, const TournamentGroupData& group, const LeagueTable& table,
+                       SharedSink& hand)
+{
+    const GroupRecords records = recordsOfGroup(group);
+    const PageFrame& frame = site.frame;
+    const QString caption = escaped(group.caption);
+    const QString name = QStringLiteral("group-%1").arg(g);
+    // Nothing to show yet, as the group window's report buttons show nothing then.
+    if (records.size() == 0) {
+        if (!hand(groupPage(g), page(frame, groupPage(g), caption, QStringLiteral("<p>No fixtures yet.</p>"))))
+            return QString();
+        return QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">No fixtures yet</p></div>\n")
+            .arg(link(groupPage(g), caption));
+    }
+    const ReportHeading heading { site.shortTitle, group.caption, site.today };
+    {
+        // Both printable reports from one sorted list of the group's games.
+        const QVector<ReportEntry> entries = sortedReportEntries(records, site.pitches);
+        if (!hand(name + QStringLiteral("-results.htm"),
+                  exportHtml(buildResultsReport(heading, entries, table, ReportForms::ContentOnly).content))
+            || !hand(name + QStringLiteral("-fixtures.htm"),
+                     exportHtml(buildFixtureList(heading, entries, ReportForms::ContentOnly).content)))
+            return QString();
+    }
+    if (!hand(name + QStringLiteral(".ics"),
+              buildCalendar({ site.title, g, group.caption, records, {}, site.pitches }, site.stamp).text))
+        return QString();
+
+    const QVector<SiteGame> games = readableGames(records, site.pitches);
+    QVector<SiteGame> played, toPlay;
+    for (const SiteGame& game : games)
+        (game.record.isResult ? played : toPlay).append(game);
+    const TeamLinks links(g, group.teams);
+    // The group's page made in place: its lists of games are long.
+    QByteArray groupBytes = pageStart(frame, groupPage(g), caption, 250 * games.size() + 400 * table.rows.size());
+    groupBytes += (QStringLiteral("<h2>Table</h2>\n") + leagueTable(table, links, group.teams)).toUtf8();
+    groupBytes += "<h2>Results</h2>\n";
+    if (played.isEmpty())
+        groupBytes += "<p>No results yet.</p>\n";
+    else
+        appendGamesByDate(groupBytes, played, true, links);
+    groupBytes += "<h2>Fixtures</h2>\n";
+    if (toPlay.isEmpty())
+        groupBytes += "<p>No fixtures to play.</p>\n";
+    else
+        appendGamesByDate(groupBytes, toPlay, false, links);
+    groupBytes += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
+                      .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
+                           link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
+                           link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")))
+                      .toUtf8();
+    pageEnd(groupBytes, frame);
+    if (!hand(groupPage(g), groupBytes))
+        return QString();
+    groupBytes.clear();
+
+    // Each team's games in list order, gathered in one pass over the group's.
+    QVector<QVector<int>> gamesOfTeam(group.teams.size());
+    for (int i = 0; i < games.size(); ++i) {
+        const Record& r = games[i].record;
+        if (r.home >= 0 && r.home < gamesOfTeam.size())
+            gamesOfTeam[r.home].append(i);
+        if (r.away != r.home && r.away >= 0 && r.away < gamesOfTeam.size())
+            gamesOfTeam[r.away].append(i);
+    }
+    QHash<QString, int> placeOf;
+    for (int row = 0; row < table.rows.size(); ++row)
+        placeOf.insert(table.rows[row].name, row + 1); // the last row of a name, as a scan finds it
+    for (int team = 0; team < group.teams.size(); ++team) {
+        const int place = placeOf.value(group.teams[team], 0);
+        QString teamBody = QStringLiteral("<p>%1").arg(link(groupPage(g), caption));
+        if (place > 0)
+            teamBody += QStringLiteral(": place %1 of %2, %3 points")
+                            .arg(place)
+                            .arg(table.rows.size())
+                            .arg(table.rows[place - 1].pts);
+        teamBody += QStringLiteral("</p>\n<h2>Games</h2>\n") + teamGames(games, gamesOfTeam[team], team, links);
+        if (!hand(teamPage(g, team), page(frame, teamPage(g, team), escaped(group.teams[team]), teamBody)))
+            return QString();
+    }
+    const QString leader = table.rows.isEmpty() || played.isEmpty()
+        ? QString()
+        : QStringLiteral(", top: %1").arg(escaped(table.rows.first().name));
+    return QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2 results, %3 fixtures%4</p></div>\n")
+        .arg(link(groupPage(g), caption))
+        .arg(played.size())
+        .arg(toPlay.size())
+        .arg(leader);
+}
+
 } // namespace
 
 QString makeSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
@@ -471,6 +613,8 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
         frame.groupLinks << groupPage(g) << escaped(tournament.groups[g - 1].caption);
 
     // Every table first: a group whose reports cannot be made ends the site before its first file.
+    // The tables are computed here, on the database's thread; each group's records are made again
+    // with its pages, so that no more than two groups' are held at once.
     QVector<LeagueTable> tables(tournament.groups.size());
     for (int g = 1; g <= tournament.groups.size(); ++g) {
         const TournamentGroupData& group = tournament.groups[g - 1];
@@ -488,112 +632,30 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
         tables[g - 1] = site.table;
     }
 
-    QString error;
-    const auto hand = [&sink, &error](const QString& name, const QByteArray& contents) {
-        error = sink(name, contents);
-        return error.isEmpty();
-    };
+    // The groups' pages are made side by side, two at a time at most, so that a big tournament's
+    // site is made in the time of half its groups while holding no more than two groups' pages.
+    SharedSink hand(sink);
+    const GroupSite groupSite { frame, shortTitle, tournament.title, pitches, today, stamp };
+    std::vector<QString> groupCards(size_t(tournament.groups.size()));
+    runInParallel(int(tournament.groups.size()), 2, [&](int index) {
+        groupCards[size_t(index)]
+            = makeGroupFiles(groupSite, index + 1, tournament.groups[index], std::as_const(tables)[index], hand);
+    });
+    if (!hand.error().isEmpty())
+        return hand.error();
     QString cards;
-    for (int g = 1; g <= tournament.groups.size(); ++g) {
-        const TournamentGroupData& group = tournament.groups[g - 1];
-        const GroupRecords records = recordsOfGroup(group);
-        const QString caption = escaped(group.caption);
-        const QString name = QStringLiteral("group-%1").arg(g);
-        // Nothing to show yet, as the group window's report buttons show nothing then.
-        if (records.size() == 0) {
-            if (!hand(groupPage(g), page(frame, groupPage(g), caption, QStringLiteral("<p>No fixtures yet.</p>"))))
-                return error;
-            cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">No fixtures yet</p></div>\n")
-                         .arg(link(groupPage(g), caption));
-            continue;
-        }
-        const LeagueTable& table = tables[g - 1];
-        const ReportHeading heading { shortTitle, group.caption, today };
-        {
-            // Both printable reports from one sorted list of the group's games.
-            const QVector<ReportEntry> entries = sortedReportEntries(records, pitches);
-            if (!hand(name + QStringLiteral("-results.htm"),
-                      exportHtml(buildResultsReport(heading, entries, table, ReportForms::ContentOnly).content))
-                || !hand(name + QStringLiteral("-fixtures.htm"),
-                         exportHtml(buildFixtureList(heading, entries, ReportForms::ContentOnly).content)))
-                return error;
-        }
-        if (!hand(name + QStringLiteral(".ics"),
-                  buildCalendar({ tournament.title, g, group.caption, records, {}, pitches }, stamp).text))
-            return error;
-
-        const QVector<SiteGame> games = readableGames(records, pitches);
-        QVector<SiteGame> played, toPlay;
-        for (const SiteGame& game : games)
-            (game.record.isResult ? played : toPlay).append(game);
-        const TeamLinks links(g, group.teams);
-        // The group's page made in place: its lists of games are long.
-        QByteArray groupBytes = pageStart(frame, groupPage(g), caption, 125 * games.size() + 250 * table.rows.size());
-        groupBytes += (QStringLiteral("<h2>Table</h2>\n") + leagueTable(table, links, group.teams)).toUtf8();
-        groupBytes += "<h2>Results</h2>\n";
-        if (played.isEmpty())
-            groupBytes += "<p>No results yet.</p>\n";
-        else
-            appendGamesByDate(groupBytes, played, true, links);
-        groupBytes += "<h2>Fixtures</h2>\n";
-        if (toPlay.isEmpty())
-            groupBytes += "<p>No fixtures to play.</p>\n";
-        else
-            appendGamesByDate(groupBytes, toPlay, false, links);
-        groupBytes += QStringLiteral("<h2>Printable pages</h2>\n<p>%1 &#183; %2 &#183; %3</p>\n")
-                          .arg(link(name + QStringLiteral("-results.htm"), QStringLiteral("Results and table")),
-                               link(name + QStringLiteral("-fixtures.htm"), QStringLiteral("Fixture list")),
-                               link(name + QStringLiteral(".ics"), QStringLiteral("Calendar")))
-                          .toUtf8();
-        pageEnd(groupBytes, frame);
-        if (!hand(groupPage(g), groupBytes))
-            return error;
-        groupBytes.clear();
-
-        // Each team's games in list order, gathered in one pass over the group's.
-        QVector<QVector<int>> gamesOfTeam(group.teams.size());
-        for (int i = 0; i < games.size(); ++i) {
-            const Record& r = games[i].record;
-            if (r.home >= 0 && r.home < gamesOfTeam.size())
-                gamesOfTeam[r.home].append(i);
-            if (r.away != r.home && r.away >= 0 && r.away < gamesOfTeam.size())
-                gamesOfTeam[r.away].append(i);
-        }
-        QHash<QString, int> placeOf;
-        for (int row = 0; row < table.rows.size(); ++row)
-            placeOf.insert(table.rows[row].name, row + 1); // the last row of a name, as a scan finds it
-        for (int team = 0; team < group.teams.size(); ++team) {
-            const int place = placeOf.value(group.teams[team], 0);
-            QString teamBody = QStringLiteral("<p>%1").arg(link(groupPage(g), caption));
-            if (place > 0)
-                teamBody += QStringLiteral(": place %1 of %2, %3 points")
-                                .arg(place)
-                                .arg(table.rows.size())
-                                .arg(table.rows[place - 1].pts);
-            teamBody += QStringLiteral("</p>\n<h2>Games</h2>\n") + teamGames(games, gamesOfTeam[team], team, links);
-            if (!hand(teamPage(g, team), page(frame, teamPage(g, team), escaped(group.teams[team]), teamBody)))
-                return error;
-        }
-        const QString leader = table.rows.isEmpty() || played.isEmpty()
-            ? QString()
-            : QStringLiteral(", top: %1").arg(escaped(table.rows.first().name));
-        cards
-            += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2 results, %3 fixtures%4</p></div>\n")
-                   .arg(link(groupPage(g), caption))
-                   .arg(played.size())
-                   .arg(toPlay.size())
-                   .arg(leader);
-    }
+    for (const QString& card : groupCards)
+        cards += card;
     if (tournament.knockout) {
         if (!hand(QStringLiteral("knockout.htm"), bracketHtml(shortTitle, *tournament.knockout)))
-            return error;
+            return hand.error();
         // A stage without dates or slots has no games to put in a calendar.
         const bool dated = tournament.knockout->startDate().isValid()
             || (tournament.timetable && !tournament.timetable->knockout.isEmpty());
         if (dated
             && !hand(QStringLiteral("knockout.ics"),
                      buildKnockoutCalendar(tournament.title, *tournament.knockout, stamp, tournament.timetable).text))
-            return error;
+            return hand.error();
         QString printable = link(QStringLiteral("knockout.htm"), QStringLiteral("Bracket"));
         if (dated)
             printable += QStringLiteral(" &#183; ") + link(QStringLiteral("knockout.ics"), QStringLiteral("Calendar"));
@@ -601,7 +663,7 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
                   page(frame, QStringLiteral("bracket.html"), QStringLiteral("Knockout stage"),
                        bracketBody(*tournament.knockout)
                            + QStringLiteral("<h2>Printable pages</h2>\n<p>%1</p>\n").arg(printable))))
-            return error;
+            return hand.error();
         const std::optional<KnockoutTeam> champion = tournament.knockout->champion();
         cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">%2</p></div>\n")
                      .arg(link(QStringLiteral("bracket.html"), QStringLiteral("Knockout stage")),
@@ -612,28 +674,30 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
         if (!hand(
                 QStringLiteral("timetable.html"),
                 page(frame, QStringLiteral("timetable.html"), QStringLiteral("Timetable"), timetableBody(tournament))))
-            return error;
+            return hand.error();
         cards += QStringLiteral("<div class=\"card\"><h2>%1</h2><p class=\"note\">Every game by its time and pitch</p>"
                                 "</div>\n")
                      .arg(link(QStringLiteral("timetable.html"), QStringLiteral("Timetable")));
     }
     if (!hand(QStringLiteral("style.css"), QByteArray(kStyle))
         || (liveVersion > 0 && !hand(QStringLiteral("live.js"), liveScript())))
-        return error;
+        return hand.error();
     // The index last, so that it never links to a page not yet handed on.
     hand(QStringLiteral("index.html"),
          page(frame, QStringLiteral("index.html"), QString(),
               QStringLiteral("<div class=\"cards\">\n%1</div>").arg(cards)));
-    return error;
+    return hand.error();
 }
 
 SiteFiles buildSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
                          const QDateTime& stamp, quint64 liveVersion)
 {
     SiteFiles site;
+    QMutex mutex;
     site.error = makeSiteFiles(
         tournament, today, databaseName,
-        [&site](const QString& name, const QByteArray& contents) {
+        [&site, &mutex](const QString& name, const QByteArray& contents) {
+            const QMutexLocker lock(&mutex);
             site.files.insert(name, contents);
             return QString();
         },

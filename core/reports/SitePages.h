@@ -30,15 +30,18 @@ struct SiteFiles
     bool ok() const { return error.isEmpty(); }
 };
 
-// Takes the site's files one at a time: the reason it could not take one, or "" when it did.
+// Takes the site's files: the reason it could not take one, or "" when it did. It is called from
+// more than one thread, two files at once at most.
 using SiteFileSink = std::function<QString(const QString& name, const QByteArray& contents)>;
 
 // Makes the site of `tournament` on `today` file by file, handing each to `sink` as soon as it is
-// made, so that no more than one page is held at once: a group's pages together, index.html last.
+// made, so that few pages are held at once: two groups' pages are made and handed on side by side,
+// and index.html comes alone and last.
 // Every league table is computed and every printable report checked before the first file, so a
 // group whose report cannot be made ends it with nothing handed on. The answer is the first
-// failure's whole message (a report's, or the sink's reason as it gave it), or "" when every file
-// was handed on. League tables, `stamp` and `liveVersion` as for buildSiteFiles.
+// failure's whole message (a report's, or the sink's first reason as it gave it), or "" when every
+// file was handed on. After a refusal no file is handed on that was not already on its way.
+// League tables, `stamp` and `liveVersion` as for buildSiteFiles.
 QString makeSiteFiles(const TournamentData& tournament, const QDate& today, const QString& databaseName,
                       const SiteFileSink& sink, const QDateTime& stamp = QDateTime::currentDateTimeUtc(),
                       quint64 liveVersion = 0);

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSet>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -89,23 +91,33 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
     names.sort();
     names.append(kIndexName); // checked in the order they were always checked
     const QSet<QString> published(names.cbegin(), names.cend());
-    bool prepared = false;
-    int pages = 0;
     // The folder is made and every file checked when the first file is ready, so that a report that
-    // cannot be made, a link or a protected file in the way leaves the site as it was.
-    const auto write = [&](const QString& name, const QByteArray& contents) {
-        if (!prepared) {
-            const QString folderError = makeFolder(folder);
-            if (!folderError.isEmpty())
-                return folderError;
-            for (const QString& each : names) {
-                const QString problem = exportTargetProblem(dir.filePath(each));
-                if (!problem.isEmpty())
-                    return QCoreApplication::translate("WebSite", "Cannot write %1: %2.")
-                        .arg(dir.filePath(each), problem);
-            }
-            prepared = true;
+    // cannot be made, a link or a protected file in the way leaves the site as it was. Files come
+    // from two threads at once; the first to come prepares the folder while the other waits.
+    QMutex preparing;
+    bool prepared = false;
+    QString preparedError;
+    std::atomic<int> pages { 0 };
+    const auto prepare = [&] {
+        const QMutexLocker lock(&preparing);
+        if (prepared)
+            return preparedError;
+        prepared = true;
+        preparedError = makeFolder(folder);
+        for (const QString& each : names) {
+            if (!preparedError.isEmpty())
+                break;
+            const QString problem = exportTargetProblem(dir.filePath(each));
+            if (!problem.isEmpty())
+                preparedError
+                    = QCoreApplication::translate("WebSite", "Cannot write %1: %2.").arg(dir.filePath(each), problem);
         }
+        return preparedError;
+    };
+    const auto write = [&](const QString& name, const QByteArray& contents) {
+        const QString notReady = prepare();
+        if (!notReady.isEmpty())
+            return notReady;
         // A page that is already there as it would be written stays as it is, so publishing again
         // after a few results rewrites only the pages they changed.
         if (sameContents(dir.filePath(name), contents)) {
@@ -133,5 +145,5 @@ PublishOutcome publishWebSite(const TournamentData& tournament, const QString& f
             return failed(QCoreApplication::translate("WebSite", "Cannot remove %1: %2.")
                               .arg(page.filePath(), stale.errorString()));
     }
-    return PublishOutcome { QString(), pages };
+    return PublishOutcome { QString(), pages.load() };
 }

@@ -2,8 +2,10 @@
 #include "core/reports/SitePages.h"
 
 #include <QFile>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QXmlStreamReader>
 
 class TestSitePages : public QObject
@@ -84,6 +86,31 @@ private slots:
               });
         QVERIFY2(error.startsWith("Group 2 (") && error.contains("\"12345-12345\""), qPrintable(error));
         QCOMPARE(handed, QStringList());
+    }
+
+    // The groups' pages are made and handed on side by side; after the sink refuses a file, only a
+    // file already on its way may still come: its reason is the answer, and the index never comes.
+    void refusedFileEndsTheSite_data()
+    {
+        QTest::addColumn<int>("refused"); // the file refused, counted from 1
+        for (const int refused : { 1, 4, 9, 13, 14 })
+            QTest::addRow("file %d", refused) << refused;
+    }
+    void refusedFileEndsTheSite()
+    {
+        QFETCH(int, refused);
+        QMutex mutex;
+        QStringList handed;
+        const QString error
+            = makeSiteFiles(tournament(), QDate(2000, 3, 22), m_db, [&](const QString& name, const QByteArray&) {
+                  QThread::usleep(200);
+                  const QMutexLocker lock(&mutex);
+                  handed << name;
+                  return handed.size() == refused ? QStringLiteral("Disk full.") : QString();
+              });
+        QCOMPARE(error, QStringLiteral("Disk full."));
+        QVERIFY2(handed.size() == refused || handed.size() == refused + 1, qPrintable(handed.join(' ')));
+        QVERIFY(!handed.contains("index.html"));
     }
 
     // A group page: its league table first, then its results newest first, then its fixtures soonest
