@@ -635,7 +635,9 @@ QString makeSiteFiles(const TournamentData& tournament, const QDate& today, cons
     // The groups' pages are made side by side, two at a time at most, so that a big tournament's
     // site is made in the time of half its groups while holding no more than two groups' pages.
     SharedSink hand(sink);
-    const GroupSite groupSite { frame, shortTitle, tournament.title, pitches, today, stamp };
+    // The stamp in UTC, so that no thread consults the local time zone for it.
+    const QDateTime utcStamp = stamp.toUTC();
+    const GroupSite groupSite { frame, shortTitle, tournament.title, pitches, today, utcStamp };
     std::vector<QString> groupCards(size_t(tournament.groups.size()));
     runInParallel(int(tournament.groups.size()), 2, [&](int index) {
         groupCards[size_t(index)]
