@@ -91,10 +91,12 @@ Report reportTagged(const QStringList& tagged)
     const QString smith = "Smith, Jones & \"<Sons>\"";
     if (tagged.startsWith(kOddTagged[0])) {
         const QVector<LeagueAdjustment> adjusted { { smith, -3, "breach, appeal lost" } };
-        return buildResultsReport(
-            { "<b>Cup</b> & Co", kOddTagged[1], kHeading.today },
-            groupShown({ "R:07-Mar-2000:HT:1-0:FT:2-2:" + smith + "-v-Reds" }),
-            { {}, { { smith, 1, 0, 0, 2, 1, 1, 3 } }, tagged == kOddTagged ? QVector<LeagueAdjustment>() : adjusted });
+        return buildResultsReport({ "<b>Cup</b> & Co", kOddTagged[1], kHeading.today },
+                                  groupShown({ "R:07-Mar-2000:HT:1-0:FT:2-2:" + smith + "-v-"
+                                               + tagged[4].section("-v-", 1).section(", (", 0, 0) }),
+                                  { {},
+                                    { { smith, 1, 0, 0, 2, 1, 1, 3 } },
+                                    tagged.contains("Points Adjustments") ? adjusted : QVector<LeagueAdjustment>() });
     }
     const bool brighton = tagged == kBrightonTagged;
     const QString first = brighton ? "Brighton, Hove " : "Rovers";
@@ -682,6 +684,10 @@ private slots:
             "<TR><TD Align=Left>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;</TD>", figure + "1</TD>", figure + "0</TD>",
             figure + "0</TD>", figure + "2</TD>", figure + "1</TD>", figure + "1</TD>", figure + "3</TD></TR>" };
         QTest::newRow("a name with a comma, markup, an ampersand and quotes, whole and escaped") << kOddTagged << oddPage + footer;
+        // Letters beyond ASCII, one beyond 16 bits, beside characters that are escaped.
+        const QString other = QString::fromUtf8("Atl\u00e9tico&\u00dcnited \U0001F3C6\u00e9<");
+        QTest::newRow("names beyond ASCII, in UTF-8") << QStringList(kOddTagged).replaceInStrings("Reds", other)
+            << QStringList(oddPage).replaceInStrings("Reds", QString(other).replace("&", "&amp;").replace("<", "&lt;")) + footer;
         QTest::newRow("its points adjustment, name and reason whole") << kOddAdjustedTagged << oddPage + QStringList {
             "<TR><TD><h4>Points Adjustments</h4></TD></TR>", "<TR><TD Align=Left>Smith, Jones &amp; &quot;&lt;Sons&gt;&quot;</TD>"
             "<TD Width=30 Align=Right>-3</TD><TD Align=Left ColSpan=6>breach, appeal lost</TD></TR>" } + footer;
